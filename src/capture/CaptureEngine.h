@@ -1,0 +1,33 @@
+#pragma once
+#include "capture/CaptureSlots.h"
+#include "platform/Clipboard.h"
+#include "platform/Screen.h"
+#include "platform/ScreenCapture.h"
+#include "platform/WindowService.h"
+
+namespace snapwright {
+
+// Pixels of a length in twips, to the nearest whole pixel.
+int TwipsToPixels(double twips, double twipsPerPixel);
+double PixelsToTwips(int pixels, double twipsPerPixel);
+
+// The grabs of the whole screen and of the foreground window, and the clipboard copy.
+class CaptureEngine {
+public:
+    CaptureEngine(const IScreen& screen, IWindowService& windows, IScreenCapture& capture, IClipboard& clipboard,
+                  const CaptureSlots& slots);
+
+    PicturePtr GrabScreenPicture();
+    PicturePtr GrabActiveWindowPicture();
+    // Puts the current screenshot on the clipboard; false when there is none or the copy failed.
+    bool CopyShotToClipboard();
+
+private:
+    const IScreen& m_screen;
+    IWindowService& m_windows;
+    IScreenCapture& m_capture;
+    IClipboard& m_clipboard;
+    const CaptureSlots& m_slots;
+};
+
+}  // namespace snapwright

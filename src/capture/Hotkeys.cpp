@@ -1,0 +1,136 @@
+#include "capture/Hotkeys.h"
+
+#include <exception>
+
+#include "platform/Diagnostics.h"
+
+namespace snapwright {
+
+std::string TakenHotkeysMessage(const std::vector<const HotkeyRow*>& taken, bool systemCaptureOnPrintScreen) {
+    std::string keys;
+    for (std::size_t i = 0; i < taken.size(); ++i) {
+        if (i > 0) keys += (i + 1 == taken.size()) ? " and " : ", ";
+        keys += taken[i]->keysText;
+    }
+    std::string text = "Snapwright cannot start: " + keys + (taken.size() == 1 ? " is" : " are") +
+                       " already used by another program.\r\n\r\n";
+    if (systemCaptureOnPrintScreen) {
+        text += "Windows itself opens its screen capture on the Print Screen key. To switch this off, open "
+                "Settings > Accessibility > Keyboard and turn off \"Use the Print screen key to open screen "
+                "capture\". Then start Snapwright again.";
+    } else {
+        text += "Programs that take screenshots themselves, such as cloud storage clients, often hold these "
+                "keys. Switch off their screenshot keys or close them, then start Snapwright again.";
+    }
+    return text;
+}
+
+Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
+                 const Settings& settings, IShotDestinations& destinations)
+    : m_service(service),
+      m_messages(messages),
+      m_engine(engine),
+      m_slots(slots),
+      m_settings(settings),
+      m_destinations(destinations) {}
+
+bool Hotkeys::RegisterHotkeys() {
+    bool atomsMade = true;
+    for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
+        m_ids[i] = m_service.AddAtom(kHotkeyTable[i].atomName);
+        if (m_ids[i] == 0) atomsMade = false;
+    }
+
+    std::vector<const HotkeyRow*> taken;
+    if (atomsMade) {
+        // Every row is tried, so that the message names all the keys another program holds.
+        for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
+            m_registered[i] = m_service.RegisterHotKey(m_ids[i], kHotkeyTable[i].modifiers, kVkSnapshot);
+            if (!m_registered[i]) taken.push_back(&kHotkeyTable[i]);
+        }
+        if (taken.empty()) {
+            m_hooked = m_service.InstallHook();
+            if (m_hooked) return true;
+        }
+    }
+
+    UnregisterHotkeys();
+    if (!taken.empty()) {
+        m_messages.ShowError(TakenHotkeysMessage(taken, m_service.PrintScreenOpensSystemCapture()));
+    } else {
+        m_messages.ShowError("Snapwright cannot start: the system refused to set up its Print Screen keys.");
+    }
+    return false;
+}
+
+void Hotkeys::UnregisterHotkeys() {
+    for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
+        if (m_registered[i]) m_service.UnregisterHotKey(m_ids[i]);
+        m_registered[i] = false;
+    }
+    if (m_hooked) m_service.RemoveHook();
+    m_hooked = false;
+    for (auto& id : m_ids) {
+        if (id != 0) m_service.DeleteAtom(id);
+        id = 0;
+    }
+}
+
+const HotkeyRow* Hotkeys::RowForId(int id) const {
+    for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
+        if (m_ids[i] != 0 && m_ids[i] == id) return &kHotkeyTable[i];
+    }
+    return nullptr;
+}
+
+void Hotkeys::HotkeyWindowProc(unsigned message, std::uintptr_t wParam) {
+    if (message != kWmHotkey) return;
+    const int id = static_cast<int>(wParam);
+    const HotkeyRow* row = RowForId(id);
+    if (!row) return;
+    if (!CaptureForHotkey(id)) {
+        m_messages.ShowError("Snapwright could not take the screenshot: the screen or the window in front "
+                             "could not be read.");
+        return;
+    }
+    if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
+    switch (row->destination) {
+        case Destination::Print: m_destinations.PrintHardcopy(); break;
+        case Destination::Save: m_destinations.StartSaveAs(); break;
+        case Destination::Send: DispatchSend(); break;
+    }
+}
+
+bool Hotkeys::CaptureForHotkey(int id) {
+    const HotkeyRow* row = RowForId(id);
+    if (!row) return false;
+    // The grab comes first, so that a failed grab takes no slot from a page being collected.
+    PicturePtr shot = row->grab == GrabKind::WholeScreen ? m_engine.GrabScreenPicture()
+                                                         : m_engine.GrabActiveWindowPicture();
+    if (!shot) return false;
+    m_slots.BeginCapture(row->destination == Destination::Print, m_settings.NumShots);
+    m_slots.SetCurrentPicture(std::move(shot));
+    return true;
+}
+
+void Hotkeys::DispatchSend() {
+    // Sending is best effort: a step that fails is skipped, as the user can always paste the
+    // screenshot from the clipboard himself.
+    try {
+        const bool microsoft = m_settings.Office == 0;
+        switch (m_settings.SendTo) {
+            case 1: microsoft ? m_destinations.SendToWord() : m_destinations.SendToWriter(); break;
+            case 2: microsoft ? m_destinations.SendToExcel() : m_destinations.SendToCalc(); break;
+            case 3: microsoft ? m_destinations.SendToPowerPoint() : m_destinations.SendToImpress(); break;
+            case 4: m_destinations.AskApplication(); break;
+            case 5: m_destinations.OpenEditor(); break;
+            default: break;
+        }
+    } catch (const std::exception& error) {
+        DebugOutput(std::string("Sending the screenshot failed: ") + error.what());
+    } catch (...) {
+        DebugOutput("Sending the screenshot failed.");
+    }
+}
+
+}  // namespace snapwright

@@ -1,0 +1,185 @@
+#pragma once
+// In-memory ports for the host tests of the capture spine and the settings.
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "capture/ShotDestinations.h"
+#include "platform/Clipboard.h"
+#include "platform/HotkeyService.h"
+#include "platform/Screen.h"
+#include "platform/ScreenCapture.h"
+#include "platform/SettingsStore.h"
+#include "platform/UserMessages.h"
+#include "platform/WindowService.h"
+
+namespace snapwright::fakes {
+
+class FakeSettingsStore : public ISettingsStore {
+public:
+    std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const override {
+        const auto it = values.find(Path(app, section, key));
+        return it == values.end() ? defaultValue : it->second;
+    }
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        values[Path(app, section, key)] = value;
+        writes.push_back(key);
+    }
+    static std::string Path(const std::string& app, const std::string& section, const std::string& key) {
+        return app + "\\" + section + "\\" + key;
+    }
+    void Put(const std::string& key, const std::string& value) { values[Path("Snapwright", "Config", key)] = value; }
+    std::optional<std::string> Get(const std::string& key) const {
+        const auto it = values.find(Path("Snapwright", "Config", key));
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+
+    std::map<std::string, std::string> values;
+    std::vector<std::string> writes;
+};
+
+class FakeScreen : public IScreen {
+public:
+    int WidthPixels() const override { return width; }
+    int HeightPixels() const override { return height; }
+    double TwipsPerPixelX() const override { return twipsPerPixel; }
+    double TwipsPerPixelY() const override { return twipsPerPixel; }
+    int width = 1024;
+    int height = 768;
+    double twipsPerPixel = 15;
+};
+
+// A picture that only knows its size and which grab made it.
+class FakePicture : public Picture {
+public:
+    FakePicture(int w, int h, int serial) : w(w), h(h), serial(serial) {}
+    int Width() const override { return w; }
+    int Height() const override { return h; }
+    int w, h, serial;
+};
+
+inline int SerialOf(const PicturePtr& picture) {
+    const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
+    return fake ? fake->serial : 0;
+}
+
+class FakeWindowService : public IWindowService {
+public:
+    WindowRef DesktopWindow() const override { return kDesktop; }
+    WindowRef ForegroundWindow() const override { return foreground; }
+    std::optional<WindowEdges> WindowRectangle(WindowRef window) const override {
+        const auto it = rectangles.find(window);
+        if (it == rectangles.end()) return std::nullopt;
+        return it->second;
+    }
+    void SetForegroundWindow(WindowRef window) override { foreground = window; }
+
+    static constexpr WindowRef kDesktop = 0x10010;
+    WindowRef foreground = 0;
+    std::map<WindowRef, WindowEdges> rectangles;
+};
+
+struct GrabCall {
+    WindowRef window;
+    bool clientArea;
+    Rect source;
+};
+
+class FakeScreenCapture : public IScreenCapture {
+public:
+    PicturePtr GrabWindowPicture(WindowRef window, bool clientArea, const Rect& source) override {
+        calls.push_back({window, clientArea, source});
+        if (fail) return nullptr;
+        return std::make_shared<FakePicture>(source.width, source.height, ++serial);
+    }
+    std::vector<GrabCall> calls;
+    bool fail = false;
+    int serial = 0;
+};
+
+class FakeClipboard : public IClipboard {
+public:
+    bool PutPicture(const Picture& picture) override {
+        const auto* fake = dynamic_cast<const FakePicture*>(&picture);
+        contents = fake ? fake->serial : -1;
+        ++puts;
+        return true;
+    }
+    int contents = 0;
+    int puts = 0;
+};
+
+class FakeHotkeyService : public IHotkeyService {
+public:
+    std::uint16_t AddAtom(const std::string& name) override {
+        if (failAtom == name) return 0;
+        const std::uint16_t atom = nextAtom++;
+        atoms[atom] = name;
+        return atom;
+    }
+    void DeleteAtom(std::uint16_t atom) override { atoms.erase(atom); }
+    bool RegisterHotKey(int id, unsigned modifiers, unsigned virtualKey) override {
+        registerCalls.push_back({id, modifiers, virtualKey});
+        for (unsigned taken : takenModifiers) {
+            if (taken == modifiers) return false;
+        }
+        registered[id] = modifiers;
+        return true;
+    }
+    void UnregisterHotKey(int id) override { registered.erase(id); }
+    bool InstallHook() override { return hooked = !failHook; }
+    void RemoveHook() override { hooked = false; }
+    bool PrintScreenOpensSystemCapture() const override { return systemCapture; }
+
+    struct RegisterCall {
+        int id;
+        unsigned modifiers;
+        unsigned virtualKey;
+    };
+    std::map<std::uint16_t, std::string> atoms;
+    std::map<int, unsigned> registered;
+    std::vector<RegisterCall> registerCalls;
+    std::vector<unsigned> takenModifiers;
+    std::string failAtom;
+    bool failHook = false;
+    bool hooked = false;
+    bool systemCapture = false;
+    std::uint16_t nextAtom = 0xC001;
+};
+
+class FakeUserMessages : public IUserMessages {
+public:
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    std::vector<std::string> errors;
+};
+
+// Records which destination ran, in order.
+class RecordingDestinations : public IShotDestinations {
+public:
+    void PrintHardcopy() override { Record("PrintHardcopy"); }
+    void StartSaveAs() override { Record("StartSaveAs"); }
+    void SendToWord() override { Record("SendToWord"); }
+    void SendToExcel() override { Record("SendToExcel"); }
+    void SendToPowerPoint() override { Record("SendToPowerPoint"); }
+    void SendToWriter() override { Record("SendToWriter"); }
+    void SendToCalc() override { Record("SendToCalc"); }
+    void SendToImpress() override { Record("SendToImpress"); }
+    void AskApplication() override { Record("AskApplication"); }
+    void OpenEditor() override { Record("OpenEditor"); }
+
+    std::vector<std::string> calls;
+    std::string throwIn;
+
+private:
+    void Record(const std::string& name) {
+        calls.push_back(name);
+        if (name == throwIn) throw std::runtime_error(name + " failed");
+    }
+};
+
+}  // namespace snapwright::fakes

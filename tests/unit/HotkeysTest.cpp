@@ -1,0 +1,209 @@
+#include "capture/Hotkeys.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakePorts.h"
+
+namespace snapwright {
+namespace {
+
+using namespace fakes;
+
+class HotkeysTest : public ::testing::Test {
+protected:
+    HotkeysTest() {
+        windows.foreground = kWindow;
+        windows.rectangles[kWindow] = WindowEdges{100, 50, 100 + 640, 50 + 480};
+    }
+
+    // Presses the hotkey of table row `number` (1..6).
+    void Press(int number) {
+        const auto id = idOfRow(number);
+        hotkeys.HotkeyWindowProc(kWmHotkey, static_cast<std::uintptr_t>(id));
+    }
+    int idOfRow(int number) {
+        for (const auto& [atom, name] : service.atoms) {
+            if (name == kHotkeyTable[static_cast<std::size_t>(number - 1)].atomName) return atom;
+        }
+        ADD_FAILURE() << "no atom for hotkey " << number;
+        return 0;
+    }
+
+    static constexpr WindowRef kWindow = 0x5000;
+    FakeScreen screen;
+    FakeWindowService windows;
+    FakeScreenCapture capture;
+    FakeClipboard clipboard;
+    FakeHotkeyService service;
+    FakeUserMessages messages;
+    RecordingDestinations destinations;
+    Settings settings;
+    CaptureSlots slots;
+    CaptureEngine engine{screen, windows, capture, clipboard, slots};
+    Hotkeys hotkeys{service, messages, engine, slots, settings, destinations};
+};
+
+TEST_F(HotkeysTest, RegistersSixPrintScreenHotkeysUnderTheirAtoms) {
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    ASSERT_EQ(service.registerCalls.size(), 6u);
+    const unsigned expectedModifiers[] = {0, 1, 4, 5, 2, 3};
+    for (int row = 1; row <= 6; ++row) {
+        const auto& call = service.registerCalls[static_cast<std::size_t>(row - 1)];
+        EXPECT_EQ(call.virtualKey, 0x2Cu);
+        EXPECT_EQ(call.modifiers, expectedModifiers[row - 1]);
+        EXPECT_EQ(service.atoms.at(static_cast<std::uint16_t>(call.id)), "Snapwright\u2122" + std::to_string(row));
+    }
+    EXPECT_TRUE(service.hooked);
+    EXPECT_TRUE(messages.errors.empty());
+
+    hotkeys.UnregisterHotkeys();
+    EXPECT_TRUE(service.registered.empty());
+    EXPECT_TRUE(service.atoms.empty());
+    EXPECT_FALSE(service.hooked);
+}
+
+TEST_F(HotkeysTest, TakenHotkeyIsNamedAndEverythingIsUndone) {
+    service.takenModifiers = {kModShift};
+    EXPECT_FALSE(hotkeys.RegisterHotkeys());
+    EXPECT_EQ(service.registerCalls.size(), 6u) << "every hotkey is tried";
+    EXPECT_TRUE(service.registered.empty());
+    EXPECT_TRUE(service.atoms.empty());
+    EXPECT_FALSE(service.hooked);
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_NE(messages.errors[0].find("Shift+Print Screen is already used by another program."), std::string::npos)
+        << messages.errors[0];
+    EXPECT_EQ(messages.errors[0].find("turn off"), std::string::npos);
+}
+
+TEST_F(HotkeysTest, SystemScreenCaptureOnPrintScreenIsExplained) {
+    service.takenModifiers = {0, kModAlt};
+    service.systemCapture = true;
+    EXPECT_FALSE(hotkeys.RegisterHotkeys());
+    ASSERT_EQ(messages.errors.size(), 1u);
+    const std::string& text = messages.errors[0];
+    EXPECT_NE(text.find("Print Screen and Alt+Print Screen are already used"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Use the Print screen key to open screen capture\""), std::string::npos) << text;
+    EXPECT_NE(text.find("Settings > Accessibility > Keyboard"), std::string::npos) << text;
+}
+
+TEST_F(HotkeysTest, MissingAtomOrHookEndsWithAMessageAndNoLeftovers) {
+    service.failAtom = kHotkeyTable[3].atomName;
+    EXPECT_FALSE(hotkeys.RegisterHotkeys());
+    EXPECT_TRUE(service.registerCalls.empty());
+    EXPECT_TRUE(service.atoms.empty());
+    EXPECT_EQ(messages.errors.size(), 1u);
+
+    service.failAtom.clear();
+    service.failHook = true;
+    EXPECT_FALSE(hotkeys.RegisterHotkeys());
+    EXPECT_TRUE(service.registered.empty());
+    EXPECT_TRUE(service.atoms.empty());
+    EXPECT_EQ(messages.errors.size(), 2u);
+}
+
+TEST_F(HotkeysTest, EachHotkeyGrabsItsKindAndGoesToItsDestination) {
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    settings.SendTo = 5;
+    const char* expectedDestination[] = {"PrintHardcopy", "PrintHardcopy", "StartSaveAs",
+                                         "StartSaveAs",   "OpenEditor",    "OpenEditor"};
+    for (int row = 1; row <= 6; ++row) {
+        destinations.calls.clear();
+        capture.calls.clear();
+        Press(row);
+        ASSERT_EQ(capture.calls.size(), 1u) << row;
+        const GrabCall& grab = capture.calls[0];
+        const bool wholeScreen = row % 2 == 1;
+        EXPECT_EQ(grab.window, wholeScreen ? FakeWindowService::kDesktop : kWindow) << row;
+        EXPECT_FALSE(grab.clientArea);
+        EXPECT_EQ(grab.source, wholeScreen ? (Rect{0, 0, 1024, 768}) : (Rect{0, 0, 640, 480})) << row;
+        EXPECT_EQ(destinations.calls, std::vector<std::string>{expectedDestination[row - 1]}) << row;
+        EXPECT_EQ(clipboard.contents, capture.serial) << "the clipboard holds the newest shot";
+        EXPECT_EQ(SerialOf(slots.Current()), capture.serial);
+    }
+}
+
+TEST_F(HotkeysTest, OtherMessagesAndUnknownIdsDoNothing) {
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    hotkeys.HotkeyWindowProc(0x0111, static_cast<std::uintptr_t>(idOfRow(1)));
+    hotkeys.HotkeyWindowProc(kWmHotkey, 0x1234);
+    EXPECT_TRUE(capture.calls.empty());
+    EXPECT_TRUE(destinations.calls.empty());
+    EXPECT_EQ(slots.ShotCounter(), 0);
+}
+
+TEST_F(HotkeysTest, ScreenSizeComesFromTheDisplay) {
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    screen.width = 1920;
+    screen.height = 1080;
+    screen.twipsPerPixel = 10;  // 144 dots per inch
+    Press(3);
+    ASSERT_EQ(capture.calls.size(), 1u);
+    EXPECT_EQ(capture.calls[0].source, (Rect{0, 0, 1920, 1080}));
+}
+
+TEST_F(HotkeysTest, FailedGrabTellsTheUserAndKeepsTheCollectedPage) {
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    settings.NumShots = 2;
+    Press(1);
+    const int firstShot = capture.serial;
+    capture.fail = true;
+    Press(1);
+    EXPECT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(destinations.calls, std::vector<std::string>{"PrintHardcopy"});
+    EXPECT_EQ(slots.PageShots(), 1);
+    EXPECT_EQ(SerialOf(slots.Slot(1)), firstShot);
+
+    windows.rectangles.clear();  // the window in front cannot be measured
+    capture.fail = false;
+    Press(2);
+    EXPECT_EQ(messages.errors.size(), 2u);
+}
+
+TEST_F(HotkeysTest, TwoShotPageHoldsOnlyThePrintShots) {
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    settings.NumShots = 2;
+    settings.SendTo = 99;
+    Press(1);
+    const int printShot1 = capture.serial;
+    Press(3);  // save
+    Press(5);  // send
+    Press(4);  // save a window
+    Press(2);
+    const int printShot2 = capture.serial;
+    EXPECT_EQ(slots.ShotCounter(), 2);
+    EXPECT_EQ(slots.SlotCount(), 2);
+    EXPECT_EQ(SerialOf(slots.Slot(1)), printShot1);
+    EXPECT_EQ(SerialOf(slots.Slot(2)), printShot2);
+}
+
+TEST_F(HotkeysTest, DispatchSendRoutesBySendToAndOffice) {
+    struct Case {
+        int sendTo;
+        int office;
+        const char* expected;
+    };
+    for (const Case c : {Case{1, 0, "SendToWord"}, Case{2, 0, "SendToExcel"}, Case{3, 0, "SendToPowerPoint"},
+                         Case{1, 1, "SendToWriter"}, Case{2, 1, "SendToCalc"}, Case{3, 7, "SendToImpress"},
+                         Case{4, 0, "AskApplication"}, Case{4, 1, "AskApplication"}, Case{5, 1, "OpenEditor"},
+                         Case{0, 0, nullptr}, Case{6, 0, nullptr}}) {
+        destinations.calls.clear();
+        settings.SendTo = static_cast<std::uint8_t>(c.sendTo);
+        settings.Office = static_cast<std::uint8_t>(c.office);
+        hotkeys.DispatchSend();
+        const std::vector<std::string> expected =
+            c.expected ? std::vector<std::string>{c.expected} : std::vector<std::string>{};
+        EXPECT_EQ(destinations.calls, expected) << c.sendTo << "/" << c.office;
+    }
+}
+
+TEST_F(HotkeysTest, ASendThatFailsIsIgnored) {
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    destinations.throwIn = "SendToWord";
+    settings.SendTo = 1;
+    EXPECT_NO_THROW(Press(5));
+    EXPECT_EQ(destinations.calls, std::vector<std::string>{"SendToWord"});
+    EXPECT_EQ(clipboard.puts, 1) << "the clipboard copy happens before the send";
+}
+
+}  // namespace
+}  // namespace snapwright

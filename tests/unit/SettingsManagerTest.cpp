@@ -1,0 +1,183 @@
+#include "settings/SettingsManager.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakePorts.h"
+
+namespace snapwright {
+namespace {
+
+using fakes::FakeSettingsStore;
+
+const std::vector<std::string> kKeyOrder{"PrintTo",    "SaveTo",         "SendTo",    "NumShots",
+                                         "Printformat", "Language",      "Office",    "ShowSplash",
+                                         "PrintTimeStamp", "PrintUser",  "PrintComputer", "PrintFooter"};
+
+TEST(SettingsTextForms, BytesAndTruthValues) {
+    EXPECT_EQ(ByteToText(1), "1");
+    EXPECT_EQ(ByteToText(16), "16");
+    EXPECT_EQ(ByteToText(255), "255");
+    EXPECT_EQ(TruthToText(true), "1");
+    EXPECT_EQ(TruthToText(false), "0");
+
+    EXPECT_EQ(TextToByte("0"), 0);
+    EXPECT_EQ(TextToByte(" 16 "), 16);
+    EXPECT_EQ(TextToByte("255"), 255);
+    for (const char* bad : {"256", "-1", "1.5", "x", "", "  ", "99999999999999999999"}) {
+        EXPECT_FALSE(TextToByte(bad).has_value()) << bad;
+    }
+
+    EXPECT_TRUE(TextToTruth("1"));
+    for (const char* notTrue : {"0", "-1", "2", "true", "", "yes"}) EXPECT_FALSE(TextToTruth(notTrue)) << notTrue;
+}
+
+TEST(SettingsManager, FirstRunGivesDefaultsAndWritesNothing) {
+    FakeSettingsStore store;
+    Settings settings;
+    settings.PrintTo = 9;
+    settings.ShowSplash = false;
+    SettingsManager manager(store, settings);
+    manager.LoadSettings();
+
+    EXPECT_EQ(settings.PrintTo, 1);
+    EXPECT_EQ(settings.SaveTo, 1);
+    EXPECT_EQ(settings.SendTo, 1);
+    EXPECT_EQ(settings.NumShots, 1);
+    EXPECT_EQ(settings.Printformat, 1);
+    EXPECT_EQ(settings.Language, 0);
+    EXPECT_EQ(settings.Office, 0);
+    EXPECT_TRUE(settings.ShowSplash);
+    EXPECT_TRUE(settings.PrintTimeStamp && settings.PrintUser && settings.PrintComputer && settings.PrintFooter);
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST(SettingsManager, EmptyTargetKeyRestoresDefaultsAndRewritesAllKeys) {
+    for (const char* emptied : {"PrintTo", "SaveTo", "SendTo", "NumShots"}) {
+        FakeSettingsStore store;
+        store.Put("SendTo", "3");
+        store.Put("Language", "5");
+        store.Put("ShowSplash", "0");
+        store.Put(emptied, "");
+        Settings settings;
+        SettingsManager manager(store, settings);
+        manager.LoadSettings();
+
+        EXPECT_EQ(settings.SendTo, 1) << emptied;
+        EXPECT_EQ(settings.Language, 0) << emptied;
+        EXPECT_TRUE(settings.ShowSplash) << emptied;
+        EXPECT_EQ(store.writes, kKeyOrder) << emptied;
+        EXPECT_EQ(store.Get("SendTo"), "1");
+        EXPECT_EQ(store.Get("ShowSplash"), "1");
+    }
+}
+
+TEST(SettingsManager, PrintformatDecidesNumShots) {
+    struct Case {
+        const char* printformat;
+        const char* numShots;
+        int expectedFormat;
+        int expectedShots;
+    };
+    for (const Case c : {Case{"2", "1", 2, 2}, Case{"1", "2", 1, 1}, Case{"3", "2", 3, 1},
+                         // A damaged format falls back to the default one-shot portrait page.
+                         Case{"7", "2", 1, 1}, Case{"0", "2", 1, 1}, Case{"abc", "2", 1, 1}}) {
+        FakeSettingsStore store;
+        store.Put("Printformat", c.printformat);
+        store.Put("NumShots", c.numShots);
+        Settings settings;
+        SettingsManager manager(store, settings);
+        manager.LoadSettings();
+        EXPECT_EQ(settings.Printformat, c.expectedFormat) << c.printformat;
+        EXPECT_EQ(settings.NumShots, c.expectedShots) << c.printformat;
+    }
+}
+
+TEST(SettingsManager, DamagedValuesFallBackToTheirDefaults) {
+    FakeSettingsStore store;
+    store.Put("PrintTo", "2");
+    store.Put("SaveTo", "-3");
+    store.Put("SendTo", "300");
+    store.Put("Language", "17");
+    store.Put("Office", "one");
+    store.Put("ShowSplash", "maybe");
+    store.Put("PrintUser", "0");
+    Settings settings;
+    SettingsManager manager(store, settings);
+    manager.LoadSettings();
+
+    EXPECT_EQ(settings.PrintTo, 2);
+    EXPECT_EQ(settings.SaveTo, 1);
+    EXPECT_EQ(settings.SendTo, 1);
+    EXPECT_EQ(settings.Language, 0);
+    EXPECT_EQ(settings.Office, 0);
+    EXPECT_FALSE(settings.ShowSplash);  // anything but "1" counts as false
+    EXPECT_FALSE(settings.PrintUser);
+    EXPECT_TRUE(settings.PrintComputer);
+
+    store.Put("Language", "16");
+    manager.LoadSettings();
+    EXPECT_EQ(settings.Language, 16);
+}
+
+TEST(SettingsManager, SaveWritesTwelveKeysInOrderWithTextForms) {
+    FakeSettingsStore store;
+    Settings settings;
+    settings.PrintTo = 2;
+    settings.Language = 16;
+    settings.Printformat = 3;
+    settings.ShowSplash = false;
+    settings.PrintFooter = true;
+    SettingsManager manager(store, settings);
+    manager.SaveSettings();
+
+    EXPECT_EQ(store.writes, kKeyOrder);
+    EXPECT_EQ(store.Get("PrintTo"), "2");
+    EXPECT_EQ(store.Get("Language"), "16");
+    EXPECT_EQ(store.Get("Printformat"), "3");
+    EXPECT_EQ(store.Get("ShowSplash"), "0");
+    EXPECT_EQ(store.Get("PrintFooter"), "1");
+
+    Settings reloaded;
+    SettingsManager(store, reloaded).LoadSettings();
+    EXPECT_EQ(reloaded.PrintTo, 2);
+    EXPECT_EQ(reloaded.Language, 16);
+    EXPECT_EQ(reloaded.Printformat, 3);
+    EXPECT_FALSE(reloaded.ShowSplash);
+}
+
+class RecordingSettingsView : public ISettingsView {
+public:
+    void ShowLoadedSettings(const Settings& s) override { loaded.push_back(s.Printformat); }
+    void ShowDefaultSettings() override { ++defaults; }
+    std::vector<int> loaded;
+    int defaults = 0;
+};
+
+TEST(SettingsManager, SetDefaultsResetsRecordAndViewButWritesNothing) {
+    FakeSettingsStore store;
+    Settings settings;
+    settings.SendTo = 5;
+    settings.Office = 1;
+    settings.NumShots = 2;
+    settings.Printformat = 2;
+    settings.PrintUser = false;
+    SettingsManager manager(store, settings);
+    RecordingSettingsView view;
+    manager.SetView(&view);
+    manager.SetDefaults();
+
+    EXPECT_EQ(settings.SendTo, 1);
+    EXPECT_EQ(settings.Office, 0);
+    EXPECT_EQ(settings.NumShots, 1);
+    EXPECT_EQ(settings.Printformat, 1);
+    EXPECT_TRUE(settings.PrintUser);
+    EXPECT_EQ(view.defaults, 1);
+    EXPECT_TRUE(store.writes.empty());
+
+    store.Put("Printformat", "2");
+    manager.LoadSettings();
+    EXPECT_EQ(view.loaded, std::vector<int>{2});
+}
+
+}  // namespace
+}  // namespace snapwright
