@@ -3,7 +3,13 @@ function(snapwright_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
 endfunction()
 
-# Windows programs: Unicode entry point, fully static (no DLLs beside the executable).
+# Windows programs are fully static: no DLLs beside the executable.
+function(snapwright_static_windows target)
+  target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+endfunction()
+
+# The program itself: a GUI program with the Unicode entry point wWinMain.
 function(snapwright_windows_executable target)
-  target_link_options(${target} PRIVATE -municode -static -static-libgcc -static-libstdc++)
+  snapwright_static_windows(${target})
+  target_link_options(${target} PRIVATE -municode)
 endfunction()

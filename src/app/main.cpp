@@ -1,0 +1,66 @@
+// Composition root: the one place that creates the adapters, the shared record and the windows.
+#include <windows.h>
+
+#include <memory>
+
+#include "PendingDestinations.h"
+#include "capture/CaptureEngine.h"
+#include "capture/CaptureSlots.h"
+#include "capture/Hotkeys.h"
+#include "capture/win32/MainWindow.h"
+#include "platform/Diagnostics.h"
+#include "platform/win32/GdiCapture.h"
+#include "platform/win32/RegistrySettingsStore.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32HotkeyService.h"
+#include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32UserMessages.h"
+#include "settings/SettingsManager.h"
+
+namespace {
+
+int RunSnapwright(HINSTANCE instance) {
+    using namespace snapwright;
+    win32::RouteDiagnosticsToDebugger();
+
+    win32::RegistrySettingsStore store;
+    Settings settings;
+    SettingsManager settingsManager(store, settings);
+
+    win32::MainWindow mainWindow(instance);
+    settingsManager.LoadSettings();
+
+    win32::Win32Screen screen;
+    win32::Win32WindowService windows;
+    win32::GdiScreenCapture capture;
+    win32::Win32Clipboard clipboard(mainWindow.Handle());
+    win32::Win32UserMessages messages;
+    CaptureSlots slots;
+    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    PendingDestinations destinations;
+
+    Hotkeys* hotkeysForHook = nullptr;
+    win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
+        if (hotkeysForHook) hotkeysForHook->HotkeyWindowProc(message, wParam);
+    });
+    Hotkeys hotkeys(hotkeyService, messages, engine, slots, settings, destinations);
+    hotkeysForHook = &hotkeys;
+
+    if (!hotkeys.RegisterHotkeys()) return 1;
+    mainWindow.SetUnloadHandler([&hotkeys] { hotkeys.UnregisterHotkeys(); });
+    DebugOutput("ready");
+    return mainWindow.RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    try {
+        return RunSnapwright(instance);
+    } catch (const std::exception& error) {
+        snapwright::DebugOutput(std::string("Snapwright stopped: ") + error.what());
+        ::MessageBoxW(nullptr, L"Snapwright could not start because of an internal error.", L"Snapwright",
+                      MB_OK | MB_ICONERROR);
+        return 2;
+    }
+}

@@ -1,0 +1,81 @@
+#include "capture/win32/MainWindow.h"
+
+#include "platform/Diagnostics.h"
+#include "platform/win32/Win32Error.h"
+
+namespace snapwright::win32 {
+
+MainWindow::MainWindow(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!::RegisterClassExW(&windowClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
+
+    m_window = ::CreateWindowExW(0, kClassName, L"Snapwright", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400,
+                                 300, nullptr, nullptr, instance, this);
+    if (!m_window) throw Win32Error(::GetLastError(), "CreateWindowExW");
+}
+
+MainWindow::~MainWindow() {
+    if (m_window && ::IsWindow(m_window)) ::DestroyWindow(m_window);
+}
+
+int MainWindow::RunMessageLoop() {
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void MainWindow::Unload() {
+    if (m_unloaded) return;
+    m_unloaded = true;
+    if (m_onUnload) m_onUnload();
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    try {
+        return self->OnMessage(hwnd, message, wParam, lParam);
+    } catch (...) {
+        DebugOutput("The main window could not handle a message.");
+        return 0;
+    }
+}
+
+LRESULT MainWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            Unload();
+            ::DestroyWindow(hwnd);
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam) Unload();
+            return 0;
+        case WM_DESTROY:
+            Unload();
+            ::PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            m_window = nullptr;
+            break;
+        default:
+            break;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace snapwright::win32

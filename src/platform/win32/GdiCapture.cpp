@@ -1,0 +1,73 @@
+#include "platform/win32/GdiCapture.h"
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "platform/win32/GdiPicture.h"
+#include "platform/win32/UniqueHandle.h"
+
+namespace snapwright::win32 {
+
+namespace {
+
+// On a 256-colour display the picture needs a copy of the system palette to keep its colours.
+UniqueHpalette SystemPaletteCopy(HDC source) {
+    if (!(::GetDeviceCaps(source, RASTERCAPS) & RC_PALETTE) || ::GetDeviceCaps(source, SIZEPALETTE) != 256) {
+        return UniqueHpalette();
+    }
+    std::vector<BYTE> record(sizeof(LOGPALETTE) + 255 * sizeof(PALETTEENTRY), 0);
+    auto* palette = reinterpret_cast<LOGPALETTE*>(record.data());
+    palette->palVersion = 0x300;
+    palette->palNumEntries = 256;
+    ::GetSystemPaletteEntries(source, 0, 256, palette->palPalEntry);
+    return UniqueHpalette(::CreatePalette(palette));
+}
+
+PicturePtr CopyFromDc(HDC source, int left, int top, int width, int height, double zoom) {
+    if (!source || width <= 0 || height <= 0) return nullptr;
+    UniqueMemoryDc memory(::CreateCompatibleDC(source));
+    UniqueHbitmap bitmap(::CreateCompatibleBitmap(source, width, height));
+    if (!memory || !bitmap) return nullptr;
+
+    UniqueHpalette palette = SystemPaletteCopy(source);
+    ScopedSelectObject selectedBitmap(memory.get(), bitmap.get());
+    std::optional<ScopedSelectPalette> selectedPalette;
+    if (palette) {
+        selectedPalette.emplace(memory.get(), palette.get());
+        ::RealizePalette(memory.get());
+    }
+
+    if (zoom == 1.0) {
+        ::BitBlt(memory.get(), 0, 0, width, height, source, left, top, SRCCOPY);
+    } else {
+        ::SetStretchBltMode(memory.get(), HALFTONE);
+        ::SetBrushOrgEx(memory.get(), 0, 0, nullptr);
+        const int targetWidth = static_cast<int>(std::nearbyint(zoom * width));
+        const int targetHeight = static_cast<int>(std::nearbyint(zoom * height));
+        ::StretchBlt(memory.get(), 0, 0, targetWidth, targetHeight, source, left, top, width, height, SRCCOPY);
+    }
+
+    // The bitmap and palette must be out of the memory context before it is deleted.
+    selectedBitmap.Restore();
+    if (selectedPalette) selectedPalette->Restore();
+    return BitmapToPicture(bitmap.release(), palette.release());
+}
+
+}  // namespace
+
+PicturePtr GrabWindowPicture(HWND window, bool clientArea, int left, int top, int width, int height) {
+    WindowDc source(window, !clientArea);
+    return CopyFromDc(source.get(), left, top, width, height, 1.0);
+}
+
+PicturePtr DCToPicture(HDC source, int left, int top, int width, int height, float zoom) {
+    return CopyFromDc(source, left, top, width, height, zoom);
+}
+
+PicturePtr GdiScreenCapture::GrabWindowPicture(WindowRef window, bool clientArea, const Rect& source) {
+    return win32::GrabWindowPicture(reinterpret_cast<HWND>(window), clientArea, source.left, source.top,
+                                    source.width, source.height);
+}
+
+}  // namespace snapwright::win32

@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/Picture.h"
+#include "platform/win32/UniqueHandle.h"
+
+namespace snapwright::win32 {
+
+// A device-dependent bitmap with an optional palette; owns both.
+class GdiPicture : public Picture {
+public:
+    GdiPicture(UniqueHbitmap bitmap, UniqueHpalette palette);
+    int Width() const override { return m_width; }
+    int Height() const override { return m_height; }
+    HBITMAP Bitmap() const { return m_bitmap.get(); }
+    HPALETTE Palette() const { return m_palette.get(); }
+
+private:
+    UniqueHbitmap m_bitmap;
+    UniqueHpalette m_palette;
+    int m_width = 0;
+    int m_height = 0;
+};
+
+// Wraps a bitmap and a palette (may be null) into a picture that owns them; null for no bitmap.
+PicturePtr BitmapToPicture(HBITMAP bitmap, HPALETTE palette);
+// The GDI picture behind a picture of this program, or null.
+const GdiPicture* AsGdiPicture(const Picture* picture);
+
+}  // namespace snapwright::win32

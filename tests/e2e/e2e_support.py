@@ -1,0 +1,245 @@
+"""Support for the end-to-end tests: the Wine session of the test run, the program under test,
+the driver that presses keys and clicks, and the independent tools that check the results."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+EXE = os.environ.get("SNAPWRIGHT_EXE", "")
+DRIVER = os.environ.get("SNAPWRIGHT_DRIVER", "")
+SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Snapwright\Config"
+
+
+def session_env():
+    """The environment of the Wine session that scripts/test started for this run."""
+    path = os.environ.get("SNAPWRIGHT_WINE_ENV")
+    if not path or not os.path.exists(path):
+        raise RuntimeError("no Wine session: run the end-to-end tests through scripts/test")
+    env = dict(os.environ)
+    with open(path, encoding="utf-8") as handle:
+        for line in handle:
+            line = line.strip()
+            if line.startswith("export "):
+                name, _, value = line[len("export "):].partition("=")
+                env[name] = value.strip("'")
+    return env
+
+
+ENV = None
+
+
+def env():
+    global ENV
+    if ENV is None:
+        ENV = session_env()
+    return ENV
+
+
+def run(args, timeout=60, check=False, **kwargs):
+    return subprocess.run(args, env=env(), capture_output=True, timeout=timeout, check=check, **kwargs)
+
+
+def wine(*args, timeout=60):
+    return run(["wine", *args], timeout=timeout)
+
+
+def driver(*args, timeout=60):
+    """Runs swdriver; returns (exit code, printed text)."""
+    result = wine(DRIVER, *args, timeout=timeout)
+    return result.returncode, result.stdout.decode("utf-8", "replace").replace("\r", "")
+
+
+def wait_until(condition, timeout=20.0, interval=0.1, what="condition"):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+def session_dir():
+    return env()["SNAPWRIGHT_SESSION"]
+
+
+# Registry, through Wine's own reg tool.
+
+def reg_add(key, name, value, kind="REG_SZ"):
+    result = wine("reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f")
+    assert result.returncode == 0, result.stderr
+
+
+def reg_delete_key(key):
+    wine("reg", "delete", key, "/f")
+
+
+def reg_values(key):
+    """The values of a registry key as {name: (type, data)}; empty when the key is absent."""
+    result = wine("reg", "query", key)
+    values = {}
+    for line in result.stdout.decode("utf-8", "replace").splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) >= 2 and parts[1].startswith("REG_"):
+            values[parts[0]] = (parts[1], parts[2] if len(parts) == 3 else "")
+    return values
+
+
+# Clipboard and screen, through X tools.
+
+def clipboard_targets():
+    result = run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], timeout=10)
+    return result.stdout.decode("utf-8", "replace").split() if result.returncode == 0 else []
+
+
+def put_text_on_clipboard(text="empty"):
+    subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], env=env(), stdin=subprocess.PIPE,
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).communicate(text.encode(), timeout=10)
+    wait_until(lambda: "image/bmp" not in clipboard_targets(), what="the clipboard to hold text")
+
+
+def clipboard_bmp(path):
+    wait_until(lambda: "image/bmp" in clipboard_targets(), what="a bitmap on the X clipboard")
+    with open(path, "wb") as handle:
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/bmp", "-o"], env=env(),
+                                stdout=handle, stderr=subprocess.PIPE, timeout=30)
+    assert result.returncode == 0, result.stderr
+    return path
+
+
+def screenshot(path):
+    result = run(["import", "-window", "root", path], timeout=30)
+    assert result.returncode == 0, result.stderr
+    return path
+
+
+def image_size(path):
+    result = run(["identify", "-format", "%w %h", path], timeout=30, check=True)
+    width, height = result.stdout.decode().split()
+    return int(width), int(height)
+
+
+def different_pixels(path_a, path_b, crop_b=None):
+    """Number of pixels that differ between two images (ImageMagick compare, metric AE)."""
+    second = path_b
+    if crop_b:
+        second = path_b + ".crop.png"
+        run(["convert", path_b, "-crop", crop_b, "+repage", second], timeout=30, check=True)
+    result = run(["compare", "-metric", "AE", path_a, second, "null:"], timeout=60)
+    text = result.stderr.decode().strip()
+    try:
+        return int(float(text.split()[0]))
+    except (ValueError, IndexError):
+        raise AssertionError(f"compare failed: {text}")
+
+
+class Program:
+    """snapwright.exe started from a folder of its own, with its debug output kept in a log."""
+
+    def __init__(self, name="app"):
+        self.folder = tempfile.mkdtemp(prefix=name + "-", dir=session_dir())
+        self.exe = os.path.join(self.folder, "snapwright.exe")
+        shutil.copy(EXE, self.exe)
+        self.log_path = os.path.join(self.folder, "debug.log")
+        self.process = None
+
+    def start(self):
+        program_env = dict(env())
+        program_env["WINEDEBUG"] = "-all,+debugstr"
+        self.log = open(self.log_path, "wb")
+        self.process = subprocess.Popen(["wine", self.exe], env=program_env, cwd=self.folder,
+                                        stdout=self.log, stderr=subprocess.STDOUT)
+        return self
+
+    def wait_ready(self, timeout=30):
+        wait_until(lambda: b"ready" in self.debug_output() or self.process.poll() is not None, timeout,
+                   what="the program to start")
+        if self.process.poll() is not None:
+            raise AssertionError(f"the program ended at start with code {self.process.returncode}")
+        return self
+
+    def debug_output(self):
+        with open(self.log_path, "rb") as handle:
+            return handle.read()
+
+    def exit_code(self, timeout=20):
+        return self.process.wait(timeout=timeout)
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            driver("close", "*", "SnapwrightMainWindow")
+            try:
+                self.process.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+        if getattr(self, "log", None):
+            self.log.close()
+
+
+class PatternWindow:
+    """A captioned window of known size and content in front of everything (swdriver pattern)."""
+
+    def __init__(self, width, height, x, y):
+        self.process = subprocess.Popen(["wine", DRIVER, "pattern", str(width), str(height), str(x), str(y)],
+                                        env=env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        line = self.process.stdout.readline()
+        assert b"ready" in line, "the pattern window did not show"
+        time.sleep(0.5)
+
+    def close(self):
+        driver("close", "Snapwright test pattern")
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+        self.process.stdout.close()
+
+
+def restart_wine():
+    """Ends every program of the session, so that settings read at start take effect."""
+    run(["wineserver", "-k"], timeout=60)
+    run(["wineserver", "-w"], timeout=60)
+
+
+class E2ETestCase(unittest.TestCase):
+    """Keeps a screenshot of the display and the program's debug output when a test fails."""
+
+    def start_program(self, name="app", ready=True):
+        if not hasattr(self, "programs"):
+            # Cleanups run even when setUp fails, unlike tearDown.
+            self.programs = []
+            self.addCleanup(self._stop_programs)
+        program = Program(name).start()
+        self.programs.append(program)
+        if ready:
+            program.wait_ready()
+        return program
+
+    def _stop_programs(self):
+        self._keep_artifacts()
+        for program in reversed(self.programs):
+            program.stop()
+        self.programs.clear()
+
+    def _keep_artifacts(self):
+        outcome = getattr(self, "_outcome", None)
+        failed = False
+        if outcome is not None:
+            result = getattr(outcome, "result", None)
+            if result is not None:
+                failed = any(test is self for test, _ in result.failures + result.errors)
+        if failed:
+            keep = os.environ.get("SNAPWRIGHT_E2E_ARTIFACTS", os.path.join(tempfile.gettempdir(), "snapwright-e2e"))
+            os.makedirs(keep, exist_ok=True)
+            try:
+                screenshot(os.path.join(keep, self.id() + ".png"))
+            except Exception:  # the display may be gone; the log still helps
+                pass
+            for index, program in enumerate(self.programs):
+                if os.path.exists(program.log_path):
+                    shutil.copy(program.log_path, os.path.join(keep, f"{self.id()}.{index}.log"))
+            print(f"\nkept the screenshot and debug output in {keep}")

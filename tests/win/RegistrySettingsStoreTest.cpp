@@ -1,0 +1,77 @@
+#include "platform/win32/RegistrySettingsStore.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "settings/SettingsManager.h"
+
+namespace snapwright::win32 {
+namespace {
+
+// A section of its own, so the test never touches the program's real settings.
+constexpr const char* kApp = "SnapwrightTest";
+
+class RegistrySettingsStoreTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\SnapwrightTest");
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Snapwright");
+    }
+};
+
+TEST_F(RegistrySettingsStoreTest, RoundTripAsRegSzUnderTheSettingsKey) {
+    RegistrySettingsStore store;
+    EXPECT_EQ(store.GetSetting(kApp, "Config", "PrintTo", "dflt"), "dflt");
+    store.SaveSetting(kApp, "Config", "PrintTo", "2");
+    store.SaveSetting(kApp, "Config", "SavePath", "C:\\Bilder\\Ümläut\u2122\\");
+    EXPECT_EQ(store.GetSetting(kApp, "Config", "PrintTo", "dflt"), "2");
+    EXPECT_EQ(store.GetSetting(kApp, "Config", "SavePath", ""), "C:\\Bilder\\Ümläut\u2122\\");
+    store.SaveSetting(kApp, "Config", "PrintTo", "");
+    EXPECT_EQ(store.GetSetting(kApp, "Config", "PrintTo", "dflt"), "") << "an empty value is not an absent one";
+
+    // What another program sees: a REG_SZ value at the documented place.
+    wchar_t buffer[64] = {};
+    DWORD size = sizeof(buffer);
+    DWORD type = 0;
+    store.SaveSetting(kApp, "Config", "Language", "16");
+    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\SnapwrightTest\\Config",
+                             L"Language", RRF_RT_ANY, &type, buffer, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_STREQ(buffer, L"16");
+}
+
+TEST_F(RegistrySettingsStoreTest, ValueWithoutTerminatorAndOtherTypesAreHandled) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\SnapwrightTest\\Config", 0,
+                                nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t unterminated[] = {L'4', L'2'};
+    ::RegSetValueExW(key, L"NoNul", 0, REG_SZ, reinterpret_cast<const BYTE*>(unterminated), sizeof(unterminated));
+    const DWORD number = 7;
+    ::RegSetValueExW(key, L"Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    ::RegCloseKey(key);
+
+    RegistrySettingsStore store;
+    EXPECT_EQ(store.GetSetting(kApp, "Config", "NoNul", "x"), "42");
+    EXPECT_EQ(store.GetSetting(kApp, "Config", "Number", "x"), "x");
+}
+
+TEST_F(RegistrySettingsStoreTest, SettingsRecordSurvivesTheRealRegistry) {
+    RegistrySettingsStore store;
+    Settings written;
+    written.Printformat = 2;
+    written.NumShots = 2;
+    written.Language = 1;
+    written.PrintFooter = false;
+    SettingsManager(store, written).SaveSettings();
+    Settings read;
+    SettingsManager(store, read).LoadSettings();
+    EXPECT_EQ(read.Printformat, 2);
+    EXPECT_EQ(read.NumShots, 2);
+    EXPECT_EQ(read.Language, 1);
+    EXPECT_FALSE(read.PrintFooter);
+}
+
+}  // namespace
+}  // namespace snapwright::win32
