@@ -1,0 +1,318 @@
+// The cross-built FreeImage and its codec libraries, exercised for real: pictures written
+// to memory in every format the program saves and read back, format numbers that the save
+// paths pass to the library, the formats that this build leaves out, and the half-float
+// TIFF path, whose conversion this build supplies itself.
+#include <windows.h>  // before FreeImage.h, which otherwise defines BYTE, DWORD ... itself
+
+#include <FreeImage.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace snapwright::win32 {
+namespace {
+
+struct DibDeleter {
+    void operator()(FIBITMAP* dib) const { FreeImage_Unload(dib); }
+};
+using UniqueDib = std::unique_ptr<FIBITMAP, DibDeleter>;
+
+struct MemoryDeleter {
+    void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
+};
+using UniqueMemory = std::unique_ptr<FIMEMORY, MemoryDeleter>;
+
+// Under MinGW the static library has no DllMain: nothing works before FreeImage_Initialise.
+class FreeImageCodecTest : public ::testing::Test {
+protected:
+    void SetUp() override { FreeImage_Initialise(FALSE); }
+    void TearDown() override { FreeImage_DeInitialise(); }
+};
+
+// --- format numbers ------------------------------------------------------------------
+
+TEST_F(FreeImageCodecTest, FormatIdsKeepTheNumbersOfTheFullLibrary) {
+    struct Expected {
+        const char* name;
+        int id;
+    };
+    // The save paths pass these numbers; a left-out plugin must not shift them.
+    for (const Expected& format : {Expected{"BMP", 0}, Expected{"JPEG", 2}, Expected{"JNG", 3}, Expected{"MNG", 6},
+                                   Expected{"PNG", 13}, Expected{"TIFF", 18}}) {
+        EXPECT_EQ(FreeImage_GetFIFFromFormat(format.name), format.id) << format.name;
+        const char* name = FreeImage_GetFormatFromFIF(static_cast<FREE_IMAGE_FORMAT>(format.id));
+        ASSERT_NE(name, nullptr) << format.id;
+        EXPECT_STREQ(name, format.name) << format.id;
+    }
+    // Every slot up to the last format (JPEG-XR, 36) is taken, and nothing is added after it.
+    EXPECT_EQ(FreeImage_GetFIFCount(), FIF_JXR + 1);
+}
+
+TEST_F(FreeImageCodecTest, FileNamesMapToTheFormatsTheProgramWrites) {
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.bmp"), FIF_BMP);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.JPG"), FIF_JPEG);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.png"), FIF_PNG);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.tif"), FIF_TIFF);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.mng"), FIF_MNG);
+}
+
+TEST_F(FreeImageCodecTest, LeftOutFormatsAreDisabledPlaceholders) {
+    for (FREE_IMAGE_FORMAT fif : {FIF_ICO, FIF_PBM, FIF_PPMRAW, FIF_TARGA, FIF_GIF, FIF_EXR, FIF_WEBP, FIF_JXR}) {
+        EXPECT_FALSE(FreeImage_IsPluginEnabled(fif)) << fif;
+        EXPECT_FALSE(FreeImage_FIFSupportsReading(fif)) << fif;
+        EXPECT_FALSE(FreeImage_FIFSupportsWriting(fif)) << fif;
+    }
+    // A disabled slot is found by no lookup.
+    EXPECT_EQ(FreeImage_GetFIFFromFormat("GIF"), FIF_UNKNOWN);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("a.gif"), FIF_UNKNOWN);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("a.ico"), FIF_UNKNOWN);
+    // Enabled again by a caller, a placeholder still answers without crashing, and reads nothing.
+    FreeImage_SetPluginEnabled(FIF_GIF, TRUE);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("a.gif"), FIF_GIF);
+    EXPECT_EQ(FreeImage_GetFIFFromFilename("a.xyz"), FIF_UNKNOWN);  // walks its extension list
+    const BYTE gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
+    UniqueMemory memory(FreeImage_OpenMemory(const_cast<BYTE*>(gif), sizeof(gif)));
+    EXPECT_EQ(UniqueDib(FreeImage_LoadFromMemory(FIF_GIF, memory.get(), 0)), nullptr);
+    FreeImage_SetPluginEnabled(FIF_GIF, FALSE);
+}
+
+TEST_F(FreeImageCodecTest, MngIsReadOnly) {
+    // The program writes MNG files itself: the library only reads them.
+    EXPECT_TRUE(FreeImage_FIFSupportsReading(FIF_MNG));
+    EXPECT_FALSE(FreeImage_FIFSupportsWriting(FIF_MNG));
+    UniqueDib dib(FreeImage_Allocate(8, 8, 24));
+    ASSERT_NE(dib, nullptr);
+    UniqueMemory memory(FreeImage_OpenMemory());
+    EXPECT_FALSE(FreeImage_SaveToMemory(FIF_MNG, dib.get(), memory.get(), 0));
+}
+
+// --- round trips -----------------------------------------------------------------------
+
+constexpr int kWidth = 101;  // odd: every 24-bit row carries padding
+constexpr int kHeight = 67;
+
+struct Rgb {
+    int r, g, b;
+};
+
+// Gradients under a brightness checkerboard: every pixel differs from its neighbours, and
+// the edges are in brightness, which JPEG keeps at full resolution (colour it subsamples).
+Rgb PatternAt(int x, int y) {
+    const int checker = ((x / 8 + y / 8) % 2) != 0 ? 48 : 0;
+    return {20 + x * 180 / (kWidth - 1) + checker, 20 + y * 180 / (kHeight - 1) + checker, 110 + checker};
+}
+
+UniqueDib PatternPicture() {
+    UniqueDib dib(FreeImage_Allocate(kWidth, kHeight, 24));
+    if (!dib) return dib;
+    for (int y = 0; y < kHeight; ++y) {
+        BYTE* line = FreeImage_GetScanLine(dib.get(), y);
+        for (int x = 0; x < kWidth; ++x) {
+            const Rgb c = PatternAt(x, y);
+            line[x * 3 + FI_RGBA_RED] = static_cast<BYTE>(c.r);
+            line[x * 3 + FI_RGBA_GREEN] = static_cast<BYTE>(c.g);
+            line[x * 3 + FI_RGBA_BLUE] = static_cast<BYTE>(c.b);
+        }
+    }
+    return dib;
+}
+
+struct RoundTrip {
+    const char* name;
+    FREE_IMAGE_FORMAT fif;
+    int flags;
+    bool lossless;
+    std::string magic;  // the file signature, checked independently of the library
+};
+
+void PrintTo(const RoundTrip& format, std::ostream* out) {
+    *out << format.name;
+}
+
+class FreeImageRoundTripTest : public FreeImageCodecTest, public ::testing::WithParamInterface<RoundTrip> {};
+
+TEST_P(FreeImageRoundTripTest, SavedToMemoryAndLoadedBack) {
+    const RoundTrip& format = GetParam();
+    UniqueDib original = PatternPicture();
+    ASSERT_NE(original, nullptr);
+
+    UniqueMemory memory(FreeImage_OpenMemory());
+    ASSERT_NE(memory, nullptr);
+    ASSERT_TRUE(FreeImage_SaveToMemory(format.fif, original.get(), memory.get(), format.flags));
+
+    BYTE* data = nullptr;
+    DWORD size = 0;
+    ASSERT_TRUE(FreeImage_AcquireMemory(memory.get(), &data, &size));
+    ASSERT_GT(size, format.magic.size());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), format.magic.size()), format.magic);
+
+    FreeImage_SeekMemory(memory.get(), 0, SEEK_SET);
+    EXPECT_EQ(FreeImage_GetFileTypeFromMemory(memory.get(), 0), format.fif);
+    FreeImage_SeekMemory(memory.get(), 0, SEEK_SET);
+    UniqueDib loaded(FreeImage_LoadFromMemory(format.fif, memory.get(), 0));
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_EQ(FreeImage_GetWidth(loaded.get()), static_cast<unsigned>(kWidth));
+    ASSERT_EQ(FreeImage_GetHeight(loaded.get()), static_cast<unsigned>(kHeight));
+    ASSERT_EQ(FreeImage_GetBPP(loaded.get()), 24u);
+
+    long long totalError = 0;
+    int mismatches = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        const BYTE* line = FreeImage_GetScanLine(loaded.get(), y);
+        for (int x = 0; x < kWidth; ++x) {
+            const Rgb want = PatternAt(x, y);
+            const Rgb got{line[x * 3 + FI_RGBA_RED], line[x * 3 + FI_RGBA_GREEN], line[x * 3 + FI_RGBA_BLUE]};
+            const int error = std::abs(got.r - want.r) + std::abs(got.g - want.g) + std::abs(got.b - want.b);
+            totalError += error;
+            if (error != 0 && format.lossless && mismatches++ < 3) {
+                ADD_FAILURE() << "pixel (" << x << ", " << y << "): got " << got.r << "," << got.g << "," << got.b
+                              << " want " << want.r << "," << want.g << "," << want.b;
+            }
+        }
+    }
+    const double meanError = static_cast<double>(totalError) / (kWidth * kHeight * 3.0);
+    if (format.lossless) {
+        EXPECT_EQ(totalError, 0);
+    } else {
+        // Quality 90 keeps the picture: about one level of mean error, yet not a lossless copy.
+        EXPECT_LT(meanError, 2.0);
+        EXPECT_GT(meanError, 0.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FreeImageFormats, FreeImageRoundTripTest,
+                         ::testing::Values(RoundTrip{"png", FIF_PNG, 0, true, "\x89PNG\r\n\x1a\n"},
+                                           RoundTrip{"jpeg", FIF_JPEG, 90, false, "\xFF\xD8\xFF"},
+                                           RoundTrip{"tiff", FIF_TIFF, 0, true, std::string("II*\0", 4)},
+                                           RoundTrip{"bmp", FIF_BMP, 0, true, "BM"}),
+                         [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
+
+TEST_F(FreeImageCodecTest, JpegQualityFlagReachesTheEncoder) {
+    UniqueDib picture = PatternPicture();
+    ASSERT_NE(picture, nullptr);
+    auto encodedSize = [&](int flags) {
+        UniqueMemory memory(FreeImage_OpenMemory());
+        EXPECT_TRUE(FreeImage_SaveToMemory(FIF_JPEG, picture.get(), memory.get(), flags));
+        BYTE* data = nullptr;
+        DWORD size = 0;
+        FreeImage_AcquireMemory(memory.get(), &data, &size);
+        return size;
+    };
+    const DWORD standard = encodedSize(JPEG_DEFAULT);  // quality 75
+    const DWORD quality90 = encodedSize(90);
+    const DWORD superb = encodedSize(JPEG_QUALITYSUPERB);  // quality 100
+    EXPECT_LT(standard, quality90);
+    EXPECT_LT(quality90, superb);
+}
+
+// --- half-float TIFF ---------------------------------------------------------------------
+
+// A little-endian TIFF of 3 x 16-bit IEEE half samples per pixel, uncompressed, one strip.
+std::vector<BYTE> HalfFloatTiff(int width, int height, const std::vector<std::uint16_t>& samples) {
+    std::vector<BYTE> file;
+    file.reserve(256 + samples.size() * 2);
+    auto put16 = [&](unsigned value) {
+        file.push_back(static_cast<BYTE>(value));
+        file.push_back(static_cast<BYTE>(value >> 8));
+    };
+    auto put32 = [&](unsigned value) {
+        put16(value & 0xFFFF);
+        put16(value >> 16);
+    };
+    constexpr unsigned kEntries = 11;
+    constexpr unsigned kIfd = 8;
+    constexpr unsigned kExtra = kIfd + 2 + kEntries * 12 + 4;  // BitsPerSample, then SampleFormat
+    constexpr unsigned kPixels = kExtra + 12;
+    put16('I' | 'I' << 8);  // little-endian
+    put16(42);
+    put32(kIfd);
+    put16(kEntries);
+    auto entry = [&](unsigned tag, unsigned type, unsigned count, unsigned value) {
+        put16(tag);
+        put16(type);
+        put32(count);
+        if (type == 3 && count == 1) {
+            put16(value);
+            put16(0);
+        } else {
+            put32(value);
+        }
+    };
+    constexpr unsigned kShort = 3;
+    constexpr unsigned kLong = 4;
+    entry(256, kShort, 1, static_cast<unsigned>(width));             // ImageWidth
+    entry(257, kShort, 1, static_cast<unsigned>(height));            // ImageLength
+    entry(258, kShort, 3, kExtra);                                   // BitsPerSample 16,16,16
+    entry(259, kShort, 1, 1);                                        // no compression
+    entry(262, kShort, 1, 2);                                        // RGB
+    entry(273, kLong, 1, kPixels);                                   // StripOffsets
+    entry(277, kShort, 1, 3);                                        // SamplesPerPixel
+    entry(278, kShort, 1, static_cast<unsigned>(height));            // RowsPerStrip
+    entry(279, kLong, 1, static_cast<unsigned>(samples.size() * 2)); // StripByteCounts
+    entry(284, kShort, 1, 1);                                        // contiguous samples
+    entry(339, kShort, 3, kExtra + 6);                               // SampleFormat: IEEE float
+    put32(0);                                                        // no further directory
+    for (int i = 0; i < 3; ++i) put16(16);
+    for (int i = 0; i < 3; ++i) put16(3);
+    for (std::uint16_t sample : samples) put16(sample);
+    return file;
+}
+
+std::uint32_t FloatBits(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof(bits));
+    return bits;
+}
+
+TEST_F(FreeImageCodecTest, HalfFloatTiffLoadsAsExactFloats) {
+    struct Sample {
+        std::uint16_t half;
+        std::uint32_t floatBits;  // the same value as an IEEE single
+    };
+    const std::vector<Sample> top = {
+        {0x3C00, FloatBits(1.0f)},         {0xC000, FloatBits(-2.0f)},         {0x3555, FloatBits(0x1.554p-2f)},
+        {0x0000, FloatBits(0.0f)},         {0x8000, FloatBits(-0.0f)},         {0x0001, FloatBits(0x1p-24f)},
+        {0x03FF, FloatBits(0x1.ff8p-15f)}, {0x0400, FloatBits(0x1p-14f)},      {0x7BFF, FloatBits(65504.0f)},
+        {0x7C00, 0x7F800000u},             {0xFC00, 0xFF800000u},              {0x7E00, 0x7FC00000u},
+    };
+    const std::vector<Sample> bottom = {
+        {0x3800, FloatBits(0.5f)},  {0x3400, FloatBits(0.25f)},  {0x4000, FloatBits(2.0f)},
+        {0x4900, FloatBits(10.0f)}, {0xB800, FloatBits(-0.5f)},  {0x3A00, FloatBits(0.75f)},
+        {0x5640, FloatBits(100.0f)}, {0x2E66, FloatBits(0x1.998p-4f)}, {0x0200, FloatBits(0x1p-15f)},
+        {0x8001, FloatBits(-0x1p-24f)}, {0x3BFF, FloatBits(0x1.ffcp-1f)}, {0x7FFF, 0x7FFFE000u},
+    };
+    constexpr int kPixelsPerRow = 4;
+    std::vector<std::uint16_t> samples;
+    for (const Sample& s : top) samples.push_back(s.half);
+    for (const Sample& s : bottom) samples.push_back(s.half);
+    std::vector<BYTE> file = HalfFloatTiff(kPixelsPerRow, 2, samples);
+
+    UniqueMemory memory(FreeImage_OpenMemory(file.data(), static_cast<DWORD>(file.size())));
+    ASSERT_EQ(FreeImage_GetFileTypeFromMemory(memory.get(), 0), FIF_TIFF);
+    UniqueDib dib(FreeImage_LoadFromMemory(FIF_TIFF, memory.get(), 0));
+    ASSERT_NE(dib, nullptr);
+    ASSERT_EQ(FreeImage_GetImageType(dib.get()), FIT_RGBF);
+    ASSERT_EQ(FreeImage_GetWidth(dib.get()), static_cast<unsigned>(kPixelsPerRow));
+    ASSERT_EQ(FreeImage_GetHeight(dib.get()), 2u);
+
+    // FreeImage keeps rows bottom-up: the file's first row is scan line 1.
+    auto check = [&](int scanLine, const std::vector<Sample>& expected) {
+        const BYTE* line = FreeImage_GetScanLine(dib.get(), scanLine);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            std::uint32_t bits;  // copied as bits: a NaN must not pass through a float register
+            std::memcpy(&bits, line + i * sizeof(float), sizeof(bits));
+            EXPECT_EQ(bits, expected[i].floatBits) << "half 0x" << std::hex << expected[i].half;
+        }
+    };
+    check(1, top);
+    check(0, bottom);
+}
+
+}  // namespace
+}  // namespace snapwright::win32
