@@ -7,13 +7,16 @@
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
+#include "capture/frmMain.h"
 #include "capture/win32/MainWindow.h"
+#include "capture/win32/StartWindow.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32HotkeyService.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32UserMessages.h"
 #include "settings/SettingsManager.h"
 
@@ -27,8 +30,10 @@ int RunSnapwright(HINSTANCE instance) {
     Settings settings;
     SettingsManager settingsManager(store, settings);
 
+    HICON icon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
     win32::MainWindow mainWindow(instance);
-    settingsManager.LoadSettings();
+    win32::StartWindow startWindow(instance, icon);
+    win32::Win32TrayIcon trayIcon(mainWindow.Handle(), icon);
 
     win32::Win32Screen screen;
     win32::Win32WindowService windows;
@@ -46,8 +51,21 @@ int RunSnapwright(HINSTANCE instance) {
     Hotkeys hotkeys(hotkeyService, messages, engine, slots, settings, destinations);
     hotkeysForHook = &hotkeys;
 
-    if (!hotkeys.RegisterHotkeys()) return 1;
-    mainWindow.SetUnloadHandler([&hotkeys] { hotkeys.UnregisterHotkeys(); });
+    frmMain::Actions actions;
+    actions.menuOwner = reinterpret_cast<WindowRef>(mainWindow.Handle());
+    actions.cursorPosition = [] {
+        POINT point{};
+        ::GetCursorPos(&point);
+        return Point{point.x, point.y};
+    };
+    actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
+    frmMain mainForm(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
+    startWindow.SetPresenter(&mainForm);
+    mainWindow.SetTrayHandler([&mainForm](int mouseMessage) { mainForm.picIcon_MouseUp(mouseMessage); });
+    mainWindow.SetTaskbarCreatedHandler([&mainForm] { mainForm.TaskbarCreated(); });
+    mainWindow.SetUnloadHandler([&mainForm] { mainForm.Form_Unload(); });
+
+    if (!mainForm.Form_Load()) return 1;
     DebugOutput("ready");
     return mainWindow.RunMessageLoop();
 }

@@ -29,6 +29,7 @@ public:
     virtual int ListIndex(ControlId control) const = 0;
 
     virtual void ShowModal() = 0;
+    virtual void Show() = 0;  // without a modal loop
     virtual void Hide() = 0;
     virtual void Unload() = 0;
 };

@@ -14,6 +14,7 @@ SCREEN = (1024, 768)
 class CaptureTest(E2ETestCase):
     def setUp(self):
         reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
         self.pattern = PatternWindow(400, 300, 150, 120)
         self.addCleanup(self.pattern.close)
         self.program = self.start_program()
@@ -70,6 +71,7 @@ class SettingsStoreTest(E2ETestCase):
         reg_delete_key(SETTINGS_KEY)
         self.start_program()
         self.assertEqual(reg_values(SETTINGS_KEY), {})
+        driver("click", "Snapwright", "&OK")
         self.programs[-1].stop()
 
         reg_add(SETTINGS_KEY, "SendTo", "")

@@ -27,7 +27,7 @@ struct FakeControl {
 struct FormCall {
     enum class Kind {
         SetText, Text, SetFontName, SetFontSize, SetChecked, Checked, SetVisible, SetEnabled,
-        SetBounds, Bounds, ClearList, AddListItem, SetListIndex, ListIndex, ShowModal, Hide, Unload,
+        SetBounds, Bounds, ClearList, AddListItem, SetListIndex, ListIndex, ShowModal, Hide, Unload, Show,
     };
     static constexpr ControlId kForm = -1;  // the control of the calls on the whole window
 
@@ -61,12 +61,13 @@ struct FormCall {
     static FormCall ShowModal() { return {Kind::ShowModal}; }
     static FormCall Hide() { return {Kind::Hide}; }
     static FormCall Unload() { return {Kind::Unload}; }
+    static FormCall Show() { return {Kind::Show}; }
 };
 
 inline const char* KindName(FormCall::Kind kind) {
     static constexpr const char* kNames[] = {
         "SetText", "Text", "SetFontName", "SetFontSize", "SetChecked", "Checked", "SetVisible", "SetEnabled",
-        "SetBounds", "Bounds", "ClearList", "AddListItem", "SetListIndex", "ListIndex", "ShowModal", "Hide", "Unload",
+        "SetBounds", "Bounds", "ClearList", "AddListItem", "SetListIndex", "ListIndex", "ShowModal", "Hide", "Unload", "Show",
     };
     return kNames[static_cast<int>(kind)];
 }
@@ -163,6 +164,10 @@ public:
         ++m_modalShows;
         m_hidden = false;
         if (m_onShowModal) m_onShowModal();
+    }
+    void Show() override {
+        Record({FormCall::Kind::Show});
+        m_hidden = false;
     }
     void Hide() override {
         Record({FormCall::Kind::Hide});

@@ -20,6 +20,7 @@ MainWindow::MainWindow(HINSTANCE instance) {
     m_window = ::CreateWindowExW(0, kClassName, L"Snapwright", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400,
                                  300, nullptr, nullptr, instance, this);
     if (!m_window) throw Win32Error(::GetLastError(), "CreateWindowExW");
+    m_taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
 }
 
 MainWindow::~MainWindow() {
@@ -29,6 +30,9 @@ MainWindow::~MainWindow() {
 int MainWindow::RunMessageLoop() {
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Modeless dialogs (the start window) get their keyboard navigation.
+        HWND active = ::GetActiveWindow();
+        if (active && active != m_window && ::IsDialogMessageW(active, &message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
@@ -57,7 +61,15 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT MainWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == m_taskbarCreated && m_taskbarCreated != 0) {
+        if (m_onTaskbarCreated) m_onTaskbarCreated();
+        return 0;
+    }
     switch (message) {
+        case kTrayCallbackMessage:
+            // The shell reports every mouse event on the icon this way, the real message in lParam.
+            if (wParam == kTrayIconId && m_onTray) m_onTray(LOWORD(lParam));
+            return 0;
         case WM_CLOSE:
             Unload();
             ::DestroyWindow(hwnd);

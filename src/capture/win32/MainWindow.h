@@ -10,6 +10,8 @@ namespace snapwright::win32 {
 class MainWindow {
 public:
     static constexpr const wchar_t* kClassName = L"SnapwrightMainWindow";
+    static constexpr UINT kTrayCallbackMessage = 0x0205;
+    static constexpr WPARAM kTrayIconId = 2;
 
     explicit MainWindow(HINSTANCE instance);
     ~MainWindow();
@@ -19,6 +21,10 @@ public:
     HWND Handle() const { return m_window; }
     // Runs before the window goes away (hotkeys unregistered, procedure restored).
     void SetUnloadHandler(std::function<void()> handler) { m_onUnload = std::move(handler); }
+    // The tray icon's notifications, with the mouse message they report.
+    void SetTrayHandler(std::function<void(int mouseMessage)> handler) { m_onTray = std::move(handler); }
+    // Explorer restarted: the taskbar is new and knows no icons.
+    void SetTaskbarCreatedHandler(std::function<void()> handler) { m_onTaskbarCreated = std::move(handler); }
     // The message loop; returns the program's exit code when the window has been closed.
     int RunMessageLoop();
 
@@ -29,6 +35,9 @@ private:
 
     HWND m_window = nullptr;
     std::function<void()> m_onUnload;
+    std::function<void(int)> m_onTray;
+    std::function<void()> m_onTaskbarCreated;
+    UINT m_taskbarCreated = 0;
     bool m_unloaded = false;
 };
 

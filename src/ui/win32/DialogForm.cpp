@@ -1,0 +1,290 @@
+#include "ui/win32/DialogForm.h"
+
+#include <exception>
+
+#include "platform/Diagnostics.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Error.h"
+
+namespace snapwright::win32 {
+
+DialogForm::DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls)
+    : m_instance(instance), m_templateId(templateId), m_controls(std::move(controls)) {}
+
+DialogForm::~DialogForm() {
+    if (m_window) ::DestroyWindow(m_window);
+}
+
+HWND DialogForm::Handle() {
+    Load();
+    return m_window;
+}
+
+void DialogForm::Load() {
+    if (m_window) return;
+    // The template is not visible: the window appears when it is shown.
+    HWND window = ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(m_templateId), nullptr, &DialogForm::DialogProc,
+                                       reinterpret_cast<LPARAM>(this));
+    if (!window) throw Win32Error(::GetLastError(), "CreateDialogParamW");
+}
+
+HWND DialogForm::ItemWindow(ControlId control) {
+    Load();
+    return Item(control);
+}
+
+HWND DialogForm::Item(ControlId control) const {
+    for (const auto& binding : m_controls) {
+        if (binding.control == control) return m_window ? ::GetDlgItem(m_window, binding.dialogItem) : nullptr;
+    }
+    return nullptr;
+}
+
+bool DialogForm::FindControl(int dialogItem, ControlId& control) const {
+    for (const auto& binding : m_controls) {
+        if (binding.dialogItem == dialogItem) {
+            control = binding.control;
+            return true;
+        }
+    }
+    return false;
+}
+
+int DialogForm::Dpi() const {
+    WindowDc dc(m_window, false);
+    const int dpi = dc ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
+    return dpi > 0 ? dpi : 96;
+}
+
+void DialogForm::SetText(ControlId control, const std::string& text) {
+    Load();
+    ::SetWindowTextW(Item(control), ToWide(text).c_str());
+}
+
+std::string DialogForm::Text(ControlId control) const {
+    HWND item = Item(control);
+    if (!item) return {};
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    return ToUtf8(text);
+}
+
+void DialogForm::SetFontName(ControlId control, const std::string& face) {
+    Load();
+    auto& font = m_fontDescriptions[control];
+    if (font.lfHeight == 0) {
+        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
+        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    }
+    const std::wstring wide = ToWide(face);
+    lstrcpynW(font.lfFaceName, wide.c_str(), LF_FACESIZE);
+    ApplyFont(control);
+}
+
+void DialogForm::SetFontSize(ControlId control, int points) {
+    Load();
+    auto& font = m_fontDescriptions[control];
+    if (font.lfFaceName[0] == L'\0') {
+        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
+        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    }
+    font.lfHeight = -::MulDiv(points, Dpi(), 72);
+    font.lfWidth = 0;
+    ApplyFont(control);
+}
+
+void DialogForm::ApplyFont(ControlId control) {
+    UniqueHfont font(::CreateFontIndirectW(&m_fontDescriptions[control]));
+    if (!font) return;
+    ::SendMessageW(Item(control), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    // The previous font may only go once the control has let go of it.
+    m_fonts[control] = std::move(font);
+}
+
+void DialogForm::SetChecked(ControlId control, bool checked) {
+    Load();
+    HWND item = Item(control);
+    if (!item) return;
+    // An option button that is chosen clears the other option buttons of its group.
+    const auto style = ::GetWindowLongW(item, GWL_STYLE) & BS_TYPEMASK;
+    if (checked && (style == BS_AUTORADIOBUTTON || style == BS_RADIOBUTTON)) {
+        HWND first = ::GetNextDlgGroupItem(m_window, item, FALSE);
+        for (HWND other = first;;) {
+            const auto otherStyle = ::GetWindowLongW(other, GWL_STYLE) & BS_TYPEMASK;
+            if (other != item && (otherStyle == BS_AUTORADIOBUTTON || otherStyle == BS_RADIOBUTTON)) {
+                ::SendMessageW(other, BM_SETCHECK, BST_UNCHECKED, 0);
+            }
+            other = ::GetNextDlgGroupItem(m_window, other, FALSE);
+            if (!other || other == first) break;
+        }
+    }
+    ::SendMessageW(item, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool DialogForm::Checked(ControlId control) const {
+    return ::SendMessageW(Item(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void DialogForm::SetVisible(ControlId control, bool visible) {
+    Load();
+    ::ShowWindow(Item(control), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void DialogForm::SetEnabled(ControlId control, bool enabled) {
+    Load();
+    ::EnableWindow(Item(control), enabled ? TRUE : FALSE);
+}
+
+void DialogForm::SetBounds(ControlId control, const Rect& twips) {
+    Load();
+    const int dpi = Dpi();
+    ::MoveWindow(Item(control), ::MulDiv(twips.left, dpi, 1440), ::MulDiv(twips.top, dpi, 1440),
+                 ::MulDiv(twips.width, dpi, 1440), ::MulDiv(twips.height, dpi, 1440), TRUE);
+}
+
+Rect DialogForm::Bounds(ControlId control) const {
+    HWND item = Item(control);
+    RECT rect{};
+    if (!item || !::GetWindowRect(item, &rect)) return {};
+    ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
+    const int dpi = Dpi();
+    return Rect{::MulDiv(rect.left, 1440, dpi), ::MulDiv(rect.top, 1440, dpi), ::MulDiv(rect.right - rect.left, 1440, dpi),
+                ::MulDiv(rect.bottom - rect.top, 1440, dpi)};
+}
+
+void DialogForm::ClearList(ControlId control) {
+    Load();
+    ::SendMessageW(Item(control), CB_RESETCONTENT, 0, 0);
+}
+
+void DialogForm::AddListItem(ControlId control, const std::string& text) {
+    Load();
+    ::SendMessageW(Item(control), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+void DialogForm::SetListIndex(ControlId control, int index) {
+    Load();
+    ::SendMessageW(Item(control), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int DialogForm::ListIndex(ControlId control) const {
+    return static_cast<int>(::SendMessageW(Item(control), CB_GETCURSEL, 0, 0));
+}
+
+void DialogForm::ShowModal() {
+    Load();
+    if (m_modal) return;
+    m_modal = true;
+    ::ShowWindow(m_window, SW_SHOWNORMAL);
+    ::SetForegroundWindow(m_window);
+    // The dialog's own message loop: it runs until the dialog is hidden or unloaded. Hotkeys
+    // still arrive meanwhile, as messages of the main window.
+    MSG message{};
+    while (m_window && ::IsWindowVisible(m_window)) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (m_window && ::IsDialogMessageW(m_window, &message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    m_modal = false;
+}
+
+void DialogForm::Show() {
+    Load();
+    ::ShowWindow(m_window, SW_SHOWNORMAL);
+    ::SetForegroundWindow(m_window);
+}
+
+void DialogForm::Hide() {
+    if (m_window) ::ShowWindow(m_window, SW_HIDE);
+}
+
+void DialogForm::Unload() {
+    if (!m_window) return;
+    HWND window = m_window;
+    ::DestroyWindow(window);
+}
+
+INT_PTR CALLBACK DialogForm::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) ::SetWindowLongPtrW(window, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<DialogForm*>(::GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+    if (message == WM_INITDIALOG) self->m_window = window;
+    // An exception must never cross into the system.
+    try {
+        return self->OnMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        DebugOutput(std::string("A dialog could not handle a message: ") + error.what());
+    } catch (...) {
+        DebugOutput("A dialog could not handle a message.");
+    }
+    return FALSE;
+}
+
+INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            m_fontDescriptions.clear();
+            if (m_icon) {
+                ::SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+                ::SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+            }
+            if (m_events) m_events->Form_Load();
+            return TRUE;
+        case WM_COMMAND: {
+            ControlId control = 0;
+            const int code = HIWORD(wParam);
+            if (!FindControl(LOWORD(wParam), control)) {
+                if (LOWORD(wParam) == IDCANCEL && m_events) m_events->OnCloseRequest();
+                return TRUE;
+            }
+            if ((code == BN_CLICKED || code == CBN_SELCHANGE) && m_events) m_events->OnClick(control);
+            return TRUE;
+        }
+        case WM_HSCROLL:
+        case WM_VSCROLL: {
+            ControlId control = 0;
+            if (lParam && FindControl(::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), control) && m_events) {
+                m_events->OnScroll(control);
+            }
+            return TRUE;
+        }
+        case WM_LBUTTONDOWN: {
+            // A press on the caption label drags the borderless window, as a title bar would.
+            POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            HWND label = Item(m_captionLabel);
+            if (label && ::ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE) == label) {
+                ::ReleaseCapture();
+                ::SendMessageW(m_window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            }
+            return TRUE;
+        }
+        case WM_CTLCOLORSTATIC: {
+            if (reinterpret_cast<HWND>(lParam) == Item(m_captionLabel)) {
+                HDC dc = reinterpret_cast<HDC>(wParam);
+                ::SetTextColor(dc, ::GetSysColor(COLOR_CAPTIONTEXT));
+                ::SetBkColor(dc, ::GetSysColor(COLOR_ACTIVECAPTION));
+                return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_ACTIVECAPTION));
+            }
+            return FALSE;
+        }
+        case WM_CLOSE:
+            if (m_events) m_events->OnCloseRequest();
+            return TRUE;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED && m_events) m_events->OnMinimized();
+            return FALSE;
+        case WM_NCDESTROY:
+            m_window = nullptr;
+            m_fonts.clear();
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace snapwright::win32

@@ -1,0 +1,88 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "platform/Form.h"
+#include "platform/win32/UniqueHandle.h"
+
+namespace snapwright::win32 {
+
+// What a presenter hears from its window. Every event of a control comes with the control's id
+// in the window's own enum.
+class IFormEvents {
+public:
+    virtual ~IFormEvents() = default;
+    virtual void Form_Load() = 0;
+    virtual void OnClick(ControlId /*control*/) {}        // buttons, option buttons, check boxes, lists
+    virtual void OnScroll(ControlId /*control*/) {}       // a slider moved
+    virtual void OnCloseRequest() = 0;                    // the system's close (Alt+F4, Escape)
+    virtual void OnMinimized() {}
+};
+
+// A dialog laid out by a DIALOGEX resource and seen by its presenter through IForm. Like a form
+// of the program's windows, it is loaded (created, hidden) when first addressed and unloaded by
+// its own buttons; ShowModal shows it and runs a message loop until it is hidden or unloaded.
+class DialogForm : public IForm {
+public:
+    struct ControlBinding {
+        ControlId control;
+        int dialogItem;
+    };
+
+    DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls);
+    ~DialogForm() override;
+    DialogForm(const DialogForm&) = delete;
+    DialogForm& operator=(const DialogForm&) = delete;
+
+    void SetEvents(IFormEvents* events) { m_events = events; }
+    // The label that stands in for the title bar: it drags the window and wears the caption colours.
+    void SetCaptionLabel(ControlId control) { m_captionLabel = control; }
+    void SetIcon(HICON icon) { m_icon = icon; }
+
+    bool IsLoaded() const { return m_window != nullptr; }
+    HWND Handle();  // loads the dialog when it is not loaded
+    void Load();
+    HWND ItemWindow(ControlId control);
+
+    void SetText(ControlId control, const std::string& text) override;
+    std::string Text(ControlId control) const override;
+    void SetFontName(ControlId control, const std::string& face) override;
+    void SetFontSize(ControlId control, int points) override;
+    void SetChecked(ControlId control, bool checked) override;
+    bool Checked(ControlId control) const override;
+    void SetVisible(ControlId control, bool visible) override;
+    void SetEnabled(ControlId control, bool enabled) override;
+    void SetBounds(ControlId control, const Rect& twips) override;
+    Rect Bounds(ControlId control) const override;
+    void ClearList(ControlId control) override;
+    void AddListItem(ControlId control, const std::string& text) override;
+    void SetListIndex(ControlId control, int index) override;
+    int ListIndex(ControlId control) const override;
+    void ShowModal() override;
+    void Show() override;
+    void Hide() override;
+    void Unload() override;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND Item(ControlId control) const;
+    bool FindControl(int dialogItem, ControlId& control) const;
+    void ApplyFont(ControlId control);
+    int Dpi() const;
+
+    HINSTANCE m_instance;
+    int m_templateId;
+    std::vector<ControlBinding> m_controls;
+    IFormEvents* m_events = nullptr;
+    HWND m_window = nullptr;
+    HICON m_icon = nullptr;
+    ControlId m_captionLabel = -1;
+    bool m_modal = false;
+    std::map<ControlId, LOGFONTW> m_fontDescriptions;
+    std::map<ControlId, UniqueHfont> m_fonts;
+};
+
+}  // namespace snapwright::win32
