@@ -1,5 +1,6 @@
 // Composition root: the one place that creates the adapters, the shared record and the windows.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 
@@ -25,6 +26,9 @@ namespace {
 int RunSnapwright(HINSTANCE instance) {
     using namespace snapwright;
     win32::RouteDiagnosticsToDebugger();
+    // The dialogs use the common controls of version 6 (the manifest asks for them): the slider.
+    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&commonControls);
 
     win32::RegistrySettingsStore store;
     Settings settings;
