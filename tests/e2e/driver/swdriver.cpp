@@ -11,6 +11,10 @@
 //                                              in front, painted with a known pattern, until closed
 //   swdriver rect TITLE [CLASS]                print the window's outer rectangle
 //   swdriver gdi-objects PID                   print the GDI object count of a process
+//   swdriver tray MOUSEMESSAGE                 send the program's tray icon notification (decimal
+//                                              mouse message, e.g. 517 right button up) to its main window
+//   swdriver menu-items                        print the items of the open popup menu, one a line
+//   swdriver menu-closed                       wait until no popup menu is open
 //
 // Titles and texts match exactly; "*" matches any title. Without CLASS only visible windows count. Exit code 0 on success, 1 otherwise.
 #include <windows.h>
@@ -236,6 +240,39 @@ int main(int argc, char** argv) {
     }
     if (command == "pattern" && argc >= 6) {
         return ShowPattern(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    if (command == "tray" && title) {
+        // As the shell does it: the icon id in wParam, the mouse message in lParam. Posted, so
+        // that the driver does not wait while the program shows its menu.
+        HWND main = FindTopLevel("*", "SnapwrightMainWindow");
+        if (!main) return 1;
+        ::PostMessageW(main, 0x0205, 2, static_cast<LPARAM>(std::strtol(title, nullptr, 10)));
+        return 0;
+    }
+    if (command == "menu-items") {
+        HWND popup = nullptr;
+        for (int attempt = 0; attempt < 200 && !popup; ++attempt) {
+            popup = ::FindWindowW(L"#32768", nullptr);
+            if (popup && !::IsWindowVisible(popup)) popup = nullptr;
+            if (!popup) ::Sleep(50);
+        }
+        if (!popup) return 1;
+        auto menu = reinterpret_cast<HMENU>(::SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
+        const int count = ::GetMenuItemCount(menu);
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[256] = {};
+            ::GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+            std::printf("%s\n", Narrow(text).c_str());
+        }
+        return count > 0 ? 0 : 1;
+    }
+    if (command == "menu-closed") {
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            HWND popup = ::FindWindowW(L"#32768", nullptr);
+            if (!popup || !::IsWindowVisible(popup)) return 0;
+            ::Sleep(50);
+        }
+        return 1;
     }
     if (command == "gdi-objects" && title) {
         HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, std::strtoul(title, nullptr, 10));
