@@ -11,6 +11,7 @@
 #include "capture/frmMain.h"
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/StartWindow.h"
+#include "capture/win32/TrayPopupMenu.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/RegistrySettingsStore.h"
@@ -63,6 +64,7 @@ int RunSnapwright(HINSTANCE instance) {
         return Point{point.x, point.y};
     };
     actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
+    actions.newPopupMenu = [] { return std::make_unique<win32::TrayPopupMenu>(); };
     frmMain mainForm(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
     startWindow.SetPresenter(&mainForm);
     mainWindow.SetTrayHandler([&mainForm](int mouseMessage) { mainForm.picIcon_MouseUp(mouseMessage); });

@@ -117,6 +117,16 @@ def screenshot(path):
     return path
 
 
+def read_text(path, crop, language="eng"):
+    """The text in a part of a screenshot, read by Tesseract OCR (for owner-drawn menus, which
+    other processes cannot read)."""
+    enlarged = path + ".ocr.png"
+    run(["convert", path, "-crop", crop, "+repage", "-resize", "400%", "-colorspace", "Gray", enlarged],
+        timeout=30, check=True)
+    result = run(["tesseract", enlarged, "-", "-l", language, "--psm", "6"], timeout=60, check=True)
+    return [line.strip() for line in result.stdout.decode("utf-8", "replace").splitlines() if line.strip()]
+
+
 def image_size(path):
     result = run(["identify", "-format", "%w %h", path], timeout=30, check=True)
     width, height = result.stdout.decode().split()
@@ -144,6 +154,10 @@ class Program:
         self.folder = tempfile.mkdtemp(prefix=name + "-", dir=session_dir())
         self.exe = os.path.join(self.folder, "snapwright.exe")
         shutil.copy(EXE, self.exe)
+        # The program opens its help file by name from the current folder, which is this one.
+        help_file = os.path.join(os.path.dirname(EXE), "Snapwright.chm")
+        if os.path.exists(help_file):
+            shutil.copy(help_file, os.path.join(self.folder, "Snapwright.chm"))
         self.log_path = os.path.join(self.folder, "debug.log")
         self.process = None
 

@@ -11,13 +11,22 @@
 //                                              in front, painted with a known pattern, until closed
 //   swdriver rect TITLE [CLASS]                print the window's outer rectangle
 //   swdriver gdi-objects PID                   print the GDI object count of a process
+//   swdriver select TITLE INDEX [CLASS]        choose entry INDEX of the window's drop-down list
+//   swdriver slider TITLE POSITION [CLASS]     move the window's slider to POSITION
+//   swdriver type TITLE TEXT [CLASS]           put TEXT into the window's first edit field
 //   swdriver tray MOUSEMESSAGE                 send the program's tray icon notification (decimal
 //                                              mouse message, e.g. 517 right button up) to its main window
-//   swdriver menu-items                        print the items of the open popup menu, one a line
+//   swdriver menu-rect                         wait for a popup menu to open; print its rectangle
 //   swdriver menu-closed                       wait until no popup menu is open
+//   swdriver click-id TITLE ID [CLASS]         click the child with control id ID (a button, or a
+//                                              picture that reports clicks)
+//   swdriver select-id TITLE ID INDEX [CLASS]  choose entry INDEX of the drop-down list with id ID
+//   swdriver checked TITLE ID [CLASS]          print 1 when the button with id ID is checked, else 0
 //
 // Titles and texts match exactly; "*" matches any title. Without CLASS only visible windows count. Exit code 0 on success, 1 otherwise.
 #include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -174,6 +183,56 @@ int ShowPattern(int width, int height, int x, int y) {
     return 0;
 }
 
+HWND ChildOfClass(HWND parent, const wchar_t* className) {
+    for (HWND child : Children(parent)) {
+        if (_wcsicmp(ClassOf(child).c_str(), className) == 0) return child;
+    }
+    return nullptr;
+}
+
+// As a choice of the user: the list's selection changes and its dialog hears of it.
+int SelectEntry(HWND list, int index) {
+    if (!list) return 1;
+    if (::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0) != index) return 1;
+    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    return 0;
+}
+
+// A button is clicked as the user would; any other control (a picture that reports clicks) tells
+// its dialog of a click the way it does itself.
+int ClickControl(HWND control) {
+    if (!control) return 1;
+    if (_wcsicmp(ClassOf(control).c_str(), L"Button") == 0) {
+        ::PostMessageW(control, BM_CLICK, 0, 0);
+    } else {
+        ::PostMessageW(::GetParent(control), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(control));
+    }
+    return 0;
+}
+
+// As a choice of the user: the list's selection changes and its dialog hears of it.
+int SelectListEntry(HWND window, int index) {
+    HWND list = ChildOfClass(window, L"ComboBox");
+    if (!list) return 1;
+    if (::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0) != index) return 1;
+    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    return 0;
+}
+
+// As a drag of the user: the slider moves and its dialog hears the thumb's new position.
+int MoveSlider(HWND window, int position) {
+    HWND slider = ChildOfClass(window, TRACKBAR_CLASSW);
+    if (!slider) return 1;
+    ::SendMessageW(slider, TBM_SETPOS, TRUE, position);
+    const LPARAM from = reinterpret_cast<LPARAM>(slider);
+    ::SendMessageW(::GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), from);
+    ::SendMessageW(::GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), from);
+    return static_cast<int>(::SendMessageW(slider, TBM_GETPOS, 0, 0)) == position ? 0 : 1;
+}
+
 const char* Arg(int argc, char** argv, int index) {
     return index < argc ? argv[index] : nullptr;
 }
@@ -249,30 +308,61 @@ int main(int argc, char** argv) {
         ::PostMessageW(main, 0x0205, 2, static_cast<LPARAM>(std::strtol(title, nullptr, 10)));
         return 0;
     }
-    if (command == "menu-items") {
-        HWND popup = nullptr;
-        for (int attempt = 0; attempt < 200 && !popup; ++attempt) {
-            popup = ::FindWindowW(L"#32768", nullptr);
-            if (popup && !::IsWindowVisible(popup)) popup = nullptr;
-            if (!popup) ::Sleep(50);
+    if (command == "menu-rect") {
+        // Menus belong to the process that shows them, so their items cannot be read from here:
+        // the tests read the menu's picture instead.
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            HWND popup = FindTopLevel("*", "#32768");
+            RECT rect{};
+            if (popup && ::IsWindowVisible(popup) && ::GetWindowRect(popup, &rect)) {
+                std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+                return 0;
+            }
+            ::Sleep(50);
         }
-        if (!popup) return 1;
-        auto menu = reinterpret_cast<HMENU>(::SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
-        const int count = ::GetMenuItemCount(menu);
-        for (int i = 0; i < count; ++i) {
-            wchar_t text[256] = {};
-            ::GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-            std::printf("%s\n", Narrow(text).c_str());
-        }
-        return count > 0 ? 0 : 1;
+        return 1;
     }
     if (command == "menu-closed") {
         for (int attempt = 0; attempt < 200; ++attempt) {
-            HWND popup = ::FindWindowW(L"#32768", nullptr);
+            HWND popup = FindTopLevel("*", "#32768");
             if (!popup || !::IsWindowVisible(popup)) return 0;
             ::Sleep(50);
         }
         return 1;
+    }
+    if ((command == "click-id" || command == "checked") && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
+        if (!window) return 1;
+        HWND control = ::GetDlgItem(window, std::atoi(argv[3]));
+        if (command == "click-id") return ClickControl(control);
+        if (!control) return 1;
+        std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        return 0;
+    }
+    if (command == "select-id" && title && Arg(argc, argv, 4)) {
+        HWND window = FindTopLevel(title, Arg(argc, argv, 5));
+        if (!window) return 1;
+        return SelectEntry(::GetDlgItem(window, std::atoi(argv[3])), std::atoi(argv[4]));
+    }
+    if (command == "type" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
+        HWND edit = window ? ChildOfClass(window, L"Edit") : nullptr;
+        if (!edit) return 1;
+        // The text may hold any character: it is read from the wide command line, which the
+        // narrow argv of the C runtime would have squeezed into the ANSI code page.
+        int count = 0;
+        LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+        if (!wide || count <= 3) return 1;
+        const std::wstring text = wide[3];
+        ::LocalFree(wide);
+        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        return WindowText(edit) == text ? 0 : 1;
+    }
+    if ((command == "select" || command == "slider") && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
+        if (!window) return 1;
+        const int value = std::atoi(argv[3]);
+        return command == "select" ? SelectListEntry(window, value) : MoveSlider(window, value);
     }
     if (command == "gdi-objects" && title) {
         HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, std::strtoul(title, nullptr, 10));

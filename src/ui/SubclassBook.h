@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/Geometry.h"
+#include "ui/ISubclass.h"
+#include "ui/SubclassWindows.h"
+
+namespace snapwright {
+
+// The bookkeeping of window subclassing: which listeners hear which messages of which window,
+// kept entirely in properties of the subclassed window, and the dispatch of the shared window
+// procedure that every subclassed window runs.
+class SubclassBook {
+public:
+    // `sharedProcedure` is what AttachMessage installs; `errorSource` names the raised errors.
+    SubclassBook(ISubclassWindows& windows, std::intptr_t sharedProcedure, std::string errorSource);
+
+    void AttachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t iMsg);
+    void DetachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t iMsg);
+    std::uint32_t CurrentMessage() const { return m_currentMessage; }
+    std::intptr_t CallOldWindowProc(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam, std::intptr_t lParam);
+    // The shared window procedure.
+    std::intptr_t Dispatch(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam, std::intptr_t lParam);
+
+    // The property names: H, H "C", H "#" M "C", H "#" M "#" I, in signed 32-bit decimal.
+    static std::string PreviousProcName(WindowRef hwnd);
+    static std::string PairCountName(WindowRef hwnd);
+    static std::string ListenerCountName(WindowRef hwnd, std::uint32_t iMsg);
+    static std::string ListenerName(WindowRef hwnd, std::uint32_t iMsg, int index);
+
+private:
+    [[noreturn]] void Raise(int code) const;
+    int ListenerCount(WindowRef hwnd, std::uint32_t iMsg) const;
+    ISubclass* ListenerAt(WindowRef hwnd, std::uint32_t iMsg, int index) const;
+    void ForgetWindow(WindowRef hwnd, std::intptr_t previous);
+
+    ISubclassWindows& m_windows;
+    std::intptr_t m_sharedProcedure;
+    std::string m_errorSource;
+    std::uint32_t m_currentMessage = 0;
+};
+
+}  // namespace snapwright

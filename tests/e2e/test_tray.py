@@ -1,0 +1,68 @@
+"""The tray program: start window, tray icon and its menu, exit."""
+
+import unittest
+
+import os
+
+from e2e_support import (E2ETestCase, SETTINGS_KEY, driver, read_text, reg_add, reg_delete_key, reg_values,
+                         screenshot, session_dir, wait_until)
+
+START_TITLE = "Snapwright"
+WM_RBUTTONUP = "517"
+
+
+class StartWindowTest(E2ETestCase):
+    def test_first_start_shows_the_start_window_and_check1_stores_showsplash_at_once(self):
+        reg_delete_key(SETTINGS_KEY)
+        self.start_program()
+        self.assertEqual(driver("wait-window", START_TITLE, "", "20000")[0], 0)
+        _, texts = driver("texts", START_TITLE)
+        self.assertIn("Snapwright 1.1", texts)
+        self.assertIn("Show this screen at startup", texts)
+
+        self.assertEqual(driver("click", START_TITLE, "Show this screen at startup")[0], 0)
+        wait_until(lambda: reg_values(SETTINGS_KEY).get("ShowSplash", (None, None))[1] == "0",
+                   what="ShowSplash 0 in the registry")
+        self.assertEqual(driver("click", START_TITLE, "&OK")[0], 0)
+        self.assertEqual(driver("gone-window", START_TITLE, "", "10000")[0], 0)
+        self.programs[-1].stop()
+
+        self.start_program()
+        code, _ = driver("wait-window", START_TITLE, "", "3000")
+        self.assertNotEqual(code, 0, "the next start shows no start window")
+
+
+class TrayMenuTest(E2ETestCase):
+    def open_menu(self, language="eng"):
+        """Opens the tray menu through the icon's callback message; returns the texts it shows."""
+        self.assertEqual(driver("tray", WM_RBUTTONUP)[0], 0)
+        code, rect = driver("menu-rect")
+        self.assertEqual(code, 0, "the tray menu opens")
+        left, top, width, height = rect.split()
+        shot = screenshot(os.path.join(session_dir(), self.id() + ".menu.png"))
+        return read_text(shot, f"{width}x{height}+{left}+{top}", language)
+
+    def test_menu_in_german_leave_does_nothing_and_exit_ends_the_program(self):
+        reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        reg_add(SETTINGS_KEY, "Language", "1")
+        program = self.start_program()
+
+        self.assertEqual(self.open_menu("deu"), ["Optionen", "Info", "Men\u00fc verlassen", "Beenden"])
+        # Leave: the third item.
+        for key in ("down", "down", "down", "enter"):
+            driver("keys", key)
+        self.assertEqual(driver("menu-closed")[0], 0, "leave closes the menu")
+        self.assertIsNone(program.process.poll(), "leave does not end the program")
+
+        self.open_menu()
+        for key in ("down", "down", "down", "down", "enter"):
+            driver("keys", key)
+        self.assertEqual(program.exit_code(timeout=20), 0, "exit ends the program")
+
+        # The hotkeys are free again: a new instance starts.
+        self.start_program()
+
+
+if __name__ == "__main__":
+    unittest.main()

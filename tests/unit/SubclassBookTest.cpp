@@ -1,0 +1,341 @@
+#include "ui/SubclassBook.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/ObjectError.h"
+
+namespace snapwright {
+namespace {
+
+constexpr WindowRef kWindow = 0x10054;  // prints as 65620
+constexpr WindowRef kOtherWindow = 0x20066;
+constexpr WindowRef kForeignWindow = 0x30088;
+constexpr std::intptr_t kOriginalProc = 0x7001;
+constexpr std::intptr_t kSharedProc = 0x5A5A;
+constexpr std::uint32_t kCommand = 0x111;
+constexpr std::uint32_t kPaint = 0x0F;
+constexpr std::uint32_t kDestroy = 0x02;
+constexpr std::uint32_t kNcDestroy = 0x82;
+constexpr std::intptr_t kPreviousResult = 77;
+
+// Windows as the bookkeeping sees them: properties, a procedure each, and a log of calls to
+// procedures. Writes can be made to fail from a chosen one on.
+class FakeWindows : public ISubclassWindows {
+public:
+    FakeWindows() {
+        procedures[kWindow] = kOriginalProc;
+        procedures[kOtherWindow] = kOriginalProc;
+        procedures[kForeignWindow] = kOriginalProc;
+    }
+
+    bool IsWindow(WindowRef hwnd) const override { return procedures.count(hwnd) != 0; }
+    bool BelongsToThisProcess(WindowRef hwnd) const override { return hwnd != kForeignWindow; }
+    std::intptr_t ReadProp(WindowRef hwnd, const std::string& name) const override {
+        const auto window = props.find(hwnd);
+        if (window == props.end()) return 0;
+        const auto prop = window->second.find(name);
+        return prop == window->second.end() ? 0 : prop->second;
+    }
+    bool WriteProp(WindowRef hwnd, const std::string& name, std::intptr_t value) override {
+        if (value == 0) {
+            props[hwnd].erase(name);
+            return true;
+        }
+        if (++writes >= failFromWrite && failFromWrite > 0) return false;
+        props[hwnd][name] = value;
+        return true;
+    }
+    std::vector<std::string> PropNames(WindowRef hwnd) const override {
+        std::vector<std::string> names;
+        const auto window = props.find(hwnd);
+        if (window != props.end()) {
+            for (const auto& [name, value] : window->second) names.push_back(name);
+        }
+        return names;
+    }
+    std::intptr_t ReplaceWindowProc(WindowRef hwnd, std::intptr_t procedure) override {
+        if (refuseReplace) return 0;
+        const std::intptr_t previous = procedures[hwnd];
+        procedures[hwnd] = procedure;
+        return previous;
+    }
+    std::intptr_t CallProcedure(std::intptr_t procedure, WindowRef, std::uint32_t iMsg, std::uintptr_t wParam,
+                                std::intptr_t) override {
+        calls.push_back("proc " + std::to_string(procedure) + " msg " + std::to_string(iMsg) + " w " +
+                        std::to_string(wParam));
+        if (log) log->push_back("previous");
+        return kPreviousResult;
+    }
+
+    std::map<WindowRef, std::map<std::string, std::intptr_t>> props;
+    std::map<WindowRef, std::intptr_t> procedures;
+    std::vector<std::string> calls;
+    std::vector<std::string>* log = nullptr;
+    int writes = 0;
+    int failFromWrite = 0;
+    bool refuseReplace = false;
+};
+
+class Listener : public ISubclass {
+public:
+    Listener(std::string name, std::vector<std::string>& log, SubclassResponse response = SubclassResponse::Consume,
+             std::intptr_t result = 0)
+        : m_name(std::move(name)), m_log(log), m_response(response), m_result(result) {}
+
+    SubclassResponse MsgResponse() const override { return m_response; }
+    void MsgResponse(SubclassResponse response) override { m_response = response; }
+    std::intptr_t WindowProc(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam,
+                             std::intptr_t lParam) override {
+        m_log.push_back(m_name);
+        if (onMessage) onMessage(hwnd, iMsg, wParam, lParam);
+        return m_result;
+    }
+
+    std::function<void(WindowRef, std::uint32_t, std::uintptr_t, std::intptr_t)> onMessage;
+
+private:
+    std::string m_name;
+    std::vector<std::string>& m_log;
+    SubclassResponse m_response;
+    std::intptr_t m_result;
+};
+
+std::intptr_t AddressOf(ISubclass& listener) {
+    return reinterpret_cast<std::intptr_t>(&listener);
+}
+
+class SubclassBookTest : public ::testing::Test {
+protected:
+    SubclassBookTest() { windows.log = &log; }
+
+    int RaisedCode(const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const ObjectError& error) {
+            EXPECT_EQ(error.Source(), error.Code() > 1000 ? "snapwright.WindowProc" : "");
+            return error.Code();
+        }
+        return 0;
+    }
+
+    std::vector<std::string> log;
+    FakeWindows windows;
+    SubclassBook book{windows, kSharedProc, "snapwright.WindowProc"};
+};
+
+TEST(SubclassPropertyNames, AreTheWindowMessageAndIndexInSignedDecimal) {
+    EXPECT_EQ(SubclassBook::PreviousProcName(kWindow), "65620");
+    EXPECT_EQ(SubclassBook::PairCountName(kWindow), "65620C");
+    EXPECT_EQ(SubclassBook::ListenerCountName(kWindow, kCommand), "65620#273C");
+    EXPECT_EQ(SubclassBook::ListenerName(kWindow, kCommand, 12), "65620#273#12");
+    // A handle with the top bit of its 32 bits set prints negative, as a signed 32-bit value does.
+    EXPECT_EQ(SubclassBook::PreviousProcName(static_cast<WindowRef>(0xFFFFFFFF80001234ull)), "-2147478988");
+    EXPECT_EQ(SubclassBook::ListenerCountName(0x80001234u, 0x8000), "-2147478988#32768C");
+}
+
+TEST_F(SubclassBookTest, AttachingKeepsEveryRecordInTheWindowsProperties) {
+    Listener first("first", log), second("second", log);
+    book.AttachMessage(&first, kWindow, kCommand);
+    EXPECT_EQ(windows.procedures[kWindow], kSharedProc);
+    const std::map<std::string, std::intptr_t> afterOne = {
+        {"65620", kOriginalProc}, {"65620C", 1}, {"65620#273C", 1}, {"65620#273#1", AddressOf(first)}};
+    EXPECT_EQ(windows.props[kWindow], afterOne);
+
+    book.AttachMessage(&second, kWindow, kCommand);
+    book.AttachMessage(&first, kWindow, kPaint);
+    const std::map<std::string, std::intptr_t> afterThree = {
+        {"65620", kOriginalProc},        {"65620C", 3},
+        {"65620#273C", 2},               {"65620#273#1", AddressOf(first)},
+        {"65620#273#2", AddressOf(second)}, {"65620#15C", 1},
+        {"65620#15#1", AddressOf(first)}};
+    EXPECT_EQ(windows.props[kWindow], afterThree);
+    EXPECT_EQ(windows.procedures[kWindow], kSharedProc);
+}
+
+TEST_F(SubclassBookTest, AttachingTheSameListenerTwiceToOneMessageIsRefused) {
+    Listener listener("listener", log);
+    book.AttachMessage(&listener, kWindow, kCommand);
+    const auto before = windows.props[kWindow];
+    EXPECT_EQ(RaisedCode([&] { book.AttachMessage(&listener, kWindow, kCommand); }), kErrAlreadyHandled);
+    EXPECT_EQ(windows.props[kWindow], before);
+    EXPECT_EQ(RaisedCode([&] { book.AttachMessage(&listener, kWindow, kPaint); }), 0);
+    EXPECT_EQ(RaisedCode([&] { book.AttachMessage(&listener, kOtherWindow, kCommand); }), 0);
+}
+
+TEST_F(SubclassBookTest, AttachingToWhatIsNoWindowOfThisProcessIsRefused) {
+    Listener listener("listener", log);
+    EXPECT_EQ(RaisedCode([&] { book.AttachMessage(&listener, 0x999, kCommand); }), kErrInvalidWindow);
+    EXPECT_EQ(RaisedCode([&] { book.AttachMessage(&listener, kForeignWindow, kCommand); }), kErrExternalWindow);
+    EXPECT_EQ(RaisedCode([&] { book.AttachMessage(nullptr, kWindow, kCommand); }), kErrInvalidProcedureCall);
+    EXPECT_TRUE(windows.props[kForeignWindow].empty());
+    EXPECT_EQ(windows.procedures[kForeignWindow], kOriginalProc);
+}
+
+TEST_F(SubclassBookTest, AWindowThatCannotBeSubclassedKeepsNoRecords) {
+    Listener listener("listener", log);
+    windows.refuseReplace = true;
+    EXPECT_EQ(RaisedCode([&] { book.AttachMessage(&listener, kWindow, kCommand); }), kErrCantSubclass);
+    EXPECT_TRUE(windows.props[kWindow].empty());
+}
+
+TEST_F(SubclassBookTest, AFailedPropertyWriteUndoesTheAttachment) {
+    Listener listener("listener", log);
+    Listener earlier("earlier", log);
+    // Each of the four writes of a first attachment, and the three of a later one, fails in turn.
+    for (int failing = 1; failing <= 4; ++failing) {
+        SCOPED_TRACE("first attachment, failing write " + std::to_string(failing));
+        FakeWindows fresh;
+        SubclassBook freshBook(fresh, kSharedProc, "snapwright.WindowProc");
+        fresh.failFromWrite = failing;
+        try {
+            freshBook.AttachMessage(&listener, kWindow, kCommand);
+            ADD_FAILURE() << "no error raised";
+        } catch (const ObjectError& error) {
+            EXPECT_EQ(error.Code(), kErrInvalidProcedureCall);
+        }
+        EXPECT_TRUE(fresh.props[kWindow].empty());
+        EXPECT_EQ(fresh.procedures[kWindow], kOriginalProc);
+    }
+    for (int failing = 1; failing <= 3; ++failing) {
+        SCOPED_TRACE("later attachment, failing write " + std::to_string(failing));
+        FakeWindows fresh;
+        SubclassBook freshBook(fresh, kSharedProc, "snapwright.WindowProc");
+        freshBook.AttachMessage(&earlier, kWindow, kPaint);
+        const auto before = fresh.props[kWindow];
+        fresh.failFromWrite = fresh.writes + failing;
+        EXPECT_THROW(freshBook.AttachMessage(&listener, kWindow, kCommand), ObjectError);
+        EXPECT_EQ(fresh.props[kWindow], before);
+        EXPECT_EQ(fresh.procedures[kWindow], kSharedProc);
+    }
+}
+
+TEST_F(SubclassBookTest, DetachingClosesTheGapAndTheLastPairRestoresTheWindow) {
+    Listener a("a", log), b("b", log), c("c", log);
+    book.AttachMessage(&a, kWindow, kCommand);
+    book.AttachMessage(&b, kWindow, kCommand);
+    book.AttachMessage(&c, kWindow, kCommand);
+    book.DetachMessage(&b, kWindow, kCommand);
+    EXPECT_EQ(windows.props[kWindow]["65620#273C"], 2);
+    EXPECT_EQ(windows.props[kWindow]["65620#273#1"], AddressOf(a));
+    EXPECT_EQ(windows.props[kWindow]["65620#273#2"], AddressOf(c));
+    EXPECT_EQ(windows.props[kWindow].count("65620#273#3"), 0u);
+    EXPECT_EQ(windows.props[kWindow]["65620C"], 2);
+
+    book.DetachMessage(&a, kWindow, kCommand);
+    EXPECT_EQ(windows.procedures[kWindow], kSharedProc);
+    book.DetachMessage(&c, kWindow, kCommand);
+    EXPECT_EQ(windows.procedures[kWindow], kOriginalProc);
+    EXPECT_TRUE(windows.props[kWindow].empty());
+}
+
+TEST_F(SubclassBookTest, DetachingWhatIsNotAttachedChangesNothing) {
+    Listener attached("attached", log), stranger("stranger", log);
+    book.AttachMessage(&attached, kWindow, kCommand);
+    const auto before = windows.props[kWindow];
+    book.DetachMessage(&stranger, kWindow, kCommand);
+    book.DetachMessage(&attached, kWindow, kPaint);
+    book.DetachMessage(&attached, 0x999, kCommand);
+    book.DetachMessage(&attached, kForeignWindow, kCommand);
+    book.DetachMessage(nullptr, kWindow, kCommand);
+    EXPECT_EQ(windows.props[kWindow], before);
+    EXPECT_EQ(windows.procedures[kWindow], kSharedProc);
+}
+
+TEST_F(SubclassBookTest, TheNewestListenerHearsFirstAndTheFirstAttachedDecides) {
+    Listener first("first", log, SubclassResponse::Consume, 11);
+    Listener second("second", log, SubclassResponse::CallPreviousAfter, 22);
+    book.AttachMessage(&first, kWindow, kCommand);
+    book.AttachMessage(&second, kWindow, kCommand);
+    EXPECT_EQ(book.Dispatch(kWindow, kCommand, 5, 6), 11);
+    EXPECT_EQ(log, (std::vector<std::string>{"second", "first"}));
+
+    log.clear();
+    first.MsgResponse(SubclassResponse::CallPreviousAfter);
+    second.MsgResponse(SubclassResponse::Consume);
+    EXPECT_EQ(book.Dispatch(kWindow, kCommand, 5, 6), kPreviousResult);
+    EXPECT_EQ(log, (std::vector<std::string>{"second", "first", "previous"}));
+    EXPECT_EQ(windows.calls.back(), "proc " + std::to_string(kOriginalProc) + " msg 273 w 5");
+
+    log.clear();
+    first.MsgResponse(SubclassResponse::CallPreviousBefore);
+    EXPECT_EQ(book.Dispatch(kWindow, kCommand, 5, 6), 11);
+    EXPECT_EQ(log, (std::vector<std::string>{"second", "previous", "first"}));
+}
+
+TEST_F(SubclassBookTest, MessagesWithoutListenersGoStraightToThePreviousProcedure) {
+    Listener listener("listener", log);
+    book.AttachMessage(&listener, kWindow, kCommand);
+    EXPECT_EQ(book.Dispatch(kWindow, kPaint, 9, 0), kPreviousResult);
+    EXPECT_EQ(log, (std::vector<std::string>{"previous"}));
+    EXPECT_EQ(windows.calls.back(), "proc " + std::to_string(kOriginalProc) + " msg 15 w 9");
+}
+
+TEST_F(SubclassBookTest, AWindowWithoutRecordsGetsNoAnswer) {
+    EXPECT_EQ(book.Dispatch(kWindow, kCommand, 0, 0), 0);
+    EXPECT_TRUE(windows.calls.empty());
+}
+
+TEST_F(SubclassBookTest, CurrentMessageIsTheDispatchedOneEvenAfterANestedDispatch) {
+    Listener outer("outer", log), inner("inner", log);
+    book.AttachMessage(&outer, kWindow, kCommand);
+    book.AttachMessage(&inner, kOtherWindow, kPaint);
+    std::vector<std::uint32_t> seen;
+    inner.onMessage = [&](WindowRef, std::uint32_t, std::uintptr_t, std::intptr_t) { seen.push_back(book.CurrentMessage()); };
+    outer.onMessage = [&](WindowRef, std::uint32_t, std::uintptr_t, std::intptr_t) {
+        seen.push_back(book.CurrentMessage());
+        book.Dispatch(kOtherWindow, kPaint, 0, 0);
+        seen.push_back(book.CurrentMessage());
+    };
+    book.Dispatch(kWindow, kCommand, 0, 0);
+    EXPECT_EQ(seen, (std::vector<std::uint32_t>{kCommand, kPaint, kCommand}));
+}
+
+TEST_F(SubclassBookTest, DestroyWithoutADestroyListenerEndsTheSubclassing) {
+    Listener listener("listener", log);
+    book.AttachMessage(&listener, kWindow, kCommand);
+    book.AttachMessage(&listener, kWindow, kPaint);
+    windows.props[kWindow]["unrelated"] = 1;
+    EXPECT_EQ(book.Dispatch(kWindow, kDestroy, 0, 0), kPreviousResult);
+    EXPECT_EQ(windows.procedures[kWindow], kOriginalProc);
+    EXPECT_EQ(windows.props[kWindow], (std::map<std::string, std::intptr_t>{{"unrelated", 1}}));
+}
+
+TEST_F(SubclassBookTest, ADestroyListenerMayDetachItselfWhileItIsCalled) {
+    Listener keeper("keeper", log, SubclassResponse::CallPreviousAfter);
+    Listener leaver("leaver", log, SubclassResponse::CallPreviousAfter);
+    book.AttachMessage(&keeper, kWindow, kDestroy);
+    book.AttachMessage(&leaver, kWindow, kDestroy);
+    leaver.onMessage = [&](WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t, std::intptr_t) {
+        book.DetachMessage(&leaver, hwnd, iMsg);
+    };
+    EXPECT_EQ(book.Dispatch(kWindow, kDestroy, 0, 0), kPreviousResult);
+    EXPECT_EQ(log, (std::vector<std::string>{"leaver", "keeper", "previous"}));
+    EXPECT_EQ(windows.props[kWindow]["65620#2C"], 1);
+}
+
+TEST_F(SubclassBookTest, NothingOfTheSchemeOutlivesTheWindow) {
+    Listener forgetful("forgetful", log, SubclassResponse::CallPreviousAfter);
+    book.AttachMessage(&forgetful, kWindow, kDestroy);
+    book.AttachMessage(&forgetful, kWindow, kCommand);
+    book.Dispatch(kWindow, kDestroy, 0, 0);
+    EXPECT_EQ(windows.procedures[kWindow], kSharedProc) << "a destroy listener keeps the window subclassed";
+    EXPECT_EQ(book.Dispatch(kWindow, kNcDestroy, 0, 0), kPreviousResult);
+    EXPECT_EQ(windows.procedures[kWindow], kOriginalProc);
+    EXPECT_TRUE(windows.props[kWindow].empty());
+}
+
+TEST_F(SubclassBookTest, CallOldWindowProcReachesThePreviousProcedure) {
+    Listener listener("listener", log);
+    EXPECT_EQ(book.CallOldWindowProc(kWindow, kPaint, 1, 2), 0) << "not subclassed";
+    book.AttachMessage(&listener, kWindow, kCommand);
+    EXPECT_EQ(book.CallOldWindowProc(kWindow, kPaint, 3, 4), kPreviousResult);
+    EXPECT_EQ(windows.calls.back(), "proc " + std::to_string(kOriginalProc) + " msg 15 w 3");
+}
+
+}  // namespace
+}  // namespace snapwright

@@ -1,0 +1,173 @@
+#include "ui/TimerTable.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/ObjectError.h"
+
+namespace snapwright {
+namespace {
+
+class FakeTimerSystem : public ITimerSystem {
+public:
+    std::uintptr_t StartTimer(std::int32_t milliseconds) override {
+        log.push_back("start " + std::to_string(milliseconds));
+        if (refuse) return 0;
+        running.insert(++lastId);
+        return lastId;
+    }
+    void StopTimer(std::uintptr_t id) override {
+        log.push_back("stop " + std::to_string(id));
+        running.erase(id);
+    }
+
+    std::vector<std::string> log;
+    std::set<std::uintptr_t> running;
+    std::uintptr_t lastId = 500;
+    bool refuse = false;
+};
+
+class Timer : public ITimerTarget {
+public:
+    void PulseTimer() override {
+        ++pulses;
+        if (onPulse) onPulse();
+    }
+    TimerTable::TimerState state;
+    int pulses = 0;
+    std::function<void()> onPulse;
+};
+
+class TimerTableTest : public ::testing::Test {
+protected:
+    int RaisedCode(Timer& timer, std::int32_t value) {
+        try {
+            table.SetInterval(timer, timer.state, value);
+        } catch (const ObjectError& error) {
+            EXPECT_EQ(error.Source(), "snapwright.WindowProc");
+            lastDescription = error.Description();
+            return error.Code();
+        }
+        return 0;
+    }
+
+    FakeTimerSystem system;
+    TimerTable table{system, "snapwright.WindowProc"};
+    std::string lastDescription;
+};
+
+TEST_F(TimerTableTest, APositiveIntervalStartsATimerAndZeroStopsIt) {
+    Timer timer;
+    table.SetInterval(timer, timer.state, 250);
+    EXPECT_EQ(timer.state.interval, 250);
+    EXPECT_EQ(timer.state.id, 501u);
+    EXPECT_EQ(table.At(1), &timer);
+    EXPECT_EQ(table.HighestIndex(), 1);
+
+    table.SetInterval(timer, timer.state, 0);
+    EXPECT_EQ(timer.state.interval, 0);
+    EXPECT_EQ(timer.state.id, 0u);
+    EXPECT_EQ(table.At(1), nullptr);
+    EXPECT_TRUE(system.running.empty());
+    EXPECT_EQ(system.log, (std::vector<std::string>{"start 250", "stop 501"}));
+}
+
+TEST_F(TimerTableTest, SettingTheIntervalItAlreadyHasDoesNothing) {
+    Timer timer;
+    table.SetInterval(timer, timer.state, 100);
+    system.log.clear();
+    table.SetInterval(timer, timer.state, 100);
+    EXPECT_TRUE(system.log.empty());
+    EXPECT_EQ(timer.state.id, 501u);
+
+    Timer stopped;
+    table.SetInterval(stopped, stopped.state, 0);
+    table.SetInterval(stopped, stopped.state, -5);
+    EXPECT_TRUE(system.log.empty()) << "stopping a stopped timer";
+}
+
+TEST_F(TimerTableTest, ANewIntervalReplacesTheRunningSystemTimer) {
+    Timer timer;
+    table.SetInterval(timer, timer.state, 100);
+    table.SetInterval(timer, timer.state, 40);
+    EXPECT_EQ(system.log, (std::vector<std::string>{"start 100", "stop 501", "start 40"}));
+    EXPECT_EQ(timer.state.id, 502u);
+    EXPECT_EQ(system.running, (std::set<std::uintptr_t>{502}));
+    EXPECT_EQ(table.Count(), 1);
+
+    table.SetInterval(timer, timer.state, -1);
+    EXPECT_EQ(timer.state.interval, 0) << "a negative interval stops, too";
+    EXPECT_TRUE(system.running.empty());
+}
+
+TEST_F(TimerTableTest, TheHundredAndFirstTimerIsRefusedWithoutStartingOne) {
+    std::vector<std::unique_ptr<Timer>> timers;
+    for (int i = 0; i < TimerTable::kCapacity; ++i) {
+        timers.push_back(std::make_unique<Timer>());
+        ASSERT_EQ(RaisedCode(*timers.back(), 1000), 0) << "timer " << i + 1;
+    }
+    EXPECT_EQ(table.HighestIndex(), 100);
+    Timer extra;
+    system.log.clear();
+    EXPECT_EQ(RaisedCode(extra, 1000), kErrTooManyTimers);
+    EXPECT_EQ(lastDescription, "No more than 10 timers allowed per class");
+    EXPECT_TRUE(system.log.empty()) << "a refused timer must not run on unseen";
+    EXPECT_EQ(extra.state.interval, 0);
+    EXPECT_EQ(extra.state.id, 0u);
+    EXPECT_EQ(system.running.size(), 100u);
+
+    // Room again once one has stopped.
+    table.SetInterval(*timers[41], timers[41]->state, 0);
+    EXPECT_EQ(RaisedCode(extra, 1000), 0);
+    EXPECT_EQ(table.At(42), &extra);
+}
+
+TEST_F(TimerTableTest, ASystemThatMakesNoTimerRaisesCantCreate) {
+    Timer timer;
+    system.refuse = true;
+    EXPECT_EQ(RaisedCode(timer, 10), kErrCantCreateTimer);
+    EXPECT_EQ(lastDescription, "Can't create system timer");
+    EXPECT_EQ(timer.state.interval, 0);
+    EXPECT_EQ(table.Count(), 0);
+    EXPECT_EQ(table.HighestIndex(), 0);
+}
+
+TEST_F(TimerTableTest, TheFirstEmptyEntryIsTakenAndTheHighestIndexOnlyGrows) {
+    Timer a, b, c, d;
+    table.SetInterval(a, a.state, 10);
+    table.SetInterval(b, b.state, 10);
+    table.SetInterval(c, c.state, 10);
+    table.SetInterval(b, b.state, 0);
+    table.SetInterval(c, c.state, 0);
+    EXPECT_EQ(table.HighestIndex(), 3);
+    table.SetInterval(d, d.state, 10);
+    EXPECT_EQ(table.At(2), &d);
+    EXPECT_EQ(table.At(3), nullptr);
+    EXPECT_EQ(table.HighestIndex(), 3);
+}
+
+TEST_F(TimerTableTest, APulseReachesTheOwnerOfThatSystemTimer) {
+    Timer a, b;
+    table.SetInterval(a, a.state, 10);
+    table.SetInterval(b, b.state, 10);
+    table.Pulse(b.state.id);
+    table.Pulse(b.state.id);
+    table.Pulse(9999);
+    EXPECT_EQ(a.pulses, 0);
+    EXPECT_EQ(b.pulses, 2);
+
+    // An owner may stop its own timer while it is pulsed; a late pulse then reaches nobody.
+    const std::uintptr_t id = a.state.id;
+    a.onPulse = [&] { table.SetInterval(a, a.state, 0); };
+    table.Pulse(id);
+    table.Pulse(id);
+    EXPECT_EQ(a.pulses, 1);
+    EXPECT_EQ(a.state.interval, 0);
+}
+
+}  // namespace
+}  // namespace snapwright
