@@ -54,6 +54,10 @@ struct Memory {
     SIZE_T workingSet;
 };
 
+unsigned long long Kib(SIZE_T bytes) {
+    return static_cast<unsigned long long>(bytes) / 1024;
+}
+
 Memory MemoryNow() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
@@ -108,9 +112,9 @@ int main(int argc, char** argv) {
     const DWORD gdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     const Memory after = MemoryNow();
     std::printf("200 captures: GDI objects %lu -> %lu (0 where the system does not count them); private bytes "
-                "%zu KiB -> %zu KiB; working set %zu KiB -> %zu KiB\n",
-                gdiBefore, gdiAfter, before.privateBytes / 1024, after.privateBytes / 1024, before.workingSet / 1024,
-                after.workingSet / 1024);
+                "%llu KiB -> %llu KiB; working set %llu KiB -> %llu KiB\n",
+                gdiBefore, gdiAfter, Kib(before.privateBytes), Kib(after.privateBytes), Kib(before.workingSet),
+                Kib(after.workingSet));
     hotkeys.UnregisterHotkeys();
     return 0;
 }
