@@ -10,8 +10,20 @@ void NotYet(const char* destination) {
 }
 }  // namespace
 
-void PendingDestinations::PrintHardcopy() { NotYet("PrintHardcopy"); }
-void PendingDestinations::StartSaveAs() { NotYet("StartSaveAs"); }
+void PendingDestinations::PrintHardcopy() {
+    if (m_printHardcopy) {
+        m_printHardcopy();
+    } else {
+        NotYet("PrintHardcopy");
+    }
+}
+void PendingDestinations::StartSaveAs() {
+    if (m_startSaveAs) {
+        m_startSaveAs();
+    } else {
+        NotYet("StartSaveAs");
+    }
+}
 void PendingDestinations::SendToWord() { NotYet("SendToWord"); }
 void PendingDestinations::SendToExcel() { NotYet("SendToExcel"); }
 void PendingDestinations::SendToPowerPoint() { NotYet("SendToPowerPoint"); }

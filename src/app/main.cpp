@@ -14,12 +14,17 @@
 #include "capture/win32/TrayPopupMenu.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/GdiCapture.h"
+#include "platform/win32/GdiPrinter.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32HotkeyService.h"
+#include "platform/win32/Win32PrintDialogService.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32SystemNames.h"
 #include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32UserMessages.h"
+#include "print/Hardcopy.h"
 #include "settings/SettingsManager.h"
 
 namespace {
@@ -47,7 +52,12 @@ int RunSnapwright(HINSTANCE instance) {
     win32::Win32UserMessages messages;
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, capture, clipboard, slots);
-    PendingDestinations destinations;
+    win32::GdiPrinter printer;
+    win32::Win32PrintDialogService printDialogs;
+    win32::Win32Clock clock;
+    win32::Win32SystemNames systemNames;
+    Hardcopy hardcopy(slots, settings, printer, printDialogs, clock, systemNames, messages);
+    PendingDestinations destinations([&hardcopy] { hardcopy.PrintHardcopy(); });
 
     Hotkeys* hotkeysForHook = nullptr;
     win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {

@@ -1,0 +1,159 @@
+#include "print/PrintDialog.h"
+
+namespace snapwright {
+
+clsPrintDialog::clsPrintDialog(IPrintDialogService& dialogs, Printer& printer)
+    : m_dialogs(dialogs), m_printer(printer) {}
+
+std::string clsPrintDialog::Version() const {
+    return "1.00 (14.01.2000)";
+}
+
+std::string clsPrintDialog::CopyRight() const {
+    return "clsPrintDialog, copyright \u00a9 the Snapwright authors";
+}
+
+bool clsPrintDialog::PD_AllPages() const {
+    // The dialog's value for the whole document is 0: it is the absence of the other two ranges.
+    return m_flagSlots[kPageNums] == 0 && m_flagSlots[kSelection] == 0;
+}
+
+void clsPrintDialog::SetPD_AllPages(bool on) {
+    if (!on) return;
+    m_flagSlots[kPageNums] = 0;
+    m_flagSlots[kSelection] = 0;
+}
+
+std::uint32_t clsPrintDialog::DialogFlags() const {
+    std::uint32_t flags = 0;
+    for (const std::uint32_t slot : m_flagSlots) flags |= slot;
+    return flags;
+}
+
+void clsPrintDialog::RaiseDialogError(std::uint32_t number, const std::string& description) {
+    if (m_onDialogError) m_onDialogError(static_cast<std::int32_t>(number), description, false);
+}
+
+std::string clsPrintDialog::ClipNullChar(const std::string& text) {
+    const std::size_t nul = text.find('\0');
+    return nul == std::string::npos ? text : text.substr(0, nul);
+}
+
+void clsPrintDialog::ShowPrinter(WindowRef hwnd) {
+    m_cancelled = false;
+    m_fields = 0;
+
+    PrintDialogRequest request;
+    request.owner = hwnd;
+    request.flags = DialogFlags();
+    request.fromPage = m_fromPage;
+    request.toPage = m_toPage;
+    request.minPage = m_minPage;
+    request.maxPage = m_maxPage;
+    request.copies = m_copiesRequested;
+    const PrintDialogResult result = m_dialogs.ShowPrintDialog(request);
+
+    if (result.outcome != PrintDialogResult::Outcome::Confirmed) {
+        if (result.outcome == PrintDialogResult::Outcome::Failed && result.errorCode != 0) {
+            RaiseDialogError(result.errorCode, "");
+        } else {
+            m_cancelled = true;
+        }
+        return;
+    }
+    if (!result.settings) return;
+    const PrinterSettingsBlock& block = *result.settings;
+
+    m_fields = block.fields;
+    m_fromPage = result.fromPage;
+    m_toPage = result.toPage;
+    m_minPage = result.minPage;
+    m_maxPage = result.maxPage;
+
+    // The settings block holds at most 31 characters of the name, so a printer with a longer
+    // name would never be found by it; the names block carries the full name.
+    const std::string chosen = ClipNullChar(result.deviceName ? *result.deviceName : block.deviceName);
+    for (const std::string& installed : m_printer.InstalledPrinters()) {
+        if (installed == chosen) {
+            m_printer.SelectPrinter(installed);
+            break;
+        }
+    }
+    m_deviceName = m_printer.DeviceName();
+    TakeSettings(block);
+}
+
+void clsPrintDialog::TakeSettings(const PrinterSettingsBlock& block) {
+    if (Valid(kDmOrientation)) {
+        m_orientation = block.orientation;
+        m_printer.SetOrientation(block.orientation);
+    }
+    if (Valid(kDmPaperSize)) {
+        m_paperSize = block.paperSize;
+        m_printer.SetPaperSize(block.paperSize);
+    }
+    // Length and width as the page lies: swapped when the printer now prints across the paper.
+    const bool portrait = m_printer.Orientation() == kPortrait;
+    if (Valid(kDmPaperLength)) m_paperLength = portrait ? block.paperLength : block.paperWidth;
+    if (Valid(kDmPaperWidth)) m_paperWidth = portrait ? block.paperWidth : block.paperLength;
+    if (Valid(kDmScale)) m_scalePercent = block.scale;
+    if (Valid(kDmCopies)) {
+        // A driver may report no copies at all; the printer still prints one.
+        if (block.copies >= 1) {
+            m_copies = block.copies;
+            m_printer.SetCopies(block.copies);
+        } else {
+            m_printer.SetCopies(1);
+        }
+    } else {
+        m_copies = 1;
+    }
+    if (Valid(kDmDefaultSource)) m_defaultSource = block.defaultSource;
+    if (Valid(kDmPrintQuality)) {
+        m_printQuality = block.printQuality;
+        m_printer.SetPrintQuality(block.printQuality);
+    }
+    if (Valid(kDmColor)) {
+        m_color = block.color;
+        m_printer.SetColorMode(block.color);
+    }
+    if (Valid(kDmDuplex)) {
+        m_duplex = block.duplex;
+        m_printer.SetDuplex(block.duplex);
+    }
+    if (Valid(kDmYResolution)) m_yResolution = block.yResolution;
+    if (Valid(kDmTTOption)) m_ttOption = block.ttOption;
+    if (Valid(kDmCollate)) m_collate = block.collate;
+    if (Valid(kDmFormName)) m_formName = ClipNullChar(block.formName);
+    if (Valid(kDmMediaType)) m_mediaType = block.mediaType;
+    // These have a Valid companion like the others, so they carry the block's value too.
+    if (Valid(kDmIcmMethod)) m_icmMethod = block.icmMethod;
+    if (Valid(kDmIcmIntent)) m_icmIntent = block.icmIntent;
+    if (Valid(kDmDitherType)) m_ditherType = block.ditherType;
+    m_driverVersion = static_cast<std::int16_t>(block.driverVersion);
+}
+
+std::string clsPrintDialog::GetDefaultPrinterName(WindowRef hwnd) {
+    PrintDialogRequest request;
+    request.owner = hwnd;
+    request.flags = kFlagValues[kReturnDefault];
+    const PrintDialogResult result = m_dialogs.ShowPrintDialog(request);
+    switch (result.outcome) {
+        case PrintDialogResult::Outcome::Confirmed:
+            if (!result.settings) return {};
+            return ClipNullChar(result.deviceName ? *result.deviceName : result.settings->deviceName);
+        case PrintDialogResult::Outcome::Failed:
+            if (result.errorCode != 0) RaiseDialogError(result.errorCode, "");
+            return {};
+        case PrintDialogResult::Outcome::Cancelled:
+            break;
+    }
+    return {};
+}
+
+void clsPrintDialog::ChangeDocProperties(const std::string& deviceName, WindowRef hwnd) {
+    const DocumentPropertiesResult result = m_dialogs.ExchangeDocumentProperties(deviceName, hwnd);
+    if (!result.opened) RaiseDialogError(result.errorCode, "Fehler in ChangeDocProperties");
+}
+
+}  // namespace snapwright

@@ -1,0 +1,154 @@
+#pragma once
+// A printer that records every operation of a page, the print dialog, the clock and the names,
+// for the host tests of the printing subsystem.
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fakes/FakePorts.h"
+#include "platform/Clock.h"
+#include "platform/PrintDialog.h"
+#include "platform/Printer.h"
+#include "platform/SystemNames.h"
+
+namespace snapwright::fakes {
+
+inline std::string Mm(double value) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%g", value);
+    return text;
+}
+
+// Records operations as readable lines such as "text 0,15 Screenshot" or "picture #1 15,15 180x135".
+class RecordingPrinter : public Printer {
+public:
+    static constexpr double kLineHeight = 5;
+
+    std::string DeviceName() override { return current; }
+    std::vector<std::string> InstalledPrinters() const override { return installed; }
+    void SelectPrinter(const std::string& deviceName) override {
+        current = deviceName;
+        orientation = kPortrait;
+        Record("select " + deviceName);
+    }
+    bool CanOpenPrinter(const std::string& deviceName) const override {
+        openChecks.push_back(deviceName);
+        return !deviceName.empty() && unopenable.count(deviceName) == 0;
+    }
+
+    int Orientation() const override { return orientation; }
+    void SetOrientation(int value) override {
+        orientation = value;
+        Record("orientation " + std::to_string(value));
+    }
+    void SetPaperSize(int value) override { Record("paper size " + std::to_string(value)); }
+    void SetCopies(int value) override { Record("copies " + std::to_string(value)); }
+    void SetPrintQuality(int value) override { Record("quality " + std::to_string(value)); }
+    void SetColorMode(int value) override { Record("colour " + std::to_string(value)); }
+    void SetDuplex(int value) override { Record("duplex " + std::to_string(value)); }
+    void SetFontName(const std::string& face) override { Record("font " + face); }
+    void PaintPicture(const Picture& picture, double left, double top, double width, double height) override {
+        const auto* fake = dynamic_cast<const FakePicture*>(&picture);
+        Record("picture #" + std::to_string(fake ? fake->serial : 0) + " " + Mm(left) + "," + Mm(top) + " " +
+               Mm(width) + "x" + Mm(height));
+        if (failPictures) throw std::runtime_error("the printer ran out of memory");
+    }
+
+    // The operations since the last call, then forgotten.
+    std::vector<std::string> TakeOps() { return std::exchange(ops, {}); }
+
+    std::string current = "Office Laser";
+    std::vector<std::string> installed{"Office Laser", "SnapwrightPDF"};
+    std::set<std::string> unopenable;
+    mutable std::vector<std::string> openChecks;
+    int orientation = kPortrait;
+    bool failPictures = false;
+    std::vector<std::string> ops;
+    int documentsEnded = 0;
+    int documentsKilled = 0;
+
+protected:
+    void DrawTextLine(double x, double y, const std::string& text) override {
+        Record("text " + Mm(x) + "," + Mm(y) + " " + text);
+    }
+    double LineHeight() override { return kLineHeight; }
+    void FinishDocument() override {
+        ++documentsEnded;
+        Record("end");
+    }
+    void AbandonDocument() override {
+        ++documentsKilled;
+        Record("kill");
+    }
+
+private:
+    void Record(const std::string& op) { ops.push_back(op); }
+};
+
+// Answers the print dialog as told and keeps the requests.
+class FakePrintDialogService : public IPrintDialogService {
+public:
+    PrintDialogResult ShowPrintDialog(const PrintDialogRequest& request) override {
+        requests.push_back(request);
+        if (onShow) onShow();
+        return answer;
+    }
+    DocumentPropertiesResult ExchangeDocumentProperties(const std::string& deviceName, WindowRef owner) override {
+        propertyRequests.push_back({deviceName, owner});
+        return properties;
+    }
+
+    // A confirmed dialog whose settings block names the printer.
+    static PrintDialogResult Confirmed(const std::string& blockName, std::uint32_t fields = 0) {
+        PrintDialogResult result;
+        result.outcome = PrintDialogResult::Outcome::Confirmed;
+        PrinterSettingsBlock block;
+        block.deviceName = blockName;
+        block.deviceName.resize(32, '\0');
+        block.fields = fields;
+        result.settings = block;
+        return result;
+    }
+
+    PrintDialogResult answer;
+    DocumentPropertiesResult properties;
+    std::vector<PrintDialogRequest> requests;
+    std::vector<std::pair<std::string, WindowRef>> propertyRequests;
+    std::function<void()> onShow;
+};
+
+// Gives the next of a list of times, then repeats the last.
+class FakeClock : public IClock {
+public:
+    std::string GeneralDateTimeNow() const override {
+        if (times.size() > 1) {
+            std::string next = times.front();
+            times.pop_front();
+            return next;
+        }
+        return times.empty() ? std::string() : times.front();
+    }
+    mutable std::deque<std::string> times{"14.01.2000 12:34:56"};
+};
+
+class FakeSystemNames : public ISystemNames {
+public:
+    std::string UserName() const override {
+        ++queries;
+        return user;
+    }
+    std::string ComputerName() const override {
+        ++queries;
+        return computer;
+    }
+    std::string user = "anna";
+    std::string computer = "DESK-7";
+    mutable int queries = 0;
+};
+
+}  // namespace snapwright::fakes
