@@ -25,7 +25,13 @@
 #include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32UserMessages.h"
 #include "print/Hardcopy.h"
+#include "platform/win32/Win32InformationBox.h"
+#include "platform/win32/Win32Shell.h"
 #include "settings/SettingsManager.h"
+#include "settings/frmOptions.h"
+#include "settings/win32/OptionsWindow.h"
+#include "ui/frmAbout.h"
+#include "ui/win32/AboutWindow.h"
 
 namespace {
 
@@ -66,7 +72,21 @@ int RunSnapwright(HINSTANCE instance) {
     Hotkeys hotkeys(hotkeyService, messages, engine, slots, settings, destinations);
     hotkeysForHook = &hotkeys;
 
+    // The options dialog and the about box, opened from the tray menu. The first LoadSettings
+    // creates the options dialog hidden, because it also sets that dialog's controls.
+    win32::Win32Shell shell;
+    win32::Win32InformationBox informationBox;
+    win32::OptionsWindow optionsWindow(instance, icon);
+    frmOptions options(optionsWindow.Form(), settingsManager, settings, shell);
+    optionsWindow.SetPresenter(&options);
+    settingsManager.SetView(&options);
+    win32::AboutWindow aboutWindow(instance, icon);
+    frmAbout about(aboutWindow.Form(), settings, shell, informationBox);
+    aboutWindow.SetPresenter(&about);
+
     frmMain::Actions actions;
+    actions.showOptions = [&options] { options.Show(); };
+    actions.showAbout = [&about] { about.Show(); };
     actions.menuOwner = reinterpret_cast<WindowRef>(mainWindow.Handle());
     actions.cursorPosition = [] {
         POINT point{};

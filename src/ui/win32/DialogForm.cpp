@@ -1,5 +1,7 @@
 #include "ui/win32/DialogForm.h"
 
+#include <commctrl.h>
+
 #include <exception>
 
 #include "platform/Diagnostics.h"
@@ -93,6 +95,17 @@ void DialogForm::SetFontSize(ControlId control, int points) {
     ApplyFont(control);
 }
 
+void DialogForm::SetFontBold(ControlId control, bool bold) {
+    Load();
+    auto& font = m_fontDescriptions[control];
+    if (font.lfFaceName[0] == L'\0' && font.lfHeight == 0) {
+        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
+        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    }
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    ApplyFont(control);
+}
+
 void DialogForm::ApplyFont(ControlId control) {
     UniqueHfont font(::CreateFontIndirectW(&m_fontDescriptions[control]));
     if (!font) return;
@@ -169,6 +182,30 @@ void DialogForm::SetListIndex(ControlId control, int index) {
 
 int DialogForm::ListIndex(ControlId control) const {
     return static_cast<int>(::SendMessageW(Item(control), CB_GETCURSEL, 0, 0));
+}
+
+// Slider (trackbar) ranges move the position along when they pass it, as a slider's Min and Max do.
+void DialogForm::SetSliderMin(ControlId control, int value) {
+    Load();
+    HWND slider = Item(control);
+    ::SendMessageW(slider, TBM_SETRANGEMIN, TRUE, value);
+    if (::SendMessageW(slider, TBM_GETPOS, 0, 0) < value) ::SendMessageW(slider, TBM_SETPOS, TRUE, value);
+}
+
+void DialogForm::SetSliderMax(ControlId control, int value) {
+    Load();
+    HWND slider = Item(control);
+    ::SendMessageW(slider, TBM_SETRANGEMAX, TRUE, value);
+    if (::SendMessageW(slider, TBM_GETPOS, 0, 0) > value) ::SendMessageW(slider, TBM_SETPOS, TRUE, value);
+}
+
+void DialogForm::SetSliderValue(ControlId control, int value) {
+    Load();
+    ::SendMessageW(Item(control), TBM_SETPOS, TRUE, value);
+}
+
+int DialogForm::SliderValue(ControlId control) const {
+    return static_cast<int>(::SendMessageW(Item(control), TBM_GETPOS, 0, 0));
 }
 
 void DialogForm::ShowModal() {

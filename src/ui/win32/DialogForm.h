@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Form.h"
+#include "platform/SliderForm.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
@@ -24,7 +25,7 @@ public:
 // A dialog laid out by a DIALOGEX resource and seen by its presenter through IForm. Like a form
 // of the program's windows, it is loaded (created, hidden) when first addressed and unloaded by
 // its own buttons; ShowModal shows it and runs a message loop until it is hidden or unloaded.
-class DialogForm : public IForm {
+class DialogForm : public IForm, public ISliderForm {
 public:
     struct ControlBinding {
         ControlId control;
@@ -50,6 +51,7 @@ public:
     std::string Text(ControlId control) const override;
     void SetFontName(ControlId control, const std::string& face) override;
     void SetFontSize(ControlId control, int points) override;
+    void SetFontBold(ControlId control, bool bold);
     void SetChecked(ControlId control, bool checked) override;
     bool Checked(ControlId control) const override;
     void SetVisible(ControlId control, bool visible) override;
@@ -60,6 +62,10 @@ public:
     void AddListItem(ControlId control, const std::string& text) override;
     void SetListIndex(ControlId control, int index) override;
     int ListIndex(ControlId control) const override;
+    void SetSliderMin(ControlId control, int value) override;
+    void SetSliderMax(ControlId control, int value) override;
+    void SetSliderValue(ControlId control, int value) override;
+    int SliderValue(ControlId control) const override;
     void ShowModal() override;
     void Show() override;
     void Hide() override;

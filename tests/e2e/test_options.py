@@ -1,0 +1,185 @@
+"""The options dialog, the about box and the help file from outside: the dialogs opened from the
+tray menu, their controls clicked through swdriver, the registry read with wine reg."""
+
+import os
+import re
+import unittest
+
+from e2e_support import EXE, E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, wait_until
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+TRAY_RIGHT_BUTTON_UP = "517"
+
+
+def control_ids(header):
+    """The control ids of a dialog, read from the header its template and its view share."""
+    with open(os.path.join(ROOT, header), encoding="utf-8") as handle:
+        return {name: value for name, value in re.findall(r"#define\s+(\w+)\s+(\d+)", handle.read())}
+
+
+OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
+# The windows' own titles keep their design captions; the caption labels take the language.
+OPTIONS_TITLE = "Options for Snapwright"
+ABOUT_TITLE = "About Snapwright"
+HELP_TITLE = "Snapwright Help"
+START_WINDOW = ("Snapwright", "#32770")  # hidden: ShowSplash is "0"
+
+
+class OptionsTest(E2ETestCase):
+    def start(self, **stored):
+        reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        for name, value in stored.items():
+            reg_add(SETTINGS_KEY, name, value)
+        self.start_program()
+
+    def stored(self):
+        return {name: data for name, (_, data) in reg_values(SETTINGS_KEY).items()}
+
+    def open_from_tray(self, item, title):
+        """Right-click the tray icon and pick the menu's item-th entry with the keyboard."""
+        self.assertEqual(driver("tray", TRAY_RIGHT_BUTTON_UP)[0], 0)
+        self.assertEqual(driver("menu-rect")[0], 0, "the tray menu opens")
+        for _ in range(item):
+            driver("keys", "down")
+        driver("keys", "enter")
+        self.assertEqual(driver("wait-window", title)[0], 0, f"{title} opens")
+
+    def texts(self, title):
+        code, text = driver("texts", title)
+        self.assertEqual(code, 0, f"no window {title}")
+        return text.splitlines()
+
+    def checked(self, title, control):
+        return driver("checked", title, OPTIONS[control])[1].strip() == "1"
+
+    def click(self, title, text):
+        self.assertEqual(driver("click", title, text)[0], 0, f"no {text} on {title}")
+
+    def test_choosing_deutsch_relabels_the_dialog_at_once(self):
+        self.start()
+        self.open_from_tray(1, OPTIONS_TITLE)
+        self.assertIn("&Save", self.texts(OPTIONS_TITLE))
+        self.assertEqual(driver("select-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_LANG"], "1")[0], 0)
+
+        texts = wait_until(lambda: (t := self.texts(OPTIONS_TITLE)) and "&Speichern" in t and t,
+                           what="the German texts")
+        for german in ("A&bbrechen", "Stan&dardeinst.", "Snapwright\u2122 Optionen", "Drucken", "Sprache"):
+            self.assertIn(german, texts)
+        self.assertNotIn("&Save", texts)
+        self.assertIn("Printformat", texts, "the print-format frame keeps its design text")
+
+        self.click(OPTIONS_TITLE, "A&bbrechen")
+        self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
+        self.assertEqual(self.stored(), {"ShowSplash": "0"}, "cancelling stores nothing")
+
+    def test_two_shots_per_page_and_save_store_printformat_and_numshots(self):
+        self.start()
+        self.open_from_tray(1, OPTIONS_TITLE)
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH1"))
+        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_HOCH2"])
+        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH2"), what="two shots per page chosen")
+        self.assertFalse(self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH1"))
+
+        self.click(OPTIONS_TITLE, "&Save")
+        self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
+        stored = wait_until(lambda: self.stored() if "NumShots" in self.stored() else None, what="the saved keys")
+        self.assertEqual(stored["Printformat"], "2")
+        self.assertEqual(stored["NumShots"], "2")
+        self.assertEqual(len(stored), 12)
+
+    def test_a_page_picture_chooses_its_print_format(self):
+        self.start()
+        self.open_from_tray(1, OPTIONS_TITLE)
+        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_IMAGE3"])
+        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_QUER1"), what="landscape chosen by its picture")
+        self.click(OPTIONS_TITLE, "&Save")
+        wait_until(lambda: self.stored().get("Printformat") == "3", what="Printformat 3 stored")
+        self.assertEqual(self.stored()["NumShots"], "1")
+
+    def test_cancel_keeps_the_clicks_in_effect_and_stores_nothing(self):
+        self.start()
+        self.open_from_tray(1, OPTIONS_TITLE)
+        self.click(OPTIONS_TITLE, "show printer selection")
+        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_HOCH2"])
+        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH2"), what="two shots per page chosen")
+        self.click(OPTIONS_TITLE, "&Cancel")
+        self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
+        self.assertEqual(self.stored(), {"ShowSplash": "0"})
+
+        # The start window's check box stores the whole record: it still holds the cancelled clicks,
+        # which is what the following hotkeys act on.
+        self.assertEqual(driver("click", START_WINDOW[0], "Show this screen at startup", START_WINDOW[1])[0], 0)
+        stored = wait_until(lambda: self.stored() if "PrintTo" in self.stored() else None, what="the record stored")
+        self.assertEqual(stored["PrintTo"], "2")
+        self.assertEqual(stored["Printformat"], "2")
+        self.assertEqual(stored["NumShots"], "2")
+
+        # The next opening reads the store again.
+        self.open_from_tray(1, OPTIONS_TITLE)
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_PRTSEL"))
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH2"))
+        self.click(OPTIONS_TITLE, "&Cancel")
+
+    def test_restore_defaults_stores_the_defaults_at_once(self):
+        self.start(SendTo="3", Language="1")
+        self.open_from_tray(1, OPTIONS_TITLE)
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_PPT"))
+        self.click(OPTIONS_TITLE, "Stan&dardeinst.")
+
+        stored = wait_until(lambda: self.stored() if len(self.stored()) == 12 else None, what="the defaults stored")
+        self.assertEqual(stored["SendTo"], "1")
+        self.assertEqual(stored["Language"], "0")
+        self.assertEqual(stored["ShowSplash"], "1")
+        wait_until(lambda: "&Save" in self.texts(OPTIONS_TITLE), what="the dialog English again and still open")
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_SENDWORD"))
+        self.click(OPTIONS_TITLE, "&Cancel")
+        self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
+        self.assertEqual(self.stored()["SendTo"], "1")
+
+    def test_the_help_button_opens_the_help_file_from_the_programs_folder(self):
+        self.start()
+        self.open_from_tray(1, OPTIONS_TITLE)
+        self.click(OPTIONS_TITLE, "?")
+        # Wine's help viewer names its window after the title the help file gives itself.
+        self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer shows the file")
+        driver("close", HELP_TITLE)
+        self.assertEqual(driver("gone-window", HELP_TITLE)[0], 0)
+        self.click(OPTIONS_TITLE, "&Cancel")
+        self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
+
+    def test_the_about_box_shows_the_version_and_the_credits(self):
+        self.start()
+        self.open_from_tray(2, ABOUT_TITLE)
+        texts = self.texts(ABOUT_TITLE)
+        self.assertIn("Snapwright", texts)
+        self.assertIn("Version 1.1.9", texts)
+        self.assertIn("&Update ?", texts)
+
+        self.click(ABOUT_TITLE, "Credits...")
+        self.assertEqual(driver("wait-window", "Credits")[0], 0)
+        credits = "\n".join(self.texts("Credits"))
+        self.assertIn("*************************  Credits  *************************", credits)
+        self.assertIn("FreeImage", credits)
+        self.click("Credits", "OK")
+        self.assertEqual(driver("gone-window", "Credits")[0], 0)
+
+        self.click(ABOUT_TITLE, "&OK")
+        self.assertEqual(driver("gone-window", ABOUT_TITLE)[0], 0)
+
+
+class HelpFileTest(unittest.TestCase):
+    def test_the_build_puts_a_compiled_help_file_beside_the_program(self):
+        path = os.path.join(os.path.dirname(EXE), "Snapwright.chm")
+        self.assertTrue(os.path.exists(path), "Snapwright.chm is built beside snapwright.exe")
+        with open(path, "rb") as handle:
+            content = handle.read()
+        self.assertEqual(content[:4], b"ITSF", "a compiled HTML help file")
+        self.assertEqual(int.from_bytes(content[4:8], "little"), 3, "format version 3")
+        # The file's directory names its pages in plain text.
+        for page in ("index", "hotkeys", "options", "editor", "files"):
+            self.assertIn(f"/{page}.html".encode(), content)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,36 @@
+#pragma once
+// Recorders for the shell and the information box: what would have been opened or shown.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/InformationBox.h"
+#include "platform/Shell.h"
+
+namespace snapwright::fakes {
+
+class FakeShell : public IShell {
+public:
+    struct Opened {
+        std::string target;
+        ShowAs show;
+        friend bool operator==(const Opened&, const Opened&) = default;
+        friend std::ostream& operator<<(std::ostream& out, const Opened& o) {
+            return out << o.target << (o.show == ShowAs::Maximized ? " (maximised)" : " (normal)");
+        }
+    };
+    void Open(const std::string& target, ShowAs show) override { opened.push_back({target, show}); }
+    std::vector<Opened> opened;
+};
+
+class FakeInformationBox : public IInformationBox {
+public:
+    struct Shown {
+        std::string title;
+        std::string text;
+    };
+    void Show(const std::string& title, const std::string& text) override { shown.push_back({title, text}); }
+    std::vector<Shown> shown;
+};
+
+}  // namespace snapwright::fakes
