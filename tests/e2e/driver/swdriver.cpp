@@ -115,16 +115,16 @@ void Key(WORD virtualKey, bool up) {
     ::Sleep(30);
 }
 
-int PressKeys(const std::string& spec) {
+int PressKeys(const std::string& combination) {
     std::vector<WORD> modifiers;
-    if (spec.find("ctrl") != std::string::npos) modifiers.push_back(VK_CONTROL);
-    if (spec.find("alt") != std::string::npos) modifiers.push_back(VK_MENU);
-    if (spec.find("shift") != std::string::npos) modifiers.push_back(VK_SHIFT);
+    if (combination.find("ctrl") != std::string::npos) modifiers.push_back(VK_CONTROL);
+    if (combination.find("alt") != std::string::npos) modifiers.push_back(VK_MENU);
+    if (combination.find("shift") != std::string::npos) modifiers.push_back(VK_SHIFT);
     WORD key = VK_SNAPSHOT;
-    if (spec.find("print") == std::string::npos) {
-        if (spec.find("escape") != std::string::npos) key = VK_ESCAPE;
-        else if (spec.find("enter") != std::string::npos) key = VK_RETURN;
-        else if (spec.find("down") != std::string::npos) key = VK_DOWN;
+    if (combination.find("print") == std::string::npos) {
+        if (combination.find("escape") != std::string::npos) key = VK_ESCAPE;
+        else if (combination.find("enter") != std::string::npos) key = VK_RETURN;
+        else if (combination.find("down") != std::string::npos) key = VK_DOWN;
         else return 1;
     }
     for (WORD modifier : modifiers) Key(modifier, false);
