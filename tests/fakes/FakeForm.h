@@ -52,16 +52,7 @@ struct FormCall {
     template <typename C> static FormCall SetFontName(C c, std::string face) { return {Kind::SetFontName, Id(c), std::move(face)}; }
     template <typename C> static FormCall SetFontSize(C c, int points) { return {Kind::SetFontSize, Id(c), {}, points}; }
     template <typename C> static FormCall SetChecked(C c, bool on) { return {Kind::SetChecked, Id(c), {}, on ? 1 : 0}; }
-    template <typename C> static FormCall SetVisible(C c, bool on) { return {Kind::SetVisible, Id(c), {}, on ? 1 : 0}; }
-    template <typename C> static FormCall SetEnabled(C c, bool on) { return {Kind::SetEnabled, Id(c), {}, on ? 1 : 0}; }
-    template <typename C> static FormCall SetBounds(C c, Rect twips) { return {Kind::SetBounds, Id(c), {}, 0, twips}; }
-    template <typename C> static FormCall ClearList(C c) { return {Kind::ClearList, Id(c)}; }
-    template <typename C> static FormCall AddListItem(C c, std::string item) { return {Kind::AddListItem, Id(c), std::move(item)}; }
-    template <typename C> static FormCall SetListIndex(C c, int index) { return {Kind::SetListIndex, Id(c), {}, index}; }
     static FormCall ShowModal() { return {Kind::ShowModal}; }
-    static FormCall Hide() { return {Kind::Hide}; }
-    static FormCall Unload() { return {Kind::Unload}; }
-    static FormCall Show() { return {Kind::Show}; }
 };
 
 inline const char* KindName(FormCall::Kind kind) {
@@ -99,82 +90,51 @@ inline std::ostream& operator<<(std::ostream& out, const FormCall& call) {
 // (State(control).fontSize = 9) to stand for the window's design.
 class FakeForm : public IForm {
 public:
-    void SetText(ControlId control, const std::string& text) override {
-        Record({FormCall::Kind::SetText, control, text});
-        m_controls[control].text = text;
+    using Kind = FormCall::Kind;
+
+    void SetText(ControlId c, const std::string& text) override { Change({Kind::SetText, c, text}).text = text; }
+    std::string Text(ControlId c) const override { return Query({Kind::Text, c}).text; }
+    void SetFontName(ControlId c, const std::string& face) override {
+        Change({Kind::SetFontName, c, face}).fontName = face;
     }
-    std::string Text(ControlId control) const override {
-        Record({FormCall::Kind::Text, control});
-        return State(control).text;
+    void SetFontSize(ControlId c, int points) override { Change({Kind::SetFontSize, c, {}, points}).fontSize = points; }
+    void SetChecked(ControlId c, bool on) override { Change({Kind::SetChecked, c, {}, on ? 1 : 0}).checked = on; }
+    bool Checked(ControlId c) const override { return Query({Kind::Checked, c}).checked; }
+    void SetVisible(ControlId c, bool on) override { Change({Kind::SetVisible, c, {}, on ? 1 : 0}).visible = on; }
+    void SetEnabled(ControlId c, bool on) override { Change({Kind::SetEnabled, c, {}, on ? 1 : 0}).enabled = on; }
+    void SetBounds(ControlId c, const Rect& twips) override {
+        Change({Kind::SetBounds, c, {}, 0, twips}).bounds = twips;
     }
-    void SetFontName(ControlId control, const std::string& face) override {
-        Record({FormCall::Kind::SetFontName, control, face});
-        m_controls[control].fontName = face;
+    Rect Bounds(ControlId c) const override { return Query({Kind::Bounds, c}).bounds; }
+    void ClearList(ControlId c) override {
+        FakeControl& control = Change({Kind::ClearList, c});
+        control.items.clear();
+        control.listIndex = -1;
     }
-    void SetFontSize(ControlId control, int points) override {
-        Record({FormCall::Kind::SetFontSize, control, {}, points});
-        m_controls[control].fontSize = points;
+    void AddListItem(ControlId c, const std::string& text) override {
+        Change({Kind::AddListItem, c, text}).items.push_back(text);
     }
-    void SetChecked(ControlId control, bool checked) override {
-        Record({FormCall::Kind::SetChecked, control, {}, checked ? 1 : 0});
-        m_controls[control].checked = checked;
-    }
-    bool Checked(ControlId control) const override {
-        Record({FormCall::Kind::Checked, control});
-        return State(control).checked;
-    }
-    void SetVisible(ControlId control, bool visible) override {
-        Record({FormCall::Kind::SetVisible, control, {}, visible ? 1 : 0});
-        m_controls[control].visible = visible;
-    }
-    void SetEnabled(ControlId control, bool enabled) override {
-        Record({FormCall::Kind::SetEnabled, control, {}, enabled ? 1 : 0});
-        m_controls[control].enabled = enabled;
-    }
-    void SetBounds(ControlId control, const Rect& twips) override {
-        Record({FormCall::Kind::SetBounds, control, {}, 0, twips});
-        m_controls[control].bounds = twips;
-    }
-    Rect Bounds(ControlId control) const override {
-        Record({FormCall::Kind::Bounds, control});
-        return State(control).bounds;
-    }
-    void ClearList(ControlId control) override {
-        Record({FormCall::Kind::ClearList, control});
-        m_controls[control].items.clear();
-        m_controls[control].listIndex = -1;
-    }
-    void AddListItem(ControlId control, const std::string& text) override {
-        Record({FormCall::Kind::AddListItem, control, text});
-        m_controls[control].items.push_back(text);
-    }
-    void SetListIndex(ControlId control, int index) override {
-        Record({FormCall::Kind::SetListIndex, control, {}, index});
-        m_controls[control].listIndex = index;
-    }
-    int ListIndex(ControlId control) const override {
-        Record({FormCall::Kind::ListIndex, control});
-        return State(control).listIndex;
-    }
+    void SetListIndex(ControlId c, int index) override { Change({Kind::SetListIndex, c, {}, index}).listIndex = index; }
+    int ListIndex(ControlId c) const override { return Query({Kind::ListIndex, c}).listIndex; }
 
     // ShowModal runs the action given to OnShowModal, standing for what the user does while the
     // dialog is open (clicking a button, say), and then returns as the modal loop would.
     void ShowModal() override {
-        Record({FormCall::Kind::ShowModal});
+        Record({Kind::ShowModal});
         ++m_modalShows;
         m_hidden = false;
         if (m_onShowModal) m_onShowModal();
     }
     void Show() override {
-        Record({FormCall::Kind::Show});
+        Record({Kind::Show});
         m_hidden = false;
     }
     void Hide() override {
-        Record({FormCall::Kind::Hide});
+        Record({Kind::Hide});
         m_hidden = true;
     }
     void Unload() override {
-        Record({FormCall::Kind::Unload});
+        Record({Kind::Unload});
         m_unloaded = true;
     }
 
@@ -212,6 +172,15 @@ public:
 
 private:
     void Record(FormCall call) const { m_calls.push_back(std::move(call)); }
+    // Records a call and gives the control it changes, or the state it reads.
+    FakeControl& Change(const FormCall& call) {
+        Record(call);
+        return m_controls[call.control];
+    }
+    const FakeControl& Query(const FormCall& call) const {
+        Record(call);
+        return State(call.control);
+    }
 
     std::map<ControlId, FakeControl> m_controls;
     mutable std::vector<FormCall> m_calls;  // the queries are const, and recorded too

@@ -3,7 +3,6 @@
 // for the host tests of the printing subsystem.
 #include <cstdio>
 #include <deque>
-#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -68,26 +67,19 @@ public:
     mutable std::vector<std::string> openChecks;
     int orientation = kPortrait;
     bool failPictures = false;
-    std::vector<std::string> ops;
-    int documentsEnded = 0;
-    int documentsKilled = 0;
 
 protected:
     void DrawTextLine(double x, double y, const std::string& text) override {
         Record("text " + Mm(x) + "," + Mm(y) + " " + text);
     }
     double LineHeight() override { return kLineHeight; }
-    void FinishDocument() override {
-        ++documentsEnded;
-        Record("end");
-    }
-    void AbandonDocument() override {
-        ++documentsKilled;
-        Record("kill");
-    }
+    void FinishDocument() override { Record("end"); }
+    void AbandonDocument() override { Record("kill"); }
 
 private:
     void Record(const std::string& op) { ops.push_back(op); }
+
+    std::vector<std::string> ops;
 };
 
 // Answers the print dialog as told and keeps the requests.
@@ -95,7 +87,6 @@ class FakePrintDialogService : public IPrintDialogService {
 public:
     PrintDialogResult ShowPrintDialog(const PrintDialogRequest& request) override {
         requests.push_back(request);
-        if (onShow) onShow();
         return answer;
     }
     DocumentPropertiesResult ExchangeDocumentProperties(const std::string& deviceName, WindowRef owner) override {
@@ -119,7 +110,6 @@ public:
     DocumentPropertiesResult properties;
     std::vector<PrintDialogRequest> requests;
     std::vector<std::pair<std::string, WindowRef>> propertyRequests;
-    std::function<void()> onShow;
 };
 
 // Gives the next of a list of times, then repeats the last.

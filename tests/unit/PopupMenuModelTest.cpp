@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -29,7 +28,6 @@ public:
         }
         const std::vector<MenuEntry> entries = found->second;
         menus.erase(found);
-        destroyed.push_back(menu);
         for (const MenuEntry& entry : entries) {
             if ((entry.flags & kMenuPopup) && menus.count(entry.id)) DestroyMenu(entry.id);
         }
@@ -63,7 +61,6 @@ public:
     }
 
     std::map<MenuHandle, std::vector<MenuEntry>> menus;
-    std::vector<MenuHandle> destroyed;
     MenuHandle nextHandle = 0x10000;
     int created = 0;
     int destroyedTwice = 0;
@@ -82,59 +79,36 @@ protected:
     PopupMenuModel model{natives, [this](const std::string& text) { reports.push_back(text); }};
 };
 
-TEST_F(PopupMenuModelTest, FourItemsAfterClearGetIndexesOneToFourAndIdsFrom2049) {
-    model.AddItem("old");
+using Ids = std::vector<std::uintptr_t>;
+
+TEST_F(PopupMenuModelTest, ClearDestroysTheMenusAndFourItemsThenGetIndexesOneToFourAndIds2049On) {
+    model.AddItem("File");
+    model.AddItem("New", "", 0, 1);
     model.Clear();
+    EXPECT_TRUE(natives.menus.empty()) << "the top-level menu and its sub-menu are gone";
+    EXPECT_EQ(natives.destroyedTwice, 0);
+
     const std::vector<int> indexes = {model.AddItem("Options"), model.AddItem("About"), model.AddItem("Leave menu"),
                                       model.AddItem("Exit")};
     EXPECT_EQ(indexes, (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(model.Count(), 4);
-    for (int index = 1; index <= 4; ++index) {
-        EXPECT_EQ(model.Item(index).itemId, 2048u + index);
-        EXPECT_EQ(model.IDForItem(index), 2048u + index);
-        EXPECT_EQ(model.ItemForID(2048u + index), index);
-    }
+    for (int index = 1; index <= 4; ++index) EXPECT_EQ(model.ItemForID(2048u + index), index);
     EXPECT_EQ(model.ItemForID(2053), 0);
-    EXPECT_EQ(model.ItemForID(0), 0);
-    ASSERT_NE(model.TopMenu(), 0u);
-    EXPECT_EQ(natives.Ids(model.TopMenu()), (std::vector<std::uintptr_t>{2049, 2050, 2051, 2052}));
+    EXPECT_EQ(natives.Ids(model.TopMenu()), (Ids{2049, 2050, 2051, 2052}));
     for (const MenuEntry& entry : natives.menus[model.TopMenu()]) EXPECT_EQ(entry.flags, kMenuOwnerDraw);
-    EXPECT_EQ(model.Item(3).displayCaption, "Leave menu");
     EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(PopupMenuModelTest, ClearDestroysTheMenusAndRestartsTheIdentifiers) {
-    model.AddItem("File");
-    model.AddItem("New", "", 0, 1);
-    model.AddItem("Edit");
-    const MenuHandle top = model.TopMenu();
-    model.Clear();
-    EXPECT_EQ(model.Count(), 0);
-    EXPECT_EQ(model.TopMenu(), 0u);
-    EXPECT_TRUE(natives.menus.empty()) << "the top-level menu and its sub-menu are gone";
-    EXPECT_EQ(natives.destroyedTwice, 0);
-    EXPECT_EQ(natives.destroyed.front(), top);
-    EXPECT_EQ(model.Item(model.AddItem("Again")).itemId, 2049u);
-}
-
 TEST_F(PopupMenuModelTest, ItemDataAndStatesReachTheNativeEntries) {
-    model.AddItem("Checked", "help", 1234, 0, -1, true, true, "k1");
+    model.AddItem("Checked", "", 1234, 0, -1, true);
     model.AddItem("Disabled", "", 0, 0, -1, false, false);
     model.AddItem("Wrap|");
-    model.AddItem("Black||White");
     model.AddItem("^Next");
     const auto& entries = natives.menus[model.TopMenu()];
     EXPECT_EQ(entries[0].flags, kMenuOwnerDraw | kMenuChecked);
     EXPECT_EQ(entries[0].data, 1234);
     EXPECT_EQ(entries[1].flags, kMenuOwnerDraw | kMenuGrayed);
     EXPECT_EQ(entries[2].flags, kMenuOwnerDraw | kMenuBarBreak);
-    EXPECT_EQ(entries[3].flags, kMenuOwnerDraw);
-    EXPECT_EQ(entries[4].flags, kMenuOwnerDraw | kMenuBreak);
-    EXPECT_EQ(model.Item(3).displayCaption, "Wrap");
-    EXPECT_EQ(model.Item(4).displayCaption, "Black|White");
-    EXPECT_EQ(model.Item(1).helpText, "help");
-    EXPECT_EQ(model.IndexForKey("k1"), 1);
-    EXPECT_EQ(model.IndexForKey("none"), 0);
+    EXPECT_EQ(entries[3].flags, kMenuOwnerDraw | kMenuBreak);
 }
 
 TEST_F(PopupMenuModelTest, ItemHeightsFollowTheTextHeight) {
@@ -144,9 +118,6 @@ TEST_F(PopupMenuModelTest, ItemHeightsFollowTheTextHeight) {
     EXPECT_EQ(model.Item(1).height, 22);
     EXPECT_EQ(model.Item(2).height, 16) << "(16 + 6) * 3 / 4";
     EXPECT_EQ(model.Item(3).height, 6);
-    EXPECT_TRUE(model.Item(2).header);
-    EXPECT_EQ(model.Item(2).displayCaption, "Heading");
-    EXPECT_EQ(model.Item(3).displayCaption, "-");
     EXPECT_EQ(natives.menus[model.TopMenu()][1].flags, kMenuOwnerDraw | kMenuSeparator);
     EXPECT_EQ(natives.menus[model.TopMenu()][2].flags, kMenuOwnerDraw | kMenuSeparator);
 
@@ -154,7 +125,6 @@ TEST_F(PopupMenuModelTest, ItemHeightsFollowTheTextHeight) {
     model.SetTextHeight(21);
     EXPECT_EQ(model.Item(1).height, 27);
     EXPECT_EQ(model.Item(2).height, 20) << "(21 + 6) * 3 / 4 in whole numbers";
-    EXPECT_EQ(model.Item(3).height, 6);
     EXPECT_EQ(natives.modifications - before, 3) << "every entry is written again to be measured anew";
 }
 
@@ -165,27 +135,16 @@ TEST_F(PopupMenuModelTest, ChildrenGetASubMenuWhoseHandleBecomesTheParentsLookup
     model.AddItem("Exit");
     const PopupMenuItem& parent = model.Item(1);
     ASSERT_NE(parent.subMenu, 0u);
-    EXPECT_EQ(parent.lookupId, parent.subMenu);
-    EXPECT_EQ(parent.itemId, 2049u);
     EXPECT_EQ(model.IDForItem(1), parent.subMenu);
     EXPECT_EQ(model.ItemForID(parent.subMenu), 1);
     EXPECT_EQ(model.ItemForID(2049), 0) << "the parent is found by its sub-menu now";
-    EXPECT_EQ(model.Item(2).parentId, parent.subMenu);
     EXPECT_EQ(model.Item(3).parentId, parent.subMenu);
-    EXPECT_EQ(model.Item(2).menu, parent.subMenu);
 
-    const MenuEntry& parentEntry = natives.menus[model.TopMenu()][0];
-    EXPECT_EQ(parentEntry.flags, kMenuOwnerDraw | kMenuPopup);
-    EXPECT_EQ(parentEntry.id, parent.subMenu);
-    EXPECT_EQ(natives.Ids(parent.subMenu), (std::vector<std::uintptr_t>{2050, 2051}));
-    EXPECT_EQ(natives.Ids(model.TopMenu()), (std::vector<std::uintptr_t>{parent.subMenu, 2052}));
-    EXPECT_EQ(model.ItemsInMenu(parent.subMenu), (std::vector<int>{2, 3}));
-    EXPECT_EQ(model.ItemsInMenu(model.TopMenu()), (std::vector<int>{1, 4}));
+    EXPECT_EQ(natives.menus[model.TopMenu()][0].flags, kMenuOwnerDraw | kMenuPopup);
+    EXPECT_EQ(natives.Ids(model.TopMenu()), (Ids{parent.subMenu, 2052}));
+    EXPECT_EQ(natives.Ids(parent.subMenu), (Ids{2050, 2051}));
     EXPECT_EQ(model.ParentOfMenu(parent.subMenu), 1);
-    EXPECT_EQ(model.ParentOfMenu(model.TopMenu()), 0);
     EXPECT_EQ(model.PositionOf(4), 1);
-    EXPECT_TRUE(model.OwnsMenu(parent.subMenu));
-    EXPECT_FALSE(model.OwnsMenu(0x999));
 }
 
 TEST_F(PopupMenuModelTest, ASubMenuHandleEqualToAnItemIdIsNotUsed) {
@@ -208,7 +167,6 @@ TEST_F(PopupMenuModelTest, ANewIdentifierPassesOverASubMenuHandle) {
     const int next = model.AddItem("Next");
     EXPECT_EQ(model.Item(next).itemId, 2052u);
     EXPECT_EQ(model.ItemForID(2051), 1);
-    EXPECT_EQ(model.ItemForID(2052), next);
 }
 
 TEST_F(PopupMenuModelTest, OutOfMenuHandlesWhenEveryAttemptCollides) {
@@ -219,7 +177,6 @@ TEST_F(PopupMenuModelTest, OutOfMenuHandlesWhenEveryAttemptCollides) {
     EXPECT_EQ(natives.created - created, 101) << "the first menu and 100 further ones";
     EXPECT_EQ(reports, (std::vector<std::string>{"Out of Menu Handles"}));
     EXPECT_EQ(model.Item(child).menu, 0u) << "the item gets no entry";
-    EXPECT_EQ(model.Item(1).subMenu, 0u);
     EXPECT_EQ(natives.menus.size(), 1u) << "only the top-level menu is left";
 }
 
@@ -234,14 +191,12 @@ TEST_F(PopupMenuModelTest, FailuresAreReportedWithTheirTexts) {
     natives.refuseAppend = true;
     model.AddItem("Top");
     model.InsertItem(1, "First");
-    natives.refuseAppend = false;
     ASSERT_EQ(reports.size(), 8u);
     EXPECT_EQ(reports[0], " *** Failed to create sub menu *** ");
     EXPECT_EQ(reports[1], "Failed to modify menu to add the sub menu Invalid menu handle.");
     EXPECT_EQ(reports[2], "Failed to add new Menu item");
     // The insertion builds every entry anew, and each one fails.
     for (std::size_t i = 3; i < reports.size(); ++i) EXPECT_EQ(reports[i], "Failed to insert new Menu item");
-    EXPECT_EQ(model.Item(1).menu, 0u);
 }
 
 TEST_F(PopupMenuModelTest, StoreAndRestoreByKey) {
@@ -249,86 +204,62 @@ TEST_F(PopupMenuModelTest, StoreAndRestoreByKey) {
     model.AddItem("About", "help", 7, 0, -1, true);
     model.AddItem("Sub", "", 0, 2);
     model.Store("Main");
-    EXPECT_EQ(model.CurrentlyRestoredKey(), "Main");
-
     model.Clear();
     model.AddItem("Something else");
     model.Restore("Main");
+
     ASSERT_EQ(model.Count(), 3);
     EXPECT_EQ(model.CurrentlyRestoredKey(), "Main");
-    EXPECT_EQ(model.Item(1).caption, "Options");
     EXPECT_EQ(model.Item(2).helpText, "help");
-    EXPECT_EQ(model.Item(2).itemData, 7);
     EXPECT_TRUE(model.Item(2).checked);
-    EXPECT_EQ(model.Item(1).itemId, 2049u);
     // The native menus are built anew, with a fresh sub-menu as the parent's lookup id.
     const MenuHandle subMenu = model.Item(2).subMenu;
     ASSERT_TRUE(natives.IsMenu(subMenu));
     EXPECT_EQ(model.IDForItem(2), subMenu);
-    EXPECT_EQ(natives.Ids(model.TopMenu()), (std::vector<std::uintptr_t>{2049, subMenu}));
-    EXPECT_EQ(natives.Ids(subMenu), (std::vector<std::uintptr_t>{2051}));
+    EXPECT_EQ(natives.Ids(model.TopMenu()), (Ids{2049, subMenu}));
+    EXPECT_EQ(natives.Ids(subMenu), (Ids{2051}));
     EXPECT_EQ(natives.menus[model.TopMenu()][1].data, 7);
     EXPECT_EQ(natives.menus.size(), 2u) << "the menus of the replaced items are gone";
     EXPECT_EQ(model.Item(model.AddItem("Added")).itemId, 2052u) << "new identifiers pass the restored ones";
     EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(PopupMenuModelTest, RestoreOfAnUnknownOrCurrentKeyChangesNothing) {
-    model.AddItem("One");
-    model.Store("A");
-    const int created = natives.created;
-    model.Restore("B");
-    model.Restore("A");
-    EXPECT_EQ(model.CurrentlyRestoredKey(), "A");
-    EXPECT_EQ(model.Count(), 1);
-    EXPECT_EQ(natives.created, created) << "nothing rebuilt";
-}
-
-TEST_F(PopupMenuModelTest, StoreOverwritesAKeyAndRestoreAfterChangesBringsItBack) {
+TEST_F(PopupMenuModelTest, RestoreRebuildsOnlyAChangedMenuFromAKnownKey) {
     model.AddItem("One");
     model.Store("A");
     model.AddItem("Two");
-    model.Store("A");
+    model.Store("A");  // overwritten
+    const int created = natives.created;
+    model.Restore("B");
+    model.Restore("A");
+    EXPECT_EQ(natives.created, created) << "an unknown or the current key rebuilds nothing";
+
     model.Clear();
     EXPECT_EQ(model.CurrentlyRestoredKey(), "") << "an emptied menu is no longer the stored one";
     model.Restore("A");
     EXPECT_EQ(model.Count(), 2);
-
     model.RemoveItem(2);
     model.Restore("A");
     EXPECT_EQ(model.Count(), 2) << "a changed menu is restored even under the same key";
 }
 
-TEST_F(PopupMenuModelTest, InsertItemMovesLaterItemsAndTheirParents) {
+TEST_F(PopupMenuModelTest, InsertingAndRemovingKeepEveryParentRight) {
     model.AddItem("File");
     model.AddItem("Open", "", 0, 1);
     model.AddItem("Edit");
     model.AddItem("Copy", "", 0, 3);
     EXPECT_EQ(model.InsertItem(3, "View"), 3);
-    ASSERT_EQ(model.Count(), 5);
-    EXPECT_EQ(model.Item(4).caption, "Edit");
-    EXPECT_EQ(model.Item(5).parentIndex, 4);
-    EXPECT_EQ(model.Item(2).parentIndex, 1);
+    EXPECT_EQ(model.Item(5).parentIndex, 4) << "Copy follows Edit up";
     EXPECT_EQ(model.Item(3).itemId, 2053u);
     EXPECT_EQ(model.ItemsInMenu(model.TopMenu()), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(natives.Ids(model.Item(4).subMenu), (std::vector<std::uintptr_t>{model.Item(5).itemId}));
-    EXPECT_EQ(natives.menus.size(), 3u);
+    EXPECT_EQ(natives.Ids(model.Item(4).subMenu), (Ids{model.Item(5).itemId}));
     EXPECT_THROW(model.InsertItem(7, "Too far"), std::out_of_range);
     EXPECT_THROW(model.InsertItem(2, "Own parent", "", 0, 2), std::out_of_range);
-}
 
-TEST_F(PopupMenuModelTest, RemoveItemTakesItsChildrenAlong) {
-    model.AddItem("File");
-    model.AddItem("Open", "", 0, 1);
-    model.AddItem("Recent", "", 0, 2);
-    model.AddItem("Edit");
-    model.AddItem("Copy", "", 0, 4);
-    model.RemoveItem(1);
-    ASSERT_EQ(model.Count(), 2);
-    EXPECT_EQ(model.Item(1).caption, "Edit");
-    EXPECT_EQ(model.Item(2).parentIndex, 1);
-    EXPECT_EQ(model.ItemForID(2052), 0) << "Edit is found by its sub-menu";
-    EXPECT_EQ(model.ItemForID(model.Item(1).subMenu), 1);
+    model.RemoveItem(1);  // File takes Open along
+    ASSERT_EQ(model.Count(), 3);
+    EXPECT_EQ(model.Item(3).parentIndex, 2) << "Copy follows Edit down";
+    EXPECT_EQ(model.ItemForID(model.Item(2).subMenu), 2);
     EXPECT_EQ(natives.menus.size(), 2u);
 }
 
@@ -336,22 +267,16 @@ TEST_F(PopupMenuModelTest, PropertyChangesRewriteTheEntryInPlace) {
     model.AddItem("One");
     model.AddItem("Two");
     model.SetChecked(2, true);
-    EXPECT_EQ(natives.menus[model.TopMenu()][1].flags, kMenuOwnerDraw | kMenuChecked);
     model.SetEnabled(2, false);
     EXPECT_EQ(natives.menus[model.TopMenu()][1].flags, kMenuOwnerDraw | kMenuChecked | kMenuGrayed);
     model.SetVisible(1, false);
     EXPECT_EQ(natives.menus[model.TopMenu()][0].flags, kMenuOwnerDraw | kMenuSeparator)
         << "a hidden item is an entry that cannot be chosen";
     model.SetCaption(2, "-Now a header");
-    EXPECT_TRUE(model.Item(2).header);
     EXPECT_EQ(model.Item(2).height, 16);
-    model.SetItemData(1, 99);
+    model.ReplaceItem(1, "&Replaced", "", 99);
     EXPECT_EQ(natives.menus[model.TopMenu()][0].data, 99);
-    model.ReplaceItem(1, "&Replaced\tCtrl+R", "new help", 5, -1, false, true, "r");
-    EXPECT_EQ(model.Item(1).accelerator, "R");
-    EXPECT_EQ(model.Item(1).shortcut, "Ctrl+R");
     EXPECT_EQ(model.Item(1).itemId, 2049u) << "replaced in place";
-    EXPECT_EQ(model.IndexForKey("r"), 1);
 }
 
 }  // namespace

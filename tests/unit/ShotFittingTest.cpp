@@ -7,38 +7,22 @@
 namespace snapwright {
 namespace {
 
-struct FitCase {
-    const char* what;
-    int shotWidth, shotHeight, boxWidth, boxHeight;
-    double width, height;
-};
-
-TEST(ShotFitting, DocumentedExamplesOnAFourToThreeScreen) {
+TEST(ShotFitting, ShotsKeepTheirOwnAspectInEveryBox) {
+    struct FitCase {
+        const char* what;
+        int shotWidth, shotHeight, boxWidth, boxHeight;
+        double width, height;
+    };
     const FitCase cases[] = {
         {"landscape, aspect 4.0", 800, 200, 232, 174, 232, 58},
         {"landscape, aspect 0.5", 300, 600, 232, 174, 87, 174},
-        {"landscape, full 1024x768 screen", 1024, 768, 232, 174, 232, 174},
         {"format 1, full 1024x768 screen", 1024, 768, 180, 135, 180, 135},
-        {"format 2, full 1024x768 screen", 1024, 768, 160, 120, 160, 120},
         {"format 1, window 512x768", 512, 768, 180, 135, 90, 135},
         {"format 1, window 1024x384", 1024, 384, 180, 135, 180, 67.5},
-        {"format 2, window 512x768", 512, 768, 160, 120, 80, 120},
-    };
-    for (const FitCase& c : cases) {
-        const FittedSize size = FitShot(c.shotWidth, c.shotHeight, c.boxWidth, c.boxHeight);
-        EXPECT_EQ(size, (FittedSize{c.width, c.height})) << c.what << ": got " << size.width << " x " << size.height;
-    }
-}
-
-TEST(ShotFitting, WideScreensKeepTheShotsOwnAspect) {
-    const FitCase cases[] = {
+        // On a screen that is not 4:3 the shot is not stretched to the box.
         {"16:9 full screen, format 3", 1920, 1080, 232, 174, 232, 130.5},
-        {"16:9 full screen, format 1", 1920, 1080, 180, 135, 180, 101.25},
-        {"16:9 full screen, format 2", 1920, 1080, 160, 120, 160, 90},
         {"16:9 half-screen window, format 1", 960, 1080, 180, 135, 120, 135},
-        {"16:10 full screen, format 3", 1920, 1200, 232, 174, 232, 145},
-        {"16:10 full screen, format 1", 1280, 800, 180, 135, 180, 112.5},
-        {"16:10 window 640x800, format 1", 640, 800, 180, 135, 108, 135},
+        {"16:10 full screen, format 2", 1280, 800, 160, 120, 160, 100},
     };
     for (const FitCase& c : cases) {
         const FittedSize size = FitShot(c.shotWidth, c.shotHeight, c.boxWidth, c.boxHeight);
@@ -50,7 +34,7 @@ TEST(ShotFitting, WidthsAreRoundedToWholeMillimetresHalvesToEven) {
     // 135 * 201 / 270 = 100.5 and 135 * 203 / 270 = 101.5.
     EXPECT_EQ(FitShot(201, 270, 180, 135).width, 100);
     EXPECT_EQ(FitShot(203, 270, 180, 135).width, 102);
-    // 135 * 100 / 300 = 45.0, 135 * 101 / 300 = 45.45: below the half rounds down.
+    // 135 * 101 / 300 = 45.45: below the half rounds down.
     EXPECT_EQ(FitShot(101, 300, 180, 135).width, 45);
 }
 
@@ -80,8 +64,7 @@ TEST(ShotFitting, EveryShotFitsItsBoxTouchingOneSideWithItsOwnAspect) {
 
 TEST(ShotFitting, AShotWithoutPixelsHasNoSize) {
     EXPECT_EQ(FitShot(0, 768, 180, 135), (FittedSize{0, 0}));
-    EXPECT_EQ(FitShot(1024, 0, 180, 135), (FittedSize{0, 0}));
-    EXPECT_EQ(FitShot(-5, 10, 180, 135), (FittedSize{0, 0}));
+    EXPECT_EQ(FitShot(1024, -5, 180, 135), (FittedSize{0, 0}));
 }
 
 }  // namespace

