@@ -27,6 +27,13 @@
 #include "print/Hardcopy.h"
 #include "platform/win32/Win32InformationBox.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "save/ImageExport.h"
+#include "save/frmSaveAs.h"
+#include "save/win32/GdiBitmapFile.h"
+#include "save/win32/SaveAsWindow.h"
+#include "save/win32/Win32FreeImageCodec.h"
+#include "save/win32/modSaveFilename.h"
 #include "settings/SettingsManager.h"
 #include "settings/frmOptions.h"
 #include "settings/win32/OptionsWindow.h"
@@ -83,6 +90,18 @@ int RunSnapwright(HINSTANCE instance) {
     win32::AboutWindow aboutWindow(instance, icon);
     frmAbout about(aboutWindow.Form(), settings, shell, informationBox);
     aboutWindow.SetPresenter(&about);
+
+    // The save dialog, opened by the save hotkeys for the current screenshot.
+    win32::SaveAsWindow saveAsWindow(instance, icon);
+    win32::Win32FileSystem files;
+    win32::Win32FreeImageCodec codec;
+    win32::GdiBitmapFile bitmapFiles(files);
+    ImageExport imageExport(codec, bitmapFiles, files);
+    win32::Win32FileDialogs saveDialogs([&saveAsWindow] { return saveAsWindow.Form().Handle(); });
+    frmSaveAs saveAs({saveAsWindow.Form(), saveAsWindow.Form(), settings, store, clock, saveDialogs, files, imageExport,
+                      messages, [&saveAsWindow] { ::SetForegroundWindow(saveAsWindow.Form().Handle()); }});
+    saveAsWindow.SetPresenter(&saveAs);
+    destinations.SetStartSaveAs([&saveAs, &slots] { saveAs.StartSaveAs(slots.Current()); });
 
     frmMain::Actions actions;
     actions.showOptions = [&options] { options.Show(); };

@@ -1,0 +1,247 @@
+#include "save/win32/MFreeImage.h"
+
+#include "platform/Diagnostics.h"
+
+namespace snapwright::win32 {
+
+namespace {
+
+// The texts that end in "error code " take the system's last error number.
+void ReportLastError(const std::string& text) {
+    ReportDiagnostic(text + std::to_string(::GetLastError()), true);
+}
+
+// The device contexts that a picture can be drawn into: a window's and a memory context.
+bool IsDrawingTarget(HDC dc) {
+    const DWORD type = dc ? ::GetObjectType(dc) : 0;
+    return type == OBJ_DC || type == OBJ_MEMDC;
+}
+
+}  // namespace
+
+void ReportDiagnostic(const std::string& text, bool /*flag*/) {
+    DebugOutput(text);
+}
+
+bool FreeImage_DIB_From_BMP(HBITMAP bitmap, FIBITMAP*& dib) {
+    if (dib) {
+        FreeImage_Unload(dib);
+        dib = nullptr;
+    }
+    if (!bitmap) {
+        ReportDiagnostic("[FreeImage_DIB_From_BMP] No bitmap specified to convert", true);
+        return false;
+    }
+    // Any other kind of handle would fill the bitmap record with what is not a bitmap's.
+    BITMAP description{};
+    if (::GetObjectType(bitmap) != OBJ_BITMAP ||
+        ::GetObjectW(bitmap, sizeof(description), &description) != sizeof(description)) {
+        ReportLastError("[FreeImage_DIB_From_BMP] GetObjectAPI failed with error code ");
+        return false;
+    }
+    HDC screen = ::GetDC(nullptr);
+    if (!screen) {
+        ReportLastError("[FreeImage_DIB_From_BMP] GetDC failed to get a DC to work with reporting error code ");
+        return false;
+    }
+    bool converted = false;
+    if (FIBITMAP* made = FreeImage_Allocate(description.bmWidth, description.bmHeight, 32, 0, 0, 0)) {
+        BITMAPINFO* info = FreeImage_GetInfo(made);
+        BYTE* bits = FreeImage_GetBits(made);
+        if (!info) {
+            FreeImage_Unload(made);
+            ReportDiagnostic("[FreeImage_DIB_From_BMP] FreeImage_GetInfo failed to get the DIB info", true);
+        } else if (!bits) {
+            FreeImage_Unload(made);
+            ReportDiagnostic("[FreeImage_DIB_From_BMP] FreeImage_GetBits failed to get the DIB bits", true);
+        } else if (::GetDIBits(screen, bitmap, 0, static_cast<UINT>(description.bmHeight), bits, info,
+                               DIB_RGB_COLORS) == 0) {
+            ReportLastError("[FreeImage_DIB_From_BMP] GetDIBits failed to get the DIB's bits reporting error code ");
+            FreeImage_Unload(made);
+        } else {
+            dib = made;
+            converted = true;
+        }
+    } else {
+        ReportDiagnostic("[FreeImage_DIB_From_BMP] FreeImage_Allocate failed to create a DIB to work with", true);
+    }
+    ::ReleaseDC(nullptr, screen);
+    return converted;
+}
+
+bool FreeImage_BMP_From_DIB(FIBITMAP* dib, HBITMAP& bitmap) {
+    if (bitmap) {
+        ::DeleteObject(bitmap);
+        bitmap = nullptr;
+    }
+    if (!dib) {
+        ReportDiagnostic("[FreeImage_BMP_From_DIB] No DIB specified to convert", true);
+        return false;
+    }
+    BITMAPINFOHEADER* header = FreeImage_GetInfoHeader(dib);
+    if (!header) {
+        ReportDiagnostic("[FreeImage_BMP_From_DIB] FreeImage_GetInfoHeader failed to get the DIB header", true);
+        return false;
+    }
+    BITMAPINFO* info = FreeImage_GetInfo(dib);
+    if (!info) {
+        ReportDiagnostic("[FreeImage_BMP_From_DIB] FreeImage_GetInfo failed to get the DIB info", true);
+        return false;
+    }
+    BYTE* bits = FreeImage_GetBits(dib);
+    if (!bits) {
+        ReportDiagnostic("[FreeImage_BMP_From_DIB] FreeImage_GetBits failed to get the DIB's bits", true);
+        return false;
+    }
+    HDC screen = ::GetDC(nullptr);
+    if (!screen) {
+        ReportLastError("[FreeImage_BMP_From_DIB] GetDC failed to get the DC to work with reporting error code ");
+        return false;
+    }
+    bitmap = ::CreateDIBitmap(screen, header, CBM_INIT, bits, info, DIB_RGB_COLORS);
+    if (!bitmap) {
+        ReportLastError(
+            "[FreeImage_BMP_From_DIB] CreateDIBitmap failed to create the BITMAP from the DIB reporting error code ");
+    }
+    ::ReleaseDC(nullptr, screen);
+    return bitmap != nullptr;
+}
+
+namespace {
+
+// Width or height of a device bitmap, with the diagnostics of the function that asks.
+int BitmapDimension(HBITMAP bitmap, const char* function, bool width) {
+    const std::string prefix = std::string("[") + function + "] ";
+    if (!bitmap) {
+        ReportDiagnostic(prefix + "No bitmap specified to get the info for", true);
+        return 0;
+    }
+    if (::GetObjectType(bitmap) != OBJ_BITMAP) {
+        ReportDiagnostic(prefix + "Handle specified is not a valid BITMAP", true);
+        return 0;
+    }
+    BITMAP description{};
+    if (::GetObjectW(bitmap, sizeof(description), &description) == 0) {
+        ReportLastError(prefix + "GetObjectAPI failed with error code ");
+        return 0;
+    }
+    return width ? description.bmWidth : description.bmHeight;
+}
+
+}  // namespace
+
+int FreeImage_GetBitmapWidth(HBITMAP bitmap) {
+    return BitmapDimension(bitmap, "FreeImage_GetBitmapWidth", true);
+}
+
+int FreeImage_GetBitmapHeight(HBITMAP bitmap) {
+    return BitmapDimension(bitmap, "FreeImage_GetBitmapHeight", false);
+}
+
+bool FreeImage_RenderBitmap(HBITMAP bitmap, HDC target, int x, int y, int width, int height, bool invert) {
+    if (!bitmap) {
+        ReportDiagnostic("[FreeImage_RenderBitmap] No bitmap specified to render", true);
+        return false;
+    }
+    if (::GetObjectType(bitmap) != OBJ_BITMAP) {
+        ReportDiagnostic("[FreeImage_RenderBitmap] Handle specified is not a valid BITMAP", true);
+        return false;
+    }
+    if (!IsDrawingTarget(target)) {
+        ReportDiagnostic("[FreeImage_RenderBitmap] DC specified is not valid", true);
+        return false;
+    }
+    if (width < 1) {
+        width = FreeImage_GetBitmapWidth(bitmap);
+        if (width < 1) {
+            ReportDiagnostic("[FreeImage_RenderBitmap] Could not get bitmap's width", true);
+            return false;
+        }
+    }
+    if (height < 1) {
+        height = FreeImage_GetBitmapHeight(bitmap);
+        if (height < 1) {
+            ReportDiagnostic("[FreeImage_RenderBitmap] Could not get bitmap's height", true);
+            return false;
+        }
+    }
+    HDC memory = nullptr;
+    if (!CreateMemDC(memory)) {
+        ReportDiagnostic("[FreeImage_RenderBitmap] Coult not create a DC to work with", true);
+        return false;
+    }
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    const bool drawn =
+        ::BitBlt(target, x, y, width, height, memory, 0, 0, invert ? NOTSRCCOPY : SRCCOPY) != FALSE;
+    if (!drawn) {
+        ReportLastError("[FreeImage_RenderBitmap] BitBlt failed to render the BITMAP to the DC with error code ");
+    }
+    // The bitmap belongs to the caller: it comes out of the context, and nothing else is deleted.
+    ::SelectObject(memory, previous);
+    HGDIOBJ nothing = nullptr;
+    DestroyMemDC(memory, nothing);
+    return drawn;
+}
+
+bool FreeImage_RenderDIB(FIBITMAP* dib, HDC target, int x, int y, int width, int height) {
+    if (!dib) {
+        ReportDiagnostic("[FreeImage_RenderDIB] No DIB specified to render", true);
+        return false;
+    }
+    if (!IsDrawingTarget(target)) {
+        ReportDiagnostic("[FreeImage_RenderDIB] DC specified was invalid", true);
+        return false;
+    }
+    if (width < 1) {
+        width = static_cast<int>(FreeImage_GetWidth(dib));
+        if (width < 1) {
+            ReportDiagnostic("[FreeImage_RenderDIB] Could not get the bitmap's width", true);
+            return false;
+        }
+    }
+    if (height < 1) {
+        height = static_cast<int>(FreeImage_GetHeight(dib));
+        if (height < 1) {
+            ReportDiagnostic("[FreeImage_RenderDIB] Could not get the bitmap's height", true);
+            return false;
+        }
+    }
+    BYTE* bits = FreeImage_GetBits(dib);
+    if (!bits) {
+        ReportDiagnostic("[FreeImage_RenderDIB] Could not get the DIB's bits", true);
+        return false;
+    }
+    BITMAPINFO* info = FreeImage_GetInfo(dib);
+    if (!info) {
+        ReportDiagnostic("[FreeImage_RenderDIB] Could not get the DIB's information", true);
+        return false;
+    }
+    if (::SetDIBitsToDevice(target, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                            static_cast<UINT>(height), bits, info, DIB_RGB_COLORS) == 0) {
+        ReportLastError(
+            "[FreeImage_RenderDIB] SetDIBitsToDevice failed to render the DIB to the specified DC with error code ");
+        return false;
+    }
+    return true;
+}
+
+bool CreateMemDC(HDC& dc) {
+    dc = nullptr;
+    HDC screen = ::GetDC(nullptr);
+    if (!screen) return false;
+    dc = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    return dc != nullptr;
+}
+
+bool DestroyMemDC(HDC& dc, HGDIOBJ& previous) {
+    if (previous) {
+        ::DeleteObject(::SelectObject(dc, previous));
+        previous = nullptr;
+    }
+    if (!::DeleteDC(dc)) return false;
+    dc = nullptr;
+    return true;
+}
+
+}  // namespace snapwright::win32

@@ -1,0 +1,17 @@
+#pragma once
+#include "save/freeimage/FreeImageCodec.h"
+
+namespace snapwright::win32 {
+
+// The image codec on Windows: pictures cross the device-bitmap bridge, and paths reach the
+// library's Unicode file functions, so that any user name and any folder works.
+class Win32FreeImageCodec : public FreeImageCodec {
+public:
+    CodecBitmap FromPicture(const Picture& picture) override;
+    PicturePtr ToPicture(CodecBitmap bitmap) override;
+    FileOutcome Save(CodecFormat format, CodecBitmap bitmap, const std::string& path, int flags) override;
+    CodecFormat GetFileType(const std::string& path) override;
+    CodecBitmap Load(CodecFormat format, const std::string& path, int flags) override;
+};
+
+}  // namespace snapwright::win32

@@ -1,0 +1,321 @@
+"""The save dialog from outside: Shift+Print Screen opens it, swdriver answers it, and the files it
+writes are checked with ImageMagick against the screenshot that reached the X clipboard."""
+
+import codecs
+import datetime
+import os
+import tempfile
+import time
+import unittest
+
+from e2e_support import (E2ETestCase, SETTINGS_KEY, clipboard_bmp, clipboard_targets, different_pixels, driver,
+                         image_size, put_text_on_clipboard, reg_add, reg_delete_key, reg_values, run, session_dir,
+                         wait_until, wine)
+
+TITLE = "Save Screenshot As ..."
+SCREEN = (1024, 768)
+INTERNATIONAL = r"HKCU\Control Panel\International"
+GERMAN = ("dd.MM.yyyy", "HH:mm:ss")
+US = ("M/d/yyyy", "h:mm:ss tt")
+
+
+def wine_path(path):
+    """The Windows name of a host path (Wine's drive Z: is the root)."""
+    return "Z:" + path.replace("/", "\\")
+
+
+def stamp(moment, regional):
+    """The stamp of a moment as the program makes it from one of the two regional formats."""
+    if regional == GERMAN:
+        return moment.strftime("%d%m%Y%H%M%S")
+    hour = moment.hour % 12 or 12
+    return f"{moment.month}{moment.day}{moment.year}{hour}{moment:%M%S}{'AM' if moment.hour < 12 else 'PM'}"
+
+
+def stamps_between(start, end, regional):
+    """Every stamp of the seconds from start to end, a second of slack on both sides."""
+    moment = datetime.datetime.fromtimestamp(int(start) - 1)
+    last = datetime.datetime.fromtimestamp(int(end) + 1)
+    stamps = set()
+    while moment <= last:
+        stamps.add(stamp(moment, regional))
+        moment += datetime.timedelta(seconds=1)
+    return stamps
+
+
+def identify(path, fmt):
+    return run(["identify", "-format", fmt, path], timeout=30, check=True).stdout.decode().strip()
+
+
+def wait_for_file(path, timeout=30):
+    """Waits until the file exists and its size has stopped changing."""
+    def settled():
+        if not os.path.exists(path) or os.path.getsize(path) == 0:
+            return False
+        size = os.path.getsize(path)
+        time.sleep(0.2)
+        return os.path.getsize(path) == size
+    wait_until(settled, timeout, what=f"the file {path}")
+    return path
+
+
+class SaveDialogTest(E2ETestCase):
+    regional = GERMAN
+
+    def setUp(self):
+        reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        self.set_regional_format(*self.regional)
+        self.files = tempfile.mkdtemp(prefix=self.id() + "-", dir=session_dir())
+        self.shots = 0
+
+    def set_regional_format(self, short_date, time_format):
+        before = reg_values(INTERNATIONAL)
+        for name, value in (("sShortDate", short_date), ("sTimeFormat", time_format)):
+            if name in before:
+                self.addCleanup(reg_add, INTERNATIONAL, name, before[name][1])
+            else:
+                self.addCleanup(wine, "reg", "delete", INTERNATIONAL, "/v", name, "/f")
+            reg_add(INTERNATIONAL, name, value)
+
+    def path(self, name):
+        return os.path.join(self.files, name)
+
+    def open_dialog(self, keys="shift+print", title=TITLE):
+        """Presses the keys and waits for the dialog; gives the screenshot from the clipboard."""
+        put_text_on_clipboard()
+        self.pressed = time.time()
+        self.assertEqual(driver("keys", keys)[0], 0)
+        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0, "the save dialog opens")
+        self.shots += 1
+        return clipboard_bmp(self.path(f"shot{self.shots}.bmp"))
+
+    def texts(self, title=TITLE):
+        code, text = driver("texts", title)
+        self.assertEqual(code, 0)
+        return text.splitlines()
+
+    def label_ending_in(self, suffix, title=TITLE):
+        return next((line for line in self.texts(title) if line.endswith(suffix)), None)
+
+    def press(self, button, title=TITLE):
+        self.assertEqual(driver("click", title, button)[0], 0, button)
+
+    def ok(self, title=TITLE):
+        self.press("&OK", title)
+        self.assertEqual(driver("gone-window", title, "", "20000")[0], 0, "the dialog closes")
+
+    def screenshots(self, program):
+        return os.path.join(program.folder, "Screenshots")
+
+    def only_file(self, folder, prefix="Snapwright_", extension=".png"):
+        def matching():
+            if not os.path.isdir(folder):
+                return None
+            return [name for name in os.listdir(folder)
+                    if name.startswith(prefix) and name.endswith(extension) and "_thumb" not in name]
+        names = wait_until(matching, what=f"a {extension} file in {folder}")
+        self.assertEqual(len(names), 1, names)
+        return wait_for_file(os.path.join(folder, names[0]))
+
+    def assert_same_pixels(self, saved, shot):
+        self.assertEqual(image_size(saved), SCREEN)
+        self.assertEqual(different_pixels(saved, shot), 0, saved)
+
+
+class SavingTest(SaveDialogTest):
+    def test_shift_print_screen_then_ok_saves_a_stamped_24_bit_png_beside_the_program(self):
+        program = self.start_program()
+        shot = self.open_dialog()
+        self.assertIn("Portable Network Graphic (*.PNG)", self.texts())
+        self.assertIn("102 x 76 px", self.texts())
+        self.ok()
+        saved = self.only_file(self.screenshots(program))
+        name = os.path.basename(saved)
+        self.assertIn(name[len("Snapwright_"):-len(".png")], stamps_between(self.pressed, time.time(), GERMAN))
+        # 24 bits: eight-bit samples of RGB without alpha.
+        self.assertEqual(identify(saved, "%[png:IHDR.color-type-orig] %[png:IHDR.bit-depth-orig]"), "2 8")
+        self.assert_same_pixels(saved, shot)
+
+    def test_a_thumbnail_at_ten_percent_and_at_twenty_five(self):
+        program = self.start_program()
+        self.open_dialog()
+        self.press("create thumbnail")
+        self.ok()
+        folder = self.screenshots(program)
+        saved = self.only_file(folder)
+        thumb = wait_for_file(saved[:-4] + "_thumb.png")
+        self.assertEqual(image_size(thumb), (102, 76))
+
+        # A JPEG the second time, so that the names differ within the same second.
+        self.open_dialog()
+        self.assertEqual(driver("select", TITLE, "1")[0], 0)
+        self.assertEqual(driver("slider", TITLE, "25")[0], 0)
+        wait_until(lambda: "256 x 192 px" in self.texts(), what="the thumbnail size at 25 %")
+        self.press("create thumbnail")
+        self.ok()
+        jpeg = self.only_file(folder, extension=".jpg")
+        self.assertEqual(image_size(wait_for_file(jpeg[:-4] + "_thumb.jpg")), (256, 192))
+
+    def test_each_of_the_five_formats(self):
+        program = self.start_program()
+        folder = self.screenshots(program)
+        for index, extension in enumerate((".bmp", ".jpg", ".png", ".tif", ".mng")):
+            with self.subTest(extension):
+                shot = self.open_dialog()
+                self.assertEqual(driver("select", TITLE, str(index))[0], 0)
+                wait_until(lambda: self.label_ending_in(extension), what=f"the name to end in {extension}")
+                self.ok()
+                saved = self.only_file(folder, extension=extension)
+                if extension == ".jpg":
+                    # Quality 90: close to the screen, not equal to it.
+                    self.assertEqual(image_size(saved), SCREEN)
+                    self.assertEqual(identify(saved, "%Q"), "90")
+                    result = run(["compare", "-metric", "PSNR", saved, shot, "null:"], timeout=60)
+                    self.assertGreater(float(result.stderr.decode().split()[0]), 30.0)
+                else:
+                    self.assert_same_pixels(saved, shot)
+                if extension == ".bmp":
+                    with open(saved, "rb") as handle:
+                        header = handle.read(30)
+                    self.assertEqual(header[:2], b"BM")
+                    self.assertEqual(int.from_bytes(header[28:30], "little"), 24, "bits per pixel")
+                if extension == ".mng":
+                    self.assertEqual(identify(saved, "%m"), "MNG")
+                if extension == ".tif":
+                    self.assertEqual(identify(saved, "%[tiff:photometric] %z"), "RGB 8")
+
+    def test_cancel_writes_nothing(self):
+        program = self.start_program()
+        self.open_dialog()
+        self.press("&Cancel")
+        self.assertEqual(driver("gone-window", TITLE, "", "20000")[0], 0)
+        self.assertFalse(os.path.exists(self.screenshots(program)))
+
+    def test_the_dialog_saves_the_picture_it_was_opened_for(self):
+        program = self.start_program()
+        screen = self.open_dialog()
+        # Alt+Shift+Print Screen while the dialog is open grabs the window in front (the dialog).
+        put_text_on_clipboard()
+        self.assertEqual(driver("keys", "alt+shift+print")[0], 0)
+        window = clipboard_bmp(self.path("window.bmp"))
+        self.assertNotEqual(image_size(window), SCREEN)
+        self.ok()
+        self.assert_same_pixels(self.only_file(self.screenshots(program)), screen)
+        self.assertIn("image/bmp", clipboard_targets(), "the newer screenshot stays on the clipboard")
+
+
+class UsDateTest(SaveDialogTest):
+    regional = US
+
+    def test_a_us_date_leaves_no_slash_in_the_name(self):
+        program = self.start_program()
+        self.open_dialog()
+        self.ok()
+        folder = self.screenshots(program)
+        saved = self.only_file(folder)
+        self.assertEqual(os.path.dirname(saved), folder)
+        self.assertEqual([entry for entry in os.listdir(folder) if os.path.isdir(os.path.join(folder, entry))], [])
+        self.assertIn(os.path.basename(saved)[len("Snapwright_"):-len(".png")],
+                      stamps_between(self.pressed, time.time(), US))
+
+
+class SavePathTest(SaveDialogTest):
+    def test_save_to_2_proposes_the_name_in_the_stored_folder(self):
+        target = os.path.join(self.files, "Ablage")
+        os.makedirs(target)
+        reg_add(SETTINGS_KEY, "SaveTo", "2")
+        reg_add(SETTINGS_KEY, "SavePath", wine_path(target) + "\\")
+        program = self.start_program()
+        shot = self.open_dialog()
+        label = self.label_ending_in(".png")
+        self.ok()
+        saved = self.only_file(target, prefix="Snapwright™_")
+        self.assert_same_pixels(saved, shot)
+        # The label showed the name with its folder cut to twenty characters.
+        folder = wine_path(target) + "\\"
+        self.assertEqual(label, folder[:20] + "...\\" + os.path.basename(saved))
+        # The program's own Screenshots folder is made in any case.
+        self.assertTrue(os.path.isdir(self.screenshots(program)))
+
+    def test_browsing_to_a_folder_with_any_characters(self):
+        target = os.path.join(self.files, "Fotos Ärger 日本")
+        os.makedirs(target)
+        reg_add(SETTINGS_KEY, "SaveTo", "2")
+        self.start_program()
+        shot = self.open_dialog()
+        self.press("...")
+        self.assertEqual(driver("wait-window", "Save screenshot", "", "20000")[0], 0, "the system's save dialog")
+        self.assertEqual(driver("type", "Save screenshot", wine_path(os.path.join(target, "Aufnahme")))[0], 0)
+        self.press("&Save", "Save screenshot")
+        self.assertEqual(driver("gone-window", "Save screenshot", "", "20000")[0], 0)
+        # The name gets the format's extension and is shown in full.
+        wait_until(lambda: self.label_ending_in("\\Aufnahme.png"), what="the chosen name")
+        self.assertIn(wine_path(os.path.join(target, "Aufnahme.png")), self.texts())
+        self.ok()
+        self.assert_same_pixels(wait_for_file(os.path.join(target, "Aufnahme.png")), shot)
+        self.assertEqual(self.stored_save_path(), wine_path(target) + "\\")
+
+    def stored_save_path(self):
+        """SavePath as the registry holds it, read from an export (UTF-16) rather than reg's console."""
+        export = self.path("settings.reg")
+        self.assertEqual(wine("reg", "export", SETTINGS_KEY, export, "/y").returncode, 0)
+        with open(export, "rb") as handle:
+            data = handle.read()
+        text = data.decode("utf-16") if data.startswith(codecs.BOM_UTF16_LE) else data.decode("utf-8")
+        for line in text.splitlines():
+            if line.startswith('"SavePath"='):
+                return line[len('"SavePath"="'):-1].replace("\\\\", "\\")
+        return None
+
+
+class SaveFailureTest(SaveDialogTest):
+    def assert_error_told(self, *parts):
+        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a message tells the user")
+        text = "\n".join(self.texts("Snapwright"))
+        for part in parts:
+            self.assertIn(part, text)
+        # The path, then the system's reason, then where the screenshot is.
+        lines = [line for line in text.splitlines() if line.strip()]
+        reason = lines[lines.index(next(line for line in lines if parts[0] in line)) + 1]
+        self.assertNotIn("clipboard", reason)
+        self.assertIn("still on the clipboard", text)
+        self.press("OK", "Snapwright")
+        self.assertEqual(driver("gone-window", "Snapwright", "", "20000")[0], 0)
+
+    def assert_still_working(self, program):
+        self.assertIn("image/bmp", clipboard_targets(), "the screenshot stays on the clipboard")
+        self.assertIsNone(program.process.poll(), "the program still runs")
+        self.open_dialog()
+        self.press("&Cancel")
+        self.assertEqual(driver("gone-window", TITLE, "", "20000")[0], 0)
+
+    def test_a_folder_that_cannot_exist_is_told_with_the_path_and_the_reason(self):
+        # A file where the folder should be: the tests run as root, so permissions stop nothing.
+        blocker = os.path.join(self.files, "blocker")
+        with open(blocker, "w") as handle:
+            handle.write("in the way")
+        folder = wine_path(os.path.join(blocker, "shots")) + "\\"
+        reg_add(SETTINGS_KEY, "SaveTo", "2")
+        reg_add(SETTINGS_KEY, "SavePath", folder)
+        program = self.start_program()
+        self.open_dialog()
+        self.ok()
+        self.assert_error_told(folder + "Snapwright™_")
+        self.assertTrue(os.path.isfile(blocker))
+        self.assert_still_working(program)
+
+    def test_a_screenshots_folder_that_cannot_be_made_is_told(self):
+        program = self.start_program(ready=False)
+        with open(self.screenshots(program), "w") as handle:
+            handle.write("in the way")
+        program.wait_ready()
+        self.open_dialog()
+        self.ok()
+        self.assert_error_told(wine_path(self.screenshots(program)))
+        self.assertTrue(os.path.isfile(self.screenshots(program)))
+        self.assert_still_working(program)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,378 @@
+#include "save/frmSaveAs.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "fakes/FakeForm.h"
+#include "fakes/FakePorts.h"
+#include "fakes/FakeSavePorts.h"
+#include "lang/ApplyLanguage.h"
+#include "save/SaveAsControls.h"
+#include "save/SaveFormats.h"
+
+namespace snapwright {
+namespace {
+
+using namespace fakes;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+using enum SaveAsControl;
+
+constexpr const char* kScreenshots = "C:\\Program Files\\Snapwright\\Screenshots\\";
+
+// A form that also writes its unload into the shared log, to show what happens before and after.
+class LoggingForm : public FakeForm {
+public:
+    explicit LoggingForm(CallLog& log) : m_log(log) {}
+    void Unload() override {
+        m_log.push_back("Unload form");
+        FakeForm::Unload();
+    }
+
+private:
+    CallLog& m_log;
+};
+
+class frmSaveAsTest : public ::testing::Test {
+protected:
+    frmSaveAs& Dialog() {
+        if (!m_dialog) {
+            m_dialog = std::make_unique<frmSaveAs>(frmSaveAs::Ports{
+                form, sliders, settings, store, clock, dialogs, files, exporter, messages, [this] {
+                    ++foregrounds;
+                    // Asking for the window loads it when it is not loaded.
+                    if (!loaded) {
+                        loaded = true;
+                        m_dialog->Form_Load();
+                    }
+                }});
+        }
+        return *m_dialog;
+    }
+    // Opens the dialog for the picture; `user` acts while it is open.
+    void Open(std::function<void()> user, PicturePtr shot = nullptr) {
+        form.OnShowModal([this, user = std::move(user)] {
+            if (user) user();
+        });
+        Dialog().StartSaveAs(shot ? shot : picture);
+        loaded = false;
+    }
+    // Opens the dialog, whose state the test then reads and drives.
+    void Load() { Open(nullptr); }
+    int Slider() const { return sliders.SliderValue(Id(sldTn)); }
+
+    CallLog log;
+    LoggingForm form{log};
+    FakeSliderForm sliders;
+    Settings settings;
+    FakeSettingsStore store;
+    FixedClock clock;
+    FakeFileDialogs dialogs;
+    FakeFileSystem files{&log};
+    RecordingCodec codec{files, log};
+    FakeBitmapFileWriter bitmapFiles{files, log};
+    ImageExport exporter{codec, bitmapFiles, files};
+    FakeUserMessages messages;
+    PicturePtr picture = std::make_shared<FakePicture>(1024, 768, 1);
+    int foregrounds = 0;
+    bool loaded = false;
+
+private:
+    std::unique_ptr<frmSaveAs> m_dialog;
+};
+
+// --- loading ---------------------------------------------------------------------------
+
+TEST_F(frmSaveAsTest, LoadOffersTheFiveFormatsWithPngChosen) {
+    Load();
+    std::vector<std::string> expected;
+    for (const SaveFormat& format : kSaveFormats) expected.push_back(format.listText);
+    EXPECT_EQ(form.State(cmbFileFormat).items, expected);
+    EXPECT_EQ(form.State(cmbFileFormat).listIndex, 2);
+    EXPECT_EQ(Dialog().Extension(), ".png");
+    EXPECT_EQ(Dialog().Filter(), "*.png (Portable Network Graphic)|*.png");
+}
+
+TEST_F(frmSaveAsTest, ModeOneProposesAStampedPngInTheProgramsScreenshotsFolder) {
+    Load();
+    EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright_06122026103930.png");
+    EXPECT_EQ(form.State(lblfilename).text, "C:\\Program Files\\Sna...\\Snapwright_06122026103930.png");
+    EXPECT_FALSE(form.State(Command1).enabled);
+    EXPECT_FALSE(form.State(Command1).visible);
+    EXPECT_TRUE(form.State(cmdOK).enabled);
+}
+
+TEST_F(frmSaveAsTest, AUsDateGivesANameInTheScreenshotsFolderItself) {
+    clock.now = "12/6/2026 10:39:30 AM";
+    Load();
+    EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright_1262026103930AM.png");
+}
+
+TEST_F(frmSaveAsTest, ModeTwoProposesANameInTheStoredFolderWithItsOwnPrefix) {
+    settings.SaveTo = 2;
+    Load();
+    EXPECT_EQ(Dialog().SavePath(), kScreenshots) << "the default folder";
+    EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright™_06122026103930.png");
+    EXPECT_TRUE(form.State(Command1).visible);
+    EXPECT_TRUE(form.State(Command1).enabled);
+    EXPECT_TRUE(form.State(cmdOK).enabled);
+
+    store.Put("SavePath", "D:\\Bilder\\");
+    Load();
+    EXPECT_EQ(Dialog().FileName(), "D:\\Bilder\\Snapwright™_06122026103930.png");
+    EXPECT_EQ(form.State(lblfilename).text, "D:\\Bilder\\Snapwright™_06122026103930.png");
+
+    // A folder stored without its closing backslash still names the folder.
+    store.Put("SavePath", "D:\\Bilder");
+    Load();
+    EXPECT_EQ(Dialog().FileName(), "D:\\Bilder\\Snapwright™_06122026103930.png");
+
+    // An empty folder is no folder: the default takes its place.
+    store.Put("SavePath", "");
+    Load();
+    EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright™_06122026103930.png");
+}
+
+TEST_F(frmSaveAsTest, AnotherModeProposesNoNameAndWaitsForBrowsing) {
+    settings.SaveTo = 3;
+    Load();
+    EXPECT_EQ(Dialog().FileName(), "");
+    EXPECT_EQ(form.State(lblfilename).text, "");
+    EXPECT_FALSE(form.State(cmdOK).enabled);
+    EXPECT_TRUE(form.State(Command1).visible);
+
+    dialogs.answer = "D:\\pics\\shot";
+    Dialog().Command1_Click();
+    EXPECT_EQ(Dialog().FileName(), "D:\\pics\\shot.png");
+    EXPECT_TRUE(form.State(cmdOK).enabled);
+}
+
+TEST_F(frmSaveAsTest, TheSliderOpensAtTenPercentWithTheSizeShown) {
+    Load();
+    EXPECT_EQ(sliders.sliders[Id(sldTn)].min, 10);
+    EXPECT_EQ(sliders.sliders[Id(sldTn)].max, 50);
+    EXPECT_EQ(Slider(), 10);
+    EXPECT_EQ(form.State(lblTn).text, "102 x 76 px");
+    EXPECT_EQ(Dialog().Thumb(), (ThumbSize{102, 76}));
+}
+
+TEST_F(frmSaveAsTest, MovingTheSliderShowsTheNewSize) {
+    Load();
+    sliders.SetSliderValue(Id(sldTn), 15);
+    Dialog().sldTn_Change();
+    EXPECT_EQ(form.State(lblTn).text, "154 x 116 px");
+    sliders.SetSliderValue(Id(sldTn), 50);
+    Dialog().sldTn_Change();
+    EXPECT_EQ(form.State(lblTn).text, "512 x 384 px");
+}
+
+TEST_F(frmSaveAsTest, APortraitPictureScalesItsHeight) {
+    picture = std::make_shared<FakePicture>(600, 800, 2);
+    Open([this] {
+        sliders.SetSliderValue(Id(sldTn), 50);
+        Dialog().sldTn_Change();
+        EXPECT_EQ(form.State(lblTn).text, "300 x 400 px");
+        Dialog().cmdCancel_Click();
+    });
+}
+
+TEST_F(frmSaveAsTest, TheLanguageIsAppliedLast) {
+    settings.Language = 1;
+    Load();
+    EXPECT_EQ(form.State(lblCaption).text, "Screenshot speichern unter ...");
+    EXPECT_EQ(form.State(Frame1).text, "Wählen Sie ein Dateiformat");
+
+    FakeForm expected;
+    ApplyLanguage(kSaveAsWindow, 1, expected);
+    // The load's last calls, just before the dialog shows, are the language's.
+    std::vector<FormCall> changes = form.Changes();
+    ASSERT_EQ(changes.back(), FormCall::ShowModal());
+    changes.pop_back();
+    const std::vector<FormCall> language = expected.Changes();
+    ASSERT_GE(changes.size(), language.size());
+    EXPECT_EQ(std::vector<FormCall>(changes.end() - static_cast<std::ptrdiff_t>(language.size()), changes.end()),
+              language);
+}
+
+// --- format, browse ------------------------------------------------------------------
+
+TEST_F(frmSaveAsTest, ChoosingAFormatReplacesTheExtension) {
+    Load();
+    for (int index : {1, 3, 4, 0}) {
+        form.State(cmbFileFormat).listIndex = index;
+        Dialog().cmbFileFormat_Click();
+        const std::string extension = kSaveFormats[static_cast<std::size_t>(index)].extension;
+        EXPECT_EQ(Dialog().Extension(), extension);
+        EXPECT_EQ(Dialog().Filter(), kSaveFormats[static_cast<std::size_t>(index)].filter);
+        EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright_06122026103930" + extension);
+        EXPECT_EQ(form.State(lblfilename).text, "C:\\Program Files\\Sna...\\Snapwright_06122026103930" + extension);
+    }
+    form.State(cmbFileFormat).listIndex = -1;
+    Dialog().cmbFileFormat_Click();
+    EXPECT_EQ(Dialog().Extension(), ".bmp");
+}
+
+TEST_F(frmSaveAsTest, BrowsingAsksWithTheFormatsFilterInTheSaveFolder) {
+    settings.SaveTo = 2;
+    store.Put("SavePath", "D:\\Bilder\\");
+    Load();
+    dialogs.answer = "E:\\Neu\\Bild";
+    Dialog().Command1_Click();
+    ASSERT_EQ(dialogs.saveCalls.size(), 1u);
+    EXPECT_EQ(dialogs.saveCalls[0].filter, "*.png (Portable Network Graphic)|*.png");
+    EXPECT_EQ(dialogs.saveCalls[0].title, "Save screenshot");
+    EXPECT_EQ(dialogs.saveCalls[0].initialFolder, "D:\\Bilder\\");
+
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\Bild.png");
+    EXPECT_EQ(form.State(lblfilename).text, "E:\\Neu\\Bild.png") << "shown in full";
+    EXPECT_EQ(Dialog().SavePath(), "E:\\Neu\\");
+    EXPECT_EQ(store.Get("SavePath"), "E:\\Neu\\");
+    EXPECT_TRUE(form.State(cmdOK).enabled);
+}
+
+TEST_F(frmSaveAsTest, ANameWithTheFormatsExtensionInAnyCaseGetsNoSecond) {
+    settings.SaveTo = 2;
+    Load();
+    dialogs.answer = "E:\\Neu\\SHOT.PNG";
+    Dialog().Command1_Click();
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\SHOT.PNG");
+    // Another format after browsing replaces exactly the last four characters.
+    form.State(cmbFileFormat).listIndex = 1;
+    Dialog().cmbFileFormat_Click();
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\SHOT.jpg");
+    // And browsing with JPEG chosen offers JPEG files.
+    dialogs.answer = "E:\\Neu\\shot.jpeg";
+    Dialog().Command1_Click();
+    EXPECT_EQ(dialogs.saveCalls.back().filter, "*.jpg (JPEG-File)|*.jpg");
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\shot.jpeg.jpg");
+}
+
+TEST_F(frmSaveAsTest, CancelledBrowsingChangesNothing) {
+    settings.SaveTo = 2;
+    store.Put("SavePath", "D:\\Bilder\\");
+    Load();
+    const std::string before = Dialog().FileName();
+    const std::string label = form.State(lblfilename).text;
+    store.writes.clear();
+    dialogs.answer = "";
+    Dialog().Command1_Click();
+    EXPECT_EQ(Dialog().FileName(), before);
+    EXPECT_EQ(form.State(lblfilename).text, label);
+    EXPECT_EQ(Dialog().SavePath(), "D:\\Bilder\\");
+    EXPECT_THAT(store.writes, IsEmpty());
+}
+
+// --- saving ------------------------------------------------------------------------------
+
+TEST_F(frmSaveAsTest, OkClosesMakesTheScreenshotsFolderAndSavesThePng) {
+    Open([this] { Dialog().cmdOK_Click(); });
+    const std::string file = std::string(kScreenshots) + "Snapwright_06122026103930.png";
+    EXPECT_THAT(log, ElementsAre("Unload form", "CreateFolder C:\\Program Files\\Snapwright\\Screenshots",
+                                 "Initialise", "FromPicture -> #1", "ConvertTo24Bits #1 -> #2",
+                                 "Save 13 #2 " + file + " flags 0", "Unload #1", "Unload #2", "DeInitialise"));
+    EXPECT_TRUE(files.Has(file));
+    EXPECT_THAT(messages.errors, IsEmpty());
+    EXPECT_EQ(form.ModalShows(), 1);
+    EXPECT_EQ(foregrounds, 1);
+}
+
+TEST_F(frmSaveAsTest, AnExistingScreenshotsFolderIsNotMadeAgain) {
+    files.folders.insert("C:\\Program Files\\Snapwright\\Screenshots");
+    Open([this] { Dialog().cmdOK_Click(); });
+    EXPECT_THAT(log, Not(Contains(HasSubstr("CreateFolder"))));
+    EXPECT_TRUE(files.Has(std::string(kScreenshots) + "Snapwright_06122026103930.png"));
+}
+
+TEST_F(frmSaveAsTest, TheThumbnailBoxAddsAThumbnailOfTheShownSize) {
+    Open([this] {
+        form.State(chkThumbnail).checked = true;
+        sliders.SetSliderValue(Id(sldTn), 15);
+        Dialog().sldTn_Change();
+        form.State(cmbFileFormat).listIndex = 1;
+        Dialog().cmbFileFormat_Click();
+        Dialog().cmdOK_Click();
+    });
+    const std::string thumb = std::string(kScreenshots) + "Snapwright_06122026103930_thumb.jpg";
+    EXPECT_THAT(log, Contains("Rescale #2 154x116 filter 2 -> #3"));
+    EXPECT_THAT(log, Contains("Save 2 #3 " + thumb + " flags 90"));
+}
+
+TEST_F(frmSaveAsTest, AnUncheckedThumbnailBoxWritesOnlyTheFile) {
+    Open([this] { Dialog().cmdOK_Click(); });
+    EXPECT_THAT(log, Not(Contains(HasSubstr("Rescale"))));
+}
+
+TEST_F(frmSaveAsTest, CancelWritesNothing) {
+    Open([this] { Dialog().cmdCancel_Click(); });
+    EXPECT_THAT(log, ElementsAre("Unload form"));
+    EXPECT_TRUE(files.files.empty());
+}
+
+TEST_F(frmSaveAsTest, AFailedSaveTellsTheUserThePathAndTheReason) {
+    const std::string file = std::string(kScreenshots) + "Snapwright_06122026103930.png";
+    codec.saveFailures[file] = "There is not enough space on the disk.";
+    Open([this] { Dialog().cmdOK_Click(); });
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], SaveFailureMessage(file, "There is not enough space on the disk."));
+    EXPECT_THAT(messages.errors[0], HasSubstr(file));
+    EXPECT_THAT(messages.errors[0], HasSubstr("There is not enough space on the disk."));
+    EXPECT_THAT(messages.errors[0], HasSubstr("still on the clipboard"));
+}
+
+TEST_F(frmSaveAsTest, AScreenshotsFolderThatCannotBeMadeIsTold) {
+    files.createFolderFailure = "Access is denied.";
+    Open([this] { Dialog().cmdOK_Click(); });
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0],
+              FolderFailureMessage("C:\\Program Files\\Snapwright\\Screenshots", "Access is denied."));
+    EXPECT_THAT(log, Not(Contains("Initialise")));
+}
+
+TEST_F(frmSaveAsTest, TheScreenshotsFolderDoesNotMatterForAFileElsewhere) {
+    settings.SaveTo = 2;
+    store.Put("SavePath", "D:\\Bilder\\");
+    files.createFolderFailure = "Access is denied.";
+    Open([this] { Dialog().cmdOK_Click(); });
+    EXPECT_THAT(messages.errors, IsEmpty());
+    EXPECT_TRUE(files.Has("D:\\Bilder\\Snapwright™_06122026103930.png"));
+}
+
+TEST_F(frmSaveAsTest, TheDialogSavesThePictureItWasOpenedForWhileAHotkeyTakesANewOne) {
+    const PicturePtr window = std::make_shared<FakePicture>(400, 300, 2);
+    Open([&] {
+        // Alt+Shift+Print Screen while the dialog is open: a new shot, a nested StartSaveAs.
+        Dialog().StartSaveAs(window);
+        EXPECT_EQ(form.ModalShows(), 1) << "no second modal loop";
+        Dialog().cmdOK_Click();
+    });
+    EXPECT_EQ(foregrounds, 2) << "the open dialog came to the front again";
+    const std::string file = std::string(kScreenshots) + "Snapwright_06122026103930.png";
+    EXPECT_EQ(codec.saved.at(file).width, 1024);
+    EXPECT_EQ(codec.saved.at(file).height, 768);
+}
+
+TEST_F(frmSaveAsTest, TheDialogLetsGoOfItsPictureWhenItCloses) {
+    std::weak_ptr<const Picture> watched = picture;
+    Open([this] { Dialog().cmdCancel_Click(); });
+    picture.reset();
+    EXPECT_TRUE(watched.expired());
+    EXPECT_FALSE(Dialog().IsOpen());
+
+    // And it opens again for the next screenshot.
+    Open([this] { Dialog().cmdCancel_Click(); }, std::make_shared<FakePicture>(800, 600, 3));
+    EXPECT_EQ(form.ModalShows(), 2);
+}
+
+TEST_F(frmSaveAsTest, WithoutAScreenshotTheDialogDoesNotOpen) {
+    Dialog().StartSaveAs(nullptr);
+    EXPECT_EQ(form.ModalShows(), 0);
+    EXPECT_THAT(messages.errors, ElementsAre("There is no screenshot to save."));
+}
+
+}  // namespace
+}  // namespace snapwright

@@ -1,0 +1,212 @@
+// The image export on Windows with the real adapters: a painted device bitmap written in every
+// format into a folder whose name is outside any ANSI code page, and read back.
+#include "save/win32/Win32FreeImageCodec.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PixelTools.h"
+#include "platform/win32/GdiPicture.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "save/FileNaming.h"
+#include "save/ImageExport.h"
+#include "save/ImageLoad.h"
+#include "save/SaveFormats.h"
+#include "save/win32/GdiBitmapFile.h"
+
+namespace snapwright::win32 {
+namespace {
+
+using testing::PaintPattern;
+using testing::PatternPixel;
+using testing::ReadPixels;
+
+constexpr int kWidth = 41;  // odd: every 24-bit row is padded
+constexpr int kHeight = 29;
+
+PicturePtr PaintedPicture() {
+    WindowDc screen(nullptr, false);
+    UniqueHbitmap bitmap(::CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
+    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    {
+        ScopedSelectObject selected(memory.get(), bitmap.get());
+        PaintPattern(memory.get(), 0, 0, kWidth, kHeight);
+    }
+    return BitmapToPicture(bitmap.release(), nullptr);
+}
+
+std::vector<std::uint32_t> Pattern() {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) pixels.push_back(PatternPixel(x, y));
+    return pixels;
+}
+
+class Win32FreeImageCodecTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        // Cyrillic, Greek and Japanese: no single ANSI code page holds them all.
+        m_folder = std::filesystem::path(temp) /
+                   (L"Снимки Ωμέγα 日本 " + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                    std::to_wstring(::GetTickCount()));
+        std::filesystem::create_directories(m_folder);
+        folder = ToUtf8(m_folder.wstring());
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    std::string Path(const std::string& name) const { return folder + "\\" + name; }
+    static bool Exists(const std::string& path) {
+        return ::GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    // The pixels of an image file as the codec reads them back into a device bitmap.
+    std::vector<std::uint32_t> LoadedPixels(const std::string& path) {
+        const PicturePtr loaded = LoadPictureFile(codec, path);
+        const GdiPicture* gdi = AsGdiPicture(loaded.get());
+        return gdi ? ReadPixels(gdi->Bitmap()) : std::vector<std::uint32_t>();
+    }
+
+    std::string folder;
+    Win32FreeImageCodec codec;
+    Win32FileSystem files;
+    GdiBitmapFile bitmapFiles{files};
+    ImageExport exporter{codec, bitmapFiles, files};
+    PicturePtr picture = PaintedPicture();
+
+private:
+    std::filesystem::path m_folder;
+};
+
+TEST_F(Win32FreeImageCodecTest, EveryFormatGoesToAUnicodeFolderAndComesBack) {
+    const ThumbSize thumb = ThumbnailSize(50, kWidth, kHeight);
+    for (const SaveFormat& format : kSaveFormats) {
+        SCOPED_TRACE(format.extension);
+        const std::string path = Path(std::string("Bild ✓ ") + format.extension);
+        const ExportOutcome outcome = exporter.Export(format, path, picture, thumb);
+        ASSERT_TRUE(outcome.ok) << outcome.path << ": " << outcome.reason;
+        ASSERT_TRUE(Exists(path));
+        codec.Initialise();
+        EXPECT_EQ(codec.GetFileType(path), format.codecFormat);
+        codec.DeInitialise();
+
+        const std::vector<std::uint32_t> pixels = LoadedPixels(path);
+        ASSERT_EQ(pixels.size(), Pattern().size());
+        if (format.codecFormat != CodecFormat::Jpeg) {
+            EXPECT_EQ(pixels, Pattern());
+        }
+
+        const std::string thumbPath = ThumbnailFileName(path);
+        ASSERT_TRUE(Exists(thumbPath)) << thumbPath;
+        const PicturePtr small = LoadPictureFile(codec, thumbPath);
+        ASSERT_NE(small, nullptr);
+        EXPECT_EQ(small->Width(), thumb.width);
+        EXPECT_EQ(small->Height(), thumb.height);
+    }
+}
+
+TEST_F(Win32FreeImageCodecTest, TheBitmapFileIsA24BitWindowsBitmapOfThePicture) {
+    const std::string path = Path("Bild.bmp");
+    ASSERT_TRUE(bitmapFiles.SaveBitmapFile(*picture, path).ok);
+    std::ifstream in(std::filesystem::path(ToWide(path)), std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GE(bytes.size(), 54u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    const std::size_t stride = (kWidth * 3 + 3) & ~3u;
+    EXPECT_EQ(bytes.size(), 54 + stride * kHeight);
+    EXPECT_EQ(bytes[28], 24) << "bits per pixel";
+    // The first row in the file is the picture's bottom row, blue, green, red.
+    const std::uint32_t bottomLeft = PatternPixel(0, kHeight - 1);
+    EXPECT_EQ(bytes[54], bottomLeft & 0xFF);
+    EXPECT_EQ(bytes[55], (bottomLeft >> 8) & 0xFF);
+    EXPECT_EQ(bytes[56], (bottomLeft >> 16) & 0xFF);
+    EXPECT_EQ(LoadedPixels(path), Pattern());
+}
+
+TEST_F(Win32FreeImageCodecTest, AFailedSaveGivesTheSystemsReasonAndLeavesNoFile) {
+    const std::string missing = Path("nicht da\\Bild.png");
+    const ExportOutcome png = exporter.Export(kSaveFormats[2], missing, picture, std::nullopt);
+    EXPECT_FALSE(png.ok);
+    EXPECT_EQ(png.path, missing);
+    EXPECT_FALSE(png.reason.empty());
+    EXPECT_FALSE(Exists(Path("nicht da")));
+
+    const ExportOutcome mng = exporter.Export(kSaveFormats[4], Path("nicht da\\Bild.mng"), picture, std::nullopt);
+    EXPECT_FALSE(mng.ok);
+    EXPECT_FALSE(mng.reason.empty());
+    const ExportOutcome bmp = exporter.Export(kSaveFormats[0], Path("nicht da\\Bild.bmp"), picture, std::nullopt);
+    EXPECT_FALSE(bmp.ok);
+    EXPECT_FALSE(bmp.reason.empty());
+}
+
+TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplacedNorRemoved) {
+    const std::string path = Path("Bild.png");
+    ASSERT_TRUE(files.WriteFile(path, {'o', 'w', 'n'}).ok);
+    {
+        // Another program holds the file open and shares it with no one.
+        UniqueKernelHandle held(::CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+        const ExportOutcome outcome = exporter.Export(kSaveFormats[2], path, picture, std::nullopt);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_FALSE(outcome.reason.empty());
+        const ExportOutcome mng = exporter.Export(kSaveFormats[4], path, picture, std::nullopt);
+        EXPECT_FALSE(mng.ok);
+    }
+    ASSERT_TRUE(files.Stamp(path));
+    EXPECT_EQ(files.Stamp(path)->size, 3u) << "the file is still the user's";
+}
+
+TEST_F(Win32FreeImageCodecTest, AFileThatIsNoPictureLoadsAsNothing) {
+    const std::string path = Path("Notiz.txt");
+    ASSERT_TRUE(files.WriteFile(path, {'n', 'o', 't', 'e'}).ok);
+    EXPECT_EQ(LoadPictureFile(codec, path), nullptr);
+    EXPECT_EQ(LoadPictureFile(codec, Path("fehlt.png")), nullptr);
+}
+
+// --- the file system -------------------------------------------------------------------
+
+TEST_F(Win32FreeImageCodecTest, FileSystemFoldersAndFiles) {
+    EXPECT_TRUE(files.FolderExists(folder));
+    EXPECT_TRUE(files.FolderExists("  " + folder + "\\  "));
+    EXPECT_FALSE(files.FolderExists(Path("fehlt")));
+    EXPECT_FALSE(files.FolderExists(""));
+
+    const std::string made = Path("Ordner ✓");
+    ASSERT_TRUE(files.CreateFolder(made).ok);
+    EXPECT_TRUE(files.FolderExists(made));
+    EXPECT_FALSE(files.Stamp(made)) << "a folder has no file stamp";
+
+    const std::string file = Path("Datei ✓.bin");
+    ASSERT_TRUE(files.WriteFile(file, {1, 2, 3}).ok);
+    EXPECT_FALSE(files.FolderExists(file));
+    ASSERT_TRUE(files.Stamp(file));
+    EXPECT_EQ(files.Stamp(file)->size, 3u);
+    // A file where a folder should be: the folder cannot be made, and the system says why.
+    const FileOutcome blocked = files.CreateFolder(file);
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_FALSE(blocked.reason.empty());
+    const FileOutcome under = files.WriteFile(file + "\\x.bin", {1});
+    EXPECT_FALSE(under.ok);
+    EXPECT_FALSE(under.reason.empty());
+
+    EXPECT_TRUE(files.RemoveFile(file));
+    EXPECT_FALSE(files.Stamp(file));
+    EXPECT_FALSE(files.RemoveFile(file));
+}
+
+}  // namespace
+}  // namespace snapwright::win32
