@@ -130,14 +130,9 @@ public:
         saveCalls.push_back({filter, title, initialFolder});
         return answer;
     }
-    std::string ShowOpenDialog(const std::string& filter, const std::string& title,
-                               const std::string& initialFolder) override {
-        openCalls.push_back({filter, title, initialFolder});
-        return answer;
-    }
+    std::string ShowOpenDialog(const std::string&, const std::string&, const std::string&) override { return answer; }
     std::string answer;
     std::vector<Call> saveCalls;
-    std::vector<Call> openCalls;
 };
 
 class FakeBitmapFileWriter : public IBitmapFileWriter {

@@ -78,8 +78,6 @@ TEST(CaptureSlots, AnUnprintedFullPageStartsAfreshInsteadOfGrowing) {
 
 TEST(CaptureSlots, PixelSizesFromTwips) {
     EXPECT_EQ(TwipsToPixels(15360, 15), 1024);
-    EXPECT_EQ(TwipsToPixels(19200, 10), 1920);  // 144 dots per inch
-    EXPECT_EQ(TwipsToPixels(23040, 12), 1920);  // 120 dots per inch
     EXPECT_EQ(TwipsToPixels(7, 15), 0);
     EXPECT_EQ(TwipsToPixels(8, 15), 1);
     EXPECT_DOUBLE_EQ(PixelsToTwips(1920, 1440.0 / 168), 16457.142857142857);

@@ -88,26 +88,17 @@ private:
 
 // --- loading ---------------------------------------------------------------------------
 
-TEST_F(frmSaveAsTest, LoadOffersTheFiveFormatsWithPngChosen) {
-    Load();
-    std::vector<std::string> expected;
-    for (const SaveFormat& format : kSaveFormats) expected.push_back(format.listText);
-    EXPECT_EQ(form.State(cmbFileFormat).items, expected);
-    EXPECT_EQ(form.State(cmbFileFormat).listIndex, 2);
-    EXPECT_EQ(Dialog().Extension(), ".png");
-    EXPECT_EQ(Dialog().Filter(), "*.png (Portable Network Graphic)|*.png");
-}
-
 TEST_F(frmSaveAsTest, ModeOneProposesAStampedPngInTheProgramsScreenshotsFolder) {
     Load();
+    EXPECT_EQ(form.State(cmbFileFormat).items.size(), kSaveFormats.size());
+    EXPECT_EQ(form.State(cmbFileFormat).listIndex, 2);
+    EXPECT_EQ(Dialog().Filter(), "*.png (Portable Network Graphic)|*.png");
     EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright_06122026103930.png");
     EXPECT_EQ(form.State(lblfilename).text, "C:\\Program Files\\Sna...\\Snapwright_06122026103930.png");
-    EXPECT_FALSE(form.State(Command1).enabled);
     EXPECT_FALSE(form.State(Command1).visible);
     EXPECT_TRUE(form.State(cmdOK).enabled);
-}
 
-TEST_F(frmSaveAsTest, AUsDateGivesANameInTheScreenshotsFolderItself) {
+    // A US date's slashes would make folders: the name stays in the Screenshots folder itself.
     clock.now = "12/6/2026 10:39:30 AM";
     Load();
     EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright_1262026103930AM.png");
@@ -119,7 +110,6 @@ TEST_F(frmSaveAsTest, ModeTwoProposesANameInTheStoredFolderWithItsOwnPrefix) {
     EXPECT_EQ(Dialog().SavePath(), kScreenshots) << "the default folder";
     EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright™_06122026103930.png");
     EXPECT_TRUE(form.State(Command1).visible);
-    EXPECT_TRUE(form.State(Command1).enabled);
     EXPECT_TRUE(form.State(cmdOK).enabled);
 
     store.Put("SavePath", "D:\\Bilder\\");
@@ -152,33 +142,23 @@ TEST_F(frmSaveAsTest, AnotherModeProposesNoNameAndWaitsForBrowsing) {
     EXPECT_TRUE(form.State(cmdOK).enabled);
 }
 
-TEST_F(frmSaveAsTest, TheSliderOpensAtTenPercentWithTheSizeShown) {
+TEST_F(frmSaveAsTest, TheSliderRunsFromTenToFiftyPercentAndShowsTheSize) {
     Load();
     EXPECT_EQ(sliders.sliders[Id(sldTn)].min, 10);
     EXPECT_EQ(sliders.sliders[Id(sldTn)].max, 50);
     EXPECT_EQ(Slider(), 10);
     EXPECT_EQ(form.State(lblTn).text, "102 x 76 px");
-    EXPECT_EQ(Dialog().Thumb(), (ThumbSize{102, 76}));
-}
-
-TEST_F(frmSaveAsTest, MovingTheSliderShowsTheNewSize) {
-    Load();
     sliders.SetSliderValue(Id(sldTn), 15);
     Dialog().sldTn_Change();
     EXPECT_EQ(form.State(lblTn).text, "154 x 116 px");
-    sliders.SetSliderValue(Id(sldTn), 50);
-    Dialog().sldTn_Change();
-    EXPECT_EQ(form.State(lblTn).text, "512 x 384 px");
 }
 
 TEST_F(frmSaveAsTest, APortraitPictureScalesItsHeight) {
     picture = std::make_shared<FakePicture>(600, 800, 2);
-    Open([this] {
-        sliders.SetSliderValue(Id(sldTn), 50);
-        Dialog().sldTn_Change();
-        EXPECT_EQ(form.State(lblTn).text, "300 x 400 px");
-        Dialog().cmdCancel_Click();
-    });
+    Load();
+    sliders.SetSliderValue(Id(sldTn), 50);
+    Dialog().sldTn_Change();
+    EXPECT_EQ(form.State(lblTn).text, "300 x 400 px");
 }
 
 TEST_F(frmSaveAsTest, TheLanguageIsAppliedLast) {
@@ -203,18 +183,14 @@ TEST_F(frmSaveAsTest, TheLanguageIsAppliedLast) {
 
 TEST_F(frmSaveAsTest, ChoosingAFormatReplacesTheExtension) {
     Load();
-    for (int index : {1, 3, 4, 0}) {
-        form.State(cmbFileFormat).listIndex = index;
-        Dialog().cmbFileFormat_Click();
-        const std::string extension = kSaveFormats[static_cast<std::size_t>(index)].extension;
-        EXPECT_EQ(Dialog().Extension(), extension);
-        EXPECT_EQ(Dialog().Filter(), kSaveFormats[static_cast<std::size_t>(index)].filter);
-        EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright_06122026103930" + extension);
-        EXPECT_EQ(form.State(lblfilename).text, "C:\\Program Files\\Sna...\\Snapwright_06122026103930" + extension);
-    }
+    form.State(cmbFileFormat).listIndex = 3;
+    Dialog().cmbFileFormat_Click();
+    EXPECT_EQ(Dialog().FileName(), std::string(kScreenshots) + "Snapwright_06122026103930.tif");
+    EXPECT_EQ(form.State(lblfilename).text, "C:\\Program Files\\Sna...\\Snapwright_06122026103930.tif");
+    // No choice at all keeps the format chosen before.
     form.State(cmbFileFormat).listIndex = -1;
     Dialog().cmbFileFormat_Click();
-    EXPECT_EQ(Dialog().Extension(), ".bmp");
+    EXPECT_EQ(Dialog().Extension(), ".tif");
 }
 
 TEST_F(frmSaveAsTest, BrowsingAsksWithTheFormatsFilterInTheSaveFolder) {
@@ -256,13 +232,10 @@ TEST_F(frmSaveAsTest, CancelledBrowsingChangesNothing) {
     settings.SaveTo = 2;
     store.Put("SavePath", "D:\\Bilder\\");
     Load();
-    const std::string before = Dialog().FileName();
-    const std::string label = form.State(lblfilename).text;
     store.writes.clear();
     dialogs.answer = "";
     Dialog().Command1_Click();
-    EXPECT_EQ(Dialog().FileName(), before);
-    EXPECT_EQ(form.State(lblfilename).text, label);
+    EXPECT_EQ(Dialog().FileName(), "D:\\Bilder\\Snapwright™_06122026103930.png");
     EXPECT_EQ(Dialog().SavePath(), "D:\\Bilder\\");
     EXPECT_THAT(store.writes, IsEmpty());
 }
@@ -275,7 +248,6 @@ TEST_F(frmSaveAsTest, OkClosesMakesTheScreenshotsFolderAndSavesThePng) {
     EXPECT_THAT(log, ElementsAre("Unload form", "CreateFolder C:\\Program Files\\Snapwright\\Screenshots",
                                  "Initialise", "FromPicture -> #1", "ConvertTo24Bits #1 -> #2",
                                  "Save 13 #2 " + file + " flags 0", "Unload #1", "Unload #2", "DeInitialise"));
-    EXPECT_TRUE(files.Has(file));
     EXPECT_THAT(messages.errors, IsEmpty());
     EXPECT_EQ(form.ModalShows(), 1);
     EXPECT_EQ(foregrounds, 1);
@@ -302,34 +274,26 @@ TEST_F(frmSaveAsTest, TheThumbnailBoxAddsAThumbnailOfTheShownSize) {
     EXPECT_THAT(log, Contains("Save 2 #3 " + thumb + " flags 90"));
 }
 
-TEST_F(frmSaveAsTest, AnUncheckedThumbnailBoxWritesOnlyTheFile) {
-    Open([this] { Dialog().cmdOK_Click(); });
-    EXPECT_THAT(log, Not(Contains(HasSubstr("Rescale"))));
-}
-
 TEST_F(frmSaveAsTest, CancelWritesNothing) {
     Open([this] { Dialog().cmdCancel_Click(); });
     EXPECT_THAT(log, ElementsAre("Unload form"));
-    EXPECT_TRUE(files.files.empty());
 }
 
 TEST_F(frmSaveAsTest, AFailedSaveTellsTheUserThePathAndTheReason) {
     const std::string file = std::string(kScreenshots) + "Snapwright_06122026103930.png";
     codec.saveFailures[file] = "There is not enough space on the disk.";
     Open([this] { Dialog().cmdOK_Click(); });
-    ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(messages.errors[0], SaveFailureMessage(file, "There is not enough space on the disk."));
-    EXPECT_THAT(messages.errors[0], HasSubstr(file));
-    EXPECT_THAT(messages.errors[0], HasSubstr("There is not enough space on the disk."));
-    EXPECT_THAT(messages.errors[0], HasSubstr("still on the clipboard"));
+    EXPECT_THAT(messages.errors, ElementsAre("Snapwright could not save the screenshot as\n" + file +
+                                             "\n\nThere is not enough space on the disk.\n\n"
+                                             "The screenshot is still on the clipboard."));
 }
 
 TEST_F(frmSaveAsTest, AScreenshotsFolderThatCannotBeMadeIsTold) {
     files.createFolderFailure = "Access is denied.";
     Open([this] { Dialog().cmdOK_Click(); });
-    ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(messages.errors[0],
-              FolderFailureMessage("C:\\Program Files\\Snapwright\\Screenshots", "Access is denied."));
+    EXPECT_THAT(messages.errors, ElementsAre("Snapwright could not make the folder for the screenshot:\n"
+                                             "C:\\Program Files\\Snapwright\\Screenshots\n\nAccess is denied.\n\n"
+                                             "The screenshot is still on the clipboard."));
     EXPECT_THAT(log, Not(Contains("Initialise")));
 }
 
@@ -351,9 +315,7 @@ TEST_F(frmSaveAsTest, TheDialogSavesThePictureItWasOpenedForWhileAHotkeyTakesANe
         Dialog().cmdOK_Click();
     });
     EXPECT_EQ(foregrounds, 2) << "the open dialog came to the front again";
-    const std::string file = std::string(kScreenshots) + "Snapwright_06122026103930.png";
-    EXPECT_EQ(codec.saved.at(file).width, 1024);
-    EXPECT_EQ(codec.saved.at(file).height, 768);
+    EXPECT_EQ(codec.saved.at(std::string(kScreenshots) + "Snapwright_06122026103930.png").width, 1024);
 }
 
 TEST_F(frmSaveAsTest, TheDialogLetsGoOfItsPictureWhenItCloses) {

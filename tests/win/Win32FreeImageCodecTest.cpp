@@ -144,12 +144,14 @@ TEST_F(Win32FreeImageCodecTest, AFailedSaveGivesTheSystemsReasonAndLeavesNoFile)
     EXPECT_FALSE(png.reason.empty());
     EXPECT_FALSE(Exists(Path("nicht da")));
 
-    const ExportOutcome mng = exporter.Export(kSaveFormats[4], Path("nicht da\\Bild.mng"), picture, std::nullopt);
-    EXPECT_FALSE(mng.ok);
-    EXPECT_FALSE(mng.reason.empty());
-    const ExportOutcome bmp = exporter.Export(kSaveFormats[0], Path("nicht da\\Bild.bmp"), picture, std::nullopt);
-    EXPECT_FALSE(bmp.ok);
-    EXPECT_FALSE(bmp.reason.empty());
+    // The MNG (written by the program) and the BMP (written by the picture) fail alike.
+    for (int index : {4, 0}) {
+        const SaveFormat& format = kSaveFormats[static_cast<std::size_t>(index)];
+        const ExportOutcome outcome =
+            exporter.Export(format, Path(std::string("nicht da\\Bild") + format.extension), picture, std::nullopt);
+        EXPECT_FALSE(outcome.ok) << format.extension;
+        EXPECT_FALSE(outcome.reason.empty()) << format.extension;
+    }
 }
 
 TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplacedNorRemoved) {
@@ -163,8 +165,7 @@ TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplace
         const ExportOutcome outcome = exporter.Export(kSaveFormats[2], path, picture, std::nullopt);
         EXPECT_FALSE(outcome.ok);
         EXPECT_FALSE(outcome.reason.empty());
-        const ExportOutcome mng = exporter.Export(kSaveFormats[4], path, picture, std::nullopt);
-        EXPECT_FALSE(mng.ok);
+        EXPECT_FALSE(exporter.Export(kSaveFormats[4], path, picture, std::nullopt).ok);
     }
     ASSERT_TRUE(files.Stamp(path));
     EXPECT_EQ(files.Stamp(path)->size, 3u) << "the file is still the user's";
@@ -180,7 +181,6 @@ TEST_F(Win32FreeImageCodecTest, AFileThatIsNoPictureLoadsAsNothing) {
 // --- the file system -------------------------------------------------------------------
 
 TEST_F(Win32FreeImageCodecTest, FileSystemFoldersAndFiles) {
-    EXPECT_TRUE(files.FolderExists(folder));
     EXPECT_TRUE(files.FolderExists("  " + folder + "\\  "));
     EXPECT_FALSE(files.FolderExists(Path("fehlt")));
     EXPECT_FALSE(files.FolderExists(""));
