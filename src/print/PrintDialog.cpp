@@ -85,52 +85,52 @@ void clsPrintDialog::ShowPrinter(WindowRef hwnd) {
 
 void clsPrintDialog::TakeSettings(const PrinterSettingsBlock& block) {
     if (Valid(kDmOrientation)) {
-        m_orientation = block.orientation;
+        m_settings.orientation = block.orientation;
         m_printer.SetOrientation(block.orientation);
     }
     if (Valid(kDmPaperSize)) {
-        m_paperSize = block.paperSize;
+        m_settings.paperSize = block.paperSize;
         m_printer.SetPaperSize(block.paperSize);
     }
     // Length and width as the page lies: swapped when the printer now prints across the paper.
     const bool portrait = m_printer.Orientation() == kPortrait;
-    if (Valid(kDmPaperLength)) m_paperLength = portrait ? block.paperLength : block.paperWidth;
-    if (Valid(kDmPaperWidth)) m_paperWidth = portrait ? block.paperWidth : block.paperLength;
-    if (Valid(kDmScale)) m_scalePercent = block.scale;
+    if (Valid(kDmPaperLength)) m_settings.paperLength = portrait ? block.paperLength : block.paperWidth;
+    if (Valid(kDmPaperWidth)) m_settings.paperWidth = portrait ? block.paperWidth : block.paperLength;
+    if (Valid(kDmScale)) m_settings.scale = block.scale;
     if (Valid(kDmCopies)) {
         // A driver may report no copies at all; the printer still prints one.
         if (block.copies >= 1) {
-            m_copies = block.copies;
+            m_settings.copies = block.copies;
             m_printer.SetCopies(block.copies);
         } else {
             m_printer.SetCopies(1);
         }
     } else {
-        m_copies = 1;
+        m_settings.copies = 1;
     }
-    if (Valid(kDmDefaultSource)) m_defaultSource = block.defaultSource;
+    if (Valid(kDmDefaultSource)) m_settings.defaultSource = block.defaultSource;
     if (Valid(kDmPrintQuality)) {
-        m_printQuality = block.printQuality;
+        m_settings.printQuality = block.printQuality;
         m_printer.SetPrintQuality(block.printQuality);
     }
     if (Valid(kDmColor)) {
-        m_color = block.color;
+        m_settings.color = block.color;
         m_printer.SetColorMode(block.color);
     }
     if (Valid(kDmDuplex)) {
-        m_duplex = block.duplex;
+        m_settings.duplex = block.duplex;
         m_printer.SetDuplex(block.duplex);
     }
-    if (Valid(kDmYResolution)) m_yResolution = block.yResolution;
-    if (Valid(kDmTTOption)) m_ttOption = block.ttOption;
-    if (Valid(kDmCollate)) m_collate = block.collate;
-    if (Valid(kDmFormName)) m_formName = ClipNullChar(block.formName);
-    if (Valid(kDmMediaType)) m_mediaType = block.mediaType;
+    if (Valid(kDmYResolution)) m_settings.yResolution = block.yResolution;
+    if (Valid(kDmTTOption)) m_settings.ttOption = block.ttOption;
+    if (Valid(kDmCollate)) m_settings.collate = block.collate;
+    if (Valid(kDmFormName)) m_settings.formName = ClipNullChar(block.formName);
+    if (Valid(kDmMediaType)) m_settings.mediaType = block.mediaType;
     // These have a Valid companion like the others, so they carry the block's value too.
-    if (Valid(kDmIcmMethod)) m_icmMethod = block.icmMethod;
-    if (Valid(kDmIcmIntent)) m_icmIntent = block.icmIntent;
-    if (Valid(kDmDitherType)) m_ditherType = block.ditherType;
-    m_driverVersion = static_cast<std::int16_t>(block.driverVersion);
+    if (Valid(kDmIcmMethod)) m_settings.icmMethod = block.icmMethod;
+    if (Valid(kDmIcmIntent)) m_settings.icmIntent = block.icmIntent;
+    if (Valid(kDmDitherType)) m_settings.ditherType = block.ditherType;
+    m_settings.driverVersion = block.driverVersion;
 }
 
 std::string clsPrintDialog::GetDefaultPrinterName(WindowRef hwnd) {

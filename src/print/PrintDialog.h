@@ -75,42 +75,42 @@ public:
     bool Cancelled() const { return m_cancelled; }
     std::string DeviceName() const { return m_deviceName; }
 
-    std::int16_t DriverVersion() const { return m_driverVersion; }
-    std::uint32_t DitherType() const { return m_ditherType; }
+    std::int16_t DriverVersion() const { return static_cast<std::int16_t>(m_settings.driverVersion); }
+    std::uint32_t DitherType() const { return m_settings.ditherType; }
     bool DitherTypeValid() const { return Valid(kDmDitherType); }
-    std::uint32_t MediaType() const { return m_mediaType; }
+    std::uint32_t MediaType() const { return m_settings.mediaType; }
     bool MediaTypeValid() const { return Valid(kDmMediaType); }
-    std::uint32_t ICMIntent() const { return m_icmIntent; }
+    std::uint32_t ICMIntent() const { return m_settings.icmIntent; }
     bool ICMIntentValid() const { return Valid(kDmIcmIntent); }
-    std::uint32_t ICMMethod() const { return m_icmMethod; }
+    std::uint32_t ICMMethod() const { return m_settings.icmMethod; }
     bool ICMMethodValid() const { return Valid(kDmIcmMethod); }
-    std::string FormName() const { return m_formName; }
+    std::string FormName() const { return m_settings.formName; }
     bool FormNameValid() const { return Valid(kDmFormName); }
-    std::int16_t Collate() const { return m_collate; }
+    std::int16_t Collate() const { return m_settings.collate; }
     bool CollateValid() const { return Valid(kDmCollate); }
-    std::int16_t TTOption() const { return m_ttOption; }
+    std::int16_t TTOption() const { return m_settings.ttOption; }
     bool TTOptionValid() const { return Valid(kDmTTOption); }
-    std::int16_t YResolution() const { return m_yResolution; }
+    std::int16_t YResolution() const { return m_settings.yResolution; }
     bool YResolutionValid() const { return Valid(kDmYResolution); }
-    std::int16_t Duplex() const { return m_duplex; }
+    std::int16_t Duplex() const { return m_settings.duplex; }
     bool DuplexValid() const { return Valid(kDmDuplex); }
-    std::int16_t Color() const { return m_color; }
+    std::int16_t Color() const { return m_settings.color; }
     bool ColorValid() const { return Valid(kDmColor); }
-    std::int16_t PrintQuality() const { return m_printQuality; }
+    std::int16_t PrintQuality() const { return m_settings.printQuality; }
     bool PrintQualityValid() const { return Valid(kDmPrintQuality); }
-    std::int16_t DefaultSource() const { return m_defaultSource; }
+    std::int16_t DefaultSource() const { return m_settings.defaultSource; }
     bool DefaultSourceValid() const { return Valid(kDmDefaultSource); }
-    std::int16_t Copies() const { return m_copies; }
+    std::int16_t Copies() const { return m_settings.copies; }
     bool CopiesValid() const { return Valid(kDmCopies); }
-    std::int16_t ScalePercent() const { return m_scalePercent; }
+    std::int16_t ScalePercent() const { return m_settings.scale; }
     bool ScalePercentValid() const { return Valid(kDmScale); }
-    std::int16_t PaperWidth() const { return m_paperWidth; }
+    std::int16_t PaperWidth() const { return m_settings.paperWidth; }
     bool PaperWidthValid() const { return Valid(kDmPaperWidth); }
-    std::int16_t PaperLength() const { return m_paperLength; }
+    std::int16_t PaperLength() const { return m_settings.paperLength; }
     bool PaperLengthValid() const { return Valid(kDmPaperLength); }
-    std::int16_t PaperSize() const { return m_paperSize; }
+    std::int16_t PaperSize() const { return m_settings.paperSize; }
     bool PaperSizeValid() const { return Valid(kDmPaperSize); }
-    std::int16_t Orientation() const { return m_orientation; }
+    std::int16_t Orientation() const { return m_settings.orientation; }
     bool OrientationValid() const { return Valid(kDmOrientation); }
 
     // Modal; the outcome is read from Cancelled, DeviceName and the settings properties.
@@ -173,25 +173,8 @@ private:
     std::uint32_t m_fields = 0;
     std::string m_deviceName;
 
-    std::int16_t m_orientation = 0;
-    std::int16_t m_paperSize = 0;
-    std::int16_t m_paperLength = 0;
-    std::int16_t m_paperWidth = 0;
-    std::int16_t m_scalePercent = 0;
-    std::int16_t m_copies = 0;
-    std::int16_t m_defaultSource = 0;
-    std::int16_t m_printQuality = 0;
-    std::int16_t m_color = 0;
-    std::int16_t m_duplex = 0;
-    std::int16_t m_yResolution = 0;
-    std::int16_t m_ttOption = 0;
-    std::int16_t m_collate = 0;
-    std::string m_formName;
-    std::uint32_t m_mediaType = 0;
-    std::uint32_t m_icmMethod = 0;
-    std::uint32_t m_icmIntent = 0;
-    std::uint32_t m_ditherType = 0;
-    std::int16_t m_driverVersion = 0;
+    // The settings properties: each keeps its value until a dialog's block sets its field bit.
+    PrinterSettingsBlock m_settings;
 };
 
 }  // namespace snapwright

@@ -1,6 +1,7 @@
 #include "save/win32/MFreeImage.h"
 
 #include "platform/Diagnostics.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
 
@@ -39,7 +40,7 @@ bool FreeImage_DIB_From_BMP(HBITMAP bitmap, FIBITMAP*& dib) {
         ReportLastError("[FreeImage_DIB_From_BMP] GetObjectAPI failed with error code ");
         return false;
     }
-    HDC screen = ::GetDC(nullptr);
+    const WindowDc screen(nullptr, false);
     if (!screen) {
         ReportLastError("[FreeImage_DIB_From_BMP] GetDC failed to get a DC to work with reporting error code ");
         return false;
@@ -54,7 +55,7 @@ bool FreeImage_DIB_From_BMP(HBITMAP bitmap, FIBITMAP*& dib) {
         } else if (!bits) {
             FreeImage_Unload(made);
             ReportDiagnostic("[FreeImage_DIB_From_BMP] FreeImage_GetBits failed to get the DIB bits", true);
-        } else if (::GetDIBits(screen, bitmap, 0, static_cast<UINT>(description.bmHeight), bits, info,
+        } else if (::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(description.bmHeight), bits, info,
                                DIB_RGB_COLORS) == 0) {
             ReportLastError("[FreeImage_DIB_From_BMP] GetDIBits failed to get the DIB's bits reporting error code ");
             FreeImage_Unload(made);
@@ -65,7 +66,6 @@ bool FreeImage_DIB_From_BMP(HBITMAP bitmap, FIBITMAP*& dib) {
     } else {
         ReportDiagnostic("[FreeImage_DIB_From_BMP] FreeImage_Allocate failed to create a DIB to work with", true);
     }
-    ::ReleaseDC(nullptr, screen);
     return converted;
 }
 
@@ -93,17 +93,16 @@ bool FreeImage_BMP_From_DIB(FIBITMAP* dib, HBITMAP& bitmap) {
         ReportDiagnostic("[FreeImage_BMP_From_DIB] FreeImage_GetBits failed to get the DIB's bits", true);
         return false;
     }
-    HDC screen = ::GetDC(nullptr);
+    const WindowDc screen(nullptr, false);
     if (!screen) {
         ReportLastError("[FreeImage_BMP_From_DIB] GetDC failed to get the DC to work with reporting error code ");
         return false;
     }
-    bitmap = ::CreateDIBitmap(screen, header, CBM_INIT, bits, info, DIB_RGB_COLORS);
+    bitmap = ::CreateDIBitmap(screen.get(), header, CBM_INIT, bits, info, DIB_RGB_COLORS);
     if (!bitmap) {
         ReportLastError(
             "[FreeImage_BMP_From_DIB] CreateDIBitmap failed to create the BITMAP from the DIB reporting error code ");
     }
-    ::ReleaseDC(nullptr, screen);
     return bitmap != nullptr;
 }
 
@@ -227,10 +226,9 @@ bool FreeImage_RenderDIB(FIBITMAP* dib, HDC target, int x, int y, int width, int
 
 bool CreateMemDC(HDC& dc) {
     dc = nullptr;
-    HDC screen = ::GetDC(nullptr);
+    const WindowDc screen(nullptr, false);
     if (!screen) return false;
-    dc = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(nullptr, screen);
+    dc = ::CreateCompatibleDC(screen.get());
     return dc != nullptr;
 }
 
