@@ -2,16 +2,16 @@
 
 namespace snapwright {
 
-// The controls of the application choice dialog frmAskApplication.
+// The controls of the dialog that asks where a screenshot goes.
 enum class AskApplicationControl {
-    lblCaption,
-    frmApp,
-    optWord,
-    optExcel,
-    optPowerpoint,
-    optEditor,
-    cmdOK,
-    cmdCancel,
+    CaptionLabel,
+    ChoiceFrame,
+    WordProcessor,
+    Spreadsheet,
+    Presentation,
+    Editor,
+    OkButton,
+    CancelButton,
 };
 
 }  // namespace snapwright

@@ -2,12 +2,12 @@
 
 namespace snapwright {
 
-// The controls of the application start dialog frmStartApplication.
+// The controls of the dialog that asks whether an office program that is not running is started.
 enum class StartApplicationControl {
-    lblCaption,
-    Label1,
-    cmdOK,
-    cmdCancel,
+    CaptionLabel,
+    Question,
+    OkButton,
+    CancelButton,
 };
 
 }  // namespace snapwright

@@ -47,10 +47,10 @@ std::vector<Caption> AboutCaptions(const clsUILang& lang, int i) {
 
 std::vector<Caption> AskApplicationCaptions(const clsUILang& lang, int i) {
     using enum AskApplicationControl;
-    return {{Id(lblCaption), lang.AskAppDlgC(i)},
-            {Id(frmApp), lang.AskAppFrameC(i)},
-            {Id(cmdCancel), lang.CancelBtn(i)},
-            {Id(cmdOK), lang.OKBtn(i)}};
+    return {{Id(CaptionLabel), lang.AskAppDlgC(i)},
+            {Id(ChoiceFrame), lang.AskAppFrameC(i)},
+            {Id(CancelButton), lang.CancelBtn(i)},
+            {Id(OkButton), lang.OKBtn(i)}};
 }
 
 // The three office choices share one text: the icon beside each names the application.
@@ -85,11 +85,11 @@ std::vector<Caption> SaveAsCaptions(const clsUILang& lang, int i) {
 
 std::vector<Caption> StartApplicationCaptions(const clsUILang& lang, int i) {
     using enum StartApplicationControl;
-    const std::string& name = StartAppName();
-    return {{Id(lblCaption), lang.msgNotRunC(i) + " " + name},
-            {Id(Label1), name + " " + lang.msgNotRun(i)},
-            {Id(cmdCancel), lang.CancelBtn(i)},
-            {Id(cmdOK), lang.OKBtn(i)}};
+    const std::string& name = ApplicationToStart();
+    return {{Id(CaptionLabel), lang.msgNotRunC(i) + " " + name},
+            {Id(Question), name + " " + lang.msgNotRun(i)},
+            {Id(CancelButton), lang.CancelBtn(i)},
+            {Id(OkButton), lang.OKBtn(i)}};
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ std::vector<FormCall> Applied(int windowId, int language) {
 
 class ApplyLanguageTest : public ::testing::Test {
 protected:
-    void SetUp() override { m_savedName = StartAppName(); }
-    void TearDown() override { StartAppName() = m_savedName; }
+    void SetUp() override { m_savedName = ApplicationToStart(); }
+    void TearDown() override { ApplicationToStart() = m_savedName; }
 
 private:
     std::string m_savedName;
@@ -72,10 +72,10 @@ TEST_F(ApplyLanguageTest, AboutBoxLeavesTheCreditsButton) {
 TEST_F(ApplyLanguageTest, ApplicationChoiceDialog) {
     using enum AskApplicationControl;
     EXPECT_THAT(Applied(kAskApplicationWindow, kEnglish),
-                ElementsAreArray(Expected({{Id(lblCaption), "Send Screenshoot to ..."},
-                                           {Id(frmApp), "Choose Application"},
-                                           {Id(cmdCancel), "&Cancel"},
-                                           {Id(cmdOK), "&OK"}})));
+                ElementsAreArray(Expected({{Id(CaptionLabel), "Send Screenshoot to ..."},
+                                           {Id(ChoiceFrame), "Choose Application"},
+                                           {Id(CancelButton), "&Cancel"},
+                                           {Id(OkButton), "&OK"}})));
 }
 
 std::vector<Caption> GermanOptions() {
@@ -130,12 +130,12 @@ TEST_F(ApplyLanguageTest, SaveDialogLeavesTheThumbnailBoxAndTheBrowseButton) {
 
 TEST_F(ApplyLanguageTest, StartDialogNamesTheApplication) {
     using enum StartApplicationControl;
-    StartAppName() = "Microsoft Word";
+    ApplicationToStart() = "Microsoft Word";
     EXPECT_THAT(Applied(kStartApplicationWindow, kEnglish),
-                ElementsAreArray(Expected({{Id(lblCaption), "Send Screenshot to Microsoft Word"},
-                                           {Id(Label1), "Microsoft Word is not running. Start it now?"},
-                                           {Id(cmdCancel), "&Cancel"},
-                                           {Id(cmdOK), "&OK"}})));
+                ElementsAreArray(Expected({{Id(CaptionLabel), "Send Screenshot to Microsoft Word"},
+                                           {Id(Question), "Microsoft Word is not running. Start it now?"},
+                                           {Id(CancelButton), "&Cancel"},
+                                           {Id(OkButton), "&OK"}})));
 }
 
 TEST_F(ApplyLanguageTest, OtherWindowIdsChangeNothing) {
@@ -144,7 +144,7 @@ TEST_F(ApplyLanguageTest, OtherWindowIdsChangeNothing) {
 
 // A damaged Language setting puts English on the window instead of reading past the tables.
 TEST_F(ApplyLanguageTest, LanguageOutsideTheTablesAppliesEnglish) {
-    StartAppName() = "Writer";
+    ApplicationToStart() = "Writer";
     for (int windowId :
          {kAboutWindow, kAskApplicationWindow, kOptionsWindow, kSaveAsWindow, kStartApplicationWindow}) {
         EXPECT_EQ(Applied(windowId, 17), Applied(windowId, kEnglish)) << "window id " << windowId;
