@@ -4,7 +4,12 @@
 
 #include <memory>
 
-#include "PendingDestinations.h"
+#include "WiredDestinations.h"
+#include "apps/AskApplicationDialog.h"
+#include "apps/OfficeSender.h"
+#include "apps/StartApplicationDialog.h"
+#include "apps/win32/AskApplicationWindow.h"
+#include "apps/win32/StartApplicationWindow.h"
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
@@ -13,6 +18,7 @@
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
 #include "platform/Diagnostics.h"
+#include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
 #include "platform/win32/RegistrySettingsStore.h"
@@ -22,6 +28,7 @@
 #include "platform/win32/Win32PrintDialogService.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32SystemNames.h"
+#include "platform/win32/Win32TopLevelWindows.h"
 #include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32UserMessages.h"
 #include "print/Hardcopy.h"
@@ -48,6 +55,8 @@ int RunSnapwright(HINSTANCE instance) {
     // The dialogs use the common controls of version 6 (the manifest asks for them): the slider.
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&commonControls);
+    // COM for the automation of the office programs, for the whole run of this thread.
+    win32::ComApartment com;
 
     win32::RegistrySettingsStore store;
     Settings settings;
@@ -70,7 +79,8 @@ int RunSnapwright(HINSTANCE instance) {
     win32::Win32Clock clock;
     win32::Win32SystemNames systemNames;
     Hardcopy hardcopy(slots, settings, printer, printDialogs, clock, systemNames, messages);
-    PendingDestinations destinations([&hardcopy] { hardcopy.PrintHardcopy(); });
+    WiredDestinations destinations;
+    destinations.printHardcopy = [&hardcopy] { hardcopy.PrintHardcopy(); };
 
     Hotkeys* hotkeysForHook = nullptr;
     win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
@@ -101,7 +111,26 @@ int RunSnapwright(HINSTANCE instance) {
     frmSaveAs saveAs({saveAsWindow.Form(), saveAsWindow.Form(), settings, store, clock, saveDialogs, files, imageExport,
                       messages, [&saveAsWindow] { ::SetForegroundWindow(saveAsWindow.Form().Handle()); }});
     saveAsWindow.SetPresenter(&saveAs);
-    destinations.SetStartSaveAs([&saveAs, &slots] { saveAs.StartSaveAs(slots.Current()); });
+    destinations.startSaveAs = [&saveAs, &slots] { saveAs.StartSaveAs(slots.Current()); };
+
+    // Sending to the office programs, and the two dialogs that belong to it.
+    win32::ComAutomation automation;
+    win32::Win32TopLevelWindows topLevelWindows;
+    win32::StartApplicationWindow startApplicationWindow(instance, icon);
+    StartApplicationDialog startApplication(startApplicationWindow.Form(), settings);
+    startApplicationWindow.SetPresenter(&startApplication);
+    OfficeSender sender({automation, topLevelWindows, messages,
+                         [&startApplication](const std::string& name) { return startApplication.Ask(name); },
+                         [](int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); },
+                         reinterpret_cast<WindowRef>(mainWindow.Handle())});
+    destinations.sendTo = [&sender](OfficeProgram program) { sender.Send(program); };
+    win32::AskApplicationWindow askApplicationWindow(instance, icon);
+    AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, nullptr,
+                                         [&askApplicationWindow] {
+                                             ::SetForegroundWindow(askApplicationWindow.Form().Handle());
+                                         }});
+    askApplicationWindow.SetPresenter(&askApplication);
+    destinations.askApplication = [&askApplication] { askApplication.Show(); };
 
     frmMain::Actions actions;
     actions.showOptions = [&options] { options.Show(); };

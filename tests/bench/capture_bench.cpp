@@ -20,7 +20,7 @@
 #include "platform/win32/Win32HotkeyService.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32UserMessages.h"
-#include "PendingDestinations.h"
+#include "WiredDestinations.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     win32::Win32UserMessages messages;
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, capture, clipboard, slots);
-    PendingDestinations destinations;
+    WiredDestinations destinations;
     Settings settings;
     Hotkeys* target = nullptr;
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "../win/PrintingTools.h"
-#include "PendingDestinations.h"
+#include "WiredDestinations.h"
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
 #include "capture/win32/MainWindow.h"
@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
     win32::Win32Clock clock;
     win32::Win32SystemNames names;
     Hardcopy hardcopy(slots, settings, printer, printDialogs, clock, names, messages);
-    PendingDestinations destinations([&hardcopy] { hardcopy.PrintHardcopy(); });
+    WiredDestinations destinations;
+    destinations.printHardcopy = [&hardcopy] { hardcopy.PrintHardcopy(); };
     Hotkeys* target = nullptr;
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {
         if (target) target->HotkeyWindowProc(message, wParam);

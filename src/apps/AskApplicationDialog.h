@@ -1,0 +1,35 @@
+#pragma once
+#include <functional>
+
+#include "apps/OfficeSender.h"
+#include "platform/Form.h"
+#include "settings/Settings.h"
+
+namespace snapwright {
+
+// Asks, at the moment of the shot, where the screenshot goes: one of the configured suite's three
+// programs or the editor.
+class AskApplicationDialog {
+public:
+    struct Ports {
+        IForm& form;
+        const Settings& settings;
+        OfficeSender& sender;
+        std::function<void()> showEditor;        // without a modal loop
+        std::function<void()> loadToForeground;  // loads the window and brings it to the front
+    };
+
+    explicit AskApplicationDialog(Ports ports);
+
+    // Brings the dialog to the front and shows it modally; the choice is sent on OK.
+    void Show();
+
+    void OnLoad();
+    void OnOk();
+    void OnCancel();  // also closing the window by other means
+
+private:
+    Ports m_ports;
+};
+
+}  // namespace snapwright

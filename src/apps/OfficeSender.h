@@ -1,0 +1,63 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "platform/Automation.h"
+#include "platform/TopLevelWindows.h"
+#include "platform/UserMessages.h"
+
+namespace snapwright {
+
+// The six programs a screenshot can be sent to: three of Microsoft Office, three of the second
+// suite (OpenOffice.org, StarOffice and their successors), which the Office setting chooses.
+enum class OfficeProgram { Word, Excel, PowerPoint, Writer, Calc, Impress };
+
+// The kinds of document the send choices name; the suite comes from the Office setting.
+enum class OfficeKind { WordProcessor, Spreadsheet, Presentation };
+
+OfficeProgram ProgramFor(OfficeKind kind, int officeSetting);
+// The name the start dialog and the messages use; also the text a window caption is searched for.
+std::string DisplayName(OfficeProgram program);
+
+// Whether a visible top-level window with a border has `text` in its caption, in any case,
+// walking the z-order from the first window at the level of `relativeTo`.
+bool IsWindowWithCaptionShown(const ITopLevelWindows& windows, WindowRef relativeTo, const std::string& text);
+
+// Gives a window of this program a taskbar button (show) or takes it away.
+void SetTaskbarButton(ITopLevelWindows& windows, WindowRef window, bool show);
+
+// Hands the clipboard's screenshot to an office program: attaches to the running program, or asks
+// the user and starts it, makes sure a document is open and pastes.
+class OfficeSender {
+public:
+    struct Ports {
+        IAutomation& automation;
+        ITopLevelWindows& windows;
+        IUserMessages& messages;
+        // The start dialog for a program that is not running: true when the user wants it started.
+        std::function<bool(const std::string& displayName)> askToStart;
+        std::function<void(int milliseconds)> wait;
+        WindowRef mainWindow = 0;
+    };
+
+    explicit OfficeSender(Ports ports);
+
+    // Sends, and tells the user in one message when the program could not be reached; the
+    // screenshot then stays on the clipboard.
+    void Send(OfficeProgram program);
+    // Sends; throws AutomationError when a step fails.
+    void SendOrThrow(OfficeProgram program);
+
+private:
+    struct MicrosoftProgram;
+    struct SuiteProgram;
+    void SendToMicrosoftProgram(const MicrosoftProgram& program);
+    void SendToSuiteProgram(const SuiteProgram& program);
+
+    Ports m_ports;
+};
+
+// The text that tells the user that a send failed.
+std::string SendFailureMessage(OfficeProgram program, const std::string& reason);
+
+}  // namespace snapwright

@@ -1,0 +1,44 @@
+#include "apps/win32/AskApplicationWindow.h"
+
+#include "apps/AskApplicationControls.h"
+#include "apps/win32/AskApplicationWindowIds.h"
+#include "platform/win32/WideText.h"
+
+namespace snapwright::win32 {
+
+using enum AskApplicationControl;
+
+AskApplicationWindow::AskApplicationWindow(HINSTANCE instance, HICON icon)
+    : m_form(instance, IDD_ASKAPP,
+             {{Id(CaptionLabel), IDC_ASKAPP_CAPTION},
+              {Id(ChoiceFrame), IDC_ASKAPP_FRAME},
+              {Id(WordProcessor), IDC_ASKAPP_WORD},
+              {Id(Spreadsheet), IDC_ASKAPP_EXCEL},
+              {Id(Presentation), IDC_ASKAPP_POWERPOINT},
+              {Id(Editor), IDC_ASKAPP_EDITOR},
+              {Id(OkButton), IDC_ASKAPP_OK},
+              {Id(CancelButton), IDC_ASKAPP_CANCEL}}) {
+    m_form.SetEvents(this);
+    m_form.SetCaptionLabel(Id(CaptionLabel));
+    m_form.SetIcon(icon);
+}
+
+// The caption label reads as a title bar, and the window's own title (on the task bar) is its text.
+void AskApplicationWindow::Form_Load() {
+    m_form.SetFontBold(Id(CaptionLabel), true);
+    if (m_presenter) m_presenter->OnLoad();
+    ::SetWindowTextW(m_form.Handle(), ToWide(m_form.Text(Id(CaptionLabel))).c_str());
+}
+
+void AskApplicationWindow::OnClick(ControlId control) {
+    if (!m_presenter) return;
+    if (control == Id(OkButton)) m_presenter->OnOk();
+    if (control == Id(CancelButton)) m_presenter->OnCancel();
+}
+
+// Escape and Alt+F4 close the dialog as its Cancel button does.
+void AskApplicationWindow::OnCloseRequest() {
+    if (m_presenter) m_presenter->OnCancel();
+}
+
+}  // namespace snapwright::win32

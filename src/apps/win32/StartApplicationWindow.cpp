@@ -1,0 +1,40 @@
+#include "apps/win32/StartApplicationWindow.h"
+
+#include "apps/StartApplicationControls.h"
+#include "apps/win32/StartApplicationWindowIds.h"
+#include "platform/win32/WideText.h"
+
+namespace snapwright::win32 {
+
+using enum StartApplicationControl;
+
+StartApplicationWindow::StartApplicationWindow(HINSTANCE instance, HICON icon)
+    : m_form(instance, IDD_STARTAPP,
+             {{Id(CaptionLabel), IDC_STARTAPP_CAPTION},
+              {Id(Question), IDC_STARTAPP_QUESTION},
+              {Id(OkButton), IDC_STARTAPP_OK},
+              {Id(CancelButton), IDC_STARTAPP_CANCEL}}) {
+    m_form.SetEvents(this);
+    m_form.SetCaptionLabel(Id(CaptionLabel));
+    m_form.SetIcon(icon);
+}
+
+// The caption label reads as a title bar, and the window's own title (on the task bar) is its text.
+void StartApplicationWindow::Form_Load() {
+    m_form.SetFontBold(Id(CaptionLabel), true);
+    if (m_presenter) m_presenter->OnLoad();
+    ::SetWindowTextW(m_form.Handle(), ToWide(m_form.Text(Id(CaptionLabel))).c_str());
+}
+
+void StartApplicationWindow::OnClick(ControlId control) {
+    if (!m_presenter) return;
+    if (control == Id(OkButton)) m_presenter->OnOk();
+    if (control == Id(CancelButton)) m_presenter->OnCancel();
+}
+
+// Escape and Alt+F4 decline, as the Cancel button does.
+void StartApplicationWindow::OnCloseRequest() {
+    if (m_presenter) m_presenter->OnCancel();
+}
+
+}  // namespace snapwright::win32
