@@ -17,6 +17,8 @@
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
+#include "editor/Editor.h"
+#include "editor/win32/EditorWindow.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
@@ -36,6 +38,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "save/ImageExport.h"
+#include "save/ImageLoad.h"
 #include "save/frmSaveAs.h"
 #include "save/win32/GdiBitmapFile.h"
 #include "save/win32/SaveAsWindow.h"
@@ -124,8 +127,20 @@ int RunSnapwright(HINSTANCE instance) {
                          [](int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); },
                          reinterpret_cast<WindowRef>(mainWindow.Handle())});
     destinations.sendTo = [&sender](OfficeProgram program) { sender.Send(program); };
+
+    // The screenshot editor: modal from the send hotkeys, without a modal loop from the tray icon
+    // and the application choice.
+    win32::EditorWindow editorWindow(instance, icon);
+    win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
+    Editor editor({editorWindow, editorWindow, topLevelWindows, settings, slots, messages, editorDialogs, shell, sender,
+                   [&codec](const std::string& path) { return LoadPictureFile(codec, path); },
+                   [&saveAs, &slots] { return saveAs.StartSaveAs(slots.Current()); },
+                   [&hardcopy] { hardcopy.PrintHardcopy(); }, [&engine] { return engine.CopyShotToClipboard(); }});
+    editorWindow.SetPresenter(&editor);
+    destinations.openEditor = [&editor] { editor.ShowModal(); };
+
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
-    AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, nullptr,
+    AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
                                          [&askApplicationWindow] {
                                              ::SetForegroundWindow(askApplicationWindow.Form().Handle());
                                          }});
@@ -135,6 +150,7 @@ int RunSnapwright(HINSTANCE instance) {
     frmMain::Actions actions;
     actions.showOptions = [&options] { options.Show(); };
     actions.showAbout = [&about] { about.Show(); };
+    actions.showEditor = [&editor] { editor.Show(); };
     actions.menuOwner = reinterpret_cast<WindowRef>(mainWindow.Handle());
     actions.cursorPosition = [] {
         POINT point{};

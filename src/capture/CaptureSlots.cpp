@@ -26,6 +26,11 @@ void CaptureSlots::SetCurrentPicture(PicturePtr picture) {
     m_slots[static_cast<std::size_t>(m_shotCounter - 1)] = std::move(picture);
 }
 
+void CaptureSlots::HandBack(PicturePtr picture) {
+    if (m_shotCounter < 1) m_shotCounter = 1;
+    SetCurrentPicture(std::move(picture));
+}
+
 PicturePtr CaptureSlots::Slot(int number) const {
     if (number < 1 || number > SlotCount()) return nullptr;
     return m_slots[static_cast<std::size_t>(number - 1)];

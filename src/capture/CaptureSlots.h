@@ -20,6 +20,9 @@ public:
     // Chooses the slot for a new capture and makes it current.
     void BeginCapture(bool forPrintPage, int numShots);
     void SetCurrentPicture(PicturePtr picture);
+    // An edited or opened picture becomes the current screenshot; before the first capture it
+    // becomes the first.
+    void HandBack(PicturePtr picture);
 
     PicturePtr Slot(int number) const;  // 1-based; null when the slot is empty or missing
     PicturePtr Current() const { return Slot(m_shotCounter); }

@@ -2,18 +2,22 @@
 
 namespace snapwright {
 
-PicturePtr LoadPictureFile(IImageCodec& codec, const std::string& path) {
+LoadedPicture LoadPictureFile(IImageCodec& codec, const std::string& path) {
     codec.Initialise();
-    PicturePtr picture;
+    LoadedPicture loaded;
     const CodecFormat format = codec.GetFileType(path);
-    if (format != CodecFormat::Unknown) {
-        if (const CodecBitmap bitmap = codec.Load(format, path, 0)) {
-            picture = codec.ToPicture(bitmap);
-            codec.Unload(bitmap);
-        }
+    if (format == CodecFormat::Unknown) {
+        loaded.reason = "The file is not a picture in a format Snapwright reads (BMP, JPEG, PNG, MNG, TIFF), or it "
+                        "cannot be read.";
+    } else if (const CodecBitmap bitmap = codec.Load(format, path, 0)) {
+        loaded.picture = codec.ToPicture(bitmap);
+        if (!loaded.picture) loaded.reason = "There is not enough memory to show a picture of this size.";
+        codec.Unload(bitmap);
+    } else {
+        loaded.reason = "The picture in the file could not be read; the file may be damaged.";
     }
     codec.DeInitialise();
-    return picture;
+    return loaded;
 }
 
 }  // namespace snapwright

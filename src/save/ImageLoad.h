@@ -5,7 +5,13 @@
 
 namespace snapwright {
 
-// The picture of an image file in any format the codec reads; null when it reads none.
-PicturePtr LoadPictureFile(IImageCodec& codec, const std::string& path);
+// A picture read from a file, or in words why none could be read.
+struct LoadedPicture {
+    PicturePtr picture;
+    std::string reason;
+};
+
+// The picture of an image file in any format the codec reads.
+LoadedPicture LoadPictureFile(IImageCodec& codec, const std::string& path);
 
 }  // namespace snapwright

@@ -34,17 +34,17 @@ std::string FolderFailureMessage(const std::string& folder, const std::string& r
 
 frmSaveAs::frmSaveAs(Ports ports) : m_ports(std::move(ports)) {}
 
-void frmSaveAs::StartSaveAs(PicturePtr picture) {
+bool frmSaveAs::StartSaveAs(PicturePtr picture) {
     if (m_open) {
         // A hotkey pressed while the dialog is open: the dialog stays with the picture it was
         // opened for; the newer screenshot is on the clipboard and in its slot.
         DebugOutput("StartSaveAs: the save dialog is already open.");
         m_ports.loadToForeground();
-        return;
+        return false;
     }
     if (!picture) {
         m_ports.messages.ShowError("There is no screenshot to save.");
-        return;
+        return false;
     }
     struct OpenScope {
         frmSaveAs& dialog;
@@ -54,9 +54,11 @@ void frmSaveAs::StartSaveAs(PicturePtr picture) {
         }
     } scope{*this};
     m_open = true;
+    m_saved = false;
     m_picture = std::move(picture);
     m_ports.loadToForeground();
     m_ports.form.ShowModal();
+    return m_saved;
 }
 
 void frmSaveAs::Form_Load() {
@@ -160,6 +162,7 @@ void frmSaveAs::cmdOK_Click() {
     } catch (const std::bad_alloc&) {
         outcome = {false, fileName, "There is not enough memory to convert the screenshot."};
     }
+    m_saved = outcome.ok;
     if (!outcome.ok) m_ports.messages.ShowError(SaveFailureMessage(outcome.path, outcome.reason));
 }
 

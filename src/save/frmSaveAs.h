@@ -41,8 +41,9 @@ public:
     explicit frmSaveAs(Ports ports);
 
     // Opens the dialog modally for this picture. The dialog saves this picture, also when a
-    // hotkey pressed meanwhile puts a newer screenshot into the capture slot.
-    void StartSaveAs(PicturePtr picture);
+    // hotkey pressed meanwhile puts a newer screenshot into the capture slot. True when a file
+    // was written.
+    bool StartSaveAs(PicturePtr picture);
 
     void Form_Load();
     void cmbFileFormat_Click();
@@ -65,6 +66,7 @@ private:
     Ports m_ports;
     PicturePtr m_picture;
     bool m_open = false;
+    bool m_saved = false;
 
     std::string m_fileName;
     std::string m_extension;

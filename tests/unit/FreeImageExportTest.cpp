@@ -231,14 +231,16 @@ TEST_F(FreeImageExportTest, AFolderThatIsNotThereGivesAReasonAndNoFile) {
 TEST_F(FreeImageExportTest, TheLoadSequenceReadsASavedFileBack) {
     const std::string path = Path("shot.tif");
     ASSERT_TRUE(exporter.Export(kSaveFormats[3], path, picture, std::nullopt).ok);
-    const PicturePtr loaded = LoadPictureFile(codec, path);
+    const PicturePtr loaded = LoadPictureFile(codec, path).picture;
     const auto* pixels = dynamic_cast<const PixelPicture*>(loaded.get());
     ASSERT_NE(pixels, nullptr);
     EXPECT_EQ(pixels->width, kWidth);
     EXPECT_EQ(pixels->pixels, picture->pixels);
 
     std::ofstream(Path("notes.txt")) << "not a picture";
-    EXPECT_EQ(LoadPictureFile(codec, Path("notes.txt")), nullptr);
+    const LoadedPicture text = LoadPictureFile(codec, Path("notes.txt"));
+    EXPECT_EQ(text.picture, nullptr);
+    EXPECT_NE(text.reason.find("not a picture"), std::string::npos);
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ protected:
     }
     // The pixels of an image file as the codec reads them back into a device bitmap.
     std::vector<std::uint32_t> LoadedPixels(const std::string& path) {
-        const PicturePtr loaded = LoadPictureFile(codec, path);
+        const PicturePtr loaded = LoadPictureFile(codec, path).picture;
         const GdiPicture* gdi = AsGdiPicture(loaded.get());
         return gdi ? ReadPixels(gdi->Bitmap()) : std::vector<std::uint32_t>();
     }
@@ -110,7 +110,7 @@ TEST_F(Win32FreeImageCodecTest, EveryFormatGoesToAUnicodeFolderAndComesBack) {
 
         const std::string thumbPath = ThumbnailFileName(path);
         ASSERT_TRUE(Exists(thumbPath)) << thumbPath;
-        const PicturePtr small = LoadPictureFile(codec, thumbPath);
+        const PicturePtr small = LoadPictureFile(codec, thumbPath).picture;
         ASSERT_NE(small, nullptr);
         EXPECT_EQ(small->Width(), thumb.width);
         EXPECT_EQ(small->Height(), thumb.height);
@@ -174,8 +174,8 @@ TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplace
 TEST_F(Win32FreeImageCodecTest, AFileThatIsNoPictureLoadsAsNothing) {
     const std::string path = Path("Notiz.txt");
     ASSERT_TRUE(files.WriteFile(path, {'n', 'o', 't', 'e'}).ok);
-    EXPECT_EQ(LoadPictureFile(codec, path), nullptr);
-    EXPECT_EQ(LoadPictureFile(codec, Path("fehlt.png")), nullptr);
+    EXPECT_EQ(LoadPictureFile(codec, path).picture, nullptr);
+    EXPECT_EQ(LoadPictureFile(codec, Path("fehlt.png")).picture, nullptr);
 }
 
 // --- the file system -------------------------------------------------------------------

@@ -22,4 +22,14 @@ const GdiPicture* AsGdiPicture(const Picture* picture) {
     return dynamic_cast<const GdiPicture*>(picture);
 }
 
+PictureDc::PictureDc(const Picture& picture) : m_dc(::CreateCompatibleDC(nullptr)) {
+    const GdiPicture* gdi = AsGdiPicture(&picture);
+    if (!m_dc || !gdi || !gdi->Bitmap()) return;
+    if (gdi->Palette()) {
+        m_palette.emplace(m_dc.get(), gdi->Palette());
+        ::RealizePalette(m_dc.get());
+    }
+    m_bitmap.emplace(m_dc.get(), gdi->Bitmap());
+}
+
 }  // namespace snapwright::win32

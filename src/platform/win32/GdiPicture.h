@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/Picture.h"
 #include "platform/win32/UniqueHandle.h"
 
@@ -20,6 +22,22 @@ private:
     UniqueHpalette m_palette;
     int m_width = 0;
     int m_height = 0;
+};
+
+// A memory device context that holds a picture's bitmap (and palette) while it lives, so that the
+// picture can be drawn from; empty for a picture of another kind.
+class PictureDc {
+public:
+    explicit PictureDc(const Picture& picture);
+    PictureDc(const PictureDc&) = delete;
+    PictureDc& operator=(const PictureDc&) = delete;
+    HDC get() const { return m_dc.get(); }
+    explicit operator bool() const { return m_bitmap.has_value(); }
+
+private:
+    UniqueMemoryDc m_dc;
+    std::optional<ScopedSelectObject> m_bitmap;
+    std::optional<ScopedSelectPalette> m_palette;
 };
 
 // Wraps a bitmap and a palette (may be null) into a picture that owns them; null for no bitmap.

@@ -1,0 +1,32 @@
+#pragma once
+#include "editor/EditorCore.h"
+
+namespace snapwright {
+
+// The quarter of the picture a picture point lies in; the centre lines count as left and upper.
+struct Quadrant {
+    bool right = false;
+    bool lower = false;
+    friend bool operator==(const Quadrant&, const Quadrant&) = default;
+};
+Quadrant QuadrantOf(Point picturePoint, Size picture);
+
+// The part of the picture that a crop at a picture point keeps: the corner of the point's
+// quadrant moves to the point, the opposite corner stays.
+Rect CropRegion(Point picturePoint, Size picture);
+
+// Trims the picture with one click; an arrow beside the cross-hair points to the corner that moves.
+class CropTool {
+public:
+    explicit CropTool(EditorCore& core) : m_core(core) {}
+
+    void OnButton();
+    void OnMouseMove(Point view);
+    // Cuts; the tool stays chosen, but shows no marker until it is chosen again.
+    void OnMouseDown(Point view);
+
+private:
+    EditorCore& m_core;
+};
+
+}  // namespace snapwright

@@ -1,0 +1,80 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "apps/OfficeSender.h"
+#include "capture/CaptureSlots.h"
+#include "editor/CropTool.h"
+#include "editor/EditorCore.h"
+#include "editor/ShapeTool.h"
+#include "editor/ZoomTool.h"
+#include "platform/FileDialogs.h"
+#include "platform/Shell.h"
+#include "platform/TopLevelWindows.h"
+#include "platform/UserMessages.h"
+#include "save/ImageLoad.h"
+#include "settings/Settings.h"
+
+namespace snapwright {
+
+inline constexpr const char* kEditorCaption = "Snapwright ScreenshotEditor";
+
+// The screenshot editor: shows the current screenshot at its own size, scrolls over larger ones,
+// edits it with four tools and an undo stack, and hands the result back to the current capture
+// slot for saving, printing, the clipboard and the office programs.
+class Editor {
+public:
+    struct Ports {
+        IForm& form;
+        IEditorWindow& window;
+        ITopLevelWindows& windows;
+        const Settings& settings;
+        CaptureSlots& slots;
+        IUserMessages& messages;
+        IFileDialogs& dialogs;
+        IShell& shell;
+        OfficeSender& sender;
+        std::function<LoadedPicture(const std::string& path)> loadPicture;
+        // The save dialog for the current screenshot; true when a file was written.
+        std::function<bool()> startSaveAs;
+        std::function<void()> printHardcopy;
+        std::function<bool()> copyShotToClipboard;
+    };
+
+    explicit Editor(Ports ports);
+
+    // Opens the editor on the current screenshot, or brings it to the front when it is open.
+    void Show();
+    void ShowModal();
+
+    void OnLoad();
+    // False keeps the window open (the user cancelled, or the save he asked for did not happen).
+    bool OnClose();
+    void OnScroll();
+    void OnResize();  // the window changed its size
+    void OnMouseDown(Point view);
+    void OnMouseMove(Point view);
+    void OnButton(EditorControl button);
+
+    const EditorCore& Core() const { return m_core; }
+
+private:
+    void OnNew();
+    void OnOpen();
+    void OnSave();
+    void OnPrint();
+    void OnCopy();
+    void OnSend(OfficeProgram program);
+    void OnColourButton();
+    bool HandBack();
+    bool SaveHandedBack();
+    void ArrangeOfficeButtons();
+
+    Ports m_ports;
+    EditorCore m_core;
+    CropTool m_crop;
+    ZoomTool m_zoom;
+    ShapeTool m_shapes;
+};
+
+}  // namespace snapwright

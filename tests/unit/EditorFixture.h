@@ -1,0 +1,62 @@
+#pragma once
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "editor/Editor.h"
+#include "fakes/FakeAutomation.h"
+#include "fakes/FakeEditorWindow.h"
+#include "fakes/FakeForm.h"
+#include "fakes/FakePorts.h"
+#include "fakes/FakeSavePorts.h"
+#include "fakes/FakeShell.h"
+
+namespace snapwright {
+
+// An editor on fakes; the view sits at (0, 40) in a 1000 x 700 client area with 20-pixel scroll
+// bars, so it is 980 x 640 pixels before it shrinks to a smaller picture.
+class EditorTest : public ::testing::Test {
+protected:
+    EditorTest() { windows.Add(kEditorCaption); }
+
+    // A capture of this size as the current screenshot, and the editor opened on it.
+    void OpenOn(int width, int height) {
+        slots.BeginCapture(false, 1);
+        slots.SetCurrentPicture(std::make_shared<fakes::FakePicture>(width, height, 1));
+        editor.OnLoad();
+    }
+    void Click(EditorControl button) { editor.OnButton(button); }
+    void Press(Point view) { editor.OnMouseDown(view); }
+    const EditorCore& Core() const { return editor.Core(); }
+    Size PictureSize() const { return Core().PictureSize(); }
+    int Serial() const { return fakes::SerialOf(Core().Picture()); }
+
+    FakeForm form;
+    fakes::FakeEditorWindow window;
+    fakes::FakeTopLevelWindows windows;
+    Settings settings;
+    CaptureSlots slots;
+    fakes::FakeUserMessages messages;
+    fakes::FakeFileDialogs dialogs;
+    fakes::FakeShell shell;
+    fakes::RecordingAutomation automation;
+    OfficeSender sender{{automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0}};
+    std::vector<std::string> handedOn;  // what the destinations received, by picture serial
+    bool saveWrites = true;
+    LoadedPicture fileContents;
+    Editor editor{{form, window, windows, settings, slots, messages, dialogs, shell, sender,
+                   [this](const std::string& path) {
+                       handedOn.push_back("load " + path);
+                       return fileContents;
+                   },
+                   [this] {
+                       handedOn.push_back("save " + std::to_string(fakes::SerialOf(slots.Current())));
+                       return saveWrites;
+                   },
+                   [this] { handedOn.push_back("print " + std::to_string(fakes::SerialOf(slots.Current()))); },
+                   [this] {
+                       handedOn.push_back("copy " + std::to_string(fakes::SerialOf(slots.Current())));
+                       return true;
+                   }}};
+};
+
+}  // namespace snapwright

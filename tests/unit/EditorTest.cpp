@@ -1,0 +1,203 @@
+#include "unit/EditorFixture.h"
+
+#include "editor/ScrollLayout.h"
+#include "editor/UndoStack.h"
+
+namespace snapwright {
+namespace {
+
+using enum EditorControl;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+TEST(ScrollLayoutTest, MaximaRoundHalvesToEvenAndAlignTheFarEdgeAtTheMaximum) {
+    struct Case {
+        int picture, view, maximum;
+    };
+    for (const Case c : {Case{900, 980, -2}, Case{1030, 980, 1}, Case{1050, 980, 1}, Case{1055, 980, 2},
+                         Case{1105, 980, 2}, Case{1004, 980, 0}, Case{960, 980, 0}}) {
+        EXPECT_EQ(ScrollMaximum(c.picture, c.view), c.maximum) << c.picture << " in " << c.view;
+    }
+    EXPECT_EQ(ScrollOffset(1, 1, 1030, 980), 50);   // 50 pixels wider: one step, the edge flush
+    EXPECT_EQ(ScrollOffset(1, 2, 1105, 980), 50);   // whole steps before the maximum
+    EXPECT_EQ(ScrollOffset(2, 2, 1105, 980), 125);  // at it, the right edge meets the view's
+    EXPECT_EQ(ScrollOffset(0, -2, 900, 900), 0);    // a smaller picture: a negative maximum is never reached
+    EXPECT_EQ(ScrollOffset(0, 0, 1004, 980), 24);   // within half a step, the maximum is the start
+}
+
+TEST_F(EditorTest, APictureSmallerThanTheViewHidesTheBarsAndShrinksTheView) {
+    OpenOn(300, 200);
+    EXPECT_FALSE(form.State(HorizontalScroll).visible);
+    EXPECT_FALSE(form.State(VerticalScroll).visible);
+    EXPECT_EQ(window.bounds[Id(View)], (Rect{0, 40, 300, 200}));
+    EXPECT_EQ(window.bounds[Id(HorizontalScroll)], (Rect{0, 680, 980, 20}));  // the bars keep the full view's places
+    EXPECT_EQ(window.maximum[Id(HorizontalScroll)], -14);
+
+    OpenOn(1920, 1080);
+    EXPECT_TRUE(form.State(HorizontalScroll).visible);
+    EXPECT_TRUE(form.State(VerticalScroll).visible);
+    EXPECT_EQ(window.bounds[Id(View)], (Rect{0, 40, 980, 640}));
+    EXPECT_EQ(window.bounds[Id(VerticalScroll)], (Rect{980, 40, 20, 640}));
+}
+
+// A click maps to the picture point the view shows under it, also at the scroll maximum, where
+// the offset is no whole number of steps.
+TEST_F(EditorTest, ClicksMapToThePointShownWhileScrolled) {
+    OpenOn(1105, 1000);  // horizontal maximum 2 (125 pixels), vertical 7 (360 pixels)
+    window.value[Id(HorizontalScroll)] = 1;
+    window.value[Id(VerticalScroll)] = 3;
+    editor.OnScroll();
+    EXPECT_EQ(window.log.back(), "paint 50,150");
+    EXPECT_EQ(Core().ToPicture({10, 20}), (Point{60, 170}));
+    window.value[Id(HorizontalScroll)] = 2;
+    window.value[Id(VerticalScroll)] = 7;
+    editor.OnScroll();
+    EXPECT_EQ(window.log.back(), "paint 125,360");
+    EXPECT_EQ(Core().ToPicture({10, 20}), (Point{135, 380}));
+}
+
+TEST_F(EditorTest, TwoMovesToOnePointDrawTheMarkersOnce) {
+    OpenOn(800, 600);
+    Click(CropButton);
+    window.log.clear();
+    editor.OnMouseMove({100, 100});
+    editor.OnMouseMove({100, 100});
+    EXPECT_EQ(window.Logged("paint").size(), 1u);
+    EXPECT_EQ(window.Logged("view line").size(), 5u);  // the cross-hair and the arrow
+}
+
+TEST_F(EditorTest, OneSuitesOfficeButtonsShowInTheSamePlaces) {
+    window.bounds[Id(WordButton)] = {160, 4, 30, 30};
+    window.bounds[Id(WriterButton)] = {500, 4, 30, 30};
+    settings.Office = 1;
+    OpenOn(100, 100);
+    EXPECT_FALSE(form.State(WordButton).enabled);
+    EXPECT_EQ(window.bounds[Id(WriterButton)], (Rect{160, 4, 30, 30}));
+    EXPECT_TRUE(form.State(WriterButton).visible);
+
+    settings.Office = 0;
+    FakeForm fresh;
+    Editor other({fresh, window, windows, settings, slots, messages, dialogs, shell, sender, nullptr, nullptr, nullptr, nullptr});
+    other.OnLoad();
+    for (EditorControl button : {WriterButton, CalcButton, ImpressButton}) EXPECT_FALSE(fresh.State(button).visible);
+    EXPECT_TRUE(fresh.State(WordButton).enabled);
+}
+
+// Before the first capture there is nothing to hand on; an image opened then becomes the first
+// screenshot.
+TEST_F(EditorTest, BeforeTheFirstCaptureOnlyAnOpenedImageIsHandedOn) {
+    editor.OnLoad();
+    EXPECT_EQ(Core().Picture(), nullptr);
+    for (EditorControl button : {SaveButton, PrintButton, CopyButton, WordButton}) Click(button);
+    EXPECT_EQ(window.informed.size(), 4u);
+    EXPECT_THAT(window.informed[0], HasSubstr("no picture"));
+    EXPECT_TRUE(handedOn.empty());
+    EXPECT_EQ(slots.ShotCounter(), 0);
+
+    dialogs.answer = "C:\\pictures\\logo.png";
+    fileContents.picture = std::make_shared<fakes::FakePicture>(64, 32, 7);
+    Click(OpenButton);
+    EXPECT_EQ(slots.ShotCounter(), 1);
+    EXPECT_EQ(fakes::SerialOf(slots.Current()), 7);
+    Click(PrintButton);
+    EXPECT_THAT(handedOn, ElementsAre("load C:\\pictures\\logo.png", "print 7"));
+}
+
+TEST_F(EditorTest, UndoGivesThePicturesBackNewestFirstWithTheirSizes) {
+    OpenOn(800, 600);
+    Click(CropButton);
+    Press({600, 500});  // lower right: the picture keeps its top-left 600 x 500 pixels
+    Click(CropButton);
+    for (int i = 0; i < 2; ++i) {
+        Click(FrameButton);
+        Press({10, 10});
+        Press({50, 50});
+    }
+    ASSERT_EQ(Core().UndoCount(), 3u);
+    EXPECT_TRUE(form.State(UndoButton).enabled);
+    std::vector<int> serials;
+    for (int i = 0; i < 3; ++i) {
+        Click(UndoButton);
+        serials.push_back(Serial());
+    }
+    EXPECT_THAT(serials, ElementsAre(1002, 1001, 1));  // copies 1001 (crop), 1002, 1003 (frames)
+    EXPECT_EQ(PictureSize(), (Size{800, 600}));
+    EXPECT_FALSE(form.State(UndoButton).enabled);
+    EXPECT_TRUE(Core().changed);
+    EXPECT_EQ(window.value[Id(HorizontalScroll)], 0);
+}
+
+TEST_F(EditorTest, SaveForgetsTheChangesOnlyWhenAFileWasWritten) {
+    OpenOn(400, 300);
+    Click(FrameButton);
+    Press({10, 10});
+    Press({50, 50});
+    saveWrites = false;  // the save dialog was cancelled
+    Click(SaveButton);
+    EXPECT_TRUE(Core().changed);
+    EXPECT_EQ(Core().UndoCount(), 1u);
+    saveWrites = true;
+    Click(SaveButton);
+    EXPECT_FALSE(Core().changed);
+    EXPECT_EQ(Core().UndoCount(), 0u);
+    EXPECT_EQ(handedOn.back(), "save " + std::to_string(Serial()));
+}
+
+TEST_F(EditorTest, NewAndCloseAskFirstAndKeepWhatWasNotSaved) {
+    OpenOn(400, 300);
+    EXPECT_TRUE(editor.OnClose());  // nothing changed: no question
+    EXPECT_TRUE(window.questions.empty());
+
+    Click(FrameButton);
+    Press({10, 10});
+    Press({50, 50});
+    window.answers = {EditorAnswer::Cancel, EditorAnswer::Yes};
+    saveWrites = false;
+    EXPECT_FALSE(editor.OnClose());
+    EXPECT_FALSE(editor.OnClose());  // "Yes", but the save did not happen
+    window.answers = {EditorAnswer::No};
+    Click(NewButton);  // "No" to discarding: saved first, which fails again
+    EXPECT_NE(Core().Picture(), nullptr);
+    EXPECT_THAT(window.questions, ElementsAre("Save changes to this file?", "Save changes to this file?",
+                                              "Really discard this file?"));
+
+    saveWrites = true;
+    window.answers = {EditorAnswer::No};
+    Click(NewButton);
+    EXPECT_EQ(Core().Picture(), nullptr);
+    EXPECT_FALSE(form.State(VerticalScroll).visible);
+    EXPECT_EQ(Core().UndoCount(), 0u);
+    window.answers = {EditorAnswer::No};
+    EXPECT_TRUE(editor.OnClose());
+}
+
+TEST_F(EditorTest, AFileThatIsNoPictureIsToldAndChangesNothing) {
+    OpenOn(400, 300);
+    Click(FrameButton);
+    Press({10, 10});
+    Press({50, 50});
+    const int before = Serial();
+    dialogs.answer = "C:\\notes.txt";
+    fileContents.reason = "The file is not a picture.";
+    Click(OpenButton);
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_THAT(messages.errors[0], HasSubstr("C:\\notes.txt"));
+    EXPECT_THAT(messages.errors[0], HasSubstr("not a picture"));
+    EXPECT_EQ(Serial(), before);
+    EXPECT_EQ(Core().UndoCount(), 1u);
+    EXPECT_EQ(fakes::SerialOf(slots.Current()), 1);
+}
+
+TEST(UndoStackTest, KeepsAtMost255PicturesAndABudgetOfBytesDroppingTheOldest) {
+    UndoStack stack;
+    for (int i = 1; i <= 300; ++i) stack.Push(std::make_shared<fakes::FakePicture>(10, 10, i));
+    EXPECT_EQ(stack.Count(), 255u);
+    UndoStack small(255, 4 * 100 * 100 * 2);  // room for two 100 x 100 pictures
+    for (int i = 1; i <= 3; ++i) small.Push(std::make_shared<fakes::FakePicture>(100, 100, i));
+    EXPECT_EQ(fakes::SerialOf(small.Pop()), 3);
+    EXPECT_EQ(fakes::SerialOf(small.Pop()), 2);
+    EXPECT_EQ(small.Pop(), nullptr);
+}
+
+}  // namespace
+}  // namespace snapwright
