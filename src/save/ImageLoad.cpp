@@ -10,7 +10,12 @@ LoadedPicture LoadPictureFile(IImageCodec& codec, const std::string& path) {
         loaded.reason = "The file is not a picture in a format Snapwright reads (BMP, JPEG, PNG, MNG, TIFF), or it "
                         "cannot be read.";
     } else if (const CodecBitmap bitmap = codec.Load(format, path, 0)) {
-        loaded.picture = codec.ToPicture(bitmap);
+        // Files with 16 bits a sample or with colours in a palette become pictures of the display
+        // only by way of 24-bit colour.
+        if (const CodecBitmap rgb = codec.ConvertTo24Bits(bitmap)) {
+            loaded.picture = codec.ToPicture(rgb);
+            codec.Unload(rgb);
+        }
         if (!loaded.picture) loaded.reason = "There is not enough memory to show a picture of this size.";
         codec.Unload(bitmap);
     } else {

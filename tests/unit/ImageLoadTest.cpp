@@ -24,7 +24,7 @@ TEST_F(ImageLoadTest, AFileOfAKnownTypeBecomesAPicture) {
     const PicturePtr picture = LoadPictureFile(codec, "C:\\shots\\a.jpg").picture;
     EXPECT_EQ(fakes::SerialOf(picture), 7);
     EXPECT_THAT(log, ElementsAre("Initialise", "GetFileType C:\\shots\\a.jpg", "Load 2 C:\\shots\\a.jpg flags 0 -> #1",
-                                 "ToPicture #1", "Unload #1", "DeInitialise"));
+                                 "ConvertTo24Bits #1 -> #2", "ToPicture #2", "Unload #2", "Unload #1", "DeInitialise"));
     EXPECT_TRUE(codec.live.empty());
 }
 

@@ -22,6 +22,9 @@
 //                                              picture that reports clicks)
 //   swdriver select-id TITLE ID INDEX [CLASS]  choose entry INDEX of the drop-down list with id ID
 //   swdriver checked TITLE ID [CLASS]          print 1 when the button with id ID is checked, else 0
+//   swdriver child-rect TITLE CHILDCLASS       print the screen rectangle of the window's first child
+//                                              of that class
+//   swdriver type-id TITLE ID TEXT             put TEXT into the window's child with control id ID
 //
 // Titles and texts match exactly; "*" matches any title. Without CLASS only visible windows count. Exit code 0 on success, 1 otherwise.
 #include <windows.h>
@@ -337,6 +340,27 @@ int main(int argc, char** argv) {
         if (command == "click-id") return ClickControl(control);
         if (!control) return 1;
         std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        return 0;
+    }
+    if (command == "child-rect" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, nullptr);
+        HWND child = window ? ChildOfClass(window, Widen(argv[3]).c_str()) : nullptr;
+        RECT rect{};
+        if (!child || !::GetWindowRect(child, &rect)) return 1;
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        return 0;
+    }
+    if (command == "ids" && title) {
+        HWND window = FindTopLevel(title, nullptr);
+        if (!window) return 1;
+        for (HWND child : Children(window)) std::printf("%d %s %s\n", ::GetDlgCtrlID(child), Narrow(ClassOf(child)).c_str(), Narrow(WindowText(child)).c_str());
+        return 0;
+    }
+    if (command == "type-id" && title && Arg(argc, argv, 4)) {
+        HWND window = FindTopLevel(title, nullptr);
+        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
+        if (!control) return 1;
+        ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(argv[4]).c_str()));
         return 0;
     }
     if (command == "select-id" && title && Arg(argc, argv, 4)) {

@@ -1,0 +1,192 @@
+"""The screenshot editor from outside: opened from the tray, the send hotkey and image files, its
+tools used with the mouse (xdotool), the pictures it hands on checked with ImageMagick."""
+
+import os
+import tempfile
+import unittest
+
+from e2e_support import (E2ETestCase, SETTINGS_KEY, clipboard_bmp, different_pixels, driver, image_size,
+                         put_text_on_clipboard, reg_add, reg_delete_key, restart_wine, run, screenshot, session_dir,
+                         wait_until)
+from test_saving import wait_for_file
+
+EDITOR = "Snapwright ScreenshotEditor"
+SAVE_DIALOG = "Save Screenshot As ..."
+SCREEN = (1024, 768)
+
+
+def wine_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def pixel(path, x, y):
+    text = run(["convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"], check=True).stdout.decode()
+    values = text.splitlines()[-1].split("(")[1].split(")")[0].split(",")
+    return tuple(int(float(v)) for v in values[:3])
+
+
+class EditorCase(E2ETestCase):
+    def setUp(self):
+        reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        reg_add(SETTINGS_KEY, "SendTo", "5")
+        self.files = tempfile.mkdtemp(prefix=self.id() + "-", dir=session_dir())
+
+    def path(self, name):
+        return os.path.join(self.files, name)
+
+    def open_on_capture(self):
+        """Ctrl+Print Screen with the editor as the destination; gives the capture."""
+        self.program = self.start_program()
+        put_text_on_clipboard()
+        self.assertEqual(driver("keys", "ctrl+print")[0], 0)
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor opens")
+        return clipboard_bmp(self.path("capture.bmp"))
+
+    def view(self):
+        code, text = driver("child-rect", EDITOR, "SnapwrightEditorView")
+        self.assertEqual(code, 0)
+        return [int(v) for v in text.split()]
+
+    def click(self, button):
+        self.assertEqual(driver("click", EDITOR, button)[0], 0, button)
+
+    def press(self, x, y):
+        """A click on the view at a point of the picture (the view is not scrolled)."""
+        left, top, _, _ = self.view()
+        run(["xdotool", "mousemove", str(left + x), str(top + y)], check=True)
+        run(["xdotool", "mousemove", str(left + x + 1), str(top + y + 1), "mousemove", str(left + x), str(top + y),
+             "click", "1"], check=True)
+
+    def save(self, name):
+        """Save, OK in the save dialog; gives the written file, moved to `name`."""
+        self.click("Save")
+        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the save dialog opens")
+        self.assertEqual(driver("click", SAVE_DIALOG, "&OK")[0], 0)
+        self.assertEqual(driver("gone-window", SAVE_DIALOG, "", "20000")[0], 0)
+        folder = os.path.join(self.program.folder, "Screenshots")
+        found = wait_until(lambda: os.path.isdir(folder) and os.listdir(folder), what="a saved file")
+        saved = wait_for_file(os.path.join(folder, found[0]))
+        os.replace(saved, self.path(name))
+        return self.path(name)
+
+    def open_file(self, path):
+        self.click("Open")
+        self.assertEqual(driver("wait-window", "Open Screenshot file", "", "20000")[0], 0)
+        self.assertEqual(driver("type", "Open Screenshot file", wine_path(path))[0], 0)
+        self.assertEqual(driver("click", "Open Screenshot file", "&Open")[0], 0)
+        self.assertEqual(driver("gone-window", "Open Screenshot file", "", "20000")[0], 0)
+
+    def assert_the_view_shows(self, capture):
+        left, top, width, height = self.view()
+        shown = screenshot(self.path("root.png"))
+        run(["convert", shown, "-crop", f"{width}x{height}+{left}+{top}", "+repage", self.path("view.png")], check=True)
+        self.assertEqual(different_pixels(self.path("view.png"), capture, crop_b=f"{width}x{height}+0+0"), 0)
+        self.assertEqual(driver("close", EDITOR)[0], 0)
+        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0, "closes without a question")
+
+
+class EditorTest(EditorCase):
+    def test_the_view_shows_the_capture_and_closing_unchanged_asks_nothing(self):
+        self.assert_the_view_shows(self.open_on_capture())
+
+    def test_after_a_capture_a_double_click_on_the_tray_icon_opens_the_editor_on_it(self):
+        self.program = self.start_program()
+        put_text_on_clipboard()
+        self.assertEqual(driver("keys", "shift+print")[0], 0)
+        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0)
+        self.assertEqual(driver("click", SAVE_DIALOG, "&Cancel")[0], 0)
+        capture = clipboard_bmp(self.path("capture.bmp"))
+        self.assertEqual(driver("tray", "515")[0], 0)
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.assert_the_view_shows(capture)
+
+    def test_images_made_by_imagemagick_open_and_save_with_their_pixels(self):
+        self.open_on_capture()
+        # A 16-bit PNG is shown in the display's 8 bits a sample; JPEG decoders round differently.
+        for name, depth in (("8.png", 8), ("8.tif", 8), ("16.png", 16), ("8.jpg", 8)):
+            source = self.path("source" + name)
+            run(["convert", "-size", "300x200", "gradient:#c02020-#2040e0", "-fill", "#f0d020", "-draw",
+                 "circle 150,100 150,160", "-depth", str(depth), "-quality", "100", "-sampling-factor", "1x1",
+                 source], check=True)
+            self.open_file(source)
+            saved = self.save(f"saved{name}.png")
+            self.assertEqual(image_size(saved), (300, 200))
+            if name.endswith(".jpg"):
+                result = run(["compare", "-metric", "PSNR", source, saved, "null:"])
+                self.assertGreater(float(result.stderr.decode().split()[0]), 40, name)
+            else:
+                fuzz = "1%" if depth == 16 else "0"
+                result = run(["compare", "-metric", "AE", "-fuzz", fuzz, source, saved, "null:"])
+                self.assertEqual(result.stderr.decode().split()[0], "0", name)
+
+    def test_a_file_that_is_no_picture_is_told_and_the_picture_stays(self):
+        capture = self.open_on_capture()
+        with open(self.path("notes.txt"), "w") as handle:
+            handle.write("not a picture")
+        self.open_file(self.path("notes.txt"))
+        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
+        self.assertIn("could not open", driver("texts", "Snapwright")[1])
+        self.assertEqual(driver("click", "Snapwright", "OK")[0], 0)
+        self.assertEqual(different_pixels(self.save("kept.png"), capture), 0)
+
+    def test_crop_at_a_point_and_undo(self):
+        capture = self.open_on_capture()
+        self.click("Crop")
+        self.press(300, 200)  # upper left quarter: the top-left corner moves there
+        cropped = self.save("cropped.png")
+        self.assertEqual(image_size(cropped), (724, 568))
+        self.assertEqual(different_pixels(cropped, capture, crop_b="724x568+300+200"), 0)
+        # Saving forgets the undo pictures: a second cut is undone to the first.
+        self.press(600, 400)
+        self.click("Undo")
+        self.assertEqual(different_pixels(self.save("undone.png"), cropped), 0)
+
+    def test_a_ten_pixel_frame_in_a_chosen_colour(self):
+        capture = self.open_on_capture()
+        self.click("Colour")
+        self.assertEqual(driver("wait-window", "Color", "", "20000")[0], 0, "the colour dialog")
+        for control, value in ((706, "32"), (707, "160"), (708, "64")):
+            self.assertEqual(driver("type-id", "Color", str(control), value)[0], 0)
+        self.assertEqual(driver("click", "Color", "OK")[0], 0)
+        self.assertEqual(driver("select", EDITOR, "9")[0], 0)  # 10px
+        self.click("Frame")
+        self.press(100, 100)
+        self.press(200, 150)
+        framed = self.save("framed.png")
+        for x, y in ((99, 99), (90, 90), (210, 160), (150, 95), (205, 120)):
+            self.assertEqual(pixel(framed, x, y), (32, 160, 64), f"ring pixel {x},{y}")
+        run(["convert", framed, "-crop", "101x51+100+100", "+repage", self.path("inside.png")], check=True)
+        self.assertEqual(different_pixels(self.path("inside.png"), capture, crop_b="101x51+100+100"), 0)
+        self.assertNotEqual(pixel(framed, 89, 89), (32, 160, 64))
+
+    def test_a_zoom_inset_is_framed_in_red_and_enlarged(self):
+        capture = self.open_on_capture()
+        self.click("Zoom")
+        self.press(100, 100)
+        self.press(139, 119)  # a region of 40 x 20 pixels
+        self.press(400, 300)
+        zoomed = self.save("zoomed.png")
+        self.assertEqual(pixel(zoomed, 100, 100), (255, 0, 0))
+        self.assertEqual(pixel(zoomed, 400, 300), (255, 0, 0))
+        # Inside its frame, the inset is the region enlarged 1.5 times.
+        run(["convert", capture, "-crop", "40x20+100+100", "+repage", "-sample", "60x30!", self.path("region.png")],
+            check=True)
+        run(["convert", zoomed, "-crop", "56x26+402+302", "+repage", self.path("inset.png")], check=True)
+        self.assertEqual(different_pixels(self.path("inset.png"), self.path("region.png"), crop_b="56x26+2+2"), 0)
+
+
+class EditorScalingTest(EditorCase):
+    def setUp(self):
+        super().setUp()
+        reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", "144", "REG_DWORD")
+        restart_wine()
+        self.addCleanup(restart_wine)
+        self.addCleanup(reg_add, r"HKCU\Control Panel\Desktop", "LogPixels", "96", "REG_DWORD")
+
+    def test_at_150_percent_the_view_shows_the_picture_pixel_for_pixel(self):
+        self.assert_the_view_shows(self.open_on_capture())
+
+
+if __name__ == "__main__":
+    unittest.main()
