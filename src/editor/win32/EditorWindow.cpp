@@ -148,6 +148,13 @@ void EditorWindow::Load() {
     if (m_presenter) m_presenter->OnLoad();
 }
 
+// A toolbar picture at the display's scale; its light grey becomes the button face.
+HBITMAP EditorWindow::LoadPicture(int id) const {
+    constexpr int kPictureSize = 24;
+    return static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, Scaled(kPictureSize),
+                                             Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
+}
+
 void EditorWindow::CreateControls() {
     {
         const WindowDc screen(m_window, false);
@@ -192,8 +199,7 @@ void EditorWindow::CreateControls() {
     m_pictures.clear();
     for (const ToolbarButton& button : kButtons) {
         HWND item = make(button.control, WC_BUTTONW, button.name, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP);
-        UniqueHbitmap picture(static_cast<HBITMAP>(
-            ::LoadImageW(m_instance, MAKEINTRESOURCEW(button.picture), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+        UniqueHbitmap picture(LoadPicture(button.picture));
         ::SendMessageW(item, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
         m_pictures.push_back(std::move(picture));
         ::MoveWindow(item, left(SlotOf(button.control)), top, size, size, FALSE);
@@ -215,8 +221,7 @@ void EditorWindow::CreateControls() {
     tip(colour, L"Colour of frames and ellipses");
     x += size + Scaled(kGroupGap);
     HWND help = make(HelpButton, WC_BUTTONW, L"Help", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP);
-    UniqueHbitmap helpPicture(static_cast<HBITMAP>(
-        ::LoadImageW(m_instance, MAKEINTRESOURCEW(IDB_TOOL_HELP), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+    UniqueHbitmap helpPicture(LoadPicture(IDB_TOOL_HELP));
     ::SendMessageW(help, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(helpPicture.get()));
     m_pictures.push_back(std::move(helpPicture));
     ::MoveWindow(help, x, top, size, size, FALSE);
@@ -392,10 +397,19 @@ int EditorWindow::ScrollBarThickness() const {
     return ::GetSystemMetrics(SM_CXVSCROLL);
 }
 
-// A picture smaller than the view has a negative maximum, which the bar itself cannot hold.
+// A picture smaller than the view has a negative maximum, which the bar itself cannot hold. The
+// thumb is as long as the view is in steps, and its last position is the maximum.
 void EditorWindow::SetScrollMaximum(ControlId bar, int maximum) {
     m_scrollMaximum[bar == Id(VerticalScroll) ? 1 : 0] = maximum;
-    ::SetScrollRange(Item(bar), SB_CTL, 0, std::max(0, maximum), TRUE);
+    const Rect bounds = ControlBounds(bar);
+    const int page = std::max(1, std::max(bounds.width, bounds.height) / kScrollStep);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = std::max(0, maximum) + page - 1;
+    info.nPage = static_cast<UINT>(page);
+    ::SetScrollInfo(Item(bar), SB_CTL, &info, TRUE);
 }
 
 int EditorWindow::ScrollValue(ControlId bar) const {
@@ -418,8 +432,6 @@ void EditorWindow::ScrollBy(EditorControl bar, int steps) {
 
 void EditorWindow::OnScrollBar(HWND bar, int code) {
     const EditorControl control = bar == Item(Id(VerticalScroll)) ? VerticalScroll : HorizontalScroll;
-    const Rect view = ControlBounds(Id(View));
-    const int page = std::max(1, (control == VerticalScroll ? view.height : view.width) / kScrollStep - 1);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
@@ -427,10 +439,10 @@ void EditorWindow::OnScrollBar(HWND bar, int code) {
     switch (code) {
         case SB_LINELEFT: ScrollBy(control, -1); break;
         case SB_LINERIGHT: ScrollBy(control, 1); break;
-        case SB_PAGELEFT: ScrollBy(control, -page); break;
-        case SB_PAGERIGHT: ScrollBy(control, page); break;
+        case SB_PAGELEFT: ScrollBy(control, -std::max(1, static_cast<int>(info.nPage) - 1)); break;
+        case SB_PAGERIGHT: ScrollBy(control, std::max(1, static_cast<int>(info.nPage) - 1)); break;
         case SB_LEFT: ScrollBy(control, -info.nPos); break;
-        case SB_RIGHT: ScrollBy(control, info.nMax - info.nPos); break;
+        case SB_RIGHT: ScrollBy(control, info.nMax - static_cast<int>(info.nPage) + 1 - info.nPos); break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: ScrollBy(control, info.nTrackPos - info.nPos); break;
         default: break;

@@ -71,6 +71,7 @@ private:
     LRESULT OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
     void Load();
     void CreateControls();
+    HBITMAP LoadPicture(int id) const;
     void PaintViewOn(HDC dc, const RECT& area) const;
     void OnScrollBar(HWND bar, int code);
     void ScrollBy(EditorControl bar, int steps);
