@@ -118,7 +118,7 @@ void EditorWindow::Load() {
     if (!::GetClassInfoExW(m_instance, kWindowClass, &windowClass)) {
         windowClass = {};
         windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &EditorWindow::WindowProc;
+        windowClass.lpfnWndProc = &EditorWindow::Forward<&EditorWindow::OnMessage>;
         windowClass.hInstance = m_instance;
         windowClass.hIcon = m_icon;
         windowClass.hIconSm = m_icon;
@@ -129,7 +129,7 @@ void EditorWindow::Load() {
 
         WNDCLASSEXW viewClass{};
         viewClass.cbSize = sizeof(viewClass);
-        viewClass.lpfnWndProc = &EditorWindow::ViewProc;
+        viewClass.lpfnWndProc = &EditorWindow::Forward<&EditorWindow::OnViewMessage>;
         viewClass.hInstance = m_instance;
         viewClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
         viewClass.lpszClassName = kViewClass;
@@ -507,17 +507,18 @@ void EditorWindow::Inform(const std::string& text, const std::string& title) {
 
 // --- messages ---
 
-LRESULT CALLBACK EditorWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Both the window and its view carry the EditorWindow from their creation on. An exception must
+// never cross into the system.
+template <LRESULT (EditorWindow::*Handle)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK EditorWindow::Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<EditorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->m_window = window;
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
     auto* self = reinterpret_cast<EditorWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-    // An exception must never cross into the system.
     try {
-        return self->OnMessage(window, message, wParam, lParam);
+        return (self->*Handle)(window, message, wParam, lParam);
     } catch (const std::exception& error) {
         DebugOutput(std::string("The editor could not handle a message: ") + error.what());
     } catch (...) {
@@ -526,25 +527,11 @@ LRESULT CALLBACK EditorWindow::WindowProc(HWND window, UINT message, WPARAM wPar
     return 0;
 }
 
-LRESULT CALLBACK EditorWindow::ViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<EditorWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->OnViewMessage(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("The editor's view could not handle a message: ") + error.what());
-    } catch (...) {
-        DebugOutput("The editor's view could not handle a message.");
-    }
-    return 0;
-}
-
 LRESULT EditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            m_window = window;
+            return ::DefWindowProcW(window, message, wParam, lParam);
         case WM_CREATE:
             CreateControls();
             return 0;
