@@ -150,7 +150,8 @@ def different_pixels(path_a, path_b, crop_b=None):
 class Program:
     """snapwright.exe started from a folder of its own, with its debug output kept in a log."""
 
-    def __init__(self, name="app"):
+    def __init__(self, name="app", environment=None):
+        self.environment = environment or {}
         self.folder = tempfile.mkdtemp(prefix=name + "-", dir=session_dir())
         self.exe = os.path.join(self.folder, "snapwright.exe")
         shutil.copy(EXE, self.exe)
@@ -162,7 +163,7 @@ class Program:
         self.process = None
 
     def start(self):
-        program_env = dict(env())
+        program_env = {**env(), **self.environment}
         program_env["WINEDEBUG"] = "-all,+debugstr"
         self.log = open(self.log_path, "wb")
         self.process = subprocess.Popen(["wine", self.exe], env=program_env, cwd=self.folder,
@@ -222,12 +223,12 @@ def restart_wine():
 class E2ETestCase(unittest.TestCase):
     """Keeps a screenshot of the display and the program's debug output when a test fails."""
 
-    def start_program(self, name="app", ready=True):
+    def start_program(self, name="app", ready=True, environment=None):
         if not hasattr(self, "programs"):
             # Cleanups run even when setUp fails, unlike tearDown.
             self.programs = []
             self.addCleanup(self._stop_programs)
-        program = Program(name).start()
+        program = Program(name, environment).start()
         self.programs.append(program)
         if ready:
             program.wait_ready()
