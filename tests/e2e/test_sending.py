@@ -1,0 +1,238 @@
+"""Sending from outside: Ctrl+Print Screen with the send settings in the registry, fake office
+programs registered under the real programmatic identifiers (fakeoffice.exe), and every call they
+received read from their log, with what the clipboard held at the moment of the paste."""
+
+import tempfile
+import unittest
+
+import fakeoffice
+from e2e_support import (E2ETestCase, SETTINGS_KEY, driver, put_text_on_clipboard, reg_add, reg_delete_key,
+                         session_dir)
+from fakeoffice import FakeLog, RunningOffice
+
+SCREEN = "1024x768"
+ASK_TITLE = "Send Screenshoot to ..."
+SAVE_TITLE = "Save Screenshot As ..."
+MESSAGE_TITLE = "Snapwright"
+WORD, EXCEL, POWERPOINT, ASK = "1", "2", "3", "4"
+
+WORD_DOCUMENTS = "get Word.Application.documents -> <Word.Application.documents>"
+WORD_ADD = "call Word.Application.documents.Add() -> <Word.Application.documents.Add>"
+WORD_PASTE = ["get Word.Application.Selection -> <Word.Application.Selection>",
+              f"call Word.Application.Selection.Paste() clipboard={SCREEN}"]
+
+SUITE = "com.sun.star.ServiceManager"
+DESKTOP = "com.sun.star.frame.Desktop"
+HELPER = "com.sun.star.frame.DispatchHelper"
+
+
+def suite_start(document):
+    """The suite's calls up to the desktop, and the way from a document to its frame."""
+    controller = f"{document}.currentcontroller"
+    return ([f"create {SUITE}", f'call {SUITE}.createinstance("{DESKTOP}") -> <{DESKTOP}>'],
+            [f"get {document}.currentcontroller -> <{controller}>", f"get {controller}.Frame -> <{controller}.Frame>"])
+
+
+def suite_paste(document):
+    frame = f"{document}.currentcontroller.Frame"
+    return [f'call {SUITE}.createinstance("{HELPER}") -> <{HELPER}>',
+            f'call {HELPER}.executeDispatch(<{frame}>, ".uno:Paste", "", 0, array(0)) clipboard={SCREEN}']
+
+
+def start_title(name):
+    return f"Send Screenshot to {name}"
+
+
+def setUpModule():
+    fakeoffice.register()
+
+
+class SendingTest(E2ETestCase):
+    def setUp(self):
+        reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        self.log = self.new_log()
+        # Registered first, so run last: after the program and the running instances have ended.
+        self.addCleanup(self.end_servers)
+
+    def new_log(self, current_component=True):
+        return FakeLog(tempfile.mkdtemp(prefix=self.id() + "-", dir=session_dir()), current_component)
+
+    def end_servers(self):
+        self.assertEqual(self.log.end_servers(), [], "a fake office server outlived its client's references")
+
+    def configure(self, send_to, office="0"):
+        reg_add(SETTINGS_KEY, "SendTo", send_to)
+        reg_add(SETTINGS_KEY, "Office", office)
+
+    def running(self, caption, prog_id=None, documents=0):
+        office = RunningOffice(self.log, caption, prog_id, documents)
+        self.addCleanup(office.close)
+        return office
+
+    def start(self):
+        return self.start_program(environment=self.log.environment)
+
+    def send(self):
+        """Ctrl+Print Screen, with text on the clipboard before, so that a picture at the paste
+        can only be the new screenshot."""
+        put_text_on_clipboard()
+        self.assertEqual(driver("keys", "ctrl+print")[0], 0)
+
+    def texts(self, title):
+        code, text = driver("texts", title)
+        self.assertEqual(code, 0, f"no window {title!r}")
+        return text.splitlines()
+
+    def answer_start_dialog(self, name, button):
+        title = start_title(name)
+        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0, "the start dialog opens")
+        self.assertIn(f"{name} is not running. Start it now?", self.texts(title))
+        self.assertEqual(driver("click", title, button)[0], 0)
+        self.assertEqual(driver("gone-window", title, "", "10000")[0], 0, "the start dialog closes")
+
+    def assert_no_message(self):
+        """A bounded look for a message box that must not come."""
+        self.assertNotEqual(driver("wait-window", MESSAGE_TITLE, "", "3000")[0], 0, "no message is shown")
+
+    def answer_message_naming(self, name):
+        self.assertEqual(driver("wait-window", MESSAGE_TITLE, "", "30000")[0], 0, "a message tells of the failure")
+        self.assertIn(name, "\n".join(self.texts(MESSAGE_TITLE)))
+        self.assertEqual(driver("click", MESSAGE_TITLE, "OK")[0], 0)
+        self.assertEqual(driver("gone-window", MESSAGE_TITLE, "", "10000")[0], 0)
+
+
+class MicrosoftOfficeTest(SendingTest):
+    def test_word_running_with_a_document_gets_the_screenshot_at_its_selection(self):
+        self.configure(WORD)
+        self.running("Document1 - Microsoft Word", "Word.Application", documents=1)
+        self.start()
+        self.send()
+        calls = self.log.wait_for("Paste")
+        self.assertEqual(calls, [WORD_DOCUMENTS, "get Word.Application.documents.Count -> 1", *WORD_PASTE])
+
+    def test_a_running_instance_titled_the_modern_way_is_used_and_gets_a_document_when_it_has_none(self):
+        self.configure(WORD)
+        self.running("Document1 - Word", "Word.Application", documents=0)
+        self.start()
+        self.send()
+        # No start dialog: nothing here would answer it, and the paste would never come.
+        calls = self.log.wait_for("Paste")
+        self.assertEqual(calls, [WORD_DOCUMENTS, "get Word.Application.documents.Count -> 0", WORD_ADD, *WORD_PASTE])
+
+    def test_powerpoint_running_without_a_presentation_gets_one_with_a_blank_first_slide(self):
+        self.configure(POWERPOINT)
+        self.running("Microsoft PowerPoint", "Powerpoint.Application", documents=0)
+        self.start()
+        self.send()
+        calls = self.log.wait_for("Paste")
+        app = "Powerpoint.Application"
+        self.assertEqual(calls, [
+            f"get {app}.Presentations -> <{app}.Presentations>",
+            f"get {app}.Presentations.Count -> 0",
+            f"call {app}.Presentations.Add() -> <{app}.Presentations.Add>",
+            f"get {app}.ActivePresentation -> <{app}.ActivePresentation>",
+            f"get {app}.ActivePresentation.Slides -> <{app}.ActivePresentation.Slides>",
+            f"call {app}.ActivePresentation.Slides.Add(1, 12) -> <{app}.ActivePresentation.Slides.Add>",
+            f"get {app}.ActiveWindow -> <{app}.ActiveWindow>",
+            f"get {app}.ActiveWindow.View -> <{app}.ActiveWindow.View>",
+            f"call {app}.ActiveWindow.View.Paste() clipboard={SCREEN}"])
+
+    def test_word_not_running_is_started_visible_after_ok_and_gets_a_new_document(self):
+        self.configure(WORD)
+        self.start()
+        self.send()
+        self.answer_start_dialog("Microsoft Word", "&OK")
+        calls = self.log.wait_for("Paste")
+        self.assertEqual(calls, ["create Word.Application", "put Word.Application.Visible = true", WORD_DOCUMENTS,
+                                 WORD_ADD, *WORD_PASTE])
+        self.assert_no_message()
+
+    def test_cancel_in_the_start_dialog_starts_nothing_and_says_nothing(self):
+        self.configure(EXCEL)
+        self.start()
+        self.send()
+        self.answer_start_dialog("Microsoft Excel", "&Cancel")
+        self.assert_no_message()
+        self.assertEqual(self.log.calls(), [])
+
+    def test_without_any_office_program_the_failure_is_told_and_the_program_goes_on(self):
+        fakeoffice.unregister()
+        self.addCleanup(fakeoffice.register)
+        self.configure(WORD)
+        program = self.start()
+        self.send()
+        self.answer_start_dialog("Microsoft Word", "&OK")
+        self.answer_message_naming("Microsoft Word")
+        self.assertEqual(self.log.calls(), [])
+
+        self.assertIsNone(program.process.poll(), "the program still runs")
+        self.assertEqual(driver("keys", "shift+print")[0], 0)
+        self.assertEqual(driver("wait-window", SAVE_TITLE, "", "20000")[0], 0, "the program still answers its hotkeys")
+        self.assertEqual(driver("click", SAVE_TITLE, "&Cancel")[0], 0)
+
+
+class SecondSuiteTest(SendingTest):
+    def test_calc_window_gets_the_paste_dispatched_to_the_current_document(self):
+        # Any bordered window whose title holds "calc" counts as the suite's spreadsheet.
+        self.configure(EXCEL, office="1")
+        self.running("Calculator")
+        self.start()
+        self.send()
+        calls = self.log.wait_for(".uno:Paste")
+        document = f"{DESKTOP}.currentcomponent"
+        start, frame = suite_start(document)
+        self.assertEqual(calls, [*start, f"get {DESKTOP}.currentcomponent -> <{document}>", *frame,
+                                 *suite_paste(document)])
+
+    def test_writer_not_running_loads_a_new_text_document_after_ok(self):
+        self.configure(WORD, office="1")
+        self.start()
+        self.send()
+        self.answer_start_dialog("Writer", "&OK")
+        calls = self.log.wait_for(".uno:Paste")
+        document = f"{DESKTOP}.loadComponentfromURL"
+        start, frame = suite_start(document)
+        load = f'call {DESKTOP}.loadComponentfromURL("private:factory/swriter", "_blank", 0, &array(0)) -> <{document}>'
+        create_helper, dispatch = suite_paste(document)
+        self.assertEqual(calls, [*start, load, create_helper, *frame, dispatch])
+
+    def test_ask_dialog_offers_the_suite_and_sends_to_writer(self):
+        self.configure(ASK, office="1")
+        self.running("Untitled 1 - LibreOffice Writer")
+        self.start()
+        self.send()
+        self.assertEqual(driver("wait-window", ASK_TITLE, "", "20000")[0], 0, "the ask dialog opens")
+        texts = self.texts(ASK_TITLE)
+        for label in ("OpenWriter/StarWriter", "OpenCalc/Starcalc", "OpenImpress/StarImpress",
+                      "Snapwright\u2122 Editor", "&OK", "&Cancel"):
+            self.assertIn(label, texts)
+        self.assertNotIn("Microsoft Word", texts)
+
+        self.assertEqual(driver("click", ASK_TITLE, "OpenWriter/StarWriter")[0], 0)
+        self.assertEqual(driver("click", ASK_TITLE, "&OK")[0], 0)
+        calls = self.log.wait_for(".uno:Paste")
+        document = f"{DESKTOP}.currentcomponent"
+        start, frame = suite_start(document)
+        self.assertEqual(calls, [*start, f"get {DESKTOP}.currentcomponent -> <{document}>", *frame,
+                                 *suite_paste(document)])
+        self.assertEqual(driver("gone-window", ASK_TITLE, "", "10000")[0], 0, "the ask dialog closes")
+
+    def test_a_calculator_without_a_suite_document_is_no_running_calc(self):
+        # "Calc" matches the calculator's window, but the suite has no document to paste into.
+        self.log = self.new_log(current_component=False)
+        self.configure(EXCEL, office="1")
+        self.running("Calculator")
+        self.start()
+        self.send()
+        self.answer_start_dialog("Calc", "&OK")
+        calls = self.log.wait_for(".uno:Paste")
+        document = f"{DESKTOP}.loadComponentfromURL"
+        start, frame = suite_start(document)
+        load = f'call {DESKTOP}.loadComponentfromURL("private:factory/scalc", "_blank", 0, &array(0)) -> <{document}>'
+        create_helper, dispatch = suite_paste(document)
+        self.assertEqual(calls, [*start, f"get {DESKTOP}.currentcomponent -> empty", load, create_helper, *frame,
+                                 dispatch])
+
+if __name__ == "__main__":
+    unittest.main()
