@@ -15,6 +15,8 @@ class CaptureTest(E2ETestCase):
     def setUp(self):
         reg_delete_key(SETTINGS_KEY)
         reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        # The send keys only capture here: no office program to send to, no dialog over the pattern.
+        reg_add(SETTINGS_KEY, "SendTo", "0")
         self.pattern = PatternWindow(400, 300, 150, 120)
         self.addCleanup(self.pattern.close)
         self.program = self.start_program()
