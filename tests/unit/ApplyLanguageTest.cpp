@@ -10,7 +10,7 @@
 #include "apps/StartApplication.h"
 #include "apps/StartApplicationControls.h"
 #include "fakes/FakeForm.h"
-#include "lang/UILang.h"
+#include "lang/LanguageTable.h"
 #include "save/SaveAsControls.h"
 #include "settings/OptionsControls.h"
 #include "ui/AboutControls.h"
@@ -60,13 +60,13 @@ private:
 
 TEST_F(ApplyLanguageTest, AboutBoxLeavesTheCreditsButton) {
     using enum AboutControl;
-    const clsUILang& lang = UILang();
+    const LanguageTable& lang = Languages();
     EXPECT_THAT(Applied(kAboutWindow, kEnglish),
-                ElementsAreArray(Expected({{Id(lblCaption), "About Snapwright™"},
-                                           {Id(lblCopyright), lang.AboutCopyright(kEnglish)},
-                                           {Id(lblDisclaimer), lang.AboutDisclaimer(kEnglish)},
-                                           {Id(cmdOK), "&OK"},
-                                           {Id(cmdUpdate), "&Update ?"}})));
+                ElementsAreArray(Expected({{Id(CaptionLabel), "About Snapwright™"},
+                                           {Id(CopyrightLabel), lang.AboutCopyright(kEnglish)},
+                                           {Id(DisclaimerLabel), lang.AboutDisclaimer(kEnglish)},
+                                           {Id(OkButton), "&OK"},
+                                           {Id(UpdateButton), "&Update ?"}})));
 }
 
 TEST_F(ApplyLanguageTest, ApplicationChoiceDialog) {
@@ -80,23 +80,23 @@ TEST_F(ApplyLanguageTest, ApplicationChoiceDialog) {
 
 std::vector<Caption> GermanOptions() {
     using enum OptionsControl;
-    return {{Id(lblCaption), "Snapwright™ Optionen"},
-            {Id(frmPrint), "Drucken"},
-            {Id(optDfltPrt), "auf Standarddrucker drucken"},
-            {Id(optPrtSel), "Druckerauswahl anzeigen"},
-            {Id(frmSave), "Speichern"},
-            {Id(optInstDir), "immer ins Snapwright™-Verzeichnis mit Standardnamen speichern"},
-            {Id(OptAskDestDir), "immer nach Zielverzeichnis und Dateinamen fragen"},
-            {Id(frmApp), "An Anwendung senden"},
-            {Id(optSendWord), "Screenshot senden an"},
-            {Id(optXL), "Screenshot senden an"},
-            {Id(optPpt), "Screenshot senden an"},
-            {Id(optAskRuntime), "nach dem Zielprogramm fragen"},
-            {Id(frmLang), "Sprache"},
-            {Id(lblLanguage), "Sprache auswählen"},
-            {Id(cmdCancel), "A&bbrechen"},
-            {Id(cmdRestore), "Stan&dardeinst."},
-            {Id(cmdOK), "&Speichern"}};
+    return {{Id(CaptionLabel), "Snapwright™ Optionen"},
+            {Id(PrintFrame), "Drucken"},
+            {Id(DefaultPrinter), "auf Standarddrucker drucken"},
+            {Id(ChoosePrinter), "Druckerauswahl anzeigen"},
+            {Id(SaveFrame), "Speichern"},
+            {Id(SaveToProgramFolder), "immer ins Snapwright™-Verzeichnis mit Standardnamen speichern"},
+            {Id(AskForFile), "immer nach Zielverzeichnis und Dateinamen fragen"},
+            {Id(SendFrame), "An Anwendung senden"},
+            {Id(SendToWordProcessor), "Screenshot senden an"},
+            {Id(SendToSpreadsheet), "Screenshot senden an"},
+            {Id(SendToPresentation), "Screenshot senden an"},
+            {Id(AskAtSend), "nach dem Zielprogramm fragen"},
+            {Id(LanguageFrame), "Sprache"},
+            {Id(LanguageLabel), "Sprache auswählen"},
+            {Id(CancelButton), "A&bbrechen"},
+            {Id(DefaultsButton), "Stan&dardeinst."},
+            {Id(SaveButton), "&Speichern"}};
 }
 
 TEST_F(ApplyLanguageTest, OptionsDialogLeavesFormatHeaderFooterAndListControls) {
@@ -108,24 +108,24 @@ TEST_F(ApplyLanguageTest, OptionsDialogLeavesFormatHeaderFooterAndListControls) 
 TEST_F(ApplyLanguageTest, OptionsDialogSwitchedToGreek) {
     using enum OptionsControl;
     FakeForm form;
-    form.State(lblCaption).fontSize = 10;  // the caption label's design size
+    form.State(CaptionLabel).fontSize = 10;  // the caption label's design size
     ApplyLanguage(kOptionsWindow, kEnglish, form);
     ApplyLanguage(kOptionsWindow, kGreek, form);
     for (const Caption& c : GermanOptions()) {
         EXPECT_EQ(form.State(c.control).fontName, "Greek") << c.control;
-        EXPECT_EQ(form.State(c.control).fontSize, c.control == Id(lblCaption) ? 10 : 11) << c.control;
+        EXPECT_EQ(form.State(c.control).fontSize, c.control == Id(CaptionLabel) ? 10 : 11) << c.control;
     }
-    EXPECT_EQ(form.State(cmdCancel).text, "Diakoph");
-    EXPECT_EQ(form.State(optPpt).text, UILang().optOffice(kGreek));
+    EXPECT_EQ(form.State(CancelButton).text, "Diakoph");
+    EXPECT_EQ(form.State(SendToPresentation).text, Languages().SendToOfficeOption(kGreek));
 }
 
 TEST_F(ApplyLanguageTest, SaveDialogLeavesTheThumbnailBoxAndTheBrowseButton) {
     using enum SaveAsControl;
     EXPECT_THAT(Applied(kSaveAsWindow, kEnglish),
-                ElementsAreArray(Expected({{Id(lblCaption), "Save Screenshot As ..."},
-                                           {Id(Frame1), "choose file format"},
-                                           {Id(cmdCancel), "&Cancel"},
-                                           {Id(cmdOK), "&OK"}})));
+                ElementsAreArray(Expected({{Id(CaptionLabel), "Save Screenshot As ..."},
+                                           {Id(FormatFrame), "choose file format"},
+                                           {Id(CancelButton), "&Cancel"},
+                                           {Id(OkButton), "&OK"}})));
 }
 
 TEST_F(ApplyLanguageTest, StartDialogNamesTheApplication) {

@@ -37,29 +37,29 @@ TEST(SplitPathTest, SplitsAfterTheLastSeparator) {
 }
 
 TEST(ShortenedFilenameTest, CutsAFolderPartLongerThanTwentyCharacters) {
-    EXPECT_EQ(shortenedFilename("C:\\Program Files\\Tool\\Screenshots\\shot.png"), "C:\\Program Files\\Too...\\shot.png");
+    EXPECT_EQ(ShortenedFileName("C:\\Program Files\\Tool\\Screenshots\\shot.png"), "C:\\Program Files\\Too...\\shot.png");
 
     const std::string twenty = "C:\\abcdefghijklmnop\\";  // 20 characters
     ASSERT_EQ(twenty.size(), 20u);
-    EXPECT_EQ(shortenedFilename(twenty + "shot.png"), twenty + "shot.png");
+    EXPECT_EQ(ShortenedFileName(twenty + "shot.png"), twenty + "shot.png");
 
     const std::string twentyOne = "C:\\abcdefghijklmnopq\\";
     ASSERT_EQ(twentyOne.size(), 21u);
-    EXPECT_EQ(shortenedFilename(twentyOne + "shot.png"), "C:\\abcdefghijklmnopq...\\shot.png");
+    EXPECT_EQ(ShortenedFileName(twentyOne + "shot.png"), "C:\\abcdefghijklmnopq...\\shot.png");
 }
 
 TEST(ShortenedFilenameTest, APathWithoutSeparatorIsShownUnchanged) {
-    EXPECT_EQ(shortenedFilename("a-rather-long-file-name-without-any-folder.png"),
+    EXPECT_EQ(ShortenedFileName("a-rather-long-file-name-without-any-folder.png"),
               "a-rather-long-file-name-without-any-folder.png");
-    EXPECT_EQ(shortenedFilename(""), "");
+    EXPECT_EQ(ShortenedFileName(""), "");
 }
 
 TEST(ShortenedFilenameTest, CountsCharactersNotBytes) {
     // Twenty characters, but more bytes: nothing to shorten, and no character is cut in half.
     const std::string twenty = "C:\\Jürgen\\Überblick\\";
     ASSERT_EQ(CharacterCount(twenty), 20u);
-    EXPECT_EQ(shortenedFilename(twenty + "ä.png"), twenty + "ä.png");
-    EXPECT_EQ(shortenedFilename("C:\\Jürgen\\Überblicke\\Größe\\a.png"), "C:\\Jürgen\\Überblicke...\\a.png");
+    EXPECT_EQ(ShortenedFileName(twenty + "ä.png"), twenty + "ä.png");
+    EXPECT_EQ(ShortenedFileName("C:\\Jürgen\\Überblicke\\Größe\\a.png"), "C:\\Jürgen\\Überblicke...\\a.png");
 }
 
 TEST(ThumbnailFileNameTest, InsertsBeforeTheExtensionOfTheFileOnly) {

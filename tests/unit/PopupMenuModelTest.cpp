@@ -91,8 +91,8 @@ TEST_F(PopupMenuModelTest, ClearDestroysTheMenusAndFourItemsThenGetIndexesOneToF
     const std::vector<int> indexes = {model.AddItem("Options"), model.AddItem("About"), model.AddItem("Leave menu"),
                                       model.AddItem("Exit")};
     EXPECT_EQ(indexes, (std::vector<int>{1, 2, 3, 4}));
-    for (int index = 1; index <= 4; ++index) EXPECT_EQ(model.ItemForID(2048u + index), index);
-    EXPECT_EQ(model.ItemForID(2053), 0);
+    for (int index = 1; index <= 4; ++index) EXPECT_EQ(model.ItemForId(2048u + index), index);
+    EXPECT_EQ(model.ItemForId(2053), 0);
     EXPECT_EQ(natives.Ids(model.TopMenu()), (Ids{2049, 2050, 2051, 2052}));
     for (const MenuEntry& entry : natives.menus[model.TopMenu()]) EXPECT_EQ(entry.flags, kMenuOwnerDraw);
     EXPECT_TRUE(reports.empty());
@@ -135,9 +135,9 @@ TEST_F(PopupMenuModelTest, ChildrenGetASubMenuWhoseHandleBecomesTheParentsLookup
     model.AddItem("Exit");
     const PopupMenuItem& parent = model.Item(1);
     ASSERT_NE(parent.subMenu, 0u);
-    EXPECT_EQ(model.IDForItem(1), parent.subMenu);
-    EXPECT_EQ(model.ItemForID(parent.subMenu), 1);
-    EXPECT_EQ(model.ItemForID(2049), 0) << "the parent is found by its sub-menu now";
+    EXPECT_EQ(model.IdForItem(1), parent.subMenu);
+    EXPECT_EQ(model.ItemForId(parent.subMenu), 1);
+    EXPECT_EQ(model.ItemForId(2049), 0) << "the parent is found by its sub-menu now";
     EXPECT_EQ(model.Item(3).parentId, parent.subMenu);
 
     EXPECT_EQ(natives.menus[model.TopMenu()][0].flags, kMenuOwnerDraw | kMenuPopup);
@@ -154,8 +154,8 @@ TEST_F(PopupMenuModelTest, ASubMenuHandleEqualToAnItemIdIsNotUsed) {
     const int child = model.AddItem("Child", "", 0, 1);
     EXPECT_EQ(model.Item(child).itemId, 2051u);
     EXPECT_EQ(model.Item(1).subMenu, 2052u);
-    EXPECT_EQ(model.ItemForID(2050), 2) << "the identifier still finds its own item";
-    EXPECT_EQ(model.ItemForID(2051), child);
+    EXPECT_EQ(model.ItemForId(2050), 2) << "the identifier still finds its own item";
+    EXPECT_EQ(model.ItemForId(2051), child);
     EXPECT_FALSE(natives.IsMenu(2050) || natives.IsMenu(2051)) << "the refused menus are not left behind";
 }
 
@@ -163,10 +163,10 @@ TEST_F(PopupMenuModelTest, ANewIdentifierPassesOverASubMenuHandle) {
     model.AddItem("Parent");  // 2049, then found by its sub-menu 2051
     natives.nextHandle = 2051;
     model.AddItem("Child", "", 0, 1);  // 2050
-    ASSERT_EQ(model.IDForItem(1), 2051u);
+    ASSERT_EQ(model.IdForItem(1), 2051u);
     const int next = model.AddItem("Next");
     EXPECT_EQ(model.Item(next).itemId, 2052u);
-    EXPECT_EQ(model.ItemForID(2051), 1);
+    EXPECT_EQ(model.ItemForId(2051), 1);
 }
 
 TEST_F(PopupMenuModelTest, OutOfMenuHandlesWhenEveryAttemptCollides) {
@@ -215,7 +215,7 @@ TEST_F(PopupMenuModelTest, StoreAndRestoreByKey) {
     // The native menus are built anew, with a fresh sub-menu as the parent's lookup id.
     const MenuHandle subMenu = model.Item(2).subMenu;
     ASSERT_TRUE(natives.IsMenu(subMenu));
-    EXPECT_EQ(model.IDForItem(2), subMenu);
+    EXPECT_EQ(model.IdForItem(2), subMenu);
     EXPECT_EQ(natives.Ids(model.TopMenu()), (Ids{2049, subMenu}));
     EXPECT_EQ(natives.Ids(subMenu), (Ids{2051}));
     EXPECT_EQ(natives.menus[model.TopMenu()][1].data, 7);
@@ -259,7 +259,7 @@ TEST_F(PopupMenuModelTest, InsertingAndRemovingKeepEveryParentRight) {
     model.RemoveItem(1);  // File takes Open along
     ASSERT_EQ(model.Count(), 3);
     EXPECT_EQ(model.Item(3).parentIndex, 2) << "Copy follows Edit down";
-    EXPECT_EQ(model.ItemForID(model.Item(2).subMenu), 2);
+    EXPECT_EQ(model.ItemForId(model.Item(2).subMenu), 2);
     EXPECT_EQ(natives.menus.size(), 2u);
 }
 

@@ -37,46 +37,46 @@ protected:
 
     fakes::RecordingPrinter printer;
     fakes::FakePrintDialogService dialogs;
-    clsPrintDialog dialog{dialogs, printer};
+    PrintDialog dialog{dialogs, printer};
     std::vector<RaisedError> errors;
 };
 
 TEST_F(PrintDialogTest, FlagPropertiesAreOredIntoTheDialogsFlags) {
     EXPECT_EQ(ShownFlags(), 0u) << "all flags false: the plain print dialog, not the set-up dialog";
-    dialog.SetPD_NoSelection(true);
-    dialog.SetPD_Collate(true);
-    dialog.SetPD_HelpButton(true);
-    dialog.SetPD_UseDevModeCopies(true);
-    dialog.SetPD_NONETWORKBUTTON(true);
-    dialog.SetPD_Collate(true);
+    dialog.SetNoSelection(true);
+    dialog.SetCollateCopies(true);
+    dialog.SetHelpButton(true);
+    dialog.SetUseDevModeCopies(true);
+    dialog.SetNoNetworkButton(true);
+    dialog.SetCollateCopies(true);
     EXPECT_EQ(ShownFlags(), 0x4u | 0x10u | 0x800u | 0x40000u | 0x200000u);
-    dialog.SetPD_Collate(false);
-    EXPECT_FALSE(dialog.PD_Collate());
+    dialog.SetCollateCopies(false);
+    EXPECT_FALSE(dialog.CollateCopies());
     EXPECT_EQ(ShownFlags(), 0x4u | 0x800u | 0x40000u | 0x200000u);
 }
 
 TEST_F(PrintDialogTest, AllPagesClearsPageNumbersAndSelectionOnly) {
-    EXPECT_TRUE(dialog.PD_AllPages());
-    dialog.SetPD_PageNums(true);
-    dialog.SetPD_Collate(true);
-    EXPECT_FALSE(dialog.PD_AllPages());
-    dialog.SetPD_AllPages(false);
-    EXPECT_TRUE(dialog.PD_PageNums()) << "false changes nothing";
+    EXPECT_TRUE(dialog.AllPages());
+    dialog.SetPageNumbers(true);
+    dialog.SetCollateCopies(true);
+    EXPECT_FALSE(dialog.AllPages());
+    dialog.SetAllPages(false);
+    EXPECT_TRUE(dialog.PageNumbers()) << "false changes nothing";
 
-    dialog.SetPD_Selection(true);
-    dialog.SetPD_AllPages(true);
-    EXPECT_TRUE(dialog.PD_AllPages());
+    dialog.SetSelection(true);
+    dialog.SetAllPages(true);
+    EXPECT_TRUE(dialog.AllPages());
     EXPECT_EQ(ShownFlags(), 0x10u) << "page numbers and selection cleared, collate kept";
-    dialog.SetPD_Selection(true);
-    EXPECT_FALSE(dialog.PD_AllPages()) << "one of the two is enough";
+    dialog.SetSelection(true);
+    EXPECT_FALSE(dialog.AllPages()) << "one of the two is enough";
 }
 
 TEST_F(PrintDialogTest, PageValuesGoToTheDialogAndComeBackWithoutTheCopies) {
-    dialog.SetPDnFromPage(2);
-    dialog.SetPDnToPage(5);
-    dialog.SetPDnMinPage(1);
-    dialog.SetPDnMaxPage(9);
-    dialog.SetPDnCopies(3);
+    dialog.SetFromPage(2);
+    dialog.SetToPage(5);
+    dialog.SetMinPage(1);
+    dialog.SetMaxPage(9);
+    dialog.SetCopiesRequested(3);
     Confirm("Office Laser");
     dialogs.answer.fromPage = 4;
     dialogs.answer.toPage = 4;
@@ -88,8 +88,8 @@ TEST_F(PrintDialogTest, PageValuesGoToTheDialogAndComeBackWithoutTheCopies) {
     EXPECT_EQ(request.owner, 0x1234u);
     EXPECT_EQ((std::vector<int>{request.fromPage, request.toPage, request.minPage, request.maxPage, request.copies}),
               (std::vector<int>{2, 5, 1, 9, 3}));
-    EXPECT_EQ((std::vector<int>{dialog.PDnFromPage(), dialog.PDnToPage(), dialog.PDnMinPage(), dialog.PDnMaxPage(),
-                                dialog.PDnCopies()}),
+    EXPECT_EQ((std::vector<int>{dialog.FromPage(), dialog.ToPage(), dialog.MinPage(), dialog.MaxPage(),
+                                dialog.CopiesRequested()}),
               (std::vector<int>{4, 4, 1, 8, 3}));
 }
 
@@ -99,7 +99,7 @@ TEST_F(PrintDialogTest, CancelLeavesEverythingAsItWas) {
     EXPECT_EQ(dialog.DeviceName(), "");
     EXPECT_TRUE(printer.TakeOps().empty()) << "the current printer is unchanged";
 
-    Confirm("SnapwrightPDF", clsPrintDialog::kDmOrientation).orientation = 2;
+    Confirm("SnapwrightPDF", PrintDialog::kDmOrientation).orientation = 2;
     dialog.ShowPrinter();
     EXPECT_FALSE(dialog.Cancelled());
 
@@ -167,9 +167,9 @@ TEST_F(PrintDialogTest, SettingsAreAppliedToTheCurrentPrinterInOrder) {
 }
 
 TEST_F(PrintDialogTest, ALandscapeChoiceSwapsPaperLengthAndWidth) {
-    PrinterSettingsBlock& block = Confirm("Office Laser", clsPrintDialog::kDmOrientation |
-                                                              clsPrintDialog::kDmPaperLength |
-                                                              clsPrintDialog::kDmPaperWidth);
+    PrinterSettingsBlock& block = Confirm("Office Laser", PrintDialog::kDmOrientation |
+                                                              PrintDialog::kDmPaperLength |
+                                                              PrintDialog::kDmPaperWidth);
     block.orientation = 2;
     block.paperLength = 2970;
     block.paperWidth = 2100;
@@ -186,7 +186,7 @@ TEST_F(PrintDialogTest, ALandscapeChoiceSwapsPaperLengthAndWidth) {
 }
 
 TEST_F(PrintDialogTest, CopiesFollowTheBlockOnlyWhenItNamesAtLeastOne) {
-    PrinterSettingsBlock& block = Confirm("Office Laser", clsPrintDialog::kDmCopies);
+    PrinterSettingsBlock& block = Confirm("Office Laser", PrintDialog::kDmCopies);
     block.copies = 0;
     dialog.ShowPrinter();
     EXPECT_EQ(printer.TakeOps(), (Ops{"select Office Laser", "copies 1"}));
@@ -209,8 +209,8 @@ TEST_F(PrintDialogTest, CopiesFollowTheBlockOnlyWhenItNamesAtLeastOne) {
 }
 
 TEST_F(PrintDialogTest, SettingsAndTheirValidPropertiesFollowOnlyTheirOwnBits) {
-    PrinterSettingsBlock& block = Confirm("Office Laser", clsPrintDialog::kDmFormName | clsPrintDialog::kDmMediaType |
-                                                              clsPrintDialog::kDmIcmMethod);
+    PrinterSettingsBlock& block = Confirm("Office Laser", PrintDialog::kDmFormName | PrintDialog::kDmMediaType |
+                                                              PrintDialog::kDmIcmMethod);
     block.formName = std::string("A4\0Letter", 9);
     block.formName.resize(32, '\0');
     block.mediaType = 258;
@@ -228,7 +228,7 @@ TEST_F(PrintDialogTest, SettingsAndTheirValidPropertiesFollowOnlyTheirOwnBits) {
     EXPECT_FALSE(dialog.CollateValid() || dialog.ICMIntentValid() || dialog.DitherTypeValid() ||
                  dialog.ScalePercentValid());
 
-    block.fields = 0x7ffffff & ~clsPrintDialog::kDmOrientation;
+    block.fields = 0x7ffffff & ~PrintDialog::kDmOrientation;
     dialog.ShowPrinter();
     EXPECT_FALSE(dialog.OrientationValid()) << "every other bit set";
     EXPECT_TRUE(dialog.PaperSizeValid() && dialog.TTOptionValid() && dialog.DitherTypeValid());
@@ -242,15 +242,15 @@ TEST_F(PrintDialogTest, AnUnreadableSettingsBlockEndsTheDialogWithoutAChoice) {
     EXPECT_FALSE(dialog.Cancelled());
     EXPECT_TRUE(printer.TakeOps().empty());
     EXPECT_EQ(dialog.DeviceName(), "");
-    EXPECT_EQ(dialog.PDnFromPage(), 0);
+    EXPECT_EQ(dialog.FromPage(), 0);
     EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(PrintDialogTest, ClipNullCharAndVersion) {
-    EXPECT_EQ(clsPrintDialog::ClipNullChar(std::string("abc\0def", 7)), "abc");
-    EXPECT_EQ(clsPrintDialog::ClipNullChar("abcdef"), "abcdef");
-    EXPECT_EQ(clsPrintDialog::ClipNullChar(""), "");
-    EXPECT_EQ(clsPrintDialog::ClipNullChar(std::string("\0abc", 4)), "");
+    EXPECT_EQ(PrintDialog::TextBeforeNul(std::string("abc\0def", 7)), "abc");
+    EXPECT_EQ(PrintDialog::TextBeforeNul("abcdef"), "abcdef");
+    EXPECT_EQ(PrintDialog::TextBeforeNul(""), "");
+    EXPECT_EQ(PrintDialog::TextBeforeNul(std::string("\0abc", 4)), "");
     EXPECT_EQ(dialog.Version(), "1.00 (14.01.2000)");
 }
 

@@ -25,11 +25,11 @@ constexpr std::intptr_t kPreviousResult = 77;
 constexpr const char* kSource = "snapwright.WindowProc";
 using Props = std::map<std::string, std::intptr_t>;
 
-std::string ProcedureCall(std::intptr_t procedure, std::uint32_t iMsg, std::uintptr_t wParam) {
-    return "proc " + std::to_string(procedure) + " msg " + std::to_string(iMsg) + " w " + std::to_string(wParam);
+std::string ProcedureCall(std::intptr_t procedure, std::uint32_t message, std::uintptr_t wParam) {
+    return "proc " + std::to_string(procedure) + " msg " + std::to_string(message) + " w " + std::to_string(wParam);
 }
-std::string Original(std::uint32_t iMsg, std::uintptr_t wParam = 0) {
-    return ProcedureCall(kOriginalProc, iMsg, wParam);
+std::string Original(std::uint32_t message, std::uintptr_t wParam = 0) {
+    return ProcedureCall(kOriginalProc, message, wParam);
 }
 
 // Windows as the bookkeeping sees them: properties, a procedure each, and a log of the calls of
@@ -71,9 +71,9 @@ public:
         procedures[hwnd] = procedure;
         return previous;
     }
-    std::intptr_t CallProcedure(std::intptr_t procedure, WindowRef, std::uint32_t iMsg, std::uintptr_t wParam,
+    std::intptr_t CallProcedure(std::intptr_t procedure, WindowRef, std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t) override {
-        log.push_back(ProcedureCall(procedure, iMsg, wParam));
+        log.push_back(ProcedureCall(procedure, message, wParam));
         return kPreviousResult;
     }
 
@@ -85,18 +85,18 @@ public:
     bool refuseReplace = false;
 };
 
-class Listener : public ISubclass {
+class Listener : public IMessageListener {
 public:
     Listener(std::string name, std::vector<std::string>& log, SubclassResponse response = SubclassResponse::Consume,
              std::intptr_t result = 0)
         : m_name(std::move(name)), m_log(log), m_response(response), m_result(result) {}
 
-    SubclassResponse MsgResponse() const override { return m_response; }
-    void MsgResponse(SubclassResponse response) override { m_response = response; }
-    std::intptr_t WindowProc(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam,
+    SubclassResponse Response() const override { return m_response; }
+    void Response(SubclassResponse response) override { m_response = response; }
+    std::intptr_t WindowProc(WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) override {
         m_log.push_back(m_name);
-        if (onMessage) onMessage(hwnd, iMsg, wParam, lParam);
+        if (onMessage) onMessage(hwnd, message, wParam, lParam);
         return m_result;
     }
 
@@ -109,7 +109,7 @@ private:
     std::intptr_t m_result;
 };
 
-std::intptr_t AddressOf(ISubclass& listener) {
+std::intptr_t AddressOf(IMessageListener& listener) {
     return reinterpret_cast<std::intptr_t>(&listener);
 }
 
@@ -222,13 +222,13 @@ TEST_F(SubclassBookTest, TheNewestListenerHearsFirstAndTheFirstAttachedDecides) 
     EXPECT_EQ(log, (std::vector<std::string>{"second", "first"}));
 
     log.clear();
-    first.MsgResponse(SubclassResponse::CallPreviousAfter);
-    second.MsgResponse(SubclassResponse::Consume);
+    first.Response(SubclassResponse::CallPreviousAfter);
+    second.Response(SubclassResponse::Consume);
     EXPECT_EQ(book.Dispatch(kWindow, kCommand, 5, 6), kPreviousResult);
     EXPECT_EQ(log, (std::vector<std::string>{"second", "first", Original(kCommand, 5)}));
 
     log.clear();
-    first.MsgResponse(SubclassResponse::CallPreviousBefore);
+    first.Response(SubclassResponse::CallPreviousBefore);
     EXPECT_EQ(book.Dispatch(kWindow, kCommand, 5, 6), 11);
     EXPECT_EQ(log, (std::vector<std::string>{"second", Original(kCommand, 5), "first"}));
 }
@@ -236,12 +236,12 @@ TEST_F(SubclassBookTest, TheNewestListenerHearsFirstAndTheFirstAttachedDecides) 
 TEST_F(SubclassBookTest, ThePreviousProcedureAnswersWhatNoListenerHears) {
     Listener listener("listener", log);
     EXPECT_EQ(book.Dispatch(kWindow, kCommand, 0, 0), 0) << "a window without records gets no answer";
-    EXPECT_EQ(book.CallOldWindowProc(kWindow, kPaint, 1, 2), 0);
+    EXPECT_EQ(book.CallPreviousWindowProc(kWindow, kPaint, 1, 2), 0);
     EXPECT_TRUE(log.empty());
 
     book.AttachMessage(&listener, kWindow, kCommand);
     EXPECT_EQ(book.Dispatch(kWindow, kPaint, 9, 0), kPreviousResult);
-    EXPECT_EQ(book.CallOldWindowProc(kWindow, kPaint, 3, 4), kPreviousResult);
+    EXPECT_EQ(book.CallPreviousWindowProc(kWindow, kPaint, 3, 4), kPreviousResult);
     EXPECT_EQ(log, (std::vector<std::string>{Original(kPaint, 9), Original(kPaint, 3)})) << "no listener heard them";
 }
 
@@ -277,8 +277,8 @@ TEST_F(SubclassBookTest, ADestroyListenerMayDetachItselfWhileItIsCalled) {
     Listener leaver("leaver", log, SubclassResponse::CallPreviousAfter);
     book.AttachMessage(&keeper, kWindow, kDestroy);
     book.AttachMessage(&leaver, kWindow, kDestroy);
-    leaver.onMessage = [&](WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t, std::intptr_t) {
-        book.DetachMessage(&leaver, hwnd, iMsg);
+    leaver.onMessage = [&](WindowRef hwnd, std::uint32_t message, std::uintptr_t, std::intptr_t) {
+        book.DetachMessage(&leaver, hwnd, message);
     };
     EXPECT_EQ(book.Dispatch(kWindow, kDestroy, 0, 0), kPreviousResult);
     EXPECT_EQ(log, (std::vector<std::string>{"leaver", "keeper", Original(kDestroy)}));
