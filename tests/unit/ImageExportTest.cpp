@@ -1,5 +1,7 @@
 // The export with Debian's FreeImage: every format encoded from a synthetic picture, written to
 // files and decoded again by the library, and the bytes checked against the formats' own rules.
+// The failures are made by a mocked codec over an in-memory file system.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakePorts.h"
+#include "fakes/FakeSavePorts.h"
 #include "fakes/HostFreeImageCodec.h"
 #include "save/FileNaming.h"
 #include "save/ImageExport.h"
@@ -24,6 +28,7 @@ namespace snapwright {
 namespace {
 
 using fakes::PixelPicture;
+using ::testing::_;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr int kWidth = 101;  // odd: every 24-bit row is padded
@@ -239,6 +244,94 @@ TEST_F(FreeImageExportTest, TheLoadSequenceReadsASavedFileBack) {
 
     std::ofstream(Path("notes.txt")) << "not a picture";
     EXPECT_EQ(LoadPictureFile(codec, Path("notes.txt")), nullptr);
+}
+
+// Failures, made by a codec that works until a test tells one call to fail. Whatever happens,
+// every codec bitmap is given back and the codec de-initialised.
+class ImageExportFailureTest : public ::testing::Test {
+protected:
+    void SetUp() override { codec.WorkInto(files); }
+    void TearDown() override {
+        EXPECT_EQ(codec.live, 0) << "codec bitmaps still loaded";
+        EXPECT_EQ(codec.initialised, 0) << "the codec is still initialised";
+    }
+    ExportOutcome Export(int formatIndex, const std::string& path, std::optional<ThumbSize> thumbnail = std::nullopt) {
+        return exporter.Export(kSaveFormats[static_cast<std::size_t>(formatIndex)], path, shot, thumbnail);
+    }
+
+    fakes::FakeFileSystem files;
+    ::testing::NiceMock<fakes::MockCodec> codec;
+    ::testing::NiceMock<fakes::MockBitmapFileWriter> bitmapFiles;
+    ImageExport exporter{codec, bitmapFiles, files};
+    PicturePtr shot = std::make_shared<fakes::FakePicture>(1024, 768, 1);
+};
+
+TEST_F(ImageExportFailureTest, AFailedSaveIsReportedWithItsPathAndLeavesNoEmptyFileAndNoThumbnail) {
+    EXPECT_CALL(codec, Save(CodecFormat::Png, _, "D:\\full\\a.png", 0))
+        .WillOnce([this](CodecFormat, CodecBitmap, const std::string& path, int) {
+            files.files[path] = {};
+            return FileOutcome::Failure("There is not enough space on the disk.");
+        });
+    EXPECT_CALL(codec, Rescale).Times(0);
+    const ExportOutcome outcome = Export(2, "D:\\full\\a.png", ThumbSize{102, 76});
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.path, "D:\\full\\a.png");
+    EXPECT_EQ(outcome.reason, "There is not enough space on the disk.");
+    EXPECT_EQ(files.files.count("D:\\full\\a.png"), 0u);
+}
+
+// An existing file that could not be opened for writing (read-only, locked) is the user's.
+TEST_F(ImageExportFailureTest, AFileTheFailedSaveNeverTouchedStays) {
+    files.files["C:\\s\\a.png"] = {1, 2, 3};
+    EXPECT_CALL(codec, Save).WillOnce(::testing::Return(FileOutcome::Failure("Access is denied.")));
+    EXPECT_FALSE(Export(2, "C:\\s\\a.png").ok);
+    EXPECT_EQ(files.files.at("C:\\s\\a.png"), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST_F(ImageExportFailureTest, AnOverwrittenMngThatFailedHalfwayIsRemoved) {
+    files.files["C:\\s\\a.mng"] = {1, 2, 3};
+    files.writeFailure = "There is not enough space on the disk.";
+    ON_CALL(codec, SaveToMemory).WillByDefault(::testing::Return(fakes::TinyPng(8, 8)));
+    const ExportOutcome outcome = Export(4, "C:\\s\\a.mng");
+    EXPECT_EQ(outcome.reason, "There is not enough space on the disk.");
+    EXPECT_EQ(files.files.count("C:\\s\\a.mng"), 0u);
+}
+
+TEST_F(ImageExportFailureTest, ASaveThatReportsSuccessButLeavesAnEmptyFileIsAFailure) {
+    EXPECT_CALL(codec, Save).WillOnce([this](CodecFormat, CodecBitmap, const std::string& path, int) {
+        files.files[path] = {};
+        return FileOutcome{};
+    });
+    const ExportOutcome outcome = Export(3, "C:\\s\\a.tif");
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.reason, "The file is empty after writing.");
+    EXPECT_EQ(files.files.count("C:\\s\\a.tif"), 0u);
+}
+
+TEST_F(ImageExportFailureTest, EachStepThatCannotBeDoneIsReportedWithTheFileItConcerns) {
+    EXPECT_CALL(codec, FromPicture).WillOnce(::testing::Return(0)).WillRepeatedly(::testing::DoDefault());
+    EXPECT_EQ(Export(2, "C:\\s\\a.png", ThumbSize{102, 76}).path, "C:\\s\\a.png") << "picture the codec cannot take";
+
+    EXPECT_CALL(codec, Rescale).WillOnce(::testing::Return(0)).WillRepeatedly(::testing::DoDefault());
+    const ExportOutcome thumbnail = Export(2, "C:\\s\\b.png", ThumbSize{102, 76});
+    EXPECT_EQ(thumbnail.path, "C:\\s\\b_thumb.png");
+    EXPECT_EQ(files.files.count("C:\\s\\b.png"), 1u) << "the main file is kept";
+
+    EXPECT_FALSE(Export(4, "C:\\s\\c.mng").ok) << "an MNG whose PNG cannot be encoded";
+    EXPECT_EQ(files.files.count("C:\\s\\c.mng"), 0u);
+
+    EXPECT_CALL(bitmapFiles, SaveBitmapFile).WillOnce(::testing::Return(FileOutcome::Failure("Access is denied.")));
+    EXPECT_CALL(codec, Initialise).Times(0);
+    EXPECT_EQ(Export(0, "C:\\s\\d.bmp", ThumbSize{102, 76}).reason, "Access is denied.") << "no thumbnail either";
+
+    shot = nullptr;
+    EXPECT_FALSE(Export(2, "C:\\s\\e.png").ok);
+}
+
+TEST_F(ImageExportFailureTest, AThumbnailKeepsAtLeastOnePixelASide) {
+    shot = std::make_shared<fakes::FakePicture>(6, 3, 2);
+    EXPECT_CALL(codec, Rescale(_, 1, 1, kRescaleBilinear));
+    EXPECT_TRUE(Export(2, "C:\\s\\a.png", ThumbSize{1, 0}).ok);
 }
 
 }  // namespace

@@ -108,64 +108,6 @@ TEST(LanguageTable, AccessLettersDifferAmongTheButtonsOfOneWindow) {
     }
 }
 
-TEST(LanguageTable, EnglishAndGermanTextsAreTheProgramsOwn) {
-    struct Given {
-        TextId id;
-        const char* english;
-        const char* german;
-    };
-    const Given given[] = {
-        {&LanguageTable::SaveButton, "&Save", "&Speichern"},
-        {&LanguageTable::CancelButton, "&Cancel", "A&bbrechen"},
-        {&LanguageTable::DefaultsButton, "&Default Settings", "Stan&dardeinst."},
-        {&LanguageTable::AboutCaption, "About Snapwright™", "Über Snapwright™"},
-        {&LanguageTable::AboutDisclaimer, "This program is protected by German and international copyright law.",
-         "Dieses Programm ist durch das deutsche und internationale Urheberrecht geschützt."},
-        {&LanguageTable::AskApplicationCaption, "Send Screenshoot to ...", "Screenshot senden an ..."},
-        {&LanguageTable::AskApplicationFrame, "Choose Application", "Wählen Sie eine Anwendung aus"},
-        {&LanguageTable::OptionsCaption, "Options", "Snapwright™ Optionen"},
-        {&LanguageTable::PrintFrame, "Print", "Drucken"},
-        {&LanguageTable::DefaultPrinterOption, "print to default printer", "auf Standarddrucker drucken"},
-        {&LanguageTable::ChoosePrinterOption, "show printer selection", "Druckerauswahl anzeigen"},
-        {&LanguageTable::SaveFrame, "Save", "Speichern"},
-        {&LanguageTable::SaveToProgramFolderOption, "always save to installation directory using default filename",
-         "immer ins Snapwright™-Verzeichnis mit Standardnamen speichern"},
-        {&LanguageTable::AskForFileOption, "always ask for destination directory and filename",
-         "immer nach Zielverzeichnis und Dateinamen fragen"},
-        {&LanguageTable::SendFrame, "Send to Application", "An Anwendung senden"},
-        {&LanguageTable::SendToOfficeOption, "send screenshot to", "Screenshot senden an"},
-        {&LanguageTable::AskAtSendOption, "ask for destination program", "nach dem Zielprogramm fragen"},
-        {&LanguageTable::LanguageFrame, "Language", "Sprache"},
-        {&LanguageTable::SelectLanguageLabel, "choose language", "Sprache auswählen"},
-        {&LanguageTable::SaveAsCaption, "Save Screenshot As ...", "Screenshot speichern unter ..."},
-        {&LanguageTable::FileFormatFrame, "choose file format", "Wählen Sie ein Dateiformat"},
-        {&LanguageTable::AboutMenuItem, "Information", "Info"},
-        {&LanguageTable::OptionsMenuItem, "Options", "Optionen"},
-        {&LanguageTable::CloseMenuItem, "Leave Menu", "Menü verlassen"},
-        {&LanguageTable::ExitMenuItem, "Exit", "Beenden"},
-        {&LanguageTable::UpdateButton, "&Update ?", "&Update ?"},
-        {&LanguageTable::NotRunningQuestion, "is not running. Start it now?", "ist nicht gestartet. Jetzt starten?"},
-        {&LanguageTable::NotRunningCaption, "Send Screenshot to", "Screenshot senden an"},
-    };
-    const LanguageTable& lang = Languages();
-    for (const Given& g : given) {
-        EXPECT_EQ((lang.*g.id)(0), g.english);
-        EXPECT_EQ((lang.*g.id)(1), g.german);
-    }
-}
-
-TEST(LanguageTable, CancelRowAndOkButtonAsGivenInEveryLanguage) {
-    const char* const cancel[] = {
-        "&Cancel", "A&bbrechen", "A&nnuler", "A&nnullare", "A&nnuleer", "A&nular", "A&nular", "A&nnullere", "&Över",
-        "A&nnullere", "K&umota", "Anula", "Mégse", "Razveljavitev", "Prerušit", "Kes", "Diakoph",
-    };
-    const LanguageTable& lang = Languages();
-    for (int i = 0; i < 17; ++i) {
-        EXPECT_EQ(lang.CancelButton(i), cancel[i]) << "language " << i;
-        EXPECT_EQ(lang.OkButton(i), "&OK") << "language " << i;
-    }
-}
-
 TEST(LanguageTable, AboutNoticesNameTheAuthorsAndTheYearInOneSentence) {
     const LanguageTable& lang = Languages();
     for (int i = 0; i < lang.AvailableLanguages(); ++i) {

@@ -10,8 +10,9 @@
 #include "fakes/FakeForm.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeShell.h"
-#include "lang/LanguageTable.h"
 
+// The e2e tests click through the dialog (language, formats, Save, Cancel, defaults, help); these
+// cases show the record on the controls, which only the store's odd values reach.
 namespace snapwright {
 namespace {
 
@@ -40,12 +41,6 @@ protected:
             }
         }
         return chosen;
-    }
-
-    // The user clicks an option button: it becomes chosen, then its handler runs.
-    void Click(OptionsControl option, void (OptionsDialog::*handler)()) {
-        form.State(option).checked = true;
-        (options.*handler)();
     }
 
     FakeForm form;
@@ -126,21 +121,6 @@ TEST_F(OptionsDialogTest, SetDefaultsLeavesPrintFormatSuiteListAndCheckBoxesAsTh
     EXPECT_TRUE(store.writes.empty()) << "SetDefaults alone writes nothing";
 }
 
-TEST_F(OptionsDialogTest, APagePictureChoosesTheFormatButtonBeneathItWithItsShotsPerPage) {
-    const std::tuple<void (OptionsDialog::*)(), OptionsControl, int, int> pictures[] = {
-        {&OptionsDialog::OnTwoShotPortraitPagePicture, PortraitTwoShots, 2, 2},
-        {&OptionsDialog::OnLandscapePagePicture, LandscapeOneShot, 3, 1},
-        {&OptionsDialog::OnPortraitPagePicture, PortraitOneShot, 1, 1},
-    };
-    for (const auto& [click, option, printformat, shots] : pictures) {
-        (options.*click)();
-        EXPECT_TRUE(form.State(option).checked) << Id(option);
-        EXPECT_EQ(settings.Printformat, printformat);
-        EXPECT_EQ(settings.NumShots, shots);
-    }
-    EXPECT_TRUE(store.writes.empty());
-}
-
 TEST_F(OptionsDialogTest, EachCheckBoxWritesItsOwnStateIntoItsOwnField) {
     const std::tuple<OptionsControl, void (OptionsDialog::*)(), bool Settings::*> boxes[] = {
         {TimestampBox, &OptionsDialog::OnTimestampBox, &Settings::PrintTimeStamp},
@@ -155,77 +135,6 @@ TEST_F(OptionsDialogTest, EachCheckBoxWritesItsOwnStateIntoItsOwnField) {
         EXPECT_FALSE(settings.*field) << "#" << Id(box);
         EXPECT_EQ(settings.PrintTimeStamp + settings.PrintUser + settings.PrintComputer + settings.PrintFooter, 3);
     }
-}
-
-TEST_F(OptionsDialogTest, LoadFillsBothListsAndRereadsTheStore) {
-    Put(store, {{"Office", "1"}, {"Language", "2"}});
-    settings.PrintTo = 2;  // clicked in an earlier opening and cancelled
-    options.OnLoad();
-
-    const LanguageTable& lang = Languages();
-    ASSERT_EQ(form.State(LanguageList).items.size(), 17u);
-    for (int i = 0; i < 17; ++i) EXPECT_EQ(form.State(LanguageList).items[i], lang.LanguageName(i));
-    EXPECT_EQ(form.State(OfficeSuiteList).items,
-              (std::vector<std::string>{"Microsoft Office (Word, Excel, Powerpoint)",
-                                        "OpenOffice/StarOffice (Writer, Calc, Impress)"}));
-    EXPECT_EQ(form.State(OfficeSuiteList).listIndex, 1);
-    EXPECT_EQ(form.State(LanguageList).listIndex, 2);
-    EXPECT_EQ(form.State(CaptionLabel).text, lang.OptionsCaption(2));
-    EXPECT_TRUE(form.State(CalcIcon).visible);
-    EXPECT_FALSE(form.State(ExcelIcon).visible);
-    EXPECT_EQ(settings.PrintTo, 1) << "the stored value replaces the cancelled click";
-}
-
-TEST_F(OptionsDialogTest, AnOfficeValueTheListDoesNotKnowSelectsNothingAndMovesNoIcon) {
-    store.Put("Office", "3");
-    options.OnLoad();
-    EXPECT_EQ(form.State(OfficeSuiteList).listIndex, -1);
-    EXPECT_EQ(settings.Office, 3);
-    for (OptionsControl icon : {WordIcon, ExcelIcon, PowerPointIcon, WriterIcon, CalcIcon, ImpressIcon}) {
-        EXPECT_TRUE(form.CallsOn(icon).empty()) << Id(icon);
-    }
-}
-
-TEST_F(OptionsDialogTest, CancelClosesWithoutStoringAndKeepsTheClicks) {
-    options.OnLoad();
-    Click(ChoosePrinter, &OptionsDialog::OnChoosePrinter);
-    Click(PortraitTwoShots, &OptionsDialog::OnTwoShotPortraitPage);
-    options.OnCancel();
-
-    EXPECT_TRUE(form.Unloaded());
-    EXPECT_EQ(settings.PrintTo, 2) << "the next hotkey asks for a printer";
-    EXPECT_EQ(settings.NumShots, 2);
-    EXPECT_TRUE(store.writes.empty());
-}
-
-TEST_F(OptionsDialogTest, SaveStoresTheRecordAndCloses) {
-    options.OnLoad();
-    Click(PortraitTwoShots, &OptionsDialog::OnTwoShotPortraitPage);
-    form.State(FooterBox).checked = false;
-    options.OnFooterBox();
-    options.OnSave();
-
-    EXPECT_TRUE(form.Unloaded());
-    EXPECT_EQ(store.Get("Printformat"), "2");
-    EXPECT_EQ(store.Get("NumShots"), "2");
-    EXPECT_EQ(store.Get("PrintFooter"), "0");
-    EXPECT_EQ(store.writes.size(), 12u);
-}
-
-TEST_F(OptionsDialogTest, RestoreDefaultsStoresTheDefaultsAtOnceAndStaysOpen) {
-    Put(store, {{"SendTo", "3"}, {"Language", "1"}});
-    options.OnLoad();
-    Click(PortraitTwoShots, &OptionsDialog::OnTwoShotPortraitPage);
-    options.OnRestoreDefaults();
-
-    EXPECT_FALSE(form.Unloaded());
-    EXPECT_EQ(store.Get("SendTo"), "1");
-    EXPECT_EQ(store.Get("Language"), "0");
-    EXPECT_EQ(store.Get("NumShots"), "1");
-    EXPECT_EQ(form.State(CancelButton).text, "&Cancel");
-
-    options.OnCancel();
-    EXPECT_EQ(store.Get("SendTo"), "1") << "cancelling afterwards does not take the stored defaults back";
 }
 
 TEST_F(OptionsDialogTest, TheSuiteListShowsOneSuitesIconsWhereTheMicrosoftOnesStandAndKeepsTheCaptions) {
@@ -257,22 +166,6 @@ TEST_F(OptionsDialogTest, TheSuiteListShowsOneSuitesIconsWhereTheMicrosoftOnesSt
     settings.Office = 2;
     options.ShowSuiteIcons();
     EXPECT_TRUE(form.Changes().empty()) << "a suite the list does not know changes nothing";
-}
-
-TEST_F(OptionsDialogTest, TheLanguageListRelabelsTheDialogAtOnce) {
-    options.OnLoad();
-    form.ClearCalls();
-    form.State(LanguageList).listIndex = 16;
-    options.OnLanguageChosen();
-
-    EXPECT_EQ(settings.Language, 16);
-    EXPECT_EQ(form.State(SaveButton).text, "&Apoqhkeush");
-    EXPECT_TRUE(store.writes.empty()) << "the choice is stored only by Save";
-}
-
-TEST_F(OptionsDialogTest, HelpOpensTheHelpFileFromTheCurrentFolderMaximised) {
-    options.OnHelp();
-    EXPECT_EQ(shell.opened, (std::vector<FakeShell::Opened>{{"Snapwright.chm", ShowAs::Maximized}}));
 }
 
 // A form that, like a real dialog, loads itself when it is first addressed: its load reads the

@@ -71,28 +71,6 @@ TEST_F(PrintDialogTest, AllPagesClearsPageNumbersAndSelectionOnly) {
     EXPECT_FALSE(dialog.AllPages()) << "one of the two is enough";
 }
 
-TEST_F(PrintDialogTest, PageValuesGoToTheDialogAndComeBackWithoutTheCopies) {
-    dialog.SetFromPage(2);
-    dialog.SetToPage(5);
-    dialog.SetMinPage(1);
-    dialog.SetMaxPage(9);
-    dialog.SetCopiesRequested(3);
-    Confirm("Office Laser");
-    dialogs.answer.fromPage = 4;
-    dialogs.answer.toPage = 4;
-    dialogs.answer.minPage = 1;
-    dialogs.answer.maxPage = 8;
-    dialog.ShowPrinter(0x1234);
-
-    const PrintDialogRequest& request = dialogs.requests.at(0);
-    EXPECT_EQ(request.owner, 0x1234u);
-    EXPECT_EQ((std::vector<int>{request.fromPage, request.toPage, request.minPage, request.maxPage, request.copies}),
-              (std::vector<int>{2, 5, 1, 9, 3}));
-    EXPECT_EQ((std::vector<int>{dialog.FromPage(), dialog.ToPage(), dialog.MinPage(), dialog.MaxPage(),
-                                dialog.CopiesRequested()}),
-              (std::vector<int>{4, 4, 1, 8, 3}));
-}
-
 TEST_F(PrintDialogTest, CancelLeavesEverythingAsItWas) {
     dialog.ShowPrinter();
     EXPECT_TRUE(dialog.Cancelled());
@@ -208,32 +186,6 @@ TEST_F(PrintDialogTest, CopiesFollowTheBlockOnlyWhenItNamesAtLeastOne) {
     EXPECT_EQ(dialog.Copies(), 1);
 }
 
-TEST_F(PrintDialogTest, SettingsAndTheirValidPropertiesFollowOnlyTheirOwnBits) {
-    PrinterSettingsBlock& block = Confirm("Office Laser", PrintDialog::kDmFormName | PrintDialog::kDmMediaType |
-                                                              PrintDialog::kDmIcmMethod);
-    block.formName = std::string("A4\0Letter", 9);
-    block.formName.resize(32, '\0');
-    block.mediaType = 258;
-    block.icmMethod = 4;
-    block.scale = 75;
-    block.duplex = 2;
-    dialog.ShowPrinter();
-    EXPECT_EQ(dialog.FormName(), "A4");
-    EXPECT_EQ(dialog.MediaType(), 258u);
-    EXPECT_EQ(dialog.ICMMethod(), 4u);
-    EXPECT_EQ(dialog.ScalePercent(), 0) << "scale bit clear";
-    EXPECT_EQ(dialog.Duplex(), 0) << "duplex bit clear";
-    EXPECT_EQ(printer.TakeOps(), (Ops{"select Office Laser"})) << "nothing applied without its bit";
-    EXPECT_TRUE(dialog.FormNameValid() && dialog.MediaTypeValid() && dialog.ICMMethodValid());
-    EXPECT_FALSE(dialog.CollateValid() || dialog.ICMIntentValid() || dialog.DitherTypeValid() ||
-                 dialog.ScalePercentValid());
-
-    block.fields = 0x7ffffff & ~PrintDialog::kDmOrientation;
-    dialog.ShowPrinter();
-    EXPECT_FALSE(dialog.OrientationValid()) << "every other bit set";
-    EXPECT_TRUE(dialog.PaperSizeValid() && dialog.TTOptionValid() && dialog.DitherTypeValid());
-}
-
 TEST_F(PrintDialogTest, AnUnreadableSettingsBlockEndsTheDialogWithoutAChoice) {
     dialogs.answer.outcome = Outcome::Confirmed;
     dialogs.answer.deviceName = "SnapwrightPDF";
@@ -244,50 +196,6 @@ TEST_F(PrintDialogTest, AnUnreadableSettingsBlockEndsTheDialogWithoutAChoice) {
     EXPECT_EQ(dialog.DeviceName(), "");
     EXPECT_EQ(dialog.FromPage(), 0);
     EXPECT_TRUE(errors.empty());
-}
-
-TEST_F(PrintDialogTest, ClipNullCharAndVersion) {
-    EXPECT_EQ(PrintDialog::TextBeforeNul(std::string("abc\0def", 7)), "abc");
-    EXPECT_EQ(PrintDialog::TextBeforeNul("abcdef"), "abcdef");
-    EXPECT_EQ(PrintDialog::TextBeforeNul(""), "");
-    EXPECT_EQ(PrintDialog::TextBeforeNul(std::string("\0abc", 4)), "");
-    EXPECT_EQ(dialog.Version(), "1.00 (14.01.2000)");
-}
-
-TEST_F(PrintDialogTest, DefaultPrinterNameComesWithoutADialog) {
-    Confirm("A printer with a very long name");
-    dialogs.answer.deviceName = "A printer with a very long name, in full";
-    EXPECT_EQ(dialog.GetDefaultPrinterName(0x42), "A printer with a very long name, in full");
-    EXPECT_EQ(dialogs.requests.at(0).flags, 0x400u);
-    EXPECT_EQ(dialogs.requests.at(0).owner, 0x42u);
-    EXPECT_TRUE(printer.TakeOps().empty()) << "the current printer stays";
-
-    dialogs.answer.deviceName.reset();
-    EXPECT_EQ(dialog.GetDefaultPrinterName(), "A printer with a very long name");
-    dialogs.answer.settings.reset();
-    EXPECT_EQ(dialog.GetDefaultPrinterName(), "");
-    EXPECT_TRUE(errors.empty());
-
-    dialogs.answer.outcome = Outcome::Failed;
-    dialogs.answer.errorCode = 0x1008;
-    EXPECT_EQ(dialog.GetDefaultPrinterName(), "");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].number, 0x1008);
-}
-
-TEST_F(PrintDialogTest, ChangeDocPropertiesReportsAPrinterThatCannotBeOpened) {
-    dialogs.properties.opened = true;
-    dialog.ChangeDocProperties("Office Laser", 0x42);
-    EXPECT_TRUE(errors.empty());
-    EXPECT_EQ(dialogs.propertyRequests.at(0), (std::pair<std::string, WindowRef>{"Office Laser", 0x42}));
-
-    dialogs.properties.opened = false;
-    dialogs.properties.errorCode = 1801;
-    dialog.ChangeDocProperties("Gone");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].number, 1801);
-    EXPECT_EQ(errors[0].description, "Fehler in ChangeDocProperties");
-    EXPECT_FALSE(errors[0].flag);
 }
 
 }  // namespace

@@ -233,18 +233,6 @@ TEST_F(SubclassBookTest, TheNewestListenerHearsFirstAndTheFirstAttachedDecides) 
     EXPECT_EQ(log, (std::vector<std::string>{"second", Original(kCommand, 5), "first"}));
 }
 
-TEST_F(SubclassBookTest, ThePreviousProcedureAnswersWhatNoListenerHears) {
-    Listener listener("listener", log);
-    EXPECT_EQ(book.Dispatch(kWindow, kCommand, 0, 0), 0) << "a window without records gets no answer";
-    EXPECT_EQ(book.CallPreviousWindowProc(kWindow, kPaint, 1, 2), 0);
-    EXPECT_TRUE(log.empty());
-
-    book.AttachMessage(&listener, kWindow, kCommand);
-    EXPECT_EQ(book.Dispatch(kWindow, kPaint, 9, 0), kPreviousResult);
-    EXPECT_EQ(book.CallPreviousWindowProc(kWindow, kPaint, 3, 4), kPreviousResult);
-    EXPECT_EQ(log, (std::vector<std::string>{Original(kPaint, 9), Original(kPaint, 3)})) << "no listener heard them";
-}
-
 TEST_F(SubclassBookTest, CurrentMessageIsTheDispatchedOneEvenAfterANestedDispatch) {
     Listener outer("outer", log), inner("inner", log);
     book.AttachMessage(&outer, kWindow, kCommand);

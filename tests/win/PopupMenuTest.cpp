@@ -128,15 +128,6 @@ TEST_F(PopupMenuTest, AnEmptyMenuIsNotShown) {
     EXPECT_EQ(Count(WM_ENTERMENULOOP), 0);
 }
 
-TEST_F(PopupMenuTest, SettingTheOwnerEmptiesTheMenu) {
-    AddTrayItems();
-    const HMENU native = menu.TopMenu();
-    MessageWindow other;
-    menu.Owner(other.get());
-    EXPECT_EQ(menu.Count(), 0);
-    EXPECT_FALSE(::IsMenu(native)) << "the native menu is destroyed with the items";
-}
-
 TEST_F(PopupMenuTest, MenuCommandsBecomeClicksWhileTheMenuListens) {
     AddTrayItems();
     const LONG_PTR ownProcedure = ::GetWindowLongPtrW(owner.get(), GWLP_WNDPROC);
@@ -152,15 +143,6 @@ TEST_F(PopupMenuTest, MenuCommandsBecomeClicksWhileTheMenuListens) {
     EXPECT_EQ(::GetWindowLongPtrW(owner.get(), GWLP_WNDPROC), ownProcedure);
 }
 
-TEST_F(PopupMenuTest, AMenuThatListensStaysAttachedAcrossShowing) {
-    AddTrayItems();
-    menu.StartListening(owner.get());
-    EXPECT_EQ(ShowAndType(menu, owner.get(), {Char(L'a')}), 2);
-    EXPECT_TRUE(clicks.empty()) << "with a listener of its own the owner's messages carry the click";
-    EXPECT_NE(::GetWindowLongPtrW(owner.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(MessageWindow::Original()));
-    menu.StopListening();
-}
-
 TEST_F(PopupMenuTest, TheMenuLetsGoOfAnOwnerThatIsDestroyed) {
     AddTrayItems();
     menu.StartListening(owner.get());
@@ -168,19 +150,6 @@ TEST_F(PopupMenuTest, TheMenuLetsGoOfAnOwnerThatIsDestroyed) {
     EXPECT_EQ(menu.Count(), 0);
     EXPECT_EQ(menu.Owner(), nullptr);
     EXPECT_EQ(menu.ShowPopupAbsolute(10, 10), 0);
-}
-
-TEST_F(PopupMenuTest, SubMenusOpenFromTheirParentItem) {
-    menu.Clear();
-    menu.AddItem("&File");
-    menu.AddItem("&New", "", 0, 1);
-    menu.AddItem("&Recent", "", 0, 1);
-    menu.AddItem("E&xit");
-    const HMENU subMenu = ::GetSubMenu(menu.TopMenu(), 0);
-    ASSERT_NE(subMenu, nullptr);
-    EXPECT_EQ(menu.IdForItem(1), reinterpret_cast<UINT_PTR>(subMenu));
-    EXPECT_EQ(ShowAndType(menu, owner.get(), {Char(L'f'), Char(L'r')}), 3);
-    EXPECT_EQ(clicks, (std::vector<int>{3}));
 }
 
 }  // namespace

@@ -117,23 +117,6 @@ TEST(WindowSubclasser, ListenersHearTheirMessagesWhileTheBookkeepingIsInTheWindo
     service.DetachMessage(&b, window.get(), WM_SIZE);  // silent
 }
 
-TEST(WindowSubclasser, WindowsThatAreNotOursAreRefused) {
-    std::vector<std::string> log;
-    Listener listener("listener", log, SubclassResponse::Consume, 0);
-    WindowSubclasser service;
-    MessageWindow gone;
-    const HWND destroyed = gone.get();
-    ::DestroyWindow(destroyed);
-    EXPECT_EQ(RaisedCode([&] { service.AttachMessage(&listener, destroyed, kPing); }), 13083);
-
-    const HWND desktop = ::GetDesktopWindow();
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(desktop, &process);
-    if (process == ::GetCurrentProcessId()) GTEST_SKIP() << "the desktop window belongs to this process here";
-    EXPECT_EQ(RaisedCode([&] { service.AttachMessage(&listener, desktop, kPing); }), 13084);
-    EXPECT_TRUE(PropNames(desktop).empty());
-}
-
 TEST(WindowSubclasser, ADestroyedWindowIsLeftWithItsOwnProcedureAndNoProperties) {
     MessageWindow window;
     const HWND hwnd = window.get();
