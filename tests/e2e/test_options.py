@@ -5,7 +5,7 @@ import os
 import re
 import unittest
 
-from e2e_support import EXE, E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, wait_until
+from e2e_support import E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, wait_until
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 TRAY_RIGHT_BUTTON_UP = "517"
@@ -166,19 +166,6 @@ class OptionsTest(E2ETestCase):
 
         self.click(ABOUT_TITLE, "&OK")
         self.assertEqual(driver("gone-window", ABOUT_TITLE)[0], 0)
-
-
-class HelpFileTest(unittest.TestCase):
-    def test_the_build_puts_a_compiled_help_file_beside_the_program(self):
-        path = os.path.join(os.path.dirname(EXE), "Snapwright.chm")
-        self.assertTrue(os.path.exists(path), "Snapwright.chm is built beside snapwright.exe")
-        with open(path, "rb") as handle:
-            content = handle.read()
-        self.assertEqual(content[:4], b"ITSF", "a compiled HTML help file")
-        self.assertEqual(int.from_bytes(content[4:8], "little"), 3, "format version 3")
-        # The file's directory names its pages in plain text.
-        for page in ("index", "hotkeys", "options", "editor", "files"):
-            self.assertIn(f"/{page}.html".encode(), content)
 
 
 if __name__ == "__main__":

@@ -96,7 +96,7 @@ double MeanError(const std::vector<std::uint32_t>& got, const PixelPicture& want
     return static_cast<double>(total) / (static_cast<double>(got.size()) * 3.0);
 }
 
-class FreeImageExportTest : public ::testing::Test {
+class ImageExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -132,9 +132,9 @@ void PrintTo(const FormatCase& c, std::ostream* out) {
     *out << kSaveFormats[static_cast<std::size_t>(c.index)].extension;
 }
 
-class FreeImageExportFormatTest : public FreeImageExportTest, public ::testing::WithParamInterface<FormatCase> {};
+class ImageExportFormatTest : public ImageExportTest, public ::testing::WithParamInterface<FormatCase> {};
 
-TEST_P(FreeImageExportFormatTest, TheFileAndItsThumbnailDecodeToThePicture) {
+TEST_P(ImageExportFormatTest, TheFileAndItsThumbnailDecodeToThePicture) {
     const FormatCase& c = GetParam();
     const SaveFormat& format = kSaveFormats[static_cast<std::size_t>(c.index)];
     const std::string path = Path(std::string("shot") + format.extension);
@@ -167,7 +167,7 @@ TEST_P(FreeImageExportFormatTest, TheFileAndItsThumbnailDecodeToThePicture) {
     EXPECT_EQ(small.bpp, 24u);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFormat, FreeImageExportFormatTest,
+INSTANTIATE_TEST_SUITE_P(EveryFormat, ImageExportFormatTest,
                          ::testing::Values(FormatCase{0, FIF_BMP, true}, FormatCase{1, FIF_JPEG, false},
                                            FormatCase{2, FIF_PNG, true}, FormatCase{3, FIF_TIFF, true},
                                            FormatCase{4, FIF_MNG, true}),
@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFormat, FreeImageExportFormatTest,
                              return std::string(kSaveFormats[static_cast<std::size_t>(info.param.index)].extension + 1);
                          });
 
-TEST_F(FreeImageExportTest, JpegIsWrittenAtQuality90) {
+TEST_F(ImageExportTest, JpegIsWrittenAtQuality90) {
     const std::string path = Path("shot.jpg");
     ASSERT_TRUE(exporter.Export(kSaveFormats[1], path, picture, std::nullopt).ok);
     const Bytes jpeg = ReadFile(path);
@@ -200,7 +200,7 @@ TEST_F(FreeImageExportTest, JpegIsWrittenAtQuality90) {
     }
 }
 
-TEST_F(FreeImageExportTest, TheMngCarriesLibpngsChunksWithTheirChecksums) {
+TEST_F(ImageExportTest, TheMngCarriesLibpngsChunksWithTheirChecksums) {
     const std::string path = Path("shot.mng");
     ASSERT_TRUE(exporter.Export(kSaveFormats[4], path, picture, std::nullopt).ok);
     const Bytes mng = ReadFile(path);
@@ -223,7 +223,7 @@ TEST_F(FreeImageExportTest, TheMngCarriesLibpngsChunksWithTheirChecksums) {
     EXPECT_EQ(types.back(), "MEND");
 }
 
-TEST_F(FreeImageExportTest, AFolderThatIsNotThereGivesAReasonAndNoFile) {
+TEST_F(ImageExportTest, AFolderThatIsNotThereGivesAReasonAndNoFile) {
     const std::string path = Path("missing/shot.png");
     const ExportOutcome outcome = exporter.Export(kSaveFormats[2], path, picture, ThumbSize{50, 33});
     EXPECT_FALSE(outcome.ok);
@@ -233,7 +233,7 @@ TEST_F(FreeImageExportTest, AFolderThatIsNotThereGivesAReasonAndNoFile) {
     EXPECT_FALSE(exporter.Export(kSaveFormats[4], Path("missing/shot.mng"), picture, std::nullopt).reason.empty());
 }
 
-TEST_F(FreeImageExportTest, TheLoadSequenceReadsASavedFileBack) {
+TEST_F(ImageExportTest, TheLoadSequenceReadsASavedFileBack) {
     const std::string path = Path("shot.tif");
     ASSERT_TRUE(exporter.Export(kSaveFormats[3], path, picture, std::nullopt).ok);
     const PicturePtr loaded = LoadPictureFile(codec, path);

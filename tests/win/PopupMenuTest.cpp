@@ -128,21 +128,6 @@ TEST_F(PopupMenuTest, AnEmptyMenuIsNotShown) {
     EXPECT_EQ(Count(WM_ENTERMENULOOP), 0);
 }
 
-TEST_F(PopupMenuTest, MenuCommandsBecomeClicksWhileTheMenuListens) {
-    AddTrayItems();
-    const LONG_PTR ownProcedure = ::GetWindowLongPtrW(owner.get(), GWLP_WNDPROC);
-    menu.StartListening(owner.get());
-    ::SendMessageW(owner.get(), WM_COMMAND, MAKEWPARAM(2050, 0), 0);
-    EXPECT_EQ(clicks, (std::vector<int>{2}));
-    EXPECT_EQ(Count(WM_COMMAND), 0) << "a command of the menu is answered by the menu alone";
-    ::SendMessageW(owner.get(), WM_COMMAND, MAKEWPARAM(100, 0), 0);
-    ::SendMessageW(owner.get(), WM_COMMAND, MAKEWPARAM(2051, 1), 0);
-    EXPECT_EQ(Count(WM_COMMAND), 2) << "other commands and accelerators go on to the owner";
-    EXPECT_EQ(clicks, (std::vector<int>{2}));
-    menu.StopListening();
-    EXPECT_EQ(::GetWindowLongPtrW(owner.get(), GWLP_WNDPROC), ownProcedure);
-}
-
 TEST_F(PopupMenuTest, TheMenuLetsGoOfAnOwnerThatIsDestroyed) {
     AddTrayItems();
     menu.StartListening(owner.get());
