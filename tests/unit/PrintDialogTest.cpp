@@ -41,20 +41,6 @@ protected:
     std::vector<RaisedError> errors;
 };
 
-TEST_F(PrintDialogTest, FlagPropertiesAreOredIntoTheDialogsFlags) {
-    EXPECT_EQ(ShownFlags(), 0u) << "all flags false: the plain print dialog, not the set-up dialog";
-    dialog.SetNoSelection(true);
-    dialog.SetCollateCopies(true);
-    dialog.SetHelpButton(true);
-    dialog.SetUseDevModeCopies(true);
-    dialog.SetNoNetworkButton(true);
-    dialog.SetCollateCopies(true);
-    EXPECT_EQ(ShownFlags(), 0x4u | 0x10u | 0x800u | 0x40000u | 0x200000u);
-    dialog.SetCollateCopies(false);
-    EXPECT_FALSE(dialog.CollateCopies());
-    EXPECT_EQ(ShownFlags(), 0x4u | 0x800u | 0x40000u | 0x200000u);
-}
-
 TEST_F(PrintDialogTest, AllPagesClearsPageNumbersAndSelectionOnly) {
     EXPECT_TRUE(dialog.AllPages());
     dialog.SetPageNumbers(true);

@@ -102,17 +102,6 @@ TEST_F(TimerTableTest, TheHundredAndFirstTimerIsRefusedWithoutStartingOne) {
     EXPECT_EQ(table.At(42), &extra);
 }
 
-TEST_F(TimerTableTest, TheFirstEmptyEntryIsTakenAndTheHighestIndexOnlyGrows) {
-    Timer a, b, c, d;
-    for (Timer* timer : {&a, &b, &c}) Set(*timer, 10);
-    Set(b, 0);
-    Set(c, 0);
-    Set(d, 10);
-    EXPECT_EQ(table.At(2), &d);
-    EXPECT_EQ(table.At(3), nullptr);
-    EXPECT_EQ(table.HighestIndex(), 3);
-}
-
 TEST_F(TimerTableTest, APulseReachesTheOwnerOfThatSystemTimer) {
     Timer a, b;
     Set(a, 10);
