@@ -1,5 +1,5 @@
 #pragma once
-// FreeImage on the Linux host, for the tests and the benchmark of the image export: the
+// FreeImage on the Linux host, for the benchmark of the image export: the
 // program's codec adapter with a picture of plain pixels in place of a device bitmap, the
 // library's own file functions on UTF-8 paths, and files through std::filesystem. Not a fake:
 // every byte is encoded and decoded by Debian's FreeImage.
