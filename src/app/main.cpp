@@ -13,7 +13,7 @@
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
-#include "capture/frmMain.h"
+#include "capture/TrayProgram.h"
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
@@ -39,15 +39,15 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
-#include "save/frmSaveAs.h"
+#include "save/SaveAsDialog.h"
 #include "save/win32/GdiBitmapFile.h"
 #include "save/win32/SaveAsWindow.h"
 #include "save/win32/Win32FreeImageCodec.h"
-#include "save/win32/modSaveFilename.h"
+#include "save/win32/FileDialogs.h"
 #include "settings/SettingsManager.h"
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 #include "settings/win32/OptionsWindow.h"
-#include "ui/frmAbout.h"
+#include "ui/AboutDialog.h"
 #include "ui/win32/AboutWindow.h"
 
 namespace {
@@ -97,11 +97,11 @@ int RunSnapwright(HINSTANCE instance) {
     win32::Win32Shell shell;
     win32::Win32InformationBox informationBox;
     win32::OptionsWindow optionsWindow(instance, icon);
-    frmOptions options(optionsWindow.Form(), settingsManager, settings, shell);
+    OptionsDialog options(optionsWindow.Form(), settingsManager, settings, shell);
     optionsWindow.SetPresenter(&options);
     settingsManager.SetView(&options);
     win32::AboutWindow aboutWindow(instance, icon);
-    frmAbout about(aboutWindow.Form(), settings, shell, informationBox);
+    AboutDialog about(aboutWindow.Form(), settings, shell, informationBox);
     aboutWindow.SetPresenter(&about);
 
     // The save dialog, opened by the save hotkeys for the current screenshot.
@@ -111,7 +111,7 @@ int RunSnapwright(HINSTANCE instance) {
     win32::GdiBitmapFile bitmapFiles(files);
     ImageExport imageExport(codec, bitmapFiles, files);
     win32::Win32FileDialogs saveDialogs([&saveAsWindow] { return saveAsWindow.Form().Handle(); });
-    frmSaveAs saveAs({saveAsWindow.Form(), saveAsWindow.Form(), settings, store, clock, saveDialogs, files, imageExport,
+    SaveAsDialog saveAs({saveAsWindow.Form(), saveAsWindow.Form(), settings, store, clock, saveDialogs, files, imageExport,
                       messages, [&saveAsWindow] { ::SetForegroundWindow(saveAsWindow.Form().Handle()); }});
     saveAsWindow.SetPresenter(&saveAs);
     destinations.startSaveAs = [&saveAs, &slots] { saveAs.StartSaveAs(slots.Current()); };
@@ -147,7 +147,7 @@ int RunSnapwright(HINSTANCE instance) {
     askApplicationWindow.SetPresenter(&askApplication);
     destinations.askApplication = [&askApplication] { askApplication.Show(); };
 
-    frmMain::Actions actions;
+    TrayProgram::Actions actions;
     actions.showOptions = [&options] { options.Show(); };
     actions.showAbout = [&about] { about.Show(); };
     actions.showEditor = [&editor] { editor.Show(); };
@@ -159,13 +159,13 @@ int RunSnapwright(HINSTANCE instance) {
     };
     actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
     actions.newPopupMenu = [] { return std::make_unique<win32::TrayPopupMenu>(); };
-    frmMain mainForm(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
+    TrayProgram mainForm(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
     startWindow.SetPresenter(&mainForm);
-    mainWindow.SetTrayHandler([&mainForm](int mouseMessage) { mainForm.picIcon_MouseUp(mouseMessage); });
-    mainWindow.SetTaskbarCreatedHandler([&mainForm] { mainForm.TaskbarCreated(); });
-    mainWindow.SetUnloadHandler([&mainForm] { mainForm.Form_Unload(); });
+    mainWindow.SetTrayHandler([&mainForm](int mouseMessage) { mainForm.OnTrayIcon(mouseMessage); });
+    mainWindow.SetTaskbarCreatedHandler([&mainForm] { mainForm.OnTaskbarCreated(); });
+    mainWindow.SetUnloadHandler([&mainForm] { mainForm.OnUnload(); });
 
-    if (!mainForm.Form_Load()) return 1;
+    if (!mainForm.OnLoad()) return 1;
     DebugOutput("ready");
     return mainWindow.RunMessageLoop();
 }

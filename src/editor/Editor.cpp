@@ -1,6 +1,6 @@
 #include "editor/Editor.h"
 
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 
 namespace snapwright {
 

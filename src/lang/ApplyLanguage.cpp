@@ -7,7 +7,7 @@
 #include "apps/AskApplicationControls.h"
 #include "apps/StartApplication.h"
 #include "apps/StartApplicationControls.h"
-#include "lang/UILang.h"
+#include "lang/LanguageTable.h"
 #include "save/SaveAsControls.h"
 #include "settings/OptionsControls.h"
 #include "ui/AboutControls.h"
@@ -22,9 +22,9 @@ using Caption = std::pair<ControlId, std::string>;
 // size; it takes the language's face but keeps that size. The face goes on before the text so
 // that the control measures the new text in the new font.
 void Apply(IForm& form, int language, const std::vector<Caption>& captions) {
-    const clsUILang& lang = UILang();
-    const std::string face = lang.langFont(language);
-    const int size = lang.langFontSize(language);
+    const LanguageTable& lang = Languages();
+    const std::string face = lang.FontName(language);
+    const int size = lang.FontSize(language);
     bool captionLabel = true;
     for (const auto& [control, text] : captions) {
         form.SetFontName(control, face);
@@ -36,66 +36,66 @@ void Apply(IForm& form, int language, const std::vector<Caption>& captions) {
     }
 }
 
-std::vector<Caption> AboutCaptions(const clsUILang& lang, int i) {
+std::vector<Caption> AboutCaptions(const LanguageTable& lang, int i) {
     using enum AboutControl;
-    return {{Id(lblCaption), lang.AboutDlgC(i)},
-            {Id(lblCopyright), lang.AboutCopyright(i)},
-            {Id(lblDisclaimer), lang.AboutDisclaimer(i)},
-            {Id(cmdOK), lang.OKBtn(i)},
-            {Id(cmdUpdate), lang.UpdtBtn(i)}};
+    return {{Id(CaptionLabel), lang.AboutCaption(i)},
+            {Id(CopyrightLabel), lang.AboutCopyright(i)},
+            {Id(DisclaimerLabel), lang.AboutDisclaimer(i)},
+            {Id(OkButton), lang.OkButton(i)},
+            {Id(UpdateButton), lang.UpdateButton(i)}};
 }
 
-std::vector<Caption> AskApplicationCaptions(const clsUILang& lang, int i) {
+std::vector<Caption> AskApplicationCaptions(const LanguageTable& lang, int i) {
     using enum AskApplicationControl;
-    return {{Id(CaptionLabel), lang.AskAppDlgC(i)},
-            {Id(ChoiceFrame), lang.AskAppFrameC(i)},
-            {Id(CancelButton), lang.CancelBtn(i)},
-            {Id(OkButton), lang.OKBtn(i)}};
+    return {{Id(CaptionLabel), lang.AskApplicationCaption(i)},
+            {Id(ChoiceFrame), lang.AskApplicationFrame(i)},
+            {Id(CancelButton), lang.CancelButton(i)},
+            {Id(OkButton), lang.OkButton(i)}};
 }
 
 // The three office choices share one text: the icon beside each names the application.
-std::vector<Caption> OptionsCaptions(const clsUILang& lang, int i) {
+std::vector<Caption> OptionsCaptions(const LanguageTable& lang, int i) {
     using enum OptionsControl;
-    return {{Id(lblCaption), lang.OptDlgC(i)},
-            {Id(frmPrint), lang.optFramePrintC(i)},
-            {Id(optDfltPrt), lang.optPrtDef(i)},
-            {Id(optPrtSel), lang.optPrtSel(i)},
-            {Id(frmSave), lang.optFrameSaveC(i)},
-            {Id(optInstDir), lang.optSaveDef(i)},
-            {Id(OptAskDestDir), lang.optSaveAsk(i)},
-            {Id(frmApp), lang.optFrameSendC(i)},
-            {Id(optSendWord), lang.optOffice(i)},
-            {Id(optXL), lang.optOffice(i)},
-            {Id(optPpt), lang.optOffice(i)},
-            {Id(optAskRuntime), lang.optSendAsk(i)},
-            {Id(frmLang), lang.FrameLanguageC(i)},
-            {Id(lblLanguage), lang.lblSelectLang(i)},
-            {Id(cmdCancel), lang.CancelBtn(i)},
-            {Id(cmdRestore), lang.DefaultBtn(i)},
-            {Id(cmdOK), lang.SaveBtn(i)}};
+    return {{Id(CaptionLabel), lang.OptionsCaption(i)},
+            {Id(PrintFrame), lang.PrintFrame(i)},
+            {Id(DefaultPrinter), lang.DefaultPrinterOption(i)},
+            {Id(ChoosePrinter), lang.ChoosePrinterOption(i)},
+            {Id(SaveFrame), lang.SaveFrame(i)},
+            {Id(SaveToProgramFolder), lang.SaveToProgramFolderOption(i)},
+            {Id(AskForFile), lang.AskForFileOption(i)},
+            {Id(SendFrame), lang.SendFrame(i)},
+            {Id(SendToWordProcessor), lang.SendToOfficeOption(i)},
+            {Id(SendToSpreadsheet), lang.SendToOfficeOption(i)},
+            {Id(SendToPresentation), lang.SendToOfficeOption(i)},
+            {Id(AskAtSend), lang.AskAtSendOption(i)},
+            {Id(LanguageFrame), lang.LanguageFrame(i)},
+            {Id(LanguageLabel), lang.SelectLanguageLabel(i)},
+            {Id(CancelButton), lang.CancelButton(i)},
+            {Id(DefaultsButton), lang.DefaultsButton(i)},
+            {Id(SaveButton), lang.SaveButton(i)}};
 }
 
-std::vector<Caption> SaveAsCaptions(const clsUILang& lang, int i) {
+std::vector<Caption> SaveAsCaptions(const LanguageTable& lang, int i) {
     using enum SaveAsControl;
-    return {{Id(lblCaption), lang.SaveAsDlgC(i)},
-            {Id(Frame1), lang.FrameFileFormat(i)},
-            {Id(cmdCancel), lang.CancelBtn(i)},
-            {Id(cmdOK), lang.OKBtn(i)}};
+    return {{Id(CaptionLabel), lang.SaveAsCaption(i)},
+            {Id(FormatFrame), lang.FileFormatFrame(i)},
+            {Id(CancelButton), lang.CancelButton(i)},
+            {Id(OkButton), lang.OkButton(i)}};
 }
 
-std::vector<Caption> StartApplicationCaptions(const clsUILang& lang, int i) {
+std::vector<Caption> StartApplicationCaptions(const LanguageTable& lang, int i) {
     using enum StartApplicationControl;
     const std::string& name = ApplicationToStart();
-    return {{Id(CaptionLabel), lang.msgNotRunC(i) + " " + name},
-            {Id(Question), name + " " + lang.msgNotRun(i)},
-            {Id(CancelButton), lang.CancelBtn(i)},
-            {Id(OkButton), lang.OKBtn(i)}};
+    return {{Id(CaptionLabel), lang.NotRunningCaption(i) + " " + name},
+            {Id(Question), name + " " + lang.NotRunningQuestion(i)},
+            {Id(CancelButton), lang.CancelButton(i)},
+            {Id(OkButton), lang.OkButton(i)}};
 }
 
 }  // namespace
 
 void ApplyLanguage(int windowId, int language, IForm& form) {
-    const clsUILang& lang = UILang();
+    const LanguageTable& lang = Languages();
     switch (windowId) {
     case kAboutWindow:
         Apply(form, language, AboutCaptions(lang, language));

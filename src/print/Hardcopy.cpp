@@ -131,32 +131,32 @@ void Hardcopy::PrintHardcopy() {
 }
 
 bool Hardcopy::ChoosePrinter() {
-    clsPrintDialog dialog(m_dialogs, m_printer);
+    PrintDialog dialog(m_dialogs, m_printer);
     dialog.SetDialogErrorHandler([](std::int32_t number, const std::string&, bool) {
         DebugOutput("The print dialog failed with error " + std::to_string(number) + "; printing on the current printer.");
     });
     // The whole document, a page range of 1 to 1 and no further choices.
-    dialog.SetPD_AllPages(true);
-    dialog.SetPD_Selection(false);
-    dialog.SetPD_PageNums(false);
-    dialog.SetPD_NoSelection(false);
-    dialog.SetPD_NoPageNums(false);
-    dialog.SetPD_Collate(false);
-    dialog.SetPD_PrintToFile(false);
-    dialog.SetPD_PrintSetup(false);
-    dialog.SetPD_NoWarning(false);
-    dialog.SetPD_ReturnDC(false);
-    dialog.SetPD_ReturnIC(false);
-    dialog.SetPD_ReturnDefault(false);
-    dialog.SetPD_HelpButton(false);
-    dialog.SetPD_UseDevModeCopies(false);
-    dialog.SetPD_DisablePrintToFile(false);
-    dialog.SetPD_HidePrintToFile(false);
-    dialog.SetPD_NONETWORKBUTTON(false);
-    dialog.SetPDnFromPage(1);
-    dialog.SetPDnToPage(1);
-    dialog.SetPDnMinPage(dialog.PDnFromPage());
-    dialog.SetPDnMaxPage(dialog.PDnToPage());
+    dialog.SetAllPages(true);
+    dialog.SetSelection(false);
+    dialog.SetPageNumbers(false);
+    dialog.SetNoSelection(false);
+    dialog.SetNoPageNumbers(false);
+    dialog.SetCollateCopies(false);
+    dialog.SetPrintToFile(false);
+    dialog.SetPrintSetup(false);
+    dialog.SetNoWarning(false);
+    dialog.SetReturnDc(false);
+    dialog.SetReturnIc(false);
+    dialog.SetReturnDefault(false);
+    dialog.SetHelpButton(false);
+    dialog.SetUseDevModeCopies(false);
+    dialog.SetDisablePrintToFile(false);
+    dialog.SetHidePrintToFile(false);
+    dialog.SetNoNetworkButton(false);
+    dialog.SetFromPage(1);
+    dialog.SetToPage(1);
+    dialog.SetMinPage(dialog.FromPage());
+    dialog.SetMaxPage(dialog.ToPage());
     dialog.ShowPrinter(0);
     return !dialog.Cancelled();
 }

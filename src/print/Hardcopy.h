@@ -18,7 +18,7 @@ struct PageLayout;
 // The vendor line at the foot of the page.
 std::string VendorLine();
 
-// modHardcopy: the printed page with one or two shots, the header lines and the vendor line.
+// The printed page with one or two shots, the header lines and the vendor line.
 class Hardcopy {
 public:
     Hardcopy(CaptureSlots& slots, const Settings& settings, Printer& printer, IPrintDialogService& dialogs,

@@ -2,44 +2,44 @@
 
 namespace snapwright {
 
-clsPrintDialog::clsPrintDialog(IPrintDialogService& dialogs, Printer& printer)
+PrintDialog::PrintDialog(IPrintDialogService& dialogs, Printer& printer)
     : m_dialogs(dialogs), m_printer(printer) {}
 
-std::string clsPrintDialog::Version() const {
+std::string PrintDialog::Version() const {
     return "1.00 (14.01.2000)";
 }
 
-std::string clsPrintDialog::CopyRight() const {
-    return "clsPrintDialog, copyright \u00a9 the Snapwright authors";
+std::string PrintDialog::Copyright() const {
+    return "PrintDialog, copyright \u00a9 the Snapwright authors";
 }
 
-bool clsPrintDialog::PD_AllPages() const {
+bool PrintDialog::AllPages() const {
     // The dialog's value for the whole document is 0: it is the absence of the other two ranges.
     return m_flagSlots[kPageNums] == 0 && m_flagSlots[kSelection] == 0;
 }
 
-void clsPrintDialog::SetPD_AllPages(bool on) {
+void PrintDialog::SetAllPages(bool on) {
     if (!on) return;
     m_flagSlots[kPageNums] = 0;
     m_flagSlots[kSelection] = 0;
 }
 
-std::uint32_t clsPrintDialog::DialogFlags() const {
+std::uint32_t PrintDialog::DialogFlags() const {
     std::uint32_t flags = 0;
     for (const std::uint32_t slot : m_flagSlots) flags |= slot;
     return flags;
 }
 
-void clsPrintDialog::RaiseDialogError(std::uint32_t number, const std::string& description) {
+void PrintDialog::RaiseDialogError(std::uint32_t number, const std::string& description) {
     if (m_onDialogError) m_onDialogError(static_cast<std::int32_t>(number), description, false);
 }
 
-std::string clsPrintDialog::ClipNullChar(const std::string& text) {
+std::string PrintDialog::TextBeforeNul(const std::string& text) {
     const std::size_t nul = text.find('\0');
     return nul == std::string::npos ? text : text.substr(0, nul);
 }
 
-void clsPrintDialog::ShowPrinter(WindowRef hwnd) {
+void PrintDialog::ShowPrinter(WindowRef hwnd) {
     m_cancelled = false;
     m_fields = 0;
 
@@ -72,7 +72,7 @@ void clsPrintDialog::ShowPrinter(WindowRef hwnd) {
 
     // The settings block holds at most 31 characters of the name, so a printer with a longer
     // name would never be found by it; the names block carries the full name.
-    const std::string chosen = ClipNullChar(result.deviceName ? *result.deviceName : block.deviceName);
+    const std::string chosen = TextBeforeNul(result.deviceName ? *result.deviceName : block.deviceName);
     for (const std::string& installed : m_printer.InstalledPrinters()) {
         if (installed == chosen) {
             m_printer.SelectPrinter(installed);
@@ -83,7 +83,7 @@ void clsPrintDialog::ShowPrinter(WindowRef hwnd) {
     TakeSettings(block);
 }
 
-void clsPrintDialog::TakeSettings(const PrinterSettingsBlock& block) {
+void PrintDialog::TakeSettings(const PrinterSettingsBlock& block) {
     if (Valid(kDmOrientation)) {
         m_settings.orientation = block.orientation;
         m_printer.SetOrientation(block.orientation);
@@ -124,7 +124,7 @@ void clsPrintDialog::TakeSettings(const PrinterSettingsBlock& block) {
     if (Valid(kDmYResolution)) m_settings.yResolution = block.yResolution;
     if (Valid(kDmTTOption)) m_settings.ttOption = block.ttOption;
     if (Valid(kDmCollate)) m_settings.collate = block.collate;
-    if (Valid(kDmFormName)) m_settings.formName = ClipNullChar(block.formName);
+    if (Valid(kDmFormName)) m_settings.formName = TextBeforeNul(block.formName);
     if (Valid(kDmMediaType)) m_settings.mediaType = block.mediaType;
     // These have a Valid companion like the others, so they carry the block's value too.
     if (Valid(kDmIcmMethod)) m_settings.icmMethod = block.icmMethod;
@@ -133,7 +133,7 @@ void clsPrintDialog::TakeSettings(const PrinterSettingsBlock& block) {
     m_settings.driverVersion = block.driverVersion;
 }
 
-std::string clsPrintDialog::GetDefaultPrinterName(WindowRef hwnd) {
+std::string PrintDialog::GetDefaultPrinterName(WindowRef hwnd) {
     PrintDialogRequest request;
     request.owner = hwnd;
     request.flags = kFlagValues[kReturnDefault];
@@ -141,7 +141,7 @@ std::string clsPrintDialog::GetDefaultPrinterName(WindowRef hwnd) {
     switch (result.outcome) {
         case PrintDialogResult::Outcome::Confirmed:
             if (!result.settings) return {};
-            return ClipNullChar(result.deviceName ? *result.deviceName : result.settings->deviceName);
+            return TextBeforeNul(result.deviceName ? *result.deviceName : result.settings->deviceName);
         case PrintDialogResult::Outcome::Failed:
             if (result.errorCode != 0) RaiseDialogError(result.errorCode, "");
             return {};
@@ -151,7 +151,7 @@ std::string clsPrintDialog::GetDefaultPrinterName(WindowRef hwnd) {
     return {};
 }
 
-void clsPrintDialog::ChangeDocProperties(const std::string& deviceName, WindowRef hwnd) {
+void PrintDialog::ChangeDocProperties(const std::string& deviceName, WindowRef hwnd) {
     const DocumentPropertiesResult result = m_dialogs.ExchangeDocumentProperties(deviceName, hwnd);
     if (!result.opened) RaiseDialogError(result.errorCode, "Fehler in ChangeDocProperties");
 }

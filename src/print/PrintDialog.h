@@ -9,68 +9,68 @@
 
 namespace snapwright {
 
-// clsPrintDialog: the standard print dialog as properties. After ShowPrinter the printer the user
+// The printer selection: the standard print dialog as properties. After ShowPrinter the printer the user
 // confirmed is the current printer, with the dialog's orientation, paper size, copies, quality,
 // colour and duplex mode applied, and the chosen settings are readable here.
-class clsPrintDialog {
+class PrintDialog {
 public:
     // DialogError: error number, description, and a flag that is always false.
     using DialogErrorHandler = std::function<void(std::int32_t number, const std::string& description, bool cancel)>;
 
-    clsPrintDialog(IPrintDialogService& dialogs, Printer& printer);
+    PrintDialog(IPrintDialogService& dialogs, Printer& printer);
 
     void SetDialogErrorHandler(DialogErrorHandler handler) { m_onDialogError = std::move(handler); }
 
     std::string Version() const;
-    std::string CopyRight() const;
+    std::string Copyright() const;
 
-    std::int16_t PDnFromPage() const { return m_fromPage; }
-    void SetPDnFromPage(std::int16_t page) { m_fromPage = page; }
-    std::int16_t PDnToPage() const { return m_toPage; }
-    void SetPDnToPage(std::int16_t page) { m_toPage = page; }
-    std::int16_t PDnMinPage() const { return m_minPage; }
-    void SetPDnMinPage(std::int16_t page) { m_minPage = page; }
-    std::int16_t PDnMaxPage() const { return m_maxPage; }
-    void SetPDnMaxPage(std::int16_t page) { m_maxPage = page; }
-    std::int16_t PDnCopies() const { return m_copiesRequested; }
-    void SetPDnCopies(std::int16_t copies) { m_copiesRequested = copies; }
+    std::int16_t FromPage() const { return m_fromPage; }
+    void SetFromPage(std::int16_t page) { m_fromPage = page; }
+    std::int16_t ToPage() const { return m_toPage; }
+    void SetToPage(std::int16_t page) { m_toPage = page; }
+    std::int16_t MinPage() const { return m_minPage; }
+    void SetMinPage(std::int16_t page) { m_minPage = page; }
+    std::int16_t MaxPage() const { return m_maxPage; }
+    void SetMaxPage(std::int16_t page) { m_maxPage = page; }
+    std::int16_t CopiesRequested() const { return m_copiesRequested; }
+    void SetCopiesRequested(std::int16_t copies) { m_copiesRequested = copies; }
 
     // The whole document: no page range and no selection.
-    bool PD_AllPages() const;
-    void SetPD_AllPages(bool on);
+    bool AllPages() const;
+    void SetAllPages(bool on);
 
-    bool PD_PageNums() const { return Flag(kPageNums); }
-    void SetPD_PageNums(bool on) { SetFlag(kPageNums, on); }
-    bool PD_Selection() const { return Flag(kSelection); }
-    void SetPD_Selection(bool on) { SetFlag(kSelection, on); }
-    bool PD_Collate() const { return Flag(kCollate); }
-    void SetPD_Collate(bool on) { SetFlag(kCollate, on); }
-    bool PD_DisablePrintToFile() const { return Flag(kDisablePrintToFile); }
-    void SetPD_DisablePrintToFile(bool on) { SetFlag(kDisablePrintToFile, on); }
-    bool PD_HidePrintToFile() const { return Flag(kHidePrintToFile); }
-    void SetPD_HidePrintToFile(bool on) { SetFlag(kHidePrintToFile, on); }
-    bool PD_NoPageNums() const { return Flag(kNoPageNums); }
-    void SetPD_NoPageNums(bool on) { SetFlag(kNoPageNums, on); }
-    bool PD_NoSelection() const { return Flag(kNoSelection); }
-    void SetPD_NoSelection(bool on) { SetFlag(kNoSelection, on); }
-    bool PD_NoWarning() const { return Flag(kNoWarning); }
-    void SetPD_NoWarning(bool on) { SetFlag(kNoWarning, on); }
-    bool PD_PrintSetup() const { return Flag(kPrintSetup); }
-    void SetPD_PrintSetup(bool on) { SetFlag(kPrintSetup, on); }
-    bool PD_PrintToFile() const { return Flag(kPrintToFile); }
-    void SetPD_PrintToFile(bool on) { SetFlag(kPrintToFile, on); }
-    bool PD_ReturnDC() const { return Flag(kReturnDC); }
-    void SetPD_ReturnDC(bool on) { SetFlag(kReturnDC, on); }
-    bool PD_ReturnIC() const { return Flag(kReturnIC); }
-    void SetPD_ReturnIC(bool on) { SetFlag(kReturnIC, on); }
-    bool PD_ReturnDefault() const { return Flag(kReturnDefault); }
-    void SetPD_ReturnDefault(bool on) { SetFlag(kReturnDefault, on); }
-    bool PD_HelpButton() const { return Flag(kHelpButton); }
-    void SetPD_HelpButton(bool on) { SetFlag(kHelpButton, on); }
-    bool PD_UseDevModeCopies() const { return Flag(kUseDevModeCopies); }
-    void SetPD_UseDevModeCopies(bool on) { SetFlag(kUseDevModeCopies, on); }
-    bool PD_NONETWORKBUTTON() const { return Flag(kNoNetworkButton); }
-    void SetPD_NONETWORKBUTTON(bool on) { SetFlag(kNoNetworkButton, on); }
+    bool PageNumbers() const { return Flag(kPageNums); }
+    void SetPageNumbers(bool on) { SetFlag(kPageNums, on); }
+    bool Selection() const { return Flag(kSelection); }
+    void SetSelection(bool on) { SetFlag(kSelection, on); }
+    bool CollateCopies() const { return Flag(kCollate); }
+    void SetCollateCopies(bool on) { SetFlag(kCollate, on); }
+    bool DisablePrintToFile() const { return Flag(kDisablePrintToFile); }
+    void SetDisablePrintToFile(bool on) { SetFlag(kDisablePrintToFile, on); }
+    bool HidePrintToFile() const { return Flag(kHidePrintToFile); }
+    void SetHidePrintToFile(bool on) { SetFlag(kHidePrintToFile, on); }
+    bool NoPageNumbers() const { return Flag(kNoPageNums); }
+    void SetNoPageNumbers(bool on) { SetFlag(kNoPageNums, on); }
+    bool NoSelection() const { return Flag(kNoSelection); }
+    void SetNoSelection(bool on) { SetFlag(kNoSelection, on); }
+    bool NoWarning() const { return Flag(kNoWarning); }
+    void SetNoWarning(bool on) { SetFlag(kNoWarning, on); }
+    bool PrintSetup() const { return Flag(kPrintSetup); }
+    void SetPrintSetup(bool on) { SetFlag(kPrintSetup, on); }
+    bool PrintToFile() const { return Flag(kPrintToFile); }
+    void SetPrintToFile(bool on) { SetFlag(kPrintToFile, on); }
+    bool ReturnDc() const { return Flag(kReturnDC); }
+    void SetReturnDc(bool on) { SetFlag(kReturnDC, on); }
+    bool ReturnIc() const { return Flag(kReturnIC); }
+    void SetReturnIc(bool on) { SetFlag(kReturnIC, on); }
+    bool ReturnDefault() const { return Flag(kReturnDefault); }
+    void SetReturnDefault(bool on) { SetFlag(kReturnDefault, on); }
+    bool HelpButton() const { return Flag(kHelpButton); }
+    void SetHelpButton(bool on) { SetFlag(kHelpButton, on); }
+    bool UseDevModeCopies() const { return Flag(kUseDevModeCopies); }
+    void SetUseDevModeCopies(bool on) { SetFlag(kUseDevModeCopies, on); }
+    bool NoNetworkButton() const { return Flag(kNoNetworkButton); }
+    void SetNoNetworkButton(bool on) { SetFlag(kNoNetworkButton, on); }
 
     bool Cancelled() const { return m_cancelled; }
     std::string DeviceName() const { return m_deviceName; }
@@ -120,7 +120,7 @@ public:
     // Exchanges the driver's document properties for the printer without showing them.
     void ChangeDocProperties(const std::string& deviceName, WindowRef hwnd = 0);
     // The text before its first NUL character, or all of it.
-    static std::string ClipNullChar(const std::string& text);
+    static std::string TextBeforeNul(const std::string& text);
 
     // The print dialog's flag values, one slot each.
     enum FlagSlot {

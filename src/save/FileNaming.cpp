@@ -68,7 +68,7 @@ PathParts SplitPath(const std::string& path) {
     return {path.substr(0, last + 1), path.substr(last + 1)};
 }
 
-std::string shortenedFilename(const std::string& sFile) {
+std::string ShortenedFileName(const std::string& sFile) {
     PathParts parts = SplitPath(sFile);
     if (CharacterCount(parts.folder) > 20) parts.folder = FirstCharacters(parts.folder, 20) + "...\\";
     return parts.folder + parts.file;

@@ -17,7 +17,7 @@ struct PathParts {
 PathParts SplitPath(const std::string& path);
 
 // The display form of a path: a folder part of more than 20 characters becomes its first 20 and "...\".
-std::string shortenedFilename(const std::string& sFile);
+std::string ShortenedFileName(const std::string& sFile);
 
 // The thumbnail's path: "_thumb" inserted before the extension of the file's own name.
 std::string ThumbnailFileName(const std::string& fileName);

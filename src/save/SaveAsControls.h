@@ -2,18 +2,18 @@
 
 namespace snapwright {
 
-// The controls of the save dialog frmSaveAs.
+// The controls of the save dialog (SaveAsDialog).
 enum class SaveAsControl {
-    lblCaption,
-    Frame1,
-    cmbFileFormat,
-    lblfilename,
-    Command1,
-    chkThumbnail,
-    sldTn,
-    lblTn,
-    cmdOK,
-    cmdCancel,
+    CaptionLabel,
+    FormatFrame,
+    FormatList,
+    FileNameLabel,
+    BrowseButton,
+    ThumbnailBox,
+    ThumbnailSlider,
+    ThumbnailSizeLabel,
+    OkButton,
+    CancelButton,
 };
 
 }  // namespace snapwright

@@ -2,19 +2,19 @@
 
 namespace snapwright {
 
-// The controls of the about box frmAbout.
+// The controls of the about box (AboutDialog).
 enum class AboutControl {
-    lblCaption,
-    Image1,
-    Image2,
-    lblTitle,
-    lblVersion,
-    lblCopyright,
-    lblDisclaimer,
-    Line1,
-    cmdCredits,
-    cmdUpdate,
-    cmdOK,
+    CaptionLabel,
+    Logo,
+    MailIcon,
+    TitleLabel,
+    VersionText,
+    CopyrightLabel,
+    DisclaimerLabel,
+    Separator,
+    CreditsButton,
+    UpdateButton,
+    OkButton,
 };
 
 }  // namespace snapwright

@@ -280,14 +280,14 @@ void PopupMenuModel::RemoveItem(int index) {
     RebuildNativeMenus("Failed to add new Menu item");
 }
 
-int PopupMenuModel::ItemForID(std::uintptr_t id) const {
+int PopupMenuModel::ItemForId(std::uintptr_t id) const {
     for (int index = 1; index <= Count(); ++index) {
         if (SameId(m_items[static_cast<std::size_t>(index - 1)].lookupId, id)) return index;
     }
     return 0;
 }
 
-std::uintptr_t PopupMenuModel::IDForItem(int index) const {
+std::uintptr_t PopupMenuModel::IdForItem(int index) const {
     return IsIndex(index) ? Item(index).lookupId : 0;
 }
 

@@ -44,8 +44,8 @@ public:
     int Count() const { return static_cast<int>(m_items.size()); }
     bool IsIndex(int index) const { return index >= 1 && index <= Count(); }
     const PopupMenuItem& Item(int index) const;
-    int ItemForID(std::uintptr_t id) const;
-    std::uintptr_t IDForItem(int index) const;
+    int ItemForId(std::uintptr_t id) const;
+    std::uintptr_t IdForItem(int index) const;
     int IndexForKey(const std::string& key) const;
 
     void SetCaption(int index, const std::string& caption);

@@ -17,7 +17,7 @@ std::string Decimal(std::uintptr_t value) {
     return std::to_string(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
-std::intptr_t AddressOf(ISubclass* listener) {
+std::intptr_t AddressOf(IMessageListener* listener) {
     return reinterpret_cast<std::intptr_t>(listener);
 }
 
@@ -52,41 +52,41 @@ std::string SubclassBook::PairCountName(WindowRef hwnd) {
     return Decimal(hwnd) + "C";
 }
 
-std::string SubclassBook::ListenerCountName(WindowRef hwnd, std::uint32_t iMsg) {
-    return Decimal(hwnd) + "#" + Decimal(iMsg) + "C";
+std::string SubclassBook::ListenerCountName(WindowRef hwnd, std::uint32_t message) {
+    return Decimal(hwnd) + "#" + Decimal(message) + "C";
 }
 
-std::string SubclassBook::ListenerName(WindowRef hwnd, std::uint32_t iMsg, int index) {
-    return Decimal(hwnd) + "#" + Decimal(iMsg) + "#" + std::to_string(index);
+std::string SubclassBook::ListenerName(WindowRef hwnd, std::uint32_t message, int index) {
+    return Decimal(hwnd) + "#" + Decimal(message) + "#" + std::to_string(index);
 }
 
 void SubclassBook::Raise(int code) const {
     throw ObjectError(code, m_errorSource);
 }
 
-int SubclassBook::ListenerCount(WindowRef hwnd, std::uint32_t iMsg) const {
-    return static_cast<int>(m_windows.ReadProp(hwnd, ListenerCountName(hwnd, iMsg)));
+int SubclassBook::ListenerCount(WindowRef hwnd, std::uint32_t message) const {
+    return static_cast<int>(m_windows.ReadProp(hwnd, ListenerCountName(hwnd, message)));
 }
 
-ISubclass* SubclassBook::ListenerAt(WindowRef hwnd, std::uint32_t iMsg, int index) const {
-    return reinterpret_cast<ISubclass*>(m_windows.ReadProp(hwnd, ListenerName(hwnd, iMsg, index)));
+IMessageListener* SubclassBook::ListenerAt(WindowRef hwnd, std::uint32_t message, int index) const {
+    return reinterpret_cast<IMessageListener*>(m_windows.ReadProp(hwnd, ListenerName(hwnd, message, index)));
 }
 
 // Every step that writes a property undoes the earlier steps when the write fails, so that a
 // failed attachment leaves the window exactly as it was.
-void SubclassBook::AttachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t iMsg) {
-    if (iwp == nullptr) Raise(kErrInvalidProcedureCall);
+void SubclassBook::AttachMessage(IMessageListener* listener, WindowRef hwnd, std::uint32_t message) {
+    if (listener == nullptr) Raise(kErrInvalidProcedureCall);
     if (!m_windows.IsWindow(hwnd)) Raise(kErrInvalidWindow);
     if (!m_windows.BelongsToThisProcess(hwnd)) Raise(kErrExternalWindow);
 
-    const std::intptr_t address = AddressOf(iwp);
-    const int count = ListenerCount(hwnd, iMsg);
+    const std::intptr_t address = AddressOf(listener);
+    const int count = ListenerCount(hwnd, message);
     for (int index = 1; index <= count; ++index) {
-        if (m_windows.ReadProp(hwnd, ListenerName(hwnd, iMsg, index)) == address) Raise(kErrAlreadyHandled);
+        if (m_windows.ReadProp(hwnd, ListenerName(hwnd, message, index)) == address) Raise(kErrAlreadyHandled);
     }
 
-    const std::string countName = ListenerCountName(hwnd, iMsg);
-    const std::string entryName = ListenerName(hwnd, iMsg, count + 1);
+    const std::string countName = ListenerCountName(hwnd, message);
+    const std::string entryName = ListenerName(hwnd, message, count + 1);
     if (!m_windows.WriteProp(hwnd, countName, count + 1)) Raise(kErrInvalidProcedureCall);
     const auto undoListener = [&] {
         m_windows.WriteProp(hwnd, entryName, 0);
@@ -122,24 +122,24 @@ void SubclassBook::AttachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t i
     }
 }
 
-void SubclassBook::DetachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t iMsg) {
-    if (iwp == nullptr || !m_windows.IsWindow(hwnd) || !m_windows.BelongsToThisProcess(hwnd)) return;
-    const int count = ListenerCount(hwnd, iMsg);
+void SubclassBook::DetachMessage(IMessageListener* listener, WindowRef hwnd, std::uint32_t message) {
+    if (listener == nullptr || !m_windows.IsWindow(hwnd) || !m_windows.BelongsToThisProcess(hwnd)) return;
+    const int count = ListenerCount(hwnd, message);
     if (count <= 0) return;
-    const std::intptr_t address = AddressOf(iwp);
+    const std::intptr_t address = AddressOf(listener);
     int found = 0;
     for (int index = 1; index <= count && found == 0; ++index) {
-        if (m_windows.ReadProp(hwnd, ListenerName(hwnd, iMsg, index)) == address) found = index;
+        if (m_windows.ReadProp(hwnd, ListenerName(hwnd, message, index)) == address) found = index;
     }
     if (found == 0) return;
 
     // Close the gap, so that the listeners stay numbered 1 to count - 1 in attaching order.
     for (int index = found; index < count; ++index) {
-        m_windows.WriteProp(hwnd, ListenerName(hwnd, iMsg, index),
-                          m_windows.ReadProp(hwnd, ListenerName(hwnd, iMsg, index + 1)));
+        m_windows.WriteProp(hwnd, ListenerName(hwnd, message, index),
+                          m_windows.ReadProp(hwnd, ListenerName(hwnd, message, index + 1)));
     }
-    m_windows.WriteProp(hwnd, ListenerName(hwnd, iMsg, count), 0);
-    m_windows.WriteProp(hwnd, ListenerCountName(hwnd, iMsg), count - 1);
+    m_windows.WriteProp(hwnd, ListenerName(hwnd, message, count), 0);
+    m_windows.WriteProp(hwnd, ListenerCountName(hwnd, message), count - 1);
 
     const std::intptr_t pairs = m_windows.ReadProp(hwnd, PairCountName(hwnd));
     if (pairs <= 1) {
@@ -151,11 +151,11 @@ void SubclassBook::DetachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t i
     m_windows.WriteProp(hwnd, PairCountName(hwnd), pairs > 1 ? pairs - 1 : 0);
 }
 
-std::intptr_t SubclassBook::CallOldWindowProc(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam,
+std::intptr_t SubclassBook::CallPreviousWindowProc(WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam,
                                               std::intptr_t lParam) {
     const std::intptr_t previous = m_windows.ReadProp(hwnd, PreviousProcName(hwnd));
     if (previous == 0) return 0;
-    return m_windows.CallProcedure(previous, hwnd, iMsg, wParam, lParam);
+    return m_windows.CallProcedure(previous, hwnd, message, wParam, lParam);
 }
 
 // Ends the subclassing of a window that goes away: its previous procedure goes back and every
@@ -174,43 +174,43 @@ void SubclassBook::ForgetWindow(WindowRef hwnd, std::intptr_t previous) {
     }
 }
 
-std::intptr_t SubclassBook::Dispatch(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam,
+std::intptr_t SubclassBook::Dispatch(WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam,
                                      std::intptr_t lParam) {
     const std::intptr_t previous = m_windows.ReadProp(hwnd, PreviousProcName(hwnd));
     if (previous == 0) return 0;
 
-    const int count = ListenerCount(hwnd, iMsg);
+    const int count = ListenerCount(hwnd, message);
     if (count <= 0) {
-        if ((iMsg == kWmDestroy && m_windows.ReadProp(hwnd, PairCountName(hwnd)) > 0) || iMsg == kWmNcDestroy) {
+        if ((message == kWmDestroy && m_windows.ReadProp(hwnd, PairCountName(hwnd)) > 0) || message == kWmNcDestroy) {
             ForgetWindow(hwnd, previous);
         }
-        return m_windows.CallProcedure(previous, hwnd, iMsg, wParam, lParam);
+        return m_windows.CallProcedure(previous, hwnd, message, wParam, lParam);
     }
 
     CurrentMessageScope scope(m_currentMessage);
     bool previousCalled = false;
-    ISubclass* lastCalled = nullptr;
+    IMessageListener* lastCalled = nullptr;
     std::intptr_t result = 0;
     // The most recently attached listener hears the message first; the first-attached one,
     // heard last, decides when the previous procedure runs.
     for (int index = count; index >= 1; --index) {
-        ISubclass* listener = ListenerAt(hwnd, iMsg, index);
+        IMessageListener* listener = ListenerAt(hwnd, message, index);
         if (listener == nullptr) continue;
-        m_currentMessage = iMsg;
-        if (index == 1 && !previousCalled && listener->MsgResponse() == SubclassResponse::CallPreviousBefore) {
-            m_windows.CallProcedure(previous, hwnd, iMsg, wParam, lParam);
+        m_currentMessage = message;
+        if (index == 1 && !previousCalled && listener->Response() == SubclassResponse::CallPreviousBefore) {
+            m_windows.CallProcedure(previous, hwnd, message, wParam, lParam);
             previousCalled = true;
         }
-        result = listener->WindowProc(hwnd, iMsg, wParam, lParam);
+        result = listener->WindowProc(hwnd, message, wParam, lParam);
         lastCalled = listener;
     }
     if (lastCalled != nullptr && !previousCalled &&
-        lastCalled->MsgResponse() == SubclassResponse::CallPreviousAfter) {
-        result = m_windows.CallProcedure(previous, hwnd, iMsg, wParam, lParam);
+        lastCalled->Response() == SubclassResponse::CallPreviousAfter) {
+        result = m_windows.CallProcedure(previous, hwnd, message, wParam, lParam);
     }
 
     // The last message a window receives: whatever is still attached goes with it.
-    if (iMsg == kWmNcDestroy && m_windows.ReadProp(hwnd, PreviousProcName(hwnd)) != 0) ForgetWindow(hwnd, previous);
+    if (message == kWmNcDestroy && m_windows.ReadProp(hwnd, PreviousProcName(hwnd)) != 0) ForgetWindow(hwnd, previous);
     return result;
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/Geometry.h"
-#include "ui/ISubclass.h"
+#include "ui/MessageListener.h"
 #include "ui/SubclassWindows.h"
 
 namespace snapwright {
@@ -16,23 +16,23 @@ public:
     // `sharedProcedure` is what AttachMessage installs; `errorSource` names the raised errors.
     SubclassBook(ISubclassWindows& windows, std::intptr_t sharedProcedure, std::string errorSource);
 
-    void AttachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t iMsg);
-    void DetachMessage(ISubclass* iwp, WindowRef hwnd, std::uint32_t iMsg);
+    void AttachMessage(IMessageListener* listener, WindowRef hwnd, std::uint32_t message);
+    void DetachMessage(IMessageListener* listener, WindowRef hwnd, std::uint32_t message);
     std::uint32_t CurrentMessage() const { return m_currentMessage; }
-    std::intptr_t CallOldWindowProc(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam, std::intptr_t lParam);
+    std::intptr_t CallPreviousWindowProc(WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
     // The shared window procedure.
-    std::intptr_t Dispatch(WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam, std::intptr_t lParam);
+    std::intptr_t Dispatch(WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
     // The property names: H, H "C", H "#" M "C", H "#" M "#" I, in signed 32-bit decimal.
     static std::string PreviousProcName(WindowRef hwnd);
     static std::string PairCountName(WindowRef hwnd);
-    static std::string ListenerCountName(WindowRef hwnd, std::uint32_t iMsg);
-    static std::string ListenerName(WindowRef hwnd, std::uint32_t iMsg, int index);
+    static std::string ListenerCountName(WindowRef hwnd, std::uint32_t message);
+    static std::string ListenerName(WindowRef hwnd, std::uint32_t message, int index);
 
 private:
     [[noreturn]] void Raise(int code) const;
-    int ListenerCount(WindowRef hwnd, std::uint32_t iMsg) const;
-    ISubclass* ListenerAt(WindowRef hwnd, std::uint32_t iMsg, int index) const;
+    int ListenerCount(WindowRef hwnd, std::uint32_t message) const;
+    IMessageListener* ListenerAt(WindowRef hwnd, std::uint32_t message, int index) const;
     void ForgetWindow(WindowRef hwnd, std::intptr_t previous);
 
     ISubclassWindows& m_windows;

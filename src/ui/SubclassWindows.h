@@ -21,7 +21,7 @@ public:
     virtual std::vector<std::string> PropNames(WindowRef hwnd) const = 0;
     // Installs `procedure` and returns the previous one; 0 when it failed.
     virtual std::intptr_t ReplaceWindowProc(WindowRef hwnd, std::intptr_t procedure) = 0;
-    virtual std::intptr_t CallProcedure(std::intptr_t procedure, WindowRef hwnd, std::uint32_t iMsg,
+    virtual std::intptr_t CallProcedure(std::intptr_t procedure, WindowRef hwnd, std::uint32_t message,
                                          std::uintptr_t wParam, std::intptr_t lParam) = 0;
 };
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/HostFreeImageCodec.h"
+#include "bench/HostFreeImageCodec.h"
 #include "save/ImageExport.h"
 #include "save/SaveFormats.h"
 

@@ -5,7 +5,7 @@ import os
 import re
 import unittest
 
-from e2e_support import EXE, E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, wait_until
+from e2e_support import E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, wait_until
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 TRAY_RIGHT_BUTTON_UP = "517"
@@ -60,7 +60,7 @@ class OptionsTest(E2ETestCase):
         self.start()
         self.open_from_tray(1, OPTIONS_TITLE)
         self.assertIn("&Save", self.texts(OPTIONS_TITLE))
-        self.assertEqual(driver("select-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_LANG"], "1")[0], 0)
+        self.assertEqual(driver("select-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_LANGUAGE"], "1")[0], 0)
 
         texts = wait_until(lambda: (t := self.texts(OPTIONS_TITLE)) and "&Speichern" in t and t,
                            what="the German texts")
@@ -76,10 +76,10 @@ class OptionsTest(E2ETestCase):
     def test_two_shots_per_page_and_save_store_printformat_and_numshots(self):
         self.start()
         self.open_from_tray(1, OPTIONS_TITLE)
-        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH1"))
-        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_HOCH2"])
-        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH2"), what="two shots per page chosen")
-        self.assertFalse(self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH1"))
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_PORTRAIT_ONE_SHOT"))
+        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_PORTRAIT_TWO_SHOTS"])
+        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_PORTRAIT_TWO_SHOTS"), what="two shots per page chosen")
+        self.assertFalse(self.checked(OPTIONS_TITLE, "IDC_OPT_PORTRAIT_ONE_SHOT"))
 
         self.click(OPTIONS_TITLE, "&Save")
         self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
@@ -91,8 +91,8 @@ class OptionsTest(E2ETestCase):
     def test_a_page_picture_chooses_its_print_format(self):
         self.start()
         self.open_from_tray(1, OPTIONS_TITLE)
-        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_IMAGE3"])
-        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_QUER1"), what="landscape chosen by its picture")
+        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_LANDSCAPE_ONE_SHOT_PICTURE"])
+        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_LANDSCAPE_ONE_SHOT"), what="landscape chosen by its picture")
         self.click(OPTIONS_TITLE, "&Save")
         wait_until(lambda: self.stored().get("Printformat") == "3", what="Printformat 3 stored")
         self.assertEqual(self.stored()["NumShots"], "1")
@@ -101,8 +101,8 @@ class OptionsTest(E2ETestCase):
         self.start()
         self.open_from_tray(1, OPTIONS_TITLE)
         self.click(OPTIONS_TITLE, "show printer selection")
-        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_HOCH2"])
-        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH2"), what="two shots per page chosen")
+        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_PORTRAIT_TWO_SHOTS"])
+        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_PORTRAIT_TWO_SHOTS"), what="two shots per page chosen")
         self.click(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
         self.assertEqual(self.stored(), {"ShowSplash": "0"})
@@ -117,14 +117,14 @@ class OptionsTest(E2ETestCase):
 
         # The next opening reads the store again.
         self.open_from_tray(1, OPTIONS_TITLE)
-        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_PRTSEL"))
-        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_HOCH2"))
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_CHOOSE_PRINTER"))
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_PORTRAIT_TWO_SHOTS"))
         self.click(OPTIONS_TITLE, "&Cancel")
 
     def test_restore_defaults_stores_the_defaults_at_once(self):
         self.start(SendTo="3", Language="1")
         self.open_from_tray(1, OPTIONS_TITLE)
-        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_PPT"))
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_SEND_TO_PRESENTATION"))
         self.click(OPTIONS_TITLE, "Stan&dardeinst.")
 
         stored = wait_until(lambda: self.stored() if len(self.stored()) == 12 else None, what="the defaults stored")
@@ -132,7 +132,7 @@ class OptionsTest(E2ETestCase):
         self.assertEqual(stored["Language"], "0")
         self.assertEqual(stored["ShowSplash"], "1")
         wait_until(lambda: "&Save" in self.texts(OPTIONS_TITLE), what="the dialog English again and still open")
-        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_SENDWORD"))
+        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_SEND_TO_WORD_PROCESSOR"))
         self.click(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
         self.assertEqual(self.stored()["SendTo"], "1")
@@ -166,19 +166,6 @@ class OptionsTest(E2ETestCase):
 
         self.click(ABOUT_TITLE, "&OK")
         self.assertEqual(driver("gone-window", ABOUT_TITLE)[0], 0)
-
-
-class HelpFileTest(unittest.TestCase):
-    def test_the_build_puts_a_compiled_help_file_beside_the_program(self):
-        path = os.path.join(os.path.dirname(EXE), "Snapwright.chm")
-        self.assertTrue(os.path.exists(path), "Snapwright.chm is built beside snapwright.exe")
-        with open(path, "rb") as handle:
-            content = handle.read()
-        self.assertEqual(content[:4], b"ITSF", "a compiled HTML help file")
-        self.assertEqual(int.from_bytes(content[4:8], "little"), 3, "format version 3")
-        # The file's directory names its pages in plain text.
-        for page in ("index", "hotkeys", "options", "editor", "files"):
-            self.assertIn(f"/{page}.html".encode(), content)
 
 
 if __name__ == "__main__":

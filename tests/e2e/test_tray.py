@@ -12,7 +12,7 @@ WM_RBUTTONUP = "517"
 
 
 class StartWindowTest(E2ETestCase):
-    def test_first_start_shows_the_start_window_and_check1_stores_showsplash_at_once(self):
+    def test_first_start_shows_the_start_window_and_its_box_stores_showsplash_at_once(self):
         reg_delete_key(SETTINGS_KEY)
         self.start_program()
         self.assertEqual(driver("wait-window", START_TITLE, "", "20000")[0], 0)

@@ -1,5 +1,7 @@
 #pragma once
 // In-memory ports for the host tests of the capture spine and the settings.
+#include <gmock/gmock.h>
+
 #include <map>
 #include <memory>
 #include <optional>
@@ -158,28 +160,18 @@ public:
     std::vector<std::string> errors;
 };
 
-// Records which destination ran, in order.
-class RecordingDestinations : public IShotDestinations {
+class MockDestinations : public IShotDestinations {
 public:
-    void PrintHardcopy() override { Record("PrintHardcopy"); }
-    void StartSaveAs() override { Record("StartSaveAs"); }
-    void SendToWord() override { Record("SendToWord"); }
-    void SendToExcel() override { Record("SendToExcel"); }
-    void SendToPowerPoint() override { Record("SendToPowerPoint"); }
-    void SendToWriter() override { Record("SendToWriter"); }
-    void SendToCalc() override { Record("SendToCalc"); }
-    void SendToImpress() override { Record("SendToImpress"); }
-    void AskApplication() override { Record("AskApplication"); }
-    void OpenEditor() override { Record("OpenEditor"); }
-
-    std::vector<std::string> calls;
-    std::string throwIn;
-
-private:
-    void Record(const std::string& name) {
-        calls.push_back(name);
-        if (name == throwIn) throw std::runtime_error(name + " failed");
-    }
+    MOCK_METHOD(void, PrintHardcopy, (), (override));
+    MOCK_METHOD(void, StartSaveAs, (), (override));
+    MOCK_METHOD(void, SendToWord, (), (override));
+    MOCK_METHOD(void, SendToExcel, (), (override));
+    MOCK_METHOD(void, SendToPowerPoint, (), (override));
+    MOCK_METHOD(void, SendToWriter, (), (override));
+    MOCK_METHOD(void, SendToCalc, (), (override));
+    MOCK_METHOD(void, SendToImpress, (), (override));
+    MOCK_METHOD(void, AskApplication, (), (override));
+    MOCK_METHOD(void, OpenEditor, (), (override));
 };
 
 }  // namespace snapwright::fakes

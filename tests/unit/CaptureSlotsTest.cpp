@@ -12,38 +12,6 @@ PicturePtr Shot(int serial) {
     return std::make_shared<fakes::FakePicture>(10, 10, serial);
 }
 
-TEST(CaptureSlots, OneShotPerPageAlwaysUsesSlotOne) {
-    CaptureSlots slots;
-    EXPECT_EQ(slots.ShotCounter(), 0);
-    EXPECT_EQ(slots.Current(), nullptr);
-    for (int i = 1; i <= 3; ++i) {
-        slots.BeginCapture(i != 2, 1);
-        slots.SetCurrentPicture(Shot(i));
-        EXPECT_EQ(slots.ShotCounter(), 1);
-        EXPECT_EQ(fakes::SerialOf(slots.Current()), i);
-    }
-    EXPECT_EQ(slots.SlotCount(), 1);
-}
-
-TEST(CaptureSlots, TwoShotPageCollectsPrintShotsInOrder) {
-    CaptureSlots slots;
-    slots.BeginCapture(true, 2);
-    slots.SetCurrentPicture(Shot(1));
-    EXPECT_EQ(slots.ShotCounter(), 1);
-    slots.BeginCapture(true, 2);
-    slots.SetCurrentPicture(Shot(2));
-    EXPECT_EQ(slots.ShotCounter(), 2);
-    EXPECT_EQ(fakes::SerialOf(slots.Slot(1)), 1);
-    EXPECT_EQ(fakes::SerialOf(slots.Slot(2)), 2);
-
-    slots.DiscardPage();
-    EXPECT_EQ(slots.ShotCounter(), 0);
-    EXPECT_EQ(slots.SlotCount(), 1);
-
-    slots.BeginCapture(true, 2);
-    EXPECT_EQ(slots.ShotCounter(), 1);
-}
-
 TEST(CaptureSlots, SaveAndSendCapturesBetweenPrintShotsNeitherPileUpNorReachThePage) {
     CaptureSlots slots;
     slots.BeginCapture(true, 2);

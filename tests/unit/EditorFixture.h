@@ -25,6 +25,12 @@ protected:
         editor.OnLoad();
     }
     void Click(EditorControl button) { editor.OnButton(button); }
+    // The open dialog, with the editor's title and filter, answers with this file.
+    void WillOpen(const std::string& path) {
+        EXPECT_CALL(dialogs, ShowOpenDialog(::testing::HasSubstr("Portable Network Graphics (*.png)|*.png"),
+                                            "Open Screenshot file", ""))
+            .WillOnce(::testing::Return(path));
+    }
     void Press(Point view) { editor.OnMouseDown(view); }
     const EditorCore& Core() const { return editor.Core(); }
     Size PictureSize() const { return Core().PictureSize(); }
@@ -36,7 +42,7 @@ protected:
     Settings settings;
     CaptureSlots slots;
     fakes::FakeUserMessages messages;
-    fakes::FakeFileDialogs dialogs;
+    ::testing::NiceMock<fakes::MockFileDialogs> dialogs;
     fakes::FakeShell shell;
     fakes::RecordingAutomation automation;
     OfficeSender sender{{automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0}};

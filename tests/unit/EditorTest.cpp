@@ -94,7 +94,7 @@ TEST_F(EditorTest, BeforeTheFirstCaptureOnlyAnOpenedImageIsHandedOn) {
     EXPECT_TRUE(handedOn.empty());
     EXPECT_EQ(slots.ShotCounter(), 0);
 
-    dialogs.answer = "C:\\pictures\\logo.png";
+    WillOpen("C:\\pictures\\logo.png");
     fileContents.picture = std::make_shared<fakes::FakePicture>(64, 32, 7);
     Click(OpenButton);
     EXPECT_EQ(slots.ShotCounter(), 1);
@@ -177,7 +177,7 @@ TEST_F(EditorTest, AFileThatIsNoPictureIsToldAndChangesNothing) {
     Press({10, 10});
     Press({50, 50});
     const int before = Serial();
-    dialogs.answer = "C:\\notes.txt";
+    WillOpen("C:\\notes.txt");
     fileContents.reason = "The file is not a picture.";
     Click(OpenButton);
     ASSERT_EQ(messages.errors.size(), 1u);

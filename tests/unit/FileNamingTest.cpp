@@ -2,81 +2,64 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace snapwright {
 namespace {
 
-TEST(DateTimeStampTest, RegionalDatesKeepOnlyWhatAFileNameCanHold) {
-    // Day.month.year as German regional settings write them.
-    EXPECT_EQ(DateTimeStamp("06.12.2026 10:39:30"), "06122026103930");
-    // Month/day/year: the "/" would make folders that do not exist.
-    EXPECT_EQ(DateTimeStamp("12/6/2026 10:39:30 AM"), "1262026103930AM");
-    EXPECT_EQ(DateTimeStamp("2026-12-06 10:39:30"), "2026-12-06103930");
-    // A Korean time of day (오후, afternoon) may stand in a file name.
-    EXPECT_EQ(DateTimeStamp("2026-12-06 오후 10:39:30"), "2026-12-06오후103930");
-}
+using Cases = std::vector<std::pair<std::string, std::string>>;
 
-TEST(DateTimeStampTest, DropsEveryCharacterAFileNameCannotHold) {
-    EXPECT_EQ(DateTimeStamp("a<b>c:d\"e/f\\g|h?i*j"), "abcdefghij");
-    EXPECT_EQ(DateTimeStamp(std::string("1\t2\n3") + '\x7f' + "4"), "1234");
-    // Some locales separate the time from AM/PM by a no-break space: a blank like any other.
-    EXPECT_EQ(DateTimeStamp("12/6/2026 10:39:30\u202fAM"), "1262026103930AM");
-    EXPECT_EQ(DateTimeStamp("6.\u00a012.\u00a02026 10:39:30"), "6122026103930");
-}
-
-TEST(SplitPathTest, SplitsAfterTheLastSeparator) {
-    struct Case {
-        const char *path, *folder, *file;
-    };
-    for (const Case c : {Case{"C:\\shots\\a.png", "C:\\shots\\", "a.png"}, Case{"C:a.png", "C:", "a.png"},
-                         Case{"//server/share/b.jpg", "//server/share/", "b.jpg"},
-                         Case{"C:\\shots\\", "C:\\shots\\", ""}, Case{"shot.png", "", "shot.png"}}) {
-        const PathParts parts = SplitPath(c.path);
-        EXPECT_EQ(parts.folder, c.folder) << c.path;
-        EXPECT_EQ(parts.file, c.file) << c.path;
+// Regional date formats, and every character a file name cannot hold; a no-break space before
+// AM/PM is a blank like any other, and a Korean time of day may stand in a file name.
+TEST(FileNaming, TheDateTimeStampKeepsOnlyWhatAFileNameCanHold) {
+    for (const auto& [now, stamp] : Cases{{"06.12.2026 10:39:30", "06122026103930"},
+                                          {"12/6/2026 10:39:30 AM", "1262026103930AM"},
+                                          {"12/6/2026 10:39:30\u202fAM", "1262026103930AM"},
+                                          {"6.\u00a012.\u00a02026 10:39:30", "6122026103930"},
+                                          {"2026-12-06 오후 10:39:30", "2026-12-06오후103930"},
+                                          {"a<b>c:d\"e/f\\g|h?i*j", "abcdefghij"},
+                                          {std::string("1\t2\n3") + '\x7f' + "4", "1234"}}) {
+        EXPECT_EQ(DateTimeStamp(now), stamp) << now;
     }
 }
 
-TEST(ShortenedFilenameTest, CutsAFolderPartLongerThanTwentyCharacters) {
-    EXPECT_EQ(shortenedFilename("C:\\Program Files\\Tool\\Screenshots\\shot.png"), "C:\\Program Files\\Too...\\shot.png");
-
-    const std::string twenty = "C:\\abcdefghijklmnop\\";  // 20 characters
-    ASSERT_EQ(twenty.size(), 20u);
-    EXPECT_EQ(shortenedFilename(twenty + "shot.png"), twenty + "shot.png");
-
-    const std::string twentyOne = "C:\\abcdefghijklmnopq\\";
-    ASSERT_EQ(twentyOne.size(), 21u);
-    EXPECT_EQ(shortenedFilename(twentyOne + "shot.png"), "C:\\abcdefghijklmnopq...\\shot.png");
+TEST(FileNaming, SplitPathSplitsAfterTheLastSeparator) {
+    for (const auto& [path, folder] : Cases{{"C:\\shots\\a.png", "C:\\shots\\"}, {"C:a.png", "C:"},
+                                            {"//server/share/b.jpg", "//server/share/"},
+                                            {"C:\\shots\\", "C:\\shots\\"}, {"shot.png", ""}}) {
+        const PathParts parts = SplitPath(path);
+        EXPECT_EQ(parts.folder, folder) << path;
+        EXPECT_EQ(parts.folder + parts.file, path);
+    }
 }
 
-TEST(ShortenedFilenameTest, APathWithoutSeparatorIsShownUnchanged) {
-    EXPECT_EQ(shortenedFilename("a-rather-long-file-name-without-any-folder.png"),
-              "a-rather-long-file-name-without-any-folder.png");
-    EXPECT_EQ(shortenedFilename(""), "");
+// A folder part of more than twenty characters (not bytes) is cut to twenty and "...".
+TEST(FileNaming, TheShortenedFileNameCutsALongFolderPart) {
+    for (const auto& [path, shown] :
+         Cases{{"C:\\Program Files\\Tool\\Screenshots\\shot.png", "C:\\Program Files\\Too...\\shot.png"},
+               {"C:\\abcdefghijklmnop\\shot.png", "C:\\abcdefghijklmnop\\shot.png"},
+               {"C:\\abcdefghijklmnopq\\shot.png", "C:\\abcdefghijklmnopq...\\shot.png"},
+               {"C:\\Jürgen\\Überblick\\ä.png", "C:\\Jürgen\\Überblick\\ä.png"},
+               {"C:\\Jürgen\\Überblicke\\Größe\\a.png", "C:\\Jürgen\\Überblicke...\\a.png"},
+               {"a-rather-long-file-name-without-any-folder.png", "a-rather-long-file-name-without-any-folder.png"},
+               {"", ""}}) {
+        EXPECT_EQ(ShortenedFileName(path), shown) << path;
+    }
 }
 
-TEST(ShortenedFilenameTest, CountsCharactersNotBytes) {
-    // Twenty characters, but more bytes: nothing to shorten, and no character is cut in half.
-    const std::string twenty = "C:\\Jürgen\\Überblick\\";
-    ASSERT_EQ(CharacterCount(twenty), 20u);
-    EXPECT_EQ(shortenedFilename(twenty + "ä.png"), twenty + "ä.png");
-    EXPECT_EQ(shortenedFilename("C:\\Jürgen\\Überblicke\\Größe\\a.png"), "C:\\Jürgen\\Überblicke...\\a.png");
+// The suffix goes before the file's own extension, never into a folder's name.
+TEST(FileNaming, TheThumbnailNameInsertsBeforeTheExtensionOfTheFileOnly) {
+    for (const auto& [path, thumbnail] :
+         Cases{{"C:\\shots\\a.png", "C:\\shots\\a_thumb.png"}, {"C:\\x.png\\a.png", "C:\\x.png\\a_thumb.png"},
+               {"C:\\a.png\\a.png.png", "C:\\a.png\\a.png_thumb.png"},
+               {"C:\\shots.v2\\Snapwright™_1.TIF", "C:\\shots.v2\\Snapwright™_1_thumb.TIF"},
+               {"C:\\shots.d\\shot", "C:\\shots.d\\shot_thumb"}, {"shot", "shot_thumb"}}) {
+        EXPECT_EQ(ThumbnailFileName(path), thumbnail) << path;
+    }
 }
 
-TEST(ThumbnailFileNameTest, InsertsBeforeTheExtensionOfTheFileOnly) {
-    EXPECT_EQ(ThumbnailFileName("C:\\shots\\a.png"), "C:\\shots\\a_thumb.png");
-    // A folder named like the file keeps its name: the thumbnail lands beside the file.
-    EXPECT_EQ(ThumbnailFileName("C:\\x.png\\a.png"), "C:\\x.png\\a_thumb.png");
-    EXPECT_EQ(ThumbnailFileName("C:\\a.png\\a.png.png"), "C:\\a.png\\a.png_thumb.png");
-    EXPECT_EQ(ThumbnailFileName("C:\\shots.v2\\Snapwright™_06122026103930.TIF"),
-              "C:\\shots.v2\\Snapwright™_06122026103930_thumb.TIF");
-}
-
-TEST(ThumbnailFileNameTest, ANameWithoutExtensionGetsTheSuffixAtItsEnd) {
-    EXPECT_EQ(ThumbnailFileName("C:\\shots.d\\shot"), "C:\\shots.d\\shot_thumb");
-    EXPECT_EQ(ThumbnailFileName("shot"), "shot_thumb");
-}
-
-TEST(FileNamingTextTest, CharacterHelpersWorkOnWholeCharacters) {
+TEST(FileNaming, CharacterHelpersWorkOnWholeCharacters) {
     EXPECT_EQ(LastCharacters("x.pngä", 4), "pngä");
     EXPECT_EQ(LastCharacters("ab", 4), "ab");
     EXPECT_EQ(WithoutLastCharacters("äöü.png", 4), "äöü");

@@ -7,6 +7,8 @@
 #include "Version.h"
 #include "fakes/FakePrinter.h"
 
+// The e2e tests print real pages (one and two shots, landscape, a cancelled choice, a printer
+// that cannot be opened); these cases pin the page geometry in millimetres and the rarer paths.
 namespace snapwright {
 namespace {
 
@@ -14,15 +16,6 @@ using Ops = std::vector<std::string>;
 
 const std::string kIndent40(40, ' ');
 const std::string kVendor = std::string("Snapwright\u2122 V") + SNAPWRIGHT_VERSION_TEXT + " - the screenshot tool for Windows";
-
-// The pictures drawn among the operations.
-Ops Pictures(const Ops& ops) {
-    Ops pictures;
-    for (const std::string& op : ops) {
-        if (op.rfind("picture", 0) == 0) pictures.push_back(op);
-    }
-    return pictures;
-}
 
 class HardcopyTest : public testing::Test {
 protected:
@@ -153,45 +146,6 @@ TEST_F(HardcopyTest, ChoosingThePrinterAsksForTheWholeDocumentAndPrintsOnTheChos
     dialogs.answer.errorCode = 0x100B;
     PrintShot(10, 10);
     EXPECT_EQ(printer.TakeOps().back(), "end") << "a failed dialog goes on with the current printer";
-}
-
-TEST_F(HardcopyTest, ACancelledChoiceDiscardsThePageSoTheNextHotkeyStartsAFreshOne) {
-    settings.PrintTo = 2;
-    UseFormat(2);
-    clock.times = {"t1", "t2", "t3", "t4"};
-    PrintShot(10, 10);
-    PrintShot(10, 10);
-    EXPECT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_TRUE(printer.TakeOps().empty());
-    EXPECT_TRUE(printer.openChecks.empty());
-    EXPECT_TRUE(messages.errors.empty()) << "a cancel is the user's own choice";
-    EXPECT_EQ(slots.ShotCounter(), 0);
-    EXPECT_TRUE(hardcopy.ShotTimes().empty());
-
-    PrintShot(10, 10);
-    EXPECT_EQ(dialogs.requests.size(), 1u) << "shot 3 is the first of a new page";
-    dialogs.answer = fakes::FakePrintDialogService::Confirmed("Office Laser");
-    PrintShot(10, 10);
-    EXPECT_EQ(Pictures(printer.TakeOps()), (Ops{"picture #3 20,15 120x120", "picture #4 20,145 120x120"}));
-    EXPECT_EQ(hardcopy.ShotTimes(), (Ops{"t3", "t4"}));
-}
-
-TEST_F(HardcopyTest, APrinterThatCannotBeOpenedIsNamedToTheUserAndThePageIsDiscarded) {
-    UseFormat(2);
-    printer.unopenable = {"Office Laser"};
-    PrintShot(10, 10);
-    PrintShot(10, 10);
-    EXPECT_TRUE(printer.TakeOps().empty());
-    ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_NE(messages.errors[0].find("\"Office Laser\""), std::string::npos) << messages.errors[0];
-    EXPECT_EQ(slots.ShotCounter(), 0);
-    EXPECT_TRUE(hardcopy.ShotTimes().empty());
-
-    printer.unopenable.clear();
-    PrintShot(10, 10);
-    EXPECT_TRUE(printer.TakeOps().empty()) << "the next page needs two shots again";
-    PrintShot(10, 10);
-    EXPECT_EQ(printer.TakeOps().back(), "end");
 }
 
 TEST_F(HardcopyTest, WithoutAnyPrinterTheUserIsToldSo) {

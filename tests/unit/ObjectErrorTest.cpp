@@ -13,15 +13,6 @@ TEST(ObjectError, NumberedErrorsCarryTheObjectErrorBaseSourceAndDescription) {
     EXPECT_NE(std::string(error.what()).find("Message already handled by another class"), std::string::npos);
 }
 
-TEST(ObjectError, EveryDocumentedCodeHasItsDescription) {
-    EXPECT_EQ(ObjectError(13081, "s").Description(), "Can't subclass window");
-    EXPECT_EQ(ObjectError(13082, "s").Description(), "Message already handled by another class");
-    EXPECT_EQ(ObjectError(13083, "s").Description(), "Invalid window");
-    EXPECT_EQ(ObjectError(13084, "s").Description(), "Can't modify external window");
-    EXPECT_EQ(ObjectError(13651, "s").Description(), "No more than 10 timers allowed per class");
-    EXPECT_EQ(ObjectError(13652, "s").Description(), "Can't create system timer");
-}
-
 TEST(ObjectError, RunTimeCodesAreRaisedBare) {
     const ObjectError error(kErrInvalidProcedureCall, "snapwright.WindowProc");
     EXPECT_EQ(error.Number(), 5);

@@ -37,60 +37,24 @@ protected:
 
     fakes::RecordingPrinter printer;
     fakes::FakePrintDialogService dialogs;
-    clsPrintDialog dialog{dialogs, printer};
+    PrintDialog dialog{dialogs, printer};
     std::vector<RaisedError> errors;
 };
 
-TEST_F(PrintDialogTest, FlagPropertiesAreOredIntoTheDialogsFlags) {
-    EXPECT_EQ(ShownFlags(), 0u) << "all flags false: the plain print dialog, not the set-up dialog";
-    dialog.SetPD_NoSelection(true);
-    dialog.SetPD_Collate(true);
-    dialog.SetPD_HelpButton(true);
-    dialog.SetPD_UseDevModeCopies(true);
-    dialog.SetPD_NONETWORKBUTTON(true);
-    dialog.SetPD_Collate(true);
-    EXPECT_EQ(ShownFlags(), 0x4u | 0x10u | 0x800u | 0x40000u | 0x200000u);
-    dialog.SetPD_Collate(false);
-    EXPECT_FALSE(dialog.PD_Collate());
-    EXPECT_EQ(ShownFlags(), 0x4u | 0x800u | 0x40000u | 0x200000u);
-}
-
 TEST_F(PrintDialogTest, AllPagesClearsPageNumbersAndSelectionOnly) {
-    EXPECT_TRUE(dialog.PD_AllPages());
-    dialog.SetPD_PageNums(true);
-    dialog.SetPD_Collate(true);
-    EXPECT_FALSE(dialog.PD_AllPages());
-    dialog.SetPD_AllPages(false);
-    EXPECT_TRUE(dialog.PD_PageNums()) << "false changes nothing";
+    EXPECT_TRUE(dialog.AllPages());
+    dialog.SetPageNumbers(true);
+    dialog.SetCollateCopies(true);
+    EXPECT_FALSE(dialog.AllPages());
+    dialog.SetAllPages(false);
+    EXPECT_TRUE(dialog.PageNumbers()) << "false changes nothing";
 
-    dialog.SetPD_Selection(true);
-    dialog.SetPD_AllPages(true);
-    EXPECT_TRUE(dialog.PD_AllPages());
+    dialog.SetSelection(true);
+    dialog.SetAllPages(true);
+    EXPECT_TRUE(dialog.AllPages());
     EXPECT_EQ(ShownFlags(), 0x10u) << "page numbers and selection cleared, collate kept";
-    dialog.SetPD_Selection(true);
-    EXPECT_FALSE(dialog.PD_AllPages()) << "one of the two is enough";
-}
-
-TEST_F(PrintDialogTest, PageValuesGoToTheDialogAndComeBackWithoutTheCopies) {
-    dialog.SetPDnFromPage(2);
-    dialog.SetPDnToPage(5);
-    dialog.SetPDnMinPage(1);
-    dialog.SetPDnMaxPage(9);
-    dialog.SetPDnCopies(3);
-    Confirm("Office Laser");
-    dialogs.answer.fromPage = 4;
-    dialogs.answer.toPage = 4;
-    dialogs.answer.minPage = 1;
-    dialogs.answer.maxPage = 8;
-    dialog.ShowPrinter(0x1234);
-
-    const PrintDialogRequest& request = dialogs.requests.at(0);
-    EXPECT_EQ(request.owner, 0x1234u);
-    EXPECT_EQ((std::vector<int>{request.fromPage, request.toPage, request.minPage, request.maxPage, request.copies}),
-              (std::vector<int>{2, 5, 1, 9, 3}));
-    EXPECT_EQ((std::vector<int>{dialog.PDnFromPage(), dialog.PDnToPage(), dialog.PDnMinPage(), dialog.PDnMaxPage(),
-                                dialog.PDnCopies()}),
-              (std::vector<int>{4, 4, 1, 8, 3}));
+    dialog.SetSelection(true);
+    EXPECT_FALSE(dialog.AllPages()) << "one of the two is enough";
 }
 
 TEST_F(PrintDialogTest, CancelLeavesEverythingAsItWas) {
@@ -99,7 +63,7 @@ TEST_F(PrintDialogTest, CancelLeavesEverythingAsItWas) {
     EXPECT_EQ(dialog.DeviceName(), "");
     EXPECT_TRUE(printer.TakeOps().empty()) << "the current printer is unchanged";
 
-    Confirm("SnapwrightPDF", clsPrintDialog::kDmOrientation).orientation = 2;
+    Confirm("SnapwrightPDF", PrintDialog::kDmOrientation).orientation = 2;
     dialog.ShowPrinter();
     EXPECT_FALSE(dialog.Cancelled());
 
@@ -167,9 +131,9 @@ TEST_F(PrintDialogTest, SettingsAreAppliedToTheCurrentPrinterInOrder) {
 }
 
 TEST_F(PrintDialogTest, ALandscapeChoiceSwapsPaperLengthAndWidth) {
-    PrinterSettingsBlock& block = Confirm("Office Laser", clsPrintDialog::kDmOrientation |
-                                                              clsPrintDialog::kDmPaperLength |
-                                                              clsPrintDialog::kDmPaperWidth);
+    PrinterSettingsBlock& block = Confirm("Office Laser", PrintDialog::kDmOrientation |
+                                                              PrintDialog::kDmPaperLength |
+                                                              PrintDialog::kDmPaperWidth);
     block.orientation = 2;
     block.paperLength = 2970;
     block.paperWidth = 2100;
@@ -186,7 +150,7 @@ TEST_F(PrintDialogTest, ALandscapeChoiceSwapsPaperLengthAndWidth) {
 }
 
 TEST_F(PrintDialogTest, CopiesFollowTheBlockOnlyWhenItNamesAtLeastOne) {
-    PrinterSettingsBlock& block = Confirm("Office Laser", clsPrintDialog::kDmCopies);
+    PrinterSettingsBlock& block = Confirm("Office Laser", PrintDialog::kDmCopies);
     block.copies = 0;
     dialog.ShowPrinter();
     EXPECT_EQ(printer.TakeOps(), (Ops{"select Office Laser", "copies 1"}));
@@ -208,32 +172,6 @@ TEST_F(PrintDialogTest, CopiesFollowTheBlockOnlyWhenItNamesAtLeastOne) {
     EXPECT_EQ(dialog.Copies(), 1);
 }
 
-TEST_F(PrintDialogTest, SettingsAndTheirValidPropertiesFollowOnlyTheirOwnBits) {
-    PrinterSettingsBlock& block = Confirm("Office Laser", clsPrintDialog::kDmFormName | clsPrintDialog::kDmMediaType |
-                                                              clsPrintDialog::kDmIcmMethod);
-    block.formName = std::string("A4\0Letter", 9);
-    block.formName.resize(32, '\0');
-    block.mediaType = 258;
-    block.icmMethod = 4;
-    block.scale = 75;
-    block.duplex = 2;
-    dialog.ShowPrinter();
-    EXPECT_EQ(dialog.FormName(), "A4");
-    EXPECT_EQ(dialog.MediaType(), 258u);
-    EXPECT_EQ(dialog.ICMMethod(), 4u);
-    EXPECT_EQ(dialog.ScalePercent(), 0) << "scale bit clear";
-    EXPECT_EQ(dialog.Duplex(), 0) << "duplex bit clear";
-    EXPECT_EQ(printer.TakeOps(), (Ops{"select Office Laser"})) << "nothing applied without its bit";
-    EXPECT_TRUE(dialog.FormNameValid() && dialog.MediaTypeValid() && dialog.ICMMethodValid());
-    EXPECT_FALSE(dialog.CollateValid() || dialog.ICMIntentValid() || dialog.DitherTypeValid() ||
-                 dialog.ScalePercentValid());
-
-    block.fields = 0x7ffffff & ~clsPrintDialog::kDmOrientation;
-    dialog.ShowPrinter();
-    EXPECT_FALSE(dialog.OrientationValid()) << "every other bit set";
-    EXPECT_TRUE(dialog.PaperSizeValid() && dialog.TTOptionValid() && dialog.DitherTypeValid());
-}
-
 TEST_F(PrintDialogTest, AnUnreadableSettingsBlockEndsTheDialogWithoutAChoice) {
     dialogs.answer.outcome = Outcome::Confirmed;
     dialogs.answer.deviceName = "SnapwrightPDF";
@@ -242,52 +180,8 @@ TEST_F(PrintDialogTest, AnUnreadableSettingsBlockEndsTheDialogWithoutAChoice) {
     EXPECT_FALSE(dialog.Cancelled());
     EXPECT_TRUE(printer.TakeOps().empty());
     EXPECT_EQ(dialog.DeviceName(), "");
-    EXPECT_EQ(dialog.PDnFromPage(), 0);
+    EXPECT_EQ(dialog.FromPage(), 0);
     EXPECT_TRUE(errors.empty());
-}
-
-TEST_F(PrintDialogTest, ClipNullCharAndVersion) {
-    EXPECT_EQ(clsPrintDialog::ClipNullChar(std::string("abc\0def", 7)), "abc");
-    EXPECT_EQ(clsPrintDialog::ClipNullChar("abcdef"), "abcdef");
-    EXPECT_EQ(clsPrintDialog::ClipNullChar(""), "");
-    EXPECT_EQ(clsPrintDialog::ClipNullChar(std::string("\0abc", 4)), "");
-    EXPECT_EQ(dialog.Version(), "1.00 (14.01.2000)");
-}
-
-TEST_F(PrintDialogTest, DefaultPrinterNameComesWithoutADialog) {
-    Confirm("A printer with a very long name");
-    dialogs.answer.deviceName = "A printer with a very long name, in full";
-    EXPECT_EQ(dialog.GetDefaultPrinterName(0x42), "A printer with a very long name, in full");
-    EXPECT_EQ(dialogs.requests.at(0).flags, 0x400u);
-    EXPECT_EQ(dialogs.requests.at(0).owner, 0x42u);
-    EXPECT_TRUE(printer.TakeOps().empty()) << "the current printer stays";
-
-    dialogs.answer.deviceName.reset();
-    EXPECT_EQ(dialog.GetDefaultPrinterName(), "A printer with a very long name");
-    dialogs.answer.settings.reset();
-    EXPECT_EQ(dialog.GetDefaultPrinterName(), "");
-    EXPECT_TRUE(errors.empty());
-
-    dialogs.answer.outcome = Outcome::Failed;
-    dialogs.answer.errorCode = 0x1008;
-    EXPECT_EQ(dialog.GetDefaultPrinterName(), "");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].number, 0x1008);
-}
-
-TEST_F(PrintDialogTest, ChangeDocPropertiesReportsAPrinterThatCannotBeOpened) {
-    dialogs.properties.opened = true;
-    dialog.ChangeDocProperties("Office Laser", 0x42);
-    EXPECT_TRUE(errors.empty());
-    EXPECT_EQ(dialogs.propertyRequests.at(0), (std::pair<std::string, WindowRef>{"Office Laser", 0x42}));
-
-    dialogs.properties.opened = false;
-    dialogs.properties.errorCode = 1801;
-    dialog.ChangeDocProperties("Gone");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].number, 1801);
-    EXPECT_EQ(errors[0].description, "Fehler in ChangeDocProperties");
-    EXPECT_FALSE(errors[0].flag);
 }
 
 }  // namespace

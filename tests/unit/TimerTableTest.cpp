@@ -83,17 +83,6 @@ TEST_F(TimerTableTest, APositiveIntervalStartsATimerANewOneReplacesItAndZeroStop
     EXPECT_TRUE(system.running.empty());
 }
 
-TEST_F(TimerTableTest, SettingTheIntervalItAlreadyHasDoesNothing) {
-    Timer timer, stopped;
-    Set(timer, 100);
-    system.log.clear();
-    Set(timer, 100);
-    EXPECT_EQ(timer.state.id, 501u);
-    Set(stopped, 0);
-    Set(stopped, -5);
-    EXPECT_TRUE(system.log.empty());
-}
-
 TEST_F(TimerTableTest, TheHundredAndFirstTimerIsRefusedWithoutStartingOne) {
     std::vector<std::unique_ptr<Timer>> timers;
     for (int i = 0; i < TimerTable::kCapacity; ++i) {
@@ -111,26 +100,6 @@ TEST_F(TimerTableTest, TheHundredAndFirstTimerIsRefusedWithoutStartingOne) {
     Set(*timers[41], 0);
     EXPECT_EQ(RaisedCode(extra, 1000), 0);
     EXPECT_EQ(table.At(42), &extra);
-}
-
-TEST_F(TimerTableTest, ASystemThatMakesNoTimerRaisesCantCreate) {
-    Timer timer;
-    system.refuse = true;
-    EXPECT_EQ(RaisedCode(timer, 10), kErrCantCreateTimer);
-    EXPECT_EQ(lastDescription, "Can't create system timer");
-    EXPECT_EQ(timer.state.interval, 0);
-    EXPECT_EQ(table.Count(), 0);
-}
-
-TEST_F(TimerTableTest, TheFirstEmptyEntryIsTakenAndTheHighestIndexOnlyGrows) {
-    Timer a, b, c, d;
-    for (Timer* timer : {&a, &b, &c}) Set(*timer, 10);
-    Set(b, 0);
-    Set(c, 0);
-    Set(d, 10);
-    EXPECT_EQ(table.At(2), &d);
-    EXPECT_EQ(table.At(3), nullptr);
-    EXPECT_EQ(table.HighestIndex(), 3);
 }
 
 TEST_F(TimerTableTest, APulseReachesTheOwnerOfThatSystemTimer) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "PixelTools.h"
 #include "PrintingTools.h"
@@ -35,18 +34,6 @@ protected:
     }
     std::wstring folder;
 };
-
-TEST_F(GdiPrinterTest, TheCurrentPrinterIsTheDefaultPdfPrinter) {
-    GdiPrinter printer;
-    EXPECT_EQ(printer.DeviceName(), "SnapwrightPDF");
-    const auto installed = printer.InstalledPrinters();
-    EXPECT_NE(std::find(installed.begin(), installed.end(), "SnapwrightPDF"), installed.end());
-    EXPECT_TRUE(printer.CanOpenPrinter("SnapwrightPDF"));
-    EXPECT_FALSE(printer.CanOpenPrinter("No such printer"));
-    EXPECT_FALSE(printer.CanOpenPrinter(""));
-    ASSERT_NE(printer.DeviceMode(), nullptr);
-    EXPECT_EQ(ToUtf8(printer.DeviceMode()->dmDeviceName), "SnapwrightPDF");
-}
 
 TEST_F(GdiPrinterTest, SettingsGoIntoTheDeviceModeOfTheNextDocument) {
     GdiPrinter printer;
@@ -92,22 +79,6 @@ TEST_F(GdiPrinterTest, AnAbandonedDocumentPrintsNothingAndTheNextOneAPage) {
     const std::wstring pdf = WaitForNewPdf(folder, before);
     ASSERT_FALSE(pdf.empty()) << "no PDF file appeared";
     EXPECT_EQ(PdfFiles(folder).size(), before.size() + 1) << "the abandoned document made a file too";
-}
-
-TEST_F(GdiPrinterTest, EndingADocumentWithoutOutputPrintsNothing) {
-    GdiPrinter printer;
-    printer.SetOrientation(kLandscape);
-    EXPECT_NO_THROW(printer.EndDoc());
-}
-
-TEST_F(GdiPrinterTest, APictureThatIsNotABitmapIsRefused) {
-    struct Plain : Picture {
-        int Width() const override { return 10; }
-        int Height() const override { return 10; }
-    } plain;
-    GdiPrinter printer;
-    EXPECT_THROW(printer.PaintPicture(plain, 0, 0, 10, 10), std::invalid_argument);
-    printer.KillDoc();
 }
 
 }  // namespace

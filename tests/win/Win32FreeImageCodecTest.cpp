@@ -117,25 +117,6 @@ TEST_F(Win32FreeImageCodecTest, EveryFormatGoesToAUnicodeFolderAndComesBack) {
     }
 }
 
-TEST_F(Win32FreeImageCodecTest, TheBitmapFileIsA24BitWindowsBitmapOfThePicture) {
-    const std::string path = Path("Bild.bmp");
-    ASSERT_TRUE(bitmapFiles.SaveBitmapFile(*picture, path).ok);
-    std::ifstream in(std::filesystem::path(ToWide(path)), std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ASSERT_GE(bytes.size(), 54u);
-    EXPECT_EQ(bytes[0], 'B');
-    EXPECT_EQ(bytes[1], 'M');
-    const std::size_t stride = (kWidth * 3 + 3) & ~3u;
-    EXPECT_EQ(bytes.size(), 54 + stride * kHeight);
-    EXPECT_EQ(bytes[28], 24) << "bits per pixel";
-    // The first row in the file is the picture's bottom row, blue, green, red.
-    const std::uint32_t bottomLeft = PatternPixel(0, kHeight - 1);
-    EXPECT_EQ(bytes[54], bottomLeft & 0xFF);
-    EXPECT_EQ(bytes[55], (bottomLeft >> 8) & 0xFF);
-    EXPECT_EQ(bytes[56], (bottomLeft >> 16) & 0xFF);
-    EXPECT_EQ(LoadedPixels(path), Pattern());
-}
-
 TEST_F(Win32FreeImageCodecTest, AFailedSaveGivesTheSystemsReasonAndLeavesNoFile) {
     const std::string missing = Path("nicht da\\Bild.png");
     const ExportOutcome png = exporter.Export(kSaveFormats[2], missing, picture, std::nullopt);
@@ -169,13 +150,6 @@ TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplace
     }
     ASSERT_TRUE(files.Stamp(path));
     EXPECT_EQ(files.Stamp(path)->size, 3u) << "the file is still the user's";
-}
-
-TEST_F(Win32FreeImageCodecTest, AFileThatIsNoPictureLoadsAsNothing) {
-    const std::string path = Path("Notiz.txt");
-    ASSERT_TRUE(files.WriteFile(path, {'n', 'o', 't', 'e'}).ok);
-    EXPECT_EQ(LoadPictureFile(codec, path).picture, nullptr);
-    EXPECT_EQ(LoadPictureFile(codec, Path("fehlt.png")).picture, nullptr);
 }
 
 // --- the file system -------------------------------------------------------------------

@@ -19,7 +19,7 @@ protected:
     }
     Win32PrintDialogService service;
     GdiPrinter printer;
-    clsPrintDialog dialog{service, printer};
+    PrintDialog dialog{service, printer};
     std::vector<std::int32_t> errors;
 };
 
@@ -30,11 +30,11 @@ TEST_F(PrintDialogServiceTest, TheDefaultPrinterComesWithoutADialog) {
 }
 
 TEST_F(PrintDialogServiceTest, ConfirmingTheDialogMakesThePrinterCurrentWithItsSettings) {
-    dialog.SetPD_AllPages(true);
-    dialog.SetPDnFromPage(1);
-    dialog.SetPDnToPage(1);
-    dialog.SetPDnMinPage(1);
-    dialog.SetPDnMaxPage(1);
+    dialog.SetAllPages(true);
+    dialog.SetFromPage(1);
+    dialog.SetToPage(1);
+    dialog.SetMinPage(1);
+    dialog.SetMaxPage(1);
     {
         snapwright::testing::DialogAnswer answer(IDOK);
         dialog.ShowPrinter();
@@ -47,8 +47,8 @@ TEST_F(PrintDialogServiceTest, ConfirmingTheDialogMakesThePrinterCurrentWithItsS
     EXPECT_EQ(dialog.Orientation(), printer.Orientation());
     EXPECT_TRUE(dialog.CopiesValid());
     EXPECT_GE(dialog.Copies(), 1);
-    EXPECT_EQ(dialog.PDnFromPage(), 1);
-    EXPECT_EQ(dialog.PDnMaxPage(), 1);
+    EXPECT_EQ(dialog.FromPage(), 1);
+    EXPECT_EQ(dialog.MaxPage(), 1);
 }
 
 TEST_F(PrintDialogServiceTest, CancellingTheDialogIsNoError) {

@@ -13,7 +13,7 @@ public:
     DialogForm& Form() { return m_form; }
     void SetPresenter(AskApplicationDialog* presenter) { m_presenter = presenter; }
 
-    void Form_Load() override;
+    void OnLoad() override;
     void OnClick(ControlId control) override;
     void OnCloseRequest() override;
 

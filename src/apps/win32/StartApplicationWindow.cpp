@@ -20,7 +20,7 @@ StartApplicationWindow::StartApplicationWindow(HINSTANCE instance, HICON icon)
 }
 
 // The caption label reads as a title bar, and the window's own title (on the task bar) is its text.
-void StartApplicationWindow::Form_Load() {
+void StartApplicationWindow::OnLoad() {
     m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
     ::SetWindowTextW(m_form.Handle(), ToWide(m_form.Text(Id(CaptionLabel))).c_str());

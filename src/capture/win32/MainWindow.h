@@ -5,7 +5,7 @@
 
 namespace snapwright::win32 {
 
-// frmMain: the program's hidden main window. It owns the hotkeys (their messages arrive here),
+// The program's hidden main window. It owns the hotkeys (their messages arrive here),
 // and closing it ends the program.
 class MainWindow {
 public:

@@ -3,7 +3,7 @@
 namespace snapwright::win32 {
 
 void TrayPopupMenu::SetOwner(WindowRef owner) {
-    m_menu.hwndOwner(reinterpret_cast<HWND>(owner));
+    m_menu.Owner(reinterpret_cast<HWND>(owner));
 }
 
 void TrayPopupMenu::SetFont(const std::string& face, int points) {
@@ -25,7 +25,7 @@ void TrayPopupMenu::Store(const std::string& key) {
 int TrayPopupMenu::ShowPopupAbsolute(int leftPixel, int topPixel) {
     // A menu opened from the tray closes on a click elsewhere only when its owner is the
     // foreground window; the message posted afterwards lets the owner leave the menu state.
-    HWND owner = m_menu.hwndOwner();
+    HWND owner = m_menu.Owner();
     ::SetForegroundWindow(owner);
     const int index = m_menu.ShowPopupAbsolute(leftPixel, topPixel, 0, true);
     if (::IsWindow(owner)) ::PostMessageW(owner, WM_NULL, 0, 0);

@@ -1,10 +1,10 @@
 #pragma once
 #include "platform/PopupMenu.h"
-#include "ui/win32/cPopupMenu.h"
+#include "ui/win32/PopupMenu.h"
 
 namespace snapwright::win32 {
 
-// The tray menu's popup menu: the program's owner-drawn cPopupMenu.
+// The tray menu's popup menu: the program's owner-drawn win32::PopupMenu.
 class TrayPopupMenu : public IPopupMenu {
 public:
     void SetOwner(WindowRef owner) override;
@@ -15,7 +15,7 @@ public:
     int ShowPopupAbsolute(int leftPixel, int topPixel) override;
 
 private:
-    cPopupMenu m_menu;
+    PopupMenu m_menu;
 };
 
 }  // namespace snapwright::win32

@@ -2,7 +2,7 @@
 // Resource ids of the save dialog, shared by its dialog template and its view.
 #define IDD_SAVEAS 4000
 #define IDC_SAVEAS_CAPTION 4001
-#define IDC_SAVEAS_FRAME1 4002
+#define IDC_SAVEAS_FORMAT_FRAME 4002
 #define IDC_SAVEAS_FORMAT 4003
 #define IDC_SAVEAS_FILENAME 4004
 #define IDC_SAVEAS_BROWSE 4005

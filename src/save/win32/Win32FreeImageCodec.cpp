@@ -6,7 +6,7 @@
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/SystemErrorText.h"
 #include "platform/win32/WideText.h"
-#include "save/win32/MFreeImage.h"
+#include "save/win32/FreeImageBridge.h"
 
 namespace snapwright::win32 {
 
@@ -22,12 +22,12 @@ CodecBitmap Win32FreeImageCodec::FromPicture(const Picture& picture) {
     const GdiPicture* gdi = AsGdiPicture(&picture);
     if (!gdi) return 0;
     FIBITMAP* dib = nullptr;
-    return FreeImage_DIB_From_BMP(gdi->Bitmap(), dib) ? Handle(dib) : 0;
+    return DibFromBitmap(gdi->Bitmap(), dib) ? Handle(dib) : 0;
 }
 
 PicturePtr Win32FreeImageCodec::ToPicture(CodecBitmap bitmap) {
     HBITMAP device = nullptr;
-    if (!FreeImage_BMP_From_DIB(Dib(bitmap), device)) return nullptr;
+    if (!BitmapFromDib(Dib(bitmap), device)) return nullptr;
     return BitmapToPicture(device, nullptr);
 }
 

@@ -9,94 +9,94 @@ using enum OptionsControl;
 
 OptionsWindow::OptionsWindow(HINSTANCE instance, HICON icon)
     : m_form(instance, IDD_OPTIONS,
-             {{Id(lblCaption), IDC_OPT_CAPTION},
-              {Id(frmPrint), IDC_OPT_FRMPRINT},
-              {Id(optDfltPrt), IDC_OPT_DFLTPRT},
-              {Id(optPrtSel), IDC_OPT_PRTSEL},
-              {Id(frmSave), IDC_OPT_FRMSAVE},
-              {Id(optInstDir), IDC_OPT_INSTDIR},
-              {Id(OptAskDestDir), IDC_OPT_ASKDESTDIR},
-              {Id(frmApp), IDC_OPT_FRMAPP},
-              {Id(optSendWord), IDC_OPT_SENDWORD},
-              {Id(optXL), IDC_OPT_XL},
-              {Id(optPpt), IDC_OPT_PPT},
-              {Id(optAskRuntime), IDC_OPT_ASKRUNTIME},
-              {Id(optEditor), IDC_OPT_EDITOR},
-              {Id(cmbOfficeSuite), IDC_OPT_OFFICESUITE},
-              {Id(imWW), IDC_OPT_IMWW},
-              {Id(imXL), IDC_OPT_IMXL},
-              {Id(imPP), IDC_OPT_IMPP},
-              {Id(imWr), IDC_OPT_IMWR},
-              {Id(imSc), IDC_OPT_IMSC},
-              {Id(imIm), IDC_OPT_IMIM},
-              {Id(Frame1), IDC_OPT_FRAME1},
-              {Id(optHoch1), IDC_OPT_HOCH1},
-              {Id(Image1), IDC_OPT_IMAGE1},
-              {Id(optHoch2), IDC_OPT_HOCH2},
-              {Id(Image2), IDC_OPT_IMAGE2},
-              {Id(optQuer1), IDC_OPT_QUER1},
-              {Id(Image3), IDC_OPT_IMAGE3},
-              {Id(Frame2), IDC_OPT_FRAME2},
-              {Id(chkTimestamp), IDC_OPT_TIMESTAMP},
-              {Id(chkUsername), IDC_OPT_USERNAME},
-              {Id(chkComputer), IDC_OPT_COMPUTER},
-              {Id(chkFooter), IDC_OPT_FOOTER},
-              {Id(frmLang), IDC_OPT_FRMLANG},
-              {Id(lblLanguage), IDC_OPT_LBLLANGUAGE},
-              {Id(cmbLang), IDC_OPT_LANG},
-              {Id(optHelp), IDC_OPT_HELP},
-              {Id(cmdRestore), IDC_OPT_RESTORE},
-              {Id(cmdCancel), IDC_OPT_CANCEL},
-              {Id(cmdOK), IDC_OPT_OK}}) {
+             {{Id(CaptionLabel), IDC_OPT_CAPTION},
+              {Id(PrintFrame), IDC_OPT_PRINT_FRAME},
+              {Id(DefaultPrinter), IDC_OPT_DEFAULT_PRINTER},
+              {Id(ChoosePrinter), IDC_OPT_CHOOSE_PRINTER},
+              {Id(SaveFrame), IDC_OPT_SAVE_FRAME},
+              {Id(SaveToProgramFolder), IDC_OPT_SAVE_TO_PROGRAM_FOLDER},
+              {Id(AskForFile), IDC_OPT_ASK_FOR_FILE},
+              {Id(SendFrame), IDC_OPT_SEND_FRAME},
+              {Id(SendToWordProcessor), IDC_OPT_SEND_TO_WORD_PROCESSOR},
+              {Id(SendToSpreadsheet), IDC_OPT_SEND_TO_SPREADSHEET},
+              {Id(SendToPresentation), IDC_OPT_SEND_TO_PRESENTATION},
+              {Id(AskAtSend), IDC_OPT_ASK_AT_SEND},
+              {Id(SendToEditor), IDC_OPT_SEND_TO_EDITOR},
+              {Id(OfficeSuiteList), IDC_OPT_OFFICE_SUITE},
+              {Id(WordIcon), IDC_OPT_WORD_ICON},
+              {Id(ExcelIcon), IDC_OPT_EXCEL_ICON},
+              {Id(PowerPointIcon), IDC_OPT_POWERPOINT_ICON},
+              {Id(WriterIcon), IDC_OPT_WRITER_ICON},
+              {Id(CalcIcon), IDC_OPT_CALC_ICON},
+              {Id(ImpressIcon), IDC_OPT_IMPRESS_ICON},
+              {Id(PrintFormatFrame), IDC_OPT_PRINT_FORMAT_FRAME},
+              {Id(PortraitOneShot), IDC_OPT_PORTRAIT_ONE_SHOT},
+              {Id(PortraitOneShotPicture), IDC_OPT_PORTRAIT_ONE_SHOT_PICTURE},
+              {Id(PortraitTwoShots), IDC_OPT_PORTRAIT_TWO_SHOTS},
+              {Id(PortraitTwoShotsPicture), IDC_OPT_PORTRAIT_TWO_SHOTS_PICTURE},
+              {Id(LandscapeOneShot), IDC_OPT_LANDSCAPE_ONE_SHOT},
+              {Id(LandscapeOneShotPicture), IDC_OPT_LANDSCAPE_ONE_SHOT_PICTURE},
+              {Id(HeaderFooterFrame), IDC_OPT_HEADER_FOOTER_FRAME},
+              {Id(TimestampBox), IDC_OPT_TIMESTAMP},
+              {Id(UserNameBox), IDC_OPT_USERNAME},
+              {Id(ComputerNameBox), IDC_OPT_COMPUTER},
+              {Id(FooterBox), IDC_OPT_FOOTER},
+              {Id(LanguageFrame), IDC_OPT_LANGUAGE_FRAME},
+              {Id(LanguageLabel), IDC_OPT_LANGUAGE_LABEL},
+              {Id(LanguageList), IDC_OPT_LANGUAGE},
+              {Id(HelpButton), IDC_OPT_HELP},
+              {Id(DefaultsButton), IDC_OPT_DEFAULTS},
+              {Id(CancelButton), IDC_OPT_CANCEL},
+              {Id(SaveButton), IDC_OPT_OK}}) {
     m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(lblCaption));
+    m_form.SetCaptionLabel(Id(CaptionLabel));
     m_form.SetIcon(icon);
 }
 
 // The caption label reads as a title bar: bold, in the system's caption colours. The window's own
 // title, which only the task bar shows, keeps the design caption.
-void OptionsWindow::Form_Load() {
+void OptionsWindow::OnLoad() {
     ::SetWindowTextW(m_form.Handle(), L"Options for Snapwright");
-    m_form.SetFontBold(Id(lblCaption), true);
-    if (m_presenter) m_presenter->Form_Load();
+    m_form.SetFontBold(Id(CaptionLabel), true);
+    if (m_presenter) m_presenter->OnLoad();
 }
 
 void OptionsWindow::OnClick(ControlId control) {
     if (!m_presenter) return;
-    frmOptions& p = *m_presenter;
+    OptionsDialog& p = *m_presenter;
     switch (static_cast<OptionsControl>(control)) {
-        case optDfltPrt: p.optDfltPrt_Click(); break;
-        case optPrtSel: p.optPrtSel_Click(); break;
-        case optInstDir: p.optInstDir_Click(); break;
-        case OptAskDestDir: p.OptAskDestDir_Click(); break;
-        case optSendWord: p.optSendWord_Click(); break;
-        case optXL: p.optXL_Click(); break;
-        case optPpt: p.optPpt_Click(); break;
-        case optAskRuntime: p.optAskRuntime_Click(); break;
-        case optEditor: p.optEditor_Click(); break;
-        case optHoch1: p.optHoch1_Click(); break;
-        case optHoch2: p.optHoch2_Click(); break;
-        case optQuer1: p.optQuer1_Click(); break;
-        case Image1: p.Image1_Click(); break;
-        case Image2: p.Image2_Click(); break;
-        case Image3: p.Image3_Click(); break;
-        case chkTimestamp: p.chkTimestamp_Click(); break;
-        case chkUsername: p.chkUsername_Click(); break;
-        case chkComputer: p.chkComputer_Click(); break;
-        case chkFooter: p.chkFooter_Click(); break;
-        case cmbLang: p.cmbLang_Click(); break;
-        case cmbOfficeSuite: p.cmbOfficeSuite_Click(); break;
-        case cmdOK: p.cmdOK_Click(); break;
-        case cmdCancel: p.cmdCancel_Click(); break;
-        case cmdRestore: p.cmdRestore_Click(); break;
-        case optHelp: p.optHelp_Click(); break;
+        case DefaultPrinter: p.OnDefaultPrinter(); break;
+        case ChoosePrinter: p.OnChoosePrinter(); break;
+        case SaveToProgramFolder: p.OnSaveToProgramFolder(); break;
+        case AskForFile: p.OnAskForFile(); break;
+        case SendToWordProcessor: p.OnSendToWordProcessor(); break;
+        case SendToSpreadsheet: p.OnSendToSpreadsheet(); break;
+        case SendToPresentation: p.OnSendToPresentation(); break;
+        case AskAtSend: p.OnAskAtSend(); break;
+        case SendToEditor: p.OnSendToEditor(); break;
+        case PortraitOneShot: p.OnPortraitPage(); break;
+        case PortraitTwoShots: p.OnTwoShotPortraitPage(); break;
+        case LandscapeOneShot: p.OnLandscapePage(); break;
+        case PortraitOneShotPicture: p.OnPortraitPagePicture(); break;
+        case PortraitTwoShotsPicture: p.OnTwoShotPortraitPagePicture(); break;
+        case LandscapeOneShotPicture: p.OnLandscapePagePicture(); break;
+        case TimestampBox: p.OnTimestampBox(); break;
+        case UserNameBox: p.OnUserNameBox(); break;
+        case ComputerNameBox: p.OnComputerNameBox(); break;
+        case FooterBox: p.OnFooterBox(); break;
+        case LanguageList: p.OnLanguageChosen(); break;
+        case OfficeSuiteList: p.OnOfficeSuiteChosen(); break;
+        case SaveButton: p.OnSave(); break;
+        case CancelButton: p.OnCancel(); break;
+        case DefaultsButton: p.OnRestoreDefaults(); break;
+        case HelpButton: p.OnHelp(); break;
         default: break;
     }
 }
 
 // Escape and Alt+F4 close the dialog as its Cancel button does.
 void OptionsWindow::OnCloseRequest() {
-    if (m_presenter) m_presenter->cmdCancel_Click();
+    if (m_presenter) m_presenter->OnCancel();
 }
 
 }  // namespace snapwright::win32

@@ -15,49 +15,49 @@ constexpr int kTitlePoints = 16;
 
 AboutWindow::AboutWindow(HINSTANCE instance, HICON icon)
     : m_form(instance, IDD_ABOUT,
-             {{Id(lblCaption), IDC_ABOUT_CAPTION},
-              {Id(Image1), IDC_ABOUT_IMAGE1},
-              {Id(Image2), IDC_ABOUT_IMAGE2},
-              {Id(lblTitle), IDC_ABOUT_TITLE},
-              {Id(lblVersion), IDC_ABOUT_VERSION},
-              {Id(lblCopyright), IDC_ABOUT_COPYRIGHT},
-              {Id(lblDisclaimer), IDC_ABOUT_DISCLAIMER},
-              {Id(Line1), IDC_ABOUT_LINE1},
-              {Id(cmdCredits), IDC_ABOUT_CREDITS},
-              {Id(cmdUpdate), IDC_ABOUT_UPDATE},
-              {Id(cmdOK), IDC_ABOUT_OK}}) {
+             {{Id(CaptionLabel), IDC_ABOUT_CAPTION},
+              {Id(Logo), IDC_ABOUT_LOGO},
+              {Id(MailIcon), IDC_ABOUT_MAIL},
+              {Id(TitleLabel), IDC_ABOUT_TITLE},
+              {Id(VersionText), IDC_ABOUT_VERSION},
+              {Id(CopyrightLabel), IDC_ABOUT_COPYRIGHT},
+              {Id(DisclaimerLabel), IDC_ABOUT_DISCLAIMER},
+              {Id(Separator), IDC_ABOUT_LINE1},
+              {Id(CreditsButton), IDC_ABOUT_CREDITS},
+              {Id(UpdateButton), IDC_ABOUT_UPDATE},
+              {Id(OkButton), IDC_ABOUT_OK}}) {
     m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(lblCaption));
+    m_form.SetCaptionLabel(Id(CaptionLabel));
     m_form.SetIcon(icon);
 }
 
 // The caption label reads as a title bar: bold, in the system's caption colours. The window's own
 // title, which only the task bar shows, keeps the design caption. The program's title is large
 // and bold; the language does not touch it.
-void AboutWindow::Form_Load() {
+void AboutWindow::OnLoad() {
     ::SetWindowTextW(m_form.Handle(), L"About Snapwright");
-    m_form.SetFontBold(Id(lblCaption), true);
-    m_form.SetFontSize(Id(lblTitle), kTitlePoints);
-    m_form.SetFontBold(Id(lblTitle), true);
-    if (m_presenter) m_presenter->Form_Load();
+    m_form.SetFontBold(Id(CaptionLabel), true);
+    m_form.SetFontSize(Id(TitleLabel), kTitlePoints);
+    m_form.SetFontBold(Id(TitleLabel), true);
+    if (m_presenter) m_presenter->OnLoad();
 }
 
 void AboutWindow::OnClick(ControlId control) {
     if (!m_presenter) return;
-    frmAbout& p = *m_presenter;
+    AboutDialog& p = *m_presenter;
     switch (static_cast<AboutControl>(control)) {
-        case Image1: p.Image1_Click(); break;
-        case Image2: p.Image2_Click(); break;
-        case cmdCredits: p.cmdCredits_Click(); break;
-        case cmdUpdate: p.cmdUpdate_Click(); break;
-        case cmdOK: p.cmdOK_Click(); break;
+        case Logo: p.OnLogo(); break;
+        case MailIcon: p.OnMailIcon(); break;
+        case CreditsButton: p.OnCredits(); break;
+        case UpdateButton: p.OnUpdate(); break;
+        case OkButton: p.OnOk(); break;
         default: break;
     }
 }
 
 // Escape and Alt+F4 close the box as its OK button does.
 void AboutWindow::OnCloseRequest() {
-    if (m_presenter) m_presenter->cmdOK_Click();
+    if (m_presenter) m_presenter->OnOk();
 }
 
 }  // namespace snapwright::win32

@@ -2,8 +2,8 @@
 // Resource ids of the about box, shared by its dialog template and its view.
 #define IDD_ABOUT 1000
 #define IDC_ABOUT_CAPTION 1001
-#define IDC_ABOUT_IMAGE1 1002
-#define IDC_ABOUT_IMAGE2 1003
+#define IDC_ABOUT_LOGO 1002
+#define IDC_ABOUT_MAIL 1003
 #define IDC_ABOUT_TITLE 1004
 #define IDC_ABOUT_VERSION 1005
 #define IDC_ABOUT_COPYRIGHT 1006

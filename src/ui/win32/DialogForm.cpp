@@ -270,7 +270,7 @@ INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 ::SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
                 ::SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
             }
-            if (m_events) m_events->Form_Load();
+            if (m_events) m_events->OnLoad();
             return TRUE;
         case WM_COMMAND: {
             ControlId control = 0;

@@ -15,7 +15,7 @@ namespace snapwright::win32 {
 class IFormEvents {
 public:
     virtual ~IFormEvents() = default;
-    virtual void Form_Load() = 0;
+    virtual void OnLoad() = 0;
     virtual void OnClick(ControlId /*control*/) {}        // buttons, option buttons, check boxes, lists
     virtual void OnScroll(ControlId /*control*/) {}       // a slider moved
     virtual void OnCloseRequest() = 0;                    // the system's close (Alt+F4, Escape)

@@ -58,9 +58,9 @@ std::intptr_t Win32SubclassWindows::ReplaceWindowProc(WindowRef hwnd, std::intpt
     return previous;
 }
 
-std::intptr_t Win32SubclassWindows::CallProcedure(std::intptr_t procedure, WindowRef hwnd, std::uint32_t iMsg,
+std::intptr_t Win32SubclassWindows::CallProcedure(std::intptr_t procedure, WindowRef hwnd, std::uint32_t message,
                                                    std::uintptr_t wParam, std::intptr_t lParam) {
-    return ::CallWindowProcW(reinterpret_cast<WNDPROC>(procedure), ToHwnd(hwnd), iMsg, wParam, lParam);
+    return ::CallWindowProcW(reinterpret_cast<WNDPROC>(procedure), ToHwnd(hwnd), message, wParam, lParam);
 }
 
 }  // namespace snapwright::win32

@@ -13,7 +13,7 @@ public:
     bool WriteProp(WindowRef hwnd, const std::string& name, std::intptr_t value) override;
     std::vector<std::string> PropNames(WindowRef hwnd) const override;
     std::intptr_t ReplaceWindowProc(WindowRef hwnd, std::intptr_t procedure) override;
-    std::intptr_t CallProcedure(std::intptr_t procedure, WindowRef hwnd, std::uint32_t iMsg, std::uintptr_t wParam,
+    std::intptr_t CallProcedure(std::intptr_t procedure, WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam,
                                  std::intptr_t lParam) override;
 };
 

@@ -10,7 +10,6 @@
 //   swdriver pattern W H X Y                   show a captioned window of outer size W x H at X, Y
 //                                              in front, painted with a known pattern, until closed
 //   swdriver rect TITLE [CLASS]                print the window's outer rectangle
-//   swdriver gdi-objects PID                   print the GDI object count of a process
 //   swdriver select TITLE INDEX [CLASS]        choose entry INDEX of the window's drop-down list
 //   swdriver slider TITLE POSITION [CLASS]     move the window's slider to POSITION
 //   swdriver type TITLE TEXT [CLASS]           put TEXT into the window's first edit field
@@ -387,13 +386,6 @@ int main(int argc, char** argv) {
         if (!window) return 1;
         const int value = std::atoi(argv[3]);
         return command == "select" ? SelectListEntry(window, value) : MoveSlider(window, value);
-    }
-    if (command == "gdi-objects" && title) {
-        HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, std::strtoul(title, nullptr, 10));
-        if (!process) return 1;
-        std::printf("%lu\n", ::GetGuiResources(process, GR_GDIOBJECTS));
-        ::CloseHandle(process);
-        return 0;
     }
     return 1;
 }

@@ -1,0 +1,188 @@
+#include "save/SaveAsDialog.h"
+
+#include <new>
+#include <optional>
+#include <utility>
+
+#include "lang/ApplyLanguage.h"
+#include "platform/Diagnostics.h"
+#include "save/FileNaming.h"
+#include "save/SaveAsControls.h"
+#include "save/SaveFormats.h"
+
+namespace snapwright {
+
+using enum SaveAsControl;
+
+namespace {
+
+constexpr const char* kSavePathKey = "SavePath";
+constexpr int kSliderMin = 10;
+constexpr int kSliderMax = 50;
+
+}  // namespace
+
+std::string SaveFailureMessage(const std::string& path, const std::string& reason) {
+    return "Snapwright could not save the screenshot as\n" + path + "\n\n" + reason +
+           "\n\nThe screenshot is still on the clipboard.";
+}
+
+std::string FolderFailureMessage(const std::string& folder, const std::string& reason) {
+    return "Snapwright could not make the folder for the screenshot:\n" + folder + "\n\n" + reason +
+           "\n\nThe screenshot is still on the clipboard.";
+}
+
+SaveAsDialog::SaveAsDialog(Ports ports) : m_ports(std::move(ports)) {}
+
+bool SaveAsDialog::StartSaveAs(PicturePtr picture) {
+    if (m_open) {
+        // A hotkey pressed while the dialog is open: the dialog stays with the picture it was
+        // opened for; the newer screenshot is on the clipboard and in its slot.
+        DebugOutput("StartSaveAs: the save dialog is already open.");
+        m_ports.loadToForeground();
+        return false;
+    }
+    if (!picture) {
+        m_ports.messages.ShowError("There is no screenshot to save.");
+        return false;
+    }
+    struct OpenScope {
+        SaveAsDialog& dialog;
+        ~OpenScope() {
+            dialog.m_open = false;
+            dialog.m_picture.reset();
+        }
+    } scope{*this};
+    m_open = true;
+    m_saved = false;
+    m_picture = std::move(picture);
+    m_ports.loadToForeground();
+    m_ports.form.ShowModal();
+    return m_saved;
+}
+
+void SaveAsDialog::OnLoad() {
+    IForm& form = m_ports.form;
+    m_fileName.clear();
+    m_savePath.clear();
+
+    form.ClearList(Id(FormatList));
+    for (const SaveFormat& format : kSaveFormats) form.AddListItem(Id(FormatList), format.listText);
+    form.SetListIndex(Id(FormatList), kPngFormatIndex);
+    // Choosing an entry in code tells no one; the format click runs as the user's choice would.
+    OnFormatChosen();
+
+    const std::string programFolder = m_ports.files.ProgramFolder();
+    const std::string stamp = DateTimeStamp(m_ports.clock.GeneralDateTimeNow());
+    switch (m_ports.settings.SaveTo) {
+        case 1:
+            m_fileName = programFolder + "\\Screenshots\\Snapwright_" + stamp + m_extension;
+            form.SetEnabled(Id(BrowseButton), false);
+            form.SetVisible(Id(BrowseButton), false);
+            break;
+        case 2: {
+            const std::string standard = programFolder + "\\Screenshots\\";
+            m_savePath = m_ports.store.GetSetting(kSettingsApp, kSettingsSection, kSavePathKey, standard);
+            // An empty folder would put the file wherever the program happens to run; a folder
+            // typed into the store without its closing "\" still names that folder.
+            if (m_savePath.empty()) m_savePath = standard;
+            if (m_savePath.back() != '\\') m_savePath += '\\';
+            m_fileName = m_savePath + "Snapwright™_" + stamp + m_extension;
+            break;
+        }
+        default:
+            break;
+    }
+    if (!m_fileName.empty()) form.SetText(Id(FileNameLabel), ShortenedFileName(m_fileName));
+    // Without a name (an unknown SaveTo) there is nothing to save until the user has browsed.
+    form.SetEnabled(Id(OkButton), !m_fileName.empty());
+
+    m_screenWidthPx = m_picture ? m_picture->Width() : 0;
+    m_screenHeightPx = m_picture ? static_cast<float>(m_picture->Height()) : 0.0f;
+    m_ports.sliders.SetSliderMax(Id(ThumbnailSlider), kSliderMax);
+    m_ports.sliders.SetSliderMin(Id(ThumbnailSlider), kSliderMin);
+    ShowThumbnailSize();
+
+    ApplyLanguage(kSaveAsWindow, m_ports.settings.Language, form);
+}
+
+void SaveAsDialog::OnFormatChosen() {
+    const int index = m_ports.form.ListIndex(Id(FormatList));
+    if (index < 0 || index >= static_cast<int>(kSaveFormats.size())) return;
+    const std::optional<int> chosen = FormatIndexForListText(kSaveFormats[static_cast<std::size_t>(index)].listText);
+    if (!chosen) return;
+    const SaveFormat& format = kSaveFormats[static_cast<std::size_t>(*chosen)];
+    m_extension = format.extension;
+    m_filter = format.filter;
+    if (!m_fileName.empty()) {
+        m_fileName = WithoutLastCharacters(m_fileName, 4) + m_extension;
+        m_ports.form.SetText(Id(FileNameLabel), ShortenedFileName(m_fileName));
+    }
+}
+
+void SaveAsDialog::OnBrowse() {
+    const std::string chosen = m_ports.dialogs.ShowSaveDialog(m_filter, "Save screenshot", m_savePath);
+    if (chosen.empty()) return;
+    m_fileName = chosen;
+    if (UpperCaseAscii(LastCharacters(m_fileName, 4)) != UpperCaseAscii(m_extension)) m_fileName += m_extension;
+    m_ports.form.SetText(Id(FileNameLabel), m_fileName);
+    m_savePath = FolderOfPath(m_fileName);
+    m_ports.form.SetEnabled(Id(OkButton), true);
+    m_ports.store.SaveSetting(kSettingsApp, kSettingsSection, kSavePathKey, m_savePath);
+}
+
+void SaveAsDialog::OnOk() {
+    const bool thumbnail = m_ports.form.Checked(Id(ThumbnailBox));
+    m_ports.form.Unload();
+    if (m_fileName.empty()) return;
+
+    // Only the program's own "Screenshots" folder is made, whatever folder the name is in.
+    const std::string screenshots = ScreenshotsFolder();
+    if (!m_ports.files.FolderExists(screenshots)) {
+        const FileOutcome made = m_ports.files.CreateFolder(screenshots);
+        if (!made.ok) {
+            if (UpperCaseAscii(FolderOfPath(m_fileName)) == UpperCaseAscii(screenshots + "\\")) {
+                m_ports.messages.ShowError(FolderFailureMessage(screenshots, made.reason));
+                return;
+            }
+            DebugOutput("The Screenshots folder could not be made: " + made.reason);
+        }
+    }
+
+    const SaveFormat* format = FormatForExtension(m_extension);
+    if (!format) return;
+    std::string fileName = m_fileName;
+    if (format->mainFileByPicture && UpperCaseAscii(LastCharacters(fileName, 4)) != UpperCaseAscii(m_extension)) {
+        fileName += m_extension;
+    }
+    const std::optional<ThumbSize> thumbSize = thumbnail ? std::optional<ThumbSize>(m_thumb) : std::nullopt;
+    ExportOutcome outcome;
+    try {
+        outcome = m_ports.imageExport.Export(*format, fileName, m_picture, thumbSize);
+    } catch (const std::bad_alloc&) {
+        outcome = {false, fileName, "There is not enough memory to convert the screenshot."};
+    }
+    m_saved = outcome.ok;
+    if (!outcome.ok) m_ports.messages.ShowError(SaveFailureMessage(outcome.path, outcome.reason));
+}
+
+void SaveAsDialog::OnCancel() {
+    m_ports.form.Unload();
+}
+
+void SaveAsDialog::OnThumbnailSlider() {
+    ShowThumbnailSize();
+}
+
+void SaveAsDialog::ShowThumbnailSize() {
+    const int percent = m_ports.sliders.SliderValue(Id(ThumbnailSlider));
+    m_thumb = ThumbnailSize(percent, m_screenWidthPx, m_screenHeightPx);
+    m_ports.form.SetText(Id(ThumbnailSizeLabel),
+                         std::to_string(m_thumb.width) + " x " + std::to_string(m_thumb.height) + " px");
+}
+
+std::string SaveAsDialog::ScreenshotsFolder() const {
+    return m_ports.files.ProgramFolder() + "\\Screenshots";
+}
+
+}  // namespace snapwright

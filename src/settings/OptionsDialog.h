@@ -1,0 +1,71 @@
+#pragma once
+#include "platform/Form.h"
+#include "platform/Shell.h"
+#include "settings/OptionsControls.h"
+#include "settings/SettingsManager.h"
+
+namespace snapwright {
+
+// The help file, opened by name from the current folder.
+inline constexpr const char* kHelpFile = "Snapwright.chm";
+
+// The entries of the office-suite list; the list index is the Office setting.
+inline constexpr const char* kOfficeSuites[] = {
+    "Microsoft Office (Word, Excel, Powerpoint)",
+    "OpenOffice/StarOffice (Writer, Calc, Impress)",
+};
+
+// The options dialog: every control writes its value into the settings record the moment it is
+// clicked; Save writes the record to the store. It also shows the record on its controls for
+// LoadSettings and SetDefaults.
+class OptionsDialog : public ISettingsView {
+public:
+    OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, IShell& shell);
+
+    // The tray menu's options entry: loads the dialog when it is not loaded and shows it modally.
+    void Show();
+
+    void OnLoad();
+    void ShowSuiteIcons();
+
+    void OnDefaultPrinter();
+    void OnChoosePrinter();
+    void OnSaveToProgramFolder();
+    void OnAskForFile();
+    void OnSendToWordProcessor();
+    void OnSendToSpreadsheet();
+    void OnSendToPresentation();
+    void OnAskAtSend();
+    void OnSendToEditor();
+    void OnPortraitPage();
+    void OnTwoShotPortraitPage();
+    void OnLandscapePage();
+    void OnPortraitPagePicture();  // the page pictures choose their print format
+    void OnTwoShotPortraitPagePicture();
+    void OnLandscapePagePicture();
+    void OnTimestampBox();
+    void OnUserNameBox();
+    void OnComputerNameBox();
+    void OnFooterBox();
+    void OnLanguageChosen();
+    void OnOfficeSuiteChosen();
+    void OnSave();
+    void OnCancel();
+    void OnRestoreDefaults();
+    void OnHelp();
+
+    void ShowLoadedSettings(const Settings& settings) override;
+    void ShowDefaultSettings() override;
+
+private:
+    void Select(OptionsControl option, void (OptionsDialog::*click)());
+    void SetCheckBox(OptionsControl checkBox, bool checked, void (OptionsDialog::*click)());
+    bool IsChecked(OptionsControl checkBox) const;
+
+    IForm& m_form;
+    SettingsManager& m_settingsManager;
+    Settings& m_settings;
+    IShell& m_shell;
+};
+
+}  // namespace snapwright

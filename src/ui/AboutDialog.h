@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+
+#include "platform/Form.h"
+#include "platform/InformationBox.h"
+#include "platform/Shell.h"
+#include "settings/Settings.h"
+
+namespace snapwright {
+
+// "Version " and the program's three-part version number.
+std::string VersionLabel();
+// The text of the credits box: the frame of asterisks, the makers, the library, the translators.
+std::string CreditsText();
+
+// The about box: title, version, notices, credits and the links to the maker's web site.
+class AboutDialog {
+public:
+    AboutDialog(IForm& form, const Settings& settings, IShell& shell, IInformationBox& informationBox);
+
+    // The tray menu's information entry: loads the dialog afresh and shows it modally.
+    void Show();
+
+    void OnLoad();
+    void OnOk();
+    void OnUpdate();
+    void OnCredits();
+    void OnLogo();      // the logo: the maker's home page
+    void OnMailIcon();  // the mail icon: a message to the maker
+
+private:
+    IForm& m_form;
+    const Settings& m_settings;
+    IShell& m_shell;
+    IInformationBox& m_informationBox;
+};
+
+}  // namespace snapwright

@@ -1,0 +1,151 @@
+#include "lang/LanguageTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace snapwright {
+namespace {
+
+using TextId = std::string (LanguageTable::*)(int) const;
+
+struct NamedText {
+    const char* name;
+    TextId get;
+};
+
+#define SNAPWRIGHT_TEXT(id) NamedText{#id, &LanguageTable::id}
+const NamedText kTexts[] = {
+    SNAPWRIGHT_TEXT(SaveButton),        SNAPWRIGHT_TEXT(CancelButton),       SNAPWRIGHT_TEXT(DefaultsButton),
+    SNAPWRIGHT_TEXT(AboutCaption),      SNAPWRIGHT_TEXT(AboutDisclaimer), SNAPWRIGHT_TEXT(AboutCopyright),
+    SNAPWRIGHT_TEXT(AskApplicationCaption),     SNAPWRIGHT_TEXT(AskApplicationFrame),    SNAPWRIGHT_TEXT(OptionsCaption),
+    SNAPWRIGHT_TEXT(PrintFrame), SNAPWRIGHT_TEXT(DefaultPrinterOption),       SNAPWRIGHT_TEXT(ChoosePrinterOption),
+    SNAPWRIGHT_TEXT(SaveFrame),  SNAPWRIGHT_TEXT(SaveToProgramFolderOption),      SNAPWRIGHT_TEXT(AskForFileOption),
+    SNAPWRIGHT_TEXT(SendFrame),  SNAPWRIGHT_TEXT(SendToOfficeOption),       SNAPWRIGHT_TEXT(AskAtSendOption),
+    SNAPWRIGHT_TEXT(LanguageFrame), SNAPWRIGHT_TEXT(SelectLanguageLabel),   SNAPWRIGHT_TEXT(SaveAsCaption),
+    SNAPWRIGHT_TEXT(FileFormatFrame), SNAPWRIGHT_TEXT(AboutMenuItem),       SNAPWRIGHT_TEXT(OptionsMenuItem),
+    SNAPWRIGHT_TEXT(CloseMenuItem),       SNAPWRIGHT_TEXT(ExitMenuItem),         SNAPWRIGHT_TEXT(OkButton),
+    SNAPWRIGHT_TEXT(UpdateButton),        SNAPWRIGHT_TEXT(NotRunningQuestion),       SNAPWRIGHT_TEXT(NotRunningCaption),
+};
+#undef SNAPWRIGHT_TEXT
+static_assert(std::size(kTexts) == 30);
+
+// The letters a caption marks with "&" ("&&" is a literal ampersand), ASCII letters in lower
+// case; nothing when a "&" marks no letter.
+std::optional<std::vector<std::string>> AccessLetters(const std::string& text) {
+    std::vector<std::string> letters;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (++i == text.size() || text[i] == ' ') return std::nullopt;
+        if (text[i] == '&') continue;
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        letters.push_back(length == 1 ? std::string(1, static_cast<char>(std::tolower(lead))) : text.substr(i, length));
+    }
+    return letters;
+}
+
+TEST(LanguageTable, SeventeenLanguagesWithTheirNamesAndFonts) {
+    const char* const names[] = {"English", "Deutsch", "Français", "Italiano", "Nederlands", "Español",
+                                 "Português", "Dansk", "Svensk", "Norsk", "Suomalainen", "Român *", "Magyar *",
+                                 "Slovenski *", "Ceský *", "Türkçe *", "Greek **"};
+    const LanguageTable& lang = Languages();
+    ASSERT_EQ(lang.AvailableLanguages(), 17);
+    for (int i = 0; i < 17; ++i) EXPECT_EQ(lang.LanguageName(i), names[i]) << "language " << i;
+    EXPECT_EQ(lang.FontName(0), "Arial");
+    EXPECT_EQ(lang.FontSize(0), 8);
+    EXPECT_EQ(lang.FontName(11), "Arial *") << "the Romanian face name exactly as stored";
+    EXPECT_EQ(lang.FontName(16), "Greek");
+    EXPECT_EQ(lang.FontSize(16), 11);
+}
+
+TEST(LanguageTable, EveryTextIsPresentTrimmedAndMarksALetterOnlyOnButtons) {
+    const LanguageTable& lang = Languages();
+    for (int i = 0; i < lang.AvailableLanguages(); ++i) {
+        for (const NamedText& t : kTexts) {
+            const std::string text = (lang.*t.get)(i);
+            SCOPED_TRACE(std::string(t.name) + " of " + lang.LanguageName(i) + ": \"" + text + "\"");
+            ASSERT_FALSE(text.empty());
+            EXPECT_NE(text.front(), ' ');
+            EXPECT_NE(text.back(), ' ');  // the start dialog adds the blanks itself
+            const auto letters = AccessLetters(text);
+            ASSERT_TRUE(letters.has_value()) << "a \"&\" that marks no letter";
+            // Only buttons (the texts named "...Button") show an access letter; elsewhere a "&" is eaten.
+            const bool button = std::string(t.name).ends_with("Button");
+            EXPECT_LE(letters->size(), button ? 1u : 0u);
+            if (i == 0 && button) {
+                EXPECT_EQ(letters->size(), 1u) << "every English button has its letter";
+            }
+        }
+    }
+}
+
+TEST(LanguageTable, AccessLettersDifferAmongTheButtonsOfOneWindow) {
+    const std::vector<std::vector<TextId>> windows = {
+        {&LanguageTable::OkButton, &LanguageTable::UpdateButton},                             // about box
+        {&LanguageTable::SaveButton, &LanguageTable::CancelButton, &LanguageTable::DefaultsButton},  // options dialog
+        {&LanguageTable::OkButton, &LanguageTable::CancelButton},                           // application, save and start dialogs
+    };
+    const LanguageTable& lang = Languages();
+    for (int i = 0; i < lang.AvailableLanguages(); ++i) {
+        for (const std::vector<TextId>& buttons : windows) {
+            std::vector<std::string> seen;
+            std::string captions;
+            for (TextId button : buttons) {
+                const std::string caption = (lang.*button)(i);
+                captions += " \"" + caption + "\"";
+                for (const std::string& letter : AccessLetters(caption).value_or(std::vector<std::string>{})) {
+                    EXPECT_EQ(std::count(seen.begin(), seen.end(), letter), 0) << lang.LanguageName(i) << ":" << captions;
+                    seen.push_back(letter);
+                }
+            }
+        }
+    }
+}
+
+TEST(LanguageTable, AboutNoticesNameTheAuthorsAndTheYearInOneSentence) {
+    const LanguageTable& lang = Languages();
+    for (int i = 0; i < lang.AvailableLanguages(); ++i) {
+        const std::string copyright = lang.AboutCopyright(i);
+        EXPECT_NE(copyright.find("2002"), std::string::npos) << copyright;
+        EXPECT_NE(copyright.find("Snapwright"), std::string::npos) << copyright;
+        const std::string disclaimer = lang.AboutDisclaimer(i);
+        EXPECT_EQ(disclaimer.back(), '.') << disclaimer;
+        EXPECT_EQ(disclaimer.find(". "), std::string::npos) << "more than one sentence: " << disclaimer;
+    }
+}
+
+// The Greek face draws Greek letters in the places of the Latin ones, so the Greek texts are
+// written in Latin letters; the trade mark and copyright signs are the only others.
+TEST(LanguageTable, GreekIsWrittenInLatinLetters) {
+    const LanguageTable& lang = Languages();
+    for (const NamedText& t : kTexts) {
+        std::string text = (lang.*t.get)(16);
+        for (const std::string& sign : {std::string("™"), std::string("©")}) {
+            for (std::size_t at; (at = text.find(sign)) != std::string::npos;) text.erase(at, sign.size());
+        }
+        for (const char c : text) {
+            EXPECT_LT(static_cast<unsigned char>(c), 0x80) << t.name << ": \"" << (lang.*t.get)(16) << "\"";
+        }
+    }
+}
+
+// A damaged Language setting must not read outside the tables: it reads English throughout.
+TEST(LanguageTable, AnIndexOutsideTheTablesReadsEnglish) {
+    const LanguageTable& lang = Languages();
+    for (int bad : {17, 255, -1}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(lang.LanguageName(bad), "English");
+        EXPECT_EQ(lang.FontName(bad), "Arial");
+        EXPECT_EQ(lang.FontSize(bad), 8);
+        for (const NamedText& t : kTexts) EXPECT_EQ((lang.*t.get)(bad), (lang.*t.get)(0)) << t.name;
+    }
+}
+
+}  // namespace
+}  // namespace snapwright

@@ -1,0 +1,228 @@
+#include "settings/OptionsDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <tuple>
+#include <utility>
+
+#include "fakes/FakeForm.h"
+#include "fakes/FakePorts.h"
+#include "fakes/FakeShell.h"
+
+// The e2e tests click through the dialog (language, formats, Save, Cancel, defaults, help); these
+// cases show the record on the controls, which only the store's odd values reach.
+namespace snapwright {
+namespace {
+
+using enum OptionsControl;
+using fakes::FakeSettingsStore;
+using fakes::FakeShell;
+using Controls = std::vector<OptionsControl>;
+
+const OptionsControl kOptionButtons[] = {DefaultPrinter, ChoosePrinter,     SaveToProgramFolder, AskForFile, SendToWordProcessor, SendToSpreadsheet,
+                                         SendToPresentation,     AskAtSend, SendToEditor,  PortraitOneShot,      PortraitTwoShots,    LandscapeOneShot};
+
+void Put(FakeSettingsStore& store, std::initializer_list<std::pair<const char*, const char*>> values) {
+    for (const auto& [key, value] : values) store.Put(key, value);
+}
+
+class OptionsDialogTest : public ::testing::Test {
+protected:
+    OptionsDialogTest() { manager.SetView(&options); }
+
+    // The option buttons the calls so far have chosen.
+    Controls Chosen() const {
+        Controls chosen;
+        for (OptionsControl option : kOptionButtons) {
+            for (const FormCall& call : form.CallsOn(option)) {
+                if (call == FormCall::SetChecked(option, true)) chosen.push_back(option);
+            }
+        }
+        return chosen;
+    }
+
+    FakeForm form;
+    FakeSettingsStore store;
+    Settings settings;
+    SettingsManager manager{store, settings};
+    FakeShell shell;
+    OptionsDialog options{form, manager, settings, shell};
+};
+
+TEST_F(OptionsDialogTest, LoadSettingsChoosesTheStoredValuesOnTheControls) {
+    struct Case {
+        const char *printTo, *saveTo, *sendTo, *printformat;
+        Controls chosen;
+    };
+    const Case cases[] = {
+        {"1", "1", "1", "1", {DefaultPrinter, SaveToProgramFolder, SendToWordProcessor, PortraitOneShot}},
+        {"2", "2", "2", "2", {ChoosePrinter, AskForFile, SendToSpreadsheet, PortraitTwoShots}},
+        {"1", "2", "3", "3", {DefaultPrinter, AskForFile, SendToPresentation, LandscapeOneShot}},
+        {"2", "1", "4", "1", {ChoosePrinter, SaveToProgramFolder, AskAtSend, PortraitOneShot}},
+        {"1", "1", "5", "2", {DefaultPrinter, SaveToProgramFolder, SendToEditor, PortraitTwoShots}},
+    };
+    Put(store, {{"Language", "1"}, {"PrintTimeStamp", "0"}, {"PrintUser", "1"}, {"PrintComputer", "0"}});
+    for (const Case& c : cases) {
+        Put(store,
+            {{"PrintTo", c.printTo}, {"SaveTo", c.saveTo}, {"SendTo", c.sendTo}, {"Printformat", c.printformat}});
+        form.ClearCalls();
+        manager.LoadSettings();
+        EXPECT_EQ(Chosen(), c.chosen);
+        // The click handlers of the chosen buttons wrote the same values back.
+        EXPECT_EQ((std::vector<std::string>{ByteToText(settings.PrintTo), ByteToText(settings.SaveTo),
+                                            ByteToText(settings.SendTo), ByteToText(settings.Printformat)}),
+                  (std::vector<std::string>{c.printTo, c.saveTo, c.sendTo, c.printformat}));
+    }
+
+    EXPECT_EQ(form.State(LanguageList).listIndex, 1);
+    EXPECT_EQ(form.State(SaveButton).text, "&Speichern") << "the language list's handler put German on the dialog";
+    const std::vector<bool> stored{false, true, false, true};
+    EXPECT_EQ((std::vector<bool>{form.State(TimestampBox).checked, form.State(UserNameBox).checked,
+                                 form.State(ComputerNameBox).checked, form.State(FooterBox).checked}),
+              stored);
+    EXPECT_EQ((std::vector<bool>{settings.PrintTimeStamp, settings.PrintUser, settings.PrintComputer,
+                                 settings.PrintFooter}),
+              stored);
+    EXPECT_TRUE(store.writes.empty()) << "loading writes nothing";
+}
+
+TEST_F(OptionsDialogTest, AValueNoButtonStandsForChoosesNothingAndStaysInTheRecord) {
+    Put(store, {{"PrintTo", "7"}, {"SaveTo", "0"}, {"SendTo", "9"}, {"Printformat", "3"}});
+    manager.LoadSettings();
+    EXPECT_EQ(Chosen(), Controls{LandscapeOneShot}) << "only the print format has a button for its value";
+    EXPECT_EQ(settings.PrintTo, 7);
+    EXPECT_EQ(settings.SaveTo, 0);
+    EXPECT_EQ(settings.SendTo, 9);
+}
+
+TEST_F(OptionsDialogTest, SetDefaultsLeavesPrintFormatSuiteListAndCheckBoxesAsTheyWere) {
+    Put(store, {{"PrintTo", "2"}, {"SaveTo", "2"}, {"SendTo", "5"}, {"Printformat", "3"}, {"Language", "1"},
+                {"Office", "1"}, {"PrintTimeStamp", "0"}});
+    options.OnLoad();
+    form.ClearCalls();
+
+    manager.SetDefaults();
+
+    EXPECT_EQ(Chosen(), (Controls{DefaultPrinter, SaveToProgramFolder, SendToWordProcessor}));
+    for (OptionsControl untouched : {PortraitOneShot, PortraitTwoShots, LandscapeOneShot, OfficeSuiteList, TimestampBox, UserNameBox,
+                                     ComputerNameBox, FooterBox}) {
+        EXPECT_TRUE(form.CallsOn(untouched).empty()) << "#" << Id(untouched) << " was touched";
+    }
+    // The first language is back on the dialog, the Microsoft icons show, the record holds the defaults.
+    EXPECT_EQ(form.State(LanguageList).listIndex, 0);
+    EXPECT_EQ(form.State(SaveButton).text, "&Save");
+    EXPECT_TRUE(form.State(WordIcon).visible);
+    EXPECT_FALSE(form.State(WriterIcon).visible);
+    EXPECT_EQ(settings.Printformat, 1);
+    EXPECT_EQ(settings.Office, 0);
+    EXPECT_TRUE(settings.PrintTimeStamp);
+    EXPECT_TRUE(store.writes.empty()) << "SetDefaults alone writes nothing";
+}
+
+TEST_F(OptionsDialogTest, EachCheckBoxWritesItsOwnStateIntoItsOwnField) {
+    const std::tuple<OptionsControl, void (OptionsDialog::*)(), bool Settings::*> boxes[] = {
+        {TimestampBox, &OptionsDialog::OnTimestampBox, &Settings::PrintTimeStamp},
+        {UserNameBox, &OptionsDialog::OnUserNameBox, &Settings::PrintUser},
+        {ComputerNameBox, &OptionsDialog::OnComputerNameBox, &Settings::PrintComputer},
+        {FooterBox, &OptionsDialog::OnFooterBox, &Settings::PrintFooter},
+    };
+    for (const auto& [box, handler, field] : boxes) {
+        for (const auto& other : boxes) form.State(std::get<0>(other)).checked = std::get<0>(other) != box;
+        settings = Settings{};
+        (options.*handler)();
+        EXPECT_FALSE(settings.*field) << "#" << Id(box);
+        EXPECT_EQ(settings.PrintTimeStamp + settings.PrintUser + settings.PrintComputer + settings.PrintFooter, 3);
+    }
+}
+
+TEST_F(OptionsDialogTest, TheSuiteListShowsOneSuitesIconsWhereTheMicrosoftOnesStandAndKeepsTheCaptions) {
+    const OptionsControl microsoft[] = {WordIcon, ExcelIcon, PowerPointIcon};
+    const OptionsControl openOffice[] = {WriterIcon, CalcIcon, ImpressIcon};
+    for (int i = 0; i < 3; ++i) {
+        form.State(microsoft[i]).bounds = Rect{3360, 2295 + 195 * i, 240, 240};
+        form.State(openOffice[i]).bounds = Rect{3540, 2295 + 195 * i, 240, 225};
+    }
+    form.State(OfficeSuiteList).listIndex = 1;
+    options.OnOfficeSuiteChosen();
+    EXPECT_EQ(settings.Office, 1);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(form.State(microsoft[i]).visible) << i;
+        EXPECT_TRUE(form.State(openOffice[i]).visible) << i;
+        EXPECT_EQ(form.State(openOffice[i]).bounds, (Rect{3360, 2295 + 195 * i, 240, 225})) << i;
+    }
+    EXPECT_TRUE(form.CallsOn(SendToWordProcessor).empty()) << "the captions stay";
+
+    form.State(OfficeSuiteList).listIndex = 0;
+    options.OnOfficeSuiteChosen();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(form.State(microsoft[i]).visible) << i;
+        EXPECT_FALSE(form.State(openOffice[i]).visible) << i;
+    }
+    EXPECT_TRUE(store.writes.empty());
+
+    form.ClearCalls();
+    settings.Office = 2;
+    options.ShowSuiteIcons();
+    EXPECT_TRUE(form.Changes().empty()) << "a suite the list does not know changes nothing";
+}
+
+// A form that, like a real dialog, loads itself when it is first addressed: its load reads the
+// settings again while the first LoadSettings is still showing them.
+class SelfLoadingForm : public FakeForm {
+public:
+    std::function<void()> onLoad;
+    void SetChecked(ControlId control, bool checked) override {
+        LoadOnce();
+        FakeForm::SetChecked(control, checked);
+    }
+    void SetListIndex(ControlId control, int index) override {
+        LoadOnce();
+        FakeForm::SetListIndex(control, index);
+    }
+
+private:
+    void LoadOnce() {
+        if (!m_loaded && onLoad) {
+            m_loaded = true;
+            onLoad();
+        }
+    }
+    bool m_loaded = false;
+};
+
+TEST(OptionsDialogStartUp, TheFirstLoadSettingsLoadsTheDialogHiddenAndEndsConsistent) {
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged store" : "sound store");
+        SelfLoadingForm form;
+        FakeSettingsStore store;
+        Put(store, {{"Printformat", "2"}, {"Office", "1"}});
+        if (damaged) store.Put("SendTo", "");
+        Settings settings;
+        SettingsManager manager(store, settings);
+        FakeShell shell;
+        OptionsDialog options(form, manager, settings, shell);
+        manager.SetView(&options);
+        form.onLoad = [&] { options.OnLoad(); };
+
+        manager.LoadSettings();
+
+        EXPECT_EQ(form.State(LanguageList).items.size(), 17u);
+        EXPECT_EQ(form.ModalShows(), 0) << "loaded, not shown";
+        if (damaged) {
+            EXPECT_EQ(settings.Printformat, 1);
+            EXPECT_EQ(settings.Office, 0);
+            EXPECT_EQ(store.Get("SendTo"), "1") << "the defaults are stored again";
+            EXPECT_TRUE(form.State(WordIcon).visible);
+        } else {
+            EXPECT_EQ(settings.NumShots, 2);
+            EXPECT_TRUE(form.State(PortraitTwoShots).checked);
+            EXPECT_TRUE(form.State(WriterIcon).visible);
+            EXPECT_TRUE(store.writes.empty());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace snapwright

@@ -1,0 +1,170 @@
+#include "save/SaveAsDialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "fakes/FakeForm.h"
+#include "fakes/FakePorts.h"
+#include "fakes/FakeSavePorts.h"
+#include "save/SaveAsControls.h"
+#include "save/SaveFormats.h"
+
+namespace snapwright {
+namespace {
+
+using namespace fakes;
+using ::testing::_;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::Return;
+using enum SaveAsControl;
+
+constexpr const char* kScreenshots = "C:\\Program Files\\Snapwright\\Screenshots\\";
+
+class SaveAsDialogTest : public ::testing::Test {
+protected:
+    SaveAsDialog& Dialog() {
+        if (!m_dialog) {
+            m_dialog = std::make_unique<SaveAsDialog>(SaveAsDialog::Ports{
+                form, sliders, settings, store, clock, dialogs, files, exporter, messages, [this] {
+                    ++foregrounds;
+                    // Asking for the window loads it when it is not loaded.
+                    if (!loaded) {
+                        loaded = true;
+                        m_dialog->OnLoad();
+                    }
+                }});
+        }
+        return *m_dialog;
+    }
+    // Opens the dialog for the picture; `user` acts while it is open.
+    void Open(std::function<void()> user, PicturePtr shot = nullptr) {
+        form.OnShowModal([this, user = std::move(user)] {
+            if (user) user();
+        });
+        Dialog().StartSaveAs(shot ? shot : picture);
+        loaded = false;
+    }
+    // Opens the dialog, whose state the test then reads and drives.
+    void Load() { Open(nullptr); }
+    int Slider() const { return sliders.SliderValue(Id(ThumbnailSlider)); }
+
+    void SetUp() override { codec.WorkInto(files); }
+
+    FakeForm form;
+    FakeSliderForm sliders;
+    Settings settings;
+    FakeSettingsStore store;
+    FixedClock clock;
+    ::testing::NiceMock<MockFileDialogs> dialogs;
+    FakeFileSystem files;
+    ::testing::NiceMock<MockCodec> codec;
+    ::testing::NiceMock<MockBitmapFileWriter> bitmapFiles;
+    ImageExport exporter{codec, bitmapFiles, files};
+    FakeUserMessages messages;
+    PicturePtr picture = std::make_shared<FakePicture>(1024, 768, 1);
+    int foregrounds = 0;
+    bool loaded = false;
+
+private:
+    std::unique_ptr<SaveAsDialog> m_dialog;
+};
+
+// The e2e tests save through the real dialog; these cases are the ones a user rarely meets.
+
+TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAndNeverAnEmptyOne) {
+    settings.SaveTo = 2;
+    for (const auto& [stored, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"D:\\Bilder\\", "D:\\Bilder\\"}, {"D:\\Bilder", "D:\\Bilder\\"}, {"", kScreenshots}}) {
+        store.Put("SavePath", stored);
+        Load();
+        EXPECT_EQ(Dialog().FileName(), expected + "Snapwright™_06122026103930.png") << "stored: " << stored;
+        EXPECT_TRUE(form.State(BrowseButton).visible);
+    }
+}
+
+TEST_F(SaveAsDialogTest, AnotherModeProposesNoNameAndWaitsForBrowsing) {
+    settings.SaveTo = 3;
+    Load();
+    EXPECT_EQ(Dialog().FileName(), "");
+    EXPECT_FALSE(form.State(OkButton).enabled);
+
+    EXPECT_CALL(dialogs, ShowSaveDialog("*.png (Portable Network Graphic)|*.png", "Save screenshot", ""))
+        .WillOnce(Return("D:\\pics\\shot"));
+    Dialog().OnBrowse();
+    EXPECT_EQ(Dialog().FileName(), "D:\\pics\\shot.png");
+    EXPECT_EQ(store.Get("SavePath"), "D:\\pics\\");
+    EXPECT_TRUE(form.State(OkButton).enabled);
+}
+
+TEST_F(SaveAsDialogTest, TheSliderRunsFromTenToFiftyPercentOfTheLongerSide) {
+    picture = std::make_shared<FakePicture>(600, 800, 2);
+    Load();
+    EXPECT_EQ(sliders.sliders[Id(ThumbnailSlider)].max, 50);
+    EXPECT_EQ(Slider(), 10);
+    EXPECT_EQ(form.State(ThumbnailSizeLabel).text, "60 x 80 px");
+    sliders.SetSliderValue(Id(ThumbnailSlider), 50);
+    Dialog().OnThumbnailSlider();
+    EXPECT_EQ(form.State(ThumbnailSizeLabel).text, "300 x 400 px");
+}
+
+TEST_F(SaveAsDialogTest, AnExtensionInAnyCaseIsKeptAndAnotherFormatReplacesTheLastFourCharacters) {
+    settings.SaveTo = 2;
+    Load();
+    ON_CALL(dialogs, ShowSaveDialog).WillByDefault(Return("E:\\Neu\\SHOT.PNG"));
+    Dialog().OnBrowse();
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\SHOT.PNG");
+    form.State(FormatList).listIndex = 1;
+    Dialog().OnFormatChosen();
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\SHOT.jpg");
+    EXPECT_CALL(dialogs, ShowSaveDialog("*.jpg (JPEG-File)|*.jpg", _, "E:\\Neu\\")).WillOnce(Return("E:\\Neu\\a.jpeg"));
+    Dialog().OnBrowse();
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\a.jpeg.jpg");
+
+    // A cancelled browse changes nothing, also not the stored folder.
+    store.writes.clear();
+    EXPECT_CALL(dialogs, ShowSaveDialog).WillOnce(Return(""));
+    Dialog().OnBrowse();
+    EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\a.jpeg.jpg");
+    EXPECT_THAT(store.writes, IsEmpty());
+}
+
+TEST_F(SaveAsDialogTest, OnlyAFileInTheScreenshotsFolderNeedsThatFolder) {
+    files.createFolderFailure = "Access is denied.";
+    EXPECT_CALL(codec, Save).Times(0);
+    Open([this] { Dialog().OnOk(); });
+    EXPECT_THAT(messages.errors, ElementsAre("Snapwright could not make the folder for the screenshot:\n"
+                                             "C:\\Program Files\\Snapwright\\Screenshots\n\nAccess is denied.\n\n"
+                                             "The screenshot is still on the clipboard."));
+    ::testing::Mock::VerifyAndClearExpectations(&codec);
+
+    settings.SaveTo = 2;
+    store.Put("SavePath", "D:\\Bilder\\");
+    messages.errors.clear();
+    Open([this] { Dialog().OnOk(); });
+    EXPECT_THAT(messages.errors, IsEmpty());
+    EXPECT_EQ(files.files.count("D:\\Bilder\\Snapwright™_06122026103930.png"), 1u);
+}
+
+TEST_F(SaveAsDialogTest, TheDialogSavesThePictureItWasOpenedForAndLetsGoOfItWhenItCloses) {
+    std::weak_ptr<const Picture> watched = picture;
+    const PicturePtr newer = std::make_shared<FakePicture>(400, 300, 2);
+    EXPECT_CALL(codec, FromPicture(::testing::Ref(*picture)));
+    Open([&] {
+        Dialog().StartSaveAs(newer);  // a save hotkey while the dialog is open
+        EXPECT_EQ(form.ModalShows(), 1) << "no second modal loop";
+        Dialog().OnOk();
+    });
+    EXPECT_EQ(foregrounds, 2) << "the open dialog came to the front again";
+    picture.reset();
+    EXPECT_TRUE(watched.expired());
+
+    Dialog().StartSaveAs(nullptr);
+    EXPECT_EQ(form.ModalShows(), 1) << "without a screenshot the dialog does not open";
+    EXPECT_THAT(messages.errors, ElementsAre("There is no screenshot to save."));
+}
+
+}  // namespace
+}  // namespace snapwright
