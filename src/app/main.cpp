@@ -48,6 +48,7 @@
 #include "settings/OptionsDialog.h"
 #include "settings/win32/OptionsWindow.h"
 #include "ui/AboutDialog.h"
+#include "ui/HelpFile.h"
 #include "ui/win32/AboutWindow.h"
 
 namespace {
@@ -95,9 +96,11 @@ int RunSnapwright(HINSTANCE instance) {
     // The options dialog and the about box, opened from the tray menu. The first LoadSettings
     // creates the options dialog hidden, because it also sets that dialog's controls.
     win32::Win32Shell shell;
+    win32::Win32FileSystem files;
+    HelpFile help(shell, files, messages);
     win32::Win32InformationBox informationBox;
     win32::OptionsWindow optionsWindow(instance, icon);
-    OptionsDialog options(optionsWindow.Form(), settingsManager, settings, shell);
+    OptionsDialog options(optionsWindow.Form(), settingsManager, settings, help);
     optionsWindow.SetPresenter(&options);
     settingsManager.SetView(&options);
     win32::AboutWindow aboutWindow(instance, icon);
@@ -106,7 +109,6 @@ int RunSnapwright(HINSTANCE instance) {
 
     // The save dialog, opened by the save hotkeys for the current screenshot.
     win32::SaveAsWindow saveAsWindow(instance, icon);
-    win32::Win32FileSystem files;
     win32::Win32FreeImageCodec codec;
     win32::GdiBitmapFile bitmapFiles(files);
     ImageExport imageExport(codec, bitmapFiles, files);
@@ -132,7 +134,7 @@ int RunSnapwright(HINSTANCE instance) {
     // and the application choice.
     win32::EditorWindow editorWindow(instance, icon);
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
-    Editor editor({editorWindow, editorWindow, topLevelWindows, settings, slots, messages, editorDialogs, shell, sender,
+    Editor editor({editorWindow, editorWindow, topLevelWindows, settings, slots, messages, editorDialogs, help, sender,
                    [&codec](const std::string& path) { return LoadPictureFile(codec, path); },
                    [&saveAs, &slots] { return saveAs.StartSaveAs(slots.Current()); },
                    [&hardcopy] { hardcopy.PrintHardcopy(); }, [&engine] { return engine.CopyShotToClipboard(); }});

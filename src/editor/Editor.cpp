@@ -1,7 +1,5 @@
 #include "editor/Editor.h"
 
-#include "settings/OptionsDialog.h"
-
 namespace snapwright {
 
 using enum EditorControl;
@@ -128,7 +126,7 @@ void Editor::OnButton(EditorControl button) {
         case EllipseButton: m_shapes.OnButton(EditMode::Ellipse); break;
         case TextButton: m_ports.window.Inform("Draw textbox...in progress ;-)", "Snapwright"); break;
         case ColourButton: OnColourButton(); break;
-        case HelpButton: m_ports.shell.Open(kHelpFile, ShowAs::Maximized); break;
+        case HelpButton: m_ports.help.Open(); break;
         default: break;
     }
 }

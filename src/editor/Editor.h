@@ -9,11 +9,11 @@
 #include "editor/ShapeTool.h"
 #include "editor/ZoomTool.h"
 #include "platform/FileDialogs.h"
-#include "platform/Shell.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
 #include "save/ImageLoad.h"
 #include "settings/Settings.h"
+#include "ui/HelpFile.h"
 
 namespace snapwright {
 
@@ -32,7 +32,7 @@ public:
         CaptureSlots& slots;
         IUserMessages& messages;
         IFileDialogs& dialogs;
-        IShell& shell;
+        HelpFile& help;
         OfficeSender& sender;
         std::function<LoadedPicture(const std::string& path)> loadPicture;
         // The save dialog for the current screenshot; true when a file was written.

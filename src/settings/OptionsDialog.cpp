@@ -10,8 +10,8 @@ namespace snapwright {
 
 using enum OptionsControl;
 
-OptionsDialog::OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, IShell& shell)
-    : m_form(form), m_settingsManager(settingsManager), m_settings(settings), m_shell(shell) {}
+OptionsDialog::OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, HelpFile& help)
+    : m_form(form), m_settingsManager(settingsManager), m_settings(settings), m_help(help) {}
 
 void OptionsDialog::Show() {
     m_form.ShowModal();
@@ -132,7 +132,7 @@ void OptionsDialog::OnRestoreDefaults() {
 }
 
 void OptionsDialog::OnHelp() {
-    m_shell.Open(kHelpFile, ShowAs::Maximized);
+    m_help.Open();
 }
 
 // Selecting a control runs its click handler, which writes the same value back into the record.

@@ -1,13 +1,10 @@
 #pragma once
 #include "platform/Form.h"
-#include "platform/Shell.h"
 #include "settings/OptionsControls.h"
 #include "settings/SettingsManager.h"
+#include "ui/HelpFile.h"
 
 namespace snapwright {
-
-// The help file, opened by name from the current folder.
-inline constexpr const char* kHelpFile = "Snapwright.chm";
 
 // The entries of the office-suite list; the list index is the Office setting.
 inline constexpr const char* kOfficeSuites[] = {
@@ -20,7 +17,7 @@ inline constexpr const char* kOfficeSuites[] = {
 // LoadSettings and SetDefaults.
 class OptionsDialog : public ISettingsView {
 public:
-    OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, IShell& shell);
+    OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, HelpFile& help);
 
     // The tray menu's options entry: loads the dialog when it is not loaded and shows it modally.
     void Show();
@@ -65,7 +62,7 @@ private:
     IForm& m_form;
     SettingsManager& m_settingsManager;
     Settings& m_settings;
-    IShell& m_shell;
+    HelpFile& m_help;
 };
 
 }  // namespace snapwright

@@ -150,12 +150,13 @@ def different_pixels(path_a, path_b, crop_b=None):
 class Program:
     """snapwright.exe started from a folder of its own, with its debug output kept in a log."""
 
-    def __init__(self, name="app", environment=None):
+    def __init__(self, name="app", environment=None, cwd=None):
         self.environment = environment or {}
         self.folder = tempfile.mkdtemp(prefix=name + "-", dir=session_dir())
         self.exe = os.path.join(self.folder, "snapwright.exe")
         shutil.copy(EXE, self.exe)
-        # The program opens its help file by name from the current folder, which is this one.
+        # The help file lies beside the program; the program starts in its own folder unless told.
+        self.cwd = cwd or self.folder
         help_file = os.path.join(os.path.dirname(EXE), "Snapwright.chm")
         if os.path.exists(help_file):
             shutil.copy(help_file, os.path.join(self.folder, "Snapwright.chm"))
@@ -166,7 +167,7 @@ class Program:
         program_env = {**env(), **self.environment}
         program_env["WINEDEBUG"] = "-all,+debugstr"
         self.log = open(self.log_path, "wb")
-        self.process = subprocess.Popen(["wine", self.exe], env=program_env, cwd=self.folder,
+        self.process = subprocess.Popen(["wine", self.exe], env=program_env, cwd=self.cwd,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         return self
 
@@ -223,12 +224,12 @@ def restart_wine():
 class E2ETestCase(unittest.TestCase):
     """Keeps a screenshot of the display and the program's debug output when a test fails."""
 
-    def start_program(self, name="app", ready=True, environment=None):
+    def start_program(self, name="app", ready=True, environment=None, cwd=None):
         if not hasattr(self, "programs"):
             # Cleanups run even when setUp fails, unlike tearDown.
             self.programs = []
             self.addCleanup(self._stop_programs)
-        program = Program(name, environment).start()
+        program = Program(name, environment, cwd).start()
         self.programs.append(program)
         if ready:
             program.wait_ready()

@@ -3,9 +3,11 @@ tray menu, their controls clicked through swdriver, the registry read with wine 
 
 import os
 import re
+import tempfile
 import unittest
 
-from e2e_support import E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, wait_until
+from e2e_support import (E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, session_dir,
+                         wait_until)
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 TRAY_RIGHT_BUTTON_UP = "517"
@@ -26,12 +28,12 @@ START_WINDOW = ("Snapwright", "#32770")  # hidden: ShowSplash is "0"
 
 
 class OptionsTest(E2ETestCase):
-    def start(self, **stored):
+    def start(self, cwd=None, **stored):
         reg_delete_key(SETTINGS_KEY)
         reg_add(SETTINGS_KEY, "ShowSplash", "0")
         for name, value in stored.items():
             reg_add(SETTINGS_KEY, name, value)
-        self.start_program()
+        return self.start_program(cwd=cwd)
 
     def stored(self):
         return {name: data for name, (_, data) in reg_values(SETTINGS_KEY).items()}
@@ -147,6 +149,18 @@ class OptionsTest(E2ETestCase):
         self.assertEqual(driver("gone-window", HELP_TITLE)[0], 0)
         self.click(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
+
+    def test_without_its_help_file_the_program_opens_none_from_the_current_folder(self):
+        elsewhere = tempfile.mkdtemp(prefix="elsewhere-", dir=session_dir())
+        program = self.start(cwd=elsewhere)
+        os.replace(os.path.join(program.folder, "Snapwright.chm"), os.path.join(elsewhere, "Snapwright.chm"))
+        self.open_from_tray(1, OPTIONS_TITLE)
+        self.click(OPTIONS_TITLE, "?")
+        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a message tells where")
+        self.assertIn("Z:" + os.path.join(program.folder, "Snapwright.chm").replace("/", "\\"),
+                      driver("texts", "Snapwright")[1])
+        self.assertNotEqual(driver("wait-window", HELP_TITLE, "", "3000")[0], 0, "no help viewer")
+        self.assertEqual(driver("click", "Snapwright", "OK")[0], 0)
 
     def test_the_about_box_shows_the_version_and_the_credits(self):
         self.start()

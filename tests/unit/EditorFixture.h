@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/Editor.h"
+#include "settings/OptionsDialog.h"
 #include "fakes/FakeAutomation.h"
 #include "fakes/FakeEditorWindow.h"
 #include "fakes/FakeForm.h"
@@ -44,12 +45,14 @@ protected:
     fakes::FakeUserMessages messages;
     ::testing::NiceMock<fakes::MockFileDialogs> dialogs;
     fakes::FakeShell shell;
+    fakes::FakeFileSystem files;
+    HelpFile help{shell, files, messages};
     fakes::RecordingAutomation automation;
     OfficeSender sender{{automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0}};
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;
-    Editor editor{{form, window, windows, settings, slots, messages, dialogs, shell, sender,
+    Editor editor{{form, window, windows, settings, slots, messages, dialogs, help, sender,
                    [this](const std::string& path) {
                        handedOn.push_back("load " + path);
                        return fileContents;

@@ -77,7 +77,7 @@ TEST_F(EditorTest, OneSuitesOfficeButtonsShowInTheSamePlaces) {
 
     settings.Office = 0;
     FakeForm fresh;
-    Editor other({fresh, window, windows, settings, slots, messages, dialogs, shell, sender, nullptr, nullptr, nullptr, nullptr});
+    Editor other({fresh, window, windows, settings, slots, messages, dialogs, help, sender, nullptr, nullptr, nullptr, nullptr});
     other.OnLoad();
     for (EditorControl button : {WriterButton, CalcButton, ImpressButton}) EXPECT_FALSE(fresh.State(button).visible);
     EXPECT_TRUE(fresh.State(WordButton).enabled);
@@ -186,6 +186,25 @@ TEST_F(EditorTest, AFileThatIsNoPictureIsToldAndChangesNothing) {
     EXPECT_EQ(Serial(), before);
     EXPECT_EQ(Core().UndoCount(), 1u);
     EXPECT_EQ(fakes::SerialOf(slots.Current()), 1);
+}
+
+// Both help buttons open the help file beside the program, never one from the current folder.
+TEST_F(EditorTest, BothHelpButtonsOpenTheHelpFileBesideTheProgram) {
+    FakeForm optionsForm;
+    fakes::FakeSettingsStore store;
+    SettingsManager manager(store, settings);
+    OptionsDialog options(optionsForm, manager, settings, help);
+    const std::string path = "C:\\Program Files\\Snapwright\\Snapwright.chm";
+    options.OnHelp();  // missing: the user is told where it was expected
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_THAT(messages.errors[0], HasSubstr(path));
+    EXPECT_TRUE(shell.opened.empty());
+
+    files.files[path] = {'c', 'h', 'm'};
+    options.OnHelp();
+    Click(HelpButton);
+    const fakes::FakeShell::Opened maximised{path, ShowAs::Maximized};
+    EXPECT_THAT(shell.opened, ElementsAre(maximised, maximised));
 }
 
 TEST(UndoStackTest, KeepsAtMost255PicturesAndABudgetOfBytesDroppingTheOldest) {

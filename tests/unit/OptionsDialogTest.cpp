@@ -9,6 +9,7 @@
 
 #include "fakes/FakeForm.h"
 #include "fakes/FakePorts.h"
+#include "fakes/FakeSavePorts.h"
 #include "fakes/FakeShell.h"
 
 // The e2e tests click through the dialog (language, formats, Save, Cancel, defaults, help); these
@@ -18,7 +19,9 @@ namespace {
 
 using enum OptionsControl;
 using fakes::FakeSettingsStore;
+using fakes::FakeFileSystem;
 using fakes::FakeShell;
+using fakes::FakeUserMessages;
 using Controls = std::vector<OptionsControl>;
 
 const OptionsControl kOptionButtons[] = {DefaultPrinter, ChoosePrinter,     SaveToProgramFolder, AskForFile, SendToWordProcessor, SendToSpreadsheet,
@@ -48,7 +51,10 @@ protected:
     Settings settings;
     SettingsManager manager{store, settings};
     FakeShell shell;
-    OptionsDialog options{form, manager, settings, shell};
+    FakeFileSystem files;
+    FakeUserMessages messages;
+    HelpFile help{shell, files, messages};
+    OptionsDialog options{form, manager, settings, help};
 };
 
 TEST_F(OptionsDialogTest, LoadSettingsChoosesTheStoredValuesOnTheControls) {
@@ -202,7 +208,10 @@ TEST(OptionsDialogStartUp, TheFirstLoadSettingsLoadsTheDialogHiddenAndEndsConsis
         Settings settings;
         SettingsManager manager(store, settings);
         FakeShell shell;
-        OptionsDialog options(form, manager, settings, shell);
+        FakeFileSystem files;
+        FakeUserMessages messages;
+        HelpFile help(shell, files, messages);
+        OptionsDialog options(form, manager, settings, help);
         manager.SetView(&options);
         form.onLoad = [&] { options.OnLoad(); };
 

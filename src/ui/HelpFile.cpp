@@ -1,0 +1,21 @@
+#include "ui/HelpFile.h"
+
+namespace snapwright {
+
+HelpFile::HelpFile(IShell& shell, const IFileSystem& files, IUserMessages& messages)
+    : m_shell(shell), m_files(files), m_messages(messages) {}
+
+std::string HelpFile::Path() const {
+    return m_files.ProgramFolder() + "\\" + kName;
+}
+
+void HelpFile::Open() {
+    const std::string path = Path();
+    if (!m_files.Stamp(path)) {
+        m_messages.ShowError("The help file could not be found. Snapwright expects it here:\n" + path);
+        return;
+    }
+    m_shell.Open(path, ShowAs::Maximized);
+}
+
+}  // namespace snapwright
