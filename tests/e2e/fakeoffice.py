@@ -63,12 +63,10 @@ def unregister():
 class FakeLog:
     """The calls that the fakes received, one line each, in a file of the test's own."""
 
-    def __init__(self, folder, current_component=True):
+    def __init__(self, folder):
         self.path = os.path.join(folder, "fakeoffice.log")
         open(self.path, "w").close()
         self.environment = {"SNAPWRIGHT_FAKE_LOG": windows_path(self.path)}
-        if not current_component:
-            self.environment["SNAPWRIGHT_FAKE_CURRENT_COMPONENT"] = "0"
 
     def entries(self):
         """(process id, what) for each line."""

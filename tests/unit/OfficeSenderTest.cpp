@@ -44,16 +44,9 @@ protected:
                          [this](int ms) { automation.log.push_back("wait " + std::to_string(ms)); }, 0}};
 };
 
-TEST_F(OfficeSenderTest, RunningMicrosoftProgramsAddADocumentOnlyWhenNoneIsOpen) {
-    windows.Add("Document1 - Microsoft Word");
-    automation.running = {"Word.Application"};
-    automation.counts["Word.Application.documents"] = 1;
-    EXPECT_THAT(Sent(OfficeProgram::Word),
-                ElementsAre("attach Word.Application", "Word.Application get documents()",
-                            "Word.Application.documents get Count()", "Word.Application get Selection()",
-                            "Word.Application.Selection call Paste()"));
-
-    automation.log.clear();
+// Word's sequences, and Calc's and Writer's, are read from the real automation calls in the e2e
+// tests; these cover the other programs, the wait after a start and the blank slide.
+TEST_F(OfficeSenderTest, MicrosoftProgramsGetADocumentWhenNoneIsOpenAndPowerPointABlankSlideWithIt) {
     windows.Add("Mappe1 - MICROSOFT EXCEL");
     automation.running = {"Excel.Application"};
     EXPECT_THAT(Sent(OfficeProgram::Excel),
@@ -61,74 +54,43 @@ TEST_F(OfficeSenderTest, RunningMicrosoftProgramsAddADocumentOnlyWhenNoneIsOpen)
                             "Excel.Application.workbooks get Count()", "Excel.Application.workbooks call Add()",
                             "Excel.Application get activesheet()", "Excel.Application.activesheet call Paste()"));
 
-    // A new presentation gets a blank slide; an open one is pasted into as it is.
     automation.log.clear();
-    windows.Add("Microsoft PowerPoint - [Presentation1]");
-    automation.running = {"Powerpoint.Application"};
-    const Log newPresentation = Sent(OfficeProgram::PowerPoint);
-    EXPECT_THAT(newPresentation,
-                ElementsAre("attach Powerpoint.Application", "Powerpoint.Application get Presentations()",
-                            "Powerpoint.Application.Presentations get Count()",
+    const Log started = Sent(OfficeProgram::PowerPoint);
+    EXPECT_THAT(started,
+                ElementsAre("attach Powerpoint.Application", "ask Microsoft Powerpoint", "create Powerpoint.Application",
+                            "Powerpoint.Application put Visible(true)", "wait 1000",
+                            "Powerpoint.Application get Presentations()",
                             "Powerpoint.Application.Presentations call Add()",
                             "Powerpoint.Application get ActivePresentation()",
                             "Powerpoint.Application.ActivePresentation get Slides()",
                             "Powerpoint.Application.ActivePresentation.Slides call Add(1, 12)",
-                            "Powerpoint.Application get ActiveWindow()",
-                            "Powerpoint.Application.ActiveWindow get View()",
+                            "Powerpoint.Application get ActiveWindow()", "Powerpoint.Application.ActiveWindow get View()",
                             "Powerpoint.Application.ActiveWindow.View call Paste()"));
+
+    // A running PowerPoint with a presentation open is pasted into as it is.
     automation.log.clear();
+    windows.Add("Microsoft PowerPoint - [Presentation1]");
+    automation.running = {"Powerpoint.Application"};
     automation.counts["Powerpoint.Application.Presentations"] = 2;
-    EXPECT_EQ(Sent(OfficeProgram::PowerPoint).size(), newPresentation.size() - 4);
+    EXPECT_THAT(Sent(OfficeProgram::PowerPoint),
+                ElementsAre("attach Powerpoint.Application", "Powerpoint.Application get Presentations()",
+                            "Powerpoint.Application.Presentations get Count()",
+                            "Powerpoint.Application get ActiveWindow()", "Powerpoint.Application.ActiveWindow get View()",
+                            "Powerpoint.Application.ActiveWindow.View call Paste()"));
 }
 
-TEST_F(OfficeSenderTest, MicrosoftProgramsNotRunningAreStartedVisibleAfterAsking) {
-    EXPECT_THAT(Sent(OfficeProgram::Word),
-                ElementsAre("attach Word.Application", "ask Microsoft Word", "create Word.Application",
-                            "Word.Application put Visible(true)", "wait 1000", "Word.Application get documents()",
-                            "Word.Application.documents call Add()", "Word.Application get Selection()",
-                            "Word.Application.Selection call Paste()"));
-    automation.log.clear();
-    EXPECT_THAT(Sent(OfficeProgram::Excel),
-                ElementsAre("attach Excel.Application", "ask Microsoft Excel", "create Excel.Application",
-                            "Excel.Application put Visible(true)", "wait 1000", "Excel.Application get workbooks()",
-                            "Excel.Application.workbooks call Add()", "Excel.Application get activesheet()",
-                            "Excel.Application.activesheet call Paste()"));
-    automation.log.clear();
-    const Log presentation = Sent(OfficeProgram::PowerPoint);
-    EXPECT_THAT(Log(presentation.begin(), presentation.begin() + 7),
-                ElementsAre("attach Powerpoint.Application", "ask Microsoft Powerpoint",
-                            "create Powerpoint.Application", "Powerpoint.Application put Visible(true)", "wait 1000",
-                            "Powerpoint.Application get Presentations()",
-                            "Powerpoint.Application.Presentations call Add()"));
-    EXPECT_EQ(presentation.at(9), "Powerpoint.Application.ActivePresentation.Slides call Add(1, 12)");
-    EXPECT_EQ(presentation.back(), "Powerpoint.Application.ActiveWindow.View call Paste()");
-}
-
-TEST_F(OfficeSenderTest, SecondSuiteDispatchesPasteToTheCurrentOrANewDocument) {
-    const Log intoCurrent = {"create SM", "SM call createinstance(\"Desktop\")", "Desktop get currentcomponent()",
-                             "Desktop.currentcomponent get currentcontroller()",
-                             "Desktop.currentcomponent.currentcontroller get Frame()",
-                             "SM call createinstance(\"Dispatcher\")",
-                             "Dispatcher call executeDispatch(<Desktop.currentcomponent.currentcontroller.Frame>, "
-                             "\".uno:Paste\", \"\", 0, [])"};
+TEST_F(OfficeSenderTest, SecondSuiteLoadsANewDocumentOfTheSearchedKind) {
     const std::pair<OfficeProgram, std::string> programs[] = {
         {OfficeProgram::Writer, "swriter"}, {OfficeProgram::Calc, "scalc"}, {OfficeProgram::Impress, "simpress"}};
     for (const auto& [program, factory] : programs) {
         automation.log.clear();
-        windows.windows.clear();
-        EXPECT_THAT(Sent(program),
-                    ElementsAre("create SM", "SM call createinstance(\"Desktop\")", "ask " + DisplayName(program),
-                                "Desktop call loadComponentfromURL(\"private:factory/" + factory +
-                                    "\", \"_blank\", 0, &[])",
-                                "SM call createinstance(\"Dispatcher\")",
-                                "Desktop.loadComponentfromURL get currentcontroller()",
-                                "Desktop.loadComponentfromURL.currentcontroller get Frame()",
-                                "Dispatcher call executeDispatch(<Desktop.loadComponentfromURL.currentcontroller."
-                                "Frame>, \".uno:Paste\", \"\", 0, [])"));
-        automation.log.clear();
-        windows.Add("Untitled 1 - LibreOffice " + DisplayName(program));
-        EXPECT_EQ(Sent(program), intoCurrent) << DisplayName(program);
+        EXPECT_EQ(Sent(program).at(3),
+                  "Desktop call loadComponentfromURL(\"private:factory/" + factory + "\", \"_blank\", 0, &[])");
     }
+    automation.log.clear();
+    windows.Add("Untitled 1 - LibreOffice Impress");
+    EXPECT_EQ(Sent(OfficeProgram::Impress).back(),
+              "Dispatcher call executeDispatch(<Desktop.currentcomponent.currentcontroller.Frame>, \".uno:Paste\", \"\", 0, [])");
 }
 
 TEST_F(OfficeSenderTest, DecliningTheStartCreatesAndPastesNothing) {
