@@ -17,25 +17,27 @@ void OptionsDialog::Show() {
     m_form.ShowModal();
 }
 
-// The load re-reads the store: whatever was clicked and cancelled in an earlier opening is
-// replaced by the stored values here.
+// The load re-reads the store; the record as stored is what Cancel returns to.
 void OptionsDialog::OnLoad() {
     const LanguageTable& lang = Languages();
     m_form.ClearList(Id(LanguageList));
     for (int i = 0; i < lang.AvailableLanguages(); ++i) m_form.AddListItem(Id(LanguageList), lang.LanguageName(i));
 
     m_settingsManager.LoadSettings();
-
     m_form.ClearList(Id(OfficeSuiteList));
     for (const char* suite : kOfficeSuites) m_form.AddListItem(Id(OfficeSuiteList), suite);
-    // A suite the list does not know selects nothing and leaves the record as it is.
+    ShowOfficeSuite();
+    ApplyLanguage(kOptionsWindow, m_settings.Language, m_form);
+    ShowSuiteIcons();
+    m_stored = m_settings;
+}
+
+// A suite the list does not know selects nothing and leaves the record as it is.
+void OptionsDialog::ShowOfficeSuite() {
     if (m_settings.Office < std::size(kOfficeSuites)) {
         m_form.SetListIndex(Id(OfficeSuiteList), m_settings.Office);
         OnOfficeSuiteChosen();
     }
-
-    ApplyLanguage(kOptionsWindow, m_settings.Language, m_form);
-    ShowSuiteIcons();
 }
 
 // Only one suite's icons show. The other suite's icons stand where the Microsoft ones stand, so
@@ -116,19 +118,30 @@ void OptionsDialog::OnOfficeSuiteChosen() {
 
 void OptionsDialog::OnSave() {
     m_settingsManager.SaveSettings();
+    m_stored = m_settings;
     m_form.Unload();
 }
 
-// Cancel only closes: the values clicked meanwhile stay in the record and act on the following
-// hotkeys, until the next opening of the dialog reads the store again.
+// Cancel closes without saving, and the clicks made meanwhile go with it: the following hotkeys,
+// the tray menu and the next opening act on what the store holds. The start window's check box
+// saves itself and stays as it is.
 void OptionsDialog::OnCancel() {
+    const bool showSplash = m_settings.ShowSplash;
+    m_settings = m_stored;
+    m_settings.ShowSplash = showSplash;
     m_form.Unload();
 }
 
-// The defaults reach the store at once and the dialog stays open, whatever the user does next.
+// The defaults reach the store at once and the dialog stays open, whatever the user does next;
+// every control then shows the value the record holds.
 void OptionsDialog::OnRestoreDefaults() {
     m_settingsManager.SetDefaults();
     m_settingsManager.SaveSettings();
+    m_stored = m_settings;
+    // The defaults show the targets and the language already; the rest follows.
+    ShowPrintFormat(m_settings.Printformat);
+    ShowCheckBoxes(m_settings);
+    ShowOfficeSuite();
 }
 
 void OptionsDialog::OnHelp() {
@@ -159,16 +172,24 @@ void OptionsDialog::ShowLoadedSettings(const Settings& loaded) {
         case 5: Select(SendToEditor, &OptionsDialog::OnSendToEditor); break;
         default: break;
     }
-    switch (s.Printformat) {
+    ShowPrintFormat(s.Printformat);
+    if (s.Language < Languages().AvailableLanguages()) {
+        m_form.SetListIndex(Id(LanguageList), s.Language);
+        OnLanguageChosen();
+    }
+    ShowCheckBoxes(s);
+}
+
+void OptionsDialog::ShowPrintFormat(std::uint8_t printformat) {
+    switch (printformat) {
         case 1: Select(PortraitOneShot, &OptionsDialog::OnPortraitPage); break;
         case 2: Select(PortraitTwoShots, &OptionsDialog::OnTwoShotPortraitPage); break;
         case 3: Select(LandscapeOneShot, &OptionsDialog::OnLandscapePage); break;
         default: break;
     }
-    if (s.Language < Languages().AvailableLanguages()) {
-        m_form.SetListIndex(Id(LanguageList), s.Language);
-        OnLanguageChosen();
-    }
+}
+
+void OptionsDialog::ShowCheckBoxes(const Settings& s) {
     SetCheckBox(TimestampBox, s.PrintTimeStamp, &OptionsDialog::OnTimestampBox);
     SetCheckBox(UserNameBox, s.PrintUser, &OptionsDialog::OnUserNameBox);
     SetCheckBox(ComputerNameBox, s.PrintComputer, &OptionsDialog::OnComputerNameBox);

@@ -13,8 +13,8 @@ inline constexpr const char* kOfficeSuites[] = {
 };
 
 // The options dialog: every control writes its value into the settings record the moment it is
-// clicked; Save writes the record to the store. It also shows the record on its controls for
-// LoadSettings and SetDefaults.
+// clicked; Save writes the record to the store and Cancel returns it to what the store holds. It
+// also shows the record on its controls for LoadSettings and SetDefaults.
 class OptionsDialog : public ISettingsView {
 public:
     OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, HelpFile& help);
@@ -55,6 +55,9 @@ public:
     void ShowDefaultSettings() override;
 
 private:
+    void ShowOfficeSuite();
+    void ShowPrintFormat(std::uint8_t printformat);
+    void ShowCheckBoxes(const Settings& settings);
     void Select(OptionsControl option, void (OptionsDialog::*click)());
     void SetCheckBox(OptionsControl checkBox, bool checked, void (OptionsDialog::*click)());
     bool IsChecked(OptionsControl checkBox) const;
@@ -63,6 +66,7 @@ private:
     SettingsManager& m_settingsManager;
     Settings& m_settings;
     HelpFile& m_help;
+    Settings m_stored;  // the record as the store holds it
 };
 
 }  // namespace snapwright

@@ -6,8 +6,9 @@ import re
 import tempfile
 import unittest
 
-from e2e_support import (E2ETestCase, SETTINGS_KEY, driver, reg_add, reg_delete_key, reg_values, session_dir,
-                         wait_until)
+from e2e_support import (E2ETestCase, SETTINGS_KEY, driver, read_text, reg_add, reg_delete_key, reg_values,
+                         screenshot, session_dir, wait_until)
+from test_printing import pdf_files, wait_for_new_pdf
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 TRAY_RIGHT_BUTTON_UP = "517"
@@ -74,6 +75,14 @@ class OptionsTest(E2ETestCase):
         self.click(OPTIONS_TITLE, "A&bbrechen")
         self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
         self.assertEqual(self.stored(), {"ShowSplash": "0"}, "cancelling stores nothing")
+        # The cancelled language is gone from the tray menu too.
+        self.assertEqual(driver("tray", TRAY_RIGHT_BUTTON_UP)[0], 0)
+        code, rect = driver("menu-rect")
+        self.assertEqual(code, 0, "the tray menu opens")
+        left, top, width, height = rect.split()
+        shot = screenshot(os.path.join(session_dir(), self.id() + ".menu.png"))
+        self.assertIn("Options", read_text(shot, f"{width}x{height}+{left}+{top}"))
+        driver("keys", "escape")
 
     def test_two_shots_per_page_and_save_store_printformat_and_numshots(self):
         self.start()
@@ -99,29 +108,23 @@ class OptionsTest(E2ETestCase):
         wait_until(lambda: self.stored().get("Printformat") == "3", what="Printformat 3 stored")
         self.assertEqual(self.stored()["NumShots"], "1")
 
-    def test_cancel_keeps_the_clicks_in_effect_and_stores_nothing(self):
+    def test_cancel_takes_the_clicks_back_and_print_screen_prints_without_asking(self):
         self.start()
         self.open_from_tray(1, OPTIONS_TITLE)
         self.click(OPTIONS_TITLE, "show printer selection")
-        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_PORTRAIT_TWO_SHOTS"])
-        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_PORTRAIT_TWO_SHOTS"), what="two shots per page chosen")
+        wait_until(lambda: self.checked(OPTIONS_TITLE, "IDC_OPT_CHOOSE_PRINTER"), what="printer selection chosen")
         self.click(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(driver("gone-window", OPTIONS_TITLE)[0], 0)
         self.assertEqual(self.stored(), {"ShowSplash": "0"})
 
-        # The start window's check box stores the whole record: it still holds the cancelled clicks,
-        # which is what the following hotkeys act on.
+        before = pdf_files()
+        self.assertEqual(driver("keys", "print")[0], 0)
+        wait_for_new_pdf(before)
+        self.assertNotEqual(driver("wait-window", "Print", "", "1000")[0], 0, "no printer selection was shown")
+        # The start window's check box stores the record as it was before the cancelled clicks.
         self.assertEqual(driver("click", START_WINDOW[0], "Show this screen at startup", START_WINDOW[1])[0], 0)
         stored = wait_until(lambda: self.stored() if "PrintTo" in self.stored() else None, what="the record stored")
-        self.assertEqual(stored["PrintTo"], "2")
-        self.assertEqual(stored["Printformat"], "2")
-        self.assertEqual(stored["NumShots"], "2")
-
-        # The next opening reads the store again.
-        self.open_from_tray(1, OPTIONS_TITLE)
-        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_CHOOSE_PRINTER"))
-        self.assertTrue(self.checked(OPTIONS_TITLE, "IDC_OPT_PORTRAIT_TWO_SHOTS"))
-        self.click(OPTIONS_TITLE, "&Cancel")
+        self.assertEqual(stored["PrintTo"], "1")
 
     def test_restore_defaults_stores_the_defaults_at_once(self):
         self.start(SendTo="3", Language="1")

@@ -103,28 +103,52 @@ TEST_F(OptionsDialogTest, AValueNoButtonStandsForChoosesNothingAndStaysInTheReco
     EXPECT_EQ(settings.SendTo, 9);
 }
 
-TEST_F(OptionsDialogTest, SetDefaultsLeavesPrintFormatSuiteListAndCheckBoxesAsTheyWere) {
+TEST_F(OptionsDialogTest, RestoreDefaultsShowsTheDefaultsOnEveryControl) {
     Put(store, {{"PrintTo", "2"}, {"SaveTo", "2"}, {"SendTo", "5"}, {"Printformat", "3"}, {"Language", "1"},
-                {"Office", "1"}, {"PrintTimeStamp", "0"}});
+                {"Office", "1"}, {"PrintTimeStamp", "0"}, {"PrintFooter", "0"}});
     options.OnLoad();
     form.ClearCalls();
 
-    manager.SetDefaults();
+    options.OnRestoreDefaults();
 
-    EXPECT_EQ(Chosen(), (Controls{DefaultPrinter, SaveToProgramFolder, SendToWordProcessor}));
-    for (OptionsControl untouched : {PortraitOneShot, PortraitTwoShots, LandscapeOneShot, OfficeSuiteList, TimestampBox, UserNameBox,
-                                     ComputerNameBox, FooterBox}) {
-        EXPECT_TRUE(form.CallsOn(untouched).empty()) << "#" << Id(untouched) << " was touched";
+    EXPECT_EQ(Chosen(), (Controls{DefaultPrinter, SaveToProgramFolder, SendToWordProcessor, PortraitOneShot}));
+    for (OptionsControl box : {TimestampBox, UserNameBox, ComputerNameBox, FooterBox}) {
+        EXPECT_TRUE(form.State(box).checked) << "#" << Id(box);
     }
-    // The first language is back on the dialog, the Microsoft icons show, the record holds the defaults.
+    EXPECT_EQ(form.State(OfficeSuiteList).listIndex, 0);
     EXPECT_EQ(form.State(LanguageList).listIndex, 0);
     EXPECT_EQ(form.State(SaveButton).text, "&Save");
     EXPECT_TRUE(form.State(WordIcon).visible);
     EXPECT_FALSE(form.State(WriterIcon).visible);
-    EXPECT_EQ(settings.Printformat, 1);
-    EXPECT_EQ(settings.Office, 0);
-    EXPECT_TRUE(settings.PrintTimeStamp);
-    EXPECT_TRUE(store.writes.empty()) << "SetDefaults alone writes nothing";
+    EXPECT_EQ(store.Get("Printformat"), "1");
+    EXPECT_EQ(store.Get("PrintFooter"), "1");
+}
+
+// Cancel (and closing the dialog otherwise) takes back every click: the record is as loaded.
+TEST_F(OptionsDialogTest, CancelReturnsTheRecordToWhatIsStored) {
+    Put(store, {{"PrintTo", "2"}, {"SendTo", "3"}, {"Printformat", "2"}, {"PrintUser", "0"}});
+    options.OnLoad();
+    const Settings loaded = settings;
+    options.OnDefaultPrinter();
+    options.OnAskForFile();
+    options.OnSendToEditor();
+    options.OnLandscapePage();
+    form.State(UserNameBox).checked = true;
+    options.OnUserNameBox();
+    form.SetListIndex(Id(OfficeSuiteList), 1);
+    options.OnOfficeSuiteChosen();
+    form.SetListIndex(Id(LanguageList), 1);
+    options.OnLanguageChosen();
+    ASSERT_EQ(settings.Language, 1);
+
+    options.OnCancel();
+
+    EXPECT_EQ(std::tie(settings.PrintTo, settings.SaveTo, settings.SendTo, settings.Printformat, settings.NumShots,
+                       settings.Language, settings.Office, settings.PrintUser),
+              std::tie(loaded.PrintTo, loaded.SaveTo, loaded.SendTo, loaded.Printformat, loaded.NumShots,
+                       loaded.Language, loaded.Office, loaded.PrintUser));
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_TRUE(form.Unloaded());
 }
 
 TEST_F(OptionsDialogTest, EachCheckBoxWritesItsOwnStateIntoItsOwnField) {
