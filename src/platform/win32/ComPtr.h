@@ -4,7 +4,6 @@
 
 #include <utility>
 
-#include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
 
@@ -56,21 +55,6 @@ public:
 private:
     T* m_pointer = nullptr;
 };
-
-struct BstrTraits {
-    using pointer = BSTR;
-    static pointer Invalid() { return nullptr; }
-    static void Close(pointer value) { ::SysFreeString(value); }
-};
-
-struct SafeArrayTraits {
-    using pointer = SAFEARRAY*;
-    static pointer Invalid() { return nullptr; }
-    static void Close(pointer value) { ::SafeArrayDestroy(value); }
-};
-
-using UniqueBstr = UniqueHandle<BstrTraits>;
-using UniqueSafeArray = UniqueHandle<SafeArrayTraits>;
 
 // A VARIANT that is cleared (its string, array or interface freed) when it goes.
 class ScopedVariant {
