@@ -50,20 +50,6 @@ std::optional<std::vector<std::string>> AccessLetters(const std::string& text) {
     return letters;
 }
 
-TEST(LanguageTable, SeventeenLanguagesWithTheirNamesAndFonts) {
-    const char* const names[] = {"English", "Deutsch", "Français", "Italiano", "Nederlands", "Español",
-                                 "Português", "Dansk", "Svensk", "Norsk", "Suomalainen", "Român *", "Magyar *",
-                                 "Slovenski *", "Ceský *", "Türkçe *", "Greek **"};
-    const LanguageTable& lang = Languages();
-    ASSERT_EQ(lang.AvailableLanguages(), 17);
-    for (int i = 0; i < 17; ++i) EXPECT_EQ(lang.LanguageName(i), names[i]) << "language " << i;
-    EXPECT_EQ(lang.FontName(0), "Arial");
-    EXPECT_EQ(lang.FontSize(0), 8);
-    EXPECT_EQ(lang.FontName(11), "Arial *") << "the Romanian face name exactly as stored";
-    EXPECT_EQ(lang.FontName(16), "Greek");
-    EXPECT_EQ(lang.FontSize(16), 11);
-}
-
 TEST(LanguageTable, EveryTextIsPresentTrimmedAndMarksALetterOnlyOnButtons) {
     const LanguageTable& lang = Languages();
     for (int i = 0; i < lang.AvailableLanguages(); ++i) {
@@ -108,20 +94,6 @@ TEST(LanguageTable, AccessLettersDifferAmongTheButtonsOfOneWindow) {
     }
 }
 
-TEST(LanguageTable, AboutNoticesNameTheAuthorsAndTheYearInOneSentence) {
-    const LanguageTable& lang = Languages();
-    for (int i = 0; i < lang.AvailableLanguages(); ++i) {
-        const std::string copyright = lang.AboutCopyright(i);
-        EXPECT_NE(copyright.find("2002"), std::string::npos) << copyright;
-        EXPECT_NE(copyright.find("Snapwright"), std::string::npos) << copyright;
-        const std::string disclaimer = lang.AboutDisclaimer(i);
-        EXPECT_EQ(disclaimer.back(), '.') << disclaimer;
-        EXPECT_EQ(disclaimer.find(". "), std::string::npos) << "more than one sentence: " << disclaimer;
-    }
-}
-
-// The Greek face draws Greek letters in the places of the Latin ones, so the Greek texts are
-// written in Latin letters; the trade mark and copyright signs are the only others.
 TEST(LanguageTable, GreekIsWrittenInLatinLetters) {
     const LanguageTable& lang = Languages();
     for (const NamedText& t : kTexts) {
@@ -132,18 +104,6 @@ TEST(LanguageTable, GreekIsWrittenInLatinLetters) {
         for (const char c : text) {
             EXPECT_LT(static_cast<unsigned char>(c), 0x80) << t.name << ": \"" << (lang.*t.get)(16) << "\"";
         }
-    }
-}
-
-// A damaged Language setting must not read outside the tables: it reads English throughout.
-TEST(LanguageTable, AnIndexOutsideTheTablesReadsEnglish) {
-    const LanguageTable& lang = Languages();
-    for (int bad : {17, 255, -1}) {
-        SCOPED_TRACE(bad);
-        EXPECT_EQ(lang.LanguageName(bad), "English");
-        EXPECT_EQ(lang.FontName(bad), "Arial");
-        EXPECT_EQ(lang.FontSize(bad), 8);
-        for (const NamedText& t : kTexts) EXPECT_EQ((lang.*t.get)(bad), (lang.*t.get)(0)) << t.name;
     }
 }
 
