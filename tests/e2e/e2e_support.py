@@ -1,6 +1,7 @@
 """Support for the end-to-end tests: the Wine session of the test run, the program under test,
 the driver that presses keys and clicks, and the independent tools that check the results."""
 
+import functools
 import os
 import shutil
 import subprocess
@@ -13,29 +14,20 @@ DRIVER = os.environ.get("SNAPWRIGHT_DRIVER", "")
 SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Snapwright\Config"
 
 
-def session_env():
+@functools.cache
+def env():
     """The environment of the Wine session that scripts/test started for this run."""
     path = os.environ.get("SNAPWRIGHT_WINE_ENV")
     if not path or not os.path.exists(path):
         raise RuntimeError("no Wine session: run the end-to-end tests through scripts/test")
-    env = dict(os.environ)
+    session = dict(os.environ)
     with open(path, encoding="utf-8") as handle:
         for line in handle:
             line = line.strip()
             if line.startswith("export "):
                 name, _, value = line[len("export "):].partition("=")
-                env[name] = value.strip("'")
-    return env
-
-
-ENV = None
-
-
-def env():
-    global ENV
-    if ENV is None:
-        ENV = session_env()
-    return ENV
+                session[name] = value.strip("'")
+    return session
 
 
 def run(args, timeout=60, check=False, **kwargs):

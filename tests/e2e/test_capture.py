@@ -5,8 +5,7 @@ import os
 import unittest
 
 from e2e_support import (E2ETestCase, PatternWindow, SETTINGS_KEY, clipboard_bmp, different_pixels, driver,
-                         image_size, put_text_on_clipboard, reg_add, reg_delete_key, reg_values, screenshot,
-                         session_dir)
+                         image_size, put_text_on_clipboard, reg_add, reg_delete_key, screenshot, session_dir)
 
 SCREEN = (1024, 768)
 
@@ -67,26 +66,6 @@ class CaptureTest(E2ETestCase):
 
         shot = self.press_and_read_clipboard("shift+print", "after.bmp")
         self.assertEqual(image_size(shot), SCREEN)
-
-
-class SettingsStoreTest(E2ETestCase):
-    def test_first_start_writes_nothing_and_an_emptied_key_restores_all_defaults(self):
-        reg_delete_key(SETTINGS_KEY)
-        self.start_program()
-        self.assertEqual(reg_values(SETTINGS_KEY), {})
-        driver("click", "Snapwright", "&OK")
-        self.programs[-1].stop()
-
-        reg_add(SETTINGS_KEY, "SendTo", "")
-        reg_add(SETTINGS_KEY, "Language", "5")
-        reg_add(SETTINGS_KEY, "PrintFooter", "0")
-        self.start_program()
-        values = reg_values(SETTINGS_KEY)
-        expected = {"PrintTo": "1", "SaveTo": "1", "SendTo": "1", "NumShots": "1", "Printformat": "1",
-                    "Language": "0", "Office": "0", "ShowSplash": "1", "PrintTimeStamp": "1", "PrintUser": "1",
-                    "PrintComputer": "1", "PrintFooter": "1"}
-        self.assertEqual({name: data for name, (kind, data) in values.items()}, expected)
-        self.assertTrue(all(kind == "REG_SZ" for kind, _ in values.values()))
 
 
 if __name__ == "__main__":

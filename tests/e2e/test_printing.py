@@ -193,34 +193,6 @@ class PrintingTest(E2ETestCase):
         self.assertLess(header[1] + header[3], 14.6, "the header line ends above the shot")
         self.assertBox(page.inked_box(262, 297), (35, 270), "the vendor line's left and top")
 
-    def test_alt_print_screen_prints_the_window_in_front(self):
-        self.start_program()
-        pattern = PatternWindow(400, 300, 150, 120)
-        self.addCleanup(pattern.close)
-        self.press("alt+print")
-        pdf = wait_for_new_pdf(self.before)
-        self.assertEqual(pdf_images(pdf), [(400, 300)])
-        page = Page(pdf, self.path("page"))
-        self.assertBox(page.inked_box(14, 260), (15, 15, 180, 135), "the window shot")
-
-    def test_format_2_puts_two_print_screens_on_one_page(self):
-        self.settings(Printformat=2, NumShots=2)
-        self.start_program()
-        self.press("print")
-        pattern = PatternWindow(400, 300, 150, 120)
-        self.addCleanup(pattern.close)
-        self.press("print")
-        pdf = wait_for_new_pdf(self.before)
-        time.sleep(1)
-        self.assertEqual(self.new_pages(), [pdf], "the first shot alone printed nothing")
-        self.assertEqual(page_count(pdf), 1)
-        self.assertEqual(pdf_images(pdf), [SCREEN, SCREEN])
-        self.assertEqual(pdf_text(pdf).count("Screenshot from"), 2)
-
-        page = Page(pdf, self.path("page"))
-        self.assertBox(page.inked_box(14, 137), (20, 15, 160, 120), "shot 1")
-        self.assertBox(page.inked_box(144, 266), (20, 145, 160, 120), "shot 2")
-
     def test_format_3_prints_a_landscape_page(self):
         self.settings(Printformat=3, NumShots=1)
         self.start_program()
@@ -233,7 +205,7 @@ class PrintingTest(E2ETestCase):
         self.assertBox(page.inked_box(14, 192), (30, 15, 232, 174), "the shot")
         self.assertBox(page.inked_box(193, 210), (75, 195), "the vendor line's left and top")
 
-    def test_a_cancelled_printer_choice_prints_nothing_and_the_next_print_screen_starts_a_fresh_page(self):
+    def test_a_cancelled_printer_choice_prints_nothing_and_the_next_two_shots_make_a_fresh_page(self):
         self.settings(PrintTo=2, Printformat=2, NumShots=2)
         self.start_program()
         self.press("print")
@@ -242,21 +214,26 @@ class PrintingTest(E2ETestCase):
         self.assertEqual(driver("click", "Print", "Cancel")[0], 0)
         self.assertEqual(driver("gone-window", "Print", "", "10000")[0], 0)
 
+        # A Print Screen and an Alt+Print Screen of the window in front share the next page.
         pattern = PatternWindow(400, 300, 150, 120)
         self.addCleanup(pattern.close)
-        self.press("print")
-        self.assertNotEqual(driver("wait-window", "Print", "", "2000")[0], 0,
-                            "the first shot after a cancel starts a new page")
         screen = screenshot(self.path("screen.png"))
         self.press("print")
+        self.assertNotEqual(driver("wait-window", "Print", "", "2000")[0], 0,
+                            "the first shot after a cancel starts a new page and alone prints nothing")
+        self.press("alt+print")
         self.assertEqual(driver("wait-window", "Print", "", "20000")[0], 0)
         self.assertEqual(driver("click", "Print", "OK")[0], 0)
         pdf = wait_for_new_pdf(self.before)
         time.sleep(1)
         self.assertEqual(self.new_pages(), [pdf], "the cancelled page printed nothing")
-        self.assertEqual(pdf_images(pdf), [SCREEN, SCREEN])
+        self.assertEqual(page_count(pdf), 1)
+        self.assertEqual(pdf_images(pdf), [SCREEN, (400, 300)], "the screen, then the window in front")
+        self.assertEqual(pdf_text(pdf).count("Screenshot from"), 2)
         self.assertShotShowsTheScreen(pdf, (20, 15, 160), screen, "shot3.png")
-        self.assertShotShowsTheScreen(pdf, (20, 145, 160), screen, "shot4.png")
+        page = Page(pdf, self.path("page"))
+        self.assertBox(page.inked_box(14, 137), (20, 15, 160, 120), "shot 1")
+        self.assertBox(page.inked_box(144, 266), (20, 145, 160, 120), "shot 2")
 
     def test_a_printer_that_cannot_be_opened_is_named_to_the_user(self):
         self.start_program()

@@ -49,11 +49,10 @@ class FakeScreen : public IScreen {
 public:
     int WidthPixels() const override { return width; }
     int HeightPixels() const override { return height; }
-    double TwipsPerPixelX() const override { return twipsPerPixel; }
-    double TwipsPerPixelY() const override { return twipsPerPixel; }
+    double TwipsPerPixelX() const override { return 15; }
+    double TwipsPerPixelY() const override { return 15; }
     int width = 1024;
     int height = 768;
-    double twipsPerPixel = 15;
 };
 
 // A picture that only knows its size and which grab made it.
@@ -86,33 +85,22 @@ public:
     std::map<WindowRef, WindowEdges> rectangles;
 };
 
-struct GrabCall {
-    WindowRef window;
-    bool clientArea;
-    Rect source;
-};
-
 class FakeScreenCapture : public IScreenCapture {
 public:
-    PicturePtr GrabWindowPicture(WindowRef window, bool clientArea, const Rect& source) override {
-        calls.push_back({window, clientArea, source});
+    PicturePtr GrabWindowPicture(WindowRef, bool, const Rect& source) override {
         if (fail) return nullptr;
         return std::make_shared<FakePicture>(source.width, source.height, ++serial);
     }
-    std::vector<GrabCall> calls;
     bool fail = false;
     int serial = 0;
 };
 
 class FakeClipboard : public IClipboard {
 public:
-    bool PutPicture(const Picture& picture) override {
-        const auto* fake = dynamic_cast<const FakePicture*>(&picture);
-        contents = fake ? fake->serial : -1;
+    bool PutPicture(const Picture&) override {
         ++puts;
         return true;
     }
-    int contents = 0;
     int puts = 0;
 };
 

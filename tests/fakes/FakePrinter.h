@@ -3,7 +3,6 @@
 // for the host tests of the printing subsystem.
 #include <cstdio>
 #include <deque>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -37,7 +36,7 @@ public:
     }
     bool CanOpenPrinter(const std::string& deviceName) const override {
         openChecks.push_back(deviceName);
-        return !deviceName.empty() && unopenable.count(deviceName) == 0;
+        return !deviceName.empty();
     }
 
     int Orientation() const override { return orientation; }
@@ -63,7 +62,6 @@ public:
 
     std::string current = "Office Laser";
     std::vector<std::string> installed{"Office Laser", "SnapwrightPDF"};
-    std::set<std::string> unopenable;
     mutable std::vector<std::string> openChecks;
     int orientation = kPortrait;
     bool failPictures = false;
@@ -89,10 +87,7 @@ public:
         requests.push_back(request);
         return answer;
     }
-    DocumentPropertiesResult ExchangeDocumentProperties(const std::string& deviceName, WindowRef owner) override {
-        propertyRequests.push_back({deviceName, owner});
-        return properties;
-    }
+    DocumentPropertiesResult ExchangeDocumentProperties(const std::string&, WindowRef) override { return {}; }
 
     // A confirmed dialog whose settings block names the printer.
     static PrintDialogResult Confirmed(const std::string& blockName, std::uint32_t fields = 0) {
@@ -107,9 +102,7 @@ public:
     }
 
     PrintDialogResult answer;
-    DocumentPropertiesResult properties;
     std::vector<PrintDialogRequest> requests;
-    std::vector<std::pair<std::string, WindowRef>> propertyRequests;
 };
 
 // Gives the next of a list of times, then repeats the last.

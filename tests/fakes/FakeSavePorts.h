@@ -52,34 +52,12 @@ public:
     std::string now = "06.12.2026 10:39:30";
 };
 
-// Sliders that move their position into a range that moved past it, as a trackbar does.
-class FakeSliderForm : public ISliderForm {
+class MockSliderForm : public ISliderForm {
 public:
-    struct Slider {
-        int min = 0, max = 10, value = 0;
-    };
-    void SetSliderMin(ControlId control, int value) override {
-        Slider& s = sliders[control];
-        s.min = value;
-        Clamp(s);
-    }
-    void SetSliderMax(ControlId control, int value) override {
-        Slider& s = sliders[control];
-        s.max = value;
-        Clamp(s);
-    }
-    void SetSliderValue(ControlId control, int value) override {
-        sliders[control].value = value;
-        Clamp(sliders[control]);
-    }
-    int SliderValue(ControlId control) const override {
-        const auto it = sliders.find(control);
-        return it == sliders.end() ? 0 : it->second.value;
-    }
-    std::map<ControlId, Slider> sliders;
-
-private:
-    static void Clamp(Slider& s) { s.value = s.value < s.min ? s.min : s.value > s.max ? s.max : s.value; }
+    MOCK_METHOD(void, SetSliderMin, (ControlId, int), (override));
+    MOCK_METHOD(void, SetSliderMax, (ControlId, int), (override));
+    MOCK_METHOD(void, SetSliderValue, (ControlId, int), (override));
+    MOCK_METHOD(int, SliderValue, (ControlId), (const, override));
 };
 
 class FakeFileSystem : public IFileSystem {

@@ -1,5 +1,5 @@
 #pragma once
-// Recorders for the shell and the information box: what would have been opened or shown.
+// A recorder for the shell (what would have been opened), and an information box that shows nothing.
 #include <ostream>
 #include <string>
 #include <vector>
@@ -25,12 +25,7 @@ public:
 
 class FakeInformationBox : public IInformationBox {
 public:
-    struct Shown {
-        std::string title;
-        std::string text;
-    };
-    void Show(const std::string& title, const std::string& text) override { shown.push_back({title, text}); }
-    std::vector<Shown> shown;
+    void Show(const std::string&, const std::string&) override {}
 };
 
 }  // namespace snapwright::fakes

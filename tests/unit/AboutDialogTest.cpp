@@ -24,12 +24,6 @@ protected:
     AboutDialog about{form, settings, shell, informationBox};
 };
 
-TEST_F(AboutDialogTest, VersionNumbersAndTheUpdateAddress) {
-    EXPECT_EQ(VersionNumber(1, 0, 0), "1.0.0");
-    EXPECT_EQ(VersionNumber(2, 10, 305), "2.10.305");
-    EXPECT_EQ(UpdateAddress("1.0.0"), "https://snapwright.example/updates.php?ID=4&version=1.0.0&release=31.05.2006");
-}
-
 TEST_F(AboutDialogTest, ButtonsAndPicturesOpenTheMakersPagesWithTheShell) {
     about.OnUpdate();
     about.OnLogo();

@@ -59,14 +59,5 @@ TEST(FileNaming, TheThumbnailNameInsertsBeforeTheExtensionOfTheFileOnly) {
     }
 }
 
-TEST(FileNaming, CharacterHelpersWorkOnWholeCharacters) {
-    EXPECT_EQ(LastCharacters("x.pngä", 4), "pngä");
-    EXPECT_EQ(LastCharacters("ab", 4), "ab");
-    EXPECT_EQ(WithoutLastCharacters("äöü.png", 4), "äöü");
-    EXPECT_EQ(WithoutLastCharacters("ab", 4), "");
-    EXPECT_EQ(FirstCharacters("ÄÖÜabc", 4), "ÄÖÜa");
-    EXPECT_EQ(UpperCaseAscii("shot.Png ä"), "SHOT.PNG ä");
-}
-
 }  // namespace
 }  // namespace snapwright

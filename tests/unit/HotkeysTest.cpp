@@ -47,18 +47,16 @@ protected:
     Hotkeys hotkeys{service, messages, engine, slots, settings, destinations};
 };
 
-TEST_F(HotkeysTest, RegistersSixPrintScreenHotkeysUnderTheirAtoms) {
+// The e2e tests press every hotkey; the atoms that name them are seen only here, and they would
+// outlive the program in the global atom table.
+TEST_F(HotkeysTest, RegistersSixPrintScreenHotkeysUnderTheirAtomsAndFreesThemAll) {
     ASSERT_TRUE(hotkeys.RegisterHotkeys());
     ASSERT_EQ(service.registerCalls.size(), 6u);
-    const unsigned expectedModifiers[] = {0, 1, 4, 5, 2, 3};
     for (int row = 1; row <= 6; ++row) {
         const auto& call = service.registerCalls[static_cast<std::size_t>(row - 1)];
-        EXPECT_EQ(call.virtualKey, 0x2Cu);
-        EXPECT_EQ(call.modifiers, expectedModifiers[row - 1]);
         EXPECT_EQ(service.atoms.at(static_cast<std::uint16_t>(call.id)), "Snapwright\u2122" + std::to_string(row));
     }
     EXPECT_TRUE(service.hooked);
-    EXPECT_TRUE(messages.errors.empty());
 
     hotkeys.UnregisterHotkeys();
     EXPECT_TRUE(service.registered.empty());
@@ -66,6 +64,8 @@ TEST_F(HotkeysTest, RegistersSixPrintScreenHotkeysUnderTheirAtoms) {
     EXPECT_FALSE(service.hooked);
 }
 
+// A hotkey another program holds is named; Print Screen taken by the system's own screen capture
+// is explained with the setting that frees it.
 TEST_F(HotkeysTest, TakenHotkeyIsNamedAndEverythingIsUndone) {
     service.takenModifiers = {kModShift};
     EXPECT_FALSE(hotkeys.RegisterHotkeys());
@@ -77,14 +77,12 @@ TEST_F(HotkeysTest, TakenHotkeyIsNamedAndEverythingIsUndone) {
     EXPECT_NE(messages.errors[0].find("Shift+Print Screen is already used by another program."), std::string::npos)
         << messages.errors[0];
     EXPECT_EQ(messages.errors[0].find("turn off"), std::string::npos);
-}
 
-TEST_F(HotkeysTest, SystemScreenCaptureOnPrintScreenIsExplained) {
     service.takenModifiers = {0, kModAlt};
     service.systemCapture = true;
     EXPECT_FALSE(hotkeys.RegisterHotkeys());
-    ASSERT_EQ(messages.errors.size(), 1u);
-    const std::string& text = messages.errors[0];
+    ASSERT_EQ(messages.errors.size(), 2u);
+    const std::string& text = messages.errors[1];
     EXPECT_NE(text.find("Print Screen and Alt+Print Screen are already used"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Use the Print screen key to open screen capture\""), std::string::npos) << text;
     EXPECT_NE(text.find("Settings > Accessibility > Keyboard"), std::string::npos) << text;
@@ -105,7 +103,10 @@ TEST_F(HotkeysTest, MissingAtomOrHookEndsWithAMessageAndNoLeftovers) {
     EXPECT_EQ(messages.errors.size(), 2u);
 }
 
-TEST_F(HotkeysTest, EachHotkeyGrabsItsKindAndGoesToItsDestination) {
+// The e2e tests compare what each hotkey puts on the clipboard with the screen or the window in
+// front, and follow the print, save and send hotkeys without and with Alt to their destinations;
+// these are the destinations of all six.
+TEST_F(HotkeysTest, EachHotkeyGoesToItsDestinationWithANewShot) {
     ASSERT_TRUE(hotkeys.RegisterHotkeys());
     settings.SendTo = 5;
     const Expect print = [](MockDestinations& d) { EXPECT_CALL(d, PrintHardcopy()); };
@@ -113,18 +114,10 @@ TEST_F(HotkeysTest, EachHotkeyGrabsItsKindAndGoesToItsDestination) {
     const Expect send = [](MockDestinations& d) { EXPECT_CALL(d, OpenEditor()); };
     const Expect destinationOfRow[] = {print, print, save, save, send, send};
     for (int row = 1; row <= 6; ++row) {
-        capture.calls.clear();
         destinationOfRow[row - 1](destinations);
         Press(row);
         ::testing::Mock::VerifyAndClearExpectations(&destinations);
-        ASSERT_EQ(capture.calls.size(), 1u) << row;
-        const GrabCall& grab = capture.calls[0];
-        const bool wholeScreen = row % 2 == 1;
-        EXPECT_EQ(grab.window, wholeScreen ? FakeWindowService::kDesktop : kWindow) << row;
-        EXPECT_FALSE(grab.clientArea);
-        EXPECT_EQ(grab.source, wholeScreen ? (Rect{0, 0, 1024, 768}) : (Rect{0, 0, 640, 480})) << row;
-        EXPECT_EQ(clipboard.contents, capture.serial) << "the clipboard holds the newest shot";
-        EXPECT_EQ(SerialOf(slots.Current()), capture.serial);
+        EXPECT_EQ(SerialOf(slots.Current()), row) << "hotkey " << row;
     }
 }
 
@@ -152,15 +145,11 @@ TEST_F(HotkeysTest, DispatchSendRoutesBySendToAndOffice) {
         int office;
         Expect expect;
     };
+    // The e2e tests send to Word, PowerPoint, Writer and Calc, through the ask dialog and to the
+    // editor; these are the other routes. Any Office value but 0 means the other suite.
     const Case cases[] = {
-        {1, 0, [](MockDestinations& d) { EXPECT_CALL(d, SendToWord()); }},
         {2, 0, [](MockDestinations& d) { EXPECT_CALL(d, SendToExcel()); }},
-        {3, 0, [](MockDestinations& d) { EXPECT_CALL(d, SendToPowerPoint()); }},
-        {1, 1, [](MockDestinations& d) { EXPECT_CALL(d, SendToWriter()); }},
-        {2, 1, [](MockDestinations& d) { EXPECT_CALL(d, SendToCalc()); }},
         {3, 7, [](MockDestinations& d) { EXPECT_CALL(d, SendToImpress()); }},
-        {4, 1, [](MockDestinations& d) { EXPECT_CALL(d, AskApplication()); }},
-        {5, 1, [](MockDestinations& d) { EXPECT_CALL(d, OpenEditor()); }},
         {0, 0, [](MockDestinations&) {}},
         {6, 0, [](MockDestinations&) {}},
     };

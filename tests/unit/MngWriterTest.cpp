@@ -21,17 +21,17 @@ std::string TypeAt(const Bytes& bytes, std::size_t offset) {
                        bytes.begin() + static_cast<std::ptrdiff_t>(offset + 4));
 }
 
-TEST(ChunkCrcTest, IsTheCrc32OfPngAndZip) {
+TEST(WrapPngAsMngTest, SignatureHeaderThePngsChunksAndEnd) {
     // The standard check value of CRC-32, and the CRC that every PNG's IEND chunk carries.
     const std::string check = "123456789";
     EXPECT_EQ(ChunkCrc(reinterpret_cast<const std::uint8_t*>(check.data()), check.size()), 0xCBF43926u);
     const std::string iend = "IEND";
     EXPECT_EQ(ChunkCrc(reinterpret_cast<const std::uint8_t*>(iend.data()), iend.size()), 0xAE426082u);
-}
 
-TEST(WrapPngAsMngTest, SignatureHeaderThePngsChunksAndEnd) {
     const Bytes png = fakes::TinyPng(1024, 768);
-    const std::optional<Bytes> wrapped = WrapPngAsMng(png);
+    Bytes trailing = png;
+    trailing.insert(trailing.end(), {'j', 'u', 'n', 'k'});  // bytes after IEND are not copied
+    const std::optional<Bytes> wrapped = WrapPngAsMng(trailing);
     ASSERT_TRUE(wrapped);
     const Bytes& mng = *wrapped;
 
@@ -44,10 +44,7 @@ TEST(WrapPngAsMngTest, SignatureHeaderThePngsChunksAndEnd) {
     EXPECT_EQ(TypeAt(mng, 12), "MHDR");
     EXPECT_EQ(BigEndianAt(mng, 16), 1024u);
     EXPECT_EQ(BigEndianAt(mng, 20), 768u);
-    EXPECT_EQ(BigEndianAt(mng, 24), 1u);
-    EXPECT_EQ(BigEndianAt(mng, 28), 1u);
-    EXPECT_EQ(BigEndianAt(mng, 32), 1u);
-    EXPECT_EQ(BigEndianAt(mng, 36), 1u);
+    for (std::size_t field = 24; field <= 36; field += 4) EXPECT_EQ(BigEndianAt(mng, field), 1u) << field;
     EXPECT_EQ(BigEndianAt(mng, 40), 1u) << "a valid simplicity profile without transparency";
     EXPECT_EQ(BigEndianAt(mng, 44), ChunkCrc(&mng[12], 4 + 28));
 
@@ -55,7 +52,6 @@ TEST(WrapPngAsMngTest, SignatureHeaderThePngsChunksAndEnd) {
     const std::size_t pngChunks = png.size() - 8;
     EXPECT_EQ(Bytes(mng.begin() + 48, mng.begin() + 48 + static_cast<std::ptrdiff_t>(pngChunks)),
               Bytes(png.begin() + 8, png.end()));
-    EXPECT_EQ(TypeAt(mng, 48 + 4), "IHDR");
 
     // MEND closes the stream.
     const std::size_t mend = 48 + pngChunks;
@@ -63,23 +59,10 @@ TEST(WrapPngAsMngTest, SignatureHeaderThePngsChunksAndEnd) {
     EXPECT_EQ(BigEndianAt(mng, mend), 0u);
     EXPECT_EQ(TypeAt(mng, mend + 4), "MEND");
     EXPECT_EQ(BigEndianAt(mng, mend + 8), ChunkCrc(&mng[mend + 4], 4));
-}
 
-TEST(WrapPngAsMngTest, SaysWhenThePictureMayBeTransparent) {
-    Bytes png = fakes::TinyPng(4, 4);
-    png[8 + 8 + 9] = 6;  // colour type 6: RGB with alpha (the chunk's CRC does not matter here)
-    const std::optional<Bytes> withAlpha = WrapPngAsMng(png);
-    ASSERT_TRUE(withAlpha);
-    EXPECT_EQ(BigEndianAt(*withAlpha, 40), 9u);
-}
-
-TEST(WrapPngAsMngTest, BytesAfterIendAreNotCopied) {
-    Bytes png = fakes::TinyPng(2, 3);
-    const std::size_t pngSize = png.size();
-    png.insert(png.end(), {'j', 'u', 'n', 'k'});
-    const std::optional<Bytes> mng = WrapPngAsMng(png);
-    ASSERT_TRUE(mng);
-    EXPECT_EQ(mng->size(), 8 + 40 + (pngSize - 8) + 12);
+    Bytes withAlpha = png;
+    withAlpha[8 + 8 + 9] = 6;  // colour type 6: RGB with alpha (the chunk's CRC does not matter here)
+    EXPECT_EQ(BigEndianAt(WrapPngAsMng(withAlpha).value(), 40), 9u) << "the picture may be transparent";
 }
 
 TEST(WrapPngAsMngTest, RefusesWhatIsNotACompletePng) {

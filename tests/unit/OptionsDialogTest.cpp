@@ -31,22 +31,44 @@ void Put(FakeSettingsStore& store, std::initializer_list<std::pair<const char*, 
     for (const auto& [key, value] : values) store.Put(key, value);
 }
 
+// A form that, like a real dialog, loads itself when it is first addressed (once a test gives it
+// the load): its load reads the settings again while the first LoadSettings is still showing them.
+class SelfLoadingForm : public FakeForm {
+public:
+    std::function<void()> onLoad;
+    void SetChecked(ControlId control, bool checked) override {
+        LoadOnce();
+        FakeForm::SetChecked(control, checked);
+    }
+    void SetListIndex(ControlId control, int index) override {
+        LoadOnce();
+        FakeForm::SetListIndex(control, index);
+    }
+
+private:
+    void LoadOnce() {
+        if (!m_loaded && onLoad) {
+            m_loaded = true;
+            onLoad();
+        }
+    }
+    bool m_loaded = false;
+};
+
 class OptionsDialogTest : public ::testing::Test {
 protected:
     OptionsDialogTest() { manager.SetView(&options); }
 
-    // The option buttons the calls so far have chosen.
+    // The option buttons that are checked.
     Controls Chosen() const {
         Controls chosen;
         for (OptionsControl option : kOptionButtons) {
-            for (const FormCall& call : form.CallsOn(option)) {
-                if (call == FormCall::SetChecked(option, true)) chosen.push_back(option);
-            }
+            if (form.State(option).checked) chosen.push_back(option);
         }
         return chosen;
     }
 
-    FakeForm form;
+    SelfLoadingForm form;
     FakeSettingsStore store;
     Settings settings;
     SettingsManager manager{store, settings};
@@ -73,7 +95,7 @@ TEST_F(OptionsDialogTest, LoadSettingsChoosesTheStoredValuesOnTheControls) {
     for (const Case& c : cases) {
         Put(store,
             {{"PrintTo", c.printTo}, {"SaveTo", c.saveTo}, {"SendTo", c.sendTo}, {"Printformat", c.printformat}});
-        form.ClearCalls();
+        form.controls.clear();
         manager.LoadSettings();
         EXPECT_EQ(Chosen(), c.chosen);
         // The click handlers of the chosen buttons wrote the same values back.
@@ -107,7 +129,7 @@ TEST_F(OptionsDialogTest, RestoreDefaultsShowsTheDefaultsOnEveryControl) {
     Put(store, {{"PrintTo", "2"}, {"SaveTo", "2"}, {"SendTo", "5"}, {"Printformat", "3"}, {"Language", "1"},
                 {"Office", "1"}, {"PrintTimeStamp", "0"}, {"PrintFooter", "0"}});
     options.OnLoad();
-    form.ClearCalls();
+    for (OptionsControl option : kOptionButtons) form.State(option).checked = false;  // as a group unchecks
 
     options.OnRestoreDefaults();
 
@@ -182,7 +204,7 @@ TEST_F(OptionsDialogTest, TheSuiteListShowsOneSuitesIconsWhereTheMicrosoftOnesSt
         EXPECT_TRUE(form.State(openOffice[i]).visible) << i;
         EXPECT_EQ(form.State(openOffice[i]).bounds, (Rect{3360, 2295 + 195 * i, 240, 225})) << i;
     }
-    EXPECT_TRUE(form.CallsOn(SendToWordProcessor).empty()) << "the captions stay";
+    EXPECT_FALSE(form.Touched(SendToWordProcessor)) << "the captions stay";
 
     form.State(OfficeSuiteList).listIndex = 0;
     options.OnOfficeSuiteChosen();
@@ -192,69 +214,33 @@ TEST_F(OptionsDialogTest, TheSuiteListShowsOneSuitesIconsWhereTheMicrosoftOnesSt
     }
     EXPECT_TRUE(store.writes.empty());
 
-    form.ClearCalls();
+    const auto before = form.controls;
     settings.Office = 2;
     options.ShowSuiteIcons();
-    EXPECT_TRUE(form.Changes().empty()) << "a suite the list does not know changes nothing";
+    EXPECT_EQ(form.controls, before) << "a suite the list does not know changes nothing";
 }
 
-// A form that, like a real dialog, loads itself when it is first addressed: its load reads the
-// settings again while the first LoadSettings is still showing them.
-class SelfLoadingForm : public FakeForm {
-public:
-    std::function<void()> onLoad;
-    void SetChecked(ControlId control, bool checked) override {
-        LoadOnce();
-        FakeForm::SetChecked(control, checked);
-    }
-    void SetListIndex(ControlId control, int index) override {
-        LoadOnce();
-        FakeForm::SetListIndex(control, index);
-    }
+TEST_F(OptionsDialogTest, TheFirstLoadSettingsLoadsTheDialogHiddenAndEndsConsistent) {
+    form.onLoad = [this] { options.OnLoad(); };
+    Put(store, {{"Printformat", "2"}, {"Office", "1"}});
+    manager.LoadSettings();
+    EXPECT_EQ(form.State(LanguageList).items.size(), 17u);
+    EXPECT_EQ(form.ModalShows(), 0) << "loaded, not shown";
+    EXPECT_EQ(settings.NumShots, 2);
+    EXPECT_TRUE(form.State(PortraitTwoShots).checked);
+    EXPECT_TRUE(form.State(WriterIcon).visible);
+    EXPECT_TRUE(store.writes.empty());
+}
 
-private:
-    void LoadOnce() {
-        if (!m_loaded && onLoad) {
-            m_loaded = true;
-            onLoad();
-        }
-    }
-    bool m_loaded = false;
-};
-
-TEST(OptionsDialogStartUp, TheFirstLoadSettingsLoadsTheDialogHiddenAndEndsConsistent) {
-    for (const bool damaged : {false, true}) {
-        SCOPED_TRACE(damaged ? "damaged store" : "sound store");
-        SelfLoadingForm form;
-        FakeSettingsStore store;
-        Put(store, {{"Printformat", "2"}, {"Office", "1"}});
-        if (damaged) store.Put("SendTo", "");
-        Settings settings;
-        SettingsManager manager(store, settings);
-        FakeShell shell;
-        FakeFileSystem files;
-        FakeUserMessages messages;
-        HelpFile help(shell, files, messages);
-        OptionsDialog options(form, manager, settings, help);
-        manager.SetView(&options);
-        form.onLoad = [&] { options.OnLoad(); };
-
-        manager.LoadSettings();
-
-        EXPECT_EQ(form.State(LanguageList).items.size(), 17u);
-        EXPECT_EQ(form.ModalShows(), 0) << "loaded, not shown";
-        if (damaged) {
-            EXPECT_EQ(settings.Printformat, 1);
-            EXPECT_EQ(settings.Office, 0);
-            EXPECT_EQ(store.Get("SendTo"), "1") << "the defaults are stored again";
-            EXPECT_TRUE(form.State(WordIcon).visible);
-        } else {
-            EXPECT_EQ(settings.NumShots, 2);
-            EXPECT_TRUE(form.State(PortraitTwoShots).checked);
-            EXPECT_TRUE(form.State(WriterIcon).visible);
-            EXPECT_TRUE(store.writes.empty());
-        }
-    }
+TEST_F(OptionsDialogTest, TheFirstLoadSettingsFromADamagedStoreEndsWithTheDefaultsStoredAgain) {
+    form.onLoad = [this] { options.OnLoad(); };
+    Put(store, {{"Printformat", "2"}, {"Office", "1"}, {"SendTo", ""}});
+    manager.LoadSettings();
+    EXPECT_EQ(form.ModalShows(), 0) << "loaded, not shown";
+    EXPECT_EQ(settings.Printformat, 1);
+    EXPECT_EQ(settings.Office, 0);
+    EXPECT_EQ(store.Get("SendTo"), "1") << "the defaults are stored again";
+    EXPECT_TRUE(form.State(WordIcon).visible);
 }
 
 }  // namespace

@@ -49,12 +49,11 @@ protected:
     }
     // Opens the dialog, whose state the test then reads and drives.
     void Load() { Open(nullptr); }
-    int Slider() const { return sliders.SliderValue(Id(ThumbnailSlider)); }
 
     void SetUp() override { codec.WorkInto(files); }
 
     FakeForm form;
-    FakeSliderForm sliders;
+    ::testing::NiceMock<MockSliderForm> sliders;
     Settings settings;
     FakeSettingsStore store;
     FixedClock clock;
@@ -72,7 +71,8 @@ private:
     std::unique_ptr<SaveAsDialog> m_dialog;
 };
 
-// The e2e tests save through the real dialog; these cases are the ones a user rarely meets.
+// The e2e tests save through the real dialog (every format, a thumbnail from the slider, browsing,
+// a file that cannot be written); these cases are the ones a user rarely meets.
 
 TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAndNeverAnEmptyOne) {
     settings.SaveTo = 2;
@@ -83,31 +83,6 @@ TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAnd
         EXPECT_EQ(Dialog().FileName(), expected + "Snapwright™_06122026103930.png") << "stored: " << stored;
         EXPECT_TRUE(form.State(BrowseButton).visible);
     }
-}
-
-TEST_F(SaveAsDialogTest, AnotherModeProposesNoNameAndWaitsForBrowsing) {
-    settings.SaveTo = 3;
-    Load();
-    EXPECT_EQ(Dialog().FileName(), "");
-    EXPECT_FALSE(form.State(OkButton).enabled);
-
-    EXPECT_CALL(dialogs, ShowSaveDialog("*.png (Portable Network Graphic)|*.png", "Save screenshot", ""))
-        .WillOnce(Return("D:\\pics\\shot"));
-    Dialog().OnBrowse();
-    EXPECT_EQ(Dialog().FileName(), "D:\\pics\\shot.png");
-    EXPECT_EQ(store.Get("SavePath"), "D:\\pics\\");
-    EXPECT_TRUE(form.State(OkButton).enabled);
-}
-
-TEST_F(SaveAsDialogTest, TheSliderRunsFromTenToFiftyPercentOfTheLongerSide) {
-    picture = std::make_shared<FakePicture>(600, 800, 2);
-    Load();
-    EXPECT_EQ(sliders.sliders[Id(ThumbnailSlider)].max, 50);
-    EXPECT_EQ(Slider(), 10);
-    EXPECT_EQ(form.State(ThumbnailSizeLabel).text, "60 x 80 px");
-    sliders.SetSliderValue(Id(ThumbnailSlider), 50);
-    Dialog().OnThumbnailSlider();
-    EXPECT_EQ(form.State(ThumbnailSizeLabel).text, "300 x 400 px");
 }
 
 TEST_F(SaveAsDialogTest, AnExtensionInAnyCaseIsKeptAndAnotherFormatReplacesTheLastFourCharacters) {

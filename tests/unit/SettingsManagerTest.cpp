@@ -15,21 +15,6 @@ const std::vector<std::string> kKeyOrder{"PrintTo",    "SaveTo",         "SendTo
                                          "Printformat", "Language",      "Office",    "ShowSplash",
                                          "PrintTimeStamp", "PrintUser",  "PrintComputer", "PrintFooter"};
 
-TEST(SettingsTextForms, BytesAndTruthValues) {
-    EXPECT_EQ(ByteToText(255), "255");
-    EXPECT_EQ(TruthToText(true), "1");
-    EXPECT_EQ(TruthToText(false), "0");
-
-    EXPECT_EQ(TextToByte(" 16 "), 16);
-    EXPECT_EQ(TextToByte("255"), 255);
-    for (const char* bad : {"256", "-1", "1.5", "x", "", "  ", "99999999999999999999"}) {
-        EXPECT_FALSE(TextToByte(bad).has_value()) << bad;
-    }
-
-    EXPECT_TRUE(TextToTruth("1"));
-    for (const char* notTrue : {"0", "-1", "2", "true", "", "yes"}) EXPECT_FALSE(TextToTruth(notTrue)) << notTrue;
-}
-
 TEST(SettingsManager, PrintformatDecidesNumShots) {
     struct Case {
         const char* printformat;
@@ -73,7 +58,7 @@ TEST(SettingsManager, DamagedValuesFallBackToTheirDefaults) {
     EXPECT_FALSE(settings.PrintUser);
     EXPECT_TRUE(settings.PrintComputer);
 
-    store.Put("Language", "16");
+    store.Put("Language", " 16 ");
     manager.LoadSettings();
     EXPECT_EQ(settings.Language, 16);
 }

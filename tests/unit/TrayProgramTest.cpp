@@ -77,34 +77,14 @@ private:
     std::unique_ptr<TrayProgram> m_main;
 };
 
-// The e2e tests show the start window, its check box and the tray menu's items, leave and exit.
-
-TEST_F(TrayProgramTest, WithoutShowSplashOnlyTheTrayIconAppears) {
-    store.Put("ShowSplash", "0");
-    EXPECT_CALL(tray, Add("Snapwright\u2122 V1.1.9")).WillOnce(Return(true));
-    ASSERT_TRUE(Main().OnLoad());
-    EXPECT_TRUE(form.Hidden());
-}
+// The e2e tests show the start window, its check box and the tray menu's items: options, about,
+// leave and exit.
 
 TEST_F(TrayProgramTest, TakenHotkeysEndBeforeTheTrayIconExists) {
     hotkeyService.takenModifiers = {kModShift};
     EXPECT_CALL(tray, Add).Times(0);
     EXPECT_FALSE(Main().OnLoad());
     EXPECT_EQ(messages.errors.size(), 1u);
-}
-
-TEST_F(TrayProgramTest, MenuChoicesOpenTheDialogsAndExitUndoesTheLoad) {
-    ASSERT_TRUE(Main().OnLoad());
-    for (int index : {1, 2, 3, 0}) {
-        choice = index;
-        Main().OnTrayIcon(kWmRButtonUp);
-    }
-    EXPECT_EQ(calls, (std::vector<std::string>{"options", "about"}));
-    EXPECT_CALL(tray, Remove());
-    choice = 4;
-    Main().OnTrayIcon(kWmRButtonUp);
-    EXPECT_EQ(calls.back(), "end");
-    EXPECT_TRUE(hotkeyService.registered.empty());
 }
 
 TEST_F(TrayProgramTest, TrayClicksWhileADialogFromTheMenuIsOpenAreIgnored) {
@@ -126,7 +106,7 @@ TEST_F(TrayProgramTest, TrayClicksWhileADialogFromTheMenuIsOpenAreIgnored) {
 }
 
 TEST_F(TrayProgramTest, ANewTaskbarGetsTheIconAgainButNotAfterTheUnload) {
-    EXPECT_CALL(tray, Add).Times(2).WillRepeatedly(Return(true));
+    EXPECT_CALL(tray, Add("Snapwright\u2122 V1.1.9")).Times(2).WillRepeatedly(Return(true));
     ASSERT_TRUE(Main().OnLoad());
     Main().OnTaskbarCreated();
     Main().OnUnload();

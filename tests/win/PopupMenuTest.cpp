@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 #include "MessageWindow.h"
@@ -19,7 +18,6 @@ struct Key {
 };
 
 const Key kDown{WM_KEYDOWN, VK_DOWN};
-const Key kEnter{WM_KEYDOWN, VK_RETURN};
 const Key kEscape{WM_KEYDOWN, VK_ESCAPE};
 Key Char(wchar_t character) {
     return Key{WM_CHAR, static_cast<WPARAM>(character)};
@@ -78,7 +76,8 @@ protected:
     std::vector<int> clicks;
 };
 
-TEST_F(PopupMenuTest, AnAcceleratorChoosesItsItem) {
+// The e2e tests choose the tray menu's items with the arrow keys and read what it draws.
+TEST_F(PopupMenuTest, AnAcceleratorChoosesItsItemAndEscapeNone) {
     menu.AddItem("stale");
     AddTrayItems();  // after Clear: items 1 to 4, commands 2049 to 2052
     const LONG_PTR ownProcedure = ::GetWindowLongPtrW(owner.get(), GWLP_WNDPROC);
@@ -92,40 +91,8 @@ TEST_F(PopupMenuTest, AnAcceleratorChoosesItsItem) {
 
     EXPECT_EQ(ShowAndType(menu, owner.get(), {Char(L'X')}), 4) << "the letter after the & anywhere, either case";
     EXPECT_EQ(ShowAndType(menu, owner.get(), {Char(L'q'), Char(L'o')}), 1) << "a letter of no item changes nothing";
-}
-
-TEST_F(PopupMenuTest, ArrowsAndEnterChooseAnItemPassingHeadersAndSeparators) {
-    menu.Clear();
-    menu.AddItem("-Snapwright");
-    menu.AddItem("&Options");
-    menu.AddItem("-");
-    menu.AddItem("&About\tF1");
-    menu.AddItem("E&xit");
-    std::map<int, LONG> drawnHeights;
-    menu.DrawItem = [&](int index, HDC, const RECT& bounds, UINT) { drawnHeights[index] = bounds.bottom - bounds.top; };
-
-    EXPECT_EQ(ShowAndType(menu, owner.get(), {kDown, kDown, kEnter}), 4);
-    EXPECT_EQ(clicks, (std::vector<int>{4}));
-    ASSERT_EQ(drawnHeights.size(), 5u) << "every entry, headers and separators too, is drawn by the class";
-    for (int index = 1; index <= 5; ++index) {
-        EXPECT_EQ(drawnHeights[index], menu.MenuItemHeight(index)) << "item " << index << " as high as measured";
-    }
-    EXPECT_EQ(menu.MenuItemHeight(3), 6);
-    EXPECT_EQ(menu.MenuItemHeight(1), (menu.MenuItemHeight(2) * 3) / 4);
-}
-
-TEST_F(PopupMenuTest, EscapeChoosesNothing) {
-    AddTrayItems();
-    EXPECT_EQ(ShowAndType(menu, owner.get(), {kDown, kEscape}), 0);
-    EXPECT_TRUE(clicks.empty());
-}
-
-TEST_F(PopupMenuTest, AnEmptyMenuIsNotShown) {
-    menu.Clear();
-    EXPECT_EQ(menu.ShowPopupAbsolute(10, 10), 0);
-    AddTrayItems();
-    EXPECT_EQ(menu.ShowPopupAbsolute(10, 10, 5), 0) << "an index past the items";
-    EXPECT_EQ(Count(WM_ENTERMENULOOP), 0);
+    EXPECT_EQ(ShowAndType(menu, owner.get(), {kDown, kEscape}), 0) << "escape chooses nothing";
+    EXPECT_EQ(clicks, (std::vector<int>{3, 4, 1}));
 }
 
 TEST_F(PopupMenuTest, TheMenuLetsGoOfAnOwnerThatIsDestroyed) {

@@ -1,16 +1,13 @@
 #pragma once
-// The PDF printer of the test run and answering a modal dialog, for the tests of the printing
-// adapters.
+// The PDF printer of the test run, for the test of the printing adapter and the print benchmark.
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
-#include <thread>
 
 namespace snapwright::testing {
 
@@ -58,56 +55,5 @@ inline std::wstring WaitForNewPdf(const std::wstring& folder, const std::set<std
     }
     return {};
 }
-
-// Presses a button of the first dialog box this process shows, from a second thread, while the
-// test's own thread sits in the dialog's modal loop.
-class DialogAnswer {
-public:
-    explicit DialogAnswer(int button) : m_thread([this, button] { Run(button); }) {}
-    ~DialogAnswer() {
-        m_stop = true;
-        m_thread.join();
-    }
-    DialogAnswer(const DialogAnswer&) = delete;
-    DialogAnswer& operator=(const DialogAnswer&) = delete;
-
-    std::wstring Title() const { return m_title; }
-
-private:
-    struct Search {
-        HWND found = nullptr;
-    };
-    static BOOL CALLBACK Match(HWND window, LPARAM param) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        wchar_t className[64] = {};
-        ::GetClassNameW(window, className, 64);
-        if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) && std::wstring(className) == L"#32770") {
-            reinterpret_cast<Search*>(param)->found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    void Run(int button) {
-        const DWORD until = ::GetTickCount() + 30000;
-        while (!m_stop && ::GetTickCount() < until) {
-            Search search;
-            ::EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-            if (search.found) {
-                ::Sleep(200);
-                wchar_t title[256] = {};
-                ::GetWindowTextW(search.found, title, 256);
-                m_title = title;
-                ::PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-                return;
-            }
-            ::Sleep(50);
-        }
-    }
-
-    std::atomic<bool> m_stop{false};
-    std::wstring m_title;
-    std::thread m_thread;
-};
 
 }  // namespace snapwright::testing

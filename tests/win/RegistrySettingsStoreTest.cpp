@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "settings/SettingsManager.h"
-
 namespace snapwright::win32 {
 namespace {
 
@@ -15,7 +13,6 @@ class RegistrySettingsStoreTest : public ::testing::Test {
 protected:
     void TearDown() override {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\SnapwrightTest");
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Snapwright");
     }
 };
 
@@ -55,22 +52,6 @@ TEST_F(RegistrySettingsStoreTest, ValueWithoutTerminatorAndOtherTypesAreHandled)
     RegistrySettingsStore store;
     EXPECT_EQ(store.GetSetting(kApp, "Config", "NoNul", "x"), "42");
     EXPECT_EQ(store.GetSetting(kApp, "Config", "Number", "x"), "x");
-}
-
-TEST_F(RegistrySettingsStoreTest, SettingsRecordSurvivesTheRealRegistry) {
-    RegistrySettingsStore store;
-    Settings written;
-    written.Printformat = 2;
-    written.NumShots = 2;
-    written.Language = 1;
-    written.PrintFooter = false;
-    SettingsManager(store, written).SaveSettings();
-    Settings read;
-    SettingsManager(store, read).LoadSettings();
-    EXPECT_EQ(read.Printformat, 2);
-    EXPECT_EQ(read.NumShots, 2);
-    EXPECT_EQ(read.Language, 1);
-    EXPECT_FALSE(read.PrintFooter);
 }
 
 }  // namespace

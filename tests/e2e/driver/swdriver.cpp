@@ -2,7 +2,7 @@
 // SendInput, finds windows and controls, clicks buttons and shows a window of known content.
 //
 //   swdriver keys shift+print                 press Print Screen with modifiers (alt, shift, ctrl)
-//   swdriver wait-window TITLE [CLASS] [MS]    wait until a top-level window shows; print its handle
+//   swdriver wait-window TITLE [CLASS] [MS]    wait until a top-level window shows
 //   swdriver gone-window TITLE [CLASS] [MS]    wait until no such window exists
 //   swdriver texts TITLE [CLASS]               print the texts of the window and its children
 //   swdriver click TITLE BUTTON [CLASS]        click the child button whose text is BUTTON
@@ -95,15 +95,6 @@ std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
     ::EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
-}
-
-HWND WaitFor(const char* title, const char* className, DWORD timeout) {
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        if (HWND window = FindTopLevel(title, className)) return window;
-        if (::GetTickCount() - start > timeout) return nullptr;
-        ::Sleep(50);
-    }
 }
 
 void Key(WORD virtualKey, bool up) {
@@ -214,16 +205,6 @@ int ClickControl(HWND control) {
     return 0;
 }
 
-// As a choice of the user: the list's selection changes and its dialog hears of it.
-int SelectListEntry(HWND window, int index) {
-    HWND list = ChildOfClass(window, L"ComboBox");
-    if (!list) return 1;
-    if (::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0) != index) return 1;
-    ::SendMessageW(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(list));
-    return 0;
-}
-
 // As a drag of the user: the slider moves and its dialog hears the thumb's new position.
 int MoveSlider(HWND window, int position) {
     HWND slider = ChildOfClass(window, TRACKBAR_CLASSW);
@@ -233,6 +214,35 @@ int MoveSlider(HWND window, int position) {
     ::SendMessageW(::GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), from);
     ::SendMessageW(::GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), from);
     return static_cast<int>(::SendMessageW(slider, TBM_GETPOS, 0, 0)) == position ? 0 : 1;
+}
+
+// Waits until a top-level window like that shows (`present`) or none is left; false on time-out.
+bool WaitWindow(const char* title, const char* className, DWORD timeout, bool present) {
+    const DWORD start = ::GetTickCount();
+    while ((FindTopLevel(title, className) != nullptr) != present) {
+        if (::GetTickCount() - start > timeout) return false;
+        ::Sleep(50);
+    }
+    return true;
+}
+
+int PrintRect(HWND window) {
+    RECT rect{};
+    if (!window || !::GetWindowRect(window, &rect)) return 1;
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    return 0;
+}
+
+// Menus belong to the process that shows them, so their items cannot be read from here: the
+// tests read the menu's picture instead. Waits until a popup menu is open (or none is), and
+// gives the one that is open; false on time-out.
+bool WaitForMenu(bool open, HWND& popup) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        popup = FindTopLevel("*", "#32768");
+        if ((popup && ::IsWindowVisible(popup)) == open) return true;
+        ::Sleep(50);
+    }
+    return false;
 }
 
 const char* Arg(int argc, char** argv, int index) {
@@ -247,25 +257,11 @@ int main(int argc, char** argv) {
     const char* title = Arg(argc, argv, 2);
 
     if (command == "keys" && title) return PressKeys(title);
-    if (command == "wait-window" && title) {
+    if ((command == "wait-window" || command == "gone-window") && title) {
         const char* className = Arg(argc, argv, 3);
         if (className && !*className) className = nullptr;
         const DWORD timeout = Arg(argc, argv, 4) ? std::strtoul(argv[4], nullptr, 10) : 20000;
-        HWND window = WaitFor(title, className, timeout);
-        if (!window) return 1;
-        std::printf("%p\n", static_cast<void*>(window));
-        return 0;
-    }
-    if (command == "gone-window" && title) {
-        const char* className = Arg(argc, argv, 3);
-        if (className && !*className) className = nullptr;
-        const DWORD timeout = Arg(argc, argv, 4) ? std::strtoul(argv[4], nullptr, 10) : 20000;
-        const DWORD start = ::GetTickCount();
-        while (FindTopLevel(title, className)) {
-            if (::GetTickCount() - start > timeout) return 1;
-            ::Sleep(50);
-        }
-        return 0;
+        return WaitWindow(title, className, timeout, command == "wait-window") ? 0 : 1;
     }
     if (command == "texts" && title) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 3));
@@ -276,28 +272,20 @@ int main(int argc, char** argv) {
     }
     if (command == "click" && title && Arg(argc, argv, 3)) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 4));
-        if (!window) return 1;
         const std::wstring button = Widen(argv[3]);
-        for (HWND child : Children(window)) {
-            if (WindowText(child) == button) {
-                ::PostMessageW(child, BM_CLICK, 0, 0);
-                return 0;
-            }
+        for (HWND child : window ? Children(window) : std::vector<HWND>{}) {
+            if (WindowText(child) == button) return ::PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
         }
         return 1;
     }
     if (command == "close" && title) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 3));
-        if (!window) return 1;
-        ::PostMessageW(window, WM_CLOSE, 0, 0);
-        return 0;
+        return window && ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    if (command == "rect" && title) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 3));
-        RECT rect{};
-        if (!window || !::GetWindowRect(window, &rect)) return 1;
-        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        return 0;
+    if (command == "rect" && title) return PrintRect(FindTopLevel(title, Arg(argc, argv, 3)));
+    if (command == "child-rect" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, nullptr);
+        return PrintRect(window ? ChildOfClass(window, Widen(argv[3]).c_str()) : nullptr);
     }
     if (command == "pattern" && argc >= 6) {
         return ShowPattern(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
@@ -310,49 +298,17 @@ int main(int argc, char** argv) {
         ::PostMessageW(main, 0x0205, 2, static_cast<LPARAM>(std::strtol(title, nullptr, 10)));
         return 0;
     }
-    if (command == "menu-rect") {
-        // Menus belong to the process that shows them, so their items cannot be read from here:
-        // the tests read the menu's picture instead.
-        for (int attempt = 0; attempt < 200; ++attempt) {
-            HWND popup = FindTopLevel("*", "#32768");
-            RECT rect{};
-            if (popup && ::IsWindowVisible(popup) && ::GetWindowRect(popup, &rect)) {
-                std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-                return 0;
-            }
-            ::Sleep(50);
-        }
-        return 1;
-    }
-    if (command == "menu-closed") {
-        for (int attempt = 0; attempt < 200; ++attempt) {
-            HWND popup = FindTopLevel("*", "#32768");
-            if (!popup || !::IsWindowVisible(popup)) return 0;
-            ::Sleep(50);
-        }
-        return 1;
+    if (command == "menu-rect" || command == "menu-closed") {
+        HWND popup = nullptr;
+        if (!WaitForMenu(command == "menu-rect", popup)) return 1;
+        return command == "menu-rect" ? PrintRect(popup) : 0;
     }
     if ((command == "click-id" || command == "checked") && title && Arg(argc, argv, 3)) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 4));
-        if (!window) return 1;
-        HWND control = ::GetDlgItem(window, std::atoi(argv[3]));
+        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
         if (command == "click-id") return ClickControl(control);
         if (!control) return 1;
         std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
-        return 0;
-    }
-    if (command == "child-rect" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, nullptr);
-        HWND child = window ? ChildOfClass(window, Widen(argv[3]).c_str()) : nullptr;
-        RECT rect{};
-        if (!child || !::GetWindowRect(child, &rect)) return 1;
-        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        return 0;
-    }
-    if (command == "ids" && title) {
-        HWND window = FindTopLevel(title, nullptr);
-        if (!window) return 1;
-        for (HWND child : Children(window)) std::printf("%d %s %s\n", ::GetDlgCtrlID(child), Narrow(ClassOf(child)).c_str(), Narrow(WindowText(child)).c_str());
         return 0;
     }
     if (command == "type-id" && title && Arg(argc, argv, 4)) {
@@ -361,11 +317,6 @@ int main(int argc, char** argv) {
         if (!control) return 1;
         ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(argv[4]).c_str()));
         return 0;
-    }
-    if (command == "select-id" && title && Arg(argc, argv, 4)) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 5));
-        if (!window) return 1;
-        return SelectEntry(::GetDlgItem(window, std::atoi(argv[3])), std::atoi(argv[4]));
     }
     if (command == "type" && title && Arg(argc, argv, 3)) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 4));
@@ -381,11 +332,15 @@ int main(int argc, char** argv) {
         ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return WindowText(edit) == text ? 0 : 1;
     }
+    if (command == "select-id" && title && Arg(argc, argv, 4)) {
+        HWND window = FindTopLevel(title, Arg(argc, argv, 5));
+        return window ? SelectEntry(::GetDlgItem(window, std::atoi(argv[3])), std::atoi(argv[4])) : 1;
+    }
     if ((command == "select" || command == "slider") && title && Arg(argc, argv, 3)) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 4));
         if (!window) return 1;
         const int value = std::atoi(argv[3]);
-        return command == "select" ? SelectListEntry(window, value) : MoveSlider(window, value);
+        return command == "select" ? SelectEntry(ChildOfClass(window, L"ComboBox"), value) : MoveSlider(window, value);
     }
     return 1;
 }
