@@ -15,8 +15,11 @@ LoadedPicture LoadPictureFile(IImageCodec& codec, const std::string& path) {
         if (const CodecBitmap rgb = codec.ConvertTo24Bits(bitmap)) {
             loaded.picture = codec.ToPicture(rgb);
             codec.Unload(rgb);
+            if (!loaded.picture) loaded.reason = "There is not enough memory to show a picture of this size.";
+        } else {
+            loaded.reason = "Snapwright cannot show the kind of picture in the file (its colours are not stored as "
+                            "whole numbers, for example).";
         }
-        if (!loaded.picture) loaded.reason = "There is not enough memory to show a picture of this size.";
         codec.Unload(bitmap);
     } else {
         loaded.reason = "The picture in the file could not be read; the file may be damaged.";

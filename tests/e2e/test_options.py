@@ -21,6 +21,7 @@ def control_ids(header):
 
 
 OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
+START_WINDOW = ("Snapwright", "#32770")  # hidden: ShowSplash is "0"
 # The windows' own titles keep their design captions; the caption labels take the language.
 OPTIONS_TITLE = "Options for Snapwright"
 ABOUT_TITLE = "About Snapwright"
