@@ -33,6 +33,12 @@ protected:
             .WillOnce(::testing::Return(path));
     }
     void Press(Point view) { editor.OnMouseDown(view); }
+    // One change to the picture: a frame around (10,10)-(50,50).
+    void DrawFrame() {
+        Click(EditorControl::FrameButton);
+        Press({10, 10});
+        Press({50, 50});
+    }
     const EditorCore& Core() const { return editor.Core(); }
     Size PictureSize() const { return Core().PictureSize(); }
     int Serial() const { return fakes::SerialOf(Core().Picture()); }

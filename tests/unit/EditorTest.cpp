@@ -108,11 +108,8 @@ TEST_F(EditorTest, UndoGivesThePicturesBackNewestFirstWithTheirSizes) {
     Click(CropButton);
     Press({600, 500});  // lower right: the picture keeps its top-left 600 x 500 pixels
     Click(CropButton);
-    for (int i = 0; i < 2; ++i) {
-        Click(FrameButton);
-        Press({10, 10});
-        Press({50, 50});
-    }
+    DrawFrame();
+    DrawFrame();
     ASSERT_EQ(Core().UndoCount(), 3u);
     EXPECT_TRUE(form.State(UndoButton).enabled);
     std::vector<int> serials;
@@ -129,9 +126,7 @@ TEST_F(EditorTest, UndoGivesThePicturesBackNewestFirstWithTheirSizes) {
 
 TEST_F(EditorTest, SaveForgetsTheChangesOnlyWhenAFileWasWritten) {
     OpenOn(400, 300);
-    Click(FrameButton);
-    Press({10, 10});
-    Press({50, 50});
+    DrawFrame();
     saveWrites = false;  // the save dialog was cancelled
     Click(SaveButton);
     EXPECT_TRUE(Core().changed);
@@ -148,9 +143,7 @@ TEST_F(EditorTest, NewAndCloseAskFirstAndKeepWhatWasNotSaved) {
     EXPECT_TRUE(editor.OnClose());  // nothing changed: no question
     EXPECT_TRUE(window.questions.empty());
 
-    Click(FrameButton);
-    Press({10, 10});
-    Press({50, 50});
+    DrawFrame();
     window.answers = {EditorAnswer::Cancel, EditorAnswer::Yes};
     saveWrites = false;
     EXPECT_FALSE(editor.OnClose());
@@ -173,9 +166,7 @@ TEST_F(EditorTest, NewAndCloseAskFirstAndKeepWhatWasNotSaved) {
 
 TEST_F(EditorTest, AFileThatIsNoPictureIsToldAndChangesNothing) {
     OpenOn(400, 300);
-    Click(FrameButton);
-    Press({10, 10});
-    Press({50, 50});
+    DrawFrame();
     const int before = Serial();
     WillOpen("C:\\notes.txt");
     fileContents.reason = "The file is not a picture.";
