@@ -106,8 +106,8 @@ public:
 
 class FakeClipboard : public IClipboard {
 public:
-    bool PutPicture(const Picture& picture) override {
-        const auto* fake = dynamic_cast<const FakePicture*>(&picture);
+    bool PutPicture(PicturePtr picture) override {
+        const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
         contents = fake ? fake->serial : -1;
         ++puts;
         return true;

@@ -5,7 +5,6 @@
 
 #include "PixelTools.h"
 #include "platform/win32/GdiPicture.h"
-#include "platform/win32/Win32Clipboard.h"
 
 namespace snapwright::win32 {
 namespace {
@@ -145,30 +144,6 @@ TEST(GdiCapture, DCToPictureCopiesUnscaledAtOneAndFillsTheTopLeftQuarterAtOneHal
     }
     EXPECT_EQ(whiteInside, (kWidth / 2 - 1) * (kHeight / 2 - 1));
     EXPECT_EQ(blackOutside, kWidth * kHeight - (kWidth / 2 + 1) * (kHeight / 2 + 1));
-}
-
-TEST(Win32Clipboard, HoldsItsOwnCopyWithTheSlotsPixels) {
-    MemoryCanvas canvas(kWidth, kHeight);
-    PaintPattern(canvas.dc(), 0, 0, kWidth, kHeight);
-    const PicturePtr picture = DCToPicture(canvas.dc(), 0, 0, kWidth, kHeight, 1.0f);
-    ASSERT_NE(picture, nullptr);
-
-    HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    Win32Clipboard clipboard(owner);
-    ASSERT_TRUE(clipboard.PutPicture(*picture));
-
-    ASSERT_TRUE(::OpenClipboard(owner));
-    auto bitmap = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP));
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_NE(bitmap, AsGdiPicture(picture.get())->Bitmap()) << "the clipboard owns a copy";
-    const auto pixels = ReadPixels(bitmap);
-    ::CloseClipboard();
-    ::DestroyWindow(owner);
-
-    ASSERT_EQ(pixels.size(), static_cast<std::size_t>(kWidth * kHeight));
-    EXPECT_EQ(CountDifferent(pixels, kWidth, 0, 0, kWidth, kHeight), 0);
-    // The picture stays usable after the clipboard has taken its copy.
-    EXPECT_EQ(ReadPixels(AsGdiPicture(picture.get())->Bitmap()), pixels);
 }
 
 }  // namespace
