@@ -74,7 +74,9 @@ int RunSnapwright(HINSTANCE instance) {
     win32::Win32Screen screen;
     win32::Win32WindowService windows;
     win32::GdiScreenCapture capture;
-    win32::Win32Clipboard clipboard(mainWindow.Handle());
+    // The codec outlives the clipboard, which encodes its PNG with it up to its own end.
+    win32::Win32FreeImageCodec codec;
+    win32::Win32Clipboard clipboard([&codec](const Picture& picture) { return EncodePng(codec, picture, 0); });
     win32::Win32UserMessages messages;
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, capture, clipboard, slots);
@@ -109,7 +111,6 @@ int RunSnapwright(HINSTANCE instance) {
 
     // The save dialog, opened by the save hotkeys for the current screenshot.
     win32::SaveAsWindow saveAsWindow(instance, icon);
-    win32::Win32FreeImageCodec codec;
     win32::GdiBitmapFile bitmapFiles(files);
     ImageExport imageExport(codec, bitmapFiles, files);
     win32::Win32FileDialogs saveDialogs([&saveAsWindow] { return saveAsWindow.Form().Handle(); });

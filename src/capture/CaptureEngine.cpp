@@ -38,7 +38,7 @@ PicturePtr CaptureEngine::GrabActiveWindowPicture() {
 
 bool CaptureEngine::CopyShotToClipboard() {
     const PicturePtr shot = m_slots.Current();
-    return shot && m_clipboard.PutPicture(*shot);
+    return shot && m_clipboard.PutPicture(shot);
 }
 
 }  // namespace snapwright

@@ -6,8 +6,9 @@ namespace snapwright {
 class IClipboard {
 public:
     virtual ~IClipboard() = default;
-    // Empties the clipboard and puts a copy of the picture on it as a bitmap.
-    virtual bool PutPicture(const Picture& picture) = 0;
+    // Empties the clipboard and puts the picture on it. The clipboard keeps what it was given:
+    // pictures never change once made, so later captures and edits leave it as it was put.
+    virtual bool PutPicture(PicturePtr picture) = 0;
 };
 
 }  // namespace snapwright

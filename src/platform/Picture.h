@@ -3,8 +3,9 @@
 
 namespace snapwright {
 
-// A screenshot or any other picture: owns its pixels (on Windows a device bitmap and an
-// optional palette) and frees them when the last owner lets go.
+// A screenshot or any other picture: owns its pixels (on Windows a bitmap and an optional
+// palette) and frees them when the last owner lets go. A picture never changes once made: an
+// edit makes a new one.
 class Picture {
 public:
     virtual ~Picture() = default;

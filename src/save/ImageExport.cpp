@@ -119,4 +119,10 @@ FileOutcome ImageExport::WriteCleanly(const std::string& path, const std::functi
     return outcome;
 }
 
+std::vector<std::uint8_t> EncodePng(IImageCodec& codec, const Picture& picture, int flags) {
+    CodecSession session(codec, picture);
+    if (!session.Picture24()) return {};
+    return codec.SaveToMemory(CodecFormat::Png, session.Picture24(), flags);
+}
+
 }  // namespace snapwright

@@ -2,6 +2,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/BitmapFile.h"
 #include "platform/FileSystem.h"
@@ -43,5 +44,9 @@ private:
     IBitmapFileWriter& m_bitmapFiles;
     IFileSystem& m_files;
 };
+
+// The picture as a PNG file in memory, 24 bits a pixel like a saved one; empty when the codec
+// could not convert or encode it.
+std::vector<std::uint8_t> EncodePng(IImageCodec& codec, const Picture& picture, int flags);
 
 }  // namespace snapwright

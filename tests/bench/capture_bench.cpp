@@ -1,8 +1,10 @@
-// Capture benchmark: the time from WM_HOTKEY to the clipboard holding the screenshot, next to a
-// bare program that only copies the screen with BitBlt and puts the bitmap on the clipboard, and
-// the GDI objects and private bytes of the process around 200 hotkey captures.
+// Capture benchmark: the time from WM_HOTKEY until another process has read the screenshot from
+// the clipboard as CF_DIB, next to a bare program that only copies the screen with BitBlt and puts
+// the bitmap on the clipboard as CF_BITMAP; the time a paste of the PNG format waits for its
+// encoding; and the GDI objects and private bytes of the process around 200 hotkey captures.
 //
-//   capture_bench [rounds]        prints one line per measurement
+//   capture_bench [rounds]     prints one line per measurement
+//   capture_bench --reader     the reading process, which the benchmark starts by itself
 #include <windows.h>
 #include <psapi.h>
 
@@ -10,25 +12,37 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
 #include "capture/win32/MainWindow.h"
 #include "platform/win32/GdiCapture.h"
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32HotkeyService.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32UserMessages.h"
+#include "save/ImageExport.h"
+#include "save/win32/Win32FreeImageCodec.h"
 #include "WiredDestinations.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using snapwright::win32::UniqueKernelHandle;
+
+constexpr const wchar_t* kReadDibEvent = L"Local\\SnapwrightBenchReadDib";
+constexpr const wchar_t* kReadPngEvent = L"Local\\SnapwrightBenchReadPng";
+constexpr const wchar_t* kQuitEvent = L"Local\\SnapwrightBenchQuit";
+constexpr const wchar_t* kDoneEvent = L"Local\\SnapwrightBenchDone";
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
 // The reference: what any screenshot program must do at least.
@@ -49,6 +63,123 @@ void BareCapture(HWND owner) {
     ::CloseClipboard();
 }
 
+// --- the reading process ---
+
+bool OpenClipboardPatiently() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (::OpenClipboard(nullptr)) return true;
+        ::Sleep(1);
+    }
+    return false;
+}
+
+// What a pasting program does: open the clipboard, get the format, look at it.
+bool ReadDib(LONG expectedWidth) {
+    if (!OpenClipboardPatiently()) return false;
+    bool read = false;
+    if (HANDLE data = ::GetClipboardData(CF_DIB)) {
+        if (const auto* header = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(data))) {
+            read = header->biWidth == expectedWidth;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return read;
+}
+
+bool ReadPng() {
+    if (!OpenClipboardPatiently()) return false;
+    bool read = false;
+    if (HANDLE data = ::GetClipboardData(::RegisterClipboardFormatW(L"PNG"))) {
+        if (const auto* bytes = static_cast<const unsigned char*>(::GlobalLock(data))) {
+            read = ::GlobalSize(data) > 8 && std::memcmp(bytes + 1, "PNG", 3) == 0;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return read;
+}
+
+int RunReader() {
+    const UniqueKernelHandle readDib(::OpenEventW(SYNCHRONIZE, FALSE, kReadDibEvent));
+    const UniqueKernelHandle readPng(::OpenEventW(SYNCHRONIZE, FALSE, kReadPngEvent));
+    const UniqueKernelHandle quit(::OpenEventW(SYNCHRONIZE, FALSE, kQuitEvent));
+    const UniqueKernelHandle done(::OpenEventW(EVENT_MODIFY_STATE, FALSE, kDoneEvent));
+    if (!readDib || !readPng || !quit || !done) return 2;
+    const LONG width = ::GetSystemMetrics(SM_CXSCREEN);
+    const HANDLE requests[] = {readDib.get(), readPng.get(), quit.get()};
+    for (;;) {
+        const DWORD request = ::WaitForMultipleObjects(3, requests, FALSE, 120000);
+        bool read = false;
+        if (request == WAIT_OBJECT_0) {
+            read = ReadDib(width);
+        } else if (request == WAIT_OBJECT_0 + 1) {
+            read = ReadPng();
+        } else {
+            return 0;
+        }
+        if (!read) {
+            std::fprintf(stderr, "the reader found no screenshot of the screen's width on the clipboard\n");
+            return 1;
+        }
+        ::SetEvent(done.get());
+    }
+}
+
+// --- the measuring process ---
+
+UniqueKernelHandle NewEvent(const wchar_t* name) {
+    return UniqueKernelHandle(::CreateEventW(nullptr, FALSE, FALSE, name));
+}
+
+class Reader {
+public:
+    Reader()
+        : m_readDib(NewEvent(kReadDibEvent)),
+          m_readPng(NewEvent(kReadPngEvent)),
+          m_quit(NewEvent(kQuitEvent)),
+          m_done(NewEvent(kDoneEvent)) {
+        wchar_t path[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring command = L"\"" + std::wstring(path) + L"\" --reader";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        if (::CreateProcessW(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+            m_process.reset(process.hProcess);
+            UniqueKernelHandle thread(process.hThread);
+        }
+    }
+    ~Reader() {
+        if (!m_process) return;
+        ::SetEvent(m_quit.get());
+        ::WaitForSingleObject(m_process.get(), 10000);
+    }
+    explicit operator bool() const { return m_process && m_done; }
+
+    // Milliseconds from the start of `put` until the reader has read the format; negative when it
+    // could not. Messages are handled meanwhile, as a program's message loop would. The time
+    // `put` took by itself is added to `putTimes`.
+    double TimeUntilRead(const std::function<void()>& put, bool png, std::vector<double>* putTimes = nullptr) {
+        const auto start = Clock::now();
+        put();
+        if (putTimes) putTimes->push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        ::SetEvent(png ? m_readPng.get() : m_readDib.get());
+        const HANDLE waits[] = {m_done.get(), m_process.get()};
+        for (;;) {
+            const DWORD woken = ::MsgWaitForMultipleObjects(2, waits, FALSE, 30000, QS_ALLINPUT);
+            if (woken == WAIT_OBJECT_0) break;
+            if (woken != WAIT_OBJECT_0 + 2) return -1.0;
+            MSG message;
+            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+        }
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+
+private:
+    UniqueKernelHandle m_readDib, m_readPng, m_quit, m_done, m_process;
+};
+
 struct Memory {
     SIZE_T privateBytes;
     SIZE_T workingSet;
@@ -62,7 +193,7 @@ Memory MemoryNow() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                            sizeof(counters));
-    // Wine reports no private bytes; there the working set tells the same story for bitmaps.
+    // Wine reports no private bytes; there the page file usage tells the same story.
     return {counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage, counters.WorkingSetSize};
 }
 
@@ -70,13 +201,15 @@ Memory MemoryNow() {
 
 int main(int argc, char** argv) {
     using namespace snapwright;
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 30;
+    if (argc > 1 && std::strcmp(argv[1], "--reader") == 0) return RunReader();
+    const int rounds = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 30;
 
     win32::MainWindow window(::GetModuleHandleW(nullptr));
     win32::Win32Screen screen;
     win32::Win32WindowService windows;
     win32::GdiScreenCapture capture;
-    win32::Win32Clipboard clipboard(window.Handle());
+    win32::Win32FreeImageCodec codec;
+    win32::Win32Clipboard clipboard([&codec](const Picture& picture) { return EncodePng(codec, picture, 0); });
     win32::Win32UserMessages messages;
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, capture, clipboard, slots);
@@ -90,25 +223,50 @@ int main(int argc, char** argv) {
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM saveHotkey = ::GlobalFindAtomW(L"Snapwright\u21223");
+    const auto pressHotkey = [&] { ::SendMessageW(window.Handle(), WM_HOTKEY, saveHotkey, 0); };
+    const auto bare = [&] { BareCapture(window.Handle()); };
 
-    std::vector<double> program, bare;
-    for (int i = 0; i < rounds; ++i) {
-        auto start = Clock::now();
-        ::SendMessageW(window.Handle(), WM_HOTKEY, saveHotkey, 0);
-        program.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        start = Clock::now();
-        BareCapture(window.Handle());
-        bare.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    Reader reader;
+    if (!reader) {
+        std::fprintf(stderr, "the reading process could not be started\n");
+        return 1;
     }
-    std::printf("screen %dx%d, %d rounds: WM_HOTKEY to clipboard median %.2f ms; bare BitBlt + clipboard median %.2f ms\n",
-                ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), rounds, Median(program),
-                Median(bare));
+    // The first rounds warm up both sides (the system's first clipboard use, the reader's start).
+    for (int i = 0; i < 3; ++i) {
+        if (reader.TimeUntilRead(pressHotkey, false) < 0 || reader.TimeUntilRead(bare, false) < 0) {
+            std::fprintf(stderr, "the reader could not read the screenshot\n");
+            return 1;
+        }
+    }
+    std::vector<double> programTimes, bareTimes, pngTimes, programPuts, barePuts;
+    for (int i = 0; i < rounds; ++i) {
+        programTimes.push_back(reader.TimeUntilRead(pressHotkey, false, &programPuts));
+        bareTimes.push_back(reader.TimeUntilRead(bare, false, &barePuts));
+    }
+    for (int i = 0; i < std::max(rounds / 3, 1); ++i) {
+        pressHotkey();
+        pngTimes.push_back(reader.TimeUntilRead([] {}, true));
+    }
+    if (std::count_if(programTimes.begin(), programTimes.end(), [](double t) { return t < 0; }) +
+            std::count_if(bareTimes.begin(), bareTimes.end(), [](double t) { return t < 0; }) +
+            std::count_if(pngTimes.begin(), pngTimes.end(), [](double t) { return t < 0; }) >
+        0) {
+        std::fprintf(stderr, "the reader could not read the screenshot\n");
+        return 1;
+    }
+    const double program = Median(programTimes);
+    const double bareMedian = Median(bareTimes);
+    std::printf("screen %dx%d, %d rounds: key to CF_DIB read by another process, median: program %.1f ms, bare "
+                "BitBlt + CF_BITMAP %.1f ms, ratio %.2f (of which putting it there: program %.1f ms, bare %.1f ms); a "
+                "PNG paste waits %.1f ms for the encoding\n",
+                ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), rounds, program, bareMedian,
+                program / bareMedian, Median(programPuts), Median(barePuts), Median(pngTimes));
 
     // Warm up, then 200 captures with one shot per page: the counts must not grow.
-    for (int i = 0; i < 5; ++i) ::SendMessageW(window.Handle(), WM_HOTKEY, saveHotkey, 0);
+    for (int i = 0; i < 5; ++i) pressHotkey();
     const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     const Memory before = MemoryNow();
-    for (int i = 0; i < 200; ++i) ::SendMessageW(window.Handle(), WM_HOTKEY, saveHotkey, 0);
+    for (int i = 0; i < 200; ++i) pressHotkey();
     const DWORD gdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     const Memory after = MemoryNow();
     std::printf("200 captures: GDI objects %lu -> %lu (0 where the system does not count them); private bytes "

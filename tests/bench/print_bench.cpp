@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     win32::Win32Screen screen;
     win32::Win32WindowService windows;
     win32::GdiScreenCapture capture;
-    win32::Win32Clipboard clipboard(window.Handle());
+    win32::Win32Clipboard clipboard;
     win32::Win32UserMessages messages;
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, capture, clipboard, slots);

@@ -94,10 +94,11 @@ def put_text_on_clipboard(text="empty"):
     wait_until(lambda: "image/bmp" not in clipboard_targets(), what="the clipboard to hold text")
 
 
-def clipboard_bmp(path):
-    wait_until(lambda: "image/bmp" in clipboard_targets(), what="a bitmap on the X clipboard")
+def clipboard_bmp(path, target="image/bmp"):
+    """The clipboard's image of the X target (image/bmp or image/png) written to path."""
+    wait_until(lambda: target in clipboard_targets(), what=f"{target} on the X clipboard")
     with open(path, "wb") as handle:
-        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/bmp", "-o"], env=env(),
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-o"], env=env(),
                                 stdout=handle, stderr=subprocess.PIPE, timeout=30)
     assert result.returncode == 0, result.stderr
     return path

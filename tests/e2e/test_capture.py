@@ -8,6 +8,7 @@ from e2e_support import (E2ETestCase, PatternWindow, SETTINGS_KEY, clipboard_bmp
                          image_size, put_text_on_clipboard, reg_add, reg_delete_key, screenshot, session_dir)
 
 SCREEN = (1024, 768)
+WM_RBUTTONUP = "517"
 
 
 class CaptureTest(E2ETestCase):
@@ -37,6 +38,22 @@ class CaptureTest(E2ETestCase):
         shot = self.press_and_read_clipboard("shift+print", "screen.bmp")
         self.assertEqual(image_size(shot), SCREEN)
         self.assertEqual(different_pixels(shot, screen), 0)
+
+    def test_the_screen_reaches_x_programs_as_bmp_and_png_and_stays_there_after_exit(self):
+        screen = screenshot(self.path("root.png"))
+        for step in ("running", "after exit"):
+            self.press_and_read_clipboard("ctrl+print", "screen.bmp")
+            if step == "after exit":
+                # Exit, the last item of the tray menu.
+                self.assertEqual(driver("tray", WM_RBUTTONUP)[0], 0)
+                self.assertEqual(driver("menu-rect")[0], 0, "the tray menu opens")
+                for key in ("down", "down", "down", "down", "enter"):
+                    driver("keys", key)
+                self.assertEqual(self.program.exit_code(timeout=20), 0)
+            for target, name in (("image/bmp", "bmp"), ("image/png", "png")):
+                shot = clipboard_bmp(self.path(f"{step}.{name}"), target)
+                self.assertEqual(image_size(shot), SCREEN, f"{target} {step}")
+                self.assertEqual(different_pixels(shot, screen), 0, f"{target} {step}")
 
     def test_alt_print_screen_grabs_the_foreground_window_with_its_frame(self):
         shot = self.press_and_read_clipboard("alt+print", "window.bmp")

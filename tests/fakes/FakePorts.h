@@ -97,7 +97,7 @@ public:
 
 class FakeClipboard : public IClipboard {
 public:
-    bool PutPicture(const Picture&) override {
+    bool PutPicture(PicturePtr) override {
         ++puts;
         return true;
     }

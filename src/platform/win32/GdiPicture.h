@@ -8,7 +8,7 @@
 
 namespace snapwright::win32 {
 
-// A device-dependent bitmap with an optional palette; owns both.
+// A bitmap (a 24-bit DIB section when captured) with an optional palette; owns both.
 class GdiPicture : public Picture {
 public:
     GdiPicture(UniqueHbitmap bitmap, UniqueHpalette palette);

@@ -1,12 +1,19 @@
 #include "platform/win32/Win32Clipboard.h"
 
+#include <cstring>
+#include <exception>
+#include <string>
+
 #include "platform/Diagnostics.h"
 #include "platform/win32/GdiPicture.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/GlobalMemory.h"
+#include "platform/win32/Win32Error.h"
 
 namespace snapwright::win32 {
 
 namespace {
+
+constexpr const wchar_t* kOwnerClassName = L"SnapwrightClipboardOwner";
 
 // Another program may hold the clipboard open for a moment; try a few times before giving up.
 bool OpenClipboardPatiently(HWND owner) {
@@ -17,28 +24,174 @@ bool OpenClipboardPatiently(HWND owner) {
     return false;
 }
 
+// The bitmap as a packed DIB: a header and 24-bit bottom-up rows, which every pasting program
+// reads as it is (a 32-bit BI_RGB DIB has a fourth byte that some read as alpha). A picture
+// captured by this program is a DIB section of exactly that layout and is copied byte for byte;
+// any other bitmap is converted by the system.
+UniqueHglobal PackedDib(HBITMAP bitmap) {
+    DIBSECTION section{};
+    const int described = ::GetObjectW(bitmap, sizeof(section), &section);
+    if (described != sizeof(BITMAP) && described != sizeof(DIBSECTION)) return {};
+    const LONG width = section.dsBm.bmWidth;
+    const LONG height = section.dsBm.bmHeight;
+    if (width <= 0 || height <= 0) return {};
+    const unsigned long long stride = (static_cast<unsigned long long>(width) * 3 + 3) & ~3ULL;
+    const unsigned long long imageSize = stride * static_cast<unsigned long long>(height);
+    if (imageSize > 0x7FFFFFFFULL - sizeof(BITMAPINFOHEADER)) return {};
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(imageSize);
+
+    UniqueHglobal memory(::GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + static_cast<SIZE_T>(imageSize)));
+    {
+        GlobalLockGuard<BYTE> data(memory.get());
+        if (!data) return {};
+        std::memcpy(data.get(), &info.bmiHeader, sizeof(BITMAPINFOHEADER));
+        BYTE* pixels = data.get() + sizeof(BITMAPINFOHEADER);
+        const BITMAPINFOHEADER& own = section.dsBmih;
+        if (described == sizeof(DIBSECTION) && section.dsBm.bmBits && own.biBitCount == 24 &&
+            own.biCompression == BI_RGB && own.biHeight > 0) {
+            ::GdiFlush();
+            std::memcpy(pixels, section.dsBm.bmBits, static_cast<std::size_t>(imageSize));
+        } else {
+            const WindowDc screen(nullptr, false);
+            if (::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS) !=
+                height) {
+                return {};
+            }
+        }
+    }
+    return memory;
+}
+
+UniqueHglobal GlobalCopy(const std::vector<std::uint8_t>& bytes) {
+    UniqueHglobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+    GlobalLockGuard<BYTE> data(memory.get());
+    if (!data) return {};
+    std::memcpy(data.get(), bytes.data(), bytes.size());
+    return memory;
+}
+
+void RegisterOwnerClass(WNDPROC windowProc) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kOwnerClassName;
+    if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        throw Win32Error(::GetLastError(), "RegisterClassExW");
+    }
+}
+
 }  // namespace
 
-bool Win32Clipboard::PutPicture(const Picture& picture) {
-    const GdiPicture* gdi = AsGdiPicture(&picture);
+Win32Clipboard::Win32Clipboard(PngEncoder encodePng) : m_encodePng(std::move(encodePng)) {
+    if (m_encodePng) m_pngFormat = ::RegisterClipboardFormatW(L"PNG");
+    RegisterOwnerClass(&Win32Clipboard::OwnerWindowProc);
+    // A message-only window: it is never shown and receives only what is sent to it.
+    m_owner.reset(::CreateWindowExW(0, kOwnerClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    ::GetModuleHandleW(nullptr), this));
+    if (!m_owner) throw Win32Error(::GetLastError(), "CreateWindowExW");
+}
+
+Win32Clipboard::~Win32Clipboard() {
+    // The system sends WM_RENDERALLFORMATS while the window is destroyed, so this happens while
+    // the picture and the encoder are still there.
+    m_owner.reset();
+}
+
+bool Win32Clipboard::PutPicture(PicturePtr picture) {
+    const GdiPicture* gdi = AsGdiPicture(picture.get());
     if (!gdi || !gdi->Bitmap()) return false;
-    // The clipboard takes ownership of what it is given, so it gets a copy of its own.
-    UniqueHbitmap copy(static_cast<HBITMAP>(::CopyImage(gdi->Bitmap(), IMAGE_BITMAP, 0, 0, 0)));
-    if (!copy) {
-        DebugOutput("CopyImage failed for the clipboard copy");
+    // The copy is made before the clipboard is opened, which keeps it open only for a moment.
+    UniqueHglobal dib = PackedDib(gdi->Bitmap());
+    if (!dib) {
+        DebugOutput("The screenshot could not be copied for the clipboard");
         return false;
     }
-    if (!OpenClipboardPatiently(m_owner)) {
+    if (!OpenClipboardPatiently(m_owner.get())) {
         DebugOutput("The clipboard is held by another program");
         return false;
     }
     bool done = false;
-    if (::EmptyClipboard() && ::SetClipboardData(CF_BITMAP, copy.get())) {
-        copy.release();
-        done = true;
+    // Emptying tells the previous owner, this window too, to let go of its picture (with
+    // WM_DESTROYCLIPBOARD); the new one is kept only after it.
+    if (::EmptyClipboard()) {
+        m_picture.reset();
+        if (::SetClipboardData(CF_DIB, dib.get())) {
+            dib.release();
+            done = true;
+            // PNG is encoded only for a program that asks for it: the hotkey does not wait for it.
+            // Offered without data, the call's result is null whether it worked or not.
+            if (m_pngFormat) {
+                ::SetClipboardData(m_pngFormat, nullptr);
+                m_picture = std::move(picture);
+            }
+        }
     }
     ::CloseClipboard();
     return done;
+}
+
+void Win32Clipboard::OnRenderFormat(UINT format) {
+    if (format != m_pngFormat || !m_picture || !m_encodePng) return;
+    const PicturePtr picture = m_picture;
+    const std::vector<std::uint8_t> png = m_encodePng(*picture);
+    UniqueHglobal memory = png.empty() ? UniqueHglobal() : GlobalCopy(png);
+    if (!memory) {
+        DebugOutput("The screenshot could not be encoded as PNG for the clipboard");
+        return;
+    }
+    if (!::SetClipboardData(format, memory.get())) return;
+    memory.release();
+    // Nothing more is owed: the picture is let go now rather than when the clipboard changes.
+    m_picture.reset();
+}
+
+// The window is the one being destroyed: its owner has already let go of its handle.
+void Win32Clipboard::OnRenderAllFormats(HWND owner) {
+    if (!m_picture || !::OpenClipboard(owner)) return;
+    // Another program may have taken the clipboard since; then there is nothing left to render.
+    if (::GetClipboardOwner() == owner) OnRenderFormat(m_pngFormat);
+    ::CloseClipboard();
+}
+
+LRESULT CALLBACK Win32Clipboard::OwnerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Clipboard*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    // An exception must never cross into the system; a format that failed is simply not there.
+    try {
+        switch (message) {
+            case WM_RENDERFORMAT:
+                self->OnRenderFormat(static_cast<UINT>(wParam));
+                return 0;
+            case WM_RENDERALLFORMATS:
+                self->OnRenderAllFormats(hwnd);
+                return 0;
+            case WM_DESTROYCLIPBOARD:
+                self->m_picture.reset();
+                return 0;
+            default:
+                break;
+        }
+    } catch (const std::exception& error) {
+        DebugOutput(std::string("The clipboard could not render its picture: ") + error.what());
+        return 0;
+    } catch (...) {
+        DebugOutput("The clipboard could not render its picture.");
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace snapwright::win32

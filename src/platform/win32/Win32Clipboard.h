@@ -1,17 +1,39 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
+#include <vector>
+
 #include "platform/Clipboard.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
 
+// The clipboard, owned by a hidden window of its own. A picture goes on it as a packed 24-bit DIB
+// (the system offers CF_BITMAP and CF_DIBV5 from it) and, when an encoder is given, in the
+// registered "PNG" format, encoded only when a program asks for it or when the window goes away.
 class Win32Clipboard : public IClipboard {
 public:
-    explicit Win32Clipboard(HWND owner) : m_owner(owner) {}
-    bool PutPicture(const Picture& picture) override;
+    using PngEncoder = std::function<std::vector<std::uint8_t>(const Picture&)>;
+
+    explicit Win32Clipboard(PngEncoder encodePng = nullptr);
+    // Renders what was not asked for yet, so that the screenshot outlives the program.
+    ~Win32Clipboard() override;
+    Win32Clipboard(const Win32Clipboard&) = delete;
+    Win32Clipboard& operator=(const Win32Clipboard&) = delete;
+
+    bool PutPicture(PicturePtr picture) override;
 
 private:
-    HWND m_owner;
+    static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnRenderFormat(UINT format);
+    void OnRenderAllFormats(HWND owner);
+
+    PngEncoder m_encodePng;
+    UINT m_pngFormat = 0;
+    PicturePtr m_picture;  // the clipboard's own reference, while the PNG is still owed
+    UniqueHwnd m_owner;
 };
 
 }  // namespace snapwright::win32

@@ -1,0 +1,139 @@
+#include "platform/win32/Win32Clipboard.h"
+
+#include <windows.h>  // before FreeImage.h, which otherwise defines BYTE, DWORD ... itself
+
+#include <FreeImage.h>
+#include <gtest/gtest.h>
+
+#include "PixelTools.h"
+#include "capture/CaptureEngine.h"
+#include "platform/win32/GdiCapture.h"
+#include "platform/win32/GdiPicture.h"
+#include "platform/win32/Win32Screen.h"
+#include "save/ImageExport.h"
+#include "save/win32/Win32FreeImageCodec.h"
+
+namespace snapwright::win32 {
+namespace {
+
+using Pixels = std::vector<std::uint32_t>;
+constexpr int kWidth = 61;  // rows of 183 bytes, which a packed DIB pads to 184
+constexpr int kHeight = 40;
+
+// The pattern as the program captures it (a DIB section), or as a device bitmap, as a picture
+// loaded from a file is.
+PicturePtr PatternPicture(bool deviceBitmap) {
+    const WindowDc screen(nullptr, false);
+    UniqueMemoryDc canvas(::CreateCompatibleDC(screen.get()));
+    UniqueHbitmap bitmap(::CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
+    ScopedSelectObject selected(canvas.get(), bitmap.get());
+    testing::PaintPattern(canvas.get(), 0, 0, kWidth, kHeight);
+    if (!deviceBitmap) return DCToPicture(canvas.get(), 0, 0, kWidth, kHeight, 1.0f);
+    selected.Restore();
+    return BitmapToPicture(bitmap.release(), nullptr);
+}
+
+// The clipboard as another program reads it: the DIB's header, the bitmap the system makes from
+// the DIB, and the PNG decoded by FreeImage.
+struct Contents {
+    BITMAPINFOHEADER dib{};
+    Pixels bitmap, png;
+};
+
+Contents ReadClipboard() {
+    Contents contents;
+    if (!::OpenClipboard(nullptr)) return contents;
+    HANDLE dib = ::GetClipboardData(CF_DIB);
+    if (const auto* header = dib ? static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib)) : nullptr) {
+        contents.dib = *header;
+        ::GlobalUnlock(dib);
+    }
+    if (HANDLE bitmap = ::GetClipboardData(CF_BITMAP)) contents.bitmap = testing::ReadPixels(static_cast<HBITMAP>(bitmap));
+    if (HANDLE png = ::GetClipboardData(::RegisterClipboardFormatW(L"PNG"))) {
+        FreeImage_Initialise(FALSE);
+        FIMEMORY* memory = FreeImage_OpenMemory(static_cast<BYTE*>(::GlobalLock(png)), ::GlobalSize(png));
+        FIBITMAP* decoded = FreeImage_LoadFromMemory(FIF_PNG, memory);
+        FIBITMAP* rgb = decoded ? FreeImage_ConvertTo32Bits(decoded) : nullptr;
+        // FreeImage keeps the bottom row first.
+        for (int y = rgb ? static_cast<int>(FreeImage_GetHeight(rgb)) - 1 : -1; y >= 0; --y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(FreeImage_GetScanLine(rgb, y));
+            for (unsigned x = 0; x < FreeImage_GetWidth(rgb); ++x) contents.png.push_back(row[x] & 0xFFFFFF);
+        }
+        FreeImage_Unload(rgb);
+        FreeImage_Unload(decoded);
+        FreeImage_CloseMemory(memory);
+        ::GlobalUnlock(png);
+        FreeImage_DeInitialise();
+    }
+    ::CloseClipboard();
+    return contents;
+}
+
+class Win32ClipboardTest : public ::testing::Test {
+protected:
+    Win32ClipboardTest() {
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) pattern.push_back(testing::PatternPixel(x, y));
+    }
+    Win32Clipboard::PngEncoder CountingEncoder() {
+        return [this](const Picture& picture) {
+            ++encodings;
+            return EncodePng(codec, picture, 0);
+        };
+    }
+    Win32FreeImageCodec codec;
+    int encodings = 0;
+    Pixels pattern;
+};
+
+TEST_F(Win32ClipboardTest, CopyShotToClipboardOffersA24BitDibItsBitmapAndPngOfItsOwnCopy) {
+    Win32Clipboard clipboard(CountingEncoder());
+    Win32Screen screen;
+    Win32WindowService windows;
+    GdiScreenCapture capture;
+    CaptureSlots slots;
+    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    for (const bool deviceBitmap : {false, true}) {
+        SCOPED_TRACE(deviceBitmap ? "a device bitmap" : "a captured DIB section");
+        encodings = 0;
+        slots.BeginCapture(false, 1);
+        slots.SetCurrentPicture(PatternPicture(deviceBitmap));
+        ASSERT_TRUE(engine.CopyShotToClipboard());
+        EXPECT_EQ(encodings, 0) << "PNG waits until a program asks for it";
+        slots.SetCurrentPicture(nullptr);  // the clipboard keeps what it was given
+
+        const Contents contents = ReadClipboard();
+        EXPECT_EQ(contents.dib.biBitCount, 24);
+        EXPECT_EQ(contents.dib.biCompression, static_cast<DWORD>(BI_RGB));
+        EXPECT_EQ(contents.dib.biHeight, kHeight) << "bottom-up";
+        EXPECT_EQ(contents.bitmap, pattern) << "the system reads the DIB's rows as they are meant";
+        EXPECT_EQ(contents.png, pattern);
+        EXPECT_EQ(encodings, 1);
+    }
+}
+
+TEST_F(Win32ClipboardTest, TheScreenshotOutlivesItsOwnerUnlessAnotherProgramEmptiedTheClipboard) {
+    {
+        Win32Clipboard clipboard(CountingEncoder());
+        ASSERT_TRUE(clipboard.PutPicture(PatternPicture(false)));
+    }
+    EXPECT_EQ(encodings, 1) << "the PNG is rendered when its owner goes away";
+    EXPECT_EQ(ReadClipboard().png, pattern);
+
+    encodings = 0;
+    PicturePtr picture = PatternPicture(false);
+    const std::weak_ptr<const Picture> kept = picture;
+    {
+        Win32Clipboard clipboard(CountingEncoder());
+        ASSERT_TRUE(clipboard.PutPicture(std::move(picture)));
+        ASSERT_FALSE(kept.expired());
+        ASSERT_TRUE(::OpenClipboard(nullptr));
+        ::EmptyClipboard();
+        ::CloseClipboard();
+        EXPECT_TRUE(kept.expired()) << "emptied, the clipboard lets go of the picture";
+    }
+    EXPECT_EQ(encodings, 0);
+}
+
+}  // namespace
+}  // namespace snapwright::win32
