@@ -1,14 +1,17 @@
 # shellcheck shell=bash
-# Sourced by scripts/test and scripts/bench: a private CUPS server with one cups-pdf queue,
-# SnapwrightPDF, as its default printer, so that every page printed in the Wine session becomes
-# a PDF file in one folder. The server has its own configuration, spool and socket in a
+# Sourced by scripts/test, scripts/bench, scripts/run and scripts/screenshots: a private CUPS
+# server with one cups-pdf queue, SnapwrightPDF, as its default printer, so that every page printed
+# in the Wine session becomes a PDF file in one folder. The server has its own configuration, spool and socket in a
 # temporary folder and is reached through CUPS_SERVER, so the machine's own CUPS (if any) and
 # other test runs are left alone. cups_session_stop ends the server and removes the folder.
 #
 # Sets CUPS_SERVER (the server's socket) and SNAPWRIGHT_PDF_DIR (where the PDF files appear).
 # Start it before the Wine session, so that Wine finds the queue when its printers are listed.
 
+# cups_session_start [PDF_FOLDER]: the PDF files go into PDF_FOLDER, which stays when the server
+# stops, or else into the server's temporary folder.
 cups_session_start() {
+  local pdf_folder="${1:-}"
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   if [ ! -x /usr/sbin/cupsd ] || [ ! -e /usr/lib/cups/backend/cups-pdf ]; then
@@ -20,8 +23,14 @@ cups_session_start() {
   SNAPWRIGHT_CUPS=$(mktemp -d /tmp/snapwright-cups.XXXXXX)
   chmod 755 "$SNAPWRIGHT_CUPS"
   local root="$SNAPWRIGHT_CUPS"
-  mkdir -p "$root/conf/ppd" "$root/spool/tmp" "$root/cache" "$root/state" "$root/log" "$root/pdf"
-  chmod 1777 "$root/pdf"
+  mkdir -p "$root/conf/ppd" "$root/spool/tmp" "$root/cache" "$root/state" "$root/log"
+  if [ -z "$pdf_folder" ]; then
+    pdf_folder="$root/pdf"
+    mkdir -p "$pdf_folder"
+    chmod 1777 "$pdf_folder"
+  else
+    mkdir -p "$pdf_folder"
+  fi
   chmod 710 "$root/spool"
   chmod 1770 "$root/spool/tmp"
   $sudo chgrp lp "$root/spool" "$root/spool/tmp" 2>/dev/null || true
@@ -61,8 +70,8 @@ CONF
   # instance of this run's own keeps the machine's cups-pdf.conf and other runs untouched.
   SNAPWRIGHT_CUPS_PDF_CONF="/etc/cups/cups-pdf-snapwright${root##*.}.conf"
   $sudo tee "$SNAPWRIGHT_CUPS_PDF_CONF" >/dev/null <<CONF
-Out $root/pdf
-AnonDirName $root/pdf
+Out $pdf_folder
+AnonDirName $pdf_folder
 Spool $root/spool/cups-pdf
 Log $root/log
 Label 2
@@ -93,7 +102,7 @@ CONF
   lpadmin -p SnapwrightPDF -E -v "cups-pdf:/snapwright${root##*.}" -m "$ppd" 2>/dev/null
   # The server's own default (lpoptions -d would write a non-root user's ~/.cups instead).
   lpadmin -d SnapwrightPDF 2>/dev/null
-  export SNAPWRIGHT_PDF_DIR="$root/pdf"
+  export SNAPWRIGHT_PDF_DIR="$pdf_folder"
   export SNAPWRIGHT_CUPS SNAPWRIGHT_CUPS_PDF_CONF
 }
 

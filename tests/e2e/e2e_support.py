@@ -30,6 +30,13 @@ def env():
     return session
 
 
+def use_prefix(prefix):
+    """Runs the following Wine commands in another Wine prefix; gives the one used before."""
+    previous = env()["WINEPREFIX"]
+    env()["WINEPREFIX"] = prefix
+    return previous
+
+
 def run(args, timeout=60, check=False, **kwargs):
     return subprocess.run(args, env=env(), capture_output=True, timeout=timeout, check=check, **kwargs)
 
@@ -141,19 +148,25 @@ def different_pixels(path_a, path_b, crop_b=None):
 
 
 class Program:
-    """snapwright.exe started from a folder of its own, with its debug output kept in a log."""
+    """snapwright.exe started from a folder of its own (or the given installed copy), with its debug
+    output kept in a log."""
 
-    def __init__(self, name="app", environment=None, cwd=None):
+    def __init__(self, name="app", environment=None, cwd=None, exe=None):
         self.environment = environment or {}
-        self.folder = tempfile.mkdtemp(prefix=name + "-", dir=session_dir())
-        self.exe = os.path.join(self.folder, "snapwright.exe")
-        shutil.copy(EXE, self.exe)
-        # The help file lies beside the program; the program starts in its own folder unless told.
+        work = tempfile.mkdtemp(prefix=name + "-", dir=session_dir())
+        if exe:
+            self.exe, self.folder = exe, os.path.dirname(exe)
+        else:
+            self.folder = work
+            self.exe = os.path.join(self.folder, "snapwright.exe")
+            shutil.copy(EXE, self.exe)
+            # The help file lies beside the program.
+            help_file = os.path.join(os.path.dirname(EXE), "Snapwright.chm")
+            if os.path.exists(help_file):
+                shutil.copy(help_file, os.path.join(self.folder, "Snapwright.chm"))
+        # The program starts in its own folder unless told.
         self.cwd = cwd or self.folder
-        help_file = os.path.join(os.path.dirname(EXE), "Snapwright.chm")
-        if os.path.exists(help_file):
-            shutil.copy(help_file, os.path.join(self.folder, "Snapwright.chm"))
-        self.log_path = os.path.join(self.folder, "debug.log")
+        self.log_path = os.path.join(work, "debug.log")
         self.process = None
 
     def start(self):
@@ -217,12 +230,12 @@ def restart_wine():
 class E2ETestCase(unittest.TestCase):
     """Keeps a screenshot of the display and the program's debug output when a test fails."""
 
-    def start_program(self, name="app", ready=True, environment=None, cwd=None):
+    def start_program(self, name="app", ready=True, environment=None, cwd=None, exe=None):
         if not hasattr(self, "programs"):
             # Cleanups run even when setUp fails, unlike tearDown.
             self.programs = []
             self.addCleanup(self._stop_programs)
-        program = Program(name, environment, cwd).start()
+        program = Program(name, environment, cwd, exe).start()
         self.programs.append(program)
         if ready:
             program.wait_ready()

@@ -1,0 +1,213 @@
+"""Takes the README's pictures of Snapwright: the real program under Wine, in the Wine session and
+Xvfb display that scripts/screenshots starts, driven the way the end-to-end tests drive it.
+
+    python3 scripts/lib/screenshots.py OUTPUT_FOLDER
+
+Each window is cut out of a screenshot of the display by its own rectangle, in English and in
+German (the start window and the editor only in English, the texts they keep in every language);
+a printed page is rendered from the PDF file that the session's PDF printer made."""
+
+import os
+import shutil
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
+
+from e2e_support import (EXE, SETTINGS_KEY, Program, driver, reg_add, reg_delete_key, run,  # noqa: E402
+                         screenshot, session_dir)
+from test_options import control_ids  # noqa: E402
+from test_printing import pdf_files, wait_for_new_pdf  # noqa: E402
+
+# Per language: the value of the Language setting, the regional formats of the file names and the
+# page header, and the titles of the windows that take the language.
+LANGUAGES = {
+    "en": {"Language": "0", "sShortDate": "M/d/yyyy", "sTimeFormat": "h:mm:ss tt",
+           "ask": "Send Screenshoot to ...", "save": "Save Screenshot As ..."},
+    "de": {"Language": "1", "sShortDate": "dd.MM.yyyy", "sTimeFormat": "HH:mm:ss",
+           "ask": "Screenshot senden an ...", "save": "Screenshot speichern unter ..."},
+}
+INTERNATIONAL = r"HKCU\Control Panel\International"
+ASK_EACH_TIME = "4"
+START_TITLE, OPTIONS_TITLE, ABOUT_TITLE = "Snapwright", "Options for Snapwright", "About Snapwright"
+EDITOR_TITLE, QUIT_TITLE, TRAY_TITLE = "Snapwright ScreenshotEditor", "Quit program", "Wine System Tray"
+START = control_ids("src/capture/win32/StartWindowIds.h")
+OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
+ABOUT = control_ids("src/ui/win32/AboutWindowIds.h")
+SAVE_AS = control_ids("src/save/win32/SaveAsWindowIds.h")
+ASK = control_ids("src/apps/win32/AskApplicationWindowIds.h")
+TRAY_RIGHT_BUTTON_UP = "517"
+DESKTOP_COLOUR = "#3a6ea5"
+
+
+def expect(condition, failure):
+    if not condition:
+        raise SystemExit(f"screenshots: {failure}")
+
+
+def drive(*args):
+    """Runs swdriver; stops with the command that failed."""
+    code, text = driver(*args)
+    expect(code == 0, "swdriver " + " ".join(args) + " failed")
+    return text
+
+
+def rect(title, child_class=None):
+    text = drive("child-rect", title, child_class) if child_class else drive("rect", title)
+    return [int(value) for value in text.split()]
+
+
+def click(title, ids, control):
+    drive("click-id", title, ids[control])
+    drive("gone-window", title, "", "20000")
+
+
+def open_from_tray(item, title):
+    """Opens the tray menu and picks its item-th entry with the keyboard."""
+    drive("tray", TRAY_RIGHT_BUTTON_UP)
+    drive("menu-rect")
+    for _ in range(item):
+        driver("keys", "down")
+    driver("keys", "enter")
+    drive("wait-window", title, "", "20000")
+
+
+class Pictures:
+    def __init__(self, output, program_folder):
+        self.output = output
+        self.program_folder = program_folder
+        self.work = tempfile.mkdtemp(prefix="pictures-", dir=session_dir())
+
+    def write(self, name, source, *operations):
+        """OUTPUT/name.png from an image and ImageMagick operations, as small as PNG makes it."""
+        path = os.path.join(self.output, name + ".png")
+        run(["convert", source, *operations, "-strip", "-define", "png:compression-level=9", path], check=True)
+        print(f"screenshots: {os.path.relpath(path)} ({os.path.getsize(path) // 1024} KiB)")
+
+    def cut(self, name, left, top, width, height):
+        """A rectangle of the display as it shows now."""
+        shot = screenshot(os.path.join(self.work, name + ".screen.png"))
+        self.write(name, shot, "-crop", f"{width}x{height}+{left}+{top}", "+repage")
+
+    def window(self, name, title):
+        drive("wait-window", title, "", "20000")
+        time.sleep(0.5)  # painted
+        self.cut(name, *rect(title))
+
+    def printed_page(self, name):
+        """Print Screen, and the page it printed rendered at 60 dots per inch with a thin edge."""
+        before = pdf_files()
+        drive("keys", "print")
+        page = wait_for_new_pdf(before)
+        prefix = os.path.join(self.work, name)
+        run(["pdftoppm", "-r", "60", "-png", "-singlefile", page, prefix], check=True)
+        self.write(name, prefix + ".png", "-bordercolor", "#a0a0a0", "-border", "1")
+
+    def tray_menu(self, name):
+        """The tray icon's menu, opened where the mouse points at the icon, with the tray beside it."""
+        icon_left, icon_top, icon_width, icon_height = rect(TRAY_TITLE, "__winex11_tray_icon")
+        # The menu opens at the mouse: at the icon's lower right corner, so that the icon still shows.
+        run(["xdotool", "mousemove", str(icon_left + icon_width - 2), str(icon_top + icon_height - 2)], check=True)
+        drive("tray", TRAY_RIGHT_BUTTON_UP)
+        menu = [int(value) for value in drive("menu-rect").split()]
+        tray = rect(TRAY_TITLE)
+        left, top = min(menu[0], tray[0]), min(menu[1], tray[1])
+        right = max(menu[0] + menu[2], tray[0] + tray[2])
+        bottom = max(menu[1] + menu[3], tray[1] + tray[3])
+        time.sleep(0.5)
+        self.cut(name, left, top, right - left, bottom - top)
+        driver("keys", "escape")
+        drive("menu-closed")
+
+    def editor(self, name, start_window):
+        """The editor on the last screenshot, with a frame drawn around the start window in it and an
+        ellipse around the tray icon."""
+        view_left, view_top, _, _ = rect(EDITOR_TITLE, "SnapwrightEditorView")
+
+        def press(x, y):  # a point of the picture: the view shows it unscrolled
+            run(["xdotool", "mousemove", str(view_left + x), str(view_top + y), "click", "1"], check=True)
+
+        drive("select", EDITOR_TITLE, "2")  # 3 px
+        left, top, width, height = start_window
+        drive("click", EDITOR_TITLE, "Frame")
+        press(left - 8, top - 8)
+        press(left + width + 8, top + height + 8)
+        icon_left, icon_top, icon_width, icon_height = rect(TRAY_TITLE, "__winex11_tray_icon")
+        drive("click", EDITOR_TITLE, "Ellipse")
+        press(max(icon_left - 10, 1), max(icon_top - 6, 1))
+        press(icon_left + icon_width + 10, icon_top + icon_height + 6)
+        run(["xdotool", "mousemove", "0", "0"], check=True)
+        self.window(name, EDITOR_TITLE)
+        # Closed without keeping the drawing.
+        drive("close", EDITOR_TITLE)
+        drive("wait-window", QUIT_TITLE, "", "20000")
+        drive("click", QUIT_TITLE, "&No")
+        drive("gone-window", EDITOR_TITLE, "", "20000")
+
+    def take(self, language):
+        settings = LANGUAGES[language]
+        suffix = "-" + language
+        reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "Language", settings["Language"])
+        reg_add(SETTINGS_KEY, "SendTo", ASK_EACH_TIME)
+        for name in ("sShortDate", "sTimeFormat"):
+            reg_add(INTERNATIONAL, name, settings[name])
+        program = Program("pictures" + suffix, exe=os.path.join(self.program_folder, "snapwright.exe")).start()
+        # The start window and the editor keep their English texts in every language: pictured once.
+        english = language == "en"
+        try:
+            program.wait_ready()
+            # Once Wine shows its desktop, which paints the screen black at its start: a desktop
+            # colour for the screenshots, and the mouse away from the windows, so that no control
+            # shows highlighted under it.
+            run(["display", "-window", "root", "xc:" + DESKTOP_COLOUR])
+            run(["xdotool", "mousemove", "1023", "767"], check=True)
+            # The start window stays on the screen for the screenshots of the printed page and the editor.
+            drive("wait-window", START_TITLE, "", "20000")
+            if english:
+                self.window("start" + suffix, START_TITLE)
+            start_window = rect(START_TITLE)
+            self.printed_page("printed-page" + suffix)
+
+            drive("keys", "ctrl+print")
+            self.window("ask" + suffix, settings["ask"])
+            if english:
+                drive("click-id", settings["ask"], ASK["IDC_ASKAPP_EDITOR"])
+                click(settings["ask"], ASK, "IDC_ASKAPP_OK")
+                self.editor("editor" + suffix, start_window)
+            else:
+                click(settings["ask"], ASK, "IDC_ASKAPP_CANCEL")
+
+            drive("keys", "shift+print")
+            self.window("save" + suffix, settings["save"])
+            click(settings["save"], SAVE_AS, "IDC_SAVEAS_CANCEL")
+            click(START_TITLE, START, "IDC_START_OK")
+
+            self.tray_menu("tray-menu" + suffix)
+            open_from_tray(1, OPTIONS_TITLE)
+            self.window("options" + suffix, OPTIONS_TITLE)
+            click(OPTIONS_TITLE, OPTIONS, "IDC_OPT_CANCEL")
+            open_from_tray(2, ABOUT_TITLE)
+            self.window("about" + suffix, ABOUT_TITLE)
+            click(ABOUT_TITLE, ABOUT, "IDC_ABOUT_OK")
+        finally:
+            program.stop()
+
+
+def main():
+    output = os.path.abspath(sys.argv[1])
+    os.makedirs(output, exist_ok=True)
+    # Where the setup installs the program, so that the save dialog shows the usual folder.
+    local = run(["wine", "cmd", "/c", "echo", "%LOCALAPPDATA%"], check=True).stdout.decode().strip()
+    folder = run(["winepath", "-u", local + r"\Programs\Snapwright"], check=True).stdout.decode().strip()
+    os.makedirs(folder, exist_ok=True)
+    for name in ("snapwright.exe", "Snapwright.chm"):
+        shutil.copy(os.path.join(os.path.dirname(EXE), name), folder)
+    pictures = Pictures(output, folder)
+    for language in LANGUAGES:
+        pictures.take(language)
+
+
+if __name__ == "__main__":
+    main()
