@@ -12,6 +12,7 @@ import unittest
 EXE = os.environ.get("SNAPWRIGHT_EXE", "")
 DRIVER = os.environ.get("SNAPWRIGHT_DRIVER", "")
 SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Snapwright\Config"
+WM_RBUTTONUP = "517"  # the tray icon's callback for a right click
 
 
 @functools.cache
@@ -64,6 +65,23 @@ def wait_until(condition, timeout=20.0, interval=0.1, what="condition"):
 
 def session_dir():
     return env()["SNAPWRIGHT_SESSION"]
+
+
+def wine_path(path):
+    """The Windows name of a host path (Wine's drive Z: is the root)."""
+    return "Z:" + path.replace("/", "\\")
+
+
+def wait_for_file(path, timeout=30):
+    """Waits until the file exists and its size has stopped changing."""
+    def settled():
+        if not os.path.exists(path) or os.path.getsize(path) == 0:
+            return False
+        size = os.path.getsize(path)
+        time.sleep(0.2)
+        return os.path.getsize(path) == size
+    wait_until(settled, timeout, what=f"the file {path}")
+    return path
 
 
 # Registry, through Wine's own reg tool.
@@ -202,25 +220,6 @@ class Program:
             self.log.close()
 
 
-class PatternWindow:
-    """A captioned window of known size and content in front of everything (swdriver pattern)."""
-
-    def __init__(self, width, height, x, y):
-        self.process = subprocess.Popen(["wine", DRIVER, "pattern", str(width), str(height), str(x), str(y)],
-                                        env=env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        line = self.process.stdout.readline()
-        assert b"ready" in line, "the pattern window did not show"
-        time.sleep(0.5)
-
-    def close(self):
-        driver("close", "Snapwright test pattern")
-        try:
-            self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-        self.process.stdout.close()
-
-
 def restart_wine():
     """Ends every program of the session, so that settings read at start take effect."""
     run(["wineserver", "-k"], timeout=60)
@@ -228,7 +227,43 @@ def restart_wine():
 
 
 class E2ETestCase(unittest.TestCase):
-    """Keeps a screenshot of the display and the program's debug output when a test fails."""
+    """The steps the tests share; keeps a screenshot of the display and the program's debug output
+    when a test fails."""
+
+    def fresh_settings(self, **values):
+        """An empty settings key but for these values, and no start window."""
+        reg_delete_key(SETTINGS_KEY)
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        for name, value in values.items():
+            reg_add(SETTINGS_KEY, name, str(value))
+
+    def path(self, name):
+        """A file in the test's own folder."""
+        if not hasattr(self, "files"):
+            self.files = tempfile.mkdtemp(prefix=self.id() + "-", dir=session_dir())
+        return os.path.join(self.files, name)
+
+    def texts(self, title):
+        code, text = driver("texts", title)
+        self.assertEqual(code, 0, f"no window {title!r}")
+        return text.splitlines()
+
+    def answer(self, title, button):
+        """Clicks a button of a window and waits until the window has gone."""
+        self.assertEqual(driver("click", title, button)[0], 0, f"no {button} on {title}")
+        self.assertEqual(driver("gone-window", title, "", "20000")[0], 0, f"{title} closes")
+
+    def hotkey(self, keys):
+        """Presses a hotkey with text on the clipboard, so that a picture there can only be its screenshot."""
+        put_text_on_clipboard()
+        self.assertEqual(driver("keys", keys)[0], 0)
+
+    def choose_from_tray(self, item):
+        """Right-clicks the tray icon and picks the menu's item-th entry (1: the first) with the keyboard."""
+        self.assertEqual(driver("tray", WM_RBUTTONUP)[0], 0)
+        self.assertEqual(driver("menu-rect")[0], 0, "the tray menu opens")
+        for key in ["down"] * item + ["enter"]:
+            driver("keys", key)
 
     def start_program(self, name="app", ready=True, environment=None, cwd=None, exe=None):
         if not hasattr(self, "programs"):
@@ -242,26 +277,21 @@ class E2ETestCase(unittest.TestCase):
         return program
 
     def _stop_programs(self):
-        self._keep_artifacts()
+        result = self._outcome.result
+        if any(test is self for test, _ in result.failures + result.errors):
+            self._keep_artifacts()
         for program in reversed(self.programs):
             program.stop()
         self.programs.clear()
 
     def _keep_artifacts(self):
-        outcome = getattr(self, "_outcome", None)
-        failed = False
-        if outcome is not None:
-            result = getattr(outcome, "result", None)
-            if result is not None:
-                failed = any(test is self for test, _ in result.failures + result.errors)
-        if failed:
-            keep = os.environ.get("SNAPWRIGHT_E2E_ARTIFACTS", os.path.join(tempfile.gettempdir(), "snapwright-e2e"))
-            os.makedirs(keep, exist_ok=True)
-            try:
-                screenshot(os.path.join(keep, self.id() + ".png"))
-            except Exception:  # the display may be gone; the log still helps
-                pass
-            for index, program in enumerate(self.programs):
-                if os.path.exists(program.log_path):
-                    shutil.copy(program.log_path, os.path.join(keep, f"{self.id()}.{index}.log"))
-            print(f"\nkept the screenshot and debug output in {keep}")
+        keep = os.environ.get("SNAPWRIGHT_E2E_ARTIFACTS", os.path.join(tempfile.gettempdir(), "snapwright-e2e"))
+        os.makedirs(keep, exist_ok=True)
+        try:
+            screenshot(os.path.join(keep, self.id() + ".png"))
+        except Exception:  # the display may be gone; the log still helps
+            pass
+        for index, program in enumerate(self.programs):
+            if os.path.exists(program.log_path):
+                shutil.copy(program.log_path, os.path.join(keep, f"{self.id()}.{index}.log"))
+        print(f"\nkept the screenshot and debug output in {keep}")

@@ -5,8 +5,9 @@ received (the line format is described at the top of fakeoffice/fakeoffice.cpp).
 import os
 import subprocess
 import tempfile
+import time
 
-from e2e_support import driver, env, run, session_dir, wait_until, wine
+from e2e_support import driver, env, session_dir, wait_until, wine, wine_path
 
 FAKEOFFICE = os.environ.get("SNAPWRIGHT_FAKEOFFICE", "")
 
@@ -19,11 +20,6 @@ CLASSES = {
 }
 # Wine 8 does not merge the user's classes into HKEY_CLASSES_ROOT: the machine's it must be.
 CLASSES_KEY = r"HKEY_LOCAL_MACHINE\Software\Classes"
-
-
-def windows_path(path):
-    result = run(["winepath", "-w", path], timeout=30, check=True)
-    return result.stdout.decode("utf-8", "replace").strip()
 
 
 def _import_reg(lines):
@@ -41,7 +37,7 @@ def _reg_text(text):
 
 def register():
     """Registers fakeoffice.exe as the local server of the four office classes."""
-    server = _reg_text('"' + windows_path(FAKEOFFICE) + '"')
+    server = _reg_text('"' + wine_path(FAKEOFFICE) + '"')
     lines = []
     for prog_id, clsid in CLASSES.items():
         lines += [f"[{CLASSES_KEY}\\{prog_id}]", f"@={_reg_text(prog_id)}",
@@ -63,10 +59,10 @@ def unregister():
 class FakeLog:
     """The calls that the fakes received, one line each, in a file of the test's own."""
 
-    def __init__(self, folder):
-        self.path = os.path.join(folder, "fakeoffice.log")
+    def __init__(self, path):
+        self.path = path
         open(self.path, "w").close()
-        self.environment = {"SNAPWRIGHT_FAKE_LOG": windows_path(self.path)}
+        self.environment = {"SNAPWRIGHT_FAKE_LOG": wine_path(self.path)}
 
     def entries(self):
         """(process id, what) for each line."""
@@ -74,9 +70,8 @@ class FakeLog:
             return [tuple(line.rstrip("\n").split(": ", 1)) for line in handle if ": " in line]
 
     def calls(self):
-        """What was created and called, in order, without the processes' start and exit."""
-        life = ("server start", "server exit", "exit")
-        return [what for _, what in self.entries() if what not in life and not what.startswith("run ")]
+        """What was created and called, in order, without the servers' start and exit."""
+        return [what for _, what in self.entries() if what not in ("server start", "server exit")]
 
     def wait_for(self, text, timeout=30):
         """Waits for a call that contains text; gives the calls up to it."""
@@ -114,27 +109,24 @@ class FakeLog:
 
 
 class RunningOffice:
-    """A running office program: a bordered window with a caption and, when asked, the running
-    automation object of a class with a number of open documents."""
+    """A running office program: a bordered window with a caption, 480 x 320 at 150, 120 in front of
+    everything, and, when asked, the running automation object of a class with a number of open
+    documents. Without them, the capture tests' window of known size."""
 
-    def __init__(self, log, caption=None, prog_id=None, documents=0):
-        args = ["wine", FAKEOFFICE]
-        if caption:
-            args += ["--window", caption]
+    def __init__(self, caption, prog_id=None, documents=0, log=None):
+        args = ["wine", FAKEOFFICE, "--window", caption]
         if prog_id:
             args += ["--active", prog_id, "--documents", str(documents)]
-        self.caption, self.prog_id = caption, prog_id
-        self.process = subprocess.Popen(args, env={**env(), **log.environment}, stdout=subprocess.PIPE,
-                                        stderr=subprocess.DEVNULL)
+        self.caption = caption
+        self.process = subprocess.Popen(args, env={**env(), **(log.environment if log else {})},
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         line = self.process.stdout.readline()
         assert b"ready" in line, f"the fake office program did not start: {args}"
+        time.sleep(0.5)  # painted
 
     def close(self):
         if self.process.poll() is None:
-            if self.caption:
-                driver("close", self.caption)
-            else:
-                driver("close", self.prog_id, "FakeOfficeWindow")
+            driver("close", self.caption)
             try:
                 self.process.wait(timeout=15)
             except subprocess.TimeoutExpired:

@@ -3,13 +3,10 @@
 import difflib
 import unittest
 
-import os
-
-from e2e_support import (E2ETestCase, SETTINGS_KEY, driver, read_text, reg_add, reg_delete_key, reg_values,
-                         screenshot, session_dir, wait_until)
+from e2e_support import (E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, read_text, reg_delete_key, reg_values,
+                         screenshot, wait_until)
 
 START_TITLE = "Snapwright"
-WM_RBUTTONUP = "517"
 
 
 class StartWindowTest(E2ETestCase):
@@ -24,8 +21,7 @@ class StartWindowTest(E2ETestCase):
         self.assertEqual(driver("click", START_TITLE, "Show this screen at startup")[0], 0)
         wait_until(lambda: reg_values(SETTINGS_KEY).get("ShowSplash", (None, None))[1] == "0",
                    what="ShowSplash 0 in the registry")
-        self.assertEqual(driver("click", START_TITLE, "&OK")[0], 0)
-        self.assertEqual(driver("gone-window", START_TITLE, "", "10000")[0], 0)
+        self.answer(START_TITLE, "&OK")
         self.programs[-1].stop()
 
         self.start_program()
@@ -40,34 +36,27 @@ class TrayMenuTest(E2ETestCase):
         code, rect = driver("menu-rect")
         self.assertEqual(code, 0, "the tray menu opens")
         left, top, width, height = rect.split()
-        shot = screenshot(os.path.join(session_dir(), self.id() + ".menu.png"))
+        shot = screenshot(self.path("menu.png"))
         return read_text(shot, f"{width}x{height}+{left}+{top}", language)
 
     def test_menu_in_german_leave_does_nothing_and_exit_ends_the_program(self):
-        reg_delete_key(SETTINGS_KEY)
-        reg_add(SETTINGS_KEY, "ShowSplash", "0")
-        reg_add(SETTINGS_KEY, "Language", "1")
+        self.fresh_settings(Language=1)
         program = self.start_program()
 
         self.assertEqual(self.open_menu("deu"), ["Optionen", "Info", "Men\u00fc verlassen", "Beenden"])
-        # Leave: the third item.
-        for key in ("down", "down", "down", "enter"):
+        for key in ("down", "down", "down", "enter"):  # leave, the third item
             driver("keys", key)
         self.assertEqual(driver("menu-closed")[0], 0, "leave closes the menu")
         self.assertIsNone(program.process.poll(), "leave does not end the program")
 
-        self.open_menu()
-        for key in ("down", "down", "down", "down", "enter"):
-            driver("keys", key)
+        self.choose_from_tray(4)
         self.assertEqual(program.exit_code(timeout=20), 0, "exit ends the program")
 
         # The hotkeys are free again: a new instance starts.
         self.start_program()
 
     def test_menu_in_greek_reads_in_greek_letters(self):
-        reg_delete_key(SETTINGS_KEY)
-        reg_add(SETTINGS_KEY, "ShowSplash", "0")
-        reg_add(SETTINGS_KEY, "Language", "16")
+        self.fresh_settings(Language=16)
         self.start_program()
         expected = ["Επιλογές", "Πληροφορίες", "Κλείσιμο μενού", "Έξοδος"]
         read = self.open_menu("ell")

@@ -47,7 +47,7 @@ public:
     };
 
     WindowRef Handle() override { return 1; }
-    void SetViewPicture(PicturePtr picture) override { viewPicture = std::move(picture); }
+    void SetViewPicture(PicturePtr) override {}
     void PaintView(Point offset) override {
         log.push_back("paint " + std::to_string(offset.x) + "," + std::to_string(offset.y));
     }
@@ -94,7 +94,6 @@ public:
     }
 
     std::vector<std::string> log;
-    PicturePtr viewPicture;
     Size client{1000, 700};
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};
     std::map<ControlId, int> maximum, value;

@@ -97,17 +97,12 @@ public:
 
 class FakeClipboard : public IClipboard {
 public:
-    bool PutPicture(PicturePtr) override {
-        ++puts;
-        return true;
-    }
-    int puts = 0;
+    bool PutPicture(PicturePtr) override { return true; }
 };
 
 class FakeHotkeyService : public IHotkeyService {
 public:
     std::uint16_t AddAtom(const std::string& name) override {
-        if (failAtom == name) return 0;
         const std::uint16_t atom = nextAtom++;
         atoms[atom] = name;
         return atom;
@@ -122,7 +117,7 @@ public:
         return true;
     }
     void UnregisterHotKey(int id) override { registered.erase(id); }
-    bool InstallHook() override { return hooked = !failHook; }
+    bool InstallHook() override { return hooked = true; }
     void RemoveHook() override { hooked = false; }
     bool PrintScreenOpensSystemCapture() const override { return systemCapture; }
 
@@ -135,8 +130,6 @@ public:
     std::map<int, unsigned> registered;
     std::vector<RegisterCall> registerCalls;
     std::vector<unsigned> takenModifiers;
-    std::string failAtom;
-    bool failHook = false;
     bool hooked = false;
     bool systemCapture = false;
     std::uint16_t nextAtom = 0xC001;

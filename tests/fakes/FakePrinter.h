@@ -80,13 +80,10 @@ private:
     std::vector<std::string> ops;
 };
 
-// Answers the print dialog as told and keeps the requests.
+// Answers the print dialog as told.
 class FakePrintDialogService : public IPrintDialogService {
 public:
-    PrintDialogResult ShowPrintDialog(const PrintDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
+    PrintDialogResult ShowPrintDialog(const PrintDialogRequest&) override { return answer; }
     DocumentPropertiesResult ExchangeDocumentProperties(const std::string&, WindowRef) override { return {}; }
 
     // A confirmed dialog whose settings block names the printer.
@@ -102,7 +99,6 @@ public:
     }
 
     PrintDialogResult answer;
-    std::vector<PrintDialogRequest> requests;
 };
 
 // Gives the next of a list of times, then repeats the last.

@@ -1,10 +1,9 @@
 #pragma once
-// A recorder for the shell (what would have been opened), and an information box that shows nothing.
+// A recorder for the shell: what would have been opened.
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "platform/InformationBox.h"
 #include "platform/Shell.h"
 
 namespace snapwright::fakes {
@@ -21,11 +20,6 @@ public:
     };
     void Open(const std::string& target, ShowAs show) override { opened.push_back({target, show}); }
     std::vector<Opened> opened;
-};
-
-class FakeInformationBox : public IInformationBox {
-public:
-    void Show(const std::string&, const std::string&) override {}
 };
 
 }  // namespace snapwright::fakes

@@ -25,21 +25,6 @@ TEST(ScrollLayoutTest, MaximaRoundHalvesToEvenAndAlignTheFarEdgeAtTheMaximum) {
     EXPECT_EQ(ScrollOffset(0, 0, 1004, 980), 24);   // within half a step, the maximum is the start
 }
 
-TEST_F(EditorTest, APictureSmallerThanTheViewHidesTheBarsAndShrinksTheView) {
-    OpenOn(300, 200);
-    EXPECT_FALSE(form.State(HorizontalScroll).visible);
-    EXPECT_FALSE(form.State(VerticalScroll).visible);
-    EXPECT_EQ(window.bounds[Id(View)], (Rect{0, 40, 300, 200}));
-    EXPECT_EQ(window.bounds[Id(HorizontalScroll)], (Rect{0, 680, 980, 20}));  // the bars keep the full view's places
-    EXPECT_EQ(window.maximum[Id(HorizontalScroll)], -14);
-
-    OpenOn(1920, 1080);
-    EXPECT_TRUE(form.State(HorizontalScroll).visible);
-    EXPECT_TRUE(form.State(VerticalScroll).visible);
-    EXPECT_EQ(window.bounds[Id(View)], (Rect{0, 40, 980, 640}));
-    EXPECT_EQ(window.bounds[Id(VerticalScroll)], (Rect{980, 40, 20, 640}));
-}
-
 // A click maps to the picture point the view shows under it, also at the scroll maximum, where
 // the offset is no whole number of steps.
 TEST_F(EditorTest, ClicksMapToThePointShownWhileScrolled) {

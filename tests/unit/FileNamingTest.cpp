@@ -24,16 +24,6 @@ TEST(FileNaming, TheDateTimeStampKeepsOnlyWhatAFileNameCanHold) {
     }
 }
 
-TEST(FileNaming, SplitPathSplitsAfterTheLastSeparator) {
-    for (const auto& [path, folder] : Cases{{"C:\\shots\\a.png", "C:\\shots\\"}, {"C:a.png", "C:"},
-                                            {"//server/share/b.jpg", "//server/share/"},
-                                            {"C:\\shots\\", "C:\\shots\\"}, {"shot.png", ""}}) {
-        const PathParts parts = SplitPath(path);
-        EXPECT_EQ(parts.folder, folder) << path;
-        EXPECT_EQ(parts.folder + parts.file, path);
-    }
-}
-
 // A folder part of more than twenty characters (not bytes) is cut to twenty and "...".
 TEST(FileNaming, TheShortenedFileNameCutsALongFolderPart) {
     for (const auto& [path, shown] :
@@ -48,13 +38,15 @@ TEST(FileNaming, TheShortenedFileNameCutsALongFolderPart) {
     }
 }
 
-// The suffix goes before the file's own extension, never into a folder's name.
+// The suffix goes before the file's own extension, never into a folder's name; a folder ends at the
+// last separator of any kind.
 TEST(FileNaming, TheThumbnailNameInsertsBeforeTheExtensionOfTheFileOnly) {
     for (const auto& [path, thumbnail] :
          Cases{{"C:\\shots\\a.png", "C:\\shots\\a_thumb.png"}, {"C:\\x.png\\a.png", "C:\\x.png\\a_thumb.png"},
                {"C:\\a.png\\a.png.png", "C:\\a.png\\a.png_thumb.png"},
                {"C:\\shots.v2\\Snapwright™_1.TIF", "C:\\shots.v2\\Snapwright™_1_thumb.TIF"},
-               {"C:\\shots.d\\shot", "C:\\shots.d\\shot_thumb"}, {"shot", "shot_thumb"}}) {
+               {"C:\\shots.d\\shot", "C:\\shots.d\\shot_thumb"}, {"shot", "shot_thumb"},
+               {"//server/share.d/b.jpg", "//server/share.d/b_thumb.jpg"}, {"C:a.b\\c", "C:a.b\\c_thumb"}}) {
         EXPECT_EQ(ThumbnailFileName(path), thumbnail) << path;
     }
 }

@@ -26,18 +26,6 @@ protected:
     PrintDialog dialog{dialogs, printer};
 };
 
-TEST_F(PrintDialogTest, TheConfirmedPrinterBecomesCurrentOnlyByItsExactName) {
-    Confirm("snapwrightpdf");
-    dialog.ShowPrinter();
-    EXPECT_TRUE(printer.TakeOps().empty());
-    EXPECT_EQ(dialog.DeviceName(), "Office Laser") << "an unknown name keeps the current printer";
-
-    Confirm("SnapwrightPDF");
-    dialog.ShowPrinter();
-    EXPECT_EQ(printer.TakeOps(), (Ops{"select SnapwrightPDF"}));
-    EXPECT_EQ(dialog.DeviceName(), "SnapwrightPDF");
-}
-
 TEST_F(PrintDialogTest, APrinterWithANameLongerThanTheSettingsBlockIsFoundByItsFullName) {
     const std::string longName = "Accounting department colour laser, second floor";
     printer.installed = {"Office Laser", longName.substr(0, 31), longName};
@@ -47,7 +35,8 @@ TEST_F(PrintDialogTest, APrinterWithANameLongerThanTheSettingsBlockIsFoundByItsF
     EXPECT_EQ(printer.TakeOps(), (Ops{"select " + longName}));
     EXPECT_EQ(dialog.DeviceName(), longName);
 
-    // Without a names block only the settings block's name is known.
+    // Without a names block only the settings block's name is known: a name of no installed printer
+    // keeps the current one.
     printer.installed = {"Office Laser", longName};
     printer.current = "Office Laser";
     dialogs.answer.deviceName.reset();

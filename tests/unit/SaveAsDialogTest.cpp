@@ -91,6 +91,7 @@ TEST_F(SaveAsDialogTest, AnExtensionInAnyCaseIsKeptAndAnotherFormatReplacesTheLa
     ON_CALL(dialogs, ShowSaveDialog).WillByDefault(Return("E:\\Neu\\SHOT.PNG"));
     Dialog().OnBrowse();
     EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\SHOT.PNG");
+    EXPECT_EQ(store.Get("SavePath"), "E:\\Neu\\") << "the next save starts in the chosen folder";
     form.State(FormatList).listIndex = 1;
     Dialog().OnFormatChosen();
     EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\SHOT.jpg");

@@ -1,5 +1,5 @@
 // swdriver: drives Snapwright from outside in the end-to-end tests. It presses keys through
-// SendInput, finds windows and controls, clicks buttons and shows a window of known content.
+// SendInput, finds windows and controls and clicks buttons.
 //
 //   swdriver keys shift+print                 press Print Screen with modifiers (alt, shift, ctrl)
 //   swdriver wait-window TITLE [CLASS] [MS]    wait until a top-level window shows
@@ -7,23 +7,19 @@
 //   swdriver texts TITLE [CLASS]               print the texts of the window and its children
 //   swdriver click TITLE BUTTON [CLASS]        click the child button whose text is BUTTON
 //   swdriver close TITLE [CLASS]               ask the window to close
-//   swdriver pattern W H X Y                   show a captioned window of outer size W x H at X, Y
-//                                              in front, painted with a known pattern, until closed
-//   swdriver rect TITLE [CLASS]                print the window's outer rectangle
-//   swdriver select TITLE INDEX [CLASS]        choose entry INDEX of the window's drop-down list
+//   swdriver rect TITLE [CHILDCLASS]           print the screen rectangle of the window, or of its
+//                                              first child of that class
+//   swdriver select TITLE INDEX [ID]           choose entry INDEX of the window's drop-down list
+//                                              with control id ID, or of its first one
 //   swdriver slider TITLE POSITION [CLASS]     move the window's slider to POSITION
-//   swdriver type TITLE TEXT [CLASS]           put TEXT into the window's first edit field
+//   swdriver type TITLE TEXT [ID]              put TEXT into the window's edit field with control id
+//                                              ID, or into its first one
 //   swdriver tray MOUSEMESSAGE                 send the program's tray icon notification (decimal
 //                                              mouse message, e.g. 517 right button up) to its main window
 //   swdriver menu-rect                         wait for a popup menu to open; print its rectangle
 //   swdriver menu-closed                       wait until no popup menu is open
 //   swdriver click-id TITLE ID [CLASS]         click the child with control id ID (a button, or a
 //                                              picture that reports clicks)
-//   swdriver select-id TITLE ID INDEX [CLASS]  choose entry INDEX of the drop-down list with id ID
-//   swdriver checked TITLE ID [CLASS]          print 1 when the button with id ID is checked, else 0
-//   swdriver child-rect TITLE CHILDCLASS       print the screen rectangle of the window's first child
-//                                              of that class
-//   swdriver type-id TITLE ID TEXT             put TEXT into the window's child with control id ID
 //
 // Titles and texts match exactly; "*" matches any title. Without CLASS only visible windows count. Exit code 0 on success, 1 otherwise.
 #include <windows.h>
@@ -127,54 +123,6 @@ int PressKeys(const std::string& combination) {
     return 0;
 }
 
-
-LRESULT CALLBACK PatternProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = ::BeginPaint(window, &paint);
-            RECT client;
-            ::GetClientRect(window, &client);
-            // Stripes of four colours, so that a shot of this window is easy to recognise.
-            const COLORREF colours[] = {RGB(200, 30, 30), RGB(30, 160, 60), RGB(40, 60, 200), RGB(240, 200, 20)};
-            for (int i = 0; i < 4; ++i) {
-                RECT stripe{client.right * i / 4, 0, client.right * (i + 1) / 4, client.bottom};
-                HBRUSH brush = ::CreateSolidBrush(colours[i]);
-                ::FillRect(dc, &stripe, brush);
-                ::DeleteObject(brush);
-            }
-            ::EndPaint(window, &paint);
-            return 0;
-        }
-        case WM_DESTROY:
-            ::PostQuitMessage(0);
-            return 0;
-        default:
-            return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-int ShowPattern(int width, int height, int x, int y) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = PatternProc;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"SwDriverPattern";
-    ::RegisterClassW(&windowClass);
-    HWND window = ::CreateWindowExW(0, L"SwDriverPattern", L"Snapwright test pattern", WS_OVERLAPPEDWINDOW, x, y,
-                                    width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
-    ::ShowWindow(window, SW_SHOWNORMAL);
-    ::UpdateWindow(window);
-    ::SetForegroundWindow(window);
-    std::printf("ready\n");
-    std::fflush(stdout);
-    MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return 0;
-}
 
 HWND ChildOfClass(HWND parent, const wchar_t* className) {
     for (HWND child : Children(parent)) {
@@ -282,13 +230,9 @@ int main(int argc, char** argv) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 3));
         return window && ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    if (command == "rect" && title) return PrintRect(FindTopLevel(title, Arg(argc, argv, 3)));
-    if (command == "child-rect" && title && Arg(argc, argv, 3)) {
+    if (command == "rect" && title) {
         HWND window = FindTopLevel(title, nullptr);
-        return PrintRect(window ? ChildOfClass(window, Widen(argv[3]).c_str()) : nullptr);
-    }
-    if (command == "pattern" && argc >= 6) {
-        return ShowPattern(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+        return PrintRect(window && Arg(argc, argv, 3) ? ChildOfClass(window, Widen(argv[3]).c_str()) : window);
     }
     if (command == "tray" && title) {
         // As the shell does it: the icon id in wParam, the mouse message in lParam. Posted, so
@@ -303,24 +247,14 @@ int main(int argc, char** argv) {
         if (!WaitForMenu(command == "menu-rect", popup)) return 1;
         return command == "menu-rect" ? PrintRect(popup) : 0;
     }
-    if ((command == "click-id" || command == "checked") && title && Arg(argc, argv, 3)) {
+    if (command == "click-id" && title && Arg(argc, argv, 3)) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 4));
-        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
-        if (command == "click-id") return ClickControl(control);
-        if (!control) return 1;
-        std::printf("%d\n", ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
-        return 0;
-    }
-    if (command == "type-id" && title && Arg(argc, argv, 4)) {
-        HWND window = FindTopLevel(title, nullptr);
-        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
-        if (!control) return 1;
-        ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(argv[4]).c_str()));
-        return 0;
+        return ClickControl(window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr);
     }
     if (command == "type" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
-        HWND edit = window ? ChildOfClass(window, L"Edit") : nullptr;
+        HWND window = FindTopLevel(title, nullptr);
+        HWND edit = nullptr;
+        if (window) edit = Arg(argc, argv, 4) ? ::GetDlgItem(window, std::atoi(argv[4])) : ChildOfClass(window, L"Edit");
         if (!edit) return 1;
         // The text may hold any character: it is read from the wide command line, which the
         // narrow argv of the C runtime would have squeezed into the ANSI code page.
@@ -332,15 +266,15 @@ int main(int argc, char** argv) {
         ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return WindowText(edit) == text ? 0 : 1;
     }
-    if (command == "select-id" && title && Arg(argc, argv, 4)) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 5));
-        return window ? SelectEntry(::GetDlgItem(window, std::atoi(argv[3])), std::atoi(argv[4])) : 1;
-    }
-    if ((command == "select" || command == "slider") && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
+    if (command == "select" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, nullptr);
         if (!window) return 1;
-        const int value = std::atoi(argv[3]);
-        return command == "select" ? SelectEntry(ChildOfClass(window, L"ComboBox"), value) : MoveSlider(window, value);
+        HWND list = Arg(argc, argv, 4) ? ::GetDlgItem(window, std::atoi(argv[4])) : ChildOfClass(window, L"ComboBox");
+        return SelectEntry(list, std::atoi(argv[3]));
+    }
+    if (command == "slider" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
+        return window ? MoveSlider(window, std::atoi(argv[3])) : 1;
     }
     return 1;
 }

@@ -8,19 +8,20 @@
 //   fakeoffice -Embedding                       the local server that COM starts; ends a moment
 //                                               after its last object is released, or when its
 //                                               hidden window (class FakeOfficeServer) is closed
-//   fakeoffice --window CAPTION                 a running program: a bordered window with CAPTION
-//              [--active PROGID [--documents N]]  and the running object of PROGID, N documents
-//                                               open; prints "ready", runs until the window closes
+//   fakeoffice --window CAPTION                 a running program: a bordered window with CAPTION,
+//              [--active PROGID [--documents N]]  480 x 320 at 150, 120 in front, and the running
+//                                               object of PROGID with N documents open; prints
+//                                               "ready", runs until the window closes
 //
 // Log lines read "PID: WHAT", WHAT being one of
-//   server start | server exit | run PROGID | exit       the life of a process
+//   server start | server exit                           the life of a server
 //   create PROGID                                        the class factory made an application
 //   get OBJECT.MEMBER -> RESULT                          a property read
 //   put OBJECT.MEMBER = VALUE                            a property write
 //   call OBJECT.MEMBER(ARG, ARG) [-> RESULT]             a method call; the result when there is one
 // An OBJECT is the path of members that reached it ("Word.Application.documents"), or the service a
 // service manager made; members are spelled as the caller spelled them. Values read 12, "text",
-// true, false, <OBJECT>, <nothing>, empty, array(N) and &VALUE (by reference). A paste (Paste, or
+// true, false, <OBJECT>, <nothing>, array(N) and &array(N) (by reference); other kinds as vtN. A paste (Paste, or
 // executeDispatch of ".uno:Paste") adds "clipboard=WxH" from the clipboard's DIB, or "clipboard=none".
 // Count gives the number of open documents.
 #include <windows.h>
@@ -44,19 +45,13 @@ std::string Utf8(const std::wstring& wide) {
     return text;
 }
 
-std::wstring Environment(const wchar_t* name) {
-    wchar_t buffer[1024] = {};
-    const DWORD length = ::GetEnvironmentVariableW(name, buffer, 1024);
-    return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
-}
-
 // Several processes append to the same file: each line goes out in one write to a file opened for
 // appending only, so lines never interleave.
 void Log(const std::wstring& what) {
-    static const std::wstring path = Environment(L"SNAPWRIGHT_FAKE_LOG");
-    if (path.empty()) return;
+    static const wchar_t* path = _wgetenv(L"SNAPWRIGHT_FAKE_LOG");
+    if (!path) return;
     const std::string line = std::to_string(::GetCurrentProcessId()) + ": " + Utf8(what) + "\n";
-    HANDLE file = ::CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = ::CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
@@ -117,14 +112,9 @@ public:
         if (left == 0) delete this;
         return static_cast<ULONG>(left);
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (count) *count = 0;
-        return count ? S_OK : E_POINTER;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info) *info = nullptr;
-        return DISP_E_BADINDEX;
-    }
+    // No type information: the program binds every member by name.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     // Invoke only sees a number: each name the caller spells gets its own.
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
         if (!names || !ids || count != 1) return DISP_E_UNKNOWNNAME;
@@ -216,7 +206,6 @@ private:
 
 std::wstring Describe(const VARIANT& value) {
     switch (value.vt) {
-        case VT_EMPTY: return L"empty";
         case VT_I4: return std::to_wstring(value.lVal);
         case VT_BOOL: return value.boolVal != VARIANT_FALSE ? L"true" : L"false";
         case VT_BSTR: return L"\"" + TextOf(value) + L"\"";
@@ -226,7 +215,6 @@ std::wstring Describe(const VARIANT& value) {
         }
         case VT_ARRAY | VT_VARIANT: return DescribeArray(value.parray);
         case VT_BYREF | VT_ARRAY | VT_VARIANT: return L"&" + DescribeArray(value.pparray ? *value.pparray : nullptr);
-        case VT_BYREF | VT_VARIANT: return L"&" + (value.pvarVal ? Describe(*value.pvarVal) : L"null");
         default: return L"vt" + std::to_wstring(value.vt);  // a kind no test expects
     }
 }
@@ -295,7 +283,7 @@ HWND CreateTopLevelWindow(const wchar_t* className, const std::wstring& caption)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = className;
     ::RegisterClassW(&windowClass);
-    return ::CreateWindowExW(0, className, caption.c_str(), WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr,
+    return ::CreateWindowExW(0, className, caption.c_str(), WS_OVERLAPPEDWINDOW, 150, 120, 480, 320, nullptr, nullptr,
                              windowClass.hInstance, nullptr);
 }
 
@@ -333,12 +321,14 @@ int RunServer() {
     return 0;
 }
 
-// A running office program: its window, and its application object as the running object that
-// GetActiveObject finds. Without a caption the window stays hidden (a test closes it by class).
+// A running office program: its window in front, and its application object as the running object
+// that GetActiveObject finds. The capture tests take the window alone as one of known size.
 int RunInstance(const std::wstring& caption, const std::wstring& progId) {
-    HWND window = CreateTopLevelWindow(L"FakeOfficeWindow", caption.empty() ? progId : caption);
+    HWND window = CreateTopLevelWindow(L"FakeOfficeWindow", caption);
     if (!window) return 1;
-    if (!caption.empty()) ::ShowWindow(window, SW_SHOWNORMAL);
+    ::ShowWindow(window, SW_SHOWNORMAL);
+    ::UpdateWindow(window);
+    ::SetForegroundWindow(window);
     FakeObject* application = nullptr;
     DWORD registration = 0;
     if (!progId.empty()) {
@@ -349,7 +339,6 @@ int RunInstance(const std::wstring& caption, const std::wstring& progId) {
         if (!fake) return 1;
         application = new FakeObject(fake->progId);
         if (FAILED(::RegisterActiveObject(application, ClassIdOf(*fake), ACTIVEOBJECT_STRONG, &registration))) return 1;
-        Log(std::wstring(L"run ") + fake->progId);
     }
     std::printf("ready\n");
     std::fflush(stdout);
@@ -358,7 +347,6 @@ int RunInstance(const std::wstring& caption, const std::wstring& progId) {
     if (application) {
         ::RevokeActiveObject(registration, nullptr);
         application->Release();
-        Log(L"exit");
     }
     return 0;
 }
@@ -381,7 +369,7 @@ int main() {
         else if (args[i] == L"--documents" && hasValue) g_documents = std::wcstol(args[++i].c_str(), nullptr, 10);
         else return 2;
     }
-    if (!server && caption.empty() && progId.empty()) return 2;
+    if (!server && caption.empty()) return 2;
     if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     const int code = server ? RunServer() : RunInstance(caption, progId);
     ::CoUninitialize();
