@@ -54,7 +54,7 @@ def drive(*args):
 
 
 def rect(title, child_class=None):
-    text = drive("rect", title, child_class) if child_class else drive("rect", title)
+    text = drive("rect", title, *([child_class] if child_class else []))
     return [int(value) for value in text.split()]
 
 

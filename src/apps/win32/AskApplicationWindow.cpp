@@ -2,7 +2,6 @@
 
 #include "apps/AskApplicationControls.h"
 #include "apps/win32/AskApplicationWindowIds.h"
-#include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
 
@@ -27,7 +26,7 @@ AskApplicationWindow::AskApplicationWindow(HINSTANCE instance, HICON icon)
 void AskApplicationWindow::OnLoad() {
     m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
-    ::SetWindowTextW(m_form.Handle(), ToWide(m_form.Text(Id(CaptionLabel))).c_str());
+    m_form.TitleFromCaptionLabel();
 }
 
 void AskApplicationWindow::OnClick(ControlId control) {

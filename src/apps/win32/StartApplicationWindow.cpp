@@ -2,7 +2,6 @@
 
 #include "apps/StartApplicationControls.h"
 #include "apps/win32/StartApplicationWindowIds.h"
-#include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
 
@@ -23,7 +22,7 @@ StartApplicationWindow::StartApplicationWindow(HINSTANCE instance, HICON icon)
 void StartApplicationWindow::OnLoad() {
     m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
-    ::SetWindowTextW(m_form.Handle(), ToWide(m_form.Text(Id(CaptionLabel))).c_str());
+    m_form.TitleFromCaptionLabel();
 }
 
 void StartApplicationWindow::OnClick(ControlId control) {

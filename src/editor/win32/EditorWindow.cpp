@@ -246,11 +246,7 @@ void EditorWindow::SetText(ControlId control, const std::string& text) {
 }
 
 std::string EditorWindow::Text(ControlId control) const {
-    HWND item = Item(control);
-    if (!item) return {};
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
+    return WindowText(Item(control));
 }
 
 void EditorWindow::SetChecked(ControlId control, bool checked) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 #include "platform/Picture.h"
@@ -39,6 +40,17 @@ private:
     std::optional<ScopedSelectObject> m_bitmap;
     std::optional<ScopedSelectPalette> m_palette;
 };
+
+// Pictures keep 24-bit bottom-up rows, each padded to four bytes: the layout of captured pictures,
+// of packed clipboard DIBs, of bitmap files and of the rows a printer is sent.
+constexpr std::uint64_t Rgb24RowBytes(std::int64_t width) {
+    return (static_cast<std::uint64_t>(width) * 3 + 3) & ~std::uint64_t{3};
+}
+// The header of such rows; its image size is the rows' size.
+BITMAPINFOHEADER Rgb24Header(LONG width, LONG height);
+// Reads a bitmap's rows in that layout through a screen context, with the picture's palette when
+// it has one; false unless every row was read.
+bool ReadRgb24Rows(HBITMAP bitmap, HPALETTE palette, void* rows);
 
 // Wraps a bitmap and a palette (may be null) into a picture that owns them; null for no bitmap.
 PicturePtr BitmapToPicture(HBITMAP bitmap, HPALETTE palette);

@@ -1,7 +1,6 @@
 #include "platform/win32/GdiPrinter.h"
 
 #include <cmath>
-#include <optional>
 #include <stdexcept>
 
 #include "platform/Diagnostics.h"
@@ -258,27 +257,9 @@ void GdiPrinter::PaintPicture(const Picture& picture, double left, double top, d
     // context (with the shot's palette, if any) into 24-bit bottom-up rows, which every printer
     // driver accepts.
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = pixelsWide;
-    info.bmiHeader.biHeight = pixelsHigh;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    const std::size_t stride = (static_cast<std::size_t>(pixelsWide) * 3 + 3) & ~static_cast<std::size_t>(3);
-    std::vector<BYTE> bits(stride * static_cast<std::size_t>(pixelsHigh));
-    {
-        WindowDc screen(nullptr, false);
-        if (!screen) throw Win32Error(::GetLastError(), "GetDC");
-        std::optional<ScopedSelectPalette> palette;
-        if (gdi->Palette()) {
-            palette.emplace(screen.get(), gdi->Palette());
-            ::RealizePalette(screen.get());
-        }
-        if (::GetDIBits(screen.get(), gdi->Bitmap(), 0, static_cast<UINT>(pixelsHigh), bits.data(), &info,
-                        DIB_RGB_COLORS) != pixelsHigh) {
-            throw Win32Error(::GetLastError(), "GetDIBits");
-        }
-    }
+    info.bmiHeader = Rgb24Header(pixelsWide, pixelsHigh);
+    std::vector<BYTE> bits(info.bmiHeader.biSizeImage);
+    if (!ReadRgb24Rows(gdi->Bitmap(), gdi->Palette(), bits.data())) throw Win32Error(::GetLastError(), "GetDIBits");
 
     const int x = DeviceX(left);
     const int y = DeviceY(top);

@@ -22,4 +22,13 @@ std::string ToUtf8(const std::wstring& wide) {
     return utf8;
 }
 
+std::string WindowText(HWND window) {
+    const int length = window ? ::GetWindowTextLengthW(window) : 0;
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int read = ::GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
+    return ToUtf8(text);
+}
+
 }  // namespace snapwright::win32

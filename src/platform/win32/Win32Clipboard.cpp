@@ -35,36 +35,23 @@ UniqueHglobal PackedDib(HBITMAP bitmap) {
     const LONG width = section.dsBm.bmWidth;
     const LONG height = section.dsBm.bmHeight;
     if (width <= 0 || height <= 0) return {};
-    const unsigned long long stride = (static_cast<unsigned long long>(width) * 3 + 3) & ~3ULL;
-    const unsigned long long imageSize = stride * static_cast<unsigned long long>(height);
+    const std::uint64_t imageSize = Rgb24RowBytes(width) * static_cast<std::uint64_t>(height);
     if (imageSize > 0x7FFFFFFFULL - sizeof(BITMAPINFOHEADER)) return {};
-
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(imageSize);
+    const BITMAPINFOHEADER header = Rgb24Header(width, height);
 
     UniqueHglobal memory(::GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + static_cast<SIZE_T>(imageSize)));
     {
         GlobalLockGuard<BYTE> data(memory.get());
         if (!data) return {};
-        std::memcpy(data.get(), &info.bmiHeader, sizeof(BITMAPINFOHEADER));
+        std::memcpy(data.get(), &header, sizeof(BITMAPINFOHEADER));
         BYTE* pixels = data.get() + sizeof(BITMAPINFOHEADER);
         const BITMAPINFOHEADER& own = section.dsBmih;
         if (described == sizeof(DIBSECTION) && section.dsBm.bmBits && own.biBitCount == 24 &&
             own.biCompression == BI_RGB && own.biHeight > 0) {
             ::GdiFlush();
             std::memcpy(pixels, section.dsBm.bmBits, static_cast<std::size_t>(imageSize));
-        } else {
-            const WindowDc screen(nullptr, false);
-            if (::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS) !=
-                height) {
-                return {};
-            }
+        } else if (!ReadRgb24Rows(bitmap, nullptr, pixels)) {
+            return {};
         }
     }
     return memory;

@@ -27,15 +27,8 @@ std::uint32_t Win32TopLevelWindows::Style(WindowRef window) const {
     return static_cast<std::uint32_t>(::GetWindowLongW(Handle(window), GWL_STYLE));
 }
 
-// The caption is read with room for exactly the length the window gives; a caption that grows
-// meanwhile is cut, one that shrinks is not padded.
 std::string Win32TopLevelWindows::Caption(WindowRef window) const {
-    const int length = ::GetWindowTextLengthW(Handle(window));
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L' ');
-    const int read = ::GetWindowTextW(Handle(window), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-    return ToUtf8(text);
+    return WindowText(Handle(window));
 }
 
 std::uint32_t Win32TopLevelWindows::ExtendedStyle(WindowRef window) const {

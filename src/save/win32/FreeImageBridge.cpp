@@ -164,21 +164,20 @@ bool RenderBitmap(HBITMAP bitmap, HDC target, int x, int y, int width, int heigh
             return false;
         }
     }
-    HDC memory = nullptr;
-    if (!CreateMemoryDc(memory)) {
+    HDC created = nullptr;
+    CreateMemoryDc(created);
+    const UniqueMemoryDc memory(created);
+    if (!memory) {
         ReportDiagnostic("[RenderBitmap] Coult not create a DC to work with", true);
         return false;
     }
-    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    // The bitmap belongs to the caller: it comes out of the context before the context goes.
+    const ScopedSelectObject selected(memory.get(), bitmap);
     const bool drawn =
-        ::BitBlt(target, x, y, width, height, memory, 0, 0, invert ? NOTSRCCOPY : SRCCOPY) != FALSE;
+        ::BitBlt(target, x, y, width, height, memory.get(), 0, 0, invert ? NOTSRCCOPY : SRCCOPY) != FALSE;
     if (!drawn) {
         ReportLastError("[RenderBitmap] BitBlt failed to render the BITMAP to the DC with error code ");
     }
-    // The bitmap belongs to the caller: it comes out of the context, and nothing else is deleted.
-    ::SelectObject(memory, previous);
-    HGDIOBJ nothing = nullptr;
-    DestroyMemoryDc(memory, nothing);
     return drawn;
 }
 

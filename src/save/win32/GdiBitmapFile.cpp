@@ -1,10 +1,8 @@
 #include "save/win32/GdiBitmapFile.h"
 
 #include <cstring>
-#include <optional>
 
 #include "platform/win32/GdiPicture.h"
-#include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
 
@@ -14,16 +12,9 @@ std::vector<std::uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette) {
         description.bmHeight <= 0) {
         return {};
     }
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = description.bmWidth;
-    header.biHeight = description.bmHeight;  // bottom-up, as bitmap files keep their rows
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const std::size_t stride = (static_cast<std::size_t>(description.bmWidth) * 3 + 3) & ~std::size_t{3};
-    const std::size_t pixelBytes = stride * static_cast<std::size_t>(description.bmHeight);
-    header.biSizeImage = static_cast<DWORD>(pixelBytes);
+    // Bottom-up, as bitmap files keep their rows.
+    const BITMAPINFOHEADER header = Rgb24Header(description.bmWidth, description.bmHeight);
+    const std::size_t pixelBytes = header.biSizeImage;
 
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"
@@ -33,20 +24,7 @@ std::vector<std::uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette) {
     std::vector<std::uint8_t> bytes(file.bfOffBits + pixelBytes);
     std::memcpy(bytes.data(), &file, sizeof(file));
     std::memcpy(bytes.data() + sizeof(file), &header, sizeof(header));
-
-    WindowDc screen(nullptr, false);
-    if (!screen) return {};
-    // A picture of a 256-colour display reads its colours through its own palette.
-    std::optional<ScopedSelectPalette> selected;
-    if (palette) {
-        selected.emplace(screen.get(), palette);
-        ::RealizePalette(screen.get());
-    }
-    BITMAPINFO info{};
-    info.bmiHeader = header;
-    const int lines = ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(description.bmHeight),
-                                  bytes.data() + file.bfOffBits, &info, DIB_RGB_COLORS);
-    if (lines != description.bmHeight) return {};
+    if (!ReadRgb24Rows(bitmap, palette, bytes.data() + file.bfOffBits)) return {};
     return bytes;
 }
 

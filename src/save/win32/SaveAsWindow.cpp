@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/WideText.h"
 #include "save/SaveAsControls.h"
 #include "save/win32/SaveAsWindowIds.h"
 
@@ -39,7 +38,7 @@ SaveAsWindow::SaveAsWindow(HINSTANCE instance, HICON icon)
 void SaveAsWindow::OnLoad() {
     m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
-    ::SetWindowTextW(m_form.Handle(), ToWide(m_form.Text(Id(CaptionLabel))).c_str());
+    m_form.TitleFromCaptionLabel();
     ::SendMessageW(m_form.ItemWindow(Id(ThumbnailSlider)), TBM_SETTICFREQ, kTicksEvery, 0);
 }
 

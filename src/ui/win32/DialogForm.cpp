@@ -64,11 +64,7 @@ void DialogForm::SetText(ControlId control, const std::string& text) {
 }
 
 std::string DialogForm::Text(ControlId control) const {
-    HWND item = Item(control);
-    if (!item) return {};
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
+    return WindowText(Item(control));
 }
 
 void DialogForm::SetFontName(ControlId control, const std::string& face) {

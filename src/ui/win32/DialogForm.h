@@ -7,6 +7,7 @@
 #include "platform/Form.h"
 #include "platform/SliderForm.h"
 #include "platform/win32/UniqueHandle.h"
+#include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
 
@@ -40,6 +41,8 @@ public:
     void SetEvents(IFormEvents* events) { m_events = events; }
     // The label that stands in for the title bar: it drags the window and wears the caption colours.
     void SetCaptionLabel(ControlId control) { m_captionLabel = control; }
+    // The window's own title (on the task bar) becomes the caption label's text.
+    void TitleFromCaptionLabel() { ::SetWindowTextW(Handle(), ToWide(Text(m_captionLabel)).c_str()); }
     void SetIcon(HICON icon) { m_icon = icon; }
 
     bool IsLoaded() const { return m_window != nullptr; }
