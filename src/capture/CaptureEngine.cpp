@@ -1,7 +1,6 @@
 #include "capture/CaptureEngine.h"
 
 #include <cmath>
-#include <limits>
 
 namespace snapwright {
 
@@ -16,24 +15,25 @@ double PixelsToTwips(int pixels, double twipsPerPixel) {
 
 CaptureEngine::CaptureEngine(const IScreen& screen, IWindowService& windows, IScreenCapture& capture,
                              IClipboard& clipboard, const CaptureSlots& slots)
-    : m_screen(screen), m_windows(windows), m_capture(capture), m_clipboard(clipboard), m_slots(slots) {}
+    : m_desktop(screen, windows), m_windows(windows), m_capture(capture), m_clipboard(clipboard), m_slots(slots) {}
 
+// Every monitor at its place in the virtual screen, as Windows' own Print Screen takes them; on one
+// monitor that is the primary screen from its origin, as always.
 PicturePtr CaptureEngine::GrabScreenPicture() {
-    // The display's own pixel count: a twips round trip through a rounded twips-per-pixel value
-    // loses pixels on scalings such as 175 %, where a pixel is not a whole number of twips.
-    const Rect whole{0, 0, m_screen.WidthPixels(), m_screen.HeightPixels()};
-    return m_capture.GrabWindowPicture(m_windows.DesktopWindow(), false, whole);
+    const std::vector<Monitor> monitors = m_desktop.Monitors();
+    return GrabArea(BoundingRectangle(monitors), monitors);
 }
 
+// The window by the frame the user sees, wherever it lies; what lies beyond every monitor is black.
 PicturePtr CaptureEngine::GrabActiveWindowPicture() {
-    const WindowRef window = m_windows.ForegroundWindow();
-    const auto edges = m_windows.WindowRectangle(window);
-    if (!edges) return nullptr;
-    const long long width = edges->right - edges->left;
-    const long long height = edges->bottom - edges->top;
-    constexpr long long kMax = std::numeric_limits<int>::max();
-    if (width <= 0 || height <= 0 || width > kMax || height > kMax) return nullptr;
-    return m_capture.GrabWindowPicture(window, false, Rect{0, 0, static_cast<int>(width), static_cast<int>(height)});
+    const std::optional<Rect> frame = m_desktop.VisibleFrame(m_windows.ForegroundWindow());
+    return frame ? GrabArea(*frame, m_desktop.Monitors()) : nullptr;
+}
+
+PicturePtr CaptureEngine::GrabArea(const Rect& area, const std::vector<Monitor>& monitors) {
+    const std::vector<Rect> parts = ShownParts(area, monitors);
+    if (parts.empty()) return nullptr;
+    return m_capture.GrabScreenArea(area, parts);
 }
 
 bool CaptureEngine::CopyShotToClipboard() {

@@ -1,5 +1,6 @@
 #pragma once
 #include "capture/CaptureSlots.h"
+#include "capture/Desktop.h"
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCapture.h"
@@ -11,7 +12,7 @@ namespace snapwright {
 int TwipsToPixels(double twips, double twipsPerPixel);
 double PixelsToTwips(int pixels, double twipsPerPixel);
 
-// The grabs of the whole screen and of the foreground window, and the clipboard copy.
+// The grabs of the whole desktop (every monitor) and of the foreground window, and the clipboard copy.
 class CaptureEngine {
 public:
     CaptureEngine(const IScreen& screen, IWindowService& windows, IScreenCapture& capture, IClipboard& clipboard,
@@ -23,7 +24,9 @@ public:
     bool CopyShotToClipboard();
 
 private:
-    const IScreen& m_screen;
+    PicturePtr GrabArea(const Rect& area, const std::vector<Monitor>& monitors);
+
+    Desktop m_desktop;
     IWindowService& m_windows;
     IScreenCapture& m_capture;
     IClipboard& m_clipboard;

@@ -9,12 +9,6 @@
 
 namespace snapwright {
 
-struct Size {
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const Size&, const Size&) = default;
-};
-
 // Drawing in pixels, on a picture being changed or on the editor's view. Outlines are one pixel
 // wide; a rectangle's outline runs through both given corners.
 class IDrawing {

@@ -18,6 +18,12 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
 // A colour as Windows stores it: 0x00BBGGRR.
 using Colour = std::uint32_t;
 

@@ -1,16 +1,19 @@
 #pragma once
+#include <vector>
+
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 
 namespace snapwright {
 
-// Copies pixels of a window into a new picture.
+// Copies pixels of the screen into a new picture.
 class IScreenCapture {
 public:
     virtual ~IScreenCapture() = default;
-    // The rectangle (pixels) relative to the window's client area (clientArea) or to its outer
-    // frame; null when the system made no picture.
-    virtual PicturePtr GrabWindowPicture(WindowRef window, bool clientArea, const Rect& source) = 0;
+    // An area of the virtual screen as a picture of its size: the parts of it that monitors show
+    // (virtual-screen pixels, within the area) as they are, black everywhere else. Null when the
+    // system made no picture.
+    virtual PicturePtr GrabScreenArea(const Rect& area, const std::vector<Rect>& shownParts) = 0;
 };
 
 }  // namespace snapwright

@@ -16,9 +16,12 @@ struct WindowEdges {
 class IWindowService {
 public:
     virtual ~IWindowService() = default;
-    virtual WindowRef DesktopWindow() const = 0;
     virtual WindowRef ForegroundWindow() const = 0;
     virtual std::optional<WindowEdges> WindowRectangle(WindowRef window) const = 0;
+    // The frame as the window manager composes it on the screen, where the system tells it: on
+    // Windows 10 and 11 without the invisible resize borders that the outer rectangle includes.
+    virtual std::optional<WindowEdges> ComposedFrame(WindowRef window) const = 0;
+    virtual bool IsMaximised(WindowRef window) const = 0;
     virtual void SetForegroundWindow(WindowRef window) = 0;
 };
 

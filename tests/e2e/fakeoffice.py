@@ -111,10 +111,11 @@ class FakeLog:
 class RunningOffice:
     """A running office program: a bordered window with a caption, 480 x 320 at 150, 120 in front of
     everything, and, when asked, the running automation object of a class with a number of open
-    documents. Without them, the capture tests' window of known size."""
+    documents. Without them, the capture tests' window of known size, or with `look` (fakeoffice's
+    --bounds, --maximised and --colour) a window elsewhere or a panel of one colour."""
 
-    def __init__(self, caption, prog_id=None, documents=0, log=None):
-        args = ["wine", FAKEOFFICE, "--window", caption]
+    def __init__(self, caption, prog_id=None, documents=0, log=None, look=()):
+        args = ["wine", FAKEOFFICE, "--window", caption, *look]
         if prog_id:
             args += ["--active", prog_id, "--documents", str(documents)]
         self.caption = caption

@@ -47,12 +47,9 @@ public:
 
 class FakeScreen : public IScreen {
 public:
-    int WidthPixels() const override { return width; }
-    int HeightPixels() const override { return height; }
-    double TwipsPerPixelX() const override { return 15; }
-    double TwipsPerPixelY() const override { return 15; }
-    int width = 1024;
-    int height = 768;
+    std::vector<Monitor> Monitors() const override { return monitors; }
+    Point PointerPosition() const override { return {}; }
+    std::vector<Monitor> monitors{{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true}};
 };
 
 // A picture that only knows its size and which grab made it.
@@ -71,25 +68,26 @@ inline int SerialOf(const PicturePtr& picture) {
 
 class FakeWindowService : public IWindowService {
 public:
-    WindowRef DesktopWindow() const override { return kDesktop; }
     WindowRef ForegroundWindow() const override { return foreground; }
     std::optional<WindowEdges> WindowRectangle(WindowRef window) const override {
         const auto it = rectangles.find(window);
         if (it == rectangles.end()) return std::nullopt;
         return it->second;
     }
+    // As under Wine: no composed frame, and no window maximised.
+    std::optional<WindowEdges> ComposedFrame(WindowRef) const override { return std::nullopt; }
+    bool IsMaximised(WindowRef) const override { return false; }
     void SetForegroundWindow(WindowRef window) override { foreground = window; }
 
-    static constexpr WindowRef kDesktop = 0x10010;
     WindowRef foreground = 0;
     std::map<WindowRef, WindowEdges> rectangles;
 };
 
 class FakeScreenCapture : public IScreenCapture {
 public:
-    PicturePtr GrabWindowPicture(WindowRef, bool, const Rect& source) override {
+    PicturePtr GrabScreenArea(const Rect& area, const std::vector<Rect>&) override {
         if (fail) return nullptr;
-        return std::make_shared<FakePicture>(source.width, source.height, ++serial);
+        return std::make_shared<FakePicture>(area.width, area.height, ++serial);
     }
     bool fail = false;
     int serial = 0;

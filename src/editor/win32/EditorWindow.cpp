@@ -9,10 +9,12 @@
 
 #include "editor/win32/EditorWindowIds.h"
 #include "platform/Diagnostics.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/Win32Screen.h"
 
 namespace snapwright::win32 {
 
@@ -136,14 +138,12 @@ void EditorWindow::Load() {
         if (!::RegisterClassExW(&viewClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
     }
 
-    // The window covers the work area of the monitor the user works on.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    ::GetMonitorInfoW(::MonitorFromWindow(::GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
+    // The window covers the work area of the monitor the user works on: the one of the mouse
+    // pointer. Made there, it also takes that monitor's scale.
+    const Rect area = PointerWorkArea();
     HWND window = ::CreateWindowExW(0, kWindowClass, ToWide(kEditorCaption).c_str(),
-                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, area.left, area.top, area.right - area.left,
-                                    area.bottom - area.top, nullptr, nullptr, m_instance, this);
+                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, area.left, area.top, area.width, area.height,
+                                    nullptr, nullptr, m_instance, this);
     if (!window) throw Win32Error(::GetLastError(), "CreateWindowExW");
     if (m_presenter) m_presenter->OnLoad();
 }
@@ -156,24 +156,12 @@ HBITMAP EditorWindow::LoadPicture(int id) const {
 }
 
 void EditorWindow::CreateControls() {
-    {
-        const WindowDc screen(m_window, false);
-        m_dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
-    }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    LOGFONTW face = metrics.lfMessageFont;
-    face.lfHeight = -::MulDiv(8, m_dpi, 72);
-    lstrcpynW(face.lfFaceName, L"Arial", LF_FACESIZE);
-    m_font.reset(::CreateFontIndirectW(&face));
-
+    m_dpi = WindowDpi(m_window);
     m_controls.assign(kControlCount, nullptr);
     const auto make = [this](EditorControl control, const wchar_t* className, const wchar_t* text, DWORD style) {
         HWND item = ::CreateWindowExW(0, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, m_window,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(control))),
                                       m_instance, this);
-        ::SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
         m_controls[static_cast<std::size_t>(control)] = item;
         return item;
     };
@@ -191,52 +179,83 @@ void EditorWindow::CreateControls() {
         ::SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     };
 
+    for (const ToolbarButton& button : kButtons) {
+        tip(make(button.control, WC_BUTTONW, button.name, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP),
+            button.tip);
+    }
+    // Line strength and colour of the frame and ellipse tools, then help and the notice.
+    make(StrengthLabel, WC_STATICW, L"Border:", WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE);
+    tip(make(StrengthList, WC_COMBOBOXW, L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST),
+        L"Line strength of frames and ellipses");
+    tip(make(ColourButton, WC_BUTTONW, L"Colour", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW),
+        L"Colour of frames and ellipses");
+    tip(make(HelpButton, WC_BUTTONW, L"Help", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP), L"Help");
+    make(Notice, WC_STATICW, L"This Module will be completed in Snapwright V1.1.10 and later! Please be patient!",
+         WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
+    make(View, kViewClass, L"", WS_VISIBLE);
+    make(HorizontalScroll, WC_SCROLLBARW, L"", SBS_HORZ);
+    make(VerticalScroll, WC_SCROLLBARW, L"", SBS_VERT);
+    LayOutToolbar();
+}
+
+// The toolbar, its font and pictures at the window's scale, and the view's corner below it; the
+// view's size and the scroll bars follow from the window's size (OnResize).
+void EditorWindow::LayOutToolbar() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    LOGFONTW face = metrics.lfMessageFont;
+    face.lfHeight = -::MulDiv(8, m_dpi, 72);
+    lstrcpynW(face.lfFaceName, L"Arial", LF_FACESIZE);
+    UniqueHfont font(::CreateFontIndirectW(&face));
+    for (HWND item : m_controls) ::SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    // The previous font and pictures may only go once the controls have let go of them.
+    m_font = std::move(font);
+
     const int size = Scaled(kButtonSize);
     const int top = Scaled(kMargin);
     const auto left = [this](Slot slot) {
         return Scaled(kMargin + slot.buttons * (kButtonSize + kButtonGap) + slot.gaps * kGroupGap);
     };
-    m_pictures.clear();
-    for (const ToolbarButton& button : kButtons) {
-        HWND item = make(button.control, WC_BUTTONW, button.name, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP);
-        UniqueHbitmap picture(LoadPicture(button.picture));
-        ::SendMessageW(item, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
-        m_pictures.push_back(std::move(picture));
-        ::MoveWindow(item, left(SlotOf(button.control)), top, size, size, FALSE);
-        tip(item, button.tip);
-    }
+    std::vector<UniqueHbitmap> pictures;
+    const auto place = [&](EditorControl control, int picture, int x) {
+        HWND item = Item(Id(control));
+        UniqueHbitmap bitmap(LoadPicture(picture));
+        ::SendMessageW(item, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
+        pictures.push_back(std::move(bitmap));
+        ::MoveWindow(item, x, top, size, size, FALSE);
+    };
+    for (const ToolbarButton& button : kButtons) place(button.control, button.picture, left(SlotOf(button.control)));
 
-    // Line strength and colour of the frame and ellipse tools, then help and the notice.
     int x = left(SlotOf(StrengthLabel));
     const int textHeight = Scaled(14);
-    HWND label = make(StrengthLabel, WC_STATICW, L"Border:", WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE);
-    ::MoveWindow(label, x, top, Scaled(40), size, FALSE);
+    ::MoveWindow(Item(Id(StrengthLabel)), x, top, Scaled(40), size, FALSE);
     x += Scaled(44);
-    HWND list = make(StrengthList, WC_COMBOBOXW, L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
-    ::MoveWindow(list, x, top + (size - Scaled(22)) / 2, Scaled(64), Scaled(220), FALSE);
-    tip(list, L"Line strength of frames and ellipses");
+    ::MoveWindow(Item(Id(StrengthList)), x, top + (size - Scaled(22)) / 2, Scaled(64), Scaled(220), FALSE);
     x += Scaled(64 + kButtonGap + 4);
-    HWND colour = make(ColourButton, WC_BUTTONW, L"Colour", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW);
-    ::MoveWindow(colour, x, top, size, size, FALSE);
-    tip(colour, L"Colour of frames and ellipses");
+    ::MoveWindow(Item(Id(ColourButton)), x, top, size, size, FALSE);
     x += size + Scaled(kGroupGap);
-    HWND help = make(HelpButton, WC_BUTTONW, L"Help", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP);
-    UniqueHbitmap helpPicture(LoadPicture(IDB_TOOL_HELP));
-    ::SendMessageW(help, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(helpPicture.get()));
-    m_pictures.push_back(std::move(helpPicture));
-    ::MoveWindow(help, x, top, size, size, FALSE);
-    tip(help, L"Help");
+    place(HelpButton, IDB_TOOL_HELP, x);
     x += size + Scaled(kGroupGap);
-    HWND notice = make(Notice, WC_STATICW,
-                       L"This Module will be completed in Snapwright V1.1.10 and later! Please be patient!",
-                       WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
-    ::MoveWindow(notice, x, top + (size - 2 * textHeight) / 2, Scaled(250), 2 * textHeight + Scaled(2), FALSE);
+    ::MoveWindow(Item(Id(Notice)), x, top + (size - 2 * textHeight) / 2, Scaled(250), 2 * textHeight + Scaled(2),
+                 FALSE);
+    m_pictures = std::move(pictures);
 
-    const int viewTop = top + size + Scaled(kViewGap);
-    make(View, kViewClass, L"", WS_VISIBLE);
-    ::MoveWindow(Item(Id(View)), Scaled(kMargin), viewTop, 0, 0, FALSE);
-    make(HorizontalScroll, WC_SCROLLBARW, L"", SBS_HORZ);
-    make(VerticalScroll, WC_SCROLLBARW, L"", SBS_VERT);
+    const Rect view = ControlBounds(Id(View));
+    ::MoveWindow(Item(Id(View)), Scaled(kMargin), top + size + Scaled(kViewGap), view.width, view.height, FALSE);
+    ::InvalidateRect(m_window, nullptr, TRUE);
+}
+
+// Moved onto a monitor of another scale, the editor takes the size the system suggests; its toolbar
+// is laid out anew at that scale and the view follows the new size. The picture keeps its pixels.
+void EditorWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi > 0 && dpi != m_dpi) {
+        m_dpi = dpi;
+        LayOutToolbar();
+    }
+    ::SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_presenter) m_presenter->OnResize();
 }
 
 // --- the generic form ---
@@ -390,7 +409,7 @@ void EditorWindow::SetControlBounds(ControlId control, const Rect& bounds) {
 }
 
 int EditorWindow::ScrollBarThickness() const {
-    return ::GetSystemMetrics(SM_CXVSCROLL);
+    return SystemMetricForDpi(SM_CXVSCROLL, m_dpi);
 }
 
 // A picture smaller than the view has a negative maximum, which the bar itself cannot hold. The
@@ -550,6 +569,9 @@ LRESULT EditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED && m_presenter && Item(Id(View))) m_presenter->OnResize();
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
             // The user may keep the window to save his changes first.

@@ -71,6 +71,8 @@ private:
     LRESULT OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
     void Load();
     void CreateControls();
+    void LayOutToolbar();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     HBITMAP LoadPicture(int id) const;
     void PaintViewOn(HDC dc, const RECT& area) const;
     void OnScrollBar(HWND bar, int code);

@@ -34,7 +34,9 @@ UniqueHbitmap PictureBitmap(HDC source, int width, int height) {
     return UniqueHbitmap(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
-PicturePtr CopyFromDc(HDC source, int left, int top, int width, int height, double zoom) {
+// A new picture of a size, drawn by `draw` into a memory context compatible with the source.
+template <typename Draw>
+PicturePtr MakePicture(HDC source, int width, int height, Draw draw) {
     if (!source || width <= 0 || height <= 0) return nullptr;
     UniqueMemoryDc memory(::CreateCompatibleDC(source));
     UniqueHbitmap bitmap = PictureBitmap(source, width, height);
@@ -48,15 +50,7 @@ PicturePtr CopyFromDc(HDC source, int left, int top, int width, int height, doub
         ::RealizePalette(memory.get());
     }
 
-    if (zoom == 1.0) {
-        ::BitBlt(memory.get(), 0, 0, width, height, source, left, top, SRCCOPY);
-    } else {
-        ::SetStretchBltMode(memory.get(), HALFTONE);
-        ::SetBrushOrgEx(memory.get(), 0, 0, nullptr);
-        const int targetWidth = static_cast<int>(std::nearbyint(zoom * width));
-        const int targetHeight = static_cast<int>(std::nearbyint(zoom * height));
-        ::StretchBlt(memory.get(), 0, 0, targetWidth, targetHeight, source, left, top, width, height, SRCCOPY);
-    }
+    draw(memory.get());
 
     // The bitmap and palette must be out of the memory context before it is deleted.
     selectedBitmap.Restore();
@@ -68,18 +62,33 @@ PicturePtr CopyFromDc(HDC source, int left, int top, int width, int height, doub
 
 }  // namespace
 
-PicturePtr GrabWindowPicture(HWND window, bool clientArea, int left, int top, int width, int height) {
-    WindowDc source(window, !clientArea);
-    return CopyFromDc(source.get(), left, top, width, height, 1.0);
-}
-
 PicturePtr DCToPicture(HDC source, int left, int top, int width, int height, float zoom) {
-    return CopyFromDc(source, left, top, width, height, zoom);
+    return MakePicture(source, width, height, [&](HDC memory) {
+        if (zoom == 1.0f) {
+            ::BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
+            return;
+        }
+        ::SetStretchBltMode(memory, HALFTONE);
+        ::SetBrushOrgEx(memory, 0, 0, nullptr);
+        const int targetWidth = static_cast<int>(std::nearbyint(static_cast<double>(zoom) * width));
+        const int targetHeight = static_cast<int>(std::nearbyint(static_cast<double>(zoom) * height));
+        ::StretchBlt(memory, 0, 0, targetWidth, targetHeight, source, left, top, width, height, SRCCOPY);
+    });
 }
 
-PicturePtr GdiScreenCapture::GrabWindowPicture(WindowRef window, bool clientArea, const Rect& source) {
-    return win32::GrabWindowPicture(reinterpret_cast<HWND>(window), clientArea, source.left, source.top,
-                                    source.width, source.height);
+// The screen's context has virtual-screen coordinates: a monitor left of or above the primary is
+// read at negative ones. Each part is one block transfer; what no monitor shows is black.
+PicturePtr GdiScreenCapture::GrabScreenArea(const Rect& area, const std::vector<Rect>& shownParts) {
+    const WindowDc screen(nullptr, false);
+    return MakePicture(screen.get(), area.width, area.height, [&](HDC memory) {
+        if (shownParts.size() != 1 || shownParts.front() != area) {
+            ::PatBlt(memory, 0, 0, area.width, area.height, BLACKNESS);
+        }
+        for (const Rect& part : shownParts) {
+            ::BitBlt(memory, part.left - area.left, part.top - area.top, part.width, part.height, screen.get(),
+                     part.left, part.top, SRCCOPY);
+        }
+    });
 }
 
 }  // namespace snapwright::win32

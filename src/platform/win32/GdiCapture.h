@@ -5,15 +5,13 @@
 
 namespace snapwright::win32 {
 
-// A rectangle of a window (client area or whole window) copied into a new picture.
-PicturePtr GrabWindowPicture(HWND window, bool clientArea, int left, int top, int width, int height);
 // A rectangle of a device context copied into a picture of the same size; with a zoom other than
 // 1 the rectangle is stretched (halftone) to zoom times its size into the picture's top-left corner.
 PicturePtr DCToPicture(HDC source, int left, int top, int width, int height, float zoom);
 
 class GdiScreenCapture : public IScreenCapture {
 public:
-    PicturePtr GrabWindowPicture(WindowRef window, bool clientArea, const Rect& source) override;
+    PicturePtr GrabScreenArea(const Rect& area, const std::vector<Rect>& shownParts) override;
 };
 
 }  // namespace snapwright::win32

@@ -1,40 +1,46 @@
 #include "platform/win32/Win32Screen.h"
 
-#include <windows.h>
-
-#include "platform/win32/UniqueHandle.h"
+#include <dwmapi.h>
 
 namespace snapwright::win32 {
 
 namespace {
 
-// Twips per pixel from the display's logical resolution: 15 at 96 dpi, 10 at 144 dpi.
-double TwipsPerPixel(int capability) {
-    WindowDc screen(nullptr, false);
-    const int dotsPerInch = screen ? ::GetDeviceCaps(screen.get(), capability) : 0;
-    return dotsPerInch > 0 ? 1440.0 / dotsPerInch : 15.0;
+Rect RectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfoW(handle, &info)) return TRUE;
+    auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(list);
+    const Monitor monitor{RectOf(info.rcMonitor), RectOf(info.rcWork), (info.dwFlags & MONITORINFOF_PRIMARY) != 0};
+    // The primary first: it is the monitor a single-monitor program knows as "the screen".
+    monitors.insert(monitor.primary ? monitors.begin() : monitors.end(), monitor);
+    return TRUE;
 }
 
 }  // namespace
 
-int Win32Screen::WidthPixels() const {
-    return ::GetSystemMetrics(SM_CXSCREEN);
+std::vector<Monitor> Win32Screen::Monitors() const {
+    std::vector<Monitor> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) {
+        // The system always knows its primary screen, even where it lists no monitors.
+        RECT work{};
+        const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        const bool hasWorkArea = ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        monitors.push_back({screen, hasWorkArea ? RectOf(work) : screen, true});
+    }
+    return monitors;
 }
 
-int Win32Screen::HeightPixels() const {
-    return ::GetSystemMetrics(SM_CYSCREEN);
-}
-
-double Win32Screen::TwipsPerPixelX() const {
-    return TwipsPerPixel(LOGPIXELSX);
-}
-
-double Win32Screen::TwipsPerPixelY() const {
-    return TwipsPerPixel(LOGPIXELSY);
-}
-
-WindowRef Win32WindowService::DesktopWindow() const {
-    return reinterpret_cast<WindowRef>(::GetDesktopWindow());
+// Where the pointer cannot be read (a secure desktop in front), it counts as on the primary monitor.
+Point Win32Screen::PointerPosition() const {
+    POINT point{};
+    if (!::GetCursorPos(&point)) return {};
+    return {point.x, point.y};
 }
 
 WindowRef Win32WindowService::ForegroundWindow() const {
@@ -47,8 +53,49 @@ std::optional<WindowEdges> Win32WindowService::WindowRectangle(WindowRef window)
     return WindowEdges{rect.left, rect.top, rect.right, rect.bottom};
 }
 
+// Desktop composition knows the frame without the invisible resize borders; without composition
+// (Windows 7's basic themes, Wine) the call fails and the outer rectangle serves.
+std::optional<WindowEdges> Win32WindowService::ComposedFrame(WindowRef window) const {
+    RECT rect{};
+    if (!window || FAILED(::DwmGetWindowAttribute(reinterpret_cast<HWND>(window), DWMWA_EXTENDED_FRAME_BOUNDS, &rect,
+                                                  sizeof(rect)))) {
+        return std::nullopt;
+    }
+    return WindowEdges{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+bool Win32WindowService::IsMaximised(WindowRef window) const {
+    return window && ::IsZoomed(reinterpret_cast<HWND>(window));
+}
+
 void Win32WindowService::SetForegroundWindow(WindowRef window) {
     ::SetForegroundWindow(reinterpret_cast<HWND>(window));
+}
+
+const Desktop& SystemDesktop() {
+    static const Win32Screen screen;
+    static const Win32WindowService windows;
+    static const Desktop desktop(screen, windows);
+    return desktop;
+}
+
+Rect PointerWorkArea() {
+    const std::optional<Monitor> monitor = SystemDesktop().PointerMonitor();
+    return monitor ? monitor->workArea : Rect{};
+}
+
+// Moving the window onto a monitor of another scale changes its size (WM_DPICHANGED); the second
+// pass centres it again at the size it has there.
+void CentreOnPointerMonitor(HWND window) {
+    const Rect area = PointerWorkArea();
+    if (area.width <= 0 || area.height <= 0) return;
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT rect{};
+        if (!::GetWindowRect(window, &rect)) return;
+        const Rect place = CentredIn({rect.right - rect.left, rect.bottom - rect.top}, area);
+        if (place.left == rect.left && place.top == rect.top) return;
+        ::SetWindowPos(window, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace snapwright::win32

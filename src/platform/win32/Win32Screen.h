@@ -1,4 +1,7 @@
 #pragma once
+#include <windows.h>
+
+#include "capture/Desktop.h"
 #include "platform/Screen.h"
 #include "platform/WindowService.h"
 
@@ -6,18 +9,26 @@ namespace snapwright::win32 {
 
 class Win32Screen : public IScreen {
 public:
-    int WidthPixels() const override;
-    int HeightPixels() const override;
-    double TwipsPerPixelX() const override;
-    double TwipsPerPixelY() const override;
+    std::vector<Monitor> Monitors() const override;
+    Point PointerPosition() const override;
 };
 
 class Win32WindowService : public IWindowService {
 public:
-    WindowRef DesktopWindow() const override;
     WindowRef ForegroundWindow() const override;
     std::optional<WindowEdges> WindowRectangle(WindowRef window) const override;
+    std::optional<WindowEdges> ComposedFrame(WindowRef window) const override;
+    bool IsMaximised(WindowRef window) const override;
     void SetForegroundWindow(WindowRef window) override;
 };
+
+// The desktop of this session, over the system's monitors and windows, for the windows of the
+// program that open where the user works.
+const Desktop& SystemDesktop();
+// The work area of the monitor under the mouse pointer.
+Rect PointerWorkArea();
+// Moves a top-level window into the middle of the work area of the monitor under the mouse
+// pointer, whole on that monitor.
+void CentreOnPointerMonitor(HWND window);
 
 }  // namespace snapwright::win32

@@ -2,11 +2,16 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
+#include <utility>
+#include <vector>
 
 #include "platform/Diagnostics.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/Win32Screen.h"
 
 namespace snapwright::win32 {
 
@@ -50,12 +55,6 @@ bool DialogForm::FindControl(int dialogItem, ControlId& control) const {
         }
     }
     return false;
-}
-
-int DialogForm::Dpi() const {
-    WindowDc dc(m_window, false);
-    const int dpi = dc ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
-    return dpi > 0 ? dpi : 96;
 }
 
 void DialogForm::SetText(ControlId control, const std::string& text) {
@@ -204,10 +203,17 @@ int DialogForm::SliderValue(ControlId control) const {
     return static_cast<int>(::SendMessageW(Item(control), TBM_GETPOS, 0, 0));
 }
 
+// A dialog opens where the user works: on the monitor of the mouse pointer, whole on it. One that
+// is open already stays where it is.
+void DialogForm::PlaceOnPointerMonitor() {
+    if (!::IsWindowVisible(m_window)) CentreOnPointerMonitor(m_window);
+}
+
 void DialogForm::ShowModal() {
     Load();
     if (m_modal) return;
     m_modal = true;
+    PlaceOnPointerMonitor();
     ::ShowWindow(m_window, SW_SHOWNORMAL);
     ::SetForegroundWindow(m_window);
     // The dialog's own message loop: it runs until the dialog is hidden or unloaded. Hotkeys
@@ -228,6 +234,7 @@ void DialogForm::ShowModal() {
 
 void DialogForm::Show() {
     Load();
+    PlaceOnPointerMonitor();
     ::ShowWindow(m_window, SW_SHOWNORMAL);
     ::SetForegroundWindow(m_window);
 }
@@ -240,6 +247,59 @@ void DialogForm::Unload() {
     if (!m_window) return;
     HWND window = m_window;
     ::DestroyWindow(window);
+}
+
+// Moved onto a monitor of another scale, the dialog takes the size the system suggests and its
+// controls, their fonts and the template's font follow, so that nothing is blurred or cut off.
+void DialogForm::OnDpiChanged(int dpi, const RECT& suggested) {
+    const int previous = m_dpi;
+    if (dpi > 0 && dpi != previous) {
+        m_dpi = dpi;
+        // The places are read before the fonts change: a drop-down list fits its height to a new
+        // font, and its window reaches down over its open list.
+        std::vector<std::pair<HWND, RECT>> places;
+        for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            RECT rect{};
+            ::GetWindowRect(child, &rect);
+            RECT dropped{};
+            if (::SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) {
+                rect.bottom = std::max(rect.bottom, dropped.bottom);
+            }
+            ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
+            places.emplace_back(child, rect);
+        }
+        RescaleDialogFont(dpi, previous);
+        for (auto& [control, font] : m_fontDescriptions) {
+            font.lfHeight = Rescaled(font.lfHeight, dpi, previous);
+            ApplyFont(control);
+        }
+        for (const auto& [child, rect] : places) {
+            ::MoveWindow(child, Rescaled(rect.left, dpi, previous), Rescaled(rect.top, dpi, previous),
+                         Rescaled(rect.right - rect.left, dpi, previous),
+                         Rescaled(rect.bottom - rect.top, dpi, previous), FALSE);
+        }
+    }
+    ::SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(m_window, nullptr, TRUE);
+}
+
+// The template's font belongs to the dialog; the controls that wear it get a rescaled copy of ours.
+void DialogForm::RescaleDialogFont(int dpi, int previous) {
+    HFONT templateFont = reinterpret_cast<HFONT>(::SendMessageW(m_window, WM_GETFONT, 0, 0));
+    HFONT current = m_dialogFont ? m_dialogFont.get() : templateFont;
+    LOGFONTW description{};
+    if (!current || !::GetObjectW(current, sizeof(description), &description)) return;
+    description.lfHeight = Rescaled(description.lfHeight, dpi, previous);
+    UniqueHfont rescaled(::CreateFontIndirectW(&description));
+    if (!rescaled) return;
+    for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const auto font = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0));
+        if (font == templateFont || font == current) {
+            ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(rescaled.get()), FALSE);
+        }
+    }
+    m_dialogFont = std::move(rescaled);
 }
 
 INT_PTR CALLBACK DialogForm::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -262,6 +322,8 @@ INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             m_fontDescriptions.clear();
+            m_dpi = WindowDpi(m_window);
+            ScaleDialogByItself(m_window);
             if (m_icon) {
                 ::SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
                 ::SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
@@ -311,9 +373,13 @@ INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED && m_events) m_events->OnMinimized();
             return FALSE;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         case WM_NCDESTROY:
             m_window = nullptr;
             m_fonts.clear();
+            m_dialogFont.reset();
             return FALSE;
         default:
             return FALSE;

@@ -80,7 +80,10 @@ private:
     HWND Item(ControlId control) const;
     bool FindControl(int dialogItem, ControlId& control) const;
     void ApplyFont(ControlId control);
-    int Dpi() const;
+    int Dpi() const { return m_dpi; }
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void RescaleDialogFont(int dpi, int previousDpi);
+    void PlaceOnPointerMonitor();
 
     HINSTANCE m_instance;
     int m_templateId;
@@ -92,6 +95,8 @@ private:
     bool m_modal = false;
     std::map<ControlId, LOGFONTW> m_fontDescriptions;
     std::map<ControlId, UniqueHfont> m_fonts;
+    int m_dpi = 96;
+    UniqueHfont m_dialogFont;  // the template's font at a scale it was not made for
 };
 
 }  // namespace snapwright::win32

@@ -10,8 +10,10 @@
 //                                               hidden window (class FakeOfficeServer) is closed
 //   fakeoffice --window CAPTION                 a running program: a bordered window with CAPTION,
 //              [--active PROGID [--documents N]]  480 x 320 at 150, 120 in front, and the running
-//                                               object of PROGID with N documents open; prints
-//                                               "ready", runs until the window closes
+//              [--bounds L,T,W,H] [--maximised]   object of PROGID with N documents open; prints
+//              [--colour RRGGBB]                  "ready", runs until the window closes. The window
+//                                               may take other bounds or be maximised; with a
+//                                               colour it is a borderless panel of that colour
 //
 // Log lines read "PID: WHAT", WHAT being one of
 //   server start | server exit                           the life of a server
@@ -30,6 +32,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <cstdlib>
 #include <iterator>
 #include <set>
@@ -276,15 +279,22 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND CreateTopLevelWindow(const wchar_t* className, const std::wstring& caption) {
+// Where and how the program's window shows: its bounds (left, top, width, height), maximised or
+// not, and the colour (0xRRGGBB) of a borderless panel, or -1 for a bordered window.
+struct WindowLook { RECT bounds{150, 120, 480, 320}; bool maximised = false; long colour = -1; };
+
+HWND CreateTopLevelWindow(const wchar_t* className, const std::wstring& caption, const WindowLook& look = {}) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    const long c = look.colour;
+    windowClass.hbrBackground = c < 0 ? reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)
+                                      : ::CreateSolidBrush(RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF));
     windowClass.lpszClassName = className;
     ::RegisterClassW(&windowClass);
-    return ::CreateWindowExW(0, className, caption.c_str(), WS_OVERLAPPEDWINDOW, 150, 120, 480, 320, nullptr, nullptr,
-                             windowClass.hInstance, nullptr);
+    const RECT& b = look.bounds;
+    return ::CreateWindowExW(0, className, caption.c_str(), c < 0 ? WS_OVERLAPPEDWINDOW : WS_POPUP, b.left, b.top,
+                             b.right, b.bottom, nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 
 // Serves the classes until nothing has been alive for a moment, as a local server should; the
@@ -323,10 +333,10 @@ int RunServer() {
 
 // A running office program: its window in front, and its application object as the running object
 // that GetActiveObject finds. The capture tests take the window alone as one of known size.
-int RunInstance(const std::wstring& caption, const std::wstring& progId) {
-    HWND window = CreateTopLevelWindow(L"FakeOfficeWindow", caption);
+int RunInstance(const std::wstring& caption, const std::wstring& progId, const WindowLook& look) {
+    HWND window = CreateTopLevelWindow(L"FakeOfficeWindow", caption, look);
     if (!window) return 1;
-    ::ShowWindow(window, SW_SHOWNORMAL);
+    ::ShowWindow(window, look.maximised ? SW_MAXIMIZE : SW_SHOWNORMAL);
     ::UpdateWindow(window);
     ::SetForegroundWindow(window);
     FakeObject* application = nullptr;
@@ -361,17 +371,24 @@ int main() {
     ::LocalFree(arguments);
     bool server = false;
     std::wstring caption, progId;
+    WindowLook look;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (Is(args[i], L"-Embedding") || Is(args[i], L"/Embedding")) server = true;
         else if (args[i] == L"--window" && hasValue) caption = args[++i];
         else if (args[i] == L"--active" && hasValue) progId = args[++i];
         else if (args[i] == L"--documents" && hasValue) g_documents = std::wcstol(args[++i].c_str(), nullptr, 10);
-        else return 2;
+        else if (args[i] == L"--colour" && hasValue) look.colour = std::wcstol(args[++i].c_str(), nullptr, 16);
+        else if (args[i] == L"--maximised") look.maximised = true;
+        else if (args[i] == L"--bounds" && hasValue) {
+            RECT& b = look.bounds;
+            const int read = std::swscanf(args[++i].c_str(), L"%ld,%ld,%ld,%ld", &b.left, &b.top, &b.right, &b.bottom);
+            if (read != 4) return 2;
+        } else return 2;
     }
     if (!server && caption.empty()) return 2;
     if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-    const int code = server ? RunServer() : RunInstance(caption, progId);
+    const int code = server ? RunServer() : RunInstance(caption, progId, look);
     ::CoUninitialize();
     return code;
 }
