@@ -138,7 +138,7 @@ int RunSnapwright(HINSTANCE instance) {
     Editor editor({editorWindow, editorWindow, topLevelWindows, settings, slots, messages, editorDialogs, help, sender,
                    [&codec](const std::string& path) { return LoadPictureFile(codec, path); },
                    [&saveAs, &slots] { return saveAs.StartSaveAs(slots.Current()); },
-                   [&hardcopy] { hardcopy.PrintHardcopy(); }, [&engine] { return engine.CopyShotToClipboard(); }});
+                   [&hardcopy] { return hardcopy.PrintHardcopy(); }, [&engine] { return engine.CopyShotToClipboard(); }});
     editorWindow.SetPresenter(&editor);
     destinations.openEditor = [&editor] { editor.ShowModal(); };
 

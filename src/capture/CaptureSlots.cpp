@@ -27,7 +27,8 @@ void CaptureSlots::SetCurrentPicture(PicturePtr picture) {
 }
 
 void CaptureSlots::HandBack(PicturePtr picture) {
-    if (m_shotCounter < 1) m_shotCounter = 1;
+    if (m_shotCounter <= m_pageShots) m_shotCounter = m_pageShots + 1;
+    if (SlotCount() < m_shotCounter) m_slots.resize(static_cast<std::size_t>(m_shotCounter));
     SetCurrentPicture(std::move(picture));
 }
 

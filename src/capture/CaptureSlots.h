@@ -20,8 +20,8 @@ public:
     // Chooses the slot for a new capture and makes it current.
     void BeginCapture(bool forPrintPage, int numShots);
     void SetCurrentPicture(PicturePtr picture);
-    // An edited or opened picture becomes the current screenshot; before the first capture it
-    // becomes the first.
+    // An edited or opened picture becomes the current screenshot, in the slot after the shots
+    // that a page collects, which it leaves as they were taken.
     void HandBack(PicturePtr picture);
 
     PicturePtr Slot(int number) const;  // 1-based; null when the slot is empty or missing

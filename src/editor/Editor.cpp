@@ -134,12 +134,15 @@ void Editor::OnButton(EditorControl button) {
 // The editor's picture becomes the current screenshot, which the save dialog, the printer, the
 // clipboard and the office programs take. Before the first capture it becomes the first one.
 bool Editor::HandBack() {
-    if (!m_core.Picture()) {
-        m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
-        return false;
-    }
+    if (!HasPicture()) return false;
     m_ports.slots.HandBack(m_core.Picture());
     return true;
+}
+
+bool Editor::HasPicture() {
+    if (m_core.Picture()) return true;
+    m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
+    return false;
 }
 
 bool Editor::SaveHandedBack() {
@@ -175,8 +178,19 @@ void Editor::OnSave() {
     m_core.changed = false;
 }
 
+// The picture is the next shot of the page being collected, as if it had been taken with Print
+// Screen: with two shots a page, the second press of Print or the next print hotkey completes the
+// page. A page that waits says so, since nothing else would show that Print did anything.
 void Editor::OnPrint() {
-    if (HandBack()) m_ports.printHardcopy();
+    if (!HasPicture()) return;
+    m_ports.slots.BeginCapture(true, m_ports.settings.NumShots);
+    m_ports.slots.SetCurrentPicture(m_core.Picture());
+    if (m_ports.printHardcopy() == PageOutcome::WaitsForNextShot) {
+        m_ports.window.Inform("The page holds two screenshots: this picture is the first, and the page waits for "
+                              "the second.\r\n\r\nPress Print again, or take a screenshot with Print Screen, and "
+                              "the page is printed.",
+                              "Snapwright");
+    }
 }
 
 void Editor::OnCopy() {

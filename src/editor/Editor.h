@@ -11,6 +11,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
+#include "print/Hardcopy.h"
 #include "save/ImageLoad.h"
 #include "settings/Settings.h"
 #include "ui/HelpFile.h"
@@ -37,7 +38,7 @@ public:
         std::function<LoadedPicture(const std::string& path)> loadPicture;
         // The save dialog for the current screenshot; true when a file was written.
         std::function<bool()> startSaveAs;
-        std::function<void()> printHardcopy;
+        std::function<PageOutcome()> printHardcopy;
         std::function<bool()> copyShotToClipboard;
     };
 
@@ -67,6 +68,7 @@ private:
     void OnSend(OfficeProgram program);
     void OnColourButton();
     bool HandBack();
+    bool HasPicture();  // tells the user when there is none
     bool SaveHandedBack();
     void ArrangeOfficeButtons();
 

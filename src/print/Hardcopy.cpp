@@ -89,18 +89,18 @@ std::string Hardcopy::HeaderLine(int shot, int indent) const {
     return line;
 }
 
-void Hardcopy::PrintHardcopy() {
+PageOutcome Hardcopy::PrintHardcopy() {
     const int shotCounter = m_slots.ShotCounter();
-    if (shotCounter < 1) return;
+    if (shotCounter < 1) return PageOutcome::NotPrinted;
     m_shotTimes.resize(static_cast<std::size_t>(shotCounter));
     m_shotTimes[static_cast<std::size_t>(shotCounter - 1)] = m_clock.GeneralDateTimeNow();
-    if (shotCounter < m_settings.NumShots) return;
+    if (shotCounter < m_settings.NumShots) return PageOutcome::WaitsForNextShot;
 
     // A page that is not printed takes its shots with it, so that the next print hotkey starts
     // a fresh page instead of printing these with a later shot lost.
     if (m_settings.PrintTo == 2 && !ChoosePrinter()) {
         DiscardCollectedShots();
-        return;
+        return PageOutcome::NotPrinted;
     }
 
     const std::string device = m_printer.DeviceName();
@@ -112,7 +112,7 @@ void Hardcopy::PrintHardcopy() {
                                        "\" cannot be used. Check that it is installed and ready, or choose another "
                                        "printer." + kStillOnClipboard);
         DiscardCollectedShots();
-        return;
+        return PageOutcome::NotPrinted;
     }
 
     try {
@@ -125,9 +125,10 @@ void Hardcopy::PrintHardcopy() {
         m_messages.ShowError("Snapwright could not print the screenshot on the printer \"" + device + "\"." +
                              kStillOnClipboard);
         DiscardCollectedShots();
-        return;
+        return PageOutcome::NotPrinted;
     }
     m_slots.DiscardPage();
+    return PageOutcome::Printed;
 }
 
 bool Hardcopy::ChoosePrinter() {

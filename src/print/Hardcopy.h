@@ -15,6 +15,9 @@ namespace snapwright {
 // Where a page format puts its shots and lines.
 struct PageLayout;
 
+// What became of a shot handed to the page.
+enum class PageOutcome { Printed, WaitsForNextShot, NotPrinted };
+
 // The vendor line at the foot of the page.
 std::string VendorLine();
 
@@ -26,7 +29,7 @@ public:
 
     // Called after every shot meant for the printer: records its time and prints the page once
     // it has all its shots.
-    void PrintHardcopy();
+    PageOutcome PrintHardcopy();
 
     // Capture times of the page's shots, entry 0 for shot 1.
     const std::vector<std::string>& ShotTimes() const { return m_shotTimes; }

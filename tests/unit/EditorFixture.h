@@ -67,7 +67,10 @@ protected:
                        handedOn.push_back("save " + std::to_string(fakes::SerialOf(slots.Current())));
                        return saveWrites;
                    },
-                   [this] { handedOn.push_back("print " + std::to_string(fakes::SerialOf(slots.Current()))); },
+                   [this] {
+                       handedOn.push_back("print " + std::to_string(fakes::SerialOf(slots.Current())));
+                       return PageOutcome::Printed;
+                   },
                    [this] {
                        handedOn.push_back("copy " + std::to_string(fakes::SerialOf(slots.Current())));
                        return true;
