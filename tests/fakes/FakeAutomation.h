@@ -23,13 +23,11 @@ public:
     }
     AutomationObjectPtr Create(const std::string& id) override {
         log.push_back("create " + id);
-        if (unregistered.count(id)) throw AutomationError("class not registered");
         return MakeObject(id);
     }
 
     std::vector<std::string> log;
     std::set<std::string> running;       // ids with a running instance
-    std::set<std::string> unregistered;  // ids that cannot be created
     std::map<std::string, int> counts;   // object -> what its Count gives
     std::set<std::string> nothing;       // objects that a get gives as nothing
     std::string refused;                 // "<object> <member>" that throws

@@ -87,13 +87,12 @@ public:
     DocumentPropertiesResult ExchangeDocumentProperties(const std::string&, WindowRef) override { return {}; }
 
     // A confirmed dialog whose settings block names the printer.
-    static PrintDialogResult Confirmed(const std::string& blockName, std::uint32_t fields = 0) {
+    static PrintDialogResult Confirmed(const std::string& blockName) {
         PrintDialogResult result;
         result.outcome = PrintDialogResult::Outcome::Confirmed;
         PrinterSettingsBlock block;
         block.deviceName = blockName;
         block.deviceName.resize(32, '\0');
-        block.fields = fields;
         result.settings = block;
         return result;
     }
