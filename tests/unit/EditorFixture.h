@@ -16,8 +16,6 @@ namespace snapwright {
 // bars, so it is 980 x 640 pixels before it shrinks to a smaller picture.
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest() { windows.Add(kEditorCaption); }
-
     // A capture of this size as the current screenshot, and the editor opened on it.
     void OpenOn(int width, int height) {
         slots.SetCurrent(std::make_shared<fakes::FakePicture>(width, height, 1));

@@ -29,11 +29,6 @@ TEST(ScrollLayoutTest, MaximaRoundHalvesToEvenAndAlignTheFarEdgeAtTheMaximum) {
 // the offset is no whole number of steps.
 TEST_F(EditorTest, ClicksMapToThePointShownWhileScrolled) {
     OpenOn(1105, 1000);  // horizontal maximum 2 (125 pixels), vertical 7 (360 pixels)
-    window.value[Id(HorizontalScroll)] = 1;
-    window.value[Id(VerticalScroll)] = 3;
-    editor.OnScroll();
-    EXPECT_EQ(window.log.back(), "paint 50,150");
-    EXPECT_EQ(Core().ToPicture({10, 20}), (Point{60, 170}));
     window.value[Id(HorizontalScroll)] = 2;
     window.value[Id(VerticalScroll)] = 7;
     editor.OnScroll();

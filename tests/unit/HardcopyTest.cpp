@@ -89,6 +89,20 @@ TEST_F(HardcopyTest, HeaderLinesNameWhatTheirSwitchesAskAndTheVendorLineKeepsIts
     EXPECT_EQ(printer.TakeOps(), (Ops{"orientation 1", "font Arial", "picture #6 15,15 180x135", "end"}));
 }
 
+// A print hotkey pressed while the printer choice is open starts the next page; the page being
+// printed keeps the shots it had.
+TEST_F(HardcopyTest, AShotTakenWhileThePrinterChoiceIsOpenStartsTheNextPage) {
+    settings.PrintTo = PrintTarget::ChosenPrinter;
+    settings.Printformat = PageFormat::PortraitTwoShots;
+    dialogs.answer = fakes::FakePrintDialogService::Confirmed("Office Laser");
+    dialogs.whileOpen = [this] { EXPECT_EQ(PrintShot(640, 480), PageOutcome::WaitsForNextShot); };
+    PrintShot(1024, 768);
+    EXPECT_EQ(PrintShot(1024, 768), PageOutcome::Printed);
+    const Ops page = printer.TakeOps();
+    EXPECT_EQ(std::count_if(page.begin(), page.end(), [](const std::string& op) { return op.starts_with("picture #3"); }), 0);
+    EXPECT_EQ(page.at(page.size() - 3), "picture #2 20,145 160x120");
+}
+
 TEST_F(HardcopyTest, AFailureWhileComposingAbandonsTheDocumentAndTellsTheUser) {
     printer.failPictures = true;
     EXPECT_EQ(PrintShot(10, 10), PageOutcome::NotPrinted);

@@ -69,13 +69,9 @@ TEST_F(OfficeSenderTest, MicrosoftProgramsGetADocumentWhenNoneIsOpenAndPowerPoin
 TEST_F(OfficeSenderTest, WindowSearchTakesVisibleBorderedWindowsOfAnyCase) {
     windows.Add("Microsoft Word - hidden", kStyleBorder);
     windows.Add("Microsoft Word - borderless", kStyleVisible);
+    windows.Add("CALCULATOR");
     EXPECT_FALSE(IsWindowWithCaptionShown(windows, 0, "Microsoft Word"));
-    windows.Add("Calculator");
     EXPECT_TRUE(IsWindowWithCaptionShown(windows, 0, "Calc"));
-    EXPECT_TRUE(IsWindowWithCaptionShown(windows, 0, "CALCULATOR"));
-    // Current Office captions do not name the maker: the search alone misses them.
-    windows.Add("Document1 - Word");
-    EXPECT_FALSE(IsWindowWithCaptionShown(windows, 0, "Microsoft Word"));
 }
 
 // The e2e tests send to a Word that is registered nowhere; a program that refuses a step, and a

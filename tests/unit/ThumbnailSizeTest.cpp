@@ -15,11 +15,5 @@ TEST(ThumbnailSizeTest, PortraitAndSquareScaleTheHeight) {
     EXPECT_EQ(ThumbnailSize(10, 40, 85).height, 8);
 }
 
-TEST(ThumbnailSizeTest, TinyAndEmptyPictures) {
-    EXPECT_EQ(ThumbnailSize(10, 4, 3), (ThumbSize{0, 0}));
-    EXPECT_EQ(ThumbnailSize(10, 0, 768), (ThumbSize{0, 0}));
-    EXPECT_EQ(ThumbnailSize(10, 1024, 0), (ThumbSize{0, 0}));
-}
-
 }  // namespace
 }  // namespace snapwright
