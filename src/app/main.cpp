@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "WiredDestinations.h"
 #include "apps/AskApplicationDialog.h"
 #include "apps/OfficeSender.h"
 #include "apps/StartApplicationDialog.h"
@@ -13,6 +12,7 @@
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
+#include "capture/ShotDestinations.h"
 #include "capture/TrayProgram.h"
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/StartWindow.h"
@@ -84,16 +84,10 @@ int RunSnapwright(HINSTANCE instance) {
     win32::Win32PrintDialogService printDialogs;
     win32::Win32Clock clock;
     win32::Win32SystemNames systemNames;
-    Hardcopy hardcopy(slots, settings, printer, printDialogs, clock, systemNames, messages);
-    WiredDestinations destinations;
-    destinations.printHardcopy = [&hardcopy] { hardcopy.PrintHardcopy(); };
-
-    Hotkeys* hotkeysForHook = nullptr;
-    win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
-        if (hotkeysForHook) hotkeysForHook->HotkeyWindowProc(message, wParam);
-    });
-    Hotkeys hotkeys(hotkeyService, messages, engine, slots, settings, destinations);
-    hotkeysForHook = &hotkeys;
+    Hardcopy hardcopy(settings, printer, printDialogs, clock, systemNames, messages);
+    // The destinations of a screenshot, each taking the picture it works on, wired as they are made.
+    ShotDestinations::Targets targets;
+    targets.printHardcopy = [&hardcopy](PicturePtr shot) { hardcopy.PrintHardcopy(std::move(shot)); };
 
     // The options dialog and the about box, opened from the tray menu. The first LoadSettings
     // creates the options dialog hidden, because it also sets that dialog's controls.
@@ -117,7 +111,7 @@ int RunSnapwright(HINSTANCE instance) {
     SaveAsDialog saveAs({saveAsWindow.Form(), saveAsWindow.Form(), settings, store, clock, saveDialogs, files, imageExport,
                       messages, [&saveAsWindow] { ::SetForegroundWindow(saveAsWindow.Form().Handle()); }});
     saveAsWindow.SetPresenter(&saveAs);
-    destinations.startSaveAs = [&saveAs, &slots] { saveAs.StartSaveAs(slots.Current()); };
+    targets.startSaveAs = [&saveAs](PicturePtr shot) { saveAs.StartSaveAs(std::move(shot)); };
 
     // Sending to the office programs, and the two dialogs that belong to it.
     win32::ComAutomation automation;
@@ -125,11 +119,11 @@ int RunSnapwright(HINSTANCE instance) {
     win32::StartApplicationWindow startApplicationWindow(instance, icon);
     StartApplicationDialog startApplication(startApplicationWindow.Form(), settings);
     startApplicationWindow.SetPresenter(&startApplication);
-    OfficeSender sender({automation, topLevelWindows, messages,
+    OfficeSender sender({clipboard, automation, topLevelWindows, messages,
                          [&startApplication](const std::string& name) { return startApplication.Ask(name); },
                          [](int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); },
                          reinterpret_cast<WindowRef>(mainWindow.Handle())});
-    destinations.sendTo = [&sender](OfficeProgram program) { sender.Send(program); };
+    targets.sendTo = [&sender](OfficeProgram program, PicturePtr shot) { sender.Send(program, std::move(shot)); };
 
     // The screenshot editor: modal from the send hotkeys, without a modal loop from the tray icon
     // and the application choice.
@@ -137,10 +131,11 @@ int RunSnapwright(HINSTANCE instance) {
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
     Editor editor({editorWindow, editorWindow, topLevelWindows, settings, slots, messages, editorDialogs, help, sender,
                    [&codec](const std::string& path) { return LoadPictureFile(codec, path); },
-                   [&saveAs, &slots] { return saveAs.StartSaveAs(slots.Current()); },
-                   [&hardcopy] { hardcopy.PrintHardcopy(); }, [&engine] { return engine.CopyShotToClipboard(); }});
+                   [&saveAs](PicturePtr picture) { return saveAs.StartSaveAs(std::move(picture)); },
+                   [&hardcopy](PicturePtr picture) { return hardcopy.PrintHardcopy(std::move(picture)); },
+                   [&clipboard](PicturePtr picture) { return clipboard.PutPicture(std::move(picture)); }});
     editorWindow.SetPresenter(&editor);
-    destinations.openEditor = [&editor] { editor.ShowModal(); };
+    targets.openEditor = [&editor] { editor.ShowModal(); };
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
@@ -148,7 +143,15 @@ int RunSnapwright(HINSTANCE instance) {
                                              ::SetForegroundWindow(askApplicationWindow.Form().Handle());
                                          }});
     askApplicationWindow.SetPresenter(&askApplication);
-    destinations.askApplication = [&askApplication] { askApplication.Show(); };
+    targets.askApplication = [&askApplication](PicturePtr shot) { askApplication.Show(std::move(shot)); };
+
+    ShotDestinations destinations(settings, std::move(targets));
+    Hotkeys* hotkeysForHook = nullptr;
+    win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
+        if (hotkeysForHook) hotkeysForHook->HotkeyWindowProc(message, wParam);
+    });
+    Hotkeys hotkeys(hotkeyService, messages, engine, slots, destinations);
+    hotkeysForHook = &hotkeys;
 
     TrayProgram::Actions actions;
     actions.showOptions = [&options] { options.Show(); };

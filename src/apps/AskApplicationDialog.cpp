@@ -7,21 +7,33 @@ namespace snapwright {
 
 using enum AskApplicationControl;
 
+namespace {
+
+// The editor's choice keeps its design text in every language.
+constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::AskApplicationCaption},
+                                  {Id(ChoiceFrame), TextId::AskApplicationFrame},
+                                  {Id(CancelButton), TextId::CancelButton},
+                                  {Id(OkButton), TextId::OkButton}};
+
+constexpr std::pair<AskApplicationControl, OfficeKind> kChoices[] = {{WordProcessor, OfficeKind::WordProcessor},
+                                                                     {Spreadsheet, OfficeKind::Spreadsheet},
+                                                                     {Presentation, OfficeKind::Presentation}};
+
+}  // namespace
+
 AskApplicationDialog::AskApplicationDialog(Ports ports) : m_ports(std::move(ports)) {}
 
-void AskApplicationDialog::Show() {
+void AskApplicationDialog::Show(PicturePtr shot) {
+    m_shot = std::move(shot);
     if (m_ports.loadToForeground) m_ports.loadToForeground();
     m_ports.form.ShowModal();
+    m_shot.reset();
 }
 
-// The choices keep the Microsoft programs' names unless the second suite is configured.
 void AskApplicationDialog::OnLoad() {
-    IForm& form = m_ports.form;
-    ApplyLanguage(kAskApplicationWindow, m_ports.settings.Language, form);
-    if (m_ports.settings.Office != 0) {
-        form.SetText(Id(WordProcessor), "OpenWriter/StarWriter");
-        form.SetText(Id(Spreadsheet), "OpenCalc/Starcalc");
-        form.SetText(Id(Presentation), "OpenImpress/StarImpress");
+    ApplyLanguage(m_ports.form, m_ports.settings.Language, kTexts);
+    for (const auto& [choice, kind] : kChoices) {
+        m_ports.form.SetText(Id(choice), ChoiceName(ProgramOf(m_ports.settings.Office, kind)));
     }
 }
 
@@ -30,16 +42,10 @@ void AskApplicationDialog::OnLoad() {
 void AskApplicationDialog::OnOk() {
     IForm& form = m_ports.form;
     form.Hide();
-    const int office = m_ports.settings.Office;
-    if (form.Checked(Id(WordProcessor))) {
-        m_ports.sender.Send(ProgramFor(OfficeKind::WordProcessor, office));
-    } else if (form.Checked(Id(Spreadsheet))) {
-        m_ports.sender.Send(ProgramFor(OfficeKind::Spreadsheet, office));
-    } else if (form.Checked(Id(Presentation))) {
-        m_ports.sender.Send(ProgramFor(OfficeKind::Presentation, office));
-    } else if (form.Checked(Id(Editor))) {
-        if (m_ports.showEditor) m_ports.showEditor();
+    for (const auto& [choice, kind] : kChoices) {
+        if (form.Checked(Id(choice))) m_ports.sender.Send(ProgramOf(m_ports.settings.Office, kind), m_shot);
     }
+    if (form.Checked(Id(Editor)) && m_ports.showEditor) m_ports.showEditor();
     form.Unload();
 }
 

@@ -15,14 +15,14 @@ public:
         IForm& form;
         const Settings& settings;
         OfficeSender& sender;
-        std::function<void()> showEditor;        // without a modal loop
+        std::function<void()> showEditor;        // without a modal loop, on the current screenshot
         std::function<void()> loadToForeground;  // loads the window and brings it to the front
     };
 
     explicit AskApplicationDialog(Ports ports);
 
-    // Brings the dialog to the front and shows it modally; the choice is sent on OK.
-    void Show();
+    // Brings the dialog to the front and shows it modally; the shot is sent on OK.
+    void Show(PicturePtr shot);
 
     void OnLoad();
     void OnOk();
@@ -30,6 +30,7 @@ public:
 
 private:
     Ports m_ports;
+    PicturePtr m_shot;
 };
 
 }  // namespace snapwright

@@ -31,28 +31,6 @@ AutomationObjectPtr Member(const AutomationObjectPtr& object, const std::string&
 
 }  // namespace
 
-OfficeProgram ProgramFor(OfficeKind kind, int officeSetting) {
-    const bool microsoft = officeSetting == 0;
-    switch (kind) {
-        case OfficeKind::WordProcessor: return microsoft ? OfficeProgram::Word : OfficeProgram::Writer;
-        case OfficeKind::Spreadsheet: return microsoft ? OfficeProgram::Excel : OfficeProgram::Calc;
-        case OfficeKind::Presentation: break;
-    }
-    return microsoft ? OfficeProgram::PowerPoint : OfficeProgram::Impress;
-}
-
-std::string DisplayName(OfficeProgram program) {
-    switch (program) {
-        case OfficeProgram::Word: return "Microsoft Word";
-        case OfficeProgram::Excel: return "Microsoft Excel";
-        case OfficeProgram::PowerPoint: return "Microsoft Powerpoint";
-        case OfficeProgram::Writer: return "Writer";
-        case OfficeProgram::Calc: return "Calc";
-        case OfficeProgram::Impress: break;
-    }
-    return "Impress";
-}
-
 // Any visible bordered window counts, whoever owns it: "Calc" also finds a calculator.
 bool IsWindowWithCaptionShown(const ITopLevelWindows& windows, WindowRef relativeTo, const std::string& text) {
     const std::string searched = Lowered(text);
@@ -102,15 +80,20 @@ struct OfficeSender::SuiteProgram {
 
 OfficeSender::OfficeSender(Ports ports) : m_ports(std::move(ports)) {}
 
-void OfficeSender::Send(OfficeProgram program) {
+void OfficeSender::Send(OfficeProgram program, PicturePtr picture) {
+    if (!picture || !m_ports.clipboard.PutPicture(std::move(picture))) {
+        m_ports.messages.ShowError("Snapwright could not put the picture on the clipboard, so it cannot send it to " +
+                                   DisplayName(program) + ".");
+        return;
+    }
     try {
-        SendOrThrow(program);
+        Paste(program);
     } catch (const AutomationError& error) {
         m_ports.messages.ShowError(SendFailureMessage(program, error.what()));
     }
 }
 
-void OfficeSender::SendOrThrow(OfficeProgram program) {
+void OfficeSender::Paste(OfficeProgram program) {
     static const MicrosoftProgram kWord{OfficeProgram::Word, "Word.Application", "documents", false, {"Selection"}};
     static const MicrosoftProgram kExcel{OfficeProgram::Excel, "Excel.Application", "workbooks", false,
                                          {"activesheet"}};

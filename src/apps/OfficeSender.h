@@ -2,22 +2,13 @@
 #include <functional>
 #include <string>
 
+#include "apps/OfficeSuite.h"
 #include "platform/Automation.h"
+#include "platform/Clipboard.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
 
 namespace snapwright {
-
-// The six programs a screenshot can be sent to: three of Microsoft Office, three of the second
-// suite (OpenOffice.org, StarOffice and their successors), which the Office setting chooses.
-enum class OfficeProgram { Word, Excel, PowerPoint, Writer, Calc, Impress };
-
-// The kinds of document the send choices name; the suite comes from the Office setting.
-enum class OfficeKind { WordProcessor, Spreadsheet, Presentation };
-
-OfficeProgram ProgramFor(OfficeKind kind, int officeSetting);
-// The name the start dialog and the messages use; also the text a window caption is searched for.
-std::string DisplayName(OfficeProgram program);
 
 // Whether a visible top-level window with a border has `text` in its caption, in any case,
 // walking the z-order from the first window at the level of `relativeTo`.
@@ -26,11 +17,12 @@ bool IsWindowWithCaptionShown(const ITopLevelWindows& windows, WindowRef relativ
 // Gives a window of this program a taskbar button (show) or takes it away.
 void SetTaskbarButton(ITopLevelWindows& windows, WindowRef window, bool show);
 
-// Hands the clipboard's screenshot to an office program: attaches to the running program, or asks
-// the user and starts it, makes sure a document is open and pastes.
+// Hands a picture to an office program through the clipboard: puts it there, attaches to the
+// running program, or asks the user and starts it, makes sure a document is open and pastes.
 class OfficeSender {
 public:
     struct Ports {
+        IClipboard& clipboard;
         IAutomation& automation;
         ITopLevelWindows& windows;
         IUserMessages& messages;
@@ -43,12 +35,11 @@ public:
     explicit OfficeSender(Ports ports);
 
     // Sends, and tells the user in one message when the program could not be reached; the
-    // screenshot then stays on the clipboard.
-    void Send(OfficeProgram program);
-    // Sends; throws AutomationError when a step fails.
-    void SendOrThrow(OfficeProgram program);
+    // picture then stays on the clipboard.
+    void Send(OfficeProgram program, PicturePtr picture);
 
 private:
+    void Paste(OfficeProgram program);  // throws AutomationError when a step fails
     struct MicrosoftProgram;
     struct SuiteProgram;
     void SendToMicrosoftProgram(const MicrosoftProgram& program);

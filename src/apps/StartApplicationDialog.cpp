@@ -1,23 +1,40 @@
 #include "apps/StartApplicationDialog.h"
 
-#include "apps/StartApplication.h"
+#include "apps/StartApplicationControls.h"
 #include "lang/ApplyLanguage.h"
+#include "lang/LanguageTable.h"
 
 namespace snapwright {
+
+using enum StartApplicationControl;
+
+namespace {
+
+constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::NotRunningCaption},
+                                  {Id(Question), TextId::NotRunningQuestion},
+                                  {Id(CancelButton), TextId::CancelButton},
+                                  {Id(OkButton), TextId::OkButton}};
+
+}  // namespace
 
 StartApplicationDialog::StartApplicationDialog(IForm& form, const Settings& settings)
     : m_form(form), m_settings(settings) {}
 
 bool StartApplicationDialog::Ask(const std::string& displayName) {
-    ApplicationToStart() = displayName;
+    m_displayName = displayName;
     m_answer = false;
     m_form.ShowModal();
     return m_answer;
 }
 
-// The caption and the question name the program, in the user's language.
+// The caption and the question name the program, in the user's language: "Send Screenshot to
+// Writer", "Writer is not running. Start it now?".
 void StartApplicationDialog::OnLoad() {
-    ApplyLanguage(kStartApplicationWindow, m_settings.Language, m_form);
+    const int language = m_settings.Language;
+    ApplyLanguage(m_form, language, kTexts);
+    const LanguageTable& lang = Languages();
+    m_form.SetText(Id(CaptionLabel), lang.Text(TextId::NotRunningCaption, language) + " " + m_displayName);
+    m_form.SetText(Id(Question), m_displayName + " " + lang.Text(TextId::NotRunningQuestion, language));
 }
 
 void StartApplicationDialog::OnOk() {

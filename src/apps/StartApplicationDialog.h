@@ -21,6 +21,7 @@ public:
 private:
     IForm& m_form;
     const Settings& m_settings;
+    std::string m_displayName;
     bool m_answer = false;
 };
 

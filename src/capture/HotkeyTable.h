@@ -1,10 +1,11 @@
 #pragma once
 #include <array>
 
+#include "capture/ShotDestinations.h"
+
 namespace snapwright {
 
 enum class GrabKind { WholeScreen, ActiveWindow };
-enum class Destination { Print, Save, Send };
 
 struct HotkeyRow {
     int number;

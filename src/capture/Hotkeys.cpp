@@ -1,6 +1,6 @@
 #include "capture/Hotkeys.h"
 
-#include <exception>
+#include <utility>
 
 #include "platform/Diagnostics.h"
 
@@ -26,13 +26,8 @@ std::string TakenHotkeysMessage(const std::vector<const HotkeyRow*>& taken, bool
 }
 
 Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
-                 const Settings& settings, IShotDestinations& destinations)
-    : m_service(service),
-      m_messages(messages),
-      m_engine(engine),
-      m_slots(slots),
-      m_settings(settings),
-      m_destinations(destinations) {}
+                 ShotDestinations& destinations)
+    : m_service(service), m_messages(messages), m_engine(engine), m_slots(slots), m_destinations(destinations) {}
 
 bool Hotkeys::RegisterHotkeys() {
     bool atomsMade = true;
@@ -83,54 +78,28 @@ const HotkeyRow* Hotkeys::RowForId(int id) const {
     return nullptr;
 }
 
+// Every capture becomes the current screenshot and goes onto the clipboard, whatever its
+// destination does with it.
 void Hotkeys::HotkeyWindowProc(unsigned message, std::uintptr_t wParam) {
     if (message != kWmHotkey) return;
     const int id = static_cast<int>(wParam);
     const HotkeyRow* row = RowForId(id);
     if (!row) return;
-    if (!CaptureForHotkey(id)) {
+    PicturePtr shot = CaptureForHotkey(id);
+    if (!shot) {
         m_messages.ShowError("Snapwright could not take the screenshot: the screen or the window in front "
                              "could not be read.");
         return;
     }
+    m_slots.SetCurrent(shot);
     if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
-    switch (row->destination) {
-        case Destination::Print: m_destinations.PrintHardcopy(); break;
-        case Destination::Save: m_destinations.StartSaveAs(); break;
-        case Destination::Send: DispatchSend(); break;
-    }
+    m_destinations.Deliver(row->destination, std::move(shot));
 }
 
-bool Hotkeys::CaptureForHotkey(int id) {
+PicturePtr Hotkeys::CaptureForHotkey(int id) {
     const HotkeyRow* row = RowForId(id);
-    if (!row) return false;
-    // The grab comes first, so that a failed grab takes no slot from a page being collected.
-    PicturePtr shot = row->grab == GrabKind::WholeScreen ? m_engine.GrabScreenPicture()
-                                                         : m_engine.GrabActiveWindowPicture();
-    if (!shot) return false;
-    m_slots.BeginCapture(row->destination == Destination::Print, m_settings.NumShots);
-    m_slots.SetCurrentPicture(std::move(shot));
-    return true;
-}
-
-void Hotkeys::DispatchSend() {
-    // Sending is best effort: a step that fails is skipped, as the user can always paste the
-    // screenshot from the clipboard himself.
-    try {
-        const bool microsoft = m_settings.Office == 0;
-        switch (m_settings.SendTo) {
-            case 1: microsoft ? m_destinations.SendToWord() : m_destinations.SendToWriter(); break;
-            case 2: microsoft ? m_destinations.SendToExcel() : m_destinations.SendToCalc(); break;
-            case 3: microsoft ? m_destinations.SendToPowerPoint() : m_destinations.SendToImpress(); break;
-            case 4: m_destinations.AskApplication(); break;
-            case 5: m_destinations.OpenEditor(); break;
-            default: break;
-        }
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("Sending the screenshot failed: ") + error.what());
-    } catch (...) {
-        DebugOutput("Sending the screenshot failed.");
-    }
+    if (!row) return nullptr;
+    return row->grab == GrabKind::WholeScreen ? m_engine.GrabScreenPicture() : m_engine.GrabActiveWindowPicture();
 }
 
 }  // namespace snapwright

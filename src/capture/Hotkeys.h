@@ -10,7 +10,6 @@
 #include "capture/ShotDestinations.h"
 #include "platform/HotkeyService.h"
 #include "platform/UserMessages.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 
@@ -21,7 +20,7 @@ std::string TakenHotkeysMessage(const std::vector<const HotkeyRow*>& taken, bool
 class Hotkeys {
 public:
     Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
-            const Settings& settings, IShotDestinations& destinations);
+            ShotDestinations& destinations);
 
     // False when the program cannot run: the user has been told why and nothing stays registered.
     bool RegisterHotkeys();
@@ -29,9 +28,8 @@ public:
 
     // The main window's WM_HOTKEY, with the identifier that arrived in wParam.
     void HotkeyWindowProc(unsigned message, std::uintptr_t wParam);
-    // Grabs into the slot for a new capture; false (slots untouched) when no picture was made.
-    bool CaptureForHotkey(int id);
-    void DispatchSend();
+    // The screen or the window in front, as the hotkey asks; null when no picture was made.
+    PicturePtr CaptureForHotkey(int id);
 
     const HotkeyRow* RowForId(int id) const;
 
@@ -40,8 +38,7 @@ private:
     IUserMessages& m_messages;
     CaptureEngine& m_engine;
     CaptureSlots& m_slots;
-    const Settings& m_settings;
-    IShotDestinations& m_destinations;
+    ShotDestinations& m_destinations;
     std::array<std::uint16_t, kHotkeyTable.size()> m_ids{};
     std::array<bool, kHotkeyTable.size()> m_registered{};
     bool m_hooked = false;

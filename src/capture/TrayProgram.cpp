@@ -89,10 +89,9 @@ void TrayProgram::ShowTrayMenu() {
     const int language = m_settings.Language;
     menu->SetFont(lang.FontName(language), lang.FontSize(language));
     menu->Clear();
-    menu->AddItem(lang.OptionsMenuItem(language));
-    menu->AddItem(lang.AboutMenuItem(language));
-    menu->AddItem(lang.CloseMenuItem(language));
-    menu->AddItem(lang.ExitMenuItem(language));
+    for (TextId item : {TextId::OptionsMenuItem, TextId::AboutMenuItem, TextId::CloseMenuItem, TextId::ExitMenuItem}) {
+        menu->AddItem(lang.Text(item, language));
+    }
     menu->Store("Main");
     const Point cursor = m_actions.cursorPosition ? m_actions.cursorPosition() : Point{};
     switch (menu->ShowPopupAbsolute(cursor.x, cursor.y)) {

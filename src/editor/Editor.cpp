@@ -9,6 +9,10 @@ namespace {
 constexpr int kStrengths = 10;
 constexpr Colour kFirstDrawingColour = 0x0000FF;  // red: marks stand out on most screenshots
 
+constexpr std::pair<OfficeProgram, EditorControl> kOfficeButtons[] = {
+    {OfficeProgram::Word, WordButton},     {OfficeProgram::Excel, ExcelButton}, {OfficeProgram::PowerPoint, PowerPointButton},
+    {OfficeProgram::Writer, WriterButton}, {OfficeProgram::Calc, CalcButton},   {OfficeProgram::Impress, ImpressButton}};
+
 constexpr const char* kOpenFilter =
     "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Portable Network Graphics (*.png)|*.png|Multiple Network Graphics "
     "(*.mng)|*.mng|TIFF (*.tif)|*.tif";
@@ -36,28 +40,18 @@ void Editor::OnLoad() {
     SetTaskbarButton(m_ports.windows, m_ports.window.Handle(), true);
     m_zoom.Reset();
     m_shapes.Reset();
-    ArrangeOfficeButtons();
+    ShowOfficeButtons();
     form.ClearList(Id(StrengthList));
     for (int n = 1; n <= kStrengths; ++n) form.AddListItem(Id(StrengthList), std::to_string(n) + "px");
     form.SetListIndex(Id(StrengthList), 0);
     m_ports.window.SetButtonColour(Id(ColourButton), kFirstDrawingColour);
-    m_core.Reset(m_ports.slots.ShotCounter() > 0 ? m_ports.slots.Current() : nullptr);
+    m_core.Reset(m_ports.slots.Current());
 }
 
-// One suite's three buttons show, in the same three places.
-void Editor::ArrangeOfficeButtons() {
-    IForm& form = m_ports.form;
-    if (m_ports.settings.Office != 1) {
-        for (EditorControl button : {WriterButton, CalcButton, ImpressButton}) form.SetVisible(Id(button), false);
-        return;
-    }
-    const std::pair<EditorControl, EditorControl> places[] = {
-        {WordButton, WriterButton}, {ExcelButton, CalcButton}, {PowerPointButton, ImpressButton}};
-    for (const auto& [first, second] : places) {
-        form.SetEnabled(Id(first), false);
-        Rect bounds = m_ports.window.ControlBounds(Id(second));
-        bounds.left = m_ports.window.ControlBounds(Id(first)).left;
-        m_ports.window.SetControlBounds(Id(second), bounds);
+// Only the configured suite's three buttons show; both suites' stand in the same three places.
+void Editor::ShowOfficeButtons() {
+    for (const auto& [program, button] : kOfficeButtons) {
+        m_ports.form.SetVisible(Id(button), SuiteOf(program) == m_ports.settings.Office);
     }
 }
 
@@ -67,7 +61,7 @@ bool Editor::OnClose() {
             case EditorAnswer::Cancel: return false;
             case EditorAnswer::Yes:
                 // The edits stay until they are in a file.
-                if (!SaveHandedBack()) return false;
+                if (!Save()) return false;
                 break;
             case EditorAnswer::No: break;
         }
@@ -112,12 +106,6 @@ void Editor::OnButton(EditorControl button) {
         case OpenButton: OnOpen(); break;
         case SaveButton: OnSave(); break;
         case PrintButton: OnPrint(); break;
-        case WordButton: OnSend(OfficeProgram::Word); break;
-        case ExcelButton: OnSend(OfficeProgram::Excel); break;
-        case PowerPointButton: OnSend(OfficeProgram::PowerPoint); break;
-        case WriterButton: OnSend(OfficeProgram::Writer); break;
-        case CalcButton: OnSend(OfficeProgram::Calc); break;
-        case ImpressButton: OnSend(OfficeProgram::Impress); break;
         case ZoomButton: m_zoom.OnButton(); break;
         case CropButton: m_crop.OnButton(); break;
         case CopyButton: OnCopy(); break;
@@ -127,30 +115,34 @@ void Editor::OnButton(EditorControl button) {
         case TextButton: m_ports.window.Inform("Draw textbox...in progress ;-)", "Snapwright"); break;
         case ColourButton: OnColourButton(); break;
         case HelpButton: m_ports.help.Open(); break;
-        default: break;
+        default:
+            for (const auto& [program, officeButton] : kOfficeButtons) {
+                if (button == officeButton) OnSend(program);
+            }
+            break;
     }
 }
 
-// The editor's picture becomes the current screenshot, which the save dialog, the printer, the
-// clipboard and the office programs take. Before the first capture it becomes the first one.
-bool Editor::HandBack() {
-    if (!m_core.Picture()) {
+PicturePtr Editor::PictureToHandOn() {
+    PicturePtr picture = m_core.Picture();
+    if (!picture) {
         m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
-        return false;
+        return nullptr;
     }
-    m_ports.slots.HandBack(m_core.Picture());
-    return true;
+    m_ports.slots.SetCurrent(picture);
+    return picture;
 }
 
-bool Editor::SaveHandedBack() {
-    return HandBack() && m_ports.startSaveAs();
+bool Editor::Save() {
+    const PicturePtr picture = PictureToHandOn();
+    return picture && m_ports.startSaveAs(picture);
 }
 
 void Editor::OnNew() {
     if (m_core.changed &&
         m_ports.window.Ask("Really discard this file?", "New file", EditorQuestion::YesNo) == EditorAnswer::No) {
         // Nothing is discarded unless it was saved.
-        if (!SaveHandedBack()) return;
+        if (!Save()) return;
     }
     m_core.ClearView();
 }
@@ -166,32 +158,37 @@ void Editor::OnOpen() {
     }
     m_core.ClearUndo();
     m_core.ReplacePicture(std::move(loaded.picture));
-    m_ports.slots.HandBack(m_core.Picture());
+    m_ports.slots.SetCurrent(m_core.Picture());
 }
 
 void Editor::OnSave() {
-    if (!SaveHandedBack()) return;
+    if (!Save()) return;
     m_core.ClearUndo();
     m_core.changed = false;
 }
 
+// The picture is the page's next shot, as a print hotkey's would be: with two shots a page, the
+// second press of Print or the next print hotkey completes the page. A page that waits says so,
+// since nothing else would show that Print did anything.
 void Editor::OnPrint() {
-    if (HandBack()) m_ports.printHardcopy();
+    const PicturePtr picture = PictureToHandOn();
+    if (picture && m_ports.printHardcopy(picture) == PageOutcome::WaitsForNextShot) {
+        m_ports.window.Inform("The page holds two screenshots: this picture is the first, and the page waits for "
+                              "the second.\r\n\r\nPress Print again, or take a screenshot with Print Screen, and "
+                              "the page is printed.",
+                              "Snapwright");
+    }
 }
 
 void Editor::OnCopy() {
-    if (HandBack() && !m_ports.copyShotToClipboard()) {
+    const PicturePtr picture = PictureToHandOn();
+    if (picture && !m_ports.copyToClipboard(picture)) {
         m_ports.messages.ShowError("Snapwright could not put the picture on the clipboard.");
     }
 }
 
 void Editor::OnSend(OfficeProgram program) {
-    if (!HandBack()) return;
-    if (!m_ports.copyShotToClipboard()) {
-        m_ports.messages.ShowError("Snapwright could not put the picture on the clipboard.");
-        return;
-    }
-    m_ports.sender.Send(program);
+    if (const PicturePtr picture = PictureToHandOn()) m_ports.sender.Send(program, picture);
 }
 
 void Editor::OnColourButton() {

@@ -11,6 +11,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
+#include "print/Hardcopy.h"
 #include "save/ImageLoad.h"
 #include "settings/Settings.h"
 #include "ui/HelpFile.h"
@@ -20,8 +21,9 @@ namespace snapwright {
 inline constexpr const char* kEditorCaption = "Snapwright ScreenshotEditor";
 
 // The screenshot editor: shows the current screenshot at its own size, scrolls over larger ones,
-// edits it with four tools and an undo stack, and hands the result back to the current capture
-// slot for saving, printing, the clipboard and the office programs.
+// edits it with four tools and an undo stack, and hands the result to the save dialog, the
+// printed page, the clipboard and the office programs. The picture it hands on becomes the
+// current screenshot, which it opens on next time.
 class Editor {
 public:
     struct Ports {
@@ -35,10 +37,10 @@ public:
         HelpFile& help;
         OfficeSender& sender;
         std::function<LoadedPicture(const std::string& path)> loadPicture;
-        // The save dialog for the current screenshot; true when a file was written.
-        std::function<bool()> startSaveAs;
-        std::function<void()> printHardcopy;
-        std::function<bool()> copyShotToClipboard;
+        // The save dialog for the picture; true when a file was written.
+        std::function<bool(PicturePtr)> startSaveAs;
+        std::function<PageOutcome(PicturePtr)> printHardcopy;
+        std::function<bool(PicturePtr)> copyToClipboard;
     };
 
     explicit Editor(Ports ports);
@@ -66,9 +68,10 @@ private:
     void OnCopy();
     void OnSend(OfficeProgram program);
     void OnColourButton();
-    bool HandBack();
-    bool SaveHandedBack();
-    void ArrangeOfficeButtons();
+    // The picture to hand on, now the current screenshot; null, and the user told, when there is none.
+    PicturePtr PictureToHandOn();
+    bool Save();
+    void ShowOfficeButtons();
 
     Ports m_ports;
     EditorCore m_core;

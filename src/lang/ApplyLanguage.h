@@ -1,18 +1,20 @@
 #pragma once
+#include <span>
 
+#include "lang/TextId.h"
 #include "platform/Form.h"
 
 namespace snapwright {
 
-// The windows that take the user-interface language, by the id their loads pass.
-inline constexpr int kAboutWindow = 1;             // AboutDialog, AboutControl
-inline constexpr int kAskApplicationWindow = 2;    // AskApplicationDialog, AskApplicationControl
-inline constexpr int kOptionsWindow = 3;           // OptionsDialog, OptionsControl
-inline constexpr int kSaveAsWindow = 4;            // SaveAsDialog, SaveAsControl
-inline constexpr int kStartApplicationWindow = 6;  // StartApplicationDialog, StartApplicationControl
+// A control of a window and the language text it shows.
+struct ControlText {
+    ControlId control;
+    TextId text;
+};
 
-// Puts the font and texts of `language` (the Language setting) on the window `windowId`, whose
-// form is `form`. Any other window id leaves the form untouched.
-void ApplyLanguage(int windowId, int language, IForm& form);
+// Puts the font and texts of `language` (the Language setting) on the listed controls of a
+// window, the first of which is its caption label. Controls not listed keep their design texts
+// and fonts.
+void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts);
 
 }  // namespace snapwright

@@ -1,6 +1,7 @@
 #include "print/Hardcopy.h"
 
 #include <exception>
+#include <utility>
 
 #include "Version.h"
 #include "platform/Diagnostics.h"
@@ -35,14 +36,13 @@ constexpr PageLayout kLandscapeOne{kLandscape, 232, 174, 30, 15, 100, false, 0, 
 constexpr const char* kVendorNotice = " - the screenshot tool for Windows";
 constexpr const char* kStillOnClipboard = " The last screenshot is still on the clipboard.";
 
-// The layout of Printformat 1, 2 or 3; nothing for any other value.
-const PageLayout* LayoutForPrintformat(int printformat) {
-    switch (printformat) {
-        case 1: return &kPortraitOne;
-        case 2: return &kPortraitTwo;
-        case 3: return &kLandscapeOne;
-        default: return nullptr;
+const PageLayout& LayoutOf(PageFormat format) {
+    switch (format) {
+        case PageFormat::PortraitOneShot: return kPortraitOne;
+        case PageFormat::PortraitTwoShots: return kPortraitTwo;
+        case PageFormat::LandscapeOneShot: break;
     }
+    return kLandscapeOne;
 }
 
 }  // namespace
@@ -52,56 +52,37 @@ std::string VendorLine() {
            std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision) + kVendorNotice;
 }
 
-Hardcopy::Hardcopy(CaptureSlots& slots, const Settings& settings, Printer& printer, IPrintDialogService& dialogs,
-                   const IClock& clock, const ISystemNames& names, IUserMessages& messages)
-    : m_slots(slots),
-      m_settings(settings),
-      m_printer(printer),
-      m_dialogs(dialogs),
-      m_clock(clock),
-      m_names(names),
-      m_messages(messages) {}
-
-std::string Hardcopy::CurrentUserName() const {
-    return m_names.UserName();
-}
-
-std::string Hardcopy::CurrentComputerName() const {
-    return m_names.ComputerName();
-}
+Hardcopy::Hardcopy(const Settings& settings, Printer& printer, IPrintDialogService& dialogs, const IClock& clock,
+                   const ISystemNames& names, IUserMessages& messages)
+    : m_settings(settings), m_printer(printer), m_dialogs(dialogs), m_clock(clock), m_names(names), m_messages(messages) {}
 
 bool Hardcopy::AnyHeader() const {
     return m_settings.PrintTimeStamp || m_settings.PrintUser || m_settings.PrintComputer;
 }
 
-std::string Hardcopy::HeaderLine(int shot, int indent) const {
+std::string Hardcopy::HeaderLine(const PageShot& shot, int indent) const {
     std::string line(static_cast<std::size_t>(indent), ' ');
     line += "Screenshot ";
     // The names are asked anew for every line.
-    if (m_settings.PrintUser) line += "from " + CurrentUserName() + " ";
-    if (m_settings.PrintComputer) line += "at workstation " + CurrentComputerName() + " ";
-    if (m_settings.PrintTimeStamp) {
-        line += "about ";
-        if (shot >= 1 && shot <= static_cast<int>(m_shotTimes.size())) {
-            line += m_shotTimes[static_cast<std::size_t>(shot - 1)];
-        }
-    }
+    if (m_settings.PrintUser) line += "from " + m_names.UserName() + " ";
+    if (m_settings.PrintComputer) line += "at workstation " + m_names.ComputerName() + " ";
+    if (m_settings.PrintTimeStamp) line += "about " + shot.time;
     return line;
 }
 
-void Hardcopy::PrintHardcopy() {
-    const int shotCounter = m_slots.ShotCounter();
-    if (shotCounter < 1) return;
-    m_shotTimes.resize(static_cast<std::size_t>(shotCounter));
-    m_shotTimes[static_cast<std::size_t>(shotCounter - 1)] = m_clock.GeneralDateTimeNow();
-    if (shotCounter < m_settings.NumShots) return;
+PageOutcome Hardcopy::PrintHardcopy(PicturePtr shot) {
+    if (!shot) return PageOutcome::NotPrinted;
+    m_page.push_back({std::move(shot), m_clock.GeneralDateTimeNow()});
+    // A page waiting for its second shot when the format changed to one shot a page prints the
+    // newest shot alone.
+    const auto shots = static_cast<std::size_t>(ShotsPerPage(m_settings.Printformat));
+    if (m_page.size() > shots) m_page.erase(m_page.begin(), m_page.end() - static_cast<std::ptrdiff_t>(shots));
+    if (m_page.size() < shots) return PageOutcome::WaitsForNextShot;
 
-    // A page that is not printed takes its shots with it, so that the next print hotkey starts
-    // a fresh page instead of printing these with a later shot lost.
-    if (m_settings.PrintTo == 2 && !ChoosePrinter()) {
-        DiscardCollectedShots();
-        return;
-    }
+    // The page leaves the collection before anything can fail or open a dialog: a page that is
+    // not printed takes its shots with it, and a print hotkey pressed meanwhile starts a new one.
+    const Page page = std::exchange(m_page, {});
+    if (m_settings.PrintTo == PrintTarget::ChosenPrinter && !ChoosePrinter()) return PageOutcome::NotPrinted;
 
     const std::string device = m_printer.DeviceName();
     if (!m_printer.CanOpenPrinter(device)) {
@@ -111,12 +92,11 @@ void Hardcopy::PrintHardcopy() {
                                  : "Snapwright could not print the screenshot: the printer \"" + device +
                                        "\" cannot be used. Check that it is installed and ready, or choose another "
                                        "printer." + kStillOnClipboard);
-        DiscardCollectedShots();
-        return;
+        return PageOutcome::NotPrinted;
     }
 
     try {
-        if (const PageLayout* layout = LayoutForPrintformat(m_settings.Printformat)) ComposePage(*layout);
+        ComposePage(page, LayoutOf(m_settings.Printformat));
         m_printer.EndDoc();
     } catch (const std::exception& error) {
         // A half-composed document must not stay open: the next page would be added to it.
@@ -124,10 +104,9 @@ void Hardcopy::PrintHardcopy() {
         m_printer.KillDoc();
         m_messages.ShowError("Snapwright could not print the screenshot on the printer \"" + device + "\"." +
                              kStillOnClipboard);
-        DiscardCollectedShots();
-        return;
+        return PageOutcome::NotPrinted;
     }
-    m_slots.DiscardPage();
+    return PageOutcome::Printed;
 }
 
 bool Hardcopy::ChoosePrinter() {
@@ -161,18 +140,18 @@ bool Hardcopy::ChoosePrinter() {
     return !dialog.Cancelled();
 }
 
-void Hardcopy::ComposePage(const PageLayout& layout) {
+void Hardcopy::ComposePage(const Page& page, const PageLayout& layout) {
     m_printer.SetOrientation(layout.orientation);
     m_printer.SetFontName("Arial");
     // Two empty lines, and the line end that every output adds: the header is the fourth line.
     m_printer.Print("\r\n\r\n");
-    if (AnyHeader()) m_printer.Print(HeaderLine(1, layout.headerIndent));
-    DrawShot(1, layout.shotLeft, layout.shotTop, layout);
+    if (AnyHeader()) m_printer.Print(HeaderLine(page[0], layout.headerIndent));
+    DrawShot(page[0], layout.shotTop, layout);
 
-    if (layout.secondShot) {
+    if (layout.secondShot && page.size() > 1) {
         m_printer.SetCurrentPosition(layout.secondHeaderX, layout.secondHeaderY);
-        if (AnyHeader()) m_printer.Print(HeaderLine(2, layout.headerIndent));
-        DrawShot(2, layout.shotLeft, layout.secondShotTop, layout);
+        if (AnyHeader()) m_printer.Print(HeaderLine(page[1], layout.headerIndent));
+        DrawShot(page[1], layout.secondShotTop, layout);
     }
 
     if (m_settings.PrintFooter) {
@@ -181,17 +160,11 @@ void Hardcopy::ComposePage(const PageLayout& layout) {
     }
 }
 
-void Hardcopy::DrawShot(int slot, double left, double top, const PageLayout& layout) {
-    const PicturePtr shot = m_slots.Slot(slot);
-    if (!shot) return;
-    const FittedSize size = FitShot(shot->Width(), shot->Height(), layout.boxWidth, layout.boxHeight);
+void Hardcopy::DrawShot(const PageShot& shot, double top, const PageLayout& layout) {
+    const Picture& picture = *shot.picture;
+    const FittedSize size = FitShot(picture.Width(), picture.Height(), layout.boxWidth, layout.boxHeight);
     if (size.width <= 0 || size.height <= 0) return;
-    m_printer.PaintPicture(*shot, left, top, size.width, size.height);
-}
-
-void Hardcopy::DiscardCollectedShots() {
-    m_slots.DiscardPage();
-    m_shotTimes.clear();
+    m_printer.PaintPicture(picture, layout.shotLeft, top, size.width, size.height);
 }
 
 }  // namespace snapwright

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "capture/CaptureSlots.h"
 #include "platform/Clock.h"
+#include "platform/Picture.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "platform/SystemNames.h"
@@ -15,41 +15,43 @@ namespace snapwright {
 // Where a page format puts its shots and lines.
 struct PageLayout;
 
+// What became of a shot handed to the page.
+enum class PageOutcome { Printed, WaitsForNextShot, NotPrinted };
+
 // The vendor line at the foot of the page.
 std::string VendorLine();
 
 // The printed page with one or two shots, the header lines and the vendor line.
 class Hardcopy {
 public:
-    Hardcopy(CaptureSlots& slots, const Settings& settings, Printer& printer, IPrintDialogService& dialogs,
-             const IClock& clock, const ISystemNames& names, IUserMessages& messages);
+    Hardcopy(const Settings& settings, Printer& printer, IPrintDialogService& dialogs, const IClock& clock,
+             const ISystemNames& names, IUserMessages& messages);
 
-    // Called after every shot meant for the printer: records its time and prints the page once
-    // it has all its shots.
-    void PrintHardcopy();
-
-    // Capture times of the page's shots, entry 0 for shot 1.
-    const std::vector<std::string>& ShotTimes() const { return m_shotTimes; }
-    std::string CurrentUserName() const;
-    std::string CurrentComputerName() const;
-    // The header line for shot k (1 or 2), starting with the indent of spaces.
-    std::string HeaderLine(int shot, int indent) const;
+    // Takes a shot meant for the printer as the page's next one, with its time, and prints the
+    // page once it has as many as its format holds. A page that is not printed (no printer, a
+    // cancelled choice, a failure) is discarded with its shots: the next shot starts a new one.
+    PageOutcome PrintHardcopy(PicturePtr shot);
 
 private:
-    bool ChoosePrinter();
-    void ComposePage(const PageLayout& layout);
-    void DrawShot(int slot, double left, double top, const PageLayout& layout);
-    bool AnyHeader() const;
-    void DiscardCollectedShots();
+    struct PageShot {
+        PicturePtr picture;
+        std::string time;
+    };
+    using Page = std::vector<PageShot>;
 
-    CaptureSlots& m_slots;
+    bool ChoosePrinter();
+    void ComposePage(const Page& page, const PageLayout& layout);
+    std::string HeaderLine(const PageShot& shot, int indent) const;
+    void DrawShot(const PageShot& shot, double top, const PageLayout& layout);
+    bool AnyHeader() const;
+
     const Settings& m_settings;
     Printer& m_printer;
     IPrintDialogService& m_dialogs;
     const IClock& m_clock;
     const ISystemNames& m_names;
     IUserMessages& m_messages;
-    std::vector<std::string> m_shotTimes;
+    Page m_page;  // the shots collected for the next page
 };
 
 }  // namespace snapwright

@@ -20,6 +20,12 @@ constexpr const char* kSavePathKey = "SavePath";
 constexpr int kSliderMin = 10;
 constexpr int kSliderMax = 50;
 
+// The thumbnail box and the browse button keep their design texts in every language.
+constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::SaveAsCaption},
+                                  {Id(FormatFrame), TextId::FileFormatFrame},
+                                  {Id(CancelButton), TextId::CancelButton},
+                                  {Id(OkButton), TextId::OkButton}};
+
 }  // namespace
 
 std::string SaveFailureMessage(const std::string& path, const std::string& reason) {
@@ -75,12 +81,12 @@ void SaveAsDialog::OnLoad() {
     const std::string programFolder = m_ports.files.ProgramFolder();
     const std::string stamp = DateTimeStamp(m_ports.clock.GeneralDateTimeNow());
     switch (m_ports.settings.SaveTo) {
-        case 1:
+        case SaveTarget::ProgramFolder:
             m_fileName = programFolder + "\\Screenshots\\Snapwright_" + stamp + m_extension;
             form.SetEnabled(Id(BrowseButton), false);
             form.SetVisible(Id(BrowseButton), false);
             break;
-        case 2: {
+        case SaveTarget::AskForFile: {
             const std::string standard = programFolder + "\\Screenshots\\";
             m_savePath = m_ports.store.GetSetting(kSettingsApp, kSettingsSection, kSavePathKey, standard);
             // An empty folder would put the file wherever the program happens to run; a folder
@@ -90,11 +96,11 @@ void SaveAsDialog::OnLoad() {
             m_fileName = m_savePath + "Snapwright™_" + stamp + m_extension;
             break;
         }
-        default:
+        case SaveTarget::Unnamed:
             break;
     }
     if (!m_fileName.empty()) form.SetText(Id(FileNameLabel), ShortenedFileName(m_fileName));
-    // Without a name (an unknown SaveTo) there is nothing to save until the user has browsed.
+    // Without a name there is nothing to save until the user has browsed.
     form.SetEnabled(Id(OkButton), !m_fileName.empty());
 
     m_screenWidthPx = m_picture ? m_picture->Width() : 0;
@@ -103,7 +109,7 @@ void SaveAsDialog::OnLoad() {
     m_ports.sliders.SetSliderMin(Id(ThumbnailSlider), kSliderMin);
     ShowThumbnailSize();
 
-    ApplyLanguage(kSaveAsWindow, m_ports.settings.Language, form);
+    ApplyLanguage(form, m_ports.settings.Language, kTexts);
 }
 
 void SaveAsDialog::OnFormatChosen() {

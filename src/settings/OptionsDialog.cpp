@@ -1,6 +1,6 @@
 #include "settings/OptionsDialog.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <iterator>
 
 #include "lang/ApplyLanguage.h"
@@ -9,6 +9,75 @@
 namespace snapwright {
 
 using enum OptionsControl;
+
+namespace {
+
+// The texts of the language; the three office choices share one, as the icon beside each names
+// its program. The print-format and page-header controls keep their design texts.
+constexpr ControlText kTexts[] = {
+    {Id(CaptionLabel), TextId::OptionsCaption},
+    {Id(PrintFrame), TextId::PrintFrame},
+    {Id(DefaultPrinter), TextId::DefaultPrinterOption},
+    {Id(ChoosePrinter), TextId::ChoosePrinterOption},
+    {Id(SaveFrame), TextId::SaveFrame},
+    {Id(SaveToProgramFolder), TextId::SaveToProgramFolderOption},
+    {Id(AskForFile), TextId::AskForFileOption},
+    {Id(SendFrame), TextId::SendFrame},
+    {Id(SendToWordProcessor), TextId::SendToOfficeOption},
+    {Id(SendToSpreadsheet), TextId::SendToOfficeOption},
+    {Id(SendToPresentation), TextId::SendToOfficeOption},
+    {Id(AskAtSend), TextId::AskAtSendOption},
+    {Id(LanguageFrame), TextId::LanguageFrame},
+    {Id(LanguageLabel), TextId::SelectLanguageLabel},
+    {Id(CancelButton), TextId::CancelButton},
+    {Id(DefaultsButton), TextId::DefaultsButton},
+    {Id(SaveButton), TextId::SaveButton},
+};
+
+// The option button that stands for each value of a setting.
+template <typename Value>
+struct Option {
+    OptionsControl control;
+    Value value;
+};
+
+constexpr Option<PrintTarget> kPrintOptions[] = {{DefaultPrinter, PrintTarget::DefaultPrinter},
+                                                 {ChoosePrinter, PrintTarget::ChosenPrinter}};
+constexpr Option<SaveTarget> kSaveOptions[] = {{SaveToProgramFolder, SaveTarget::ProgramFolder},
+                                               {AskForFile, SaveTarget::AskForFile}};
+constexpr Option<SendTarget> kSendOptions[] = {{SendToWordProcessor, SendTarget::WordProcessor},
+                                               {SendToSpreadsheet, SendTarget::Spreadsheet},
+                                               {SendToPresentation, SendTarget::Presentation},
+                                               {AskAtSend, SendTarget::AskAtSend},
+                                               {SendToEditor, SendTarget::Editor}};
+constexpr Option<PageFormat> kPageOptions[] = {{PortraitOneShot, PageFormat::PortraitOneShot},
+                                               {PortraitTwoShots, PageFormat::PortraitTwoShots},
+                                               {LandscapeOneShot, PageFormat::LandscapeOneShot}};
+constexpr std::pair<OptionsControl, OptionsControl> kPagePictures[] = {
+    {PortraitOneShotPicture, PortraitOneShot},
+    {PortraitTwoShotsPicture, PortraitTwoShots},
+    {LandscapeOneShotPicture, LandscapeOneShot}};
+
+// The icon beside the office choices for each program; one suite's three show.
+constexpr std::pair<OfficeProgram, OptionsControl> kSuiteIcons[] = {
+    {OfficeProgram::Word, WordIcon},     {OfficeProgram::Excel, ExcelIcon}, {OfficeProgram::PowerPoint, PowerPointIcon},
+    {OfficeProgram::Writer, WriterIcon}, {OfficeProgram::Calc, CalcIcon},   {OfficeProgram::Impress, ImpressIcon}};
+
+template <typename Value, std::size_t N>
+void Choose(OptionsControl control, const Option<Value> (&options)[N], Value& field) {
+    for (const auto& option : options) {
+        if (option.control == control) field = option.value;
+    }
+}
+
+template <typename Value, std::size_t N>
+void Check(IForm& form, Value value, const Option<Value> (&options)[N]) {
+    for (const auto& option : options) {
+        if (option.value == value) form.SetChecked(Id(option.control), true);
+    }
+}
+
+}  // namespace
 
 OptionsDialog::OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, HelpFile& help)
     : m_form(form), m_settingsManager(settingsManager), m_settings(settings), m_help(help) {}
@@ -25,94 +94,59 @@ void OptionsDialog::OnLoad() {
 
     m_settingsManager.LoadSettings();
     m_form.ClearList(Id(OfficeSuiteList));
-    for (const char* suite : kOfficeSuites) m_form.AddListItem(Id(OfficeSuiteList), suite);
+    for (OfficeSuite suite : kOfficeSuites) m_form.AddListItem(Id(OfficeSuiteList), SuiteName(suite));
     ShowOfficeSuite();
-    ApplyLanguage(kOptionsWindow, m_settings.Language, m_form);
-    ShowSuiteIcons();
+    ApplyLanguage(m_form, m_settings.Language, kTexts);
     m_stored = m_settings;
 }
 
-// A suite the list does not know selects nothing and leaves the record as it is.
 void OptionsDialog::ShowOfficeSuite() {
-    if (m_settings.Office < std::size(kOfficeSuites)) {
-        m_form.SetListIndex(Id(OfficeSuiteList), m_settings.Office);
-        OnOfficeSuiteChosen();
-    }
+    const auto at = std::find(kOfficeSuites.begin(), kOfficeSuites.end(), m_settings.Office);
+    m_form.SetListIndex(Id(OfficeSuiteList), static_cast<int>(at - kOfficeSuites.begin()));
+    ShowSuiteIcons();
 }
 
-// Only one suite's icons show. The other suite's icons stand where the Microsoft ones stand, so
-// that the option captions, which do not change with the suite, keep their icons beside them.
+// The captions of the office choices do not change with the suite; only the icons beside them do.
 void OptionsDialog::ShowSuiteIcons() {
-    struct IconPair {
-        OptionsControl microsoft;
-        OptionsControl openOffice;
-    };
-    static constexpr IconPair kIcons[] = {{WordIcon, WriterIcon}, {ExcelIcon, CalcIcon}, {PowerPointIcon, ImpressIcon}};
+    for (const auto& [program, icon] : kSuiteIcons) m_form.SetVisible(Id(icon), SuiteOf(program) == m_settings.Office);
+}
 
-    if (m_settings.Office == 0) {
-        for (const auto& icon : kIcons) {
-            m_form.SetVisible(Id(icon.microsoft), true);
-            m_form.SetVisible(Id(icon.openOffice), false);
-        }
-    } else if (m_settings.Office == 1) {
-        for (const auto& icon : kIcons) {
-            m_form.SetVisible(Id(icon.microsoft), false);
-            Rect bounds = m_form.Bounds(Id(icon.openOffice));
-            bounds.left = m_form.Bounds(Id(icon.microsoft)).left;
-            m_form.SetBounds(Id(icon.openOffice), bounds);
-            m_form.SetVisible(Id(icon.openOffice), true);
+void OptionsDialog::OnOption(OptionsControl option) {
+    for (const auto& [picture, button] : kPagePictures) {
+        if (option == picture) {
+            m_form.SetChecked(Id(button), true);
+            option = button;
         }
     }
+    Choose(option, kPrintOptions, m_settings.PrintTo);
+    Choose(option, kSaveOptions, m_settings.SaveTo);
+    Choose(option, kSendOptions, m_settings.SendTo);
+    Choose(option, kPageOptions, m_settings.Printformat);
 }
 
-void OptionsDialog::OnDefaultPrinter() { m_settings.PrintTo = 1; }
-void OptionsDialog::OnChoosePrinter() { m_settings.PrintTo = 2; }
-void OptionsDialog::OnSaveToProgramFolder() { m_settings.SaveTo = 1; }
-void OptionsDialog::OnAskForFile() { m_settings.SaveTo = 2; }
-void OptionsDialog::OnSendToWordProcessor() { m_settings.SendTo = 1; }
-void OptionsDialog::OnSendToSpreadsheet() { m_settings.SendTo = 2; }
-void OptionsDialog::OnSendToPresentation() { m_settings.SendTo = 3; }
-void OptionsDialog::OnAskAtSend() { m_settings.SendTo = 4; }
-void OptionsDialog::OnSendToEditor() { m_settings.SendTo = 5; }
-
-// The print format decides how many shots make a page; both change together.
-void OptionsDialog::OnPortraitPage() {
-    m_settings.Printformat = 1;
-    m_settings.NumShots = 1;
+void OptionsDialog::OnCheckBox(OptionsControl checkBox) {
+    const bool checked = m_form.Checked(Id(checkBox));
+    switch (checkBox) {
+        case TimestampBox: m_settings.PrintTimeStamp = checked; break;
+        case UserNameBox: m_settings.PrintUser = checked; break;
+        case ComputerNameBox: m_settings.PrintComputer = checked; break;
+        case FooterBox: m_settings.PrintFooter = checked; break;
+        default: break;
+    }
 }
-
-void OptionsDialog::OnTwoShotPortraitPage() {
-    m_settings.Printformat = 2;
-    m_settings.NumShots = 2;
-}
-
-void OptionsDialog::OnLandscapePage() {
-    m_settings.Printformat = 3;
-    m_settings.NumShots = 1;
-}
-
-void OptionsDialog::OnPortraitPagePicture() { Select(PortraitOneShot, &OptionsDialog::OnPortraitPage); }
-void OptionsDialog::OnTwoShotPortraitPagePicture() { Select(PortraitTwoShots, &OptionsDialog::OnTwoShotPortraitPage); }
-void OptionsDialog::OnLandscapePagePicture() { Select(LandscapeOneShot, &OptionsDialog::OnLandscapePage); }
-
-void OptionsDialog::OnTimestampBox() { m_settings.PrintTimeStamp = IsChecked(TimestampBox); }
-void OptionsDialog::OnUserNameBox() { m_settings.PrintUser = IsChecked(UserNameBox); }
-void OptionsDialog::OnComputerNameBox() { m_settings.PrintComputer = IsChecked(ComputerNameBox); }
-void OptionsDialog::OnFooterBox() { m_settings.PrintFooter = IsChecked(FooterBox); }
 
 // The dialog changes language at once; the other windows follow when they next load.
 void OptionsDialog::OnLanguageChosen() {
     const int index = m_form.ListIndex(Id(LanguageList));
     if (index < 0) return;  // nothing chosen
-    m_settings.Language = static_cast<std::uint8_t>(index);
-    ApplyLanguage(kOptionsWindow, m_settings.Language, m_form);
-    ShowSuiteIcons();
+    m_settings.Language = index;
+    ApplyLanguage(m_form, m_settings.Language, kTexts);
 }
 
 void OptionsDialog::OnOfficeSuiteChosen() {
     const int index = m_form.ListIndex(Id(OfficeSuiteList));
-    if (index < 0) return;
-    m_settings.Office = static_cast<std::uint8_t>(index);
+    if (index < 0 || index >= static_cast<int>(kOfficeSuites.size())) return;
+    m_settings.Office = kOfficeSuites[static_cast<std::size_t>(index)];
     ShowSuiteIcons();
 }
 
@@ -138,8 +172,7 @@ void OptionsDialog::OnRestoreDefaults() {
     m_settingsManager.SetDefaults();
     m_settingsManager.SaveSettings();
     m_stored = m_settings;
-    // The defaults show the targets and the language already; the rest follows.
-    ShowPrintFormat(m_settings.Printformat);
+    ShowOptions(m_settings);
     ShowCheckBoxes(m_settings);
     ShowOfficeSuite();
 }
@@ -148,76 +181,39 @@ void OptionsDialog::OnHelp() {
     m_help.Open();
 }
 
-// Selecting a control runs its click handler, which writes the same value back into the record.
-// A value none of the controls stands for selects nothing, and the record keeps it.
-void OptionsDialog::ShowLoadedSettings(const Settings& loaded) {
-    // The handlers write into the live record, which may be the very record given here.
-    const Settings s = loaded;
-
-    switch (s.PrintTo) {
-        case 1: Select(DefaultPrinter, &OptionsDialog::OnDefaultPrinter); break;
-        case 2: Select(ChoosePrinter, &OptionsDialog::OnChoosePrinter); break;
-        default: break;
-    }
-    switch (s.SaveTo) {
-        case 1: Select(SaveToProgramFolder, &OptionsDialog::OnSaveToProgramFolder); break;
-        case 2: Select(AskForFile, &OptionsDialog::OnAskForFile); break;
-        default: break;
-    }
-    switch (s.SendTo) {
-        case 1: Select(SendToWordProcessor, &OptionsDialog::OnSendToWordProcessor); break;
-        case 2: Select(SendToSpreadsheet, &OptionsDialog::OnSendToSpreadsheet); break;
-        case 3: Select(SendToPresentation, &OptionsDialog::OnSendToPresentation); break;
-        case 4: Select(AskAtSend, &OptionsDialog::OnAskAtSend); break;
-        case 5: Select(SendToEditor, &OptionsDialog::OnSendToEditor); break;
-        default: break;
-    }
-    ShowPrintFormat(s.Printformat);
-    if (s.Language < Languages().AvailableLanguages()) {
-        m_form.SetListIndex(Id(LanguageList), s.Language);
-        OnLanguageChosen();
-    }
-    ShowCheckBoxes(s);
-}
-
-void OptionsDialog::ShowPrintFormat(std::uint8_t printformat) {
-    switch (printformat) {
-        case 1: Select(PortraitOneShot, &OptionsDialog::OnPortraitPage); break;
-        case 2: Select(PortraitTwoShots, &OptionsDialog::OnTwoShotPortraitPage); break;
-        case 3: Select(LandscapeOneShot, &OptionsDialog::OnLandscapePage); break;
-        default: break;
-    }
-}
-
-void OptionsDialog::ShowCheckBoxes(const Settings& s) {
-    SetCheckBox(TimestampBox, s.PrintTimeStamp, &OptionsDialog::OnTimestampBox);
-    SetCheckBox(UserNameBox, s.PrintUser, &OptionsDialog::OnUserNameBox);
-    SetCheckBox(ComputerNameBox, s.PrintComputer, &OptionsDialog::OnComputerNameBox);
-    SetCheckBox(FooterBox, s.PrintFooter, &OptionsDialog::OnFooterBox);
+void OptionsDialog::ShowLoadedSettings(const Settings& settings) {
+    ShowOptions(settings);
+    ShowLanguage(settings.Language);
+    ShowCheckBoxes(settings);
 }
 
 // The print-format buttons, the suite list and the check boxes keep showing what they showed.
 void OptionsDialog::ShowDefaultSettings() {
-    Select(DefaultPrinter, &OptionsDialog::OnDefaultPrinter);
-    Select(SaveToProgramFolder, &OptionsDialog::OnSaveToProgramFolder);
-    Select(SendToWordProcessor, &OptionsDialog::OnSendToWordProcessor);
-    m_form.SetListIndex(Id(LanguageList), 0);
-    OnLanguageChosen();
+    const Settings defaults;
+    Check(m_form, defaults.PrintTo, kPrintOptions);
+    Check(m_form, defaults.SaveTo, kSaveOptions);
+    Check(m_form, defaults.SendTo, kSendOptions);
+    ShowLanguage(defaults.Language);
     ShowSuiteIcons();
 }
 
-void OptionsDialog::Select(OptionsControl option, void (OptionsDialog::*click)()) {
-    m_form.SetChecked(Id(option), true);
-    (this->*click)();
+void OptionsDialog::ShowOptions(const Settings& settings) {
+    Check(m_form, settings.PrintTo, kPrintOptions);
+    Check(m_form, settings.SaveTo, kSaveOptions);
+    Check(m_form, settings.SendTo, kSendOptions);
+    Check(m_form, settings.Printformat, kPageOptions);
 }
 
-void OptionsDialog::SetCheckBox(OptionsControl checkBox, bool checked, void (OptionsDialog::*click)()) {
-    m_form.SetChecked(Id(checkBox), checked);
-    (this->*click)();
+void OptionsDialog::ShowCheckBoxes(const Settings& settings) {
+    m_form.SetChecked(Id(TimestampBox), settings.PrintTimeStamp);
+    m_form.SetChecked(Id(UserNameBox), settings.PrintUser);
+    m_form.SetChecked(Id(ComputerNameBox), settings.PrintComputer);
+    m_form.SetChecked(Id(FooterBox), settings.PrintFooter);
 }
 
-bool OptionsDialog::IsChecked(OptionsControl checkBox) const {
-    return m_form.Checked(Id(checkBox));
+void OptionsDialog::ShowLanguage(int language) {
+    m_form.SetListIndex(Id(LanguageList), language);
+    OnLanguageChosen();
 }
 
 }  // namespace snapwright

@@ -6,12 +6,6 @@
 
 namespace snapwright {
 
-// The entries of the office-suite list; the list index is the Office setting.
-inline constexpr const char* kOfficeSuites[] = {
-    "Microsoft Office (Word, Excel, Powerpoint)",
-    "OpenOffice/StarOffice (Writer, Calc, Impress)",
-};
-
 // The options dialog: every control writes its value into the settings record the moment it is
 // clicked; Save writes the record to the store and Cancel returns it to what the store holds. It
 // also shows the record on its controls for LoadSettings and SetDefaults.
@@ -23,27 +17,9 @@ public:
     void Show();
 
     void OnLoad();
-    void ShowSuiteIcons();
-
-    void OnDefaultPrinter();
-    void OnChoosePrinter();
-    void OnSaveToProgramFolder();
-    void OnAskForFile();
-    void OnSendToWordProcessor();
-    void OnSendToSpreadsheet();
-    void OnSendToPresentation();
-    void OnAskAtSend();
-    void OnSendToEditor();
-    void OnPortraitPage();
-    void OnTwoShotPortraitPage();
-    void OnLandscapePage();
-    void OnPortraitPagePicture();  // the page pictures choose their print format
-    void OnTwoShotPortraitPagePicture();
-    void OnLandscapePagePicture();
-    void OnTimestampBox();
-    void OnUserNameBox();
-    void OnComputerNameBox();
-    void OnFooterBox();
+    // An option button, or a page picture, which chooses the print format beneath it.
+    void OnOption(OptionsControl option);
+    void OnCheckBox(OptionsControl checkBox);
     void OnLanguageChosen();
     void OnOfficeSuiteChosen();
     void OnSave();
@@ -55,12 +31,11 @@ public:
     void ShowDefaultSettings() override;
 
 private:
-    void ShowOfficeSuite();
-    void ShowPrintFormat(std::uint8_t printformat);
+    void ShowOptions(const Settings& settings);
     void ShowCheckBoxes(const Settings& settings);
-    void Select(OptionsControl option, void (OptionsDialog::*click)());
-    void SetCheckBox(OptionsControl checkBox, bool checked, void (OptionsDialog::*click)());
-    bool IsChecked(OptionsControl checkBox) const;
+    void ShowOfficeSuite();
+    void ShowSuiteIcons();
+    void ShowLanguage(int language);
 
     IForm& m_form;
     SettingsManager& m_settingsManager;

@@ -1,39 +1,39 @@
 #pragma once
-#include <cstdint>
-#include <optional>
-#include <string>
+#include "apps/OfficeSuite.h"
 
 namespace snapwright {
 
-// The live settings record, read directly by every part of the program.
+enum class PrintTarget { DefaultPrinter, ChosenPrinter };
+// The program's "Screenshots" folder, or a folder the user chooses. Unnamed stands for a stored
+// number that names neither: the save dialog then proposes no name until the user browses.
+enum class SaveTarget { ProgramFolder, AskForFile, Unnamed };
+// Nowhere stands for a stored number that names no target: the send keys only capture.
+enum class SendTarget { WordProcessor, Spreadsheet, Presentation, AskAtSend, Editor, Nowhere };
+enum class PageFormat { PortraitOneShot, PortraitTwoShots, LandscapeOneShot };
+
+// Screenshots on one page of the format.
+int ShotsPerPage(PageFormat format);
+
+// The live settings record, read directly by every part of the program. Its fields are named
+// after the keys that store them; the store's numbers exist only in SettingsManager.
 struct Settings {
-    std::uint8_t PrintTo = 1;
-    std::uint8_t SaveTo = 1;
-    std::uint8_t SendTo = 1;
-    std::uint8_t NumShots = 1;
-    std::uint8_t Printformat = 1;
-    std::uint8_t Language = 0;
-    std::uint8_t Office = 0;
+    PrintTarget PrintTo = PrintTarget::DefaultPrinter;
+    SaveTarget SaveTo = SaveTarget::ProgramFolder;
+    SendTarget SendTo = SendTarget::WordProcessor;
+    PageFormat Printformat = PageFormat::PortraitOneShot;
+    int Language = 0;  // an index of the language table
+    OfficeSuite Office = OfficeSuite::Microsoft;
     bool ShowSplash = true;
     bool PrintTimeStamp = true;
     bool PrintUser = true;
     bool PrintComputer = true;
     bool PrintFooter = true;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // Store addressing shared by every key of the program.
 inline constexpr const char* kSettingsApp = "Snapwright";
 inline constexpr const char* kSettingsSection = "Config";
-
-// Text forms of the stored values.
-std::string ByteToText(std::uint8_t value);
-std::string TruthToText(bool value);
-// A whole number 0..255 written in decimal (surrounding blanks allowed), or nothing.
-std::optional<std::uint8_t> TextToByte(const std::string& text);
-// True exactly when the text is a whole number equal to 1.
-bool TextToTruth(const std::string& text);
-
-// Screenshots per page for a print format: 1 and 3 take one, 2 takes two.
-std::optional<std::uint8_t> ShotsForPrintformat(std::uint8_t printformat);
 
 }  // namespace snapwright

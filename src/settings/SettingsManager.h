@@ -8,13 +8,13 @@ namespace snapwright {
 class ISettingsView {
 public:
     virtual ~ISettingsView() = default;
-    // Selects the controls that show the loaded record (their click handlers write it back).
     virtual void ShowLoadedSettings(const Settings& settings) = 0;
-    // Selects the default print, save and send targets and the first language, and the suite icons.
+    // The default print, save and send targets and the first language, and the suite's icons.
     virtual void ShowDefaultSettings() = 0;
 };
 
-// LoadSettings, SaveSettings and SetDefaults: the record against the per-user store.
+// LoadSettings, SaveSettings and SetDefaults: the record against the per-user store, where every
+// value is text. The only place that knows the stored numbers, which earlier releases wrote too.
 class SettingsManager {
 public:
     SettingsManager(ISettingsStore& store, Settings& settings);
@@ -25,12 +25,7 @@ public:
     void SaveSettings();
     void SetDefaults();
 
-    static constexpr int kLanguageCount = 17;
-
 private:
-    std::string Read(const char* key, const char* defaultText) const;
-    void Write(const char* key, const std::string& text);
-
     ISettingsStore& m_store;
     Settings& m_settings;
     ISettingsView* m_view = nullptr;

@@ -28,7 +28,7 @@
 #include "platform/win32/Win32UserMessages.h"
 #include "save/ImageExport.h"
 #include "save/win32/Win32FreeImageCodec.h"
-#include "WiredDestinations.h"
+#include "capture/ShotDestinations.h"
 
 namespace {
 
@@ -214,13 +214,13 @@ int main(int argc, char** argv) {
     win32::Win32UserMessages messages;
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, capture, clipboard, slots);
-    WiredDestinations destinations;
     Settings settings;
+    ShotDestinations destinations(settings, {});
     Hotkeys* target = nullptr;
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(service, messages, engine, slots, settings, destinations);
+    Hotkeys hotkeys(service, messages, engine, slots, destinations);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM saveHotkey = ::GlobalFindAtomW(L"Snapwright\u21223");

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "../win/PrintingTools.h"
-#include "WiredDestinations.h"
+#include "capture/ShotDestinations.h"
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
 #include "capture/win32/MainWindow.h"
@@ -83,14 +83,15 @@ int main(int argc, char** argv) {
     win32::Win32PrintDialogService printDialogs;
     win32::Win32Clock clock;
     win32::Win32SystemNames names;
-    Hardcopy hardcopy(slots, settings, printer, printDialogs, clock, names, messages);
-    WiredDestinations destinations;
-    destinations.printHardcopy = [&hardcopy] { hardcopy.PrintHardcopy(); };
+    Hardcopy hardcopy(settings, printer, printDialogs, clock, names, messages);
+    ShotDestinations destinations(settings, {.printHardcopy = [&hardcopy](PicturePtr shot) {
+                                      hardcopy.PrintHardcopy(std::move(shot));
+                                  }});
     Hotkeys* target = nullptr;
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(service, messages, engine, slots, settings, destinations);
+    Hotkeys hotkeys(service, messages, engine, slots, destinations);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM printHotkey = ::GlobalFindAtomW(L"Snapwright\u21221");
@@ -123,8 +124,8 @@ int main(int argc, char** argv) {
             pdf.push_back(Ms(start, Clock::now()));
         }
     }
-    std::printf("screen %dx%d, format %d, %d rounds on %s (medians):\n", ::GetSystemMetrics(SM_CXSCREEN),
-                ::GetSystemMetrics(SM_CYSCREEN), settings.Printformat, rounds, printer.DeviceName().c_str());
+    std::printf("screen %dx%d, %d shot(s) a page, %d rounds on %s (medians):\n", ::GetSystemMetrics(SM_CXSCREEN),
+                ::GetSystemMetrics(SM_CYSCREEN), ShotsPerPage(settings.Printformat), rounds, printer.DeviceName().c_str());
     std::printf("  WM_HOTKEY to the job handed to the spooler  %8.1f ms\n", Median(total));
     std::printf("    capture and clipboard copy                %8.1f ms\n", Median(captured));
     std::printf("    page composition (text and picture)       %8.1f ms\n", Median(composed));

@@ -126,7 +126,8 @@ class EditorTest(EditorCase):
         self.click("Undo")
         self.assertEqual(different_pixels(self.save("undone.png"), cropped), 0)
 
-    def test_a_ten_pixel_frame_in_a_chosen_colour(self):
+    # A frame ten pixels strong in a colour of the colour dialog, and a zoom inset framed in red.
+    def test_a_ten_pixel_frame_in_a_chosen_colour_and_a_zoom_inset(self):
         capture = self.open_on_capture()
         self.click("Colour")
         self.assertEqual(driver("wait-window", "Color", "", "20000")[0], 0, "the colour dialog")
@@ -137,26 +138,23 @@ class EditorTest(EditorCase):
         self.click("Frame")
         self.press(100, 100)
         self.press(200, 150)
-        framed = self.save("framed.png")
-        for x, y in ((99, 99), (90, 90), (210, 160), (150, 95), (205, 120)):
-            self.assertEqual(pixel(framed, x, y), (32, 160, 64), f"ring pixel {x},{y}")
-        run(["convert", framed, "-crop", "101x51+100+100", "+repage", self.path("inside.png")], check=True)
-        self.assertEqual(different_pixels(self.path("inside.png"), capture, crop_b="101x51+100+100"), 0)
-        self.assertNotEqual(pixel(framed, 89, 89), (32, 160, 64))
-
-    def test_a_zoom_inset_is_framed_in_red_and_enlarged(self):
-        capture = self.open_on_capture()
         self.click("Zoom")
-        self.press(100, 100)
-        self.press(139, 119)  # a region of 40 x 20 pixels
+        self.press(300, 100)
+        self.press(339, 119)  # a region of 40 x 20 pixels
         self.press(400, 300)
-        zoomed = self.save("zoomed.png")
-        self.assertEqual(pixel(zoomed, 100, 100), (255, 0, 0))
-        self.assertEqual(pixel(zoomed, 400, 300), (255, 0, 0))
+        drawn = self.save("drawn.png")
+        for x, y in ((99, 99), (90, 90), (210, 160), (150, 95), (205, 120)):
+            self.assertEqual(pixel(drawn, x, y), (32, 160, 64), f"ring pixel {x},{y}")
+        run(["convert", drawn, "-crop", "101x51+100+100", "+repage", self.path("inside.png")], check=True)
+        self.assertEqual(different_pixels(self.path("inside.png"), capture, crop_b="101x51+100+100"), 0)
+        self.assertNotEqual(pixel(drawn, 89, 89), (32, 160, 64))
+
+        self.assertEqual(pixel(drawn, 300, 100), (255, 0, 0))
+        self.assertEqual(pixel(drawn, 400, 300), (255, 0, 0))
         # Inside its frame, the inset is the region enlarged 1.5 times.
-        run(["convert", capture, "-crop", "40x20+100+100", "+repage", "-sample", "60x30!", self.path("region.png")],
+        run(["convert", capture, "-crop", "40x20+300+100", "+repage", "-sample", "60x30!", self.path("region.png")],
             check=True)
-        run(["convert", zoomed, "-crop", "56x26+402+302", "+repage", self.path("inset.png")], check=True)
+        run(["convert", drawn, "-crop", "56x26+402+302", "+repage", self.path("inset.png")], check=True)
         self.assertEqual(different_pixels(self.path("inset.png"), self.path("region.png"), crop_b="56x26+2+2"), 0)
 
 

@@ -6,7 +6,7 @@ import re
 import tempfile
 import unittest
 
-from e2e_support import E2ETestCase, SETTINGS_KEY, driver, reg_values, session_dir, wait_until, wine_path
+from e2e_support import E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, reg_values, session_dir, wait_until, wine_path
 from test_printing import pdf_files, wait_for_new_pdf
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
@@ -24,6 +24,7 @@ START_WINDOW = ("Snapwright", "#32770")  # hidden: ShowSplash is "0"
 OPTIONS_TITLE = "Options for Snapwright"
 ABOUT_TITLE = "About Snapwright"
 HELP_TITLE = "Snapwright Help"
+WM_LBUTTONDBLCLK = "515"
 
 
 class OptionsTest(E2ETestCase):
@@ -32,7 +33,9 @@ class OptionsTest(E2ETestCase):
         return self.start_program(cwd=cwd)
 
     def stored(self):
-        return {name: data for name, (_, data) in reg_values(SETTINGS_KEY).items()}
+        values = reg_values(SETTINGS_KEY)
+        self.assertEqual({kind for kind, _ in values.values()} - {"REG_SZ"}, set(), "every value is text")
+        return {name: data for name, (_, data) in values.items()}
 
     def open_from_tray(self, item, title):
         self.choose_from_tray(item)
@@ -66,6 +69,11 @@ class OptionsTest(E2ETestCase):
     def test_cancel_takes_the_clicks_back_and_print_screen_prints_without_asking(self):
         self.start()
         self.open_from_tray(1, OPTIONS_TITLE)
+        # While a dialog from the tray menu is open, the icon's clicks open nothing.
+        driver("tray", WM_RBUTTONUP)
+        driver("tray", WM_LBUTTONDBLCLK)
+        self.assertNotEqual(driver("menu-rect")[0], 0, "no second tray menu")
+        self.assertNotEqual(driver("wait-window", "Snapwright ScreenshotEditor", "", "1000")[0], 0, "no editor")
         self.click(OPTIONS_TITLE, "show printer selection")
         self.answer(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(self.stored(), {"ShowSplash": "0"})
@@ -92,21 +100,19 @@ class OptionsTest(E2ETestCase):
         self.answer(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(self.stored()["SendTo"], "1")
 
-    def test_the_help_button_opens_the_help_file_from_the_programs_folder(self):
-        self.start()
+    # The help file beside the program opens from any current folder; without it, none from the current
+    # folder opens in its place, and a message tells where it was expected.
+    def test_the_help_button_opens_the_help_file_beside_the_program_only(self):
+        elsewhere = tempfile.mkdtemp(prefix="elsewhere-", dir=session_dir())
+        program = self.start(cwd=elsewhere)
         self.open_from_tray(1, OPTIONS_TITLE)
         self.click(OPTIONS_TITLE, "?")
         # Wine's help viewer names its window after the title the help file gives itself.
         self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer shows the file")
         driver("close", HELP_TITLE)
         self.assertEqual(driver("gone-window", HELP_TITLE)[0], 0)
-        self.answer(OPTIONS_TITLE, "&Cancel")
 
-    def test_without_its_help_file_the_program_opens_none_from_the_current_folder(self):
-        elsewhere = tempfile.mkdtemp(prefix="elsewhere-", dir=session_dir())
-        program = self.start(cwd=elsewhere)
         os.replace(os.path.join(program.folder, "Snapwright.chm"), os.path.join(elsewhere, "Snapwright.chm"))
-        self.open_from_tray(1, OPTIONS_TITLE)
         self.click(OPTIONS_TITLE, "?")
         self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a message tells where")
         self.assertIn(wine_path(os.path.join(program.folder, "Snapwright.chm")), driver("texts", "Snapwright")[1])

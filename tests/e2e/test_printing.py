@@ -12,6 +12,7 @@ from e2e_support import E2ETestCase, clipboard_targets, driver, image_size, run,
 from fakeoffice import RunningOffice
 
 PRINTER = "SnapwrightPDF"
+EDITOR = "Snapwright ScreenshotEditor"
 PRINTER_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers" + "\\" + PRINTER
 SCREEN = (1024, 768)
 DPI = 100
@@ -97,17 +98,37 @@ class PrintingTest(E2ETestCase):
     def new_pages(self):
         return sorted(pdf_files() - self.before)
 
+    def open_editor_on_capture(self):
+        self.start_program()
+        self.press("ctrl+print")
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor opens")
+
+    def print_from_editor(self, waits):
+        """The editor's Print: with `waits` the page is told to wait for its second shot, and nothing
+        is printed; otherwise no word comes and the page is printed, which is given."""
+        self.assertEqual(driver("click", EDITOR, "Print")[0], 0)
+        if waits:
+            self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a word that the page waits")
+            self.assertIn("the page waits for the second", "\n".join(self.texts("Snapwright")))
+            self.answer("Snapwright", "OK")
+            self.assertEqual(self.new_pages(), [])
+            return None
+        pdf = wait_for_new_pdf(self.before)
+        self.assertNotEqual(driver("wait-window", "Snapwright", "", "1000")[0], 0, "no word when a page is printed")
+        self.before.add(pdf)
+        return pdf
+
     def assertBox(self, actual, expected, what):
         self.assertIsNotNone(actual, what + ": nothing printed there")
         for name, got, want in zip(("left", "top", "width", "height"), actual, expected):
             self.assertLessEqual(abs(got - want), TOLERANCE_MM,
                                  f"{what}: {name} is {got:.1f} mm, not {want} mm (box {actual})")
 
-    def test_format_3_prints_a_landscape_page(self):
-        self.fresh_settings(Printformat=3, NumShots=1)
-        self.start_program()
-        self.press("print")
-        pdf = wait_for_new_pdf(self.before)
+    # With one shot a page the editor's Print prints at once, as Print Screen does.
+    def test_format_3_prints_a_landscape_page_from_the_editor_at_once(self):
+        self.fresh_settings(SendTo=5, Printformat=3, NumShots=1)
+        self.open_editor_on_capture()
+        pdf = self.print_from_editor(waits=False)
         self.assertEqual(page_count(pdf), 1)
         self.assertIn("Screenshot from", pdf_text(pdf))
         page = render(pdf, self.path("page"))
@@ -168,6 +189,19 @@ class PrintingTest(E2ETestCase):
         self.assertBox(inked_box(page, 14, 137), (20, 15, 160, 120), "shot 1")
         self.assertBox(inked_box(page, 144, 266), (20, 145, 160, 106.7), "shot 2")
         self.assertBox(inked_box(page, 266, 297), (35, 270), "the vendor line's left and top")
+
+    # With two shots a page the editor's picture is the page's next shot: a second Print completes the
+    # page, and so does the next Print Screen.
+    def test_the_editors_print_fills_a_page_of_two_shots(self):
+        self.fresh_settings(SendTo=5, Printformat=2, NumShots=2)
+        self.open_editor_on_capture()
+        self.print_from_editor(waits=True)
+        self.assertEqual(pdf_images(self.print_from_editor(waits=False)), [SCREEN, SCREEN])
+
+        self.print_from_editor(waits=True)
+        self.addCleanup(RunningOffice("Snapwright test window").close)
+        self.press("alt+print")
+        self.assertEqual(pdf_images(wait_for_new_pdf(self.before)), [SCREEN, (480, 320)])
 
     def test_a_printer_that_cannot_be_opened_is_named_to_the_user(self):
         self.start_program()

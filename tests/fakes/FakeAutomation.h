@@ -23,13 +23,11 @@ public:
     }
     AutomationObjectPtr Create(const std::string& id) override {
         log.push_back("create " + id);
-        if (unregistered.count(id)) throw AutomationError("class not registered");
         return MakeObject(id);
     }
 
     std::vector<std::string> log;
     std::set<std::string> running;       // ids with a running instance
-    std::set<std::string> unregistered;  // ids that cannot be created
     std::map<std::string, int> counts;   // object -> what its Count gives
     std::set<std::string> nothing;       // objects that a get gives as nothing
     std::string refused;                 // "<object> <member>" that throws
@@ -86,27 +84,23 @@ inline AutomationObjectPtr RecordingAutomation::MakeObject(const std::string& pa
     return std::make_shared<RecordedObject>(*this, path);
 }
 
-// Top-level windows in z-order, with their style bits and captions.
+// Top-level windows in z-order, with their style bits and captions; extended styles and showing
+// are not kept.
 class FakeTopLevelWindows : public ITopLevelWindows {
 public:
     struct Window {
         std::uint32_t style;
         std::string caption;
-        std::uint32_t exStyle = 0;
-        bool shown = true;
     };
 
     WindowRef FirstAtLevel(WindowRef) const override { return windows.empty() ? 0 : 1; }
     WindowRef Next(WindowRef window) const override { return window < windows.size() ? window + 1 : 0; }
     std::uint32_t Style(WindowRef window) const override { return windows.at(window - 1).style; }
     std::string Caption(WindowRef window) const override { return windows.at(window - 1).caption; }
-    std::uint32_t ExtendedStyle(WindowRef window) const override { return windows.at(window - 1).exStyle; }
-    void SetExtendedStyle(WindowRef window, std::uint32_t style) override {
-        events.push_back(windows.at(window - 1).shown ? "style while shown" : "style while hidden");
-        windows.at(window - 1).exStyle = style;
-    }
-    void SetShown(WindowRef window, bool shown) override { windows.at(window - 1).shown = shown; }
-    void LockDesktopUpdates(bool locked) override { events.push_back(locked ? "lock" : "unlock"); }
+    std::uint32_t ExtendedStyle(WindowRef) const override { return 0; }
+    void SetExtendedStyle(WindowRef, std::uint32_t) override {}
+    void SetShown(WindowRef, bool) override {}
+    void LockDesktopUpdates(bool) override {}
 
     // A visible window with a border and this caption.
     void Add(const std::string& caption, std::uint32_t style = kStyleVisible | kStyleBorder) {
@@ -114,7 +108,6 @@ public:
     }
 
     std::vector<Window> windows;  // window n is windows[n - 1]
-    std::vector<std::string> events;
 };
 
 }  // namespace snapwright::fakes

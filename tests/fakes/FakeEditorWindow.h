@@ -20,27 +20,14 @@ public:
         Drawing(FakeEditorWindow& owner, std::string name) : m_owner(owner), m_name(std::move(name)) {}
         void Line(Point a, Point b, Colour c) override { Log("line", a, b, c); }
         void Rectangle(Point a, Point b, Colour c) override { Log("rect", a, b, c); }
-        void Ellipse(double cx, double cy, double rx, double ry, Colour c) override {
-            m_owner.log.push_back(m_name + " ellipse " + Number(cx) + "," + Number(cy) + " " + Number(rx) + "x" +
-                                  Number(ry) + " " + std::to_string(c));
-        }
-        void StretchPicture(const Picture& p, const Rect& d) override {
-            m_owner.log.push_back(m_name + " picture " + std::to_string(p.Width()) + "x" + std::to_string(p.Height()) +
-                                  " at " + std::to_string(d.left) + "," + std::to_string(d.top) + " " +
-                                  std::to_string(d.width) + "x" + std::to_string(d.height));
-        }
+        void Ellipse(double, double, double, double, Colour) override { m_owner.log.push_back(m_name + " ellipse"); }
+        void StretchPicture(const Picture&, const Rect&) override { m_owner.log.push_back(m_name + " picture"); }
         PicturePtr CopyOut(const Rect& r) override { return m_owner.Copy(m_name, r); }
 
     private:
         void Log(const char* what, Point a, Point b, Colour c) {
             m_owner.log.push_back(m_name + " " + what + " " + std::to_string(a.x) + "," + std::to_string(a.y) + " " +
                                   std::to_string(b.x) + "," + std::to_string(b.y) + " " + std::to_string(c));
-        }
-        static std::string Number(double v) {
-            std::string text = std::to_string(v);
-            text.erase(text.find_last_not_of('0') + 1);
-            if (text.back() == '.') text.pop_back();
-            return text;
         }
         FakeEditorWindow& m_owner;
         std::string m_name;
@@ -62,16 +49,13 @@ public:
     Rect ControlBounds(ControlId c) const override { return bounds.count(c) ? bounds.at(c) : Rect{}; }
     void SetControlBounds(ControlId c, const Rect& r) override { bounds[c] = r; }
     int ScrollBarThickness() const override { return 20; }
-    void SetScrollMaximum(ControlId bar, int m) override {
-        maximum[bar] = m;
-        value[bar] = std::min(value[bar], std::max(0, m));
-    }
+    void SetScrollMaximum(ControlId bar, int m) override { value[bar] = std::min(value[bar], std::max(0, m)); }
     int ScrollValue(ControlId bar) const override { return value.count(bar) ? value.at(bar) : 0; }
     void SetScrollValue(ControlId bar, int v) override { value[bar] = v; }
-    void SetButtonPressed(ControlId b, bool on) override { pressed[b] = on; }
+    void SetButtonPressed(ControlId, bool) override {}
     Colour ButtonColour(ControlId) const override { return colour; }
     void SetButtonColour(ControlId, Colour c) override { colour = c; }
-    std::optional<Colour> ChooseColour(Colour) override { return chosenColour; }
+    std::optional<Colour> ChooseColour(Colour) override { return std::nullopt; }
     EditorAnswer Ask(const std::string& text, const std::string&, EditorQuestion) override {
         questions.push_back(text);
         const EditorAnswer answer = answers.empty() ? EditorAnswer::Cancel : answers.front();
@@ -88,18 +72,12 @@ public:
         }
         return lines;
     }
-    template <typename C>
-    bool Pressed(C c) const {
-        return pressed.count(Id(c)) && pressed.at(Id(c));
-    }
 
     std::vector<std::string> log;
-    Size client{1000, 700};
+    const Size client{1000, 700};
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};
-    std::map<ControlId, int> maximum, value;
-    std::map<ControlId, bool> pressed;
+    std::map<ControlId, int> value;
     Colour colour = 0x0000FF;
-    std::optional<Colour> chosenColour;
     std::deque<EditorAnswer> answers;
     std::vector<std::string> questions, informed;
     int copies = 0;

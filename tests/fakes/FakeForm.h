@@ -67,7 +67,6 @@ public:
         const auto found = controls.find(Id(control));
         return found == controls.end() ? kUntouched : found->second;
     }
-    template <typename C> bool Touched(C control) const { return controls.count(Id(control)) != 0; }
 
     void OnShowModal(std::function<void()> action) { m_onShowModal = std::move(action); }
     int ModalShows() const { return m_modalShows; }

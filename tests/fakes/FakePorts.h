@@ -1,14 +1,11 @@
 #pragma once
 // In-memory ports for the host tests of the capture spine and the settings.
-#include <gmock/gmock.h>
-
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "capture/ShotDestinations.h"
 #include "platform/Clipboard.h"
 #include "platform/HotkeyService.h"
 #include "platform/Screen.h"
@@ -95,7 +92,12 @@ public:
 
 class FakeClipboard : public IClipboard {
 public:
-    bool PutPicture(PicturePtr) override { return true; }
+    bool PutPicture(PicturePtr picture) override {
+        held = std::move(picture);
+        return !fail;
+    }
+    PicturePtr held;
+    bool fail = false;
 };
 
 class FakeHotkeyService : public IHotkeyService {
@@ -137,20 +139,6 @@ class FakeUserMessages : public IUserMessages {
 public:
     void ShowError(const std::string& text) override { errors.push_back(text); }
     std::vector<std::string> errors;
-};
-
-class MockDestinations : public IShotDestinations {
-public:
-    MOCK_METHOD(void, PrintHardcopy, (), (override));
-    MOCK_METHOD(void, StartSaveAs, (), (override));
-    MOCK_METHOD(void, SendToWord, (), (override));
-    MOCK_METHOD(void, SendToExcel, (), (override));
-    MOCK_METHOD(void, SendToPowerPoint, (), (override));
-    MOCK_METHOD(void, SendToWriter, (), (override));
-    MOCK_METHOD(void, SendToCalc, (), (override));
-    MOCK_METHOD(void, SendToImpress, (), (override));
-    MOCK_METHOD(void, AskApplication, (), (override));
-    MOCK_METHOD(void, OpenEditor, (), (override));
 };
 
 }  // namespace snapwright::fakes

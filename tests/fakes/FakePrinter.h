@@ -3,6 +3,7 @@
 // for the host tests of the printing subsystem.
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -83,22 +84,25 @@ private:
 // Answers the print dialog as told.
 class FakePrintDialogService : public IPrintDialogService {
 public:
-    PrintDialogResult ShowPrintDialog(const PrintDialogRequest&) override { return answer; }
+    PrintDialogResult ShowPrintDialog(const PrintDialogRequest&) override {
+        if (whileOpen) std::exchange(whileOpen, nullptr)();  // what the user does meanwhile
+        return answer;
+    }
     DocumentPropertiesResult ExchangeDocumentProperties(const std::string&, WindowRef) override { return {}; }
 
     // A confirmed dialog whose settings block names the printer.
-    static PrintDialogResult Confirmed(const std::string& blockName, std::uint32_t fields = 0) {
+    static PrintDialogResult Confirmed(const std::string& blockName) {
         PrintDialogResult result;
         result.outcome = PrintDialogResult::Outcome::Confirmed;
         PrinterSettingsBlock block;
         block.deviceName = blockName;
         block.deviceName.resize(32, '\0');
-        block.fields = fields;
         result.settings = block;
         return result;
     }
 
     PrintDialogResult answer;
+    std::function<void()> whileOpen;
 };
 
 // Gives the next of a list of times, then repeats the last.

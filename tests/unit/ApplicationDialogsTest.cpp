@@ -2,9 +2,6 @@
 
 #include "apps/AskApplicationControls.h"
 #include "apps/AskApplicationDialog.h"
-#include "apps/StartApplication.h"
-#include "apps/StartApplicationControls.h"
-#include "apps/StartApplicationDialog.h"
 #include "fakes/FakeAutomation.h"
 #include "fakes/FakeForm.h"
 #include "fakes/FakePorts.h"
@@ -16,12 +13,21 @@ using enum AskApplicationControl;
 
 class AskApplicationDialogTest : public ::testing::Test {
 protected:
+    void Open(std::function<void()> user) {
+        form.OnShowModal([this, user] {
+            dialog.OnLoad();
+            user();
+        });
+        dialog.Show(shot);
+    }
+
     FakeForm form;
     Settings settings;
+    fakes::FakeClipboard clipboard;
     fakes::RecordingAutomation automation;
     fakes::FakeTopLevelWindows windows;
     fakes::FakeUserMessages messages;
-    OfficeSender sender{{automation, windows, messages,
+    OfficeSender sender{{clipboard, automation, windows, messages,
                          [this](const std::string& name) {
                              automation.log.push_back("ask " + name);
                              return false;
@@ -32,45 +38,30 @@ protected:
                                      EXPECT_TRUE(form.Hidden()) << "the dialog hides before the editor shows";
                                      ++editorShown;
                                  }, nullptr}};
+    PicturePtr shot = std::make_shared<fakes::FakePicture>(64, 48, 5);
 };
 
-// The second suite's labels and its send are seen in the e2e tests.
-TEST_F(AskApplicationDialogTest, TheFirstSuiteKeepsItsLabelsAndTheEditorOpensWithoutASend) {
-    dialog.OnLoad();
-    EXPECT_EQ(form.State(WordProcessor).text, "");  // the design caption stays
-    EXPECT_EQ(form.State(CaptionLabel).text, "Send Screenshoot to ...");
-    form.State(Editor).checked = true;
-    dialog.OnOk();
-    EXPECT_EQ(editorShown, 1);
-    EXPECT_TRUE(automation.log.empty());
-    EXPECT_TRUE(form.Unloaded());
-}
-
-TEST_F(AskApplicationDialogTest, OkWithoutAChoiceAndCancelSendNothing) {
-    dialog.OnOk();
-    EXPECT_TRUE(form.Unloaded());
-    dialog.OnCancel();
-    EXPECT_TRUE(automation.log.empty());
-    EXPECT_EQ(editorShown, 0);
-}
-
-TEST(StartApplicationDialogTest, OnlyOkStartsTheProgram) {
-    using enum StartApplicationControl;
-    FakeForm form;
-    Settings settings;
-    StartApplicationDialog dialog(form, settings);
-    form.OnShowModal([&] {
-        dialog.OnLoad();
+// The second suite's choices and a send to Writer are seen in the e2e tests; the editor is chosen
+// without a send, and Cancel sends nothing.
+TEST_F(AskApplicationDialogTest, TheChoicesNameTheSuitesProgramsAndTheShotGoesToTheChosenOne) {
+    Open([this] {
+        EXPECT_EQ(form.State(Presentation).text, "Microsoft Powerpoint");
+        form.State(Editor).checked = true;
         dialog.OnOk();
     });
-    EXPECT_TRUE(dialog.Ask("Impress"));
-    EXPECT_EQ(ApplicationToStart(), "Impress");
-    EXPECT_EQ(form.State(Question).text, "Impress is not running. Start it now?");
+    EXPECT_EQ(editorShown, 1);
+    EXPECT_TRUE(automation.log.empty() && form.Unloaded());
+    Open([this] { dialog.OnCancel(); });
+    EXPECT_EQ(clipboard.held, nullptr);
 
-    form.OnShowModal([&] { dialog.OnCancel(); });
-    EXPECT_FALSE(dialog.Ask("Writer"));
-    form.OnShowModal([] {});  // closed without a button
-    EXPECT_FALSE(dialog.Ask("Writer"));
+    form.State(Editor).checked = false;
+    Open([this] {
+        form.State(Spreadsheet).checked = true;
+        dialog.OnOk();
+    });
+    EXPECT_EQ(fakes::SerialOf(clipboard.held), 5) << "the shot the dialog was opened for";
+    EXPECT_EQ(automation.log.back(), "ask Microsoft Excel");
+    EXPECT_EQ(editorShown, 1);
 }
 
 }  // namespace

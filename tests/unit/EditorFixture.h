@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "editor/Editor.h"
-#include "settings/OptionsDialog.h"
 #include "fakes/FakeAutomation.h"
 #include "fakes/FakeEditorWindow.h"
 #include "fakes/FakeForm.h"
@@ -17,12 +16,9 @@ namespace snapwright {
 // bars, so it is 980 x 640 pixels before it shrinks to a smaller picture.
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest() { windows.Add(kEditorCaption); }
-
     // A capture of this size as the current screenshot, and the editor opened on it.
     void OpenOn(int width, int height) {
-        slots.BeginCapture(false, 1);
-        slots.SetCurrentPicture(std::make_shared<fakes::FakePicture>(width, height, 1));
+        slots.SetCurrent(std::make_shared<fakes::FakePicture>(width, height, 1));
         editor.OnLoad();
     }
     void Click(EditorControl button) { editor.OnButton(button); }
@@ -53,8 +49,9 @@ protected:
     fakes::FakeShell shell;
     fakes::FakeFileSystem files;
     HelpFile help{shell, files, messages};
+    fakes::FakeClipboard clipboard;
     fakes::RecordingAutomation automation;
-    OfficeSender sender{{automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0}};
+    OfficeSender sender{{clipboard, automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0}};
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;
@@ -63,13 +60,16 @@ protected:
                        handedOn.push_back("load " + path);
                        return fileContents;
                    },
-                   [this] {
-                       handedOn.push_back("save " + std::to_string(fakes::SerialOf(slots.Current())));
+                   [this](PicturePtr picture) {
+                       handedOn.push_back("save " + std::to_string(fakes::SerialOf(picture)));
                        return saveWrites;
                    },
-                   [this] { handedOn.push_back("print " + std::to_string(fakes::SerialOf(slots.Current()))); },
-                   [this] {
-                       handedOn.push_back("copy " + std::to_string(fakes::SerialOf(slots.Current())));
+                   [this](PicturePtr picture) {
+                       handedOn.push_back("print " + std::to_string(fakes::SerialOf(picture)));
+                       return PageOutcome::Printed;
+                   },
+                   [this](PicturePtr picture) {
+                       handedOn.push_back("copy " + std::to_string(fakes::SerialOf(picture)));
                        return true;
                    }}};
 };

@@ -7,9 +7,10 @@
 #include "Version.h"
 #include "fakes/FakePrinter.h"
 
-// The e2e tests print real pages (two shots a page after a cancelled printer choice, landscape, a
-// printer that cannot be opened) and measure them; these cases pin what a measured page cannot
-// show: the header lines' indents and times, the switches, and the rarer paths.
+// The e2e tests print real pages (two shots a page after a cancelled printer choice, from the
+// editor and from the hotkeys, landscape, a printer that cannot be opened) and measure them; these
+// cases pin what a measured page cannot show: the header lines' indents and times, the switches,
+// and the rarer paths.
 namespace snapwright {
 namespace {
 
@@ -20,15 +21,8 @@ const std::string kVendor = std::string("Snapwright\u2122 V") + SNAPWRIGHT_VERSI
 
 class HardcopyTest : public testing::Test {
 protected:
-    // One print hotkey: a shot of the given size in the next slot, then the hardcopy.
-    void PrintShot(int width, int height) {
-        slots.BeginCapture(true, settings.NumShots);
-        slots.SetCurrentPicture(std::make_shared<fakes::FakePicture>(width, height, ++serial));
-        hardcopy.PrintHardcopy();
-    }
-    void UseFormat(std::uint8_t printformat) {
-        settings.Printformat = printformat;
-        settings.NumShots = printformat == 2 ? 2 : 1;
+    PageOutcome PrintShot(int width, int height) {
+        return hardcopy.PrintHardcopy(std::make_shared<fakes::FakePicture>(width, height, ++serial));
     }
     void Headers(bool user, bool computer, bool time) {
         settings.PrintUser = user;
@@ -36,87 +30,87 @@ protected:
         settings.PrintTimeStamp = time;
     }
 
-    CaptureSlots slots;
     Settings settings;
     fakes::RecordingPrinter printer;
     fakes::FakePrintDialogService dialogs;
     fakes::FakeClock clock;
     fakes::FakeSystemNames names;
     fakes::FakeUserMessages messages;
-    Hardcopy hardcopy{slots, settings, printer, dialogs, clock, names, messages};
+    Hardcopy hardcopy{settings, printer, dialogs, clock, names, messages};
     int serial = 0;
 };
 
-TEST_F(HardcopyTest, FormatTwoWaitsForTheSecondShotAndPrintsBothWithTheirOwnTimes) {
-    hardcopy.PrintHardcopy();
-    EXPECT_TRUE(printer.openChecks.empty() && hardcopy.ShotTimes().empty()) << "nothing before the first shot";
-    UseFormat(2);
+TEST_F(HardcopyTest, TwoShotsAPageWaitForTheSecondAndPrintBothWithTheirOwnTimes) {
+    EXPECT_EQ(hardcopy.PrintHardcopy(nullptr), PageOutcome::NotPrinted);
+    settings.Printformat = PageFormat::PortraitTwoShots;
     clock.times = {"08:00:01", "08:00:02", "08:00:03"};
-    PrintShot(1024, 768);
-    EXPECT_TRUE(printer.TakeOps().empty()) << "the first shot only waits";
-    EXPECT_TRUE(printer.openChecks.empty());
+    EXPECT_EQ(PrintShot(1024, 768), PageOutcome::WaitsForNextShot);
+    EXPECT_TRUE(printer.TakeOps().empty() && printer.openChecks.empty()) << "the first shot only waits";
 
-    PrintShot(512, 768);
+    EXPECT_EQ(PrintShot(512, 768), PageOutcome::Printed);
     EXPECT_EQ(printer.TakeOps(),
               (Ops{"orientation 1", "font Arial",
                    "text 0,15 " + kIndent40 + "Screenshot from anna at workstation DESK-7 about 08:00:01",
                    "picture #1 20,15 160x120",
                    "text 20,140 " + kIndent40 + "Screenshot from anna at workstation DESK-7 about 08:00:02",
                    "picture #2 20,145 80x120", "text 35,270 " + kVendor, "end"}));
-    EXPECT_EQ(slots.ShotCounter(), 0);
-    EXPECT_EQ(slots.SlotCount(), 1);
     EXPECT_EQ(names.queries, 4) << "the names are asked anew for every header line";
 
-    PrintShot(1024, 768);
-    EXPECT_TRUE(printer.TakeOps().empty()) << "the third shot starts the next page";
-    EXPECT_EQ(hardcopy.ShotTimes(), (Ops{"08:00:03"}));
-    PrintShot(1024, 768);
-    EXPECT_EQ(printer.TakeOps().at(2).substr(0, 10), "text 0,15 ") << "the next page starts at the top again";
+    EXPECT_EQ(PrintShot(1024, 768), PageOutcome::WaitsForNextShot) << "the third shot starts the next page";
+    // A waiting page whose format changes to one shot prints the newest shot alone.
+    settings.Printformat = PageFormat::PortraitOneShot;
+    EXPECT_EQ(PrintShot(1024, 768), PageOutcome::Printed);
+    const Ops page = printer.TakeOps();
+    EXPECT_EQ(page.at(2), "text 0,15 " + kIndent40 + "Screenshot from anna at workstation DESK-7 about 08:00:03");
+    EXPECT_EQ(page.at(3), "picture #4 15,15 180x135");
 }
 
-TEST_F(HardcopyTest, HeaderLineNamesWhatItsSwitchesAsk) {
+TEST_F(HardcopyTest, HeaderLinesNameWhatTheirSwitchesAskAndTheVendorLineKeepsItsPlace) {
     clock.times = {"T"};
-    PrintShot(10, 10);
-    Headers(false, false, true);
-    EXPECT_EQ(hardcopy.HeaderLine(1, 40), kIndent40 + "Screenshot about T");
-    Headers(false, true, false);
-    EXPECT_EQ(hardcopy.HeaderLine(1, 40), kIndent40 + "Screenshot at workstation DESK-7 ");
-    Headers(true, false, true);
-    EXPECT_EQ(hardcopy.HeaderLine(1, 40), kIndent40 + "Screenshot from anna about T");
-}
+    const std::pair<std::array<bool, 3>, std::string> headers[] = {
+        {{false, false, true}, "Screenshot about T"},
+        {{false, true, false}, "Screenshot at workstation DESK-7 "},
+        {{true, false, true}, "Screenshot from anna about T"}};
+    for (const auto& [switches, line] : headers) {
+        Headers(switches[0], switches[1], switches[2]);
+        PrintShot(10, 10);
+        EXPECT_EQ(printer.TakeOps().at(2), "text 0,15 " + kIndent40 + line);
+    }
 
-TEST_F(HardcopyTest, WithoutHeaderSwitchesThereIsNoHeaderButTheVendorLineKeepsItsPlace) {
     Headers(false, false, false);
-    UseFormat(2);
+    settings.Printformat = PageFormat::PortraitTwoShots;
     PrintShot(1024, 768);
     PrintShot(1024, 768);
-    EXPECT_EQ(printer.TakeOps(), (Ops{"orientation 1", "font Arial", "picture #1 20,15 160x120",
-                                      "picture #2 20,145 160x120", "text 35,270 " + kVendor, "end"}));
-    EXPECT_EQ(names.queries, 0);
-
+    EXPECT_EQ(printer.TakeOps(), (Ops{"orientation 1", "font Arial", "picture #4 20,15 160x120",
+                                      "picture #5 20,145 160x120", "text 35,270 " + kVendor, "end"}));
     settings.PrintFooter = false;
-    UseFormat(1);
+    settings.Printformat = PageFormat::PortraitOneShot;
     PrintShot(1024, 768);
-    EXPECT_EQ(printer.TakeOps(), (Ops{"orientation 1", "font Arial", "picture #3 15,15 180x135", "end"}));
+    EXPECT_EQ(printer.TakeOps(), (Ops{"orientation 1", "font Arial", "picture #6 15,15 180x135", "end"}));
 }
 
-TEST_F(HardcopyTest, WithoutAnyPrinterTheUserIsToldSo) {
-    printer.current.clear();
-    PrintShot(10, 10);
-    ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_NE(messages.errors[0].find("no printer is installed"), std::string::npos) << messages.errors[0];
-    EXPECT_TRUE(printer.TakeOps().empty());
+// A print hotkey pressed while the printer choice is open starts the next page; the page being
+// printed keeps the shots it had.
+TEST_F(HardcopyTest, AShotTakenWhileThePrinterChoiceIsOpenStartsTheNextPage) {
+    settings.PrintTo = PrintTarget::ChosenPrinter;
+    settings.Printformat = PageFormat::PortraitTwoShots;
+    dialogs.answer = fakes::FakePrintDialogService::Confirmed("Office Laser");
+    dialogs.whileOpen = [this] { EXPECT_EQ(PrintShot(640, 480), PageOutcome::WaitsForNextShot); };
+    PrintShot(1024, 768);
+    EXPECT_EQ(PrintShot(1024, 768), PageOutcome::Printed);
+    const Ops page = printer.TakeOps();
+    EXPECT_EQ(std::count_if(page.begin(), page.end(), [](const std::string& op) { return op.starts_with("picture #3"); }), 0);
+    EXPECT_EQ(page.at(page.size() - 3), "picture #2 20,145 160x120");
 }
 
 TEST_F(HardcopyTest, AFailureWhileComposingAbandonsTheDocumentAndTellsTheUser) {
     printer.failPictures = true;
-    PrintShot(10, 10);
+    EXPECT_EQ(PrintShot(10, 10), PageOutcome::NotPrinted);
     const Ops ops = printer.TakeOps();
     EXPECT_EQ(ops.back(), "kill");
     EXPECT_EQ(std::count(ops.begin(), ops.end(), "end"), 0);
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("\"Office Laser\""), std::string::npos);
-    EXPECT_EQ(slots.ShotCounter(), 0);
 
     printer.failPictures = false;
     PrintShot(10, 10);

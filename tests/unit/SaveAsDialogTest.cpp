@@ -75,7 +75,7 @@ private:
 // a file that cannot be written); these cases are the ones a user rarely meets.
 
 TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAndNeverAnEmptyOne) {
-    settings.SaveTo = 2;
+    settings.SaveTo = SaveTarget::AskForFile;
     for (const auto& [stored, expected] : std::vector<std::pair<std::string, std::string>>{
              {"D:\\Bilder\\", "D:\\Bilder\\"}, {"D:\\Bilder", "D:\\Bilder\\"}, {"", kScreenshots}}) {
         store.Put("SavePath", stored);
@@ -86,7 +86,7 @@ TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAnd
 }
 
 TEST_F(SaveAsDialogTest, AnExtensionInAnyCaseIsKeptAndAnotherFormatReplacesTheLastFourCharacters) {
-    settings.SaveTo = 2;
+    settings.SaveTo = SaveTarget::AskForFile;
     Load();
     ON_CALL(dialogs, ShowSaveDialog).WillByDefault(Return("E:\\Neu\\SHOT.PNG"));
     Dialog().OnBrowse();
@@ -116,7 +116,7 @@ TEST_F(SaveAsDialogTest, OnlyAFileInTheScreenshotsFolderNeedsThatFolder) {
                                              "The screenshot is still on the clipboard."));
     ::testing::Mock::VerifyAndClearExpectations(&codec);
 
-    settings.SaveTo = 2;
+    settings.SaveTo = SaveTarget::AskForFile;
     store.Put("SavePath", "D:\\Bilder\\");
     messages.errors.clear();
     Open([this] { Dialog().OnOk(); });

@@ -33,10 +33,5 @@ TEST(ShotFitting, WidthsAreRoundedToWholeMillimetresHalvesToEven) {
     EXPECT_EQ(FitShot(101, 300, 180, 135).width, 45);
 }
 
-TEST(ShotFitting, AShotWithoutPixelsHasNoSize) {
-    EXPECT_EQ(FitShot(0, 768, 180, 135), (FittedSize{0, 0}));
-    EXPECT_EQ(FitShot(1024, -5, 180, 135), (FittedSize{0, 0}));
-}
-
 }  // namespace
 }  // namespace snapwright

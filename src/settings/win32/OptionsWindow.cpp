@@ -65,25 +65,25 @@ void OptionsWindow::OnClick(ControlId control) {
     if (!m_presenter) return;
     OptionsDialog& p = *m_presenter;
     switch (static_cast<OptionsControl>(control)) {
-        case DefaultPrinter: p.OnDefaultPrinter(); break;
-        case ChoosePrinter: p.OnChoosePrinter(); break;
-        case SaveToProgramFolder: p.OnSaveToProgramFolder(); break;
-        case AskForFile: p.OnAskForFile(); break;
-        case SendToWordProcessor: p.OnSendToWordProcessor(); break;
-        case SendToSpreadsheet: p.OnSendToSpreadsheet(); break;
-        case SendToPresentation: p.OnSendToPresentation(); break;
-        case AskAtSend: p.OnAskAtSend(); break;
-        case SendToEditor: p.OnSendToEditor(); break;
-        case PortraitOneShot: p.OnPortraitPage(); break;
-        case PortraitTwoShots: p.OnTwoShotPortraitPage(); break;
-        case LandscapeOneShot: p.OnLandscapePage(); break;
-        case PortraitOneShotPicture: p.OnPortraitPagePicture(); break;
-        case PortraitTwoShotsPicture: p.OnTwoShotPortraitPagePicture(); break;
-        case LandscapeOneShotPicture: p.OnLandscapePagePicture(); break;
-        case TimestampBox: p.OnTimestampBox(); break;
-        case UserNameBox: p.OnUserNameBox(); break;
-        case ComputerNameBox: p.OnComputerNameBox(); break;
-        case FooterBox: p.OnFooterBox(); break;
+        case DefaultPrinter:
+        case ChoosePrinter:
+        case SaveToProgramFolder:
+        case AskForFile:
+        case SendToWordProcessor:
+        case SendToSpreadsheet:
+        case SendToPresentation:
+        case AskAtSend:
+        case SendToEditor:
+        case PortraitOneShot:
+        case PortraitTwoShots:
+        case LandscapeOneShot:
+        case PortraitOneShotPicture:
+        case PortraitTwoShotsPicture:
+        case LandscapeOneShotPicture: p.OnOption(static_cast<OptionsControl>(control)); break;
+        case TimestampBox:
+        case UserNameBox:
+        case ComputerNameBox:
+        case FooterBox: p.OnCheckBox(static_cast<OptionsControl>(control)); break;
         case LanguageList: p.OnLanguageChosen(); break;
         case OfficeSuiteList: p.OnOfficeSuiteChosen(); break;
         case SaveButton: p.OnSave(); break;
