@@ -2,7 +2,9 @@
 tools used with the mouse (xdotool), the pictures it hands on checked with ImageMagick."""
 
 import os
+import struct
 import unittest
+import zlib
 
 from e2e_support import (E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, reg_add, restart_wine, run,
                          screenshot, wait_for_file, wait_until, wine_path)
@@ -15,6 +17,15 @@ def pixel(path, x, y):
     text = run(["convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"], check=True).stdout.decode()
     values = text.splitlines()[-1].split("(")[1].split(")")[0].split(",")
     return tuple(int(float(v)) for v in values[:3])
+
+
+def tiny_png(width, height):
+    """A PNG of one tiny IDAT whose header gives any size."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(b"\0" * 4)) +
+            chunk(b"IEND", b""))
 
 
 class EditorCase(E2ETestCase):
@@ -104,14 +115,20 @@ class EditorTest(EditorCase):
                 result = run(["compare", "-metric", "AE", "-fuzz", fuzz, source, saved, "null:"])
                 self.assertEqual(result.stderr.decode().split()[0], "0", name)
 
-    def test_a_file_that_is_no_picture_is_told_and_the_picture_stays(self):
+    # The PNG is 69 bytes whose header claims 60000 x 60000 pixels: decoded, it would take 10 GB.
+    def test_a_file_that_is_no_picture_or_claims_a_huge_one_is_told_by_name_and_the_picture_stays(self):
         capture = self.open_on_capture()
         with open(self.path("notes.txt"), "w") as handle:
             handle.write("not a picture")
-        self.open_file(self.path("notes.txt"))
-        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
-        self.assertIn("could not open", driver("texts", "Snapwright")[1])
-        self.answer("Snapwright", "OK")
+        with open(self.path("huge.png"), "wb") as handle:
+            handle.write(tiny_png(60000, 60000))
+        for name, reason in (("notes.txt", "not a picture"), ("huge.png", "60000 \u00d7 60000 pixels")):
+            self.open_file(self.path(name))
+            self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
+            text = driver("texts", "Snapwright")[1]
+            self.assertIn("could not open\n" + wine_path(self.path(name)), text)
+            self.assertIn(reason, text)
+            self.answer("Snapwright", "OK")
         self.assertEqual(different_pixels(self.save("kept.png"), capture), 0)
 
     def test_crop_at_a_point_and_undo(self):

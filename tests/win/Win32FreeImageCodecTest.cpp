@@ -1,5 +1,6 @@
 // The image export on Windows with the real adapters: a painted device bitmap written in every
-// format into a folder whose name is outside any ANSI code page, and read back.
+// format into a folder whose name is outside any ANSI code page, and read back; and the editor's
+// load path against damaged and hostile files.
 #include "save/win32/Win32FreeImageCodec.h"
 
 #include <windows.h>
@@ -11,18 +12,22 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "PixelTools.h"
+#include "fakes/FakeSavePorts.h"
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "save/FileNaming.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
+#include "save/PictureLimits.h"
 #include "save/SaveFormats.h"
 #include "save/win32/GdiBitmapFile.h"
+#include "save/win32/PictureFileLoad.h"
 
 namespace snapwright::win32 {
 namespace {
@@ -74,9 +79,17 @@ protected:
     }
     // The pixels of an image file as the codec reads them back into a device bitmap.
     std::vector<std::uint32_t> LoadedPixels(const std::string& path) {
-        const PicturePtr loaded = LoadPictureFile(codec, path).picture;
+        const PicturePtr loaded = LoadPictureWithBusyCursor(codec, path).picture;
         const GdiPicture* gdi = AsGdiPicture(loaded.get());
         return gdi ? ReadPixels(gdi->Bitmap()) : std::vector<std::uint32_t>();
+    }
+
+    // The painted picture as the program writes it in a format of the save dialog.
+    std::vector<std::uint8_t> Exported(const SaveFormat& format) {
+        const std::string path = Path(std::string("seed") + format.extension);
+        EXPECT_TRUE(exporter.Export(format, path, picture, std::nullopt).ok);
+        std::ifstream in(std::filesystem::path(ToWide(path)), std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
     }
 
     std::string folder;
@@ -138,6 +151,152 @@ TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplace
     }
     ASSERT_TRUE(files.Stamp(path));
     EXPECT_EQ(files.Stamp(path)->size, 3u) << "the file is still the user's";
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+void Write(const std::string& path, const Bytes& bytes) {
+    std::ofstream(std::filesystem::path(ToWide(path)), std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes WithNumber(Bytes bytes, std::size_t at, std::uint32_t value, int size, bool bigEndian) {
+    for (int i = 0; i < size; ++i) {
+        const int shift = 8 * (bigEndian ? size - 1 - i : i);
+        bytes.at(at + static_cast<std::size_t>(i)) = static_cast<std::uint8_t>(value >> shift);
+    }
+    return bytes;
+}
+
+// A TIFF whose width and height tags (256, 257) claim `side`; FreeImage writes little-endian files.
+Bytes TiffClaiming(Bytes tiff, std::uint32_t side) {
+    const std::size_t directory = tiff[4] | tiff[5] << 8 | tiff[6] << 16 | static_cast<std::size_t>(tiff[7]) << 24;
+    const int entries = tiff.at(directory) | tiff.at(directory + 1) << 8;
+    for (int i = 0; i < entries; ++i) {
+        const std::size_t entry = directory + 2 + 12 * static_cast<std::size_t>(i);
+        const int tag = tiff[entry] | tiff[entry + 1] << 8;
+        const int type = tiff[entry + 2] | tiff[entry + 3] << 8;
+        if (tag == 256 || tag == 257) tiff = WithNumber(std::move(tiff), entry + 8, side, type == 3 ? 2 : 4, false);
+    }
+    return tiff;
+}
+
+// A JPEG whose frame header claims `side` a side.
+Bytes JpegClaiming(Bytes jpeg, std::uint32_t side) {
+    for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+            return WithNumber(WithNumber(std::move(jpeg), i + 5, side, 2, true), i + 7, side, 2, true);
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
+}
+
+Bytes Cut(const Bytes& bytes) {
+    return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() * 2 / 3));
+}
+
+Bytes NoiseAfter(std::initializer_list<std::uint8_t> magic) {
+    std::mt19937 random(7);
+    Bytes bytes(magic);
+    while (bytes.size() < 2000) bytes.push_back(static_cast<std::uint8_t>(random()));
+    return bytes;
+}
+
+// The codec, counting the decodes of pixels (a header read is a load without them).
+class DecodeCountingCodec : public Win32FreeImageCodec {
+public:
+    CodecBitmap Load(CodecFormat format, const std::string& path, int flags) override {
+        if (flags == 0) ++decodes;
+        return Win32FreeImageCodec::Load(format, path, flags);
+    }
+    int decodes = 0;
+};
+
+// Each ends in a reason for the message, without a picture; a claimed size beyond the limit is
+// refused before the decoder could allocate for it.
+TEST_F(Win32FreeImageCodecTest, HugeCutOffEmptyAndNoisyFilesEndInAReason) {
+    const Bytes bmp = Exported(kSaveFormats[0]);
+    const Bytes jpeg = Exported(kSaveFormats[1]);
+    const Bytes png = Exported(kSaveFormats[2]);
+    const Bytes tiff = Exported(kSaveFormats[3]);
+    const struct {
+        const char* name;
+        Bytes bytes;
+        const char* reason;
+    } hostile[] = {
+        {"huge.png", fakes::TinyPng(60000, 60000), "60000 \u00d7 60000 pixels"},
+        {"huge.bmp", WithNumber(WithNumber(bmp, 18, 50000, 4, false), 22, 50000, 4, false), "50000 \u00d7 50000"},
+        {"huge.tif", TiffClaiming(tiff, 60000), "60000 \u00d7 60000"},
+        {"huge.jpg", JpegClaiming(jpeg, 60000), "60000 \u00d7 60000"},
+        {"cut.png", Cut(png), "damaged"},
+        {"cut.bmp", Cut(bmp), "damaged"},
+        {"cut.tif", Cut(tiff), "damaged"},
+        {"cut.jpg", Cut(jpeg), "damaged"},
+        {"empty.png", {}, "not a picture"},
+        {"noise.png", NoiseAfter({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}), ""},
+        {"noise.bmp", NoiseAfter({'B', 'M'}), ""},
+        {"noise.tif", NoiseAfter({'I', 'I', 42, 0}), ""},
+        {"noise.jpg", NoiseAfter({0xFF, 0xD8, 0xFF}), ""},
+    };
+    for (const auto& file : hostile) {
+        SCOPED_TRACE(file.name);
+        Write(Path(file.name), file.bytes);
+        DecodeCountingCodec counting;
+        const LoadedPicture loaded = LoadPictureWithBusyCursor(counting, Path(file.name));
+        EXPECT_FALSE(loaded.picture);
+        EXPECT_NE(loaded.reason, "");
+        EXPECT_NE(loaded.reason.find(file.reason), std::string::npos) << loaded.reason;
+        if (std::string(file.name).starts_with("huge")) {
+            EXPECT_EQ(counting.decodes, 0);
+        }
+    }
+}
+
+// Mutations of our own files in every format: flipped bytes, cut ends, numbers at their extremes
+// and repeated stretches. Each load ends in a picture within the limit or in a reason.
+TEST_F(Win32FreeImageCodecTest, AFuzzRunOfMutatedFilesEndsInPicturesOrReasons) {
+    constexpr int kMutationsPerFormat = 600;
+    constexpr std::uint32_t kExtremes[] = {0, 1, 0x7FFF, 0xFFFF, 0x8000'0000, 0x7FFF'FFFF, 0xFFFF'FFFF};
+    std::mt19937 random(20240601);
+    const auto below = [&random](std::size_t bound) { return static_cast<std::size_t>(random() % bound); };
+    int loaded = 0;
+    for (const SaveFormat& format : kSaveFormats) {
+        const Bytes seed = Exported(format);
+        ASSERT_GT(seed.size(), 16u);
+        const std::string path = Path(std::string("mutant") + format.extension);
+        for (int n = 0; n < kMutationsPerFormat; ++n) {
+            Bytes bytes = seed;
+            switch (n % 4) {
+                case 0:
+                    for (std::size_t k = 1 + below(8); k > 0; --k) {
+                        bytes[below(bytes.size())] = static_cast<std::uint8_t>(random());
+                    }
+                    break;
+                case 1: bytes.resize(below(bytes.size())); break;
+                case 2:
+                    bytes = WithNumber(std::move(bytes), below(bytes.size() - 4),
+                                       kExtremes[below(std::size(kExtremes))], 4, random() % 2 == 0);
+                    break;
+                default: {
+                    const std::size_t from = below(bytes.size());
+                    const std::size_t length = 1 + below(std::min<std::size_t>(64, bytes.size() - from));
+                    bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(below(bytes.size())),
+                                 seed.begin() + static_cast<std::ptrdiff_t>(from),
+                                 seed.begin() + static_cast<std::ptrdiff_t>(from + length));
+                }
+            }
+            Write(path, bytes);
+            const LoadedPicture result = LoadPictureWithBusyCursor(codec, path);
+            if (result.picture) {
+                ++loaded;
+                EXPECT_LE(std::max(result.picture->Width(), result.picture->Height()), kMaxPictureSide);
+            } else {
+                EXPECT_NE(result.reason, "") << format.extension << " mutation " << n;
+            }
+        }
+    }
+    EXPECT_GT(loaded, 0) << "no mutation left a readable picture: the run tested only refusals";
 }
 
 }  // namespace
