@@ -32,10 +32,11 @@ class EditorCase(E2ETestCase):
     def setUp(self):
         self.fresh_settings(SendTo=5)
 
-    def open_on_capture(self):
+    def open_on_capture(self, start=True):
         """Ctrl+Print Screen with the editor as the destination; gives the capture, which is the screen
         as it was before the keys."""
-        self.program = self.start_program()
+        if start:
+            self.program = self.start_program()
         screen = screenshot(self.path("screen.png"))
         self.hotkey("ctrl+print")
         self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor opens")
@@ -114,6 +115,23 @@ class EditorTest(EditorCase):
                 fuzz = "1%" if depth == 16 else "0"
                 result = run(["compare", "-metric", "AE", "-fuzz", fuzz, source, saved, "null:"])
                 self.assertEqual(result.stderr.decode().split()[0], "0", name)
+
+    # Opened from the send hotkey and closed twice, then from the tray icon with a double click of
+    # the mouse on Wine's tray window, as a user does it.
+    def test_after_the_editor_was_opened_and_closed_twice_a_double_click_on_the_tray_icon_opens_it(self):
+        self.program = self.start_program()
+        for _ in range(2):
+            capture = self.open_on_capture(start=False)
+            self.assertEqual(driver("close", EDITOR)[0], 0)
+            self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+        code, text = driver("rect", "Wine System Tray", "__winex11_tray_icon")
+        self.assertEqual(code, 0, "the tray icon")
+        left, top, width, height = (int(v) for v in text.split())
+        run(["xdotool", "mousemove", str(left + width // 2), str(top + height // 2), "click", "--repeat", "2",
+             "--delay", "80", "1"], check=True)
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor opens")
+        run(["xdotool", "mousemove", "600", "500"], check=True)  # off the toolbar, whose tips cover the view
+        self.assert_the_view_shows(capture)
 
     # The PNG is 69 bytes whose header claims 60000 x 60000 pixels: decoded, it would take 10 GB.
     def test_a_file_that_is_no_picture_or_claims_a_huge_one_is_told_by_name_and_the_picture_stays(self):
