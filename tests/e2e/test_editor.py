@@ -2,9 +2,7 @@
 tools used with the mouse (xdotool), the pictures it hands on checked with ImageMagick."""
 
 import os
-import struct
 import unittest
-import zlib
 
 from e2e_support import (E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, reg_add, restart_wine, run,
                          screenshot, wait_for_file, wait_until, wine_path)
@@ -17,15 +15,6 @@ def pixel(path, x, y):
     text = run(["convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"], check=True).stdout.decode()
     values = text.splitlines()[-1].split("(")[1].split(")")[0].split(",")
     return tuple(int(float(v)) for v in values[:3])
-
-
-def tiny_png(width, height):
-    """A PNG of one tiny IDAT whose header gives any size."""
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(b"\0" * 4)) +
-            chunk(b"IEND", b""))
 
 
 class EditorCase(E2ETestCase):
@@ -86,14 +75,20 @@ class EditorCase(E2ETestCase):
 
 
 class EditorTest(EditorCase):
-    def test_after_a_capture_a_double_click_on_the_tray_icon_opens_the_editor_on_it(self):
+    # Opened by the send hotkey and closed twice, the editor then opens on the last capture with a
+    # double click of the mouse on Wine's tray icon.
+    def test_after_two_captures_into_the_editor_a_double_click_on_the_tray_icon_opens_it_on_the_last(self):
         self.program = self.start_program()
-        self.hotkey("shift+print")
-        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0)
-        self.assertEqual(driver("click", SAVE_DIALOG, "&Cancel")[0], 0)
-        capture = clipboard_bmp(self.path("capture.bmp"))
-        self.assertEqual(driver("tray", "515")[0], 0)
+        for _ in range(2):
+            capture = self.open_on_capture(start=False)
+            self.assertEqual(driver("close", EDITOR)[0], 0)
+            self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+        icon = driver("rect", "Wine System Tray", "__winex11_tray_icon")[1]
+        left, top, width, height = (int(v) for v in icon.split())
+        run(["xdotool", "mousemove", str(left + width // 2), str(top + height // 2), "click", "--repeat", "2", "1"],
+            check=True)
         self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        run(["xdotool", "mousemove", "600", "500"], check=True)  # off the toolbar, whose tips cover the view
         self.assert_the_view_shows(capture)
 
     def test_images_made_by_imagemagick_open_and_save_with_their_pixels(self):
@@ -116,37 +111,14 @@ class EditorTest(EditorCase):
                 result = run(["compare", "-metric", "AE", "-fuzz", fuzz, source, saved, "null:"])
                 self.assertEqual(result.stderr.decode().split()[0], "0", name)
 
-    # Opened from the send hotkey and closed twice, then from the tray icon with a double click of
-    # the mouse on Wine's tray window, as a user does it.
-    def test_after_the_editor_was_opened_and_closed_twice_a_double_click_on_the_tray_icon_opens_it(self):
-        self.program = self.start_program()
-        for _ in range(2):
-            capture = self.open_on_capture(start=False)
-            self.assertEqual(driver("close", EDITOR)[0], 0)
-            self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
-        code, text = driver("rect", "Wine System Tray", "__winex11_tray_icon")
-        self.assertEqual(code, 0, "the tray icon")
-        left, top, width, height = (int(v) for v in text.split())
-        run(["xdotool", "mousemove", str(left + width // 2), str(top + height // 2), "click", "--repeat", "2",
-             "--delay", "80", "1"], check=True)
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor opens")
-        run(["xdotool", "mousemove", "600", "500"], check=True)  # off the toolbar, whose tips cover the view
-        self.assert_the_view_shows(capture)
-
-    # The PNG is 69 bytes whose header claims 60000 x 60000 pixels: decoded, it would take 10 GB.
-    def test_a_file_that_is_no_picture_or_claims_a_huge_one_is_told_by_name_and_the_picture_stays(self):
+    def test_a_file_that_is_no_picture_is_told_and_the_picture_stays(self):
         capture = self.open_on_capture()
         with open(self.path("notes.txt"), "w") as handle:
             handle.write("not a picture")
-        with open(self.path("huge.png"), "wb") as handle:
-            handle.write(tiny_png(60000, 60000))
-        for name, reason in (("notes.txt", "not a picture"), ("huge.png", "60000 \u00d7 60000 pixels")):
-            self.open_file(self.path(name))
-            self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
-            text = driver("texts", "Snapwright")[1]
-            self.assertIn("could not open\n" + wine_path(self.path(name)), text)
-            self.assertIn(reason, text)
-            self.answer("Snapwright", "OK")
+        self.open_file(self.path("notes.txt"))
+        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
+        self.assertIn("could not open", driver("texts", "Snapwright")[1])
+        self.answer("Snapwright", "OK")
         self.assertEqual(different_pixels(self.save("kept.png"), capture), 0)
 
     def test_crop_at_a_point_and_undo(self):
