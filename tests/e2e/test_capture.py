@@ -3,7 +3,7 @@ xclip, the screen read with ImageMagick, the registry read with wine reg."""
 
 import unittest
 
-from e2e_support import E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, screenshot
+from e2e_support import E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, screenshot, wait_until
 from fakeoffice import RunningOffice
 
 SCREEN = (1024, 768)
@@ -21,6 +21,17 @@ class CaptureTest(E2ETestCase):
         self.hotkey(keys)
         return clipboard_bmp(self.path(name))
 
+    def settled_screen(self, name):
+        """The screen once two pictures of it in a row agree: a program's tray icon is painted a moment
+        after the program is ready."""
+        pictures = [screenshot(self.path(f"{name}-0.png"))]
+
+        def settled():
+            pictures.append(screenshot(self.path(f"{name}-{len(pictures)}.png")))
+            return different_pixels(pictures[-2], pictures[-1]) == 0
+        wait_until(settled, what="the screen to settle")
+        return pictures[-1]
+
     def assert_clipboard_holds(self, screen, step):
         for target, name in (("image/bmp", "bmp"), ("image/png", "png")):
             shot = clipboard_bmp(self.path(f"{step}.{name}"), target)
@@ -30,13 +41,13 @@ class CaptureTest(E2ETestCase):
     # The screen as it is before the keys is what the clipboard holds while the program runs and
     # after it has ended (Exit, the last item of the tray menu), run after run. The first run reads
     # the PNG while the program runs, which makes it then; the others leave it to be made as the
-    # program ends. The test window is a Wine program: it keeps the Wine session, and with it
-    # Wine's bridge to the X clipboard, alive after Snapwright has ended.
+    # program ends. The test window, a Wine program, keeps Wine's desktop process alive: it hands
+    # the clipboard to X programs, and ends a second after the last Wine program.
     def test_the_screen_reaches_x_programs_as_bmp_and_png_and_stays_there_after_exit(self):
         for run in range(10):
             if run:
                 self.program = self.start_program()
-            screen = screenshot(self.path(f"root{run}.png"))
+            screen = self.settled_screen(f"root{run}")
             self.press_and_read_clipboard("ctrl+print", f"running{run}.bmp")
             if run == 0:
                 self.assert_clipboard_holds(screen, "running")
