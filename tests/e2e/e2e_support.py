@@ -226,9 +226,10 @@ def restart_wine():
     the session's lasting server and services again (as wine_session_start does)."""
     run(["wineserver", "-k"], timeout=60)
     run(["wineserver", "-w"], timeout=60)
-    run(["wineserver", "-p"], timeout=60)
-    subprocess.run(["wine", "wineboot"], env=env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                   timeout=120)
+    # They run on after the commands that start them: none may keep a captured output open.
+    quiet = dict(env=env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+    subprocess.run(["wineserver", "-p"], **quiet)
+    subprocess.run(["wine", "wineboot"], **quiet)
 
 
 class E2ETestCase(unittest.TestCase):
