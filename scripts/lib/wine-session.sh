@@ -28,15 +28,29 @@ wine_session_start() {
     export DISPLAY=":$n"
     local i
     for i in $(seq 1 100); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
+      xdpyinfo >/dev/null 2>&1 && break
       sleep 0.1
     done
   fi
 
-  wineboot -i >"$SNAPWRIGHT_SESSION/wineboot.log" 2>&1
-  # Without a window manager, destroying a managed top-level window stalls for seconds.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  local log="$SNAPWRIGHT_SESSION/wineboot.log"
+  wineboot -i >"$log" 2>&1
+  # wineboot returns with the services it started still running. A second after the last program
+  # has ended, Wine's server stops them and closes its socket, and it ends seconds later: a command
+  # that meets it then waits for it, up to the five seconds or so that Wine's client tries (5.7 s
+  # were seen on a busy machine). So each command here waits for the server before it to end, and
+  # the tests get one server that does not end.
   wineserver -w
+  # Without a window manager, destroying a managed top-level window stalls for seconds and its
+  # frame stays over the screen meanwhile. Wine's desktop reads this when it starts, below.
+  if ! wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1; then
+    echo "wine-session: the Wine prefix would not take its settings; see $log" >&2
+    return 1
+  fi
+  wineserver -w
+  # Wine's services run until the session ends; started here, they keep no test's output open.
+  wineserver -p
+  wine wineboot >>"$log" 2>&1
 
   # Everything a later command needs to join this session.
   {

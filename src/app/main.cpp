@@ -41,6 +41,7 @@
 #include "save/ImageLoad.h"
 #include "save/SaveAsDialog.h"
 #include "save/win32/GdiBitmapFile.h"
+#include "save/win32/PictureFileLoad.h"
 #include "save/win32/SaveAsWindow.h"
 #include "save/win32/Win32FreeImageCodec.h"
 #include "save/win32/FileDialogs.h"
@@ -130,7 +131,7 @@ int RunSnapwright(HINSTANCE instance) {
     win32::EditorWindow editorWindow(instance, icon);
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
     Editor editor({editorWindow, editorWindow, topLevelWindows, settings, slots, messages, editorDialogs, help, sender,
-                   [&codec](const std::string& path) { return LoadPictureFile(codec, path); },
+                   [&codec](const std::string& path) { return win32::LoadPictureWithBusyCursor(codec, path); },
                    [&saveAs](PicturePtr picture) { return saveAs.StartSaveAs(std::move(picture)); },
                    [&hardcopy](PicturePtr picture) { return hardcopy.PrintHardcopy(std::move(picture)); },
                    [&clipboard](PicturePtr picture) { return clipboard.PutPicture(std::move(picture)); }});

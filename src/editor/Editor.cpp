@@ -66,7 +66,11 @@ bool Editor::OnClose() {
             case EditorAnswer::No: break;
         }
     }
-    SetTaskbarButton(m_ports.windows, m_ports.window.Handle(), false);
+    // Hidden, the window leaves the screen and the taskbar at once. Taking its taskbar button away
+    // as on loading would show it again just before it is destroyed; under Wine without a window
+    // manager each of its disappearances then leaves its invisible frame over the screen for up to
+    // two seconds, swallowing clicks meant for the tray icon.
+    m_ports.form.Hide();
     return true;
 }
 

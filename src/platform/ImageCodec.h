@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,13 @@ enum class CodecFormat : int {
     Mng = 6,
     Png = 13,
     Tiff = 18,
+};
+
+// What an image file's header says of its picture, read before any pixel is decoded.
+struct ImageHeader {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
 };
 
 inline constexpr int kJpegQuality90 = 90;  // save flags of JPEG: the quality on a 0..100 scale
@@ -48,6 +56,9 @@ public:
     virtual std::vector<std::uint8_t> SaveToMemory(CodecFormat format, CodecBitmap bitmap, int flags) = 0;
     // The format of a file by its contents (Unknown when it is none the codec reads).
     virtual CodecFormat GetFileType(const std::string& path) = 0;
+    // The header of a file of a known format, read without its pixels; nothing when it is unreadable.
+    virtual std::optional<ImageHeader> ReadHeader(CodecFormat format, const std::string& path) = 0;
+    // The decoded picture; 0 when it could not be decoded whole (a damaged or cut-off file).
     virtual CodecBitmap Load(CodecFormat format, const std::string& path, int flags) = 0;
 };
 

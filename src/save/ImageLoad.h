@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "platform/ImageCodec.h"
@@ -11,7 +12,9 @@ struct LoadedPicture {
     std::string reason;
 };
 
-// The picture of an image file in any format the codec reads.
-LoadedPicture LoadPictureFile(IImageCodec& codec, const std::string& path);
+// The picture of an image file in any format the codec reads. Its header is read first: a picture
+// beyond the size limit, or one whose decoding would take more than `availableBytes`, is refused
+// before any of its pixels are.
+LoadedPicture LoadPictureFile(IImageCodec& codec, const std::string& path, std::uint64_t availableBytes);
 
 }  // namespace snapwright

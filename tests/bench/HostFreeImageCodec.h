@@ -6,6 +6,7 @@
 #include <FreeImage.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -83,12 +84,9 @@ public:
         if (bitmap && FreeImage_Save(fif, Dib(bitmap), path.c_str(), flags)) return {};
         return FileOutcome::Failure(errno ? std::strerror(errno) : "The image library could not write the file.");
     }
-    CodecFormat GetFileType(const std::string& path) override {
-        return FormatOf(FreeImage_GetFileType(path.c_str(), 16));
-    }
-    CodecBitmap Load(CodecFormat format, const std::string& path, int flags) override {
-        return Handle(FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(FormatNumber(format)), path.c_str(), flags));
-    }
+
+protected:
+    std::FILE* OpenToRead(const std::string& path) override { return std::fopen(path.c_str(), "rb"); }
 };
 
 // Files of the host through std::filesystem; the paths use the host's own separators.

@@ -88,7 +88,8 @@ def wait_for_file(path, timeout=30):
 
 def reg_add(key, name, value, kind="REG_SZ"):
     result = wine("reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f")
-    assert result.returncode == 0, result.stderr
+    # reg writes its complaints to standard output.
+    assert result.returncode == 0, (result.returncode, result.stdout, result.stderr)
 
 
 def reg_delete_key(key):
@@ -221,9 +222,14 @@ class Program:
 
 
 def restart_wine():
-    """Ends every program of the session, so that settings read at start take effect."""
+    """Ends every program of the session, so that settings read at start take effect, and starts
+    the session's lasting server and services again (as wine_session_start does)."""
     run(["wineserver", "-k"], timeout=60)
     run(["wineserver", "-w"], timeout=60)
+    # They run on after the commands that start them: none may keep a captured output open.
+    quiet = dict(env=env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+    subprocess.run(["wineserver", "-p"], **quiet)
+    subprocess.run(["wine", "wineboot"], **quiet)
 
 
 class E2ETestCase(unittest.TestCase):

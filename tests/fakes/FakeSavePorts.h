@@ -117,6 +117,7 @@ public:
     MOCK_METHOD(FileOutcome, Save, (CodecFormat, CodecBitmap, const std::string&, int), (override));
     MOCK_METHOD(std::vector<std::uint8_t>, SaveToMemory, (CodecFormat, CodecBitmap, int), (override));
     MOCK_METHOD(CodecFormat, GetFileType, (const std::string&), (override));
+    MOCK_METHOD(std::optional<ImageHeader>, ReadHeader, (CodecFormat, const std::string&), (override));
     MOCK_METHOD(CodecBitmap, Load, (CodecFormat, const std::string&, int), (override));
 
     // A codec that works: every bitmap a new handle, counted until it is unloaded, and every

@@ -82,6 +82,7 @@ TEST_F(EditorTest, NewAndCloseAskFirstAndKeepWhatWasNotSaved) {
     OpenOn(400, 300);
     EXPECT_TRUE(editor.OnClose());  // nothing changed: no question
     EXPECT_TRUE(window.questions.empty());
+    EXPECT_TRUE(form.Hidden()) << "closed, the window is hidden at once and not shown again";
 
     DrawFrame();
     window.answers = {EditorAnswer::Cancel, EditorAnswer::Yes};

@@ -120,5 +120,23 @@ TEST_F(Win32ClipboardTest, AClipboardThatAnotherProgramEmptiedLetsGoOfThePicture
     EXPECT_EQ(encodings, 0);
 }
 
+// A program that holds the clipboard open keeps every other from reading it: Wine's bridge answers
+// a paste from an X program in that time with nothing. The PNG still owed when the program ends is
+// encoded before the clipboard is opened for it, and stays.
+TEST_F(Win32ClipboardTest, ThePngOwedAtTheEndIsEncodedWithTheClipboardClosedAndStays) {
+    bool openWhileEncoding = true;
+    {
+        Win32Clipboard clipboard([this, &openWhileEncoding](const Picture& picture) {
+            openWhileEncoding = ::GetOpenClipboardWindow() != nullptr;
+            ++encodings;
+            return EncodePng(codec, picture, 0);
+        });
+        ASSERT_TRUE(clipboard.PutPicture(PatternPicture(false)));
+    }
+    EXPECT_EQ(encodings, 1);
+    EXPECT_FALSE(openWhileEncoding);
+    EXPECT_EQ(ReadClipboard().png, pattern);
+}
+
 }  // namespace
 }  // namespace snapwright::win32

@@ -1,5 +1,6 @@
 // The image export on Windows with the real adapters: a painted device bitmap written in every
-// format into a folder whose name is outside any ANSI code page, and read back.
+// format into a folder whose name is outside any ANSI code page, and read back; and the editor's
+// load path against damaged and hostile files.
 #include "save/win32/Win32FreeImageCodec.h"
 
 #include <windows.h>
@@ -10,19 +11,25 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <algorithm>
 #include <memory>
+#include <random>
+#include <tuple>
 #include <string>
 #include <vector>
 
 #include "PixelTools.h"
+#include "fakes/FakeSavePorts.h"
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "save/FileNaming.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
+#include "save/PictureLimits.h"
 #include "save/SaveFormats.h"
 #include "save/win32/GdiBitmapFile.h"
+#include "save/win32/PictureFileLoad.h"
 
 namespace snapwright::win32 {
 namespace {
@@ -74,9 +81,17 @@ protected:
     }
     // The pixels of an image file as the codec reads them back into a device bitmap.
     std::vector<std::uint32_t> LoadedPixels(const std::string& path) {
-        const PicturePtr loaded = LoadPictureFile(codec, path).picture;
+        const PicturePtr loaded = LoadPictureWithBusyCursor(codec, path).picture;
         const GdiPicture* gdi = AsGdiPicture(loaded.get());
         return gdi ? ReadPixels(gdi->Bitmap()) : std::vector<std::uint32_t>();
+    }
+
+    // The painted picture as the program writes it in a format of the save dialog.
+    std::vector<std::uint8_t> Exported(const SaveFormat& format) {
+        const std::string path = Path(std::string("seed") + format.extension);
+        EXPECT_TRUE(exporter.Export(format, path, picture, std::nullopt).ok);
+        std::ifstream in(std::filesystem::path(ToWide(path)), std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
     }
 
     std::string folder;
@@ -138,6 +153,92 @@ TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplace
     }
     ASSERT_TRUE(files.Stamp(path));
     EXPECT_EQ(files.Stamp(path)->size, 3u) << "the file is still the user's";
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+void Write(const std::string& path, const Bytes& bytes) {
+    std::ofstream(std::filesystem::path(ToWide(path)), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The bytes with each `from`, found once, overwritten by `to`.
+Bytes Patched(Bytes bytes, std::initializer_list<std::pair<Bytes, Bytes>> changes) {
+    for (const auto& [from, to] : changes) {
+        const auto at = std::search(bytes.begin(), bytes.end(), from.begin(), from.end());
+        EXPECT_NE(at, bytes.end());
+        if (at != bytes.end()) std::copy(to.begin(), to.end(), at);
+    }
+    return bytes;
+}
+
+// Each ends in a reason for the message and no picture. A reason with the claimed size comes from
+// the header alone: the decoder never ran and allocated nothing for it.
+TEST_F(Win32FreeImageCodecTest, HugeCutOffEmptyAndNoisyFilesEndInAReason) {
+    const Bytes bmp = Exported(kSaveFormats[0]), jpeg = Exported(kSaveFormats[1]), png = Exported(kSaveFormats[2]),
+                tiff = Exported(kSaveFormats[3]);
+    const auto cut = [](const Bytes& bytes) { return Bytes(bytes.begin(), bytes.begin() + bytes.size() * 2 / 3); };
+    const auto noise = [](Bytes bytes) {
+        std::mt19937 random(7);
+        while (bytes.size() < 2000) bytes.push_back(static_cast<std::uint8_t>(random()));
+        return bytes;
+    };
+    // 41 x 29 pixels become 50000 or 60000 (0xC350, 0xEA60) a side.
+    const std::tuple<const char*, Bytes, const char*> files[] = {
+        {"huge.png", fakes::TinyPng(60000, 60000), "60000 \u00d7 60000 pixels"},
+        {"huge.bmp", Patched(bmp, {{{41, 0, 0, 0, 29, 0, 0, 0}, {0x50, 0xC3, 0, 0, 0x50, 0xC3, 0, 0}}}),
+         "50000 \u00d7 50000"},
+        {"huge.tif", Patched(tiff, {{{0, 1, 3, 0, 1, 0, 0, 0, 41}, {0, 1, 3, 0, 1, 0, 0, 0, 0x60, 0xEA}},
+                                    {{1, 1, 3, 0, 1, 0, 0, 0, 29}, {1, 1, 3, 0, 1, 0, 0, 0, 0x60, 0xEA}}}),
+         "60000 \u00d7 60000"},
+        {"huge.jpg", Patched(jpeg, {{{0xC0, 0, 17, 8, 0, 29, 0, 41}, {0xC0, 0, 17, 8, 0xEA, 0x60, 0xEA, 0x60}}}),
+         "60000 \u00d7 60000"},
+        {"cut.png", cut(png), "damaged"}, {"cut.bmp", cut(bmp), "damaged"}, {"cut.tif", cut(tiff), "damaged"},
+        {"cut.jpg", cut(jpeg), "damaged"}, {"empty.png", {}, "not a picture"},
+        {"noise.png", noise({0x89, 'P', 'N', 'G', 13, 10, 26, 10}), ""}, {"noise.bmp", noise({'B', 'M'}), ""},
+        {"noise.tif", noise({'I', 'I', 42, 0}), ""}, {"noise.jpg", noise({0xFF, 0xD8, 0xFF}), ""},
+    };
+    for (const auto& [name, bytes, reason] : files) {
+        Write(Path(name), bytes);
+        const LoadedPicture loaded = LoadPictureWithBusyCursor(codec, Path(name));
+        EXPECT_FALSE(loaded.picture) << name;
+        EXPECT_NE(loaded.reason, "") << name;
+        EXPECT_NE(loaded.reason.find(reason), std::string::npos) << name << ": " << loaded.reason;
+    }
+}
+
+// Mutations of our own files in every format: flipped bytes, cut ends, numbers at their extremes.
+// Each load ends in a picture within the limit or in a reason, and many in a picture.
+TEST_F(Win32FreeImageCodecTest, AFuzzRunOfMutatedFilesEndsInPicturesOrReasons) {
+    constexpr std::uint8_t kExtremes[][4] = {{0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 0xFF}, {0x7F, 0xFF, 0xFF, 0xFF},
+                                             {0, 0, 1, 0}};
+    std::mt19937 random(20240601);
+    const auto below = [&random](std::size_t bound) { return static_cast<std::size_t>(random() % bound); };
+    int pictures = 0;
+    for (const SaveFormat& format : kSaveFormats) {
+        const Bytes seed = Exported(format);
+        const std::string path = Path(std::string("mutant") + format.extension);
+        for (int n = 0; n < 600; ++n) {
+            Bytes bytes = seed;
+            if (n % 3 == 0) {
+                for (std::size_t k = 1 + below(8); k > 0; --k) {
+                    bytes[below(bytes.size())] = static_cast<std::uint8_t>(random());
+                }
+            } else if (n % 3 == 1) {
+                bytes.resize(below(bytes.size()));
+            } else {
+                const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(below(bytes.size() - 4));
+                std::copy_n(kExtremes[below(4)], 4, at);
+            }
+            Write(path, bytes);
+            const LoadedPicture loaded = LoadPictureWithBusyCursor(codec, path);
+            const bool within = loaded.picture && std::max(loaded.picture->Width(), loaded.picture->Height()) <=
+                                                      kMaxPictureSide;
+            EXPECT_TRUE(within || (!loaded.picture && !loaded.reason.empty())) << format.extension << " " << n;
+            pictures += loaded.picture ? 1 : 0;
+        }
+    }
+    EXPECT_GT(pictures, 100) << "the mutations tested little beyond the refusals";
 }
 
 }  // namespace

@@ -126,26 +126,36 @@ bool Win32Clipboard::PutPicture(PicturePtr picture) {
     return done;
 }
 
-void Win32Clipboard::OnRenderFormat(UINT format) {
-    if (format != m_pngFormat || !m_picture || !m_encodePng) return;
-    const PicturePtr picture = m_picture;
-    const std::vector<std::uint8_t> png = m_encodePng(*picture);
+// The PNG of the picture owed to the clipboard, in global memory; empty when none is owed or the
+// encoder failed.
+UniqueHglobal Win32Clipboard::EncodeOwedPng() const {
+    if (!m_picture || !m_encodePng) return {};
+    const std::vector<std::uint8_t> png = m_encodePng(*m_picture);
     UniqueHglobal memory = png.empty() ? UniqueHglobal() : GlobalCopy(png);
-    if (!memory) {
-        DebugOutput("The screenshot could not be encoded as PNG for the clipboard");
-        return;
-    }
-    if (!::SetClipboardData(format, memory.get())) return;
-    memory.release();
+    if (!memory) DebugOutput("The screenshot could not be encoded as PNG for the clipboard");
+    return memory;
+}
+
+void Win32Clipboard::PutOwedPng(UniqueHglobal png) {
+    if (!png || !::SetClipboardData(m_pngFormat, png.get())) return;
+    png.release();
     // Nothing more is owed: the picture is let go now rather than when the clipboard changes.
     m_picture.reset();
 }
 
-// The window is the one being destroyed: its owner has already let go of its handle.
+// The program that asked holds the clipboard open while this runs.
+void Win32Clipboard::OnRenderFormat(UINT format) {
+    if (format == m_pngFormat) PutOwedPng(EncodeOwedPng());
+}
+
+// The window is the one being destroyed: its owner has already let go of its handle. The PNG is
+// encoded before the clipboard is opened: as long as it is open, no other program can read it,
+// and Wine's bridge to the X clipboard answers a paste in that time with nothing.
 void Win32Clipboard::OnRenderAllFormats(HWND owner) {
-    if (!m_picture || !::OpenClipboard(owner)) return;
+    UniqueHglobal png = EncodeOwedPng();
+    if (!png || !OpenClipboardPatiently(owner)) return;
     // Another program may have taken the clipboard since; then there is nothing left to render.
-    if (::GetClipboardOwner() == owner) OnRenderFormat(m_pngFormat);
+    if (::GetClipboardOwner() == owner) PutOwedPng(std::move(png));
     ::CloseClipboard();
 }
 

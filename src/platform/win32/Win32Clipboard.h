@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Clipboard.h"
+#include "platform/win32/GlobalMemory.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
@@ -27,6 +28,8 @@ public:
 
 private:
     static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    UniqueHglobal EncodeOwedPng() const;
+    void PutOwedPng(UniqueHglobal png);
     void OnRenderFormat(UINT format);
     void OnRenderAllFormats(HWND owner);
 

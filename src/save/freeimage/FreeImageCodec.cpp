@@ -2,6 +2,8 @@
 
 #include <FreeImage.h>
 
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -30,6 +32,52 @@ void ReportLibraryMessage(FREE_IMAGE_FORMAT format, const char* message) {
 
 struct MemoryDeleter {
     void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
+};
+
+// A file that the library reads through our own procedures, which note when the file ended before
+// what a decoder asked for. Some decoders take that quietly: the BMP decoder leaves the missing
+// rows black, the JPEG decoder grey, and either would give a half picture.
+class ReadFile {
+public:
+    explicit ReadFile(std::FILE* file) : m_file(file) {}
+    ~ReadFile() {
+        if (m_file) std::fclose(m_file);
+    }
+    ReadFile(const ReadFile&) = delete;
+    ReadFile& operator=(const ReadFile&) = delete;
+
+    explicit operator bool() const { return m_file != nullptr; }
+    fi_handle Handle() { return this; }
+    bool EndedEarly() const { return m_endedEarly; }
+    static FreeImageIO* Io() {
+        static FreeImageIO io{&Read, &Write, &Seek, &Tell};
+        return &io;
+    }
+
+private:
+    // The decoders read in blocks (`count` blocks of `size` bytes): the JPEG decoder buffers of
+    // single bytes, whose last one is short at the end of any file, the others whole headers and
+    // rows. The file was cut off when a read found nothing at all, or ended inside a block.
+    static unsigned DLL_CALLCONV Read(void* buffer, unsigned size, unsigned count, fi_handle handle) {
+        auto* self = static_cast<ReadFile*>(handle);
+        if (size == 0 || count == 0) return 0;
+        const std::uint64_t wanted = std::uint64_t{size} * count;
+        if (wanted > std::numeric_limits<std::size_t>::max()) {
+            self->m_endedEarly = true;
+            return 0;
+        }
+        const std::size_t got = std::fread(buffer, 1, static_cast<std::size_t>(wanted), self->m_file);
+        if (got < wanted && (got == 0 || got % size != 0)) self->m_endedEarly = true;
+        return static_cast<unsigned>(got / size);
+    }
+    static unsigned DLL_CALLCONV Write(void*, unsigned, unsigned, fi_handle) { return 0; }
+    static int DLL_CALLCONV Seek(fi_handle handle, long offset, int origin) {
+        return std::fseek(static_cast<ReadFile*>(handle)->m_file, offset, origin);
+    }
+    static long DLL_CALLCONV Tell(fi_handle handle) { return std::ftell(static_cast<ReadFile*>(handle)->m_file); }
+
+    std::FILE* m_file;
+    bool m_endedEarly = false;
 };
 
 }  // namespace
@@ -82,6 +130,34 @@ std::vector<std::uint8_t> FreeImageCodec::SaveToMemory(CodecFormat format, Codec
     DWORD size = 0;
     if (!FreeImage_AcquireMemory(memory.get(), &data, &size) || !data) return {};
     return std::vector<std::uint8_t>(data, data + size);
+}
+
+CodecFormat FreeImageCodec::GetFileType(const std::string& path) {
+    ReadFile file(OpenToRead(path));
+    return file ? FormatOf(FreeImage_GetFileTypeFromHandle(ReadFile::Io(), file.Handle(), 16)) : CodecFormat::Unknown;
+}
+
+// Every format the editor opens reads its header alone when asked. MNG's plugin says it cannot,
+// yet hands the request on to the PNG or JPEG decoder of its first frame, which can.
+std::optional<ImageHeader> FreeImageCodec::ReadHeader(CodecFormat format, const std::string& path) {
+    const CodecBitmap header = Load(format, path, FIF_LOAD_NOPIXELS);
+    if (!header) return std::nullopt;
+    const ImageHeader read{Width(header), Height(header), static_cast<int>(FreeImage_GetBPP(Dib(header)))};
+    Unload(header);
+    return read;
+}
+
+CodecBitmap FreeImageCodec::Load(CodecFormat format, const std::string& path, int flags) {
+    ReadFile file(OpenToRead(path));
+    if (!file) return 0;
+    const auto fif = static_cast<FREE_IMAGE_FORMAT>(FormatNumber(format));
+    FIBITMAP* dib = FreeImage_LoadFromHandle(fif, ReadFile::Io(), file.Handle(), flags);
+    if (dib && file.EndedEarly()) {
+        DebugOutput("FreeImage: the file ended before the picture did");
+        FreeImage_Unload(dib);
+        return 0;
+    }
+    return Handle(dib);
 }
 
 }  // namespace snapwright

@@ -44,12 +44,8 @@ FileOutcome Win32FreeImageCodec::Save(CodecFormat format, CodecBitmap bitmap, co
     return FileOutcome::Failure("The image library could not write the file.");
 }
 
-CodecFormat Win32FreeImageCodec::GetFileType(const std::string& path) {
-    return FormatOf(FreeImage_GetFileTypeU(ToWide(path).c_str(), 16));
-}
-
-CodecBitmap Win32FreeImageCodec::Load(CodecFormat format, const std::string& path, int flags) {
-    return Handle(FreeImage_LoadU(Fif(format), ToWide(path).c_str(), flags));
+std::FILE* Win32FreeImageCodec::OpenToRead(const std::string& path) {
+    return ::_wfopen(ToWide(path).c_str(), L"rb");
 }
 
 }  // namespace snapwright::win32

@@ -10,8 +10,9 @@ public:
     CodecBitmap FromPicture(const Picture& picture) override;
     PicturePtr ToPicture(CodecBitmap bitmap) override;
     FileOutcome Save(CodecFormat format, CodecBitmap bitmap, const std::string& path, int flags) override;
-    CodecFormat GetFileType(const std::string& path) override;
-    CodecBitmap Load(CodecFormat format, const std::string& path, int flags) override;
+
+protected:
+    std::FILE* OpenToRead(const std::string& path) override;
 };
 
 }  // namespace snapwright::win32
