@@ -48,9 +48,10 @@ wine_session_start() {
     return 1
   fi
   wineserver -w
-  # Wine's services run until the session ends; started here, they keep no test's output open.
-  wineserver -p
-  wine wineboot >>"$log" 2>&1
+  # Wine's server and services run until the session ends: they must keep no caller's output open
+  # (a caller that captures it would wait for them), so they write to the log and read nothing.
+  wineserver -p </dev/null >>"$log" 2>&1
+  wine wineboot </dev/null >>"$log" 2>&1
 
   # Everything a later command needs to join this session.
   {
