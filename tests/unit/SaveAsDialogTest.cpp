@@ -107,7 +107,9 @@ TEST_F(SaveAsDialogTest, AnExtensionInAnyCaseIsKeptAndAnotherFormatReplacesTheLa
     EXPECT_THAT(store.writes, IsEmpty());
 }
 
-TEST_F(SaveAsDialogTest, OnlyAFileInTheScreenshotsFolderNeedsThatFolder) {
+// Every missing folder of the name is made, from the top; the first that cannot be is named.
+TEST_F(SaveAsDialogTest, TheMissingFoldersOfTheNameAreMadeOrTheOneThatCannotBeIsNamed) {
+    files.folders = {"C:\\Program Files\\Snapwright"};
     files.createFolderFailure = "Access is denied.";
     EXPECT_CALL(codec, Save).Times(0);
     Open([this] { Dialog().OnOk(); });
@@ -117,11 +119,11 @@ TEST_F(SaveAsDialogTest, OnlyAFileInTheScreenshotsFolderNeedsThatFolder) {
     ::testing::Mock::VerifyAndClearExpectations(&codec);
 
     settings.SaveTo = SaveTarget::AskForFile;
-    store.Put("SavePath", "D:\\Bilder\\");
-    messages.errors.clear();
+    store.Put("SavePath", "D:\\Bilder\\2026\\");
+    files.createFolderFailure.clear();
     Open([this] { Dialog().OnOk(); });
-    EXPECT_THAT(messages.errors, IsEmpty());
-    EXPECT_EQ(files.files.count("D:\\Bilder\\Snapwright™_06122026103930.png"), 1u);
+    EXPECT_EQ(files.folders, (std::set<std::string>{"C:\\Program Files\\Snapwright", "D:\\Bilder", "D:\\Bilder\\2026"}));
+    EXPECT_EQ(files.files.count("D:\\Bilder\\2026\\Snapwright™_06122026103930.png"), 1u);
 }
 
 TEST_F(SaveAsDialogTest, TheDialogSavesThePictureItWasOpenedForAndLetsGoOfItWhenItCloses) {
