@@ -98,6 +98,7 @@ void OptionsDialog::OnLoad() {
     ShowOfficeSuite();
     ApplyLanguage(m_form, m_settings.Language, kTexts);
     m_stored = m_settings;
+    m_defaultsChosen = false;
 }
 
 void OptionsDialog::ShowOfficeSuite() {
@@ -151,6 +152,7 @@ void OptionsDialog::OnOfficeSuiteChosen() {
 }
 
 void OptionsDialog::OnSave() {
+    if (m_defaultsChosen) m_settings.ShowSplash = Settings{}.ShowSplash;
     m_settingsManager.SaveSettings();
     m_stored = m_settings;
     m_form.Unload();
@@ -166,12 +168,14 @@ void OptionsDialog::OnCancel() {
     m_form.Unload();
 }
 
-// The defaults reach the store at once and the dialog stays open, whatever the user does next;
-// every control then shows the value the record holds.
+// The defaults are choices like any other: the dialog shows them on every control, and they are
+// stored by Save and taken back by Cancel. The start window that the defaults bring back is kept
+// for Save, as the start window's own check box may change the record meanwhile.
 void OptionsDialog::OnRestoreDefaults() {
+    const bool showSplash = m_settings.ShowSplash;
     m_settingsManager.SetDefaults();
-    m_settingsManager.SaveSettings();
-    m_stored = m_settings;
+    m_settings.ShowSplash = showSplash;
+    m_defaultsChosen = true;
     ShowOptions(m_settings);
     ShowCheckBoxes(m_settings);
     ShowOfficeSuite();
