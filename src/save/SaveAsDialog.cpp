@@ -22,9 +22,10 @@ constexpr const char* kSavePathKey = "SavePath";
 constexpr int kSliderMin = 10;
 constexpr int kSliderMax = 50;
 
-// The thumbnail box and the browse button keep their design texts in every language.
+// The browse button's "..." is the same in every language.
 constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::SaveAsCaption},
                                   {Id(FormatFrame), TextId::FileFormatFrame},
+                                  {Id(ThumbnailBox), TextId::ThumbnailBox},
                                   {Id(CancelButton), TextId::CancelButton},
                                   {Id(OkButton), TextId::OkButton}};
 

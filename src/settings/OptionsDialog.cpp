@@ -13,7 +13,7 @@ using enum OptionsControl;
 namespace {
 
 // The texts of the language; the three office choices share one, as the icon beside each names
-// its program. The print-format and page-header controls keep their design texts.
+// its program.
 constexpr ControlText kTexts[] = {
     {Id(CaptionLabel), TextId::OptionsCaption},
     {Id(PrintFrame), TextId::PrintFrame},
@@ -27,6 +27,12 @@ constexpr ControlText kTexts[] = {
     {Id(SendToSpreadsheet), TextId::SendToOfficeOption},
     {Id(SendToPresentation), TextId::SendToOfficeOption},
     {Id(AskAtSend), TextId::AskAtSendOption},
+    {Id(PrintFormatFrame), TextId::PrintFormatFrame},
+    {Id(HeaderFooterFrame), TextId::HeaderFooterFrame},
+    {Id(TimestampBox), TextId::PrintTimestampBox},
+    {Id(UserNameBox), TextId::PrintUserNameBox},
+    {Id(ComputerNameBox), TextId::PrintComputerNameBox},
+    {Id(FooterBox), TextId::PrintFooterBox},
     {Id(LanguageFrame), TextId::LanguageFrame},
     {Id(LanguageLabel), TextId::SelectLanguageLabel},
     {Id(CancelButton), TextId::CancelButton},

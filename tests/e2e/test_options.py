@@ -57,7 +57,8 @@ class OptionsTest(E2ETestCase):
         for german in ("A&bbrechen", "Stan&dardeinst.", "Snapwright\u2122 Optionen", "Drucken", "Sprache"):
             self.assertIn(german, texts)
         self.assertNotIn("&Save", texts)
-        self.assertIn("Printformat", texts, "the print-format frame keeps its design text")
+        for german in ("Druckformat", "Zeitstempel und Fußzeile", "Zeitstempel drucken", "Fußzeile mit Werbung drucken"):
+            self.assertIn(german, texts)
 
         driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_PORTRAIT_TWO_SHOTS"])
         driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_LANDSCAPE_ONE_SHOT_PICTURE"])
