@@ -91,6 +91,7 @@ bool SaveAsDialog::StartSaveAs(PicturePtr picture) {
 void SaveAsDialog::OnLoad() {
     IForm& form = m_ports.form;
     m_fileName.clear();
+    m_replaceConfirmed.clear();
     m_savePath.clear();
 
     form.ClearList(Id(FormatList));

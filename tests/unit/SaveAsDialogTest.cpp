@@ -72,7 +72,7 @@ private:
 };
 
 // The e2e tests save through the real dialog (every format, a thumbnail from the slider, browsing,
-// a file that cannot be written); these cases are the ones a user rarely meets.
+// files it would replace, folders it makes or cannot make); these cases are the ones a user rarely meets.
 
 TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAndNeverAnEmptyOne) {
     settings.SaveTo = SaveTarget::AskForFile;
@@ -105,25 +105,6 @@ TEST_F(SaveAsDialogTest, AnExtensionInAnyCaseIsKeptAndAnotherFormatReplacesTheLa
     Dialog().OnBrowse();
     EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\a.jpeg.jpg");
     EXPECT_THAT(store.writes, IsEmpty());
-}
-
-// Every missing folder of the name is made, from the top; the first that cannot be is named.
-TEST_F(SaveAsDialogTest, TheMissingFoldersOfTheNameAreMadeOrTheOneThatCannotBeIsNamed) {
-    files.folders = {"C:\\Program Files\\Snapwright"};
-    files.createFolderFailure = "Access is denied.";
-    EXPECT_CALL(codec, Save).Times(0);
-    Open([this] { Dialog().OnOk(); });
-    EXPECT_THAT(messages.errors, ElementsAre("Snapwright could not make the folder for the screenshot:\n"
-                                             "C:\\Program Files\\Snapwright\\Screenshots\n\nAccess is denied.\n\n"
-                                             "The screenshot is still on the clipboard."));
-    ::testing::Mock::VerifyAndClearExpectations(&codec);
-
-    settings.SaveTo = SaveTarget::AskForFile;
-    store.Put("SavePath", "D:\\Bilder\\2026\\");
-    files.createFolderFailure.clear();
-    Open([this] { Dialog().OnOk(); });
-    EXPECT_EQ(files.folders, (std::set<std::string>{"C:\\Program Files\\Snapwright", "D:\\Bilder", "D:\\Bilder\\2026"}));
-    EXPECT_EQ(files.files.count("D:\\Bilder\\2026\\Snapwright™_06122026103930.png"), 1u);
 }
 
 TEST_F(SaveAsDialogTest, TheDialogSavesThePictureItWasOpenedForAndLetsGoOfItWhenItCloses) {
