@@ -24,7 +24,7 @@ from test_printing import pdf_files, wait_for_new_pdf  # noqa: E402
 # page header, and the titles of the windows that take the language.
 LANGUAGES = {
     "en": {"Language": "0", "sShortDate": "M/d/yyyy", "sTimeFormat": "h:mm:ss tt",
-           "ask": "Send Screenshoot to ...", "save": "Save Screenshot As ..."},
+           "ask": "Send Screenshot to ...", "save": "Save Screenshot As ..."},
     "de": {"Language": "1", "sShortDate": "dd.MM.yyyy", "sTimeFormat": "HH:mm:ss",
            "ask": "Screenshot senden an ...", "save": "Screenshot speichern unter ..."},
 }

@@ -55,8 +55,9 @@ void Editor::ShowOfficeButtons() {
     }
 }
 
+// An empty editor (after New) has nothing to save and closes at once.
 bool Editor::OnClose() {
-    if (m_core.changed) {
+    if (HasUnsavedEdits()) {
         switch (m_ports.window.Ask("Save changes to this file?", "Quit program", EditorQuestion::YesNoCancel)) {
             case EditorAnswer::Cancel: return false;
             case EditorAnswer::Yes:
@@ -142,17 +143,26 @@ bool Editor::Save() {
     return picture && m_ports.startSaveAs(picture);
 }
 
+bool Editor::HasUnsavedEdits() const {
+    return m_core.changed && m_core.Picture();
+}
+
+// Nothing is discarded unless the user says so or it was saved.
+bool Editor::MayDiscard(const char* title) {
+    return !HasUnsavedEdits() ||
+           m_ports.window.Ask("Really discard this file?", title, EditorQuestion::YesNo) == EditorAnswer::Yes ||
+           SaveEdits();
+}
+
 void Editor::OnNew() {
-    if (m_core.changed &&
-        m_ports.window.Ask("Really discard this file?", "New file", EditorQuestion::YesNo) == EditorAnswer::No) {
-        // Nothing is discarded unless it was saved.
-        if (!Save()) return;
-    }
+    if (!MayDiscard("New file")) return;
     m_core.ClearView();
 }
 
-// The file is read before anything changes: one that is no picture leaves the editor as it was.
+// Like New, Open asks before the edits go. The file is read before anything changes: one that is
+// no picture leaves the editor as it was. A file just opened has no changes to ask about.
 void Editor::OnOpen() {
+    if (!MayDiscard("Open file")) return;
     const std::string path = m_ports.dialogs.ShowOpenDialog(kOpenFilter, "Open Screenshot file", "");
     if (path.empty()) return;
     LoadedPicture loaded = m_ports.loadPicture(path);
@@ -162,13 +172,20 @@ void Editor::OnOpen() {
     }
     m_core.ClearUndo();
     m_core.ReplacePicture(std::move(loaded.picture));
+    m_core.changed = false;
     m_ports.slots.SetCurrent(m_core.Picture());
 }
 
 void Editor::OnSave() {
-    if (!Save()) return;
+    SaveEdits();
+}
+
+// Once the picture is in a file, its changes and undo pictures are forgotten.
+bool Editor::SaveEdits() {
+    if (!Save()) return false;
     m_core.ClearUndo();
     m_core.changed = false;
+    return true;
 }
 
 // The picture is the page's next shot, as a print hotkey's would be: with two shots a page, the

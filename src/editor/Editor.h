@@ -71,6 +71,10 @@ private:
     // The picture to hand on, now the current screenshot; null, and the user told, when there is none.
     PicturePtr PictureToHandOn();
     bool Save();
+    bool SaveEdits();
+    bool HasUnsavedEdits() const;
+    // Asks before unsaved edits go (No saves them first); false keeps them.
+    bool MayDiscard(const char* title);
     void ShowOfficeButtons();
 
     Ports m_ports;

@@ -87,6 +87,23 @@ std::string FolderOfPath(const std::string& path) {
     return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
+// CON, PRN, AUX, NUL and COM1..9, LPT1..9 name devices in every folder; the system ignores an
+// extension and blanks before it, so "Con .png" opens the console, not a file.
+std::string ReservedDeviceName(const std::string& path) {
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t end = std::min(path.find_first_of("\\/", start), path.size());
+        const std::string name = path.substr(start, end - start);
+        std::string base = UpperCaseAscii(name.substr(0, name.find('.')));
+        base.erase(base.find_last_not_of(' ') + 1);
+        const bool numbered = base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) &&
+                              base[3] >= '1' && base[3] <= '9';
+        if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || numbered) return name;
+        start = end + 1;
+    }
+    return std::string();
+}
+
 std::size_t CharacterCount(const std::string& text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
         return !IsContinuationByte(static_cast<unsigned char>(byte));

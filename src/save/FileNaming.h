@@ -25,6 +25,10 @@ std::string ThumbnailFileName(const std::string& fileName);
 // The folder part of a path up to and including its last "\" (empty when there is none).
 std::string FolderOfPath(const std::string& path);
 
+// The first name in a path that Windows keeps for a device whatever its extension ("con.png",
+// "aux" in "D:\aux\shot.png"); empty when the path has none.
+std::string ReservedDeviceName(const std::string& path);
+
 std::size_t CharacterCount(const std::string& text);
 std::string FirstCharacters(const std::string& text, std::size_t count);
 std::string LastCharacters(const std::string& text, std::size_t count);

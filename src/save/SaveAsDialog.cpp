@@ -1,8 +1,10 @@
 #include "save/SaveAsDialog.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "lang/ApplyLanguage.h"
 #include "platform/Diagnostics.h"
@@ -20,11 +22,30 @@ constexpr const char* kSavePathKey = "SavePath";
 constexpr int kSliderMin = 10;
 constexpr int kSliderMax = 50;
 
-// The thumbnail box and the browse button keep their design texts in every language.
+// The browse button's "..." is the same in every language.
 constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::SaveAsCaption},
                                   {Id(FormatFrame), TextId::FileFormatFrame},
+                                  {Id(ThumbnailBox), TextId::ThumbnailBox},
                                   {Id(CancelButton), TextId::CancelButton},
                                   {Id(OkButton), TextId::OkButton}};
+
+std::string ReplaceQuestion(const std::vector<std::string>& existing) {
+    if (existing.size() == 1) return existing[0] + "\nalready exists.\n\nDo you want to replace it?";
+    std::string text = "These files already exist:";
+    for (const std::string& path : existing) text += "\n" + path;
+    return text + "\n\nDo you want to replace them?";
+}
+
+std::string WithoutSeparator(std::string folder) {
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    return folder;
+}
+
+// A drive ("C:") or a network share (\\server\share): no folder that the program could make.
+bool IsRootFolder(const std::string& folder) {
+    if (folder.starts_with("\\\\")) return std::count(folder.begin(), folder.end(), '\\') <= 3;
+    return FolderOfPath(folder).empty();
+}
 
 }  // namespace
 
@@ -70,6 +91,7 @@ bool SaveAsDialog::StartSaveAs(PicturePtr picture) {
 void SaveAsDialog::OnLoad() {
     IForm& form = m_ports.form;
     m_fileName.clear();
+    m_replaceConfirmed.clear();
     m_savePath.clear();
 
     form.ClearList(Id(FormatList));
@@ -131,36 +153,37 @@ void SaveAsDialog::OnBrowse() {
     if (chosen.empty()) return;
     m_fileName = chosen;
     if (UpperCaseAscii(LastCharacters(m_fileName, 4)) != UpperCaseAscii(m_extension)) m_fileName += m_extension;
+    // The system's dialog asked before it gave an existing file; a name that has changed since was not asked about.
+    m_replaceConfirmed = m_fileName == chosen && m_ports.files.Stamp(chosen) ? chosen : std::string();
     m_ports.form.SetText(Id(FileNameLabel), m_fileName);
     m_savePath = FolderOfPath(m_fileName);
     m_ports.form.SetEnabled(Id(OkButton), true);
     m_ports.store.SaveSetting(kSettingsApp, kSettingsSection, kSavePathKey, m_savePath);
 }
 
+// What the user can still change in the dialog is settled while it is open: a name that Windows
+// keeps for a device, and files that the save would replace (No keeps them, and the dialog stays
+// open for another name).
 void SaveAsDialog::OnOk() {
     const bool thumbnail = m_ports.form.Checked(Id(ThumbnailBox));
-    m_ports.form.Unload();
-    if (m_fileName.empty()) return;
-
-    // Only the program's own "Screenshots" folder is made, whatever folder the name is in.
-    const std::string screenshots = ScreenshotsFolder();
-    if (!m_ports.files.FolderExists(screenshots)) {
-        const FileOutcome made = m_ports.files.CreateFolder(screenshots);
-        if (!made.ok) {
-            if (UpperCaseAscii(FolderOfPath(m_fileName)) == UpperCaseAscii(screenshots + "\\")) {
-                m_ports.messages.ShowError(FolderFailureMessage(screenshots, made.reason));
-                return;
-            }
-            DebugOutput("The Screenshots folder could not be made: " + made.reason);
-        }
-    }
-
     const SaveFormat* format = FormatForExtension(m_extension);
-    if (!format) return;
+    if (m_fileName.empty() || !format) {
+        m_ports.form.Unload();
+        return;
+    }
     std::string fileName = m_fileName;
     if (format->mainFileByPicture && UpperCaseAscii(LastCharacters(fileName, 4)) != UpperCaseAscii(m_extension)) {
         fileName += m_extension;
     }
+    if (const std::string device = ReservedDeviceName(fileName); !device.empty()) {
+        m_ports.messages.ShowError("Snapwright cannot save the screenshot as\n" + fileName + "\n\nWindows keeps the name \"" +
+                                   device + "\" for a device. Please choose another name.");
+        return;
+    }
+    if (!MayReplace(fileName, thumbnail)) return;
+    m_ports.form.Unload();
+    if (!MakeFolderOf(fileName)) return;
+
     const std::optional<ThumbSize> thumbSize = thumbnail ? std::optional<ThumbSize>(m_thumb) : std::nullopt;
     ExportOutcome outcome;
     try {
@@ -187,8 +210,31 @@ void SaveAsDialog::ShowThumbnailSize() {
                          std::to_string(m_thumb.width) + " x " + std::to_string(m_thumb.height) + " px");
 }
 
-std::string SaveAsDialog::ScreenshotsFolder() const {
-    return m_ports.files.ProgramFolder() + "\\Screenshots";
+bool SaveAsDialog::MayReplace(const std::string& fileName, bool thumbnail) {
+    std::vector<std::string> existing;
+    if (fileName != m_replaceConfirmed && m_ports.files.Stamp(fileName)) existing.push_back(fileName);
+    const std::string thumbnailName = ThumbnailFileName(fileName);
+    if (thumbnail && m_ports.files.Stamp(thumbnailName)) existing.push_back(thumbnailName);
+    return existing.empty() || m_ports.messages.AskYesNo(ReplaceQuestion(existing));
+}
+
+// The program's "Screenshots" folder and a chosen folder that was removed since are made alike;
+// without them the image library would only say that a file was not found.
+bool SaveAsDialog::MakeFolderOf(const std::string& fileName) {
+    std::vector<std::string> missing;
+    for (std::string folder = WithoutSeparator(FolderOfPath(fileName));
+         !folder.empty() && !IsRootFolder(folder) && !m_ports.files.FolderExists(folder);
+         folder = WithoutSeparator(FolderOfPath(folder))) {
+        missing.push_back(folder);
+    }
+    for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
+        const FileOutcome made = m_ports.files.CreateFolder(*folder);
+        if (!made.ok) {
+            m_ports.messages.ShowError(FolderFailureMessage(*folder, made.reason));
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace snapwright

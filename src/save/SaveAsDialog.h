@@ -61,7 +61,10 @@ public:
 
 private:
     void ShowThumbnailSize();
-    std::string ScreenshotsFolder() const;
+    // False when the user keeps the files that the save would replace.
+    bool MayReplace(const std::string& fileName, bool thumbnail);
+    // Makes the file's folder and the missing ones above it; false, the user told, when one cannot be made.
+    bool MakeFolderOf(const std::string& fileName);
 
     Ports m_ports;
     PicturePtr m_picture;
@@ -69,6 +72,7 @@ private:
     bool m_saved = false;
 
     std::string m_fileName;
+    std::string m_replaceConfirmed;  // an existing file that the user chose to replace while browsing
     std::string m_extension;
     std::string m_filter;
     std::string m_savePath;

@@ -27,7 +27,7 @@ enum class OptionsControl {
     WriterIcon,
     CalcIcon,
     ImpressIcon,
-    // frame "Printformat"
+    // frame "Print format"
     PrintFormatFrame,
     PortraitOneShot,
     PortraitOneShotPicture,

@@ -13,7 +13,7 @@ using enum OptionsControl;
 namespace {
 
 // The texts of the language; the three office choices share one, as the icon beside each names
-// its program. The print-format and page-header controls keep their design texts.
+// its program.
 constexpr ControlText kTexts[] = {
     {Id(CaptionLabel), TextId::OptionsCaption},
     {Id(PrintFrame), TextId::PrintFrame},
@@ -27,6 +27,12 @@ constexpr ControlText kTexts[] = {
     {Id(SendToSpreadsheet), TextId::SendToOfficeOption},
     {Id(SendToPresentation), TextId::SendToOfficeOption},
     {Id(AskAtSend), TextId::AskAtSendOption},
+    {Id(PrintFormatFrame), TextId::PrintFormatFrame},
+    {Id(HeaderFooterFrame), TextId::HeaderFooterFrame},
+    {Id(TimestampBox), TextId::PrintTimestampBox},
+    {Id(UserNameBox), TextId::PrintUserNameBox},
+    {Id(ComputerNameBox), TextId::PrintComputerNameBox},
+    {Id(FooterBox), TextId::PrintFooterBox},
     {Id(LanguageFrame), TextId::LanguageFrame},
     {Id(LanguageLabel), TextId::SelectLanguageLabel},
     {Id(CancelButton), TextId::CancelButton},
@@ -98,6 +104,7 @@ void OptionsDialog::OnLoad() {
     ShowOfficeSuite();
     ApplyLanguage(m_form, m_settings.Language, kTexts);
     m_stored = m_settings;
+    m_defaultsChosen = false;
 }
 
 void OptionsDialog::ShowOfficeSuite() {
@@ -151,6 +158,7 @@ void OptionsDialog::OnOfficeSuiteChosen() {
 }
 
 void OptionsDialog::OnSave() {
+    if (m_defaultsChosen) m_settings.ShowSplash = Settings{}.ShowSplash;
     m_settingsManager.SaveSettings();
     m_stored = m_settings;
     m_form.Unload();
@@ -166,12 +174,14 @@ void OptionsDialog::OnCancel() {
     m_form.Unload();
 }
 
-// The defaults reach the store at once and the dialog stays open, whatever the user does next;
-// every control then shows the value the record holds.
+// The defaults are choices like any other: the dialog shows them on every control, and they are
+// stored by Save and taken back by Cancel. The start window that the defaults bring back is kept
+// for Save, as the start window's own check box may change the record meanwhile.
 void OptionsDialog::OnRestoreDefaults() {
+    const bool showSplash = m_settings.ShowSplash;
     m_settingsManager.SetDefaults();
-    m_settingsManager.SaveSettings();
-    m_stored = m_settings;
+    m_settings.ShowSplash = showSplash;
+    m_defaultsChosen = true;
     ShowOptions(m_settings);
     ShowCheckBoxes(m_settings);
     ShowOfficeSuite();

@@ -6,9 +6,9 @@
 
 namespace snapwright {
 
-// The options dialog: every control writes its value into the settings record the moment it is
-// clicked; Save writes the record to the store and Cancel returns it to what the store holds. It
-// also shows the record on its controls for LoadSettings and SetDefaults.
+// The options dialog: every control, and the defaults button, writes its value into the settings
+// record the moment it is clicked; Save writes the record to the store and Cancel returns it to
+// what the store holds. It also shows the record on its controls for LoadSettings and SetDefaults.
 class OptionsDialog : public ISettingsView {
 public:
     OptionsDialog(IForm& form, SettingsManager& settingsManager, Settings& settings, HelpFile& help);
@@ -42,6 +42,7 @@ private:
     Settings& m_settings;
     HelpFile& m_help;
     Settings m_stored;  // the record as the store holds it
+    bool m_defaultsChosen = false;  // since the dialog loaded
 };
 
 }  // namespace snapwright

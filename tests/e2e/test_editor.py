@@ -121,6 +121,37 @@ class EditorTest(EditorCase):
         self.answer("Snapwright", "OK")
         self.assertEqual(different_pixels(self.save("kept.png"), capture), 0)
 
+    def draw_frame(self):
+        self.click("Frame")
+        self.press(100, 100)
+        self.press(200, 150)
+
+    def ask_and_answer(self, title, button):
+        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0, f"the question {title!r}")
+        self.assertIn("Really discard this file?", self.texts(title))
+        self.answer(title, button)
+
+    # Open asks as New does. A file just opened, and an editor emptied by New, close without a question.
+    def test_open_and_new_ask_before_an_edit_goes_and_an_empty_editor_closes_at_once(self):
+        self.open_on_capture()
+        self.draw_frame()
+        source = self.path("opened.png")
+        run(["convert", "-size", "300x200", "gradient:#c02020-#2040e0", "-depth", "8", source], check=True)
+        self.click("Open")
+        self.ask_and_answer("Open file", "&Yes")
+        self.assertEqual(driver("wait-window", "Open Screenshot file", "", "20000")[0], 0)
+        self.assertEqual(driver("type", "Open Screenshot file", wine_path(source))[0], 0)
+        self.answer("Open Screenshot file", "&Open")
+        self.assert_the_view_shows(source)
+
+        self.assertEqual(driver("tray", "515")[0], 0)
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.draw_frame()
+        self.click("New")
+        self.ask_and_answer("New file", "&Yes")
+        self.assertEqual(driver("close", EDITOR)[0], 0)
+        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0, "an empty editor closes at once")
+
     def test_crop_at_a_point_and_undo(self):
         capture = self.open_on_capture()
         self.click("Crop")

@@ -57,7 +57,8 @@ class OptionsTest(E2ETestCase):
         for german in ("A&bbrechen", "Stan&dardeinst.", "Snapwright\u2122 Optionen", "Drucken", "Sprache"):
             self.assertIn(german, texts)
         self.assertNotIn("&Save", texts)
-        self.assertIn("Printformat", texts, "the print-format frame keeps its design text")
+        for german in ("Druckformat", "Zeitstempel und Fußzeile", "Zeitstempel drucken", "Fußzeile mit Werbung drucken"):
+            self.assertIn(german, texts)
 
         driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_PORTRAIT_TWO_SHOTS"])
         driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_LANDSCAPE_ONE_SHOT_PICTURE"])
@@ -87,18 +88,22 @@ class OptionsTest(E2ETestCase):
         stored = wait_until(lambda: self.stored() if "PrintTo" in self.stored() else None, what="the record stored")
         self.assertEqual(stored["PrintTo"], "1")
 
-    def test_restore_defaults_stores_the_defaults_at_once(self):
-        self.start(SendTo="3", Language="1")
-        self.open_from_tray(1, OPTIONS_TITLE)
-        self.click(OPTIONS_TITLE, "Stan&dardeinst.")
-
-        stored = wait_until(lambda: self.stored() if len(self.stored()) == 12 else None, what="the defaults stored")
-        self.assertEqual(stored["SendTo"], "1")
-        self.assertEqual(stored["Language"], "0")
-        self.assertEqual(stored["ShowSplash"], "1")
-        wait_until(lambda: "&Save" in self.texts(OPTIONS_TITLE), what="the dialog English again and still open")
-        self.answer(OPTIONS_TITLE, "&Cancel")
-        self.assertEqual(self.stored()["SendTo"], "1")
+    # The defaults are shown at once and stored only by Save: Cancel leaves every value as it was,
+    # and the next opening shows what is stored.
+    def test_default_settings_are_stored_by_save_and_taken_back_by_cancel(self):
+        self.start(SendTo="3", Language="1", SavePath="D:\\Bilder\\")
+        before = self.stored()
+        for button in ("&Cancel", "&Save"):
+            self.open_from_tray(1, OPTIONS_TITLE)
+            wait_until(lambda: "&Speichern" in self.texts(OPTIONS_TITLE), what="the stored language")
+            self.click(OPTIONS_TITLE, "Stan&dardeinst.")
+            wait_until(lambda: "&Save" in self.texts(OPTIONS_TITLE), what="the dialog English at once")
+            self.answer(OPTIONS_TITLE, button)
+            if button == "&Cancel":
+                self.assertEqual(self.stored(), before)
+        stored = wait_until(lambda: self.stored() if len(self.stored()) == 13 else None, what="the defaults stored")
+        self.assertEqual((stored["SendTo"], stored["Language"], stored["ShowSplash"]), ("1", "0", "1"))
+        self.assertEqual(stored["SavePath"], "D:\\Bilder\\")
 
     # The help file beside the program opens from any current folder; without it, none from the current
     # folder opens in its place, and a message tells where it was expected.

@@ -3,6 +3,7 @@ writes are checked with ImageMagick against the screenshot that reached the X cl
 
 import datetime
 import os
+import shutil
 import time
 import unittest
 
@@ -116,7 +117,58 @@ class SavingTest(E2ETestCase):
                     thumbnail = wait_for_file(saved[:-len(extension)] + "_thumb" + extension)
                     self.assertEqual(image_size(thumbnail), thumbnails[extension])
 
-    def test_a_file_that_cannot_be_written_is_told_with_the_path_and_the_reason(self):
+    def browse(self, path):
+        self.press("...")
+        self.assertEqual(driver("wait-window", "Save screenshot", "", "20000")[0], 0)
+        self.assertEqual(driver("type", "Save screenshot", wine_path(path))[0], 0)
+        self.answer("Save screenshot", "&Save")
+
+    def ok_and_answer(self, answer):
+        """OK, and the answer to the question it asks first; gives the question."""
+        self.press("&OK")
+        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "OK asks first")
+        question = "\n".join(self.texts("Snapwright"))
+        self.answer("Snapwright", answer)
+        return question
+
+    # A removed folder is made again. A name typed without its extension, a format chosen after
+    # browsing, a thumbnail beside the file: each asks before it replaces, and No keeps the file as it
+    # was and the dialog open. A folder named like a device is refused as such, not as a missing file.
+    def test_a_removed_folder_is_made_and_no_file_is_replaced_or_misnamed_without_a_word(self):
+        folder = self.path("shots")
+        os.makedirs(os.path.join(folder, "kept"))
+        for name in ("report.png", "keep.jpg", "pic_thumb.png"):
+            run(["convert", "-size", "40x30", "xc:#20a040", os.path.join(folder, name)], check=True)
+            shutil.copy(os.path.join(folder, name), os.path.join(folder, "kept", name))
+        made = os.path.join(folder, "made", "again")
+        self.fresh_settings(SaveTo="2", SavePath=wine_path(made) + "\\")
+        self.start_program()
+        self.open_dialog()
+        self.answer(TITLE, "&OK")
+        saved = wait_until(lambda: os.path.isdir(made) and os.listdir(made), what="a file in the folder made again")
+        self.assertEqual(image_size(wait_for_file(os.path.join(made, saved[0]))), SCREEN)
+
+        self.open_dialog()
+        self.browse(os.path.join(folder, "report"))
+        self.assertIn("report.png", self.ok_and_answer("&No"))
+        self.browse(os.path.join(folder, "keep.png"))
+        self.assertEqual(driver("select", TITLE, "1")[0], 0)
+        self.assertIn("keep.jpg", self.ok_and_answer("&No"))
+        self.assertEqual(driver("select", TITLE, "2")[0], 0)
+        self.browse(os.path.join(folder, "pic"))
+        self.press("create thumbnail")
+        self.assertIn("pic_thumb.png", self.ok_and_answer("&Yes"))
+        wait_until(lambda: image_size(wait_for_file(os.path.join(folder, "pic_thumb.png"))) == (102, 76),
+                   what="the thumbnail replaced")
+        for name in ("report.png", "keep.jpg"):
+            self.assertEqual(run(["cmp", os.path.join(folder, name), os.path.join(folder, "kept", name)]).returncode, 0)
+
+        reg_add(SETTINGS_KEY, "SavePath", wine_path(os.path.join(folder, "con")) + "\\")
+        self.open_dialog()
+        self.assertIn('Windows keeps the name "con" for a device', self.ok_and_answer("OK"))
+        self.answer(TITLE, "&Cancel")
+
+    def test_a_folder_that_cannot_be_made_is_told_with_the_path_and_the_reason(self):
         # A file where the stored folder should be: the tests run as root, so permissions stop nothing.
         blocker = self.path("blocker")
         with open(blocker, "w") as handle:
@@ -130,8 +182,8 @@ class SavingTest(E2ETestCase):
 
         self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a message tells the user")
         lines = [line for line in self.texts("Snapwright") if line.strip()]
-        # The file's path, then the system's reason, then where the screenshot is.
-        at = next(index for index, line in enumerate(lines) if folder + "Snapwright™_" in line)
+        # The folder's path, then the system's reason, then where the screenshot is.
+        at = next(index for index, line in enumerate(lines) if line.strip() == wine_path(blocker))
         self.assertNotIn("clipboard", lines[at + 1], "the reason follows the path")
         self.assertIn("still on the clipboard", "\n".join(lines))
         self.answer("Snapwright", "OK")

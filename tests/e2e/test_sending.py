@@ -9,7 +9,7 @@ from e2e_support import E2ETestCase, driver
 from fakeoffice import FakeLog, RunningOffice
 
 SCREEN = "1024x768"
-ASK_TITLE = "Send Screenshoot to ..."
+ASK_TITLE = "Send Screenshot to ..."
 SAVE_TITLE = "Save Screenshot As ..."
 MESSAGE_TITLE = "Snapwright"
 WORD, EXCEL, ASK = "1", "2", "4"

@@ -138,6 +138,7 @@ public:
 class FakeUserMessages : public IUserMessages {
 public:
     void ShowError(const std::string& text) override { errors.push_back(text); }
+    bool AskYesNo(const std::string&) override { return false; }
     std::vector<std::string> errors;
 };
 

@@ -45,5 +45,14 @@ TEST(FileNaming, TheThumbnailNameInsertsBeforeTheExtensionOfTheFileOnly) {
     }
 }
 
+TEST(FileNaming, ADeviceNameIsFoundInAnyPartOfThePathWhateverItsExtensionAndCase) {
+    for (const auto& [path, device] :
+         Cases{{"E:\\shots\\con.png", "con.png"}, {"E:\\AUX\\shot.png", "AUX"}, {"E:\\Lpt9 .tar.gz", "Lpt9 .tar.gz"},
+               {"nul", "nul"}, {"E:\\console.png", ""}, {"E:\\COM0.png", ""}, {"E:\\com10.png", ""},
+               {"E:\\prn_thumb.png", ""}}) {
+        EXPECT_EQ(ReservedDeviceName(path), device) << path;
+    }
+}
+
 }  // namespace
 }  // namespace snapwright

@@ -11,6 +11,13 @@ void Win32UserMessages::ShowError(const std::string& text) {
     ::MessageBoxW(nullptr, ToWide(text).c_str(), L"Snapwright", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
+// The question belongs to the window that asks it (a modal dialog is the thread's active window),
+// so that the user answers it before going on there.
+bool Win32UserMessages::AskYesNo(const std::string& text) {
+    return ::MessageBoxW(::GetActiveWindow(), ToWide(text).c_str(), L"Snapwright",
+                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_SETFOREGROUND) == IDYES;
+}
+
 void RouteDiagnosticsToDebugger() {
     // The diagnostics are plain English; the ANSI call is the one that Wine also forwards to its
     // debug channel, where the end-to-end tests read it.

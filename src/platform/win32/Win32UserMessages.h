@@ -6,6 +6,7 @@ namespace snapwright::win32 {
 class Win32UserMessages : public IUserMessages {
 public:
     void ShowError(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
 };
 
 // Sends internal diagnostics to the debugger output.
