@@ -95,7 +95,11 @@ public:
 
 class FakeClipboard : public IClipboard {
 public:
-    bool PutPicture(PicturePtr) override { return true; }
+    bool PutPicture(PicturePtr picture) override {
+        put = std::move(picture);
+        return true;
+    }
+    PicturePtr put;
 };
 
 class FakeHotkeyService : public IHotkeyService {
