@@ -30,6 +30,12 @@ void Editor::ShowModal() {
     m_ports.form.ShowModal();
 }
 
+// An editor that opens loads the current screenshot, which is this picture, by itself.
+void Editor::ShowPicture(PicturePtr picture) {
+    Show();
+    if (m_core.Picture() != picture && MayDiscard()) LoadNewPicture(std::move(picture));
+}
+
 // The editor works on the current screenshot; before the first capture its view stays empty.
 void Editor::OnLoad() {
     IForm& form = m_ports.form;
@@ -109,6 +115,7 @@ void Editor::OnMouseMove(Point view) {
 void Editor::OnButton(EditorControl button) {
     switch (button) {
         case NewButton: OnNew(); break;
+        case RegionButton: OnRegion(); break;
         case OpenButton: OnOpen(); break;
         case SaveButton: OnSave(); break;
         case PrintButton: OnPrint(); break;
@@ -146,13 +153,41 @@ bool Editor::SaveHandedBack() {
     return HandBack() && m_ports.startSaveAs();
 }
 
+// Nothing is discarded unless it was saved: false when the user wanted it saved and it was not.
+bool Editor::MayDiscard() {
+    return !m_core.changed ||
+           m_ports.window.Ask("Really discard this file?", "New file", EditorQuestion::YesNo) != EditorAnswer::No ||
+           SaveHandedBack();
+}
+
 void Editor::OnNew() {
-    if (m_core.changed &&
-        m_ports.window.Ask("Really discard this file?", "New file", EditorQuestion::YesNo) == EditorAnswer::No) {
-        // Nothing is discarded unless it was saved.
-        if (!SaveHandedBack()) return;
+    if (MayDiscard()) m_core.ClearView();
+}
+
+// The editor keeps out of the picture while the region is drawn; a cancelled region leaves the
+// picture as it was.
+void Editor::OnRegion() {
+    if (!m_takeRegion || !MayDiscard()) return;
+    PicturePtr region;
+    {
+        struct ShowAgain {
+            IForm& form;
+            ~ShowAgain() { form.Show(); }
+        } showAgain{m_ports.form};
+        m_ports.form.Hide();
+        region = m_takeRegion();
     }
-    m_core.ClearView();
+    if (region) LoadNewPicture(std::move(region));
+}
+
+// A screenshot that has just been taken has nothing to save yet.
+void Editor::LoadNewPicture(PicturePtr picture) {
+    m_core.ClearUndo();
+    m_ports.window.SetScrollValue(Id(HorizontalScroll), 0);
+    m_ports.window.SetScrollValue(Id(VerticalScroll), 0);
+    m_core.ReplacePicture(std::move(picture));
+    m_core.changed = false;
+    m_ports.slots.HandBack(m_core.Picture());
 }
 
 // The file is read before anything changes: one that is no picture leaves the editor as it was.

@@ -149,6 +149,28 @@ TEST_F(EditorTest, NewAndCloseAskFirstAndKeepWhatWasNotSaved) {
     EXPECT_TRUE(editor.OnClose());
 }
 
+// The editor is out of the way while the region is drawn; what was not saved is asked about
+// first, as New asks, and a cancelled region leaves everything as it was.
+TEST_F(EditorTest, RegionTakesANewPictureWithTheEditorHidden) {
+    OpenOn(400, 300);
+    DrawFrame();
+    PicturePtr region;
+    editor.SetRegionCapture([&] {
+        EXPECT_TRUE(form.Hidden());
+        return region;
+    });
+    window.answers = {EditorAnswer::Yes, EditorAnswer::Yes};
+    Click(RegionButton);
+    EXPECT_FALSE(form.Hidden());
+    EXPECT_TRUE(Core().changed) << "cancelled";
+    region = std::make_shared<fakes::FakePicture>(240, 180, 5);
+    Click(RegionButton);
+    EXPECT_THAT(window.questions, ElementsAre("Really discard this file?", "Really discard this file?"));
+    EXPECT_EQ(Serial(), 5);
+    EXPECT_FALSE(Core().changed);
+    EXPECT_EQ(fakes::SerialOf(slots.Current()), 5);
+}
+
 TEST_F(EditorTest, AFileThatIsNoPictureIsToldAndChangesNothing) {
     OpenOn(400, 300);
     DrawFrame();
