@@ -13,8 +13,10 @@
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
+#include "capture/RegionCapture.h"
 #include "capture/TrayProgram.h"
 #include "capture/win32/MainWindow.h"
+#include "capture/win32/RegionOverlay.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
 #include "editor/Editor.h"
@@ -141,6 +143,15 @@ int RunSnapwright(HINSTANCE instance) {
                    [&hardcopy] { hardcopy.PrintHardcopy(); }, [&engine] { return engine.CopyShotToClipboard(); }});
     editorWindow.SetPresenter(&editor);
     destinations.openEditor = [&editor] { editor.ShowModal(); };
+
+    // A region of the screen, drawn on the frozen desktop: Ctrl+Shift+Print Screen opens the editor
+    // on it, and the editor's Region button takes one as a new picture.
+    win32::RegionOverlay regionOverlay(instance);
+    RegionCapture regionCapture(screen, windows, engine, slots, settings, messages, regionOverlay);
+    hotkeys.SetRegionCapture([&regionCapture, &editor] {
+        if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
+    });
+    editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
