@@ -5,7 +5,8 @@ Xvfb display that scripts/screenshots starts, driven the way the end-to-end test
 
 Each window is cut out of a screenshot of the display by its own rectangle, in English and in
 German (the start window and the editor only in English, the texts they keep in every language);
-a printed page is rendered from the PDF file that the session's PDF printer made."""
+the region overlay, which covers the display, by the part where a region is drawn; a printed page
+is rendered from the PDF file that the session's PDF printer made."""
 
 import os
 import shutil
@@ -32,6 +33,7 @@ INTERNATIONAL = r"HKCU\Control Panel\International"
 ASK_EACH_TIME = "4"
 START_TITLE, OPTIONS_TITLE, ABOUT_TITLE = "Snapwright", "Options for Snapwright", "About Snapwright"
 EDITOR_TITLE, QUIT_TITLE, TRAY_TITLE = "Snapwright ScreenshotEditor", "Quit program", "Wine System Tray"
+REGION_TITLE = "Snapwright region"
 START = control_ids("src/capture/win32/StartWindowIds.h")
 OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
 ABOUT = control_ids("src/ui/win32/AboutWindowIds.h")
@@ -145,6 +147,21 @@ class Pictures:
         drive("click", QUIT_TITLE, "&No")
         drive("gone-window", EDITOR_TITLE, "", "20000")
 
+    def region(self, name, start_window):
+        """A region drawn from the desktop across the start window to the corner of its OK button: the
+        desktop dimmed, the region clear with its size, the magnifier at the pointer. Escape leaves it."""
+        left, top, width, height = start_window
+        drive("keys", "ctrl+shift+print")
+        drive("wait-window", REGION_TITLE, "", "20000")
+        run(["xdotool", "mousemove", str(left - 60), str(top - 40), "mousedown", "1", "mousemove",
+             str(left + width // 2), str(top + height // 2), "mousemove", str(left + width - 91),
+             str(top + height - 41)], check=True)
+        time.sleep(0.5)  # painted
+        self.cut(name, left - 140, top - 120, width + 300, height + 260)
+        driver("keys", "escape")
+        drive("gone-window", REGION_TITLE, "", "20000")
+        run(["xdotool", "mouseup", "1", "mousemove", "1023", "767"], check=True)
+
     def take(self, language):
         settings = LANGUAGES[language]
         suffix = "-" + language
@@ -176,6 +193,7 @@ class Pictures:
                 drive("click-id", settings["ask"], ASK["IDC_ASKAPP_EDITOR"])
                 click(settings["ask"], ASK, "IDC_ASKAPP_OK")
                 self.editor("editor" + suffix, start_window)
+                self.region("region" + suffix, start_window)
             else:
                 click(settings["ask"], ASK, "IDC_ASKAPP_CANCEL")
 

@@ -12,9 +12,11 @@
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
+#include "capture/RegionCapture.h"
 #include "capture/ShotDestinations.h"
 #include "capture/TrayProgram.h"
 #include "capture/win32/MainWindow.h"
+#include "capture/win32/RegionOverlay.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
 #include "editor/Editor.h"
@@ -138,6 +140,12 @@ int RunSnapwright(HINSTANCE instance) {
     editorWindow.SetPresenter(&editor);
     targets.openEditor = [&editor] { editor.ShowModal(); };
 
+    // A region of the screen, drawn on the frozen desktop: Ctrl+Shift+Print Screen opens the editor
+    // on it, and the editor's Region button takes one as a new picture.
+    win32::RegionOverlay regionOverlay(instance);
+    RegionCapture regionCapture(screen, windows, engine, slots, messages, regionOverlay);
+    editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
+
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
                                          [&askApplicationWindow] {
@@ -153,6 +161,9 @@ int RunSnapwright(HINSTANCE instance) {
     });
     Hotkeys hotkeys(hotkeyService, messages, engine, slots, destinations);
     hotkeysForHook = &hotkeys;
+    hotkeys.SetRegionCapture([&regionCapture, &editor] {
+        if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
+    });
 
     TrayProgram::Actions actions;
     actions.showOptions = [&options] { options.Show(); };

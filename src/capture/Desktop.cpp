@@ -172,10 +172,14 @@ std::optional<Monitor> Desktop::MonitorOfWindow(WindowRef window) const {
 }
 
 std::optional<Rect> Desktop::VisibleFrame(WindowRef window) const {
+    return VisibleFrame(window, Monitors());
+}
+
+std::optional<Rect> Desktop::VisibleFrame(WindowRef window, const std::vector<Monitor>& monitors) const {
     const std::optional<WindowEdges> outer = m_windows.WindowRectangle(window);
     if (!outer) return std::nullopt;
     return snapwright::VisibleFrame({*outer, m_windows.ComposedFrame(window), m_windows.IsMaximised(window)},
-                                    Monitors());
+                                    monitors);
 }
 
 }  // namespace snapwright

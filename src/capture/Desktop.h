@@ -46,6 +46,8 @@ public:
     std::optional<Monitor> PointerMonitor() const;
     std::optional<Monitor> MonitorOfWindow(WindowRef window) const;
     std::optional<Rect> VisibleFrame(WindowRef window) const;
+    // The same with the monitors asked for already, for many windows at once.
+    std::optional<Rect> VisibleFrame(WindowRef window, const std::vector<Monitor>& monitors) const;
 
 private:
     const IScreen& m_screen;

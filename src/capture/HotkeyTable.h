@@ -32,4 +32,13 @@ inline constexpr std::array<HotkeyRow, 6> kHotkeyTable{{
     {6, "Snapwright\u21226", kModControl | kModAlt, GrabKind::ActiveWindow, Destination::Send, "Ctrl+Alt+Print Screen"},
 }};
 
+// Ctrl+Shift+Print Screen, which the six leave free: a region of the screen, drawn on the frozen
+// desktop. An extra that the program runs without when another program holds the key.
+struct ExtraHotkey {
+    const char* atomName;  // UTF-8
+    unsigned modifiers;
+    const char* keysText;
+};
+inline constexpr ExtraHotkey kRegionHotkey{"Snapwright\u21227", kModControl | kModShift, "Ctrl+Shift+Print Screen"};
+
 }  // namespace snapwright

@@ -6,23 +6,38 @@
 
 namespace snapwright {
 
+namespace {
+
+// Where the keys can be freed, by who holds them.
+std::string FreeingAdvice(bool systemCaptureOnPrintScreen) {
+    if (systemCaptureOnPrintScreen) {
+        return "Windows itself opens its screen capture on the Print Screen key. To switch this off, open "
+               "Settings > Accessibility > Keyboard and turn off \"Use the Print screen key to open screen "
+               "capture\". Then start Snapwright again.";
+    }
+    return "Programs that take screenshots themselves, such as cloud storage clients, often hold these "
+           "keys. Switch off their screenshot keys or close them, then start Snapwright again.";
+}
+
+}  // namespace
+
 std::string TakenHotkeysMessage(const std::vector<const HotkeyRow*>& taken, bool systemCaptureOnPrintScreen) {
     std::string keys;
     for (std::size_t i = 0; i < taken.size(); ++i) {
         if (i > 0) keys += (i + 1 == taken.size()) ? " and " : ", ";
         keys += taken[i]->keysText;
     }
-    std::string text = "Snapwright cannot start: " + keys + (taken.size() == 1 ? " is" : " are") +
-                       " already used by another program.\r\n\r\n";
-    if (systemCaptureOnPrintScreen) {
-        text += "Windows itself opens its screen capture on the Print Screen key. To switch this off, open "
-                "Settings > Accessibility > Keyboard and turn off \"Use the Print screen key to open screen "
-                "capture\". Then start Snapwright again.";
-    } else {
-        text += "Programs that take screenshots themselves, such as cloud storage clients, often hold these "
-                "keys. Switch off their screenshot keys or close them, then start Snapwright again.";
-    }
-    return text;
+    return "Snapwright cannot start: " + keys + (taken.size() == 1 ? " is" : " are") +
+           " already used by another program.\r\n\r\n" + FreeingAdvice(systemCaptureOnPrintScreen);
+}
+
+// Windows' own screen capture takes the plain Print Screen key, without which the program does not
+// start: this key is held by another program.
+std::string TakenRegionHotkeyMessage() {
+    return std::string(kRegionHotkey.keysText) +
+           " is already used by another program. Snapwright runs without it: a region of the screen can be "
+           "taken from the editor's Region button only.\r\n\r\n" +
+           FreeingAdvice(false);
 }
 
 Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
@@ -45,7 +60,10 @@ bool Hotkeys::RegisterHotkeys() {
         }
         if (taken.empty()) {
             m_hooked = m_service.InstallHook();
-            if (m_hooked) return true;
+            if (m_hooked) {
+                RegisterRegionHotkey();
+                return true;
+            }
         }
     }
 
@@ -58,7 +76,25 @@ bool Hotkeys::RegisterHotkeys() {
     return false;
 }
 
+void Hotkeys::RegisterRegionHotkey() {
+    if (!m_takeRegion) return;
+    m_regionId = m_service.AddAtom(kRegionHotkey.atomName);
+    if (m_regionId != 0 && m_service.RegisterHotKey(m_regionId, kRegionHotkey.modifiers, kVkSnapshot)) return;
+    if (m_regionId != 0) {
+        m_service.DeleteAtom(m_regionId);
+        m_regionId = 0;
+        m_messages.ShowError(TakenRegionHotkeyMessage());
+    } else {
+        DebugOutput("The region key could not be set up: no atom for it.");
+    }
+}
+
 void Hotkeys::UnregisterHotkeys() {
+    if (m_regionId != 0) {
+        m_service.UnregisterHotKey(m_regionId);
+        m_service.DeleteAtom(m_regionId);
+        m_regionId = 0;
+    }
     for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
         if (m_registered[i]) m_service.UnregisterHotKey(m_ids[i]);
         m_registered[i] = false;
@@ -83,6 +119,10 @@ const HotkeyRow* Hotkeys::RowForId(int id) const {
 void Hotkeys::HotkeyWindowProc(unsigned message, std::uintptr_t wParam) {
     if (message != kWmHotkey) return;
     const int id = static_cast<int>(wParam);
+    if (m_regionId != 0 && id == m_regionId) {
+        m_takeRegion();
+        return;
+    }
     const HotkeyRow* row = RowForId(id);
     if (!row) return;
     PicturePtr shot = CaptureForHotkey(id);

@@ -34,6 +34,12 @@ void Editor::ShowModal() {
     m_ports.form.ShowModal();
 }
 
+// An editor that opens loads the current screenshot, which is this picture, by itself.
+void Editor::ShowPicture(PicturePtr picture) {
+    Show();
+    if (m_core.Picture() != picture && MayDiscard("New file")) LoadNewPicture(std::move(picture));
+}
+
 // The editor works on the current screenshot; before the first capture its view stays empty.
 void Editor::OnLoad() {
     IForm& form = m_ports.form;
@@ -108,6 +114,7 @@ void Editor::OnMouseMove(Point view) {
 void Editor::OnButton(EditorControl button) {
     switch (button) {
         case NewButton: OnNew(); break;
+        case RegionButton: OnRegion(); break;
         case OpenButton: OnOpen(); break;
         case SaveButton: OnSave(); break;
         case PrintButton: OnPrint(); break;
@@ -159,6 +166,32 @@ void Editor::OnNew() {
     m_core.ClearView();
 }
 
+// The editor keeps out of the picture while the region is drawn; a cancelled region leaves the
+// picture as it was.
+void Editor::OnRegion() {
+    if (!m_takeRegion || !MayDiscard("New file")) return;
+    PicturePtr region;
+    {
+        struct ShowAgain {
+            IForm& form;
+            ~ShowAgain() { form.Show(); }
+        } showAgain{m_ports.form};
+        m_ports.form.Hide();
+        region = m_takeRegion();
+    }
+    if (region) LoadNewPicture(std::move(region));
+}
+
+// A screenshot just taken or a file just opened has nothing to save yet.
+void Editor::LoadNewPicture(PicturePtr picture) {
+    m_core.ClearUndo();
+    m_ports.window.SetScrollValue(Id(HorizontalScroll), 0);
+    m_ports.window.SetScrollValue(Id(VerticalScroll), 0);
+    m_core.ReplacePicture(std::move(picture));
+    m_core.changed = false;
+    m_ports.slots.SetCurrent(m_core.Picture());
+}
+
 // Like New, Open asks before the edits go. The file is read before anything changes: one that is
 // no picture leaves the editor as it was. A file just opened has no changes to ask about.
 void Editor::OnOpen() {
@@ -170,10 +203,7 @@ void Editor::OnOpen() {
         m_ports.messages.ShowError("Snapwright could not open\n" + path + "\n\n" + loaded.reason);
         return;
     }
-    m_core.ClearUndo();
-    m_core.ReplacePicture(std::move(loaded.picture));
-    m_core.changed = false;
-    m_ports.slots.SetCurrent(m_core.Picture());
+    LoadNewPicture(std::move(loaded.picture));
 }
 
 void Editor::OnSave() {

@@ -48,6 +48,12 @@ public:
     // Opens the editor on the current screenshot, or brings it to the front when it is open.
     void Show();
     void ShowModal();
+    // Opens the editor on a new screenshot, the current one; an editor that is open takes it as a
+    // new picture, once the user has let go of what was not saved, as New asks.
+    void ShowPicture(PicturePtr picture);
+    // What the Region button does: a region of the screen, taken with the editor out of the way;
+    // null when the user cancelled.
+    void SetRegionCapture(std::function<PicturePtr()> takeRegion) { m_takeRegion = std::move(takeRegion); }
 
     void OnLoad();
     // False keeps the window open (the user cancelled, or the save he asked for did not happen).
@@ -62,6 +68,8 @@ public:
 
 private:
     void OnNew();
+    void OnRegion();
+    void LoadNewPicture(PicturePtr picture);
     void OnOpen();
     void OnSave();
     void OnPrint();
@@ -82,6 +90,7 @@ private:
     CropTool m_crop;
     ZoomTool m_zoom;
     ShapeTool m_shapes;
+    std::function<PicturePtr()> m_takeRegion;
 };
 
 }  // namespace snapwright

@@ -29,6 +29,7 @@ enum class EditorControl {
     FrameButton,
     EllipseButton,
     TextButton,
+    RegionButton,
 };
 
 }  // namespace snapwright

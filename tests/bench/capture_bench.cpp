@@ -1,7 +1,9 @@
 // Capture benchmark: the time from WM_HOTKEY until another process has read the screenshot from
 // the clipboard as CF_DIB, next to a bare program that only copies the screen with BitBlt and puts
 // the bitmap on the clipboard as CF_BITMAP; the time a paste of the PNG format waits for its
-// encoding; and the GDI objects and private bytes of the process around 200 hotkey captures.
+// encoding; and the GDI objects and private bytes of the process around 200 hotkey captures. Then
+// the region key: the time until its overlay is on the screen, next to a bare BitBlt of the screen,
+// and the GDI objects and private bytes around 50 regions drawn on it.
 //
 //   capture_bench [rounds]     prints one line per measurement
 //   capture_bench --reader     the reading process, which the benchmark starts by itself
@@ -19,7 +21,9 @@
 
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
+#include "capture/RegionCapture.h"
 #include "capture/win32/MainWindow.h"
+#include "capture/win32/RegionOverlay.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
@@ -45,8 +49,8 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
-// The reference: what any screenshot program must do at least, for the whole virtual screen.
-void BareCapture(HWND owner) {
+// A bare copy of the whole virtual screen into a device bitmap.
+HBITMAP BareScreenBitmap() {
     const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
     const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
     HDC screen = ::GetDC(nullptr);
@@ -58,10 +62,38 @@ void BareCapture(HWND owner) {
     ::SelectObject(memory, previous);
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+// The reference: what any screenshot program must do at least, for the whole virtual screen.
+void BareCapture(HWND owner) {
+    HBITMAP bitmap = BareScreenBitmap();
     ::OpenClipboard(owner);
     ::EmptyClipboard();
     ::SetClipboardData(CF_BITMAP, bitmap);
     ::CloseClipboard();
+}
+
+// The reference for the region key: only the copy of the screen.
+void BareGrab() {
+    ::DeleteObject(BareScreenBitmap());
+}
+
+// When the overlay's message loop first waits for input, the window has painted: a thread timer
+// set before the key press runs then. A pixel read back from the screen makes sure that the
+// picture is on it; then a region of 240 x 180 is drawn, as the mouse would.
+Clock::time_point g_overlayShown;
+void CALLBACK OnOverlayWaiting(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    HWND overlay = ::FindWindowW(snapwright::win32::RegionOverlay::kClassName, nullptr);
+    if (!overlay) return;
+    HDC screen = ::GetDC(nullptr);
+    ::GetPixel(screen, 0, 0);
+    ::ReleaseDC(nullptr, screen);
+    g_overlayShown = Clock::now();
+    ::PostMessageW(overlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 120));
+    ::PostMessageW(overlay, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(340, 300));
+    ::PostMessageW(overlay, WM_LBUTTONUP, 0, MAKELPARAM(340, 300));
 }
 
 // --- the reading process ---
@@ -276,6 +308,47 @@ int main(int argc, char** argv) {
                 "%llu KiB -> %llu KiB; working set %llu KiB -> %llu KiB\n",
                 gdiBefore, gdiAfter, Kib(before.privateBytes), Kib(after.privateBytes), Kib(before.workingSet),
                 Kib(after.workingSet));
+    hotkeys.UnregisterHotkeys();
+
+    // The region key, with the overlay over the whole virtual screen.
+    win32::RegionOverlay overlay(::GetModuleHandleW(nullptr));
+    RegionCapture region(screen, windows, engine, slots, messages, overlay);
+    int regions = 0;
+    hotkeys.SetRegionCapture([&] { regions += region.Take() ? 1 : 0; });
+    if (!hotkeys.RegisterHotkeys()) return 1;
+    const ATOM regionHotkey = ::GlobalFindAtomW(L"Snapwright\u21227");
+    const auto pressRegionKey = [&] {
+        ::SetTimer(nullptr, 0, 1, &OnOverlayWaiting);
+        const auto start = Clock::now();
+        ::SendMessageW(window.Handle(), WM_HOTKEY, regionHotkey, 0);
+        return std::chrono::duration<double, std::milli>(g_overlayShown - start).count();
+    };
+    for (int i = 0; i < 3; ++i) pressRegionKey();
+    std::vector<double> overlayTimes, grabTimes, ownGrabTimes;
+    const auto timed = [](const std::function<void()>& work) {
+        const auto start = Clock::now();
+        work();
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+    for (int i = 0; i < rounds; ++i) {
+        overlayTimes.push_back(pressRegionKey());
+        grabTimes.push_back(timed(BareGrab));
+        ownGrabTimes.push_back(timed([&] { engine.GrabScreenPicture(); }));
+    }
+    const DWORD regionGdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    const Memory regionBefore = MemoryNow();
+    for (int i = 0; i < 50; ++i) pressRegionKey();
+    const DWORD regionGdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    const Memory regionAfter = MemoryNow();
+    const PicturePtr last = slots.Current();
+    std::printf("region key to overlay on screen, median of %d: %.1f ms; bare BitBlt of the virtual screen %.1f ms; "
+                "ratio %.2f (the program's own grab %.1f ms); %d of %d regions taken, the last %dx%d\n",
+                rounds, Median(overlayTimes), Median(grabTimes), Median(overlayTimes) / Median(grabTimes),
+                Median(ownGrabTimes), regions, 3 + rounds + 50, last ? last->Width() : 0, last ? last->Height() : 0);
+    std::printf("50 regions: GDI objects %lu -> %lu; private bytes %llu KiB -> %llu KiB; working set %llu KiB -> "
+                "%llu KiB\n",
+                regionGdiBefore, regionGdiAfter, Kib(regionBefore.privateBytes), Kib(regionAfter.privateBytes),
+                Kib(regionBefore.workingSet), Kib(regionAfter.workingSet));
     hotkeys.UnregisterHotkeys();
     return 0;
 }

@@ -98,6 +98,19 @@ class SecondaryLeft(TwoMonitors):
         self.assertGreater(left + width, 0)
         self.assert_grab_shows("ctrl+alt+print", self.SECONDARY)
 
+    # The overlay covers both monitors; the region is drawn across a window's corner on the left one.
+    def test_a_region_at_negative_coordinates(self):
+        self.open_window("On the left", "--bounds", "-700,100,480,320")
+        screen = screenshot(self.path("root.png"))
+        self.hotkey("ctrl+shift+print")
+        self.assertEqual(driver("wait-window", "Snapwright region", "", "20000")[0], 0)
+        self.assertEqual(driver("rect", "Snapwright region")[1].split(), ["-800", "0", "1824", "768"])
+        run(["xdotool", "mousemove", "50", "50", "mousedown", "1", "mousemove", "200", "150", "mousemove", "350",
+             "250", "mouseup", "1"], check=True)
+        shot = clipboard_bmp(self.path("region.bmp"))
+        self.assertEqual(image_size(shot), (300, 200))
+        self.assertEqual(different_pixels(shot, screen, crop_b="300x200+50+50"), 0)
+
     # Without a placement of their own, they would open on the primary monitor.
     def test_the_editor_and_the_dialogs_open_on_the_monitor_of_the_pointer(self):
         run(["xdotool", "mousemove", "400", "300"], check=True)

@@ -105,6 +105,28 @@ TEST_F(EditorTest, NewAndCloseAskFirstAndKeepWhatWasNotSaved) {
     EXPECT_EQ(window.questions.size(), 4u);
 }
 
+// The editor is out of the way while the region is drawn; what was not saved is asked about
+// first, as New asks, and a cancelled region leaves everything as it was.
+TEST_F(EditorTest, RegionTakesANewPictureWithTheEditorHidden) {
+    OpenOn(400, 300);
+    DrawFrame();
+    PicturePtr region;
+    editor.SetRegionCapture([&] {
+        EXPECT_TRUE(form.Hidden());
+        return region;
+    });
+    window.answers = {EditorAnswer::Yes, EditorAnswer::Yes};
+    Click(RegionButton);
+    EXPECT_FALSE(form.Hidden());
+    EXPECT_TRUE(Core().changed) << "cancelled";
+    region = std::make_shared<fakes::FakePicture>(240, 180, 5);
+    Click(RegionButton);
+    EXPECT_THAT(window.questions, ElementsAre("Really discard this file?", "Really discard this file?"));
+    EXPECT_EQ(Serial(), 5);
+    EXPECT_FALSE(Core().changed);
+    EXPECT_EQ(fakes::SerialOf(slots.Current()), 5);
+}
+
 // The options dialog's help button is seen in the e2e tests; the editor's opens the same file.
 TEST_F(EditorTest, TheHelpButtonOpensTheHelpFileBesideTheProgramMaximised) {
     const std::string path = "C:\\Program Files\\Snapwright\\Snapwright.chm";

@@ -93,6 +93,23 @@ TEST_F(HotkeysTest, EachHotkeyGoesToItsDestinationWithANewShot) {
     EXPECT_EQ(delivered, (std::vector<std::string>{"print 1", "print 2", "save 3", "save 4", "editor", "editor"}));
 }
 
+// Ctrl+Shift+Print Screen is an extra: taken by another program, it is named once and the six run.
+TEST_F(HotkeysTest, TheRegionKeyRunsItsCaptureAndATakenOneOnlySaysSo) {
+    int regions = 0;
+    hotkeys.SetRegionCapture([&regions] { ++regions; });
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    ASSERT_EQ(service.registered.size(), 7u);
+    hotkeys.HotkeyWindowProc(kWmHotkey, static_cast<std::uintptr_t>(service.registerCalls.back().id));
+    EXPECT_EQ(regions, 1);
+    hotkeys.UnregisterHotkeys();
+    EXPECT_TRUE(service.atoms.empty());
+
+    service.takenModifiers = {kModControl | kModShift};
+    EXPECT_TRUE(hotkeys.RegisterHotkeys());
+    EXPECT_EQ(service.atoms.size(), 6u);
+    EXPECT_EQ(messages.errors, std::vector<std::string>{TakenRegionHotkeyMessage()});
+}
+
 TEST_F(HotkeysTest, AFailedGrabTellsTheUserAndDeliversNothing) {
     ASSERT_TRUE(hotkeys.RegisterHotkeys());
     Press(1);

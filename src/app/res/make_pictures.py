@@ -232,6 +232,26 @@ button("tool-undo.bmp",
                             ".......#########..",
                             ".......#######...."]))
 
+def dashed(x0, y0, x1, y1):
+    """The outline of a rectangle in dashes of two pixels, as a marked region is drawn."""
+    edge = [(x, y0) for x in range(x0, x1)] + [(x1, y) for y in range(y0, y1)] + \
+           [(x, y1) for x in range(x1, x0, -1)] + [(x0, y) for y in range(y1, y0, -1)]
+    return {pixel for i, pixel in enumerate(edge) if i // 2 % 2 == 0}
+
+
+# a region of the screen: marked with dashes, clear inside, and the cross of the pointer drawing it
+button("tool-region.bmp", *rect(3, 3, 15, 14, SKY), *points(INK, dashed(2, 2, 16, 15)),
+       *sprite(11, 10, BLUE, ["....##....",
+                              "....##....",
+                              "....##....",
+                              "..........",
+                              "###....###",
+                              "###....###",
+                              "..........",
+                              "....##....",
+                              "....##....",
+                              "....##...."]))
+
 button("tool-frame.bmp", *outline(3, 5, 20, 18, RED, 2))
 button("tool-ellipse.bmp", *points(RED, ring(11.5, 11.5, 10, 7.5, 2)))
 

@@ -24,7 +24,7 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"SnapwrightEditor";
 constexpr wchar_t kViewClass[] = L"SnapwrightEditorView";
-constexpr int kControlCount = static_cast<int>(TextButton) + 1;
+constexpr int kControlCount = static_cast<int>(RegionButton) + 1;
 constexpr int kFirstControlId = 100;
 
 // Toolbar layout at 96 dots per inch.
@@ -44,6 +44,7 @@ struct ToolbarButton {
 // In the order of the toolbar; each suite's programs share the same three places.
 constexpr ToolbarButton kButtons[] = {
     {NewButton, L"New", L"New: start with an empty picture", IDB_TOOL_NEW},
+    {RegionButton, L"Region", L"Region: take a region of the screen as a new picture", IDB_TOOL_REGION},
     {OpenButton, L"Open", L"Open an image file", IDB_TOOL_OPEN},
     {SaveButton, L"Save", L"Save the picture", IDB_TOOL_SAVE},
     {PrintButton, L"Print", L"Print the picture", IDB_TOOL_PRINT},
@@ -71,23 +72,24 @@ struct Slot {
 Slot SlotOf(EditorControl control) {
     switch (control) {
         case NewButton: return {0, 0};
-        case OpenButton: return {1, 0};
-        case SaveButton: return {2, 0};
-        case PrintButton: return {3, 0};
-        case CopyButton: return {4, 0};
+        case RegionButton: return {1, 0};
+        case OpenButton: return {2, 0};
+        case SaveButton: return {3, 0};
+        case PrintButton: return {4, 0};
+        case CopyButton: return {5, 0};
         case WordButton:
-        case WriterButton: return {5, 1};
+        case WriterButton: return {6, 1};
         case ExcelButton:
-        case CalcButton: return {6, 1};
+        case CalcButton: return {7, 1};
         case PowerPointButton:
-        case ImpressButton: return {7, 1};
-        case UndoButton: return {8, 2};
-        case ZoomButton: return {9, 3};
-        case CropButton: return {10, 3};
-        case FrameButton: return {11, 3};
-        case EllipseButton: return {12, 3};
-        case TextButton: return {13, 3};
-        default: return {14, 4};  // the strength, colour and help controls follow
+        case ImpressButton: return {8, 1};
+        case UndoButton: return {9, 2};
+        case ZoomButton: return {10, 3};
+        case CropButton: return {11, 3};
+        case FrameButton: return {12, 3};
+        case EllipseButton: return {13, 3};
+        case TextButton: return {14, 3};
+        default: return {15, 4};  // the strength, colour and help controls follow
     }
 }
 

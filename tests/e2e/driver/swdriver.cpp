@@ -20,6 +20,8 @@
 //   swdriver menu-closed                       wait until no popup menu is open
 //   swdriver click-id TITLE ID [CLASS]         click the child with control id ID (a button, or a
 //                                              picture that reports clicks)
+//   swdriver hold-key KEYS MS                  hold Print Screen with modifiers as a hotkey for MS
+//                                              milliseconds, as another program would; prints "held"
 //
 // Titles and texts match exactly; "*" matches any title. Without CLASS only visible windows count. Exit code 0 on success, 1 otherwise.
 #include <windows.h>
@@ -271,6 +273,17 @@ int main(int argc, char** argv) {
         if (!window) return 1;
         HWND list = Arg(argc, argv, 4) ? ::GetDlgItem(window, std::atoi(argv[4])) : ChildOfClass(window, L"ComboBox");
         return SelectEntry(list, std::atoi(argv[3]));
+    }
+    if (command == "hold-key" && title && Arg(argc, argv, 3)) {
+        const std::string keys = title;
+        const UINT modifiers = (keys.find("ctrl") != std::string::npos ? MOD_CONTROL : 0) |
+                               (keys.find("alt") != std::string::npos ? MOD_ALT : 0) |
+                               (keys.find("shift") != std::string::npos ? MOD_SHIFT : 0);
+        if (!::RegisterHotKey(nullptr, 1, modifiers, VK_SNAPSHOT)) return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        ::Sleep(static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+        return 0;
     }
     if (command == "slider" && title && Arg(argc, argv, 3)) {
         HWND window = FindTopLevel(title, Arg(argc, argv, 4));

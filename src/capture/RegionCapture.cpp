@@ -1,0 +1,64 @@
+#include "capture/RegionCapture.h"
+
+#include "platform/Diagnostics.h"
+
+namespace snapwright {
+
+namespace {
+constexpr const char* kUnreadable = "Snapwright could not take the screenshot: the screen could not be read.";
+}  // namespace
+
+RegionCapture::RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine,
+                             CaptureSlots& slots, IUserMessages& messages,
+                             IRegionOverlay& overlay)
+    : m_screen(screen),
+      m_desktop(screen, windows),
+      m_engine(engine),
+      m_slots(slots),
+      m_messages(messages),
+      m_overlay(overlay) {}
+
+// The grab comes first, so that the menus and tooltips that were open at the key press are in it.
+// The desktop picture is the one copy of the screen: it goes when the overlay has closed.
+PicturePtr RegionCapture::Take(bool afterHiding) {
+    if (m_busy) return nullptr;
+    m_busy = true;
+    struct ClearBusy {
+        bool& busy;
+        ~ClearBusy() { busy = false; }
+    } clearBusy{m_busy};
+
+    if (afterHiding) m_overlay.WaitForRepaint();
+    const std::vector<Monitor> monitors = m_desktop.Monitors();
+    const Rect area = BoundingRectangle(monitors);
+    PicturePtr desktop = m_engine.GrabScreenPicture();
+    if (!desktop || desktop->Width() != area.width || desktop->Height() != area.height) {
+        m_messages.ShowError(kUnreadable);
+        return nullptr;
+    }
+    RegionSelection selection(monitors, WindowFrames(monitors), m_screen.PointerPosition());
+    m_overlay.Select(*desktop, area, selection);
+    if (selection.CurrentStep() != RegionSelection::Step::Taken) return nullptr;
+
+    const Rect region = *selection.Marked();
+    PicturePtr shot = m_overlay.Cut(*desktop, {region.left - area.left, region.top - area.top, region.width,
+                                               region.height});
+    desktop.reset();
+    if (!shot) {
+        m_messages.ShowError(kUnreadable);
+        return nullptr;
+    }
+    m_slots.SetCurrent(shot);
+    if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
+    return shot;
+}
+
+std::vector<Rect> RegionCapture::WindowFrames(const std::vector<Monitor>& monitors) const {
+    std::vector<Rect> frames;
+    for (WindowRef window : m_overlay.ShownWindowsTopFirst()) {
+        if (const std::optional<Rect> frame = m_desktop.VisibleFrame(window, monitors)) frames.push_back(*frame);
+    }
+    return frames;
+}
+
+}  // namespace snapwright

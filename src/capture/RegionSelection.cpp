@@ -1,0 +1,155 @@
+#include "capture/RegionSelection.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "capture/Desktop.h"
+
+namespace snapwright {
+
+namespace {
+
+bool Holds(const Rect& rect, Point point) {
+    return point.x >= rect.left && point.y >= rect.top && static_cast<long long>(point.x) - rect.left < rect.width &&
+           static_cast<long long>(point.y) - rect.top < rect.height;
+}
+
+bool OnDesktop(Point point, const std::vector<Monitor>& monitors) {
+    return std::any_of(monitors.begin(), monitors.end(), [&](const Monitor& m) { return Holds(m.bounds, point); });
+}
+
+bool HasPixels(const std::optional<Rect>& rect) {
+    return rect && rect->width > 0 && rect->height > 0;
+}
+
+// From `first`, `length` long, in front of `point` (after it, `gap` away) where that fits before
+// `end`, else behind it; never before `first`.
+int PlaceAlong(int point, int length, int gap, int first, int end) {
+    long long place = static_cast<long long>(point) + gap;
+    if (place + length > end) place = static_cast<long long>(point) - gap - length;
+    place = std::min<long long>(place, static_cast<long long>(end) - length);
+    return static_cast<int>(std::max<long long>(place, first));
+}
+
+}  // namespace
+
+Rect DragRectangle(Point from, Point to, const std::vector<Monitor>& monitors) {
+    Rect rect{std::min(from.x, to.x), std::min(from.y, to.y), std::abs(to.x - from.x), std::abs(to.y - from.y)};
+    const Point right = from.x > to.x ? from : to;
+    const Point lower = from.y > to.y ? from : to;
+    if (rect.width > 0 && OnDesktop(right, monitors) && !OnDesktop({right.x + 1, right.y}, monitors)) ++rect.width;
+    if (rect.height > 0 && OnDesktop(lower, monitors) && !OnDesktop({lower.x, lower.y + 1}, monitors)) ++rect.height;
+    return rect;
+}
+
+Point ClampToDesktop(Point point, const std::vector<Monitor>& monitors) {
+    const Monitor* monitor = MonitorAt(monitors, point);
+    if (!monitor) return point;
+    const Rect& b = monitor->bounds;
+    return {std::clamp(point.x, b.left, b.left + b.width - 1), std::clamp(point.y, b.top, b.top + b.height - 1)};
+}
+
+// The part of the window on the monitor under the pointer: the outline the user sees while
+// pointing always holds the pointer.
+std::optional<Rect> WindowUnder(Point point, const std::vector<Rect>& windowsTopFirst,
+                                const std::vector<Monitor>& monitors) {
+    const Monitor* monitor = MonitorAt(monitors, point);
+    if (!monitor) return std::nullopt;
+    for (const Rect& window : windowsTopFirst) {
+        if (Holds(window, point)) return Intersection(window, monitor->bounds);
+    }
+    return monitor->bounds;
+}
+
+Point StepPointer(Point pointer, ArrowKey key, bool shift, const std::vector<Monitor>& monitors) {
+    const int step = shift ? 10 : 1;
+    switch (key) {
+        case ArrowKey::Left: pointer.x -= step; break;
+        case ArrowKey::Right: pointer.x += step; break;
+        case ArrowKey::Up: pointer.y -= step; break;
+        case ArrowKey::Down: pointer.y += step; break;
+    }
+    return ClampToDesktop(pointer, monitors);
+}
+
+std::string SizeText(const Rect& region) {
+    return std::to_string(region.width) + " \u00D7 " + std::to_string(region.height);
+}
+
+Rect PlaceBeside(Point point, Size size, int gap, const Rect& area) {
+    return {PlaceAlong(point.x, size.width, gap, area.left, area.left + area.width),
+            PlaceAlong(point.y, size.height, gap, area.top, area.top + area.height), size.width, size.height};
+}
+
+RegionSelection::RegionSelection(std::vector<Monitor> monitors, std::vector<Rect> windowsTopFirst, Point pointer)
+    : m_monitors(std::move(monitors)),
+      m_windows(std::move(windowsTopFirst)),
+      m_pointer(ClampToDesktop(pointer, m_monitors)) {
+    Follow();
+}
+
+void RegionSelection::MoveTo(Point pointer) {
+    if (Finished()) return;
+    m_pointer = ClampToDesktop(pointer, m_monitors);
+    if (m_step == Step::Pressed && (std::abs(m_pointer.x - m_anchor.x) > kClickDistance ||
+                                    std::abs(m_pointer.y - m_anchor.y) > kClickDistance)) {
+        m_step = Step::Dragging;
+    }
+    Follow();
+}
+
+void RegionSelection::Press(Point pointer) {
+    if (m_step != Step::Pointing) return;
+    MoveTo(pointer);
+    m_anchor = m_pointer;
+    m_step = Step::Pressed;
+}
+
+// A release that drew nothing starts the drawing again, with the window under the pointer offered.
+void RegionSelection::Release(Point pointer) {
+    if (m_step != Step::Pressed && m_step != Step::Dragging) return;
+    MoveTo(pointer);
+    Take();
+    if (m_step == Step::Dragging) {
+        m_step = Step::Pointing;
+        Follow();
+    }
+}
+
+// After a press, the arrow keys draw: they are how the last pixel of an edge is reached.
+void RegionSelection::MoveBy(ArrowKey key, bool shift) {
+    if (Finished()) return;
+    m_pointer = snapwright::StepPointer(m_pointer, key, shift, m_monitors);
+    if (m_step == Step::Pressed) m_step = Step::Dragging;
+    Follow();
+}
+
+void RegionSelection::Confirm() {
+    if (!Finished()) Take();
+}
+
+void RegionSelection::Cancel() {
+    if (Finished()) return;
+    m_step = Step::Cancelled;
+    m_marked.reset();
+}
+
+Rect RegionSelection::PointerMonitor() const {
+    const Monitor* monitor = MonitorAt(m_monitors, m_pointer);
+    return monitor ? monitor->bounds : Rect{};
+}
+
+// While pressed, the window offered at the press stays marked until the pointer starts a drag.
+void RegionSelection::Follow() {
+    if (m_step == Step::Dragging) {
+        m_marked = DragRectangle(m_anchor, m_pointer, m_monitors);
+    } else if (m_step == Step::Pointing) {
+        m_marked = WindowUnder(m_pointer, m_windows, m_monitors);
+    }
+}
+
+void RegionSelection::Take() {
+    if (HasPixels(m_marked)) m_step = Step::Taken;
+}
+
+}  // namespace snapwright

@@ -1,0 +1,478 @@
+#include "capture/win32/RegionOverlay.h"
+
+#include <dwmapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <exception>
+#include <vector>
+
+#include "platform/Diagnostics.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/GdiCapture.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Error.h"
+
+namespace snapwright::win32 {
+
+namespace {
+
+using UniqueHrgn = UniqueHandle<GdiObjectTraits<HRGN>>;
+
+// At 96 dots per inch.
+constexpr int kFrame = 1;         // around a region drawn, outside it
+constexpr int kWindowFrame = 2;   // around the window offered, inside it: a maximised one has no outside
+constexpr int kLabelGap = 4;
+constexpr int kLabelPadding = 4;
+constexpr int kMagnifierGap = 20;
+constexpr int kMagnifiedPixels = 15;  // across; odd, so that the pointer's pixel is in the middle
+constexpr int kMagnifiedPixelSize = 8;
+constexpr int kFontPoints = 9;
+constexpr int kBandRows = 32;
+constexpr DWORD kRepaintMilliseconds = 250;
+
+constexpr COLORREF kFrameColour = RGB(0, 120, 215);
+constexpr COLORREF kLabelColour = RGB(32, 32, 32);
+constexpr COLORREF kTextColour = RGB(255, 255, 255);
+
+// The rows of a desktop picture, the top one first.
+struct Rows {
+    const BYTE* top = nullptr;
+    std::ptrdiff_t stride = 0;
+};
+
+// Pictures of the screen are 24-bit DIB sections, whose pixels the overlay reads in place.
+std::optional<Rows> RowsOf(const Picture& picture) {
+    const GdiPicture* gdi = AsGdiPicture(&picture);
+    DIBSECTION section{};
+    if (!gdi || ::GetObjectW(gdi->Bitmap(), sizeof(section), &section) != sizeof(section) ||
+        section.dsBm.bmBitsPixel != 24 || !section.dsBm.bmBits) {
+        return std::nullopt;
+    }
+    const auto* bits = static_cast<const BYTE*>(section.dsBm.bmBits);
+    const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
+    if (section.dsBmih.biHeight < 0) return Rows{bits, stride};
+    return Rows{bits + stride * (section.dsBm.bmHeight - 1), -stride};
+}
+
+std::uint32_t Dimmed(std::uint32_t pixel) {
+    return ((pixel >> 1) & 0x7F7F7F) + ((pixel >> 3) & 0x1F1F1F);
+}
+
+// A row of the desktop's 24-bit pixels as the 32-bit pixels that a window shows, which the system
+// then copies as they are; four pixels are three 32-bit words. Dimmed, each colour keeps five
+// eighths of its value: dark enough to tell the region from the rest, light enough to read what
+// lies around it.
+void ShowRow(const BYTE* from, std::uint32_t* to, int pixels, bool dimmed) {
+    int x = 0;
+    for (; x + 4 <= pixels; x += 4, from += 12) {
+        std::uint32_t words[3];
+        std::memcpy(words, from, sizeof(words));
+        const std::uint32_t four[4] = {words[0] & 0xFFFFFF, (words[0] >> 24 | words[1] << 8) & 0xFFFFFF,
+                                       (words[1] >> 16 | words[2] << 16) & 0xFFFFFF, words[2] >> 8};
+        for (int i = 0; i < 4; ++i) to[x + i] = dimmed ? Dimmed(four[i]) : four[i];
+    }
+    for (; x < pixels; ++x, from += 3) {
+        const std::uint32_t pixel = from[0] | static_cast<std::uint32_t>(from[1]) << 8 |
+                                    static_cast<std::uint32_t>(from[2]) << 16;
+        to[x] = dimmed ? Dimmed(pixel) : pixel;
+    }
+}
+
+RECT ToRect(const Rect& rect) {
+    return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
+}
+
+bool HasPixels(const Rect& rect) {
+    return rect.width > 0 && rect.height > 0;
+}
+
+// The frame just outside a rectangle, so that it covers none of the pixels it marks.
+std::array<Rect, 4> FrameAround(const Rect& r, int width) {
+    return {{{r.left - width, r.top - width, r.width + 2 * width, width},
+             {r.left - width, r.top + r.height, r.width + 2 * width, width},
+             {r.left - width, r.top, width, r.height},
+             {r.left + r.width, r.top, width, r.height}}};
+}
+
+void AddTo(HRGN region, const Rect& rect) {
+    if (!HasPixels(rect)) return;
+    const UniqueHrgn piece(::CreateRectRgn(rect.left, rect.top, rect.left + rect.width, rect.top + rect.height));
+    ::CombineRgn(region, region, piece.get(), RGN_OR);
+}
+
+void Fill(HDC dc, const Rect& rect, COLORREF colour) {
+    ::SetDCBrushColor(dc, colour);
+    const RECT area = ToRect(rect);
+    ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+void Write(HDC dc, const Rect& box, const std::string& text) {
+    RECT area = ToRect(box);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kTextColour);
+    ::DrawTextW(dc, ToWide(text).c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+BOOL CALLBACK AddShownWindow(HWND window, LPARAM list) {
+    // Cloaked windows (apps of other virtual desktops, suspended ones) and click-through windows
+    // are not what the user points at.
+    BOOL cloaked = FALSE;
+    if (!::IsWindowVisible(window) || ::IsIconic(window) ||
+        (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) ||
+        (SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked)) {
+        return TRUE;
+    }
+    reinterpret_cast<std::vector<WindowRef>*>(list)->push_back(reinterpret_cast<WindowRef>(window));
+    return TRUE;
+}
+
+}  // namespace
+
+// What the overlay works with while a region is drawn.
+struct RegionOverlay::Session {
+    Session(const Picture& picture, const Rect& area, RegionSelection& selection)
+        : area(area), selection(selection), rows(RowsOf(picture)), source(picture) {}
+
+    Rect area;
+    RegionSelection& selection;
+    std::optional<Rows> rows;
+    PictureDc source;
+    UniqueHfont font;
+    int dpi = 96;
+    Marks shown;
+};
+
+RegionOverlay::RegionOverlay(HINSTANCE instance) : m_instance(instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (::GetClassInfoExW(instance, kClassName, &windowClass)) return;
+    windowClass.lpfnWndProc = &RegionOverlay::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
+    windowClass.lpszClassName = kClassName;
+    if (!::RegisterClassExW(&windowClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
+}
+
+std::vector<WindowRef> RegionOverlay::ShownWindowsTopFirst() const {
+    std::vector<WindowRef> windows;
+    ::EnumWindows(&AddShownWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The owners of what a hidden window uncovered paint it when their messages are handled, ours
+// among them; the system fades a hidden window out over about a fifth of a second.
+void RegionOverlay::WaitForRepaint() {
+    const ULONGLONG end = ::GetTickCount64() + kRepaintMilliseconds;
+    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+}
+
+// The window is painted before it shows its first input; it is gone before the region is handed on.
+void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelection& selection) {
+    Session session(desktop, area, selection);
+    if (!session.rows || !session.source) {
+        DebugOutput("The region cannot be drawn: the desktop picture cannot be read.");
+        selection.Cancel();
+        return;
+    }
+    m_session = &session;
+    struct EndSession {
+        RegionOverlay& overlay;
+        ~EndSession() {
+            overlay.m_window.reset();
+            overlay.m_session = nullptr;
+        }
+    } endSession{*this};
+
+    HWND window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"Snapwright region", WS_POPUP,
+                                    area.left, area.top, area.width, area.height, nullptr, nullptr, m_instance, this);
+    if (!window) throw Win32Error(::GetLastError(), "CreateWindowExW");
+    m_window.reset(window);
+    session.dpi = WindowDpi(window);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    metrics.lfMessageFont.lfHeight = -::MulDiv(kFontPoints, session.dpi, 72);
+    metrics.lfMessageFont.lfWeight = FW_BOLD;
+    session.font.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+    session.shown = Arrange();
+
+    ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::UpdateWindow(window);
+    ::SetForegroundWindow(window);
+    ::SetCursor(::LoadCursorW(nullptr, IDC_CROSS));
+
+    MSG message{};
+    while (!selection.Finished()) {
+        if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            selection.Cancel();
+            break;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+PicturePtr RegionOverlay::Cut(const Picture& picture, const Rect& part) {
+    const PictureDc source(picture);
+    return source ? DCToPicture(source.get(), part.left, part.top, part.width, part.height, 1.0f) : nullptr;
+}
+
+Rect RegionOverlay::Window(const Rect& desktop) const {
+    return {desktop.left - m_session->area.left, desktop.top - m_session->area.top, desktop.width, desktop.height};
+}
+
+int RegionOverlay::Scaled(int pixels) const {
+    return ::MulDiv(pixels, m_session->dpi, 96);
+}
+
+// The size label sits above the marked rectangle where its monitor has room, else just inside it;
+// the magnifier beside the pointer, on the pointer's monitor.
+RegionOverlay::Marks RegionOverlay::Arrange() const {
+    const Session& s = *m_session;
+    Marks marks;
+    const WindowDc screen(m_window.get(), false);
+    const ScopedSelectObject font(screen.get(), s.font.get());
+    const auto boxFor = [&](const std::string& text) {
+        SIZE extent{};
+        const std::wstring wide = ToWide(text);
+        ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+        return Size{extent.cx + 2 * Scaled(kLabelPadding), extent.cy + Scaled(kLabelPadding)};
+    };
+
+    if (const std::optional<Rect> marked = s.selection.Marked()) {
+        marks.marked = Window(*marked);
+        marks.drawn = s.selection.CurrentStep() != RegionSelection::Step::Pointing &&
+                      s.selection.CurrentStep() != RegionSelection::Step::Pressed;
+        const Monitor* monitor = MonitorAt(s.selection.Monitors(), {marked->left, marked->top});
+        const Rect area = Window(monitor ? monitor->bounds : s.area);
+        const Size box = boxFor(SizeText(*marked));
+        const int gap = Scaled(kLabelGap) + Scaled(kFrame);
+        int top = marks.marked->top - gap - box.height;
+        if (top < area.top) top = marks.marked->top + gap;
+        const int left = std::max(area.left, std::min(marks.marked->left, area.left + area.width - box.width));
+        marks.label = {left, top, box.width, box.height};
+    }
+
+    const Point pointer = s.selection.Pointer();
+    const int cells = kMagnifiedPixels * Scaled(kMagnifiedPixelSize);
+    const Size box{cells + 2, cells + 2 + boxFor("0").height};
+    marks.magnifier = PlaceBeside({pointer.x - s.area.left, pointer.y - s.area.top}, box, Scaled(kMagnifierGap),
+                                  Window(s.selection.PointerMonitor()));
+    return marks;
+}
+
+// Only what changed is painted again: while a region is drawn, that is the bands between the
+// old and the new rectangle, their frames, the labels and the magnifier.
+void RegionOverlay::Refresh() {
+    Session& s = *m_session;
+    const Marks marks = Arrange();
+    const UniqueHrgn changed(::CreateRectRgn(0, 0, 0, 0));
+    if (marks.marked != s.shown.marked || marks.drawn != s.shown.drawn) {
+        const UniqueHrgn before(::CreateRectRgn(0, 0, 0, 0));
+        const UniqueHrgn after(::CreateRectRgn(0, 0, 0, 0));
+        for (const auto& [region, shown] : {std::pair<HRGN, const Marks*>{before.get(), &s.shown}, {after.get(), &marks}}) {
+            if (!shown->marked) continue;
+            if (shown->drawn) AddTo(region, *shown->marked);
+            for (const Rect& side : Frame(*shown)) AddTo(changed.get(), side);
+        }
+        ::CombineRgn(before.get(), before.get(), after.get(), RGN_XOR);
+        ::CombineRgn(changed.get(), changed.get(), before.get(), RGN_OR);
+        AddTo(changed.get(), s.shown.label);
+        AddTo(changed.get(), marks.label);
+    }
+    AddTo(changed.get(), s.shown.magnifier);
+    AddTo(changed.get(), marks.magnifier);
+    s.shown = marks;
+    ::InvalidateRgn(m_window.get(), changed.get(), FALSE);
+}
+
+// Each rectangle of what is to be painted on its own: a drag changes thin bands of a large area.
+void RegionOverlay::OnPaint(HWND window) {
+    const UniqueHrgn update(::CreateRectRgn(0, 0, 0, 0));
+    const bool known = ::GetUpdateRgn(window, update.get(), FALSE) > NULLREGION;
+    std::vector<BYTE> data(known ? ::GetRegionData(update.get(), 0, nullptr) : 0);
+    PAINTSTRUCT paint{};
+    HDC dc = ::BeginPaint(window, &paint);
+    auto* region = reinterpret_cast<RGNDATA*>(data.data());
+    constexpr DWORD kMostParts = 64;
+    if (!data.empty() && ::GetRegionData(update.get(), static_cast<DWORD>(data.size()), region) &&
+        region->rdh.nCount <= kMostParts) {
+        const auto* parts = reinterpret_cast<const RECT*>(region->Buffer);
+        for (DWORD i = 0; i < region->rdh.nCount; ++i) Compose(dc, parts[i]);
+    } else {
+        Compose(dc, paint.rcPaint);
+    }
+    ::EndPaint(window, &paint);
+}
+
+// A part of the window, composed band by band in a buffer of its own and shown a band at once: the
+// desktop dimmed, the marked rectangle clear in its frame, the label and the magnifier. A buffer of
+// a few rows stays in the processor's cache, where one as large as the screen would first have to
+// be made (some 8 MB at 1920 x 1080, as long again as composing it).
+void RegionOverlay::Compose(HDC target, const RECT& part) {
+    const Session& s = *m_session;
+    const Rect area = Intersection({part.left, part.top, part.right - part.left, part.bottom - part.top},
+                                   {0, 0, s.area.width, s.area.height});
+    if (!HasPixels(area)) return;
+    const int bandRows = std::min(area.height, kBandRows);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = area.width;
+    info.bmiHeader.biHeight = -bandRows;  // top row first, as the rows are read
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const UniqueHbitmap buffer(::CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const UniqueMemoryDc memory(::CreateCompatibleDC(target));
+    if (!buffer || !memory || !bits) return;
+    ScopedSelectObject selected(memory.get(), buffer.get());
+    const ScopedSelectObject font(memory.get(), s.font.get());
+
+    const Rect clear = s.shown.marked && s.shown.drawn ? Intersection(*s.shown.marked, area) : Rect{};
+    for (int top = area.top; top < area.top + area.height; top += bandRows) {
+        const int rows = std::min(bandRows, area.top + area.height - top);
+        ::GdiFlush();  // the last band's drawing is done before its pixels are written anew
+        for (int y = top; y < top + rows; ++y) {
+            const BYTE* from = s.rows->top + s.rows->stride * y + 3 * area.left;
+            auto* to = static_cast<std::uint32_t*>(bits) + static_cast<std::size_t>(area.width) * (y - top);
+            ShowRow(from, to, area.width, true);
+            if (HasPixels(clear) && y >= clear.top && y < clear.top + clear.height) {
+                const int offset = clear.left - area.left;
+                ShowRow(from + 3 * offset, to + offset, clear.width, false);
+            }
+        }
+        ::SetViewportOrgEx(memory.get(), -area.left, -top, nullptr);
+        for (const Rect& side : Frame(s.shown)) Fill(memory.get(), side, kFrameColour);
+        DrawLabel(memory.get(), s.shown);
+        DrawMagnifier(memory.get(), s.shown);
+        ::BitBlt(target, area.left, top, area.width, rows, memory.get(), area.left, top, SRCCOPY);
+    }
+}
+
+std::array<Rect, 4> RegionOverlay::Frame(const Marks& marks) const {
+    if (!marks.marked) return {};
+    if (marks.drawn) return FrameAround(*marks.marked, Scaled(kFrame));
+    const int width = Scaled(kWindowFrame);
+    const Rect& r = *marks.marked;
+    return FrameAround({r.left + width, r.top + width, r.width - 2 * width, r.height - 2 * width}, width);
+}
+
+void RegionOverlay::DrawLabel(HDC dc, const Marks& marks) {
+    const std::optional<Rect> marked = m_session->selection.Marked();
+    if (!marked || !HasPixels(marks.label)) return;
+    Fill(dc, marks.label, kLabelColour);
+    Write(dc, marks.label, SizeText(*marked));
+}
+
+// The pixels around the pointer, each a square, the pointer's own one outlined, and below them
+// the pointer's place on the desktop.
+void RegionOverlay::DrawMagnifier(HDC dc, const Marks& marks) {
+    const Session& s = *m_session;
+    const Rect& box = marks.magnifier;
+    const int size = Scaled(kMagnifiedPixelSize);
+    const int half = kMagnifiedPixels / 2;
+    const Point pointer = s.selection.Pointer();
+    const Point centre{pointer.x - s.area.left, pointer.y - s.area.top};
+    Fill(dc, box, kLabelColour);
+    const Rect around{centre.x - half, centre.y - half, kMagnifiedPixels, kMagnifiedPixels};
+    const Rect shown = Intersection(around, {0, 0, s.area.width, s.area.height});
+    const Point cells{box.left + 1, box.top + 1};
+    Fill(dc, {cells.x, cells.y, kMagnifiedPixels * size, kMagnifiedPixels * size}, RGB(0, 0, 0));
+    if (HasPixels(shown)) {
+        ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, cells.x + (shown.left - around.left) * size, cells.y + (shown.top - around.top) * size,
+                     shown.width * size, shown.height * size, s.source.get(), shown.left, shown.top, shown.width,
+                     shown.height, SRCCOPY);
+    }
+    const Rect own{cells.x + half * size, cells.y + half * size, size, size};
+    for (const Rect& side : FrameAround(own, 1)) Fill(dc, side, RGB(255, 255, 255));
+    for (const Rect& side : FrameAround({own.left - 1, own.top - 1, size + 2, size + 2}, 1)) {
+        Fill(dc, side, RGB(0, 0, 0));
+    }
+    const int cellsHeight = kMagnifiedPixels * size + 2;
+    Write(dc, {box.left, box.top + cellsHeight, box.width, box.height - cellsHeight},
+          std::to_string(pointer.x) + ", " + std::to_string(pointer.y));
+}
+
+void RegionOverlay::OnArrow(ArrowKey key) {
+    RegionSelection& selection = m_session->selection;
+    selection.MoveBy(key, ::GetKeyState(VK_SHIFT) < 0);
+    ::SetCursorPos(selection.Pointer().x, selection.Pointer().y);
+}
+
+LRESULT CALLBACK RegionOverlay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<RegionOverlay*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    // An exception must never cross into the system; the drawing is given up rather than left
+    // without a way out.
+    try {
+        if (self && self->m_session) return self->OnMessage(window, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        DebugOutput(std::string("The region overlay could not handle a message: ") + error.what());
+        self->m_session->selection.Cancel();
+    } catch (...) {
+        DebugOutput("The region overlay could not handle a message.");
+        self->m_session->selection.Cancel();
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Mouse positions are the window's, whose origin is the desktop's; a right click cancels on its
+// release, so that the release reaches no window beneath.
+LRESULT RegionOverlay::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    RegionSelection& selection = m_session->selection;
+    const Point at{GET_X_LPARAM(lParam) + m_session->area.left, GET_Y_LPARAM(lParam) + m_session->area.top};
+    switch (message) {
+        case WM_PAINT: OnPaint(window); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_MOUSEMOVE: selection.MoveTo(at); break;
+        case WM_LBUTTONDOWN:
+            ::SetCapture(window);
+            selection.Press(at);
+            break;
+        case WM_LBUTTONUP:
+            ::ReleaseCapture();
+            selection.Release(at);
+            break;
+        case WM_RBUTTONDOWN: return 0;
+        case WM_RBUTTONUP: selection.Cancel(); break;
+        case WM_KEYDOWN:
+            switch (wParam) {
+                case VK_ESCAPE: selection.Cancel(); break;
+                case VK_RETURN: selection.Confirm(); break;
+                case VK_LEFT: OnArrow(ArrowKey::Left); break;
+                case VK_RIGHT: OnArrow(ArrowKey::Right); break;
+                case VK_UP: OnArrow(ArrowKey::Up); break;
+                case VK_DOWN: OnArrow(ArrowKey::Down); break;
+                default: return 0;
+            }
+            break;
+        case WM_CLOSE:
+        case WM_DESTROY: selection.Cancel(); return 0;
+        default: return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (!selection.Finished()) Refresh();
+    return 0;
+}
+
+}  // namespace snapwright::win32

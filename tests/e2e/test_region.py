@@ -1,0 +1,147 @@
+"""Region capture from outside: Ctrl+Shift+Print Screen pressed through SendInput, the region drawn
+with xdotool on a desktop of known content, the clipboard read with xclip and compared with the
+screen by ImageMagick, the overlay's texts read by Tesseract."""
+
+import subprocess
+import unittest
+
+from e2e_support import (DRIVER, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, reg_add,
+                         restart_wine, run, screenshot, wait_until)
+from fakeoffice import RunningOffice
+from test_editor import pixel
+from test_monitors import crop
+
+EDITOR, OVERLAY, WINDOW = "Snapwright ScreenshotEditor", "Snapwright region", "Snapwright test window"
+REGION = (100, 120, 240, 180)
+
+
+def overlay_text(path, area):
+    """The white text of the overlay's dark boxes, read by Tesseract once all around is black."""
+    run(["convert", path, "-crop", area, "+repage", "-resize", "400%", "-colorspace", "Gray", "-threshold", "60%",
+         "-negate", path + ".text.png"], check=True)
+    return run(["tesseract", path + ".text.png", "-", "--psm", "6"], check=True).stdout.decode()
+
+
+class RegionCase(E2ETestCase):
+    def setUp(self):
+        self.fresh_settings()
+        self.program = self.start_program()
+        # Once Wine has painted its desktop: a pattern that no two places share, and a window on it.
+        run(["convert", "-size", "1024x768", "-seed", "25", "plasma:fractal", "-depth", "8", self.path("desk.png")],
+            check=True)
+        run(["display", "-window", "root", self.path("desk.png")])  # which exits with 1 all the same
+        self.addCleanup(RunningOffice(WINDOW).close)
+
+    def press_key(self):
+        """Ctrl+Shift+Print Screen; gives the screen as it was before."""
+        screen = screenshot(self.path("screen.png"))
+        self.assertEqual(driver("keys", "ctrl+shift+print")[0], 0)
+        self.assertEqual(driver("wait-window", OVERLAY, "", "20000")[0], 0, "the overlay shows")
+        return screen
+
+    def drag(self, start, end, release=True):
+        run(["xdotool", "mousemove", *map(str, start), "mousedown", "1", "mousemove", *map(str, end),
+             *(["mouseup", "1"] if release else [])], check=True)
+
+    def assert_taken(self, screen, area, name="shot.bmp"):
+        """The overlay has gone, and the clipboard and the editor hold the screen's pixels of the area."""
+        self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor shows the region")
+        shot = clipboard_bmp(self.path(name))
+        self.assertEqual(image_size(shot), tuple(area[2:]))
+        self.assertEqual(different_pixels(shot, screen, crop_b=crop(area)), 0)
+        left, top = (int(v) for v in driver("rect", EDITOR, "SnapwrightEditorView")[1].split()[:2])
+        view = crop((left, top, *area[2:]))
+        wait_until(lambda: different_pixels(shot, screenshot(self.path("editor.png")), crop_b=view) == 0,
+                   what="the editor showing the region")
+        return shot
+
+
+class RegionTest(RegionCase):
+    # While the first is drawn, the overlay is looked at; the second is drawn over the editor that
+    # opened for the first, and replaces its picture.
+    def test_a_drag_either_way_is_the_screen_there_on_the_clipboard_and_in_the_editor(self):
+        for start, end in (((100, 120), (340, 300)), ((340, 300), (100, 120))):
+            screen = self.press_key()
+            self.drag(start, end, release=start[0] == 340)
+            if start[0] == 100:
+                self.assert_overlay_shows(screen)
+                run(["xdotool", "mouseup", "1"], check=True)
+            self.assert_taken(screen, REGION)
+
+    def assert_overlay_shows(self, screen):
+        """The desktop dimmed, the region clear, its size above it and the pointer's place below the magnifier."""
+        shown, region = self.path("overlay.png"), crop(REGION)
+
+        def region_clear():
+            run(["convert", screenshot(shown), "-crop", region, "+repage", shown + ".png"], check=True)
+            return different_pixels(shown + ".png", screen, crop_b=region) == 0
+        wait_until(region_clear, what="the region shown clear")
+        for x, y in ((50, 50), (600, 500), (98, 119), (345, 200)):
+            self.assertEqual(pixel(shown, x, y), tuple(v // 2 + v // 8 for v in pixel(screen, x, y)), f"{x},{y} dimmed")
+        self.assertIn("240 x 180", overlay_text(shown, "240x40+90+75"))
+        self.assertIn("340, 300", overlay_text(shown, "300x260+340+300"))
+
+    # Escape and the right button change nothing, the clipboard included; Enter takes the window under the
+    # pointer, as a click does.
+    def test_take_and_cancel_ten_times_a_window_by_a_click_or_enter(self):
+        left, top, width, height = (int(v) for v in driver("rect", WINDOW)[1].split())
+        for turn in range(5):
+            screen = self.press_key()
+            run(["xdotool", "mousemove", str(left + 100 + turn), str(top + 100)], check=True)
+            if turn % 2:
+                self.assertEqual(driver("keys", "enter")[0], 0)
+            else:
+                run(["xdotool", "click", "1"], check=True)
+            shot = self.assert_taken(screen, (left, top, width, height), f"{turn}.bmp")
+            self.assertEqual(driver("close", EDITOR)[0], 0)
+            self.assertEqual(driver("gone-window", EDITOR, "", "20000")[0], 0)
+            self.press_key()
+            if turn % 2:
+                run(["xdotool", "mousemove", "500", "600", "click", "3"], check=True)
+            else:
+                self.assertEqual(driver("keys", "escape")[0], 0)
+            self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
+            self.assertEqual(different_pixels(clipboard_bmp(self.path("now.bmp")), shot), 0, "kept")
+
+    def test_the_editors_region_button_takes_what_the_editor_covered(self):
+        screen = screenshot(self.path("before.png"))
+        self.assertEqual(driver("tray", "515")[0], 0)
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.assertEqual(driver("click", EDITOR, "Region")[0], 0)
+        self.assertEqual(driver("wait-window", OVERLAY, "", "20000")[0], 0)
+        self.drag((300, 200), (700, 500))
+        self.assert_taken(screen, (300, 200, 400, 300))
+
+
+class RegionAt150PercentTest(RegionCase):
+    def setUp(self):
+        reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", "144", "REG_DWORD")
+        restart_wine()
+        self.addCleanup(restart_wine)
+        self.addCleanup(reg_add, r"HKCU\Control Panel\Desktop", "LogPixels", "96", "REG_DWORD")
+        super().setUp()
+
+    def test_the_region_has_the_screens_pixels(self):
+        screen = self.press_key()
+        self.drag((100, 120), (340, 300))
+        self.assert_taken(screen, REGION)
+
+
+class RegionKeyTakenTest(E2ETestCase):
+    def test_the_program_starts_and_says_once_that_the_key_is_taken(self):
+        self.fresh_settings()
+        holder = subprocess.Popen(["wine", DRIVER, "hold-key", "ctrl+shift+print", "120000"], env=env(),
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.addCleanup(lambda: (holder.kill(), holder.wait(), holder.stdout.close()))
+        self.assertIn(b"held", holder.stdout.readline())
+        program = self.start_program(ready=False)
+        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "the program says so")
+        self.assertIn("Ctrl+Shift+Print Screen is already used by another program. Snapwright runs without it: a region "
+                      "of the screen can be taken from the editor's Region button only.", self.texts("Snapwright"))
+        self.answer("Snapwright", "OK")
+        program.wait_ready()
+
+
+if __name__ == "__main__":
+    unittest.main()
