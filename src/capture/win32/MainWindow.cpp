@@ -1,14 +1,14 @@
 #include "capture/win32/MainWindow.h"
 
-#include "platform/Diagnostics.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
 
 MainWindow::MainWindow(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcedure<&MainWindow::OnMessage>;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
     windowClass.hIconSm = windowClass.hIcon;
@@ -43,21 +43,6 @@ void MainWindow::Unload() {
     if (m_unloaded) return;
     m_unloaded = true;
     if (m_onUnload) m_onUnload();
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    try {
-        return self->OnMessage(hwnd, message, wParam, lParam);
-    } catch (...) {
-        DebugOutput("The main window could not handle a message.");
-        return 0;
-    }
 }
 
 LRESULT MainWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,16 +5,15 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <exception>
 
 #include "editor/win32/EditorWindowIds.h"
-#include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
 
@@ -120,7 +119,7 @@ void EditorWindow::Load() {
     if (!::GetClassInfoExW(m_instance, kWindowClass, &windowClass)) {
         windowClass = {};
         windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &EditorWindow::Forward<&EditorWindow::OnMessage>;
+        windowClass.lpfnWndProc = &WindowProcedure<&EditorWindow::OnMessage>;
         windowClass.hInstance = m_instance;
         windowClass.hIcon = m_icon;
         windowClass.hIconSm = m_icon;
@@ -131,7 +130,7 @@ void EditorWindow::Load() {
 
         WNDCLASSEXW viewClass{};
         viewClass.cbSize = sizeof(viewClass);
-        viewClass.lpfnWndProc = &EditorWindow::Forward<&EditorWindow::OnViewMessage>;
+        viewClass.lpfnWndProc = &WindowProcedure<&EditorWindow::OnViewMessage>;
         viewClass.hInstance = m_instance;
         viewClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
         viewClass.lpszClassName = kViewClass;
@@ -521,26 +520,6 @@ void EditorWindow::Inform(const std::string& text, const std::string& title) {
 }
 
 // --- messages ---
-
-// Both the window and its view carry the EditorWindow from their creation on. An exception must
-// never cross into the system.
-template <LRESULT (EditorWindow::*Handle)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK EditorWindow::Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<EditorWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return (self->*Handle)(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("The editor could not handle a message: ") + error.what());
-    } catch (...) {
-        DebugOutput("The editor could not handle a message.");
-    }
-    return 0;
-}
 
 LRESULT EditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -65,8 +65,6 @@ public:
     void Inform(const std::string& text, const std::string& title) override;
 
 private:
-    template <LRESULT (EditorWindow::*Handle)(HWND, UINT, WPARAM, LPARAM)>
-    static LRESULT CALLBACK Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
     void Load();

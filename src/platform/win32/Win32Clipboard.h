@@ -26,7 +26,7 @@ public:
     bool PutPicture(PicturePtr picture) override;
 
 private:
-    static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnRenderFormat(UINT format);
     void OnRenderAllFormats(HWND owner);
 

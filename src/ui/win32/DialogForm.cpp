@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
 
@@ -30,8 +30,8 @@ HWND DialogForm::Handle() {
 void DialogForm::Load() {
     if (m_window) return;
     // The template is not visible: the window appears when it is shown.
-    HWND window = ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(m_templateId), nullptr, &DialogForm::DialogProc,
-                                       reinterpret_cast<LPARAM>(this));
+    HWND window = ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(m_templateId), nullptr,
+                                       &DialogProcedure<&DialogForm::OnMessage>, reinterpret_cast<LPARAM>(this));
     if (!window) throw Win32Error(::GetLastError(), "CreateDialogParamW");
 }
 
@@ -302,25 +302,10 @@ void DialogForm::RescaleDialogFont(int dpi, int previous) {
     m_dialogFont = std::move(rescaled);
 }
 
-INT_PTR CALLBACK DialogForm::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) ::SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<DialogForm*>(::GetWindowLongPtrW(window, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_INITDIALOG) self->m_window = window;
-    // An exception must never cross into the system.
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("A dialog could not handle a message: ") + error.what());
-    } catch (...) {
-        DebugOutput("A dialog could not handle a message.");
-    }
-    return FALSE;
-}
-
-INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            m_window = window;
             m_fontDescriptions.clear();
             m_dpi = WindowDpi(m_window);
             ScaleDialogByItself(m_window);

@@ -75,8 +75,7 @@ public:
     void Unload() override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND Item(ControlId control) const;
     bool FindControl(int dialogItem, ControlId& control) const;
     void ApplyFont(ControlId control);
