@@ -2,6 +2,7 @@
 
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/WindowProcedure.h"
+#include "ui/win32/DialogForm.h"
 
 namespace snapwright::win32 {
 
@@ -30,9 +31,9 @@ MainWindow::~MainWindow() {
 int MainWindow::RunMessageLoop() {
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Modeless dialogs (the start window) get their keyboard navigation.
-        HWND active = ::GetActiveWindow();
-        if (active && active != m_window && ::IsDialogMessageW(active, &message)) continue;
+        // Windows shown without a loop of their own (the start window, the editor from the tray)
+        // get their keys and keyboard navigation.
+        if (DialogForm::PreTranslateMessage(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
