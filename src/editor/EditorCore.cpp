@@ -73,13 +73,7 @@ EditorCore::EditorCore(IForm& form, IEditorWindow& window, IPictureTools& pictur
     : form(form), window(window), pictures(pictures) {}
 
 void EditorCore::Reset(PicturePtr picture) {
-    if (m_active) {
-        window.SetButtonPressed(m_activeButton, false);
-        ShowToolControls(*m_active, false);
-        m_active->OnDeactivate();
-        m_active = nullptr;
-    }
-    m_pressed = false;
+    LeaveTool();
     m_mouse.reset();
     m_preview = {};
     window.ShowPreview(m_preview, {});

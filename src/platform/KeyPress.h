@@ -17,6 +17,7 @@ inline constexpr int kKeyTab = 0x09;
 inline constexpr int kKeyReturn = 0x0D;
 inline constexpr int kKeyEscape = 0x1B;
 
+// Ctrl with a letter, given as its capital.
 inline constexpr KeyPress CtrlKey(char letter) {
     return {letter, true, false, false};
 }

@@ -260,9 +260,7 @@ void DialogForm::ShowModal() {
         return;
     }
     m_modal = true;
-    PlaceOnPointerMonitor();
-    ::ShowWindow(m_window, SW_SHOWNORMAL);
-    ::SetForegroundWindow(m_window);
+    BringToFront();
     // The dialog's own message loop: it runs until the dialog is hidden or unloaded. Hotkeys
     // still arrive meanwhile, as messages of the main window.
     MSG message{};
@@ -281,8 +279,13 @@ void DialogForm::ShowModal() {
 
 void DialogForm::Show() {
     Load();
+    BringToFront();
+}
+
+// A minimised window comes back to its size; a maximised one stays so.
+void DialogForm::BringToFront() {
     PlaceOnPointerMonitor();
-    ::ShowWindow(m_window, SW_SHOWNORMAL);
+    ::ShowWindow(m_window, ::IsIconic(m_window) ? SW_RESTORE : ::IsZoomed(m_window) ? SW_SHOW : SW_SHOWNORMAL);
     ::SetForegroundWindow(m_window);
 }
 

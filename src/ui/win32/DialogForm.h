@@ -104,6 +104,7 @@ private:
     void RescaleControls(int dpi, int previous);
     void RescaleDialogFont(int dpi, int previousDpi);
     void PlaceOnPointerMonitor();
+    void BringToFront();
 
     HINSTANCE m_instance;
     int m_templateId;
