@@ -1,8 +1,7 @@
 #pragma once
-// A printer that records every operation of a page, the print dialog, the clock and the names,
-// for the host tests of the printing subsystem.
+// A printer that records every operation of a page, the print dialog and the names, for the host
+// tests of the printing subsystem.
 #include <cstdio>
-#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -10,7 +9,6 @@
 #include <vector>
 
 #include "fakes/FakePorts.h"
-#include "platform/Clock.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "platform/SystemNames.h"
@@ -26,34 +24,29 @@ inline std::string Mm(double value) {
 // Records operations as readable lines such as "text 0,15 Screenshot" or "picture #1 15,15 180x135".
 class RecordingPrinter : public Printer {
 public:
-    static constexpr double kLineHeight = 5;
-
     std::string DeviceName() override { return current; }
     std::vector<std::string> InstalledPrinters() const override { return installed; }
     void SelectPrinter(const std::string& deviceName) override {
         current = deviceName;
         orientation = kPortrait;
-        Record("select " + deviceName);
+        ops.push_back("select " + deviceName);
     }
-    bool CanOpenPrinter(const std::string& deviceName) const override {
-        openChecks.push_back(deviceName);
-        return !deviceName.empty();
-    }
+    bool CanOpenPrinter(const std::string& deviceName) const override { return !deviceName.empty(); }
 
     int Orientation() const override { return orientation; }
     void SetOrientation(int value) override {
         orientation = value;
-        Record("orientation " + std::to_string(value));
+        ops.push_back("orientation " + std::to_string(value));
     }
-    void SetPaperSize(int value) override { Record("paper size " + std::to_string(value)); }
-    void SetCopies(int value) override { Record("copies " + std::to_string(value)); }
-    void SetPrintQuality(int value) override { Record("quality " + std::to_string(value)); }
-    void SetColorMode(int value) override { Record("colour " + std::to_string(value)); }
-    void SetDuplex(int value) override { Record("duplex " + std::to_string(value)); }
-    void SetFontName(const std::string& face) override { Record("font " + face); }
+    void SetPaperSize(int value) override { ops.push_back("paper size " + std::to_string(value)); }
+    void SetCopies(int value) override { ops.push_back("copies " + std::to_string(value)); }
+    void SetPrintQuality(int value) override { ops.push_back("quality " + std::to_string(value)); }
+    void SetColorMode(int value) override { ops.push_back("colour " + std::to_string(value)); }
+    void SetDuplex(int value) override { ops.push_back("duplex " + std::to_string(value)); }
+    void SetFontName(const std::string& face) override { ops.push_back("font " + face); }
     void PaintPicture(const Picture& picture, double left, double top, double width, double height) override {
         const auto* fake = dynamic_cast<const FakePicture*>(&picture);
-        Record("picture #" + std::to_string(fake ? fake->serial : 0) + " " + Mm(left) + "," + Mm(top) + " " +
+        ops.push_back("picture #" + std::to_string(fake ? fake->serial : 0) + " " + Mm(left) + "," + Mm(top) + " " +
                Mm(width) + "x" + Mm(height));
         if (failPictures) throw std::runtime_error("the printer ran out of memory");
     }
@@ -63,21 +56,18 @@ public:
 
     std::string current = "Office Laser";
     std::vector<std::string> installed{"Office Laser", "SnapwrightPDF"};
-    mutable std::vector<std::string> openChecks;
     int orientation = kPortrait;
     bool failPictures = false;
 
 protected:
     void DrawTextLine(double x, double y, const std::string& text) override {
-        Record("text " + Mm(x) + "," + Mm(y) + " " + text);
+        ops.push_back("text " + Mm(x) + "," + Mm(y) + " " + text);
     }
-    double LineHeight() override { return kLineHeight; }
-    void FinishDocument() override { Record("end"); }
-    void AbandonDocument() override { Record("kill"); }
+    double LineHeight() override { return 5; }
+    void FinishDocument() override { ops.push_back("end"); }
+    void AbandonDocument() override { ops.push_back("kill"); }
 
 private:
-    void Record(const std::string& op) { ops.push_back(op); }
-
     std::vector<std::string> ops;
 };
 
@@ -103,20 +93,6 @@ public:
 
     PrintDialogResult answer;
     std::function<void()> whileOpen;
-};
-
-// Gives the next of a list of times, then repeats the last.
-class FakeClock : public IClock {
-public:
-    std::string GeneralDateTimeNow() const override {
-        if (times.size() > 1) {
-            std::string next = times.front();
-            times.pop_front();
-            return next;
-        }
-        return times.empty() ? std::string() : times.front();
-    }
-    mutable std::deque<std::string> times{"14.01.2000 12:34:56"};
 };
 
 class FakeSystemNames : public ISystemNames {

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -46,10 +47,15 @@ inline std::vector<std::uint8_t> TinyPng(std::uint32_t width, std::uint32_t heig
     return png;
 }
 
-class FixedClock : public IClock {
+// Gives the next of a list of times, then repeats the last.
+class FakeClock : public IClock {
 public:
-    std::string GeneralDateTimeNow() const override { return now; }
-    std::string now = "06.12.2026 10:39:30";
+    std::string GeneralDateTimeNow() const override {
+        const std::string now = times.front();
+        if (times.size() > 1) times.pop_front();
+        return now;
+    }
+    mutable std::deque<std::string> times{"06.12.2026 10:39:30"};
 };
 
 class MockSliderForm : public ISliderForm {
@@ -65,7 +71,6 @@ public:
     std::string ProgramFolder() const override { return "C:\\Program Files\\Snapwright"; }
     bool FolderExists(const std::string& path) const override { return folders.count(path) != 0; }
     FileOutcome CreateFolder(const std::string& path) override {
-        if (!createFolderFailure.empty()) return FileOutcome::Failure(createFolderFailure);
         folders.insert(path);
         return {};
     }
@@ -89,7 +94,6 @@ public:
     std::set<std::string> folders;
     std::map<std::string, std::vector<std::uint8_t>> files;
     std::string writeFailure;
-    std::string createFolderFailure;
 };
 
 class MockFileDialogs : public IFileDialogs {

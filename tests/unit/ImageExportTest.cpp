@@ -40,38 +40,33 @@ protected:
     PicturePtr shot = std::make_shared<fakes::FakePicture>(1024, 768, 1);
 };
 
-TEST_F(ImageExportTest, AFailedSaveIsReportedWithItsPathAndLeavesNoEmptyFileAndNoThumbnail) {
-    EXPECT_CALL(codec, Save(CodecFormat::Png, _, "D:\\full\\a.png", 0))
-        .WillOnce([this](CodecFormat, CodecBitmap, const std::string& path, int) {
+// A save that fails, one that reports success but leaves an empty file, and an MNG that fails half-way
+// over an older file: each reported with its path and reason, and neither file nor thumbnail left.
+TEST_F(ImageExportTest, AFailedOrEmptySaveIsReportedWithItsPathAndLeavesNoFileAndNoThumbnail) {
+    const auto writesEmpty = [this](FileOutcome outcome) {
+        return [this, outcome](CodecFormat, CodecBitmap, const std::string& path, int) {
             files.files[path] = {};
-            return FileOutcome::Failure("There is not enough space on the disk.");
-        });
+            return outcome;
+        };
+    };
+    EXPECT_CALL(codec, Save(CodecFormat::Png, _, "D:\\full\\a.png", 0))
+        .WillOnce(writesEmpty(FileOutcome::Failure("There is not enough space on the disk.")));
     EXPECT_CALL(codec, Rescale).Times(0);
     const ExportOutcome outcome = Export(2, "D:\\full\\a.png", ThumbSize{102, 76});
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.path, "D:\\full\\a.png");
     EXPECT_EQ(outcome.reason, "There is not enough space on the disk.");
     EXPECT_EQ(files.files.count("D:\\full\\a.png"), 0u);
-}
 
-TEST_F(ImageExportTest, AnOverwrittenMngThatFailedHalfwayIsRemoved) {
+    EXPECT_CALL(codec, Save(CodecFormat::Tiff, _, _, _)).WillOnce(writesEmpty(FileOutcome{}));
+    EXPECT_EQ(Export(3, "C:\\s\\a.tif").reason, "The file is empty after writing.");
+    EXPECT_EQ(files.files.count("C:\\s\\a.tif"), 0u);
+
     files.files["C:\\s\\a.mng"] = {1, 2, 3};
     files.writeFailure = "There is not enough space on the disk.";
     ON_CALL(codec, SaveToMemory).WillByDefault(::testing::Return(fakes::TinyPng(8, 8)));
-    const ExportOutcome outcome = Export(4, "C:\\s\\a.mng");
-    EXPECT_EQ(outcome.reason, "There is not enough space on the disk.");
+    EXPECT_EQ(Export(4, "C:\\s\\a.mng").reason, "There is not enough space on the disk.");
     EXPECT_EQ(files.files.count("C:\\s\\a.mng"), 0u);
-}
-
-TEST_F(ImageExportTest, ASaveThatReportsSuccessButLeavesAnEmptyFileIsAFailure) {
-    EXPECT_CALL(codec, Save).WillOnce([this](CodecFormat, CodecBitmap, const std::string& path, int) {
-        files.files[path] = {};
-        return FileOutcome{};
-    });
-    const ExportOutcome outcome = Export(3, "C:\\s\\a.tif");
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.reason, "The file is empty after writing.");
-    EXPECT_EQ(files.files.count("C:\\s\\a.tif"), 0u);
 }
 
 TEST_F(ImageExportTest, EachStepThatCannotBeDoneIsReportedWithTheFileItConcerns) {

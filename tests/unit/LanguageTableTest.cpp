@@ -20,12 +20,6 @@ using enum TextId;
 
 constexpr TextId kButtons[] = {OkButton, CancelButton, SaveButton, DefaultsButton, UpdateButton};
 
-std::vector<TextId> AllTexts() {
-    std::vector<TextId> texts;
-    for (std::size_t i = 0; i < kTextCount; ++i) texts.push_back(static_cast<TextId>(i));
-    return texts;
-}
-
 std::u32string CodePoints(const std::string& text) {
     std::u32string points;
     for (const char byte : text) {
@@ -69,9 +63,10 @@ constexpr int kGreek = 16;
 TEST(LanguageTable, EveryTextIsTrimmedAndEveryButtonAndNothingElseMarksOneLetter) {
     const LanguageTable& lang = Languages();
     for (int i = 0; i < lang.AvailableLanguages(); ++i) {
-        for (TextId id : AllTexts()) {
+        for (std::size_t t = 0; t < kTextCount; ++t) {
+            const auto id = static_cast<TextId>(t);
             const std::string text = lang.Text(id, i);
-            SCOPED_TRACE("text " + std::to_string(static_cast<int>(id)) + " of " + lang.LanguageName(i) + ": \"" +
+            SCOPED_TRACE("text " + std::to_string(t) + " of " + lang.LanguageName(i) + ": \"" +
                          text + "\"");
             EXPECT_NE(text.front(), ' ');
             EXPECT_NE(text.back(), ' ');  // the start dialog adds the blanks itself
@@ -108,13 +103,14 @@ TEST(LanguageTable, EveryRowWritesTheLettersOfItsOwnAlphabet) {
     const LanguageTable& lang = Languages();
     for (int i = 0; i < lang.AvailableLanguages(); ++i) {
         bool beyondWestern = false;
-        for (TextId id : AllTexts()) {
-            for (char32_t c : CodePoints(lang.Text(id, i))) {
+        for (std::size_t t = 0; t < kTextCount; ++t) {
+            const std::string text = lang.Text(static_cast<TextId>(t), i);
+            for (char32_t c : CodePoints(text)) {
                 beyondWestern = beyondWestern || IsBeyondWestern(c);
                 const bool letter = (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x3FF);
                 const bool own = i == kGreek ? c >= 0x370 : kAccentedLetters[i].find(c) != std::u32string_view::npos;
                 EXPECT_TRUE(!letter || own) << lang.LanguageName(i) << ": U+" << std::hex << static_cast<unsigned>(c)
-                                            << " in \"" << lang.Text(id, i) << "\"";
+                                            << " in \"" << text << "\"";
             }
         }
         EXPECT_EQ(beyondWestern, i == kGreek || std::ranges::any_of(kAccentedLetters[i], IsBeyondWestern))

@@ -75,27 +75,10 @@ TEST_F(OptionsDialogTest, LoadSettingsChoosesTheStoredValuesOnTheControls) {
     EXPECT_TRUE(store.writes.empty()) << "loading writes nothing";
 }
 
-// The defaults are shown at once and stored only by Save (the e2e tests save and cancel them).
-TEST_F(OptionsDialogTest, RestoreDefaultsShowsTheDefaultsOnEveryControlAndStoresNothing) {
-    Put(store, {{"PrintTo", "2"}, {"SendTo", "5"}, {"Printformat", "3"}, {"Language", "1"}, {"Office", "1"},
-                {"PrintFooter", "0"}});
-    options.OnLoad();
-    for (OptionsControl option : kOptionButtons) form.State(option).checked = false;  // as a group unchecks
-
-    options.OnRestoreDefaults();
-
-    EXPECT_EQ(Chosen(), (Controls{DefaultPrinter, SaveToProgramFolder, SendToWordProcessor, PortraitOneShot}));
-    EXPECT_TRUE(form.State(FooterBox).checked);
-    EXPECT_EQ(form.State(OfficeSuiteList).listIndex, 0);
-    EXPECT_EQ(form.State(SaveButton).text, "&Save");
-    EXPECT_TRUE(form.State(WordIcon).visible);
-    EXPECT_FALSE(form.State(WriterIcon).visible);
-    EXPECT_TRUE(store.writes.empty());
-}
-
-// Cancel (and closing the dialog otherwise) takes back every click: the record is as loaded.
-TEST_F(OptionsDialogTest, ClicksWriteTheRecordAtOnceAndCancelTakesThemBack) {
-    Put(store, {{"PrintTo", "2"}, {"SendTo", "3"}, {"Printformat", "2"}, {"PrintUser", "0"}});
+// The defaults are shown on every control at once and stored only by Save (the e2e tests save and
+// cancel them); Cancel (and closing the dialog otherwise) takes back every click: the record is as loaded.
+TEST_F(OptionsDialogTest, ClicksWriteTheRecordAtOnceTheDefaultsShowAndCancelTakesThemBack) {
+    Put(store, {{"PrintTo", "2"}, {"SendTo", "3"}, {"Printformat", "2"}, {"PrintUser", "0"}, {"PrintFooter", "0"}});
     options.OnLoad();
     const Settings loaded = settings;
     for (OptionsControl option : {DefaultPrinter, AskForFile, SendToEditor, LandscapeOneShotPicture}) {
@@ -110,10 +93,19 @@ TEST_F(OptionsDialogTest, ClicksWriteTheRecordAtOnceAndCancelTakesThemBack) {
     EXPECT_TRUE(form.State(LandscapeOneShot).checked) << "the page picture chose its button";
     EXPECT_EQ(settings, (Settings{.SaveTo = SaveTarget::AskForFile, .SendTo = SendTarget::Editor,
                                   .Printformat = PageFormat::LandscapeOneShot, .Language = 1,
-                                  .Office = OfficeSuite::OpenOffice}));
+                                  .Office = OfficeSuite::OpenOffice, .PrintFooter = false}));
     EXPECT_TRUE(form.State(WriterIcon).visible);
     EXPECT_FALSE(form.State(WordIcon).visible);
     EXPECT_EQ(form.State(SendToWordProcessor).text, "Screenshot senden an") << "the suite changes icons, not captions";
+
+    for (OptionsControl option : kOptionButtons) form.State(option).checked = false;  // as a group unchecks
+    options.OnRestoreDefaults();
+    EXPECT_EQ(Chosen(), (Controls{DefaultPrinter, SaveToProgramFolder, SendToWordProcessor, PortraitOneShot}));
+    EXPECT_TRUE(form.State(FooterBox).checked);
+    EXPECT_EQ(form.State(OfficeSuiteList).listIndex, 0);
+    EXPECT_EQ(form.State(SaveButton).text, "&Save");
+    EXPECT_TRUE(form.State(WordIcon).visible);
+    EXPECT_FALSE(form.State(WriterIcon).visible);
 
     options.OnCancel();
     EXPECT_EQ(settings, loaded);

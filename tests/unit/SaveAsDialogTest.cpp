@@ -40,15 +40,11 @@ protected:
         return *m_dialog;
     }
     // Opens the dialog for the picture; `user` acts while it is open.
-    void Open(std::function<void()> user, PicturePtr shot = nullptr) {
-        form.OnShowModal([this, user = std::move(user)] {
-            if (user) user();
-        });
-        Dialog().StartSaveAs(shot ? shot : picture);
+    void Open(std::function<void()> user) {
+        form.OnShowModal(std::move(user));
+        Dialog().StartSaveAs(picture);
         loaded = false;
     }
-    // Opens the dialog, whose state the test then reads and drives.
-    void Load() { Open(nullptr); }
 
     void SetUp() override { codec.WorkInto(files); }
 
@@ -56,7 +52,7 @@ protected:
     ::testing::NiceMock<MockSliderForm> sliders;
     Settings settings;
     FakeSettingsStore store;
-    FixedClock clock;
+    FakeClock clock;
     ::testing::NiceMock<MockFileDialogs> dialogs;
     FakeFileSystem files;
     ::testing::NiceMock<MockCodec> codec;
@@ -79,7 +75,7 @@ TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAnd
     for (const auto& [stored, expected] : std::vector<std::pair<std::string, std::string>>{
              {"D:\\Bilder\\", "D:\\Bilder\\"}, {"D:\\Bilder", "D:\\Bilder\\"}, {"", kScreenshots}}) {
         store.Put("SavePath", stored);
-        Load();
+        Open(nullptr);  // the test then reads and drives the dialog
         EXPECT_EQ(Dialog().FileName(), expected + "Snapwright™_06122026103930.png") << "stored: " << stored;
         EXPECT_TRUE(form.State(BrowseButton).visible);
     }
@@ -87,7 +83,7 @@ TEST_F(SaveAsDialogTest, ModeTwoTakesTheStoredFolderWithOrWithoutItsBackslashAnd
 
 TEST_F(SaveAsDialogTest, AnExtensionInAnyCaseIsKeptAndAnotherFormatReplacesTheLastFourCharacters) {
     settings.SaveTo = SaveTarget::AskForFile;
-    Load();
+    Open(nullptr);
     ON_CALL(dialogs, ShowSaveDialog).WillByDefault(Return("E:\\Neu\\SHOT.PNG"));
     Dialog().OnBrowse();
     EXPECT_EQ(Dialog().FileName(), "E:\\Neu\\SHOT.PNG");
