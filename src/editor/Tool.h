@@ -35,6 +35,8 @@ public:
     // and a choice made in one of them.
     virtual std::vector<ControlId> OwnControls() const { return {}; }
     virtual void OnControl(ControlId, int /*listIndex*/) {}
+    // The colour or strength was chosen anew while the tool is active.
+    virtual void OnStyleChanged() {}
 
     // Whether the cross-hair follows the mouse; what else shows over the picture, the mouse at a point.
     virtual bool ShowsCrossHair() const { return true; }

@@ -7,7 +7,9 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/EditorControls.h"
@@ -69,6 +71,12 @@ public:
         PicturePtr CopyOut(const Rect& r) override {
             return std::make_shared<PixelPicture>(m_pixels.Copy(r), 1000 + ++m_owner.copies);
         }
+        // Text is noted, and marks its corner in its colour.
+        Rect Text(Point at, const std::string& text, Colour c, int height) override {
+            m_owner.texts.push_back({at, text, c, height});
+            Set(at.x, at.y, c);
+            return {at.x, at.y, 1, 1};
+        }
 
     private:
         void Set(int x, int y, Colour c) {
@@ -111,6 +119,12 @@ public:
     int ScrollValue(ControlId bar) const override { return value.count(bar) ? value.at(bar) : 0; }
     void SetScrollValue(ControlId bar, int v) override { value[bar] = v; }
     void SetButtonPressed(ControlId button, bool on) override { pressed[button] = on; }
+    bool ShiftHeld() const override { return shift; }
+    void BeginText(const Rect& box, Colour c, int height) override { field = DrawnText{{box.left, box.top}, typed, c, height}; }
+    std::string EndText() override {
+        field.reset();
+        return std::exchange(typed, std::string());
+    }
     void ShowColour(ControlId, Colour c) override { colour = c; }
     std::optional<Colour> ChooseColour(Colour) override { return chosenColour; }
     EditorAnswer Ask(const std::string& text, const std::string&, EditorQuestion) override {
@@ -120,6 +134,18 @@ public:
         return answer;
     }
     void Inform(const std::string& text, const std::string&) override { informed.push_back(text); }
+
+    struct DrawnText {
+        Point at;
+        std::string text;
+        Colour colour = 0;
+        int height = 0;
+        friend bool operator==(const DrawnText&, const DrawnText&) = default;
+    };
+    bool shift = false;
+    std::optional<DrawnText> field;  // the text field while it is open
+    std::string typed;               // what is typed in it
+    std::vector<DrawnText> texts;    // put into pictures
 
     const Size client{1000, 700};
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};
