@@ -7,7 +7,6 @@
 #include <deque>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -71,10 +70,8 @@ public:
         PicturePtr CopyOut(const Rect& r) override {
             return std::make_shared<PixelPicture>(m_pixels.Copy(r), 1000 + ++m_owner.copies);
         }
-        // Text is noted, and marks its corner in its colour.
-        Rect Text(Point at, const std::string& text, Colour c, int height) override {
-            m_owner.texts.push_back({at, text, c, height});
-            Set(at.x, at.y, c);
+        Rect Text(Point at, const std::string& text, Colour, int height) override {
+            m_owner.texts.push_back(Noted(at, height) + text);
             return {at.x, at.y, 1, 1};
         }
 
@@ -120,9 +117,9 @@ public:
     void SetScrollValue(ControlId bar, int v) override { value[bar] = v; }
     void SetButtonPressed(ControlId button, bool on) override { pressed[button] = on; }
     bool ShiftHeld() const override { return shift; }
-    void BeginText(const Rect& box, Colour c, int height) override { field = DrawnText{{box.left, box.top}, typed, c, height}; }
+    void BeginText(const Rect& box, Colour, int height) override { field = Noted({box.left, box.top}, height); }
     std::string EndText() override {
-        field.reset();
+        field.clear();
         return std::exchange(typed, std::string());
     }
     void ShowColour(ControlId, Colour c) override { colour = c; }
@@ -135,17 +132,13 @@ public:
     }
     void Inform(const std::string& text, const std::string&) override { informed.push_back(text); }
 
-    struct DrawnText {
-        Point at;
-        std::string text;
-        Colour colour = 0;
-        int height = 0;
-        friend bool operator==(const DrawnText&, const DrawnText&) = default;
-    };
+    // Text as "x,y height: text".
+    static std::string Noted(Point at, int height) {
+        return std::to_string(at.x) + "," + std::to_string(at.y) + " " + std::to_string(height) + ": ";
+    }
     bool shift = false;
-    std::optional<DrawnText> field;  // the text field while it is open
-    std::string typed;               // what is typed in it
-    std::vector<DrawnText> texts;    // put into pictures
+    std::string field, typed;        // the open text field as noted, and what is typed in it
+    std::vector<std::string> texts;  // put into pictures
 
     const Size client{1000, 700};
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};

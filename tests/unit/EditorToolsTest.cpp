@@ -1,4 +1,5 @@
 #include "editor/CropTool.h"
+#include "editor/MarkTool.h"
 #include "editor/PixelPatch.h"
 #include "editor/ShapeTool.h"
 #include "unit/EditorFixture.h"
@@ -243,6 +244,50 @@ TEST(UndoStackTest, KeepsAtMost255StepsAndABudgetOfBytesDroppingTheOldest) {
     small.Push({nullptr, step});
     EXPECT_EQ(small.Count(), 2u);
     EXPECT_FALSE(small.Pop()->picture || small.Pop()->picture);
+}
+
+}  // namespace
+}  // namespace snapwright
+
+namespace snapwright {
+namespace {
+
+// Lines apart at line breaks, without what is blank at the end, in the size chosen.
+TEST_F(EditorTest, TextIsTypedInPlaceAndGoesInAsOneChangeOrNotAtAll) {
+    OpenOn(400, 300);
+    editor.OnKey({'T'});
+    EXPECT_TRUE(Pressed("Text") && form.State(TextSizeList).visible && !form.State(StrengthList).visible);
+    form.State(TextSizeList).listIndex = 4;
+    editor.OnClick(Id(TextSizeList));
+    Press({10, 20});
+    EXPECT_EQ(window.field, "10,20 24: ");
+    window.typed = "Ωμέγα 日本\r\nline two \r\n\r\n";
+    editor.OnKey({kKeyReturn});
+    Press({50, 60});
+    window.typed = "dropped";
+    editor.OnKey({kKeyEscape});
+    Press({70, 80});
+    window.typed = " \r\n";
+    Press({90, 100});  // a click elsewhere puts the text in and opens the next field
+    EXPECT_THAT(window.texts, ElementsAre("10,20 24: Ωμέγα 日本\nline two"));
+    EXPECT_EQ(Core().UndoCount(), 1u);
+    EXPECT_EQ(window.field, "90,100 24: ");
+    EXPECT_TRUE(Pressed("Text"));
+}
+
+TEST_F(EditorTest, TheHighlighterLendsItsYellowAndShiftFillsARedactionSolid) {
+    OpenOn(400, 300);
+    Click("Highlight");
+    EXPECT_EQ(window.colour, kHighlighterYellow);
+    Drag({10, 10}, {20, 20});
+    Click("Highlight");
+    EXPECT_EQ(window.colour, DrawingStyle{}.colour);
+    EXPECT_EQ(Pixels().At(15, 15) & 0xFF0000, 0u);
+    window.shift = true;
+    Click("Redact");
+    Drag({100, 100}, {130, 130});
+    EXPECT_EQ(Pixels().At(130, 100), DrawingStyle{}.colour);
+    EXPECT_EQ(Core().UndoCount(), 2u);
 }
 
 }  // namespace
