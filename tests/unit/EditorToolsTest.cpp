@@ -1,5 +1,4 @@
 #include "editor/CropTool.h"
-#include "editor/MarkTool.h"
 #include "editor/PixelPatch.h"
 #include "editor/ShapeTool.h"
 #include "unit/EditorFixture.h"
@@ -246,12 +245,6 @@ TEST(UndoStackTest, KeepsAtMost255StepsAndABudgetOfBytesDroppingTheOldest) {
     EXPECT_FALSE(small.Pop()->picture || small.Pop()->picture);
 }
 
-}  // namespace
-}  // namespace snapwright
-
-namespace snapwright {
-namespace {
-
 // Lines apart at line breaks, without what is blank at the end, in the size chosen.
 TEST_F(EditorTest, TextIsTypedInPlaceAndGoesInAsOneChangeOrNotAtAll) {
     OpenOn(400, 300);
@@ -273,21 +266,6 @@ TEST_F(EditorTest, TextIsTypedInPlaceAndGoesInAsOneChangeOrNotAtAll) {
     EXPECT_EQ(Core().UndoCount(), 1u);
     EXPECT_EQ(window.field, "90,100 24: ");
     EXPECT_TRUE(Pressed("Text"));
-}
-
-TEST_F(EditorTest, TheHighlighterLendsItsYellowAndShiftFillsARedactionSolid) {
-    OpenOn(400, 300);
-    Click("Highlight");
-    EXPECT_EQ(window.colour, kHighlighterYellow);
-    Drag({10, 10}, {20, 20});
-    Click("Highlight");
-    EXPECT_EQ(window.colour, DrawingStyle{}.colour);
-    EXPECT_EQ(Pixels().At(15, 15) & 0xFF0000, 0u);
-    window.shift = true;
-    Click("Redact");
-    Drag({100, 100}, {130, 130});
-    EXPECT_EQ(Pixels().At(130, 100), DrawingStyle{}.colour);
-    EXPECT_EQ(Core().UndoCount(), 2u);
 }
 
 }  // namespace

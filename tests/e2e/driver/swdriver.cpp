@@ -273,24 +273,6 @@ int main(int argc, char** argv) {
         ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return WindowText(edit) == text ? 0 : 1;
     }
-    if (command == "type-keys" && title) {
-        // Typed as the keyboard would, character by character, whatever its language.
-        int count = 0;
-        LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-        if (!wide || count <= 2) return 1;
-        for (const wchar_t character : std::wstring(wide[2])) {
-            for (const DWORD flags : {DWORD{KEYEVENTF_UNICODE}, DWORD{KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}}) {
-                INPUT input{};
-                input.type = INPUT_KEYBOARD;
-                input.ki.wScan = character;
-                input.ki.dwFlags = flags;
-                ::SendInput(1, &input, sizeof(input));
-            }
-            ::Sleep(20);
-        }
-        ::LocalFree(wide);
-        return 0;
-    }
     if (command == "select" && title && Arg(argc, argv, 3)) {
         HWND window = FindTopLevel(title, nullptr);
         if (!window) return 1;
