@@ -8,7 +8,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "editor/EditorControls.h"
@@ -116,12 +115,9 @@ public:
     int ScrollValue(ControlId bar) const override { return value.count(bar) ? value.at(bar) : 0; }
     void SetScrollValue(ControlId bar, int v) override { value[bar] = v; }
     void SetButtonPressed(ControlId button, bool on) override { pressed[button] = on; }
-    bool ShiftHeld() const override { return shift; }
+    bool ShiftHeld() const override { return false; }
     void BeginText(const Rect& box, Colour, int height) override { field = Noted({box.left, box.top}, height); }
-    std::string EndText() override {
-        field.clear();
-        return std::exchange(typed, std::string());
-    }
+    std::string EndText() override { return field.clear(), std::exchange(typed, std::string()); }
     void ShowColour(ControlId, Colour c) override { colour = c; }
     std::optional<Colour> ChooseColour(Colour) override { return chosenColour; }
     EditorAnswer Ask(const std::string& text, const std::string&, EditorQuestion) override {
@@ -136,7 +132,6 @@ public:
     static std::string Noted(Point at, int height) {
         return std::to_string(at.x) + "," + std::to_string(at.y) + " " + std::to_string(height) + ": ";
     }
-    bool shift = false;
     std::string field, typed;        // the open text field as noted, and what is typed in it
     std::vector<std::string> texts;  // put into pictures
 
