@@ -161,7 +161,7 @@ class Pictures:
         press(left, top + height + 24)
         run(["xdotool", "type", "--delay", "40", "Click OK to close this window"], check=True)
         run(["xdotool", "mousemove", "0", "0"], check=True)
-        self.window(name + "-text", EDITOR_TITLE)
+        self.window(name.replace("editor", "editor-text"), EDITOR_TITLE)
         driver("keys", "enter")
         drive("click", EDITOR_TITLE, "Text")
         drive("select", EDITOR_TITLE, "3")  # 4 px
@@ -175,7 +175,7 @@ class Pictures:
                  str(view_top + y2), "mouseup", "1"], check=True)
             drive("click", EDITOR_TITLE, tool.capitalize())
             run(["xdotool", "mousemove", "0", "0"], check=True)
-            self.window(f"{name}-{tool}", EDITOR_TITLE)
+            self.window(name.replace("editor", "editor-" + tool), EDITOR_TITLE)
 
     def region(self, name, start_window):
         """A region drawn from the desktop across the start window to the corner of its OK button: the
