@@ -123,8 +123,10 @@ void Editor::ShowOfficeButtons() {
     }
 }
 
-// An empty editor (after New) has nothing to save and closes at once.
+// An empty editor (after New) has nothing to save and closes at once. Text still being typed counts
+// as a change.
 bool Editor::OnClose() {
+    m_core.FinishTool();
     if (HasUnsavedEdits()) {
         switch (m_ports.window.Ask("Save changes to this file?", "Quit program", EditorQuestion::YesNoCancel)) {
             case EditorAnswer::Cancel: return false;
@@ -183,7 +185,9 @@ void Editor::OnClick(ControlId control) {
     }
 }
 
+// Text still being typed is part of what the user hands on.
 PicturePtr Editor::PictureToHandOn() {
+    m_core.FinishTool();
     PicturePtr picture = m_core.Picture();
     if (!picture) {
         m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
@@ -202,8 +206,9 @@ bool Editor::HasUnsavedEdits() const {
     return m_core.changed && m_core.Picture();
 }
 
-// Nothing is discarded unless the user says so or it was saved.
+// Nothing is discarded unless the user says so or it was saved; text still being typed counts.
 bool Editor::MayDiscard(const char* title) {
+    m_core.FinishTool();
     return !HasUnsavedEdits() ||
            m_ports.window.Ask("Really discard this file?", title, EditorQuestion::YesNo) == EditorAnswer::Yes ||
            SaveEdits();

@@ -273,6 +273,10 @@ void EditorCore::LeaveTool() {
     ShowPreview();
 }
 
+void EditorCore::FinishTool() {
+    if (m_active) m_active->Finish();
+}
+
 void EditorCore::ShowToolControls(const Tool& tool, bool shown) {
     const std::vector<ControlId> own = tool.OwnControls();
     if (own.empty()) return;

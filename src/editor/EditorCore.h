@@ -66,6 +66,7 @@ public:
     // another tool is active, it does nothing: there is no switch from one tool to another.
     void OnToolButton(Tool& tool, ControlId button);
     void LeaveTool();
+    void FinishTool();  // see Tool::Finish
     const Tool* ActiveTool() const { return m_active; }
     void OnMouseDown(Point view);
     void OnMouseMove(Point view);

@@ -29,6 +29,10 @@ void TextTool::OnDeactivate() {
     if (std::exchange(m_typing, false)) m_core.window.EndText();
 }
 
+void TextTool::Finish() {
+    if (m_typing) CommitText();
+}
+
 // A click elsewhere while typing puts the text in and starts the next one there.
 void TextTool::OnMouseDown(Point view) {
     if (m_typing) CommitText();

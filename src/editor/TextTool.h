@@ -23,6 +23,7 @@ public:
 
     void OnActivate() override;
     void OnDeactivate() override;
+    void Finish() override;
     void OnMouseDown(Point view) override;
     void OnMouseMove(Point view, bool pressed) override;
     void OnMouseUp(Point view, bool dragged) override;

@@ -19,6 +19,8 @@ public:
     virtual void OnActivate() {}
     // Left: whatever it had begun is forgotten.
     virtual void OnDeactivate() {}
+    // The picture is about to leave the editor: work under way goes into it first.
+    virtual void Finish() {}
     // Its button pressed again while it is active: true leaves it.
     virtual bool OnButtonAgain() { return true; }
 
