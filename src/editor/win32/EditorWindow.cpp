@@ -456,7 +456,7 @@ void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight) {
     HWND view = Item(Id(View));
     if (!view) return;
     if (!m_textField) {
-        m_textField.reset(::CreateWindowExW(0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL,
+        m_textField.reset(::CreateWindowExW(0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
                                             box.left, box.top, 0, 0, view,
                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextFieldItem)), m_instance,
                                             nullptr));
@@ -494,6 +494,10 @@ void EditorWindow::FitTextField() {
     ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, kTextLayout | DT_CALCRECT);
     ::MoveWindow(m_textField.get(), m_textBox.left, m_textBox.top, std::max<int>(m_textBox.width, area.right + m_textHeight),
                  std::max<int>(m_textBox.height, area.bottom + 2), TRUE);
+    // A multi-line field takes a new line only with room to scroll to it; it may have scrolled
+    // before it grew, and now shows all its text from the start again.
+    ::SendMessageW(m_textField.get(), WM_VSCROLL, SB_TOP, 0);
+    ::SendMessageW(m_textField.get(), WM_HSCROLL, SB_LEFT, 0);
 }
 
 // A click or Tab elsewhere in the editor puts the text in, but not a choice of its size or
