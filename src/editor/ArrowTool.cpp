@@ -46,7 +46,8 @@ void ArrowTool::OnSecondCorner(Point view) {
     const std::vector<Polygon> parts{arrow.shaft, arrow.head};
     const Colour colour = m_core.style.colour;
     if (!arrow.head.empty()) {
-        m_core.CommitPixels(BoundsOf(parts), [&](RgbImage& pixels, Point at) { FillPolygons(pixels, at, parts, colour); });
+        m_core.CommitPixels(BoundsOf(parts),
+                            [&](RgbImage& pixels, Point at) { FillPolygons(pixels, at, parts, colour); });
     }
     TwoCornerTool::OnActivate();
 }

@@ -51,7 +51,9 @@ void Highlight(RgbImage& image, const Rect& region, Colour colour) {
     const int ink[3] = {Channel(colour, 16), Channel(colour, 8), Channel(colour, 0)};  // in the rows' order
     for (int y = part.top; y < part.top + part.height; ++y) {
         std::uint8_t* pixel = image.Row(y) + 3 * static_cast<std::size_t>(part.left);
-        for (int x = 0; x < part.width * 3; ++x) pixel[x] = static_cast<std::uint8_t>((pixel[x] * ink[x % 3] + 127) / 255);
+        for (int x = 0; x < part.width * 3; ++x) {
+            pixel[x] = static_cast<std::uint8_t>((pixel[x] * ink[x % 3] + 127) / 255);
+        }
     }
 }
 
@@ -63,7 +65,8 @@ void Pixelate(RgbImage& image, const Rect& region, int block) {
     const std::vector<int> rows = BlockStarts(part.height, block);
     for (std::size_t r = 0; r + 1 < rows.size(); ++r) {
         for (std::size_t c = 0; c + 1 < columns.size(); ++c) {
-            const Rect cell{part.left + columns[c], part.top + rows[r], columns[c + 1] - columns[c], rows[r + 1] - rows[r]};
+            const Rect cell{part.left + columns[c], part.top + rows[r], columns[c + 1] - columns[c],
+                            rows[r + 1] - rows[r]};
             long sum[3] = {};
             for (int y = cell.top; y < cell.top + cell.height; ++y) {
                 for (int x = cell.left; x < cell.left + cell.width; ++x) {
@@ -106,7 +109,8 @@ void FillPolygons(RgbImage& image, Point origin, const std::vector<Polygon>& pol
             const int total = kSamples * kSamples;
             const Colour under = image.At(x, y);
             const auto blend = [&](int shift) {
-                return (Channel(colour, shift) * covered + Channel(under, shift) * (total - covered) + total / 2) / total;
+                const int mixed = Channel(colour, shift) * covered + Channel(under, shift) * (total - covered);
+                return (mixed + total / 2) / total;
             };
             image.Set(x, y, MakeColour(blend(0), blend(8), blend(16)));
         }

@@ -456,17 +456,19 @@ void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight) {
     HWND view = Item(Id(View));
     if (!view) return;
     if (!m_textField) {
-        m_textField.reset(::CreateWindowExW(0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                                            box.left, box.top, 0, 0, view,
+        constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+        m_textField.reset(::CreateWindowExW(0, WC_EDITW, L"", kStyle, box.left, box.top, 0, 0, view,
                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextFieldItem)), m_instance,
                                             nullptr));
         if (!m_textField) return;
     }
-    m_textFont = TextFont(pixelHeight);
+    // The field lets go of its previous font before that font goes.
+    UniqueHfont font = TextFont(pixelHeight);
+    ::SendMessageW(m_textField.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    m_textFont = std::move(font);
     m_textColour = colour;
     m_textHeight = pixelHeight;
     m_textBox = box;
-    ::SendMessageW(m_textField.get(), WM_SETFONT, reinterpret_cast<WPARAM>(m_textFont.get()), FALSE);
     ::SendMessageW(m_textField.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     FitTextField();
     ::InvalidateRect(m_textField.get(), nullptr, TRUE);
@@ -492,7 +494,8 @@ void EditorWindow::FitTextField() {
     ScopedSelectObject font(dc.get(), m_textFont.get());
     RECT area{};
     ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, kTextLayout | DT_CALCRECT);
-    ::MoveWindow(m_textField.get(), m_textBox.left, m_textBox.top, std::max<int>(m_textBox.width, area.right + m_textHeight),
+    ::MoveWindow(m_textField.get(), m_textBox.left, m_textBox.top,
+                 std::max<int>(m_textBox.width, area.right + m_textHeight),
                  std::max<int>(m_textBox.height, area.bottom + 2), TRUE);
     // A multi-line field takes a new line only with room to scroll to it; it may have scrolled
     // before it grew, and now shows all its text from the start again.
@@ -506,7 +509,8 @@ void EditorWindow::OnTextFieldLeft(HWND field) {
     if (!m_textField || field != m_textField.get() || !m_presenter) return;
     HWND focus = ::GetFocus();
     if (!focus || focus == field || !::IsChild(m_window, focus)) return;
-    if (focus == Item(Id(TextSizeList)) || ::IsChild(Item(Id(TextSizeList)), focus) || focus == Item(Id(ColourButton))) return;
+    HWND sizes = Item(Id(TextSizeList));
+    if (focus == sizes || ::IsChild(sizes, focus) || focus == Item(Id(ColourButton))) return;
     m_presenter->OnKey(KeyPress{kKeyReturn});
 }
 

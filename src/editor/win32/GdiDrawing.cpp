@@ -74,7 +74,8 @@ Rect DrawTextAt(HDC dc, Point at, const std::wstring& text, Colour colour, int p
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &drawn, kTextLayout);
     // Smoothed edges and overhanging letters may reach a little beyond the measured box.
     const int spare = pixelHeight / 4 + 2;
-    return {area.left - spare, area.top - spare, area.right - area.left + 2 * spare, area.bottom - area.top + 2 * spare};
+    return {area.left - spare, area.top - spare, area.right - area.left + 2 * spare,
+            area.bottom - area.top + 2 * spare};
 }
 
 void GdiDrawing::StretchPicture(const PicturePtr& picture, const Rect& destination) {
