@@ -41,8 +41,8 @@ public:
         m_work.WritePixels(pixels, at);
     }
     PicturePtr CopyOut(const Rect& region) override { return m_work.CopyOut(region); }
-    Rect Text(Point at, const std::string& text, Colour colour, int pixelHeight) override {
-        const Rect drawn = m_work.Text(at, text, colour, pixelHeight);
+    Rect Text(Point at, const std::string& text, Colour colour, int pixelHeight, int wrapWidth) override {
+        const Rect drawn = m_work.Text(at, text, colour, pixelHeight, wrapWidth);
         Note(drawn);
         return drawn;
     }

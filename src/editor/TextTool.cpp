@@ -44,7 +44,8 @@ void TextTool::OnMouseMove(Point, bool pressed) {
     m_pressed = m_pressed && pressed;
 }
 
-// A click gives the field no size of its own: it grows with what is typed.
+// A click gives the field no size of its own: it grows with what is typed. A box dragged keeps its
+// width, and the lines wrap in it.
 void TextTool::OnMouseUp(Point view, bool dragged) {
     if (!m_pressed) return;
     m_pressed = false;
@@ -93,7 +94,7 @@ void TextTool::CommitText() {
     if (text.empty()) return;
     const Colour colour = m_core.style.colour;
     const int height = PixelHeight();
-    m_core.Commit([&](IWorkingPicture& work) { work.Text(m_start, text, colour, height); });
+    m_core.Commit([&](IWorkingPicture& work) { work.Text(m_start, text, colour, height, m_box.width); });
 }
 
 }  // namespace snapwright

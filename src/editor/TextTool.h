@@ -14,9 +14,10 @@ inline constexpr std::size_t kDefaultTextSize = 2;  // 16
 // spaces at its end; empty when nothing but blanks was typed.
 std::string TextToDraw(const std::string& typed);
 
-// Text typed in place: a click (or a box dragged) opens a field over the view in the colour and
-// the chosen size; Enter, or a click elsewhere, puts the text into the picture as one change;
-// Escape drops it. Shift+Enter, which the field takes, starts a new line. The tool stays chosen.
+// Text typed in place: a click (or a box dragged, in which the lines wrap) opens a field over the
+// view in the colour and the chosen size; Enter, or a click elsewhere, puts the text into the
+// picture as one change; Escape drops it. Shift+Enter, which the field takes, starts a new line.
+// The tool stays chosen.
 class TextTool : public Tool {
 public:
     explicit TextTool(EditorCore& core) : m_core(core) {}

@@ -69,7 +69,7 @@ public:
         PicturePtr CopyOut(const Rect& r) override {
             return std::make_shared<PixelPicture>(m_pixels.Copy(r), 1000 + ++m_owner.copies);
         }
-        Rect Text(Point at, const std::string& text, Colour, int height) override {
+        Rect Text(Point at, const std::string& text, Colour, int height, int) override {
             m_owner.texts.push_back(Noted(at, height) + text);
             return {at.x, at.y, 1, 1};
         }

@@ -456,8 +456,10 @@ void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight) {
     HWND view = Item(Id(View));
     if (!view) return;
     if (!m_textField) {
-        constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
-        m_textField.reset(::CreateWindowExW(0, WC_EDITW, L"", kStyle, box.left, box.top, 0, 0, view,
+        // Without horizontal scrolling the field wraps its lines, as the text in a box is wrapped.
+        const DWORD wrap = box.width > 0 ? 0 : ES_AUTOHSCROLL;
+        const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | wrap;
+        m_textField.reset(::CreateWindowExW(0, WC_EDITW, L"", style, box.left, box.top, 0, 0, view,
                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextFieldItem)), m_instance,
                                             nullptr));
         if (!m_textField) return;
@@ -486,16 +488,18 @@ std::string EditorWindow::EndText() {
     return text;
 }
 
-// The field grows with its text, a letter ahead of it, and never below the box it was given.
+// The field grows with its text, a letter ahead of it, and never below the box it was given; in a
+// box of its own width it only grows downwards, so that it wraps where the picture's text will.
 void EditorWindow::FitTextField() {
     if (!m_textField) return;
     const std::wstring text = ToWide(WindowText(m_textField.get()) + "W");
     const WindowDc dc(m_textField.get(), false);
     ScopedSelectObject font(dc.get(), m_textFont.get());
-    RECT area{};
-    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, kTextLayout | DT_CALCRECT);
-    ::MoveWindow(m_textField.get(), m_textBox.left, m_textBox.top,
-                 std::max<int>(m_textBox.width, area.right + m_textHeight),
+    RECT area{0, 0, m_textBox.width, 0};
+    const UINT layout = TextLayout(m_textBox.width) | DT_CALCRECT;
+    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, layout);
+    const int width = m_textBox.width > 0 ? m_textBox.width : area.right + m_textHeight;
+    ::MoveWindow(m_textField.get(), m_textBox.left, m_textBox.top, width,
                  std::max<int>(m_textBox.height, area.bottom + 2), TRUE);
     // A multi-line field takes a new line only with room to scroll to it; it may have scrolled
     // before it grew, and now shows all its text from the start again.

@@ -62,16 +62,20 @@ UniqueHfont TextFont(int pixelHeight) {
     return UniqueHfont(::CreateFontIndirectW(&face));
 }
 
-Rect DrawTextAt(HDC dc, Point at, const std::wstring& text, Colour colour, int pixelHeight) {
+UINT TextLayout(int wrapWidth) {
+    return DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP | (wrapWidth > 0 ? DT_WORDBREAK : 0);
+}
+
+Rect DrawTextAt(HDC dc, Point at, const std::wstring& text, Colour colour, int pixelHeight, int wrapWidth) {
     const UniqueHfont font = TextFont(pixelHeight);
     if (!font) return {};
     ScopedSelectObject selected(dc, font.get());
-    RECT area{at.x, at.y, at.x, at.y};
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextLayout | DT_CALCRECT);
+    RECT area{at.x, at.y, at.x + std::max(0, wrapWidth), at.y};
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, TextLayout(wrapWidth) | DT_CALCRECT);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, colour);
     RECT drawn = area;
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &drawn, kTextLayout);
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &drawn, TextLayout(wrapWidth));
     // Smoothed edges and overhanging letters may reach a little beyond the measured box.
     const int spare = pixelHeight / 4 + 2;
     return {area.left - spare, area.top - spare, area.right - area.left + 2 * spare,

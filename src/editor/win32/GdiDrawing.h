@@ -30,9 +30,9 @@ private:
 // The font of the editor's text: the system's UI face, characters `pixelHeight` pixels high,
 // smoothed in grey only.
 UniqueHfont TextFont(int pixelHeight);
-// The flags by which the text field and the picture lay out text alike.
-inline constexpr UINT kTextLayout = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP;
+// The flags by which the text field and the picture lay out text alike, wrapped at a width or not.
+UINT TextLayout(int wrapWidth);
 // Text drawn in the font from its top-left corner; the area it covers.
-Rect DrawTextAt(HDC dc, Point at, const std::wstring& text, Colour colour, int pixelHeight);
+Rect DrawTextAt(HDC dc, Point at, const std::wstring& text, Colour colour, int pixelHeight, int wrapWidth);
 
 }  // namespace snapwright::win32

@@ -60,9 +60,9 @@ PicturePtr GdiWorkingPicture::CopyOut(const Rect& region) {
     return DCToPicture(m_dc.get(), region.left, region.top, region.width, region.height, 1.0f);
 }
 
-Rect GdiWorkingPicture::Text(Point at, const std::string& text, Colour colour, int pixelHeight) {
+Rect GdiWorkingPicture::Text(Point at, const std::string& text, Colour colour, int pixelHeight, int wrapWidth) {
     if (!Ready()) return {};
-    return DrawTextAt(m_dc.get(), at, ToWide(text), colour, pixelHeight);
+    return DrawTextAt(m_dc.get(), at, ToWide(text), colour, pixelHeight, wrapWidth);
 }
 
 std::unique_ptr<IWorkingPicture> GdiPictureTools::WorkOn(const Picture& picture) {
