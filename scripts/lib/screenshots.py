@@ -141,11 +141,41 @@ class Pictures:
         press(icon_left + icon_width + 10, icon_top + icon_height + 6)
         run(["xdotool", "mousemove", "0", "0"], check=True)
         self.window(name, EDITOR_TITLE)
+        self.annotations(name, start_window, press)
         # Closed without keeping the drawing.
         drive("close", EDITOR_TITLE)
         drive("wait-window", QUIT_TITLE, "", "20000")
         drive("click", QUIT_TITLE, "&No")
         drive("gone-window", EDITOR_TITLE, "", "20000")
+
+    def annotations(self, name, start_window, press):
+        """The frame and ellipse undone, the start window marked up one tool after the other, each
+        step pictured: text typed in place (with its field still open), an arrow at the OK button, the
+        configuration hint highlighted, the program's name redacted."""
+        left, top, width, height = start_window
+        view_left, view_top, _, _ = rect(EDITOR_TITLE, "SnapwrightEditorView")
+        for _ in range(2):
+            drive("click", EDITOR_TITLE, "Undo")
+        drive("click", EDITOR_TITLE, "Text")
+        drive("select", EDITOR_TITLE, "4", "1008")  # the text size list: 24 px
+        press(left, top + height + 24)
+        run(["xdotool", "type", "--delay", "40", "Click OK to close this window"], check=True)
+        run(["xdotool", "mousemove", "0", "0"], check=True)
+        self.window(name.replace("editor", "editor-text"), EDITOR_TITLE)
+        driver("keys", "enter")
+        drive("click", EDITOR_TITLE, "Text")
+        drive("select", EDITOR_TITLE, "3")  # 4 px
+        strokes = (("arrow", (left + width + 140, top + height + 90, left + width - 22, top + height - 24)),
+                   ("highlight", (left + 92, top + 117, left + 342, top + 143)),
+                   ("redact", (left + 74, top + 34, left + 246, top + 74)))
+        for tool, (x1, y1, x2, y2) in strokes:
+            drive("click", EDITOR_TITLE, tool.capitalize())
+            run(["xdotool", "mousemove", str(view_left + x1), str(view_top + y1), "mousedown", "1", "mousemove",
+                 str(view_left + (x1 + x2) // 2), str(view_top + (y1 + y2) // 2), "mousemove", str(view_left + x2),
+                 str(view_top + y2), "mouseup", "1"], check=True)
+            drive("click", EDITOR_TITLE, tool.capitalize())
+            run(["xdotool", "mousemove", "0", "0"], check=True)
+            self.window(name.replace("editor", "editor-" + tool), EDITOR_TITLE)
 
     def region(self, name, start_window):
         """A region drawn from the desktop across the start window to the corner of its OK button: the

@@ -1,7 +1,10 @@
 #include "editor/Editor.h"
 
+#include "editor/ArrowTool.h"
 #include "editor/CropTool.h"
+#include "editor/MarkTool.h"
 #include "editor/ShapeTool.h"
+#include "editor/TextTool.h"
 #include "editor/ZoomTool.h"
 
 namespace snapwright {
@@ -54,15 +57,20 @@ Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_
     m_core.SetUndoButton(ToolbarControl(m_toolbar.size()));
     AddCommand("Undo", "Undo the last change", "TOOL_UNDO", Undo, CtrlKey('Z'), [this] { m_core.Undo(); });
     AddTool("Zoom", "Zoom: drag over a region or click two corners, then click where its enlargement goes",
-            "TOOL_ZOOM", std::make_unique<ZoomTool>(m_core));
-    AddTool("Crop", "Crop: click where the nearest corner of the picture should move to", "TOOL_CROP",
+            "TOOL_ZOOM", {}, std::make_unique<ZoomTool>(m_core));
+    AddTool("Crop", "Crop: click where the nearest corner of the picture should move to", "TOOL_CROP", {},
             std::make_unique<CropTool>(m_core));
-    AddTool("Frame", "Frame: drag from corner to corner, or click two opposite corners", "TOOL_FRAME",
+    AddTool("Frame", "Frame: drag from corner to corner, or click two opposite corners", "TOOL_FRAME", {},
             std::make_unique<ShapeTool>(m_core, ShapeKind::Frame));
-    AddTool("Ellipse", "Ellipse: drag from corner to corner, or click two opposite corners", "TOOL_ELLIPSE",
+    AddTool("Ellipse", "Ellipse: drag from corner to corner, or click two opposite corners", "TOOL_ELLIPSE", {},
             std::make_unique<ShapeTool>(m_core, ShapeKind::Ellipse));
-    AddCommand("Text", "Text", "TOOL_TEXT", Tools, {},
-               [this] { m_ports.window.Inform("Draw textbox...in progress ;-)", "Snapwright"); });
+    AddTool("Text", "Text: click or drag a box and type; Enter puts it in, Shift+Enter starts a line, Escape drops it",
+            "TOOL_TEXT", {'T'}, std::make_unique<TextTool>(m_core));
+    AddTool("Arrow", "Arrow: drag from its tail to its head", "TOOL_ARROW", {'A'}, std::make_unique<ArrowTool>(m_core));
+    AddTool("Highlight", "Highlighter: drag over what should stand out", "TOOL_HIGHLIGHT", {'H'},
+            std::make_unique<MarkTool>(m_core, MarkKind::Highlight));
+    AddTool("Redact", "Redact: drag over what nobody may read; hold Shift when letting go to fill it solid",
+            "TOOL_REDACT", {'R'}, std::make_unique<MarkTool>(m_core, MarkKind::Redact));
 }
 
 void Editor::AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
@@ -70,9 +78,9 @@ void Editor::AddCommand(std::string name, std::string tip, std::string picture, 
     m_toolbar.push_back({std::move(name), std::move(tip), std::move(picture), group, key, std::move(command), nullptr});
 }
 
-void Editor::AddTool(std::string name, std::string tip, std::string picture, std::unique_ptr<Tool> tool) {
+void Editor::AddTool(std::string name, std::string tip, std::string picture, KeyPress key, std::unique_ptr<Tool> tool) {
     m_toolbar.push_back(
-        {std::move(name), std::move(tip), std::move(picture), ToolbarGroup::Tools, {}, nullptr, std::move(tool)});
+        {std::move(name), std::move(tip), std::move(picture), ToolbarGroup::Tools, key, nullptr, std::move(tool)});
 }
 
 void Editor::Show() {
@@ -97,6 +105,13 @@ void Editor::OnLoad() {
     form.ClearList(Id(StrengthList));
     for (int n = 1; n <= kStrengths; ++n) form.AddListItem(Id(StrengthList), std::to_string(n) + "px");
     form.SetListIndex(Id(StrengthList), 0);
+    form.ClearList(Id(TextSizeList));
+    for (int size : kTextSizes) form.AddListItem(Id(TextSizeList), std::to_string(size) + "px");
+    form.SetListIndex(Id(TextSizeList), static_cast<int>(kDefaultTextSize));
+    form.SetVisible(Id(TextSizeLabel), false);
+    form.SetVisible(Id(TextSizeList), false);
+    // A tool left behind gives back the colour it borrowed before the style starts afresh.
+    m_core.LeaveTool();
     m_core.style = {};
     m_ports.window.ShowColour(Id(ColourButton), m_core.style.colour);
     m_core.Reset(m_ports.slots.Current());
@@ -108,8 +123,10 @@ void Editor::ShowOfficeButtons() {
     }
 }
 
-// An empty editor (after New) has nothing to save and closes at once.
+// An empty editor (after New) has nothing to save and closes at once. Text still being typed counts
+// as a change.
 bool Editor::OnClose() {
+    m_core.FinishTool();
     if (HasUnsavedEdits()) {
         switch (m_ports.window.Ask("Save changes to this file?", "Quit program", EditorQuestion::YesNoCancel)) {
             case EditorAnswer::Cancel: return false;
@@ -168,7 +185,9 @@ void Editor::OnClick(ControlId control) {
     }
 }
 
+// Text still being typed is part of what the user hands on.
 PicturePtr Editor::PictureToHandOn() {
+    m_core.FinishTool();
     PicturePtr picture = m_core.Picture();
     if (!picture) {
         m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
@@ -187,8 +206,9 @@ bool Editor::HasUnsavedEdits() const {
     return m_core.changed && m_core.Picture();
 }
 
-// Nothing is discarded unless the user says so or it was saved.
+// Nothing is discarded unless the user says so or it was saved; text still being typed counts.
 bool Editor::MayDiscard(const char* title) {
+    m_core.FinishTool();
     return !HasUnsavedEdits() ||
            m_ports.window.Ask("Really discard this file?", title, EditorQuestion::YesNo) == EditorAnswer::Yes ||
            SaveEdits();
@@ -278,15 +298,17 @@ void Editor::OnSend(OfficeProgram program) {
 // The colour dialog opens without the colour it starts from; cancelled, it leaves the colour.
 void Editor::OnColourButton() {
     if (const std::optional<Colour> chosen = m_ports.window.ChooseColour(m_core.style.colour)) {
-        m_core.style.colour = *chosen;
-        m_ports.window.ShowColour(Id(ColourButton), *chosen);
+        m_core.SetColour(*chosen);
+        m_core.OnStyleChanged();
     }
 }
 
 // The list holds the strengths from 1px up, in order.
 void Editor::OnStrengthChosen() {
     const int index = m_ports.form.ListIndex(Id(StrengthList));
-    if (index >= 0) m_core.style.strength = index + 1;
+    if (index < 0) return;
+    m_core.style.strength = index + 1;
+    m_core.OnStyleChanged();
 }
 
 }  // namespace snapwright

@@ -80,7 +80,7 @@ public:
 private:
     void AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
                     std::function<void()> command);
-    void AddTool(std::string name, std::string tip, std::string picture, std::unique_ptr<Tool> tool);
+    void AddTool(std::string name, std::string tip, std::string picture, KeyPress key, std::unique_ptr<Tool> tool);
     void OnNew();
     void OnRegion();
     void LoadNewPicture(PicturePtr picture);

@@ -14,7 +14,8 @@ enum class EditorControl {
     StrengthList,
     ColourButton,
     HelpButton,
-    Notice,
+    TextSizeLabel,  // in the strength's place while the text tool is active
+    TextSizeList,
 };
 
 // The toolbar's buttons follow, in the order of the toolbar.

@@ -41,6 +41,11 @@ public:
         m_work.WritePixels(pixels, at);
     }
     PicturePtr CopyOut(const Rect& region) override { return m_work.CopyOut(region); }
+    Rect Text(Point at, const std::string& text, Colour colour, int pixelHeight, int wrapWidth) override {
+        const Rect drawn = m_work.Text(at, text, colour, pixelHeight, wrapWidth);
+        Note(drawn);
+        return drawn;
+    }
 
     const Rect& Touched() const { return m_touched; }
 
@@ -171,6 +176,18 @@ void EditorCore::Commit(const std::function<void(IWorkingPicture&)>& draw) {
     ReplacePicture(std::move(after));
 }
 
+void EditorCore::CommitPixels(const Rect& region, const std::function<void(RgbImage&, Point at)>& change) {
+    if (!m_picture) return;
+    const Rect part = Intersection(region, {0, 0, m_picture->Width(), m_picture->Height()});
+    if (part.width <= 0 || part.height <= 0) return;
+    Commit([&](IWorkingPicture& work) {
+        RgbImage pixels = work.ReadPixels(part);
+        if (pixels.Empty()) return;
+        change(pixels, {part.left, part.top});
+        work.WritePixels(pixels, {part.left, part.top});
+    });
+}
+
 void EditorCore::Crop(const Rect& region) {
     if (!m_picture) return;
     PicturePtr cropped = pictures.WorkOn(*m_picture)->CopyOut(region);
@@ -256,6 +273,10 @@ void EditorCore::LeaveTool() {
     ShowPreview();
 }
 
+void EditorCore::FinishTool() {
+    if (m_active) m_active->Finish();
+}
+
 void EditorCore::ShowToolControls(const Tool& tool, bool shown) {
     const std::vector<ControlId> own = tool.OwnControls();
     if (own.empty()) return;
@@ -318,6 +339,17 @@ bool EditorCore::OnCharacter(char32_t character) {
     if (!m_active || !m_active->OnCharacter(character)) return false;
     ShowPreview();
     return true;
+}
+
+void EditorCore::SetColour(Colour colour) {
+    style.colour = colour;
+    window.ShowColour(Id(ColourButton), colour);
+}
+
+void EditorCore::OnStyleChanged() {
+    if (!m_active) return;
+    m_active->OnStyleChanged();
+    ShowPreview();
 }
 
 // The cross-hair runs through the whole view; the tool's marks follow it.

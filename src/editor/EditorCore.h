@@ -51,6 +51,9 @@ public:
     // Burns a change into the picture: `draw` works on a copy, which becomes the picture; the
     // pixels it replaced are kept for undo. The user is told when the system could not do it.
     void Commit(const std::function<void(IWorkingPicture&)>& draw);
+    // Commit for a change made pixel by pixel: `change` gets the pixels of the part of a region
+    // that lies on the picture, and where they lie.
+    void CommitPixels(const Rect& region, const std::function<void(RgbImage&, Point at)>& change);
     // The region becomes the picture; the whole picture before is kept for undo.
     void Crop(const Rect& region);
     void Undo();
@@ -63,6 +66,7 @@ public:
     // another tool is active, it does nothing: there is no switch from one tool to another.
     void OnToolButton(Tool& tool, ControlId button);
     void LeaveTool();
+    void FinishTool();  // see Tool::Finish
     const Tool* ActiveTool() const { return m_active; }
     void OnMouseDown(Point view);
     void OnMouseMove(Point view);
@@ -74,6 +78,10 @@ public:
     void OnToolControl(ControlId control);
     // Shows the active tool's marks anew, after something else than the mouse changed them.
     void ShowPreview();
+    // The drawing colour, shown on its button.
+    void SetColour(Colour colour);
+    // Tells the active tool that the colour or strength changed.
+    void OnStyleChanged();
 
     bool changed = false;
     DrawingStyle style;

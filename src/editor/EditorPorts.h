@@ -33,6 +33,10 @@ public:
     virtual void WritePixels(const RgbImage& pixels, Point at) = 0;
     // A copy of a region; null when the system made none.
     virtual PicturePtr CopyOut(const Rect& region) = 0;
+    // Text (UTF-8, lines apart at line breaks) in the system's UI face, its characters
+    // `pixelHeight` pixels high, smoothed without colour fringes, from its top-left corner at a
+    // point, its lines wrapped between words at a width (0: not wrapped); the area it drew on.
+    virtual Rect Text(Point at, const std::string& text, Colour colour, int pixelHeight, int wrapWidth) = 0;
 };
 
 // Pictures made and read pixel by pixel.
@@ -77,6 +81,15 @@ public:
     virtual void SetScrollValue(ControlId bar, int value) = 0;
 
     virtual void SetButtonPressed(ControlId button, bool pressed) = 0;
+    // Whether Shift was held at the last press or release of a mouse button on the view.
+    virtual bool ShiftHeld() const = 0;
+
+    // A field over the view where text is typed in place, in a box of the view, in the colour and
+    // size in which it goes into the picture (as Text draws it, wrapped at the box's width unless
+    // that is 0); a field that is open takes the new look and keeps its text.
+    virtual void BeginText(const Rect& box, Colour colour, int pixelHeight) = 0;
+    // The field goes; what was typed in it (UTF-8, lines apart at line breaks).
+    virtual std::string EndText() = 0;
     virtual void ShowColour(ControlId button, Colour colour) = 0;
     // The system's colour dialog; nothing when the user cancels.
     virtual std::optional<Colour> ChooseColour(Colour initial) = 0;

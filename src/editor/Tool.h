@@ -19,6 +19,8 @@ public:
     virtual void OnActivate() {}
     // Left: whatever it had begun is forgotten.
     virtual void OnDeactivate() {}
+    // The picture is about to leave the editor: work under way goes into it first.
+    virtual void Finish() {}
     // Its button pressed again while it is active: true leaves it.
     virtual bool OnButtonAgain() { return true; }
 
@@ -35,6 +37,8 @@ public:
     // and a choice made in one of them.
     virtual std::vector<ControlId> OwnControls() const { return {}; }
     virtual void OnControl(ControlId, int /*listIndex*/) {}
+    // The colour or strength was chosen anew while the tool is active.
+    virtual void OnStyleChanged() {}
 
     // Whether the cross-hair follows the mouse; what else shows over the picture, the mouse at a point.
     virtual bool ShowsCrossHair() const { return true; }

@@ -69,6 +69,10 @@ public:
         PicturePtr CopyOut(const Rect& r) override {
             return std::make_shared<PixelPicture>(m_pixels.Copy(r), 1000 + ++m_owner.copies);
         }
+        Rect Text(Point at, const std::string& text, Colour, int height, int) override {
+            m_owner.texts.push_back(Noted(at, height) + text);
+            return {at.x, at.y, 1, 1};
+        }
 
     private:
         void Set(int x, int y, Colour c) {
@@ -111,6 +115,9 @@ public:
     int ScrollValue(ControlId bar) const override { return value.count(bar) ? value.at(bar) : 0; }
     void SetScrollValue(ControlId bar, int v) override { value[bar] = v; }
     void SetButtonPressed(ControlId button, bool on) override { pressed[button] = on; }
+    bool ShiftHeld() const override { return false; }
+    void BeginText(const Rect& box, Colour, int height) override { field = Noted({box.left, box.top}, height); }
+    std::string EndText() override { return field.clear(), std::exchange(typed, std::string()); }
     void ShowColour(ControlId, Colour c) override { colour = c; }
     std::optional<Colour> ChooseColour(Colour) override { return chosenColour; }
     EditorAnswer Ask(const std::string& text, const std::string&, EditorQuestion) override {
@@ -120,6 +127,13 @@ public:
         return answer;
     }
     void Inform(const std::string& text, const std::string&) override { informed.push_back(text); }
+
+    // Text as "x,y height: text".
+    static std::string Noted(Point at, int height) {
+        return std::to_string(at.x) + "," + std::to_string(at.y) + " " + std::to_string(height) + ": ";
+    }
+    std::string field, typed;        // the open text field as noted, and what is typed in it
+    std::vector<std::string> texts;  // put into pictures
 
     const Size client{1000, 700};
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};

@@ -245,5 +245,28 @@ TEST(UndoStackTest, KeepsAtMost255StepsAndABudgetOfBytesDroppingTheOldest) {
     EXPECT_FALSE(small.Pop()->picture || small.Pop()->picture);
 }
 
+// Lines apart at line breaks, without what is blank at the end, in the size chosen.
+TEST_F(EditorTest, TextIsTypedInPlaceAndGoesInAsOneChangeOrNotAtAll) {
+    OpenOn(400, 300);
+    editor.OnKey({'T'});
+    EXPECT_TRUE(Pressed("Text") && form.State(TextSizeList).visible && !form.State(StrengthList).visible);
+    form.State(TextSizeList).listIndex = 4;
+    editor.OnClick(Id(TextSizeList));
+    Press({10, 20});
+    EXPECT_EQ(window.field, "10,20 24: ");
+    window.typed = "Ωμέγα 日本\r\nline two \r\n\r\n";
+    editor.OnKey({kKeyReturn});
+    for (const auto& [typed, key] : {std::pair{"dropped", kKeyEscape}, {" \r\n", kKeyReturn}}) {
+        Press({50, 60});  // Escape drops the text; blanks are no change
+        window.typed = typed;
+        editor.OnKey({key});
+    }
+    Press({70, 80});
+    window.typed = "blank \r\n";
+    Press({90, 100});  // a click elsewhere puts the text in and opens the next field
+    EXPECT_THAT(window.texts, ElementsAre("10,20 24: Ωμέγα 日本\nline two", "70,80 24: blank"));
+    EXPECT_TRUE(Core().UndoCount() == 2 && window.field == "90,100 24: " && Pressed("Text"));
+}
+
 }  // namespace
 }  // namespace snapwright

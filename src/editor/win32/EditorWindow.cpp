@@ -33,6 +33,10 @@ constexpr int kButtonGap = 2;
 constexpr int kGroupGap = 10;
 constexpr int kViewGap = 6;
 
+constexpr int kTextFieldItem = 1;
+// Posted to the view when the text field lost the focus to another control of the editor.
+constexpr UINT kTextFieldLeftMessage = WM_APP + 1;
+
 int ItemOf(ControlId control) {
     return kFirstItem + control;
 }
@@ -130,13 +134,13 @@ void EditorWindow::CreateControls() {
     }
     Make(Id(StrengthLabel), WC_STATICW, L"Border:", WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE);
     Make(Id(StrengthList), WC_COMBOBOXW, L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-         L"Line strength of frames and ellipses");
+         L"Line strength of frames, ellipses and arrows; block size of redactions");
+    Make(Id(TextSizeLabel), WC_STATICW, L"Size:", SS_RIGHT | SS_CENTERIMAGE);
+    Make(Id(TextSizeList), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, L"Height of the text");
     Make(Id(ColourButton), WC_BUTTONW, L"Colour", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-         L"Colour of frames and ellipses");
+         L"Colour of frames, ellipses, text, arrows and highlights");
     Make(Id(HelpButton), WC_BUTTONW, L"Help", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, L"Help");
-    Make(Id(Notice), WC_STATICW, L"This Module will be completed in Snapwright V1.1.10 and later! Please be patient!",
-         WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
-    Make(Id(View), kViewClass, L"", WS_VISIBLE);
+    Make(Id(View), kViewClass, L"", WS_VISIBLE | WS_CLIPCHILDREN);
     Make(Id(HorizontalScroll), WC_SCROLLBARW, L"", SBS_HORZ);
     Make(Id(VerticalScroll), WC_SCROLLBARW, L"", SBS_VERT);
 }
@@ -186,17 +190,15 @@ void EditorWindow::LayOutToolbar() {
         }
         x += Scaled(kGroupGap - kButtonGap);
     }
-    const int textHeight = Scaled(14);
-    ::MoveWindow(Item(Id(StrengthLabel)), x, top, Scaled(40), size, FALSE);
-    x += Scaled(44);
-    ::MoveWindow(Item(Id(StrengthList)), x, top + (size - Scaled(22)) / 2, Scaled(64), Scaled(220), FALSE);
-    x += Scaled(64 + kButtonGap + 4);
+    // The text sizes take the strengths' place while the text tool is active.
+    for (const auto& [label, list] : {std::pair{StrengthLabel, StrengthList}, {TextSizeLabel, TextSizeList}}) {
+        ::MoveWindow(Item(Id(label)), x, top, Scaled(40), size, FALSE);
+        ::MoveWindow(Item(Id(list)), x + Scaled(44), top + (size - Scaled(22)) / 2, Scaled(64), Scaled(220), FALSE);
+    }
+    x += Scaled(44 + 64 + kButtonGap + 4);
     ::MoveWindow(Item(Id(ColourButton)), x, top, size, size, FALSE);
     x += size + Scaled(kGroupGap);
     place(Id(HelpButton), "TOOL_HELP", x);
-    x += size + Scaled(kGroupGap);
-    ::MoveWindow(Item(Id(Notice)), x, top + (size - 2 * textHeight) / 2, Scaled(250), 2 * textHeight + Scaled(2),
-                 FALSE);
     m_pictures = std::move(pictures);
 
     const Rect view = ControlBounds(Id(View));
@@ -223,8 +225,24 @@ void EditorWindow::OnCloseRequest() {
     if (!m_presenter || m_presenter->OnClose()) m_form.Unload();
 }
 
+// While text is typed its field has the keys, but for those that end the typing. The tools' plain
+// letters choose them only from the view, where no typing is going on.
 bool EditorWindow::OnKey(const KeyPress& key) {
-    return m_presenter && m_presenter->OnKey(key);
+    if (!m_presenter) return false;
+    HWND focus = ::GetFocus();
+    if (m_textField && focus == m_textField.get()) return OnTextFieldKey(key);
+    const bool plainLetter = !key.ctrl && !key.alt && key.code >= 'A' && key.code <= 'Z';
+    if (plainLetter && focus != Item(Id(View))) return false;
+    return m_presenter->OnKey(key);
+}
+
+bool EditorWindow::OnTextFieldKey(const KeyPress& key) {
+    if (key == KeyPress{kKeyReturn, false, true, false}) {
+        ::SendMessageW(m_textField.get(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\n"));
+        return true;
+    }
+    if (key == KeyPress{kKeyReturn} || key == KeyPress{kKeyEscape}) return m_presenter->OnKey(key);
+    return false;
 }
 
 std::optional<INT_PTR> EditorWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -396,6 +414,7 @@ LRESULT EditorWindow::OnViewMessage(HWND view, UINT message, WPARAM wParam, LPAR
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
+            m_shiftHeld = (wParam & MK_SHIFT) != 0;
             ::SetFocus(view);
             ::SetCapture(view);
             if (m_presenter) m_presenter->OnMouseDown(point);
@@ -406,14 +425,97 @@ LRESULT EditorWindow::OnViewMessage(HWND view, UINT message, WPARAM wParam, LPAR
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
+            m_shiftHeld = (wParam & MK_SHIFT) != 0;
             if (::GetCapture() == view) ::ReleaseCapture();
             if (m_presenter) m_presenter->OnMouseUp(point);
             return 0;
         case WM_CHAR:
             if (m_presenter) m_presenter->OnCharacter(static_cast<char32_t>(wParam));
             return 0;
-        default: return ::DefWindowProcW(view, message, wParam, lParam);
+        case WM_CTLCOLOREDIT:
+            if (reinterpret_cast<HWND>(lParam) != m_textField.get()) break;
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), m_textColour);
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(lParam) != m_textField.get() || !m_textField) break;
+            if (HIWORD(wParam) == EN_CHANGE) FitTextField();
+            // The field may not go while it is telling that it lost the focus: later.
+            if (HIWORD(wParam) == EN_KILLFOCUS) ::PostMessageW(view, kTextFieldLeftMessage, 0, lParam);
+            return 0;
+        case kTextFieldLeftMessage: OnTextFieldLeft(reinterpret_cast<HWND>(lParam)); return 0;
+        default: break;
     }
+    return ::DefWindowProcW(view, message, wParam, lParam);
+}
+
+// --- the text field ---
+
+// The field has no border and no margins, so that its text stands where it goes into the picture.
+void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight) {
+    HWND view = Item(Id(View));
+    if (!view) return;
+    if (!m_textField) {
+        // Without horizontal scrolling the field wraps its lines, as the text in a box is wrapped.
+        const DWORD wrap = box.width > 0 ? 0 : ES_AUTOHSCROLL;
+        const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | wrap;
+        m_textField.reset(::CreateWindowExW(0, WC_EDITW, L"", style, box.left, box.top, 0, 0, view,
+                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextFieldItem)), m_instance,
+                                            nullptr));
+        if (!m_textField) return;
+    }
+    // The field lets go of its previous font before that font goes.
+    UniqueHfont font = TextFont(pixelHeight);
+    ::SendMessageW(m_textField.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    m_textFont = std::move(font);
+    m_textColour = colour;
+    m_textHeight = pixelHeight;
+    m_textBox = box;
+    ::SendMessageW(m_textField.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    FitTextField();
+    ::InvalidateRect(m_textField.get(), nullptr, TRUE);
+    ::SetFocus(m_textField.get());
+}
+
+// The field leaves the focus to the view before it goes, so that the keys find the tools again.
+std::string EditorWindow::EndText() {
+    UniqueHwnd field(m_textField.release());
+    if (!field) return {};
+    std::string text = WindowText(field.get());
+    if (::GetFocus() == field.get()) ::SetFocus(Item(Id(View)));
+    field.reset();
+    m_textFont.reset();
+    return text;
+}
+
+// The field grows with its text, a letter ahead of it, and never below the box it was given; in a
+// box of its own width it only grows downwards, so that it wraps where the picture's text will.
+void EditorWindow::FitTextField() {
+    if (!m_textField) return;
+    const std::wstring text = ToWide(WindowText(m_textField.get()) + "W");
+    const WindowDc dc(m_textField.get(), false);
+    ScopedSelectObject font(dc.get(), m_textFont.get());
+    RECT area{0, 0, m_textBox.width, 0};
+    const UINT layout = TextLayout(m_textBox.width) | DT_CALCRECT;
+    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, layout);
+    const int width = m_textBox.width > 0 ? m_textBox.width : area.right + m_textHeight;
+    ::MoveWindow(m_textField.get(), m_textBox.left, m_textBox.top, width,
+                 std::max<int>(m_textBox.height, area.bottom + 2), TRUE);
+    // A multi-line field takes a new line only with room to scroll to it; it may have scrolled
+    // before it grew, and now shows all its text from the start again.
+    ::SendMessageW(m_textField.get(), WM_VSCROLL, SB_TOP, 0);
+    ::SendMessageW(m_textField.get(), WM_HSCROLL, SB_LEFT, 0);
+}
+
+// A click or Tab elsewhere in the editor puts the text in, but not a choice of its size or
+// colour, and not another window coming to the front.
+void EditorWindow::OnTextFieldLeft(HWND field) {
+    if (!m_textField || field != m_textField.get() || !m_presenter) return;
+    HWND focus = ::GetFocus();
+    if (!focus || focus == field || !::IsChild(m_window, focus)) return;
+    HWND sizes = Item(Id(TextSizeList));
+    if (focus == sizes || ::IsChild(sizes, focus) || focus == Item(Id(ColourButton))) return;
+    m_presenter->OnKey(KeyPress{kKeyReturn});
 }
 
 // --- layout, scroll bars, buttons ---

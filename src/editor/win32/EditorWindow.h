@@ -50,6 +50,9 @@ public:
     int ScrollValue(ControlId bar) const override;
     void SetScrollValue(ControlId bar, int value) override;
     void SetButtonPressed(ControlId button, bool pressed) override;
+    bool ShiftHeld() const override { return m_shiftHeld; }
+    void BeginText(const Rect& box, Colour colour, int pixelHeight) override;
+    std::string EndText() override;
     void ShowColour(ControlId button, Colour colour) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
     EditorAnswer Ask(const std::string& text, const std::string& title, EditorQuestion question) override;
@@ -67,6 +70,9 @@ private:
     void OnScrollBar(HWND bar, int code);
     void ScrollBy(EditorControl bar, int steps);
     void DrawColourButton(const DRAWITEMSTRUCT& item) const;
+    void FitTextField();
+    void OnTextFieldLeft(HWND field);
+    bool OnTextFieldKey(const KeyPress& key);
     void Unloaded();
     HWND Item(ControlId control) const;
     int Scaled(int pixels) const { return ::MulDiv(pixels, m_dpi, 96); }
@@ -95,6 +101,13 @@ private:
     bool m_shownCurrent = false;
     ViewBuffer m_back;  // where the view is composed, to be copied to the screen at once
     Colour m_colour = 0;
+    bool m_shiftHeld = false;
+    // The field where text is typed, a child of the view, with its look and place.
+    UniqueHwnd m_textField;
+    UniqueHfont m_textFont;
+    Colour m_textColour = 0;
+    int m_textHeight = 0;
+    Rect m_textBox;
     std::array<int, 2> m_scrollMaximum{};
 };
 

@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "editor/EditorPorts.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
 
@@ -23,5 +26,13 @@ private:
 
     HDC m_dc;
 };
+
+// The font of the editor's text: the system's UI face, characters `pixelHeight` pixels high,
+// smoothed in grey only.
+UniqueHfont TextFont(int pixelHeight);
+// The flags by which the text field and the picture lay out text alike, wrapped at a width or not.
+UINT TextLayout(int wrapWidth);
+// Text drawn in the font from its top-left corner; the area it covers.
+Rect DrawTextAt(HDC dc, Point at, const std::wstring& text, Colour colour, int pixelHeight, int wrapWidth);
 
 }  // namespace snapwright::win32

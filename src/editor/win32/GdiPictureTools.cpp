@@ -4,6 +4,7 @@
 
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPicture.h"
+#include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
 
@@ -57,6 +58,11 @@ void GdiWorkingPicture::WritePixels(const RgbImage& pixels, Point at) {
 PicturePtr GdiWorkingPicture::CopyOut(const Rect& region) {
     if (!Ready()) return nullptr;
     return DCToPicture(m_dc.get(), region.left, region.top, region.width, region.height, 1.0f);
+}
+
+Rect GdiWorkingPicture::Text(Point at, const std::string& text, Colour colour, int pixelHeight, int wrapWidth) {
+    if (!Ready()) return {};
+    return DrawTextAt(m_dc.get(), at, ToWide(text), colour, pixelHeight, wrapWidth);
 }
 
 std::unique_ptr<IWorkingPicture> GdiPictureTools::WorkOn(const Picture& picture) {

@@ -29,6 +29,7 @@ public:
     RgbImage ReadPixels(const Rect& region) override;
     void WritePixels(const RgbImage& pixels, Point at) override;
     PicturePtr CopyOut(const Rect& region) override;
+    Rect Text(Point at, const std::string& text, Colour colour, int pixelHeight, int wrapWidth) override;
 
 private:
     RgbRows Rows() const;
