@@ -26,6 +26,7 @@
 #include "cli/win32/CommandReceiver.h"
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
+#include "editor/win32/GdiPictureTools.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
@@ -139,8 +140,10 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // The screenshot editor: modal from the send hotkeys, without a modal loop from the tray icon
     // and the application choice.
     win32::EditorWindow editorWindow(instance, icon);
+    win32::GdiPictureTools pictureTools;
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
-    Editor editor({editorWindow, editorWindow, topLevelWindows, settings, slots, messages, editorDialogs, help, sender,
+    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, slots, messages,
+                   editorDialogs, help, sender,
                    [&codec](const std::string& path) { return win32::LoadPictureWithBusyCursor(codec, path); },
                    [&saveAs](PicturePtr picture) { return saveAs.StartSaveAs(std::move(picture)); },
                    [&hardcopy](PicturePtr picture) { return hardcopy.PrintHardcopy(std::move(picture)); },

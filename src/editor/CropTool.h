@@ -16,17 +16,19 @@ Quadrant QuadrantOf(Point picturePoint, Size picture);
 Rect CropRegion(Point picturePoint, Size picture);
 
 // Trims the picture with one click; an arrow beside the cross-hair points to the corner that moves.
-class CropTool {
+// After a cut the tool stays chosen, but shows no marks until it is chosen again.
+class CropTool : public Tool {
 public:
     explicit CropTool(EditorCore& core) : m_core(core) {}
 
-    void OnButton();
-    void OnMouseMove(Point view);
-    // Cuts; the tool stays chosen, but shows no marker until it is chosen again.
-    void OnMouseDown(Point view);
+    void OnActivate() override { m_frozen = false; }
+    void OnMouseDown(Point view) override;
+    bool ShowsCrossHair() const override { return !m_frozen; }
+    void DrawPreview(IDrawing& view, Point mouse) const override;
 
 private:
     EditorCore& m_core;
+    bool m_frozen = false;
 };
 
 }  // namespace snapwright

@@ -1,5 +1,9 @@
 #include "editor/Editor.h"
 
+#include "editor/CropTool.h"
+#include "editor/ShapeTool.h"
+#include "editor/ZoomTool.h"
+
 namespace snapwright {
 
 using enum EditorControl;
@@ -7,11 +11,23 @@ using enum EditorControl;
 namespace {
 
 constexpr int kStrengths = 10;
-constexpr Colour kFirstDrawingColour = 0x0000FF;  // red: marks stand out on most screenshots
 
-constexpr std::pair<OfficeProgram, EditorControl> kOfficeButtons[] = {
-    {OfficeProgram::Word, WordButton},     {OfficeProgram::Excel, ExcelButton}, {OfficeProgram::PowerPoint, PowerPointButton},
-    {OfficeProgram::Writer, WriterButton}, {OfficeProgram::Calc, CalcButton},   {OfficeProgram::Impress, ImpressButton}};
+struct OfficeButton {
+    OfficeProgram program;
+    const char* name;
+    const char* tip;
+    const char* picture;
+};
+
+// Both suites' buttons stand in the same three places; only the configured suite's show.
+constexpr OfficeButton kOfficeButtons[] = {
+    {OfficeProgram::Word, "Word", "Send the picture to Microsoft Word", "TOOL_WORD"},
+    {OfficeProgram::Excel, "Excel", "Send the picture to Microsoft Excel", "TOOL_EXCEL"},
+    {OfficeProgram::PowerPoint, "PowerPoint", "Send the picture to Microsoft PowerPoint", "TOOL_POWERPOINT"},
+    {OfficeProgram::Writer, "Writer", "Send the picture to Writer", "TOOL_WRITER"},
+    {OfficeProgram::Calc, "Calc", "Send the picture to Calc", "TOOL_CALC"},
+    {OfficeProgram::Impress, "Impress", "Send the picture to Impress", "TOOL_IMPRESS"},
+};
 
 constexpr const char* kOpenFilter =
     "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Portable Network Graphics (*.png)|*.png|Multiple Network Graphics "
@@ -19,12 +35,45 @@ constexpr const char* kOpenFilter =
 
 }  // namespace
 
-Editor::Editor(Ports ports)
-    : m_ports(std::move(ports)),
-      m_core(m_ports.form, m_ports.window),
-      m_crop(m_core),
-      m_zoom(m_core),
-      m_shapes(m_core) {}
+// The toolbar, in its order. A command is a function of the editor; a tool is an object behind
+// the Tool interface, which the button chooses.
+Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_ports.window, m_ports.pictures) {
+    using enum ToolbarGroup;
+    AddCommand("New", "New: start with an empty picture", "TOOL_NEW", File, CtrlKey('N'), [this] { OnNew(); });
+    AddCommand("Region", "Region: take a region of the screen as a new picture", "TOOL_REGION", File, {},
+               [this] { OnRegion(); });
+    AddCommand("Open", "Open an image file", "TOOL_OPEN", File, CtrlKey('O'), [this] { OnOpen(); });
+    AddCommand("Save", "Save the picture", "TOOL_SAVE", File, CtrlKey('S'), [this] { OnSave(); });
+    AddCommand("Print", "Print the picture", "TOOL_PRINT", File, CtrlKey('P'), [this] { OnPrint(); });
+    AddCommand("Copy", "Copy the picture to the clipboard", "TOOL_COPY", File, CtrlKey('C'), [this] { OnCopy(); });
+    for (const OfficeButton& button : kOfficeButtons) {
+        m_officeButtons.emplace_back(button.program, ToolbarControl(m_toolbar.size()));
+        AddCommand(button.name, button.tip, button.picture, Office, {},
+                   [this, program = button.program] { OnSend(program); });
+    }
+    m_core.SetUndoButton(ToolbarControl(m_toolbar.size()));
+    AddCommand("Undo", "Undo the last change", "TOOL_UNDO", Undo, CtrlKey('Z'), [this] { m_core.Undo(); });
+    AddTool("Zoom", "Zoom: drag over a region or click two corners, then click where its enlargement goes",
+            "TOOL_ZOOM", std::make_unique<ZoomTool>(m_core));
+    AddTool("Crop", "Crop: click where the nearest corner of the picture should move to", "TOOL_CROP",
+            std::make_unique<CropTool>(m_core));
+    AddTool("Frame", "Frame: drag from corner to corner, or click two opposite corners", "TOOL_FRAME",
+            std::make_unique<ShapeTool>(m_core, ShapeKind::Frame));
+    AddTool("Ellipse", "Ellipse: drag from corner to corner, or click two opposite corners", "TOOL_ELLIPSE",
+            std::make_unique<ShapeTool>(m_core, ShapeKind::Ellipse));
+    AddCommand("Text", "Text", "TOOL_TEXT", Tools, {},
+               [this] { m_ports.window.Inform("Draw textbox...in progress ;-)", "Snapwright"); });
+}
+
+void Editor::AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
+                        std::function<void()> command) {
+    m_toolbar.push_back({std::move(name), std::move(tip), std::move(picture), group, key, std::move(command), nullptr});
+}
+
+void Editor::AddTool(std::string name, std::string tip, std::string picture, std::unique_ptr<Tool> tool) {
+    m_toolbar.push_back(
+        {std::move(name), std::move(tip), std::move(picture), ToolbarGroup::Tools, {}, nullptr, std::move(tool)});
+}
 
 void Editor::Show() {
     m_ports.form.Show();
@@ -44,20 +93,18 @@ void Editor::ShowPicture(PicturePtr picture) {
 void Editor::OnLoad() {
     IForm& form = m_ports.form;
     SetTaskbarButton(m_ports.windows, m_ports.window.Handle(), true);
-    m_zoom.Reset();
-    m_shapes.Reset();
     ShowOfficeButtons();
     form.ClearList(Id(StrengthList));
     for (int n = 1; n <= kStrengths; ++n) form.AddListItem(Id(StrengthList), std::to_string(n) + "px");
     form.SetListIndex(Id(StrengthList), 0);
-    m_ports.window.SetButtonColour(Id(ColourButton), kFirstDrawingColour);
+    m_core.style = {};
+    m_ports.window.ShowColour(Id(ColourButton), m_core.style.colour);
     m_core.Reset(m_ports.slots.Current());
 }
 
-// Only the configured suite's three buttons show; both suites' stand in the same three places.
 void Editor::ShowOfficeButtons() {
-    for (const auto& [program, button] : kOfficeButtons) {
-        m_ports.form.SetVisible(Id(button), SuiteOf(program) == m_ports.settings.Office);
+    for (const auto& [program, button] : m_officeButtons) {
+        m_ports.form.SetVisible(button, SuiteOf(program) == m_ports.settings.Office);
     }
 }
 
@@ -90,48 +137,34 @@ void Editor::OnResize() {
     m_core.UpdatePicture();
 }
 
-void Editor::OnMouseDown(Point view) {
-    switch (m_core.mode) {
-        case EditMode::Zoom: m_zoom.OnMouseDown(view); break;
-        case EditMode::Crop: m_crop.OnMouseDown(view); break;
-        case EditMode::Frame:
-        case EditMode::Ellipse: m_shapes.OnMouseDown(view); break;
-        case EditMode::None: break;
+bool Editor::OnKey(const KeyPress& key) {
+    if (m_core.OnKey(key)) return true;
+    for (std::size_t i = 0; i < m_toolbar.size(); ++i) {
+        if (m_toolbar[i].key.code != 0 && m_toolbar[i].key == key) {
+            OnClick(ToolbarControl(i));
+            return true;
+        }
     }
+    return false;
 }
 
-void Editor::OnMouseMove(Point view) {
-    if (m_core.markerFrozen) return;
-    switch (m_core.mode) {
-        case EditMode::Zoom: m_zoom.OnMouseMove(view); break;
-        case EditMode::Crop: m_crop.OnMouseMove(view); break;
-        case EditMode::Frame:
-        case EditMode::Ellipse: m_shapes.OnMouseMove(view); break;
-        case EditMode::None: break;
+void Editor::OnClick(ControlId control) {
+    if (control >= kFirstToolbarControl) {
+        const auto index = static_cast<std::size_t>(control - kFirstToolbarControl);
+        if (index >= m_toolbar.size()) return;
+        ToolbarButton& button = m_toolbar[index];
+        if (button.tool) {
+            m_core.OnToolButton(*button.tool, control);
+        } else if (button.command) {
+            button.command();
+        }
+        return;
     }
-}
-
-void Editor::OnButton(EditorControl button) {
-    switch (button) {
-        case NewButton: OnNew(); break;
-        case RegionButton: OnRegion(); break;
-        case OpenButton: OnOpen(); break;
-        case SaveButton: OnSave(); break;
-        case PrintButton: OnPrint(); break;
-        case ZoomButton: m_zoom.OnButton(); break;
-        case CropButton: m_crop.OnButton(); break;
-        case CopyButton: OnCopy(); break;
-        case UndoButton: m_core.Undo(); break;
-        case FrameButton: m_shapes.OnButton(EditMode::Frame); break;
-        case EllipseButton: m_shapes.OnButton(EditMode::Ellipse); break;
-        case TextButton: m_ports.window.Inform("Draw textbox...in progress ;-)", "Snapwright"); break;
+    switch (static_cast<EditorControl>(control)) {
         case ColourButton: OnColourButton(); break;
         case HelpButton: m_ports.help.Open(); break;
-        default:
-            for (const auto& [program, officeButton] : kOfficeButtons) {
-                if (button == officeButton) OnSend(program);
-            }
-            break;
+        case StrengthList: OnStrengthChosen(); break;
+        default: m_core.OnToolControl(control); break;
     }
 }
 
@@ -242,11 +275,18 @@ void Editor::OnSend(OfficeProgram program) {
     if (const PicturePtr picture = PictureToHandOn()) m_ports.sender.Send(program, picture);
 }
 
+// The colour dialog opens without the colour it starts from; cancelled, it leaves the colour.
 void Editor::OnColourButton() {
-    const Colour current = m_ports.window.ButtonColour(Id(ColourButton));
-    if (const std::optional<Colour> chosen = m_ports.window.ChooseColour(current)) {
-        m_ports.window.SetButtonColour(Id(ColourButton), *chosen);
+    if (const std::optional<Colour> chosen = m_ports.window.ChooseColour(m_core.style.colour)) {
+        m_core.style.colour = *chosen;
+        m_ports.window.ShowColour(Id(ColourButton), *chosen);
     }
+}
+
+// The list holds the strengths from 1px up, in order.
+void Editor::OnStrengthChosen() {
+    const int index = m_ports.form.ListIndex(Id(StrengthList));
+    if (index >= 0) m_core.style.strength = index + 1;
 }
 
 }  // namespace snapwright

@@ -1,13 +1,13 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "apps/OfficeSender.h"
 #include "capture/CaptureSlots.h"
-#include "editor/CropTool.h"
 #include "editor/EditorCore.h"
-#include "editor/ShapeTool.h"
-#include "editor/ZoomTool.h"
+#include "editor/Toolbar.h"
 #include "platform/FileDialogs.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
@@ -21,14 +21,16 @@ namespace snapwright {
 inline constexpr const char* kEditorCaption = "Snapwright ScreenshotEditor";
 
 // The screenshot editor: shows the current screenshot at its own size, scrolls over larger ones,
-// edits it with four tools and an undo stack, and hands the result to the save dialog, the
-// printed page, the clipboard and the office programs. The picture it hands on becomes the
-// current screenshot, which it opens on next time.
+// edits it with its tools and an undo stack, and hands the result to the save dialog, the printed
+// page, the clipboard and the office programs. The picture it hands on becomes the current
+// screenshot, which it opens on next time. Its toolbar is a table: a new command or tool is one
+// entry of it (Editor::Editor).
 class Editor {
 public:
     struct Ports {
         IForm& form;
         IEditorWindow& window;
+        IPictureTools& pictures;
         ITopLevelWindows& windows;
         const Settings& settings;
         CaptureSlots& slots;
@@ -55,18 +57,30 @@ public:
     // null when the user cancelled.
     void SetRegionCapture(std::function<PicturePtr()> takeRegion) { m_takeRegion = std::move(takeRegion); }
 
+    // The toolbar's buttons in their order; button i is the control ToolbarControl(i).
+    const std::vector<ToolbarButton>& Toolbar() const { return m_toolbar; }
+
     void OnLoad();
     // False keeps the window open (the user cancelled, or the save he asked for did not happen).
     bool OnClose();
     void OnScroll();
     void OnResize();  // the window changed its size
-    void OnMouseDown(Point view);
-    void OnMouseMove(Point view);
-    void OnButton(EditorControl button);
+    void OnMouseDown(Point view) { m_core.OnMouseDown(view); }
+    void OnMouseMove(Point view) { m_core.OnMouseMove(view); }
+    void OnMouseUp(Point view) { m_core.OnMouseUp(view); }
+    // A key pressed anywhere in the editor: the active tool's first, then the toolbar's shortcuts.
+    // True when it was used.
+    bool OnKey(const KeyPress& key);
+    void OnCharacter(char32_t character) { m_core.OnCharacter(character); }
+    // A toolbar button, the colour or help button, or a choice in a list.
+    void OnClick(ControlId control);
 
     const EditorCore& Core() const { return m_core; }
 
 private:
+    void AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
+                    std::function<void()> command);
+    void AddTool(std::string name, std::string tip, std::string picture, std::unique_ptr<Tool> tool);
     void OnNew();
     void OnRegion();
     void LoadNewPicture(PicturePtr picture);
@@ -76,6 +90,7 @@ private:
     void OnCopy();
     void OnSend(OfficeProgram program);
     void OnColourButton();
+    void OnStrengthChosen();
     // The picture to hand on, now the current screenshot; null, and the user told, when there is none.
     PicturePtr PictureToHandOn();
     bool Save();
@@ -87,9 +102,8 @@ private:
 
     Ports m_ports;
     EditorCore m_core;
-    CropTool m_crop;
-    ZoomTool m_zoom;
-    ShapeTool m_shapes;
+    std::vector<ToolbarButton> m_toolbar;
+    std::vector<std::pair<OfficeProgram, ControlId>> m_officeButtons;
     std::function<PicturePtr()> m_takeRegion;
 };
 

@@ -1,8 +1,11 @@
 #pragma once
+#include <cstddef>
+
+#include "platform/Form.h"
 
 namespace snapwright {
 
-// The controls of the screenshot editor. The toolbar buttons come in the order of the toolbar.
+// The controls of the screenshot editor besides its toolbar buttons.
 enum class EditorControl {
     View,
     HorizontalScroll,
@@ -12,24 +15,12 @@ enum class EditorControl {
     ColourButton,
     HelpButton,
     Notice,
-    NewButton,
-    OpenButton,
-    SaveButton,
-    PrintButton,
-    WordButton,
-    ExcelButton,
-    PowerPointButton,
-    ZoomButton,
-    WriterButton,
-    CalcButton,
-    ImpressButton,
-    CropButton,
-    CopyButton,
-    UndoButton,
-    FrameButton,
-    EllipseButton,
-    TextButton,
-    RegionButton,
 };
+
+// The toolbar's buttons follow, in the order of the toolbar.
+inline constexpr ControlId kFirstToolbarControl = 100;
+constexpr ControlId ToolbarControl(std::size_t index) {
+    return kFirstToolbarControl + static_cast<ControlId>(index);
+}
 
 }  // namespace snapwright

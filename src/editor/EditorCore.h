@@ -1,21 +1,34 @@
 #pragma once
+#include <functional>
+#include <optional>
+#include <string>
+
 #include "editor/EditorControls.h"
 #include "editor/EditorPorts.h"
+#include "editor/Preview.h"
 #include "editor/ScrollLayout.h"
+#include "editor/Tool.h"
 #include "editor/UndoStack.h"
 
 namespace snapwright {
 
-// The tool that takes the view's mouse: only one at a time.
-enum class EditMode { None, Zoom, Crop, Frame, Ellipse };
+// How the tools draw: the editor's colour, line strength and font.
+struct DrawingStyle {
+    Colour colour = 0x0000FF;  // red: marks stand out on most screenshots
+    int strength = 1;          // pixels
+    std::string fontFace = "Arial";
+    int fontSize = 12;  // points
+};
 
-inline constexpr Colour kMarkerColour = 0x000000;  // the cross-hair and the crop arrow
+// A release this far (pixels, either way) from where the mouse was pressed is still a click.
+inline constexpr int kClickTolerance = 3;
 
 // What the editor's parts share: the current picture and the view that shows it scrolled, the
-// undo pictures, the active tool and whether the picture changed since it was last saved.
+// changes burnt into the picture and the undo steps back, the drawing style, whether the picture
+// changed since it was last saved, and the active tool with the mouse and keys it hears.
 class EditorCore {
 public:
-    EditorCore(IForm& form, IEditorWindow& window);
+    EditorCore(IForm& form, IEditorWindow& window, IPictureTools& pictures);
 
     // Starts afresh with a picture (null: an empty view), as the editor opens.
     void Reset(PicturePtr picture);
@@ -24,9 +37,9 @@ public:
     Size PictureSize() const;
     // The picture becomes the view's, and the view and its scroll bars follow its size.
     void ReplacePicture(PicturePtr picture);
-    void ClearView();  // no picture, no scroll bars; the undo pictures go too
+    void ClearView();  // no picture, no scroll bars; the undo steps go too
 
-    // Repaints the view from the scroll position; every marker goes.
+    // Shows the picture from the scroll position.
     void UpdatePicture();
     // Sizes the view to the window and sets up the scroll bars for the picture, then shrinks the
     // view to a picture smaller than it.
@@ -35,29 +48,58 @@ public:
     Point ToPicture(Point view) const;
     Size ViewSize() const { return {m_layout.view.width, m_layout.view.height}; }
 
-    // The cross-hair through a point of the view, drawn once per point; false when the mouse has
-    // not moved or no tool is active (and then no tool draws its marker either).
-    bool DrawCrossHair(Point view);
-
-    void TakeSnapshot();
+    // Burns a change into the picture: `draw` works on a copy, which becomes the picture; the
+    // pixels it replaced are kept for undo. The user is told when the system could not do it.
+    void Commit(const std::function<void(IWorkingPicture&)>& draw);
+    // The region becomes the picture; the whole picture before is kept for undo.
+    void Crop(const Rect& region);
     void Undo();
     void ClearUndo();
     std::size_t UndoCount() const { return m_undo.Count(); }
+    // The button that is enabled while there is something to undo.
+    void SetUndoButton(ControlId button);
 
-    EditMode mode = EditMode::None;
+    // A tool's button: chooses the tool, or, pressed again, asks it whether it is left. While
+    // another tool is active, it does nothing: there is no switch from one tool to another.
+    void OnToolButton(Tool& tool, ControlId button);
+    void LeaveTool();
+    const Tool* ActiveTool() const { return m_active; }
+    void OnMouseDown(Point view);
+    void OnMouseMove(Point view);
+    void OnMouseUp(Point view);
+    // The active tool hears keys first; Escape then leaves it. True when the key was used.
+    bool OnKey(const KeyPress& key);
+    bool OnCharacter(char32_t character);
+    // A choice in one of the active tool's own controls.
+    void OnToolControl(ControlId control);
+    // Shows the active tool's marks anew, after something else than the mouse changed them.
+    void ShowPreview();
+
     bool changed = false;
-    bool markerFrozen = false;
+    DrawingStyle style;
 
     IForm& form;
     IEditorWindow& window;
+    IPictureTools& pictures;
 
 private:
     void ShowUndoState();
+    void ShowToolControls(const Tool& tool, bool shown);
+    // A view point moved where needed so that it lies on the picture: a drag may end outside the view.
+    Point OnPicture(Point view) const;
+    PicturePtr UndoneFrom(UndoStep& step);
+    void TellFailure();
 
     PicturePtr m_picture;
     ViewLayout m_layout;
-    Point m_last;
     UndoStack m_undo;
+    ControlId m_undoButton = -1;
+    Tool* m_active = nullptr;
+    ControlId m_activeButton = -1;
+    std::optional<Point> m_mouse;  // where the active tool last heard the mouse
+    bool m_pressed = false;
+    Point m_pressedAt;
+    Preview m_preview;
 };
 
 }  // namespace snapwright

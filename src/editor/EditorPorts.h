@@ -2,14 +2,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "editor/RgbImage.h"
 #include "platform/Form.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 
 namespace snapwright {
 
-// Drawing in pixels, on a picture being changed or on the editor's view. Outlines are one pixel
+// Drawing in pixels, on a picture being changed or over the editor's view. Outlines are one pixel
 // wide; a rectangle's outline runs through both given corners.
 class IDrawing {
 public:
@@ -19,36 +21,52 @@ public:
     // The outline of the ellipse with this centre and these semi-axes.
     virtual void Ellipse(double centreX, double centreY, double radiusX, double radiusY, Colour colour) = 0;
     // The whole picture, stretched to the destination.
-    virtual void StretchPicture(const Picture& picture, const Rect& destination) = 0;
+    virtual void StretchPicture(const PicturePtr& picture, const Rect& destination) = 0;
 };
 
-// A copy of a picture that is drawn on and copied out again as a new picture.
+// A copy of a picture that is drawn on, worked on pixel by pixel, and copied out as a new picture.
 class IWorkingPicture : public IDrawing {
 public:
+    // The pixels of the part of a region that lies on the picture.
+    virtual RgbImage ReadPixels(const Rect& region) = 0;
+    // Pixels put on the picture with their top-left corner at a point; what falls outside is left out.
+    virtual void WritePixels(const RgbImage& pixels, Point at) = 0;
     // A copy of a region; null when the system made none.
     virtual PicturePtr CopyOut(const Rect& region) = 0;
 };
+
+// Pictures made and read pixel by pixel.
+class IPictureTools {
+public:
+    virtual ~IPictureTools() = default;
+    virtual std::unique_ptr<IWorkingPicture> WorkOn(const Picture& picture) = 0;
+    // The pixels of the part of a region that lies on a picture; empty when the system could not
+    // read them.
+    virtual RgbImage PixelsOf(const Picture& picture, const Rect& region) = 0;
+    // A picture of these pixels; null when the system made none.
+    virtual PicturePtr PictureOf(const RgbImage& pixels) = 0;
+};
+
+class Preview;
 
 enum class EditorAnswer { Yes, No, Cancel };
 enum class EditorQuestion { YesNo, YesNoCancel };
 
 // The editor's window as its presenter sees it beyond the generic form (texts, visibility, enabled
-// state, the strength list, showing and unloading): the view with its persistent picture and its
-// temporary markers, the layout, the scroll bars, the toolbar's pressed buttons, the drawing
-// colour and the message boxes. The editor is laid out in pixels, the unit of its pictures.
+// state, the strength list, showing and unloading): the view with its picture and the preview over
+// it, the layout, the scroll bars, the toolbar's pressed buttons, the colour button and the message
+// boxes. The editor is laid out in pixels, the unit of its pictures.
 class IEditorWindow {
 public:
     virtual ~IEditorWindow() = default;
     virtual WindowRef Handle() = 0;
 
-    // The view's persistent picture (null: an empty view) and its repaint from an offset, which
-    // takes every marker away.
-    virtual void SetViewPicture(PicturePtr picture) = 0;
-    virtual void PaintView(Point offset) = 0;
-    virtual IDrawing& ViewMarkers() = 0;
-    // What the view shows in a region; null when the system made no copy.
+    // The picture the view shows (null: an empty view), from an offset in the picture.
+    virtual void ShowPicture(PicturePtr picture, Point offset) = 0;
+    // What the view shows over the picture from now on; only the changed areas are painted again.
+    virtual void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) = 0;
+    // What the view shows in a region without the preview; null when the system made no copy.
     virtual PicturePtr CopyFromView(const Rect& region) = 0;
-    virtual std::unique_ptr<IWorkingPicture> WorkOn(const Picture& picture) = 0;
 
     virtual Size ClientSize() const = 0;
     virtual Rect ControlBounds(ControlId control) const = 0;
@@ -59,8 +77,7 @@ public:
     virtual void SetScrollValue(ControlId bar, int value) = 0;
 
     virtual void SetButtonPressed(ControlId button, bool pressed) = 0;
-    virtual Colour ButtonColour(ControlId button) const = 0;
-    virtual void SetButtonColour(ControlId button, Colour colour) = 0;
+    virtual void ShowColour(ControlId button, Colour colour) = 0;
     // The system's colour dialog; nothing when the user cancels.
     virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
 

@@ -1,15 +1,9 @@
 #pragma once
-#include <cstdint>
-#include <string>
 #include <vector>
 
-#include "editor/EditorCore.h"
+#include "editor/TwoCornerTool.h"
 
 namespace snapwright {
-
-// The line strength a text of the strength list gives: the whole number it starts with ("3px"
-// gives 3), 0 when it starts with none; at most 255.
-int StrengthOf(const std::string& text);
 
 // One ring of an ellipse: its centre and semi-axes.
 struct EllipseRing {
@@ -24,27 +18,23 @@ struct EllipseRing {
 // final drawing gives each ring its own.
 std::vector<EllipseRing> EllipseRings(Point first, Point second, int strength, bool finalDrawing);
 
-// Draws a rectangle frame or an ellipse around two clicked corners, outside them, with the
-// chosen colour and strength; a preview follows the mouse after the first click.
-class ShapeTool {
-public:
-    explicit ShapeTool(EditorCore& core) : m_core(core) {}
+enum class ShapeKind { Frame, Ellipse };
 
-    // The button of the frame (EditMode::Frame) or the ellipse (EditMode::Ellipse).
-    void OnButton(EditMode shape);
-    void OnMouseMove(Point view);
-    void OnMouseDown(Point view);
-    // Forgets the clicks, as the editor opens.
-    void Reset() { m_clicks = 0; }
+// Draws a rectangle frame or an ellipse around two corners, outside them, in the editor's colour
+// and strength; a preview follows the mouse after the first corner. The tool ends with its shape.
+class ShapeTool : public TwoCornerTool {
+public:
+    ShapeTool(EditorCore& core, ShapeKind kind) : TwoCornerTool(core), m_kind(kind) {}
+
+    void DrawPreview(IDrawing& view, Point mouse) const override;
+
+protected:
+    void OnSecondCorner(Point view) override;
 
 private:
-    void DrawShape(IDrawing& drawing, Point first, Point second, bool finalDrawing);
-    static EditorControl ButtonOf(EditMode shape);
+    void DrawShape(IDrawing& drawing, Point first, Point second, bool finalDrawing) const;
 
-    EditorCore& m_core;
-    std::uint8_t m_clicks = 0;
-    Point m_firstView;
-    Point m_firstPicture;
+    ShapeKind m_kind;
 };
 
 }  // namespace snapwright

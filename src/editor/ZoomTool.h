@@ -1,41 +1,34 @@
 #pragma once
-#include <cstdint>
-
-#include "editor/EditorCore.h"
+#include "editor/TwoCornerTool.h"
 
 namespace snapwright {
 
 inline constexpr double kZoomFactor = 1.5;
 inline constexpr Colour kZoomColour = 0x0000FF;  // red
 
-// The region of the view between two clicked points, both corner pixels included, whichever
-// way round they were clicked.
+// The region of the view between two corners, both corner pixels included, whichever way round
+// they were given.
 Rect ZoomRegion(Point first, Point second);
 
-// Magnifies a region of the picture into an inset burnt into the picture itself: two clicks mark
-// the region, the third places its 1.5 times enlargement, framed and joined to it in red.
-class ZoomTool {
+// Magnifies a region of the picture into an inset burnt into the picture itself: two corners mark
+// the region, a click places its 1.5 times enlargement, framed and joined to it in red, and ends
+// the tool.
+class ZoomTool : public TwoCornerTool {
 public:
-    explicit ZoomTool(EditorCore& core) : m_core(core) {}
+    explicit ZoomTool(EditorCore& core) : TwoCornerTool(core) {}
 
-    // Starts the tool; ends it only before the first click (the third click ends it by itself).
-    void OnButton();
-    void OnMouseMove(Point view);
-    void OnMouseDown(Point view);
-    // Forgets the clicks and the region, as the editor opens.
-    void Reset() {
-        m_clicks = 0;
-        m_region.reset();
-    }
+    void OnActivate() override;
+    void OnDeactivate() override;
+    void DrawPreview(IDrawing& view, Point mouse) const override;
+
+protected:
+    void OnSecondCorner(Point view) override;
+    void OnClickAfterCorners(Point view) override;
 
 private:
     Size InsetSize() const;
-    void PlaceInset(Point view);
+    void DrawInset(IDrawing& drawing, Point at) const;
 
-    EditorCore& m_core;
-    std::uint8_t m_clicks = 0;
-    Point m_firstView;
-    Point m_firstPicture;
     Rect m_regionView;     // the marked region on the view
     Rect m_regionPicture;  // the same region on the picture
     PicturePtr m_region;   // what the view showed there

@@ -48,6 +48,22 @@ class EditorCase(E2ETestCase):
         run(["xdotool", "mousemove", str(left + x + 1), str(top + y + 1), "mousemove", str(left + x), str(top + y),
              "click", "1"], check=True)
 
+    def drag(self, x1, y1, x2, y2):
+        """A press at one point of the picture, a drag, and a release at another."""
+        left, top, _, _ = self.view()
+        run(["xdotool", "mousemove", str(left + x1), str(top + y1), "mousedown", "1", "mousemove",
+             str(left + (x1 + x2) // 2), str(top + (y1 + y2) // 2), "mousemove", str(left + x2), str(top + y2),
+             "mouseup", "1"], check=True)
+
+    def keys(self, combination):
+        self.assertEqual(driver("keys", combination)[0], 0, combination)
+
+    def wait_for_view(self, condition, what):
+        """Waits until the view's pixels, at (x, y) of the picture, pass a test."""
+        left, top, _, _ = self.view()
+        shot = self.path("shown.png")
+        wait_until(lambda: condition(lambda x, y: pixel(screenshot(shot), left + x, top + y)), what=what)
+
     def save(self, name):
         """Save, OK in the save dialog; gives the written file, moved to `name`."""
         self.click("Save")
@@ -194,6 +210,43 @@ class EditorTest(EditorCase):
             check=True)
         run(["convert", drawn, "-crop", "56x26+402+302", "+repage", self.path("inset.png")], check=True)
         self.assertEqual(different_pixels(self.path("inset.png"), self.path("region.png"), crop_b="56x26+2+2"), 0)
+
+    def test_a_frame_dragged_is_the_frame_of_two_clicks_and_ctrl_z_undoes_it(self):
+        capture = self.open_on_capture()
+        self.click("Frame")
+        self.press(100, 80)
+        self.press(300, 200)
+        clicked = self.save("clicked.png")
+        self.assertGreater(different_pixels(clicked, capture), 0, "a frame was drawn")
+        self.open_file(capture)
+        self.click("Frame")
+        self.drag(50, 300, 250, 400)
+        self.wait_for_view(lambda shown: shown(49, 299) == (255, 0, 0), "the dragged frame")
+        self.keys("ctrl+z")
+        self.wait_for_view(lambda shown: shown(49, 299) == pixel(capture, 49, 299), "the frame undone")
+        self.click("Frame")
+        self.drag(100, 80, 300, 200)
+        self.assertEqual(different_pixels(self.save("dragged.png"), clicked), 0)
+
+    def test_the_cross_hair_shows_on_a_black_picture(self):
+        self.open_on_capture()
+        black = self.path("black.png")
+        run(["convert", "-size", "400x300", "xc:black", black], check=True)
+        self.open_file(black)
+        self.click("Ellipse")
+        left, top, _, _ = self.view()
+        run(["xdotool", "mousemove", str(left + 150), str(top + 100), "mousemove", str(left + 200), str(top + 150)],
+            check=True)
+        # Beside the pointer, the vertical and the horizontal line are edged in white.
+        self.wait_for_view(lambda shown: shown(201, 60) != (0, 0, 0) and shown(300, 151) != (0, 0, 0),
+                           "the cross-hair")
+
+    def test_tab_and_shift_tab_move_through_the_toolbar(self):
+        self.open_on_capture()
+        self.press(10, 10)  # the view takes the focus
+        for keys, button in (("tab", "New"), ("tab", "Region"), ("tab", "Open"), ("shift+tab", "Region")):
+            self.keys(keys)
+            wait_until(lambda: driver("focus", EDITOR)[1].strip() == button, what=f"{button} after {keys}")
 
 
 # At 150 % scaling the screen grab still has the screen's full pixel size (twips per pixel come from

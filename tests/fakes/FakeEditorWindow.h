@@ -1,6 +1,9 @@
 #pragma once
-// The editor's window for host tests: every drawing, on the view or on a working copy, lands in
-// one log as text; pictures are FakePictures, made with the size of the region copied out.
+// The editor's window and picture tools for host tests. Working copies hold real pixels: lines
+// and rectangles are drawn pixel by pixel, an ellipse marks its four extreme points, and a
+// stretched picture is sampled.
+#include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <memory>
@@ -9,41 +12,96 @@
 
 #include "editor/EditorControls.h"
 #include "editor/EditorPorts.h"
+#include "editor/Preview.h"
 #include "fakes/FakePorts.h"
 
 namespace snapwright::fakes {
 
-class FakeEditorWindow : public IEditorWindow {
+// A picture of known pixels; a plain FakePicture's pixels follow from its serial.
+class PixelPicture : public FakePicture {
 public:
-    class Drawing : public IWorkingPicture {
+    PixelPicture(RgbImage image, int serial)
+        : FakePicture(image.Width(), image.Height(), serial), pixels(std::move(image)) {}
+    RgbImage pixels;
+};
+
+inline RgbImage PixelsOf(const Picture& picture) {
+    if (const auto* known = dynamic_cast<const PixelPicture*>(&picture)) return known->pixels;
+    const auto* fake = dynamic_cast<const FakePicture*>(&picture);
+    RgbImage image(picture.Width(), picture.Height());
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            image.Set(x, y, static_cast<Colour>(x * 7 + y * 131 + (fake ? fake->serial : 0) * 9973) & 0xFFFFFF);
+        }
+    }
+    return image;
+}
+
+class FakeEditorWindow : public IEditorWindow, public IPictureTools {
+public:
+    class Working : public IWorkingPicture {
     public:
-        Drawing(FakeEditorWindow& owner, std::string name) : m_owner(owner), m_name(std::move(name)) {}
-        void Line(Point a, Point b, Colour c) override { Log("line", a, b, c); }
-        void Rectangle(Point a, Point b, Colour c) override { Log("rect", a, b, c); }
-        void Ellipse(double, double, double, double, Colour) override { m_owner.log.push_back(m_name + " ellipse"); }
-        void StretchPicture(const Picture&, const Rect&) override { m_owner.log.push_back(m_name + " picture"); }
-        PicturePtr CopyOut(const Rect& r) override { return m_owner.Copy(m_name, r); }
+        Working(FakeEditorWindow& owner, RgbImage pixels) : m_owner(owner), m_pixels(std::move(pixels)) {}
+        void Line(Point a, Point b, Colour c) override {
+            const int steps = std::max({std::abs(b.x - a.x), std::abs(b.y - a.y), 1});
+            for (int i = 0; i <= steps; ++i) Set(a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps, c);
+        }
+        void Rectangle(Point a, Point b, Colour c) override {
+            for (const auto& [from, to] : {std::pair{a, Point{b.x, a.y}}, {a, {a.x, b.y}}, {b, {b.x, a.y}}, {b, {a.x, b.y}}}) {
+                Line(from, to, c);
+            }
+        }
+        void Ellipse(double cx, double cy, double rx, double ry, Colour c) override {
+            for (const auto& [x, y] : {std::pair{cx - rx, cy}, {cx + rx, cy}, {cx, cy - ry}, {cx, cy + ry}}) {
+                Set(static_cast<int>(x), static_cast<int>(y), c);
+            }
+        }
+        void StretchPicture(const PicturePtr& picture, const Rect& to) override {
+            const RgbImage source = fakes::PixelsOf(*picture);
+            for (int y = 0; y < to.height; ++y) {
+                for (int x = 0; x < to.width; ++x) {
+                    Set(to.left + x, to.top + y, source.At(x * source.Width() / to.width, y * source.Height() / to.height));
+                }
+            }
+        }
+        RgbImage ReadPixels(const Rect& region) override { return m_pixels.Copy(region); }
+        void WritePixels(const RgbImage& pixels, Point at) override { m_pixels.Paste(pixels, at); }
+        PicturePtr CopyOut(const Rect& r) override {
+            return std::make_shared<PixelPicture>(m_pixels.Copy(r), 1000 + ++m_owner.copies);
+        }
 
     private:
-        void Log(const char* what, Point a, Point b, Colour c) {
-            m_owner.log.push_back(m_name + " " + what + " " + std::to_string(a.x) + "," + std::to_string(a.y) + " " +
-                                  std::to_string(b.x) + "," + std::to_string(b.y) + " " + std::to_string(c));
+        void Set(int x, int y, Colour c) {
+            if (x >= 0 && y >= 0 && x < m_pixels.Width() && y < m_pixels.Height()) m_pixels.Set(x, y, c);
         }
         FakeEditorWindow& m_owner;
-        std::string m_name;
+        RgbImage m_pixels;
     };
 
-    WindowRef Handle() override { return 1; }
-    void SetViewPicture(PicturePtr) override {}
-    void PaintView(Point offset) override {
-        log.push_back("paint " + std::to_string(offset.x) + "," + std::to_string(offset.y));
-    }
-    IDrawing& ViewMarkers() override { return m_view; }
-    PicturePtr CopyFromView(const Rect& region) override { return Copy("view", region); }
+    // IPictureTools
     std::unique_ptr<IWorkingPicture> WorkOn(const Picture& picture) override {
-        const auto* fake = dynamic_cast<const FakePicture*>(&picture);
-        log.push_back("work on " + std::to_string(fake ? fake->serial : 0));
-        return std::make_unique<Drawing>(*this, "work");
+        return std::make_unique<Working>(*this, fakes::PixelsOf(picture));
+    }
+    RgbImage PixelsOf(const Picture& picture, const Rect& region) override {
+        return fakes::PixelsOf(picture).Copy(region);
+    }
+    PicturePtr PictureOf(const RgbImage& pixels) override {
+        return std::make_shared<PixelPicture>(pixels, 2000 + ++copies);
+    }
+
+    // IEditorWindow
+    WindowRef Handle() override { return 1; }
+    void ShowPicture(PicturePtr picture, Point offset) override {
+        shown = std::move(picture);
+        shownFrom = offset;
+    }
+    void ShowPreview(const Preview& next, const std::vector<Rect>& changed) override {
+        preview = next;
+        repainted = changed;
+    }
+    PicturePtr CopyFromView(const Rect& r) override {
+        const RgbImage pixels = fakes::PixelsOf(*shown).Copy({r.left + shownFrom.x, r.top + shownFrom.y, r.width, r.height});
+        return std::make_shared<PixelPicture>(pixels, 1000 + ++copies);
     }
     Size ClientSize() const override { return client; }
     Rect ControlBounds(ControlId c) const override { return bounds.count(c) ? bounds.at(c) : Rect{}; }
@@ -52,10 +110,9 @@ public:
     void SetScrollMaximum(ControlId bar, int m) override { value[bar] = std::min(value[bar], std::max(0, m)); }
     int ScrollValue(ControlId bar) const override { return value.count(bar) ? value.at(bar) : 0; }
     void SetScrollValue(ControlId bar, int v) override { value[bar] = v; }
-    void SetButtonPressed(ControlId, bool) override {}
-    Colour ButtonColour(ControlId) const override { return colour; }
-    void SetButtonColour(ControlId, Colour c) override { colour = c; }
-    std::optional<Colour> ChooseColour(Colour) override { return std::nullopt; }
+    void SetButtonPressed(ControlId button, bool on) override { pressed[button] = on; }
+    void ShowColour(ControlId, Colour c) override { colour = c; }
+    std::optional<Colour> ChooseColour(Colour) override { return chosenColour; }
     EditorAnswer Ask(const std::string& text, const std::string&, EditorQuestion) override {
         questions.push_back(text);
         const EditorAnswer answer = answers.empty() ? EditorAnswer::Cancel : answers.front();
@@ -64,31 +121,19 @@ public:
     }
     void Inform(const std::string& text, const std::string&) override { informed.push_back(text); }
 
-    // Lines of the log that start with a prefix ("view", "work", "paint", ...).
-    std::vector<std::string> Logged(const std::string& prefix) const {
-        std::vector<std::string> lines;
-        for (const std::string& line : log) {
-            if (line.rfind(prefix, 0) == 0) lines.push_back(line);
-        }
-        return lines;
-    }
-
-    std::vector<std::string> log;
     const Size client{1000, 700};
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};
     std::map<ControlId, int> value;
-    Colour colour = 0x0000FF;
+    std::map<ControlId, bool> pressed;
+    PicturePtr shown;
+    Point shownFrom;
+    Preview preview;
+    std::vector<Rect> repainted;
+    Colour colour = 0;
+    std::optional<Colour> chosenColour;
     std::deque<EditorAnswer> answers;
     std::vector<std::string> questions, informed;
     int copies = 0;
-
-private:
-    PicturePtr Copy(const std::string& from, const Rect& r) {
-        log.push_back(from + " copy " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-                      std::to_string(r.width) + "x" + std::to_string(r.height));
-        return std::make_shared<FakePicture>(r.width, r.height, 1000 + ++copies);
-    }
-    Drawing m_view{*this, "view"};
 };
 
 }  // namespace snapwright::fakes

@@ -21,23 +21,44 @@ protected:
         slots.SetCurrent(std::make_shared<fakes::FakePicture>(width, height, 1));
         editor.OnLoad();
     }
-    void Click(EditorControl button) { editor.OnButton(button); }
+    // The toolbar button of this name.
+    std::size_t ToolbarIndex(const std::string& name) const {
+        for (std::size_t i = 0; i < editor.Toolbar().size(); ++i) {
+            if (editor.Toolbar()[i].name == name) return i;
+        }
+        ADD_FAILURE() << "no button " << name;
+        return 0;
+    }
+    ControlId Button(const std::string& name) const { return ToolbarControl(ToolbarIndex(name)); }
+    void Click(const std::string& button) { editor.OnClick(Button(button)); }
+    bool Pressed(const std::string& button) { return window.pressed[Button(button)]; }
     // The open dialog, with the editor's title and filter, answers with this file.
     void WillOpen(const std::string& path) {
         EXPECT_CALL(dialogs, ShowOpenDialog(::testing::HasSubstr("Portable Network Graphics (*.png)|*.png"),
                                             "Open Screenshot file", ""))
             .WillOnce(::testing::Return(path));
     }
-    void Press(Point view) { editor.OnMouseDown(view); }
+    // A click on the view.
+    void Press(Point view) {
+        editor.OnMouseDown(view);
+        editor.OnMouseUp(view);
+    }
+    void Drag(Point from, Point to) {
+        editor.OnMouseDown(from);
+        editor.OnMouseMove({(from.x + to.x) / 2, (from.y + to.y) / 2});
+        editor.OnMouseMove(to);
+        editor.OnMouseUp(to);
+    }
     // One change to the picture: a frame around (10,10)-(50,50).
     void DrawFrame() {
-        Click(EditorControl::FrameButton);
+        Click("Frame");
         Press({10, 10});
         Press({50, 50});
     }
     const EditorCore& Core() const { return editor.Core(); }
     Size PictureSize() const { return Core().PictureSize(); }
     int Serial() const { return fakes::SerialOf(Core().Picture()); }
+    RgbImage Pixels() const { return fakes::PixelsOf(*Core().Picture()); }
 
     FakeForm form;
     fakes::FakeEditorWindow window;
@@ -55,7 +76,7 @@ protected:
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;
-    Editor editor{{form, window, windows, settings, slots, messages, dialogs, help, sender,
+    Editor editor{{form, window, window, windows, settings, slots, messages, dialogs, help, sender,
                    [this](const std::string& path) {
                        handedOn.push_back("load " + path);
                        return fileContents;

@@ -1,14 +1,15 @@
 #include "capture/win32/MainWindow.h"
 
-#include "platform/Diagnostics.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/WindowProcedure.h"
+#include "ui/win32/DialogForm.h"
 
 namespace snapwright::win32 {
 
 MainWindow::MainWindow(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcedure<&MainWindow::OnMessage>;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
     windowClass.hIconSm = windowClass.hIcon;
@@ -30,9 +31,9 @@ MainWindow::~MainWindow() {
 int MainWindow::RunMessageLoop() {
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Modeless dialogs (the start window) get their keyboard navigation.
-        HWND active = ::GetActiveWindow();
-        if (active && active != m_window && ::IsDialogMessageW(active, &message)) continue;
+        // Windows shown without a loop of their own (the start window, the editor from the tray)
+        // get their keys and keyboard navigation.
+        if (DialogForm::PreTranslateMessage(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
@@ -43,21 +44,6 @@ void MainWindow::Unload() {
     if (m_unloaded) return;
     m_unloaded = true;
     if (m_onUnload) m_onUnload();
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    try {
-        return self->OnMessage(hwnd, message, wParam, lParam);
-    } catch (...) {
-        DebugOutput("The main window could not handle a message.");
-        return 0;
-    }
 }
 
 LRESULT MainWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

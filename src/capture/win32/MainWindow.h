@@ -32,7 +32,6 @@ public:
     int RunMessageLoop();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Unload();
 

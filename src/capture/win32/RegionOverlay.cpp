@@ -16,6 +16,7 @@
 #include "platform/win32/MessagePump.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
 
@@ -151,7 +152,7 @@ RegionOverlay::RegionOverlay(HINSTANCE instance) : m_instance(instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) return;
-    windowClass.lpfnWndProc = &RegionOverlay::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcedure<&RegionOverlay::OnMessage>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
     windowClass.lpszClassName = kClassName;
@@ -406,29 +407,20 @@ void RegionOverlay::OnArrow(ArrowKey key) {
     ::SetCursorPos(selection.Pointer().x, selection.Pointer().y);
 }
 
-LRESULT CALLBACK RegionOverlay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<RegionOverlay*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    // An exception must never cross into the system; the drawing is given up rather than left
-    // without a way out.
+// A message that fails gives the drawing up rather than leaving the user without a way out.
+LRESULT RegionOverlay::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!m_session) return ::DefWindowProcW(window, message, wParam, lParam);
     try {
-        if (self && self->m_session) return self->OnMessage(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("The region overlay could not handle a message: ") + error.what());
-        self->m_session->selection.Cancel();
+        return OnSessionMessage(window, message, wParam, lParam);
     } catch (...) {
-        DebugOutput("The region overlay could not handle a message.");
-        self->m_session->selection.Cancel();
+        m_session->selection.Cancel();
+        throw;
     }
-    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 // Mouse positions are the window's, whose origin is the desktop's; a right click cancels on its
 // release, so that the release reaches no window beneath.
-LRESULT RegionOverlay::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT RegionOverlay::OnSessionMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     RegionSelection& selection = m_session->selection;
     const Point at{GET_X_LPARAM(lParam) + m_session->area.left, GET_Y_LPARAM(lParam) + m_session->area.top};
     switch (message) {

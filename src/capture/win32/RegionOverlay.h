@@ -35,8 +35,8 @@ private:
     };
     struct Session;
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSessionMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnArrow(ArrowKey key);
     void OnPaint(HWND window);
     void Compose(HDC target, const RECT& part);

@@ -5,16 +5,16 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <exception>
 
 #include "editor/win32/EditorWindowIds.h"
-#include "platform/Diagnostics.h"
+#include "editor/win32/GdiDrawing.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
 
@@ -22,10 +22,9 @@ using enum EditorControl;
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"SnapwrightEditor";
 constexpr wchar_t kViewClass[] = L"SnapwrightEditorView";
-constexpr int kControlCount = static_cast<int>(RegionButton) + 1;
-constexpr int kFirstControlId = 100;
+// Dialog item ids: clear of IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape.
+constexpr int kFirstItem = 1000;
 
 // Toolbar layout at 96 dots per inch.
 constexpr int kMargin = 4;
@@ -34,174 +33,124 @@ constexpr int kButtonGap = 2;
 constexpr int kGroupGap = 10;
 constexpr int kViewGap = 6;
 
-struct ToolbarButton {
-    EditorControl control;
-    const wchar_t* name;  // the window text, which screen readers and test drivers find it by
-    const wchar_t* tip;
-    int picture;
-};
-
-// In the order of the toolbar; each suite's programs share the same three places.
-constexpr ToolbarButton kButtons[] = {
-    {NewButton, L"New", L"New: start with an empty picture", IDB_TOOL_NEW},
-    {RegionButton, L"Region", L"Region: take a region of the screen as a new picture", IDB_TOOL_REGION},
-    {OpenButton, L"Open", L"Open an image file", IDB_TOOL_OPEN},
-    {SaveButton, L"Save", L"Save the picture", IDB_TOOL_SAVE},
-    {PrintButton, L"Print", L"Print the picture", IDB_TOOL_PRINT},
-    {CopyButton, L"Copy", L"Copy the picture to the clipboard", IDB_TOOL_COPY},
-    {WordButton, L"Word", L"Send the picture to Microsoft Word", IDB_TOOL_WORD},
-    {ExcelButton, L"Excel", L"Send the picture to Microsoft Excel", IDB_TOOL_EXCEL},
-    {PowerPointButton, L"PowerPoint", L"Send the picture to Microsoft PowerPoint", IDB_TOOL_POWERPOINT},
-    {UndoButton, L"Undo", L"Undo the last change", IDB_TOOL_UNDO},
-    {ZoomButton, L"Zoom", L"Zoom: mark a region with two clicks, place its enlargement with a third",
-     IDB_TOOL_ZOOM},
-    {CropButton, L"Crop", L"Crop: click where the nearest corner of the picture should move to", IDB_TOOL_CROP},
-    {FrameButton, L"Frame", L"Frame: click two opposite corners", IDB_TOOL_FRAME},
-    {EllipseButton, L"Ellipse", L"Ellipse: click two opposite corners", IDB_TOOL_ELLIPSE},
-    {TextButton, L"Text", L"Text", IDB_TOOL_TEXT},
-    {WriterButton, L"Writer", L"Send the picture to Writer", IDB_TOOL_WRITER},
-    {CalcButton, L"Calc", L"Send the picture to Calc", IDB_TOOL_CALC},
-    {ImpressButton, L"Impress", L"Send the picture to Impress", IDB_TOOL_IMPRESS},
-};
-
-// Where each toolbar button sits, counted in buttons and group gaps from the left.
-struct Slot {
-    int buttons;
-    int gaps;
-};
-Slot SlotOf(EditorControl control) {
-    switch (control) {
-        case NewButton: return {0, 0};
-        case RegionButton: return {1, 0};
-        case OpenButton: return {2, 0};
-        case SaveButton: return {3, 0};
-        case PrintButton: return {4, 0};
-        case CopyButton: return {5, 0};
-        case WordButton:
-        case WriterButton: return {6, 1};
-        case ExcelButton:
-        case CalcButton: return {7, 1};
-        case PowerPointButton:
-        case ImpressButton: return {8, 1};
-        case UndoButton: return {9, 2};
-        case ZoomButton: return {10, 3};
-        case CropButton: return {11, 3};
-        case FrameButton: return {12, 3};
-        case EllipseButton: return {13, 3};
-        case TextButton: return {14, 3};
-        default: return {15, 4};  // the strength, colour and help controls follow
-    }
+int ItemOf(ControlId control) {
+    return kFirstItem + control;
 }
 
-int ControlIdOf(EditorControl control) {
-    return kFirstControlId + static_cast<int>(control);
+bool HasVisibleStyle(HWND item) {
+    return (::GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
 }
+
+// Ends the painting that BeginPaint started, however the painting ends.
+class PaintGuard {
+public:
+    explicit PaintGuard(HWND window) : m_window(window), m_dc(::BeginPaint(window, &m_paint)) {}
+    ~PaintGuard() { ::EndPaint(m_window, &m_paint); }
+    PaintGuard(const PaintGuard&) = delete;
+    PaintGuard& operator=(const PaintGuard&) = delete;
+    HDC dc() const { return m_dc; }
+    const RECT& area() const { return m_paint.rcPaint; }
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint{};
+    HDC m_dc;
+};
 
 }  // namespace
 
-EditorWindow::EditorWindow(HINSTANCE instance, HICON icon)
-    : m_instance(instance),
-      m_icon(icon),
-      m_markers([this] { return m_window ? ::GetDC(Item(Id(View))) : nullptr; },
-                [this](HDC dc) { ::ReleaseDC(Item(Id(View)), dc); }) {}
+EditorWindow::EditorWindow(HINSTANCE instance, HICON icon) : m_instance(instance), m_form(instance, IDD_EDITOR) {
+    m_form.SetEvents(this);
+    m_form.SetIcon(icon);
+    m_form.PlaceByItself();
+}
 
+// The window goes before the members its messages reach.
 EditorWindow::~EditorWindow() {
-    if (m_window) ::DestroyWindow(m_window);
+    m_form.Unload();
 }
 
 HWND EditorWindow::Item(ControlId control) const {
-    if (control < 0 || control >= static_cast<int>(m_controls.size())) return nullptr;
-    return m_controls[static_cast<std::size_t>(control)];
+    return m_window ? ::GetDlgItem(m_window, ItemOf(control)) : nullptr;
 }
 
 // The window is made when it is first shown and lives until it is closed; it then starts afresh.
-void EditorWindow::Load() {
-    if (m_window) return;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (!::GetClassInfoExW(m_instance, kWindowClass, &windowClass)) {
-        windowClass = {};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &EditorWindow::Forward<&EditorWindow::OnMessage>;
-        windowClass.hInstance = m_instance;
-        windowClass.hIcon = m_icon;
-        windowClass.hIconSm = m_icon;
-        windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = kWindowClass;
-        if (!::RegisterClassExW(&windowClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
-
-        WNDCLASSEXW viewClass{};
-        viewClass.cbSize = sizeof(viewClass);
-        viewClass.lpfnWndProc = &EditorWindow::Forward<&EditorWindow::OnViewMessage>;
-        viewClass.hInstance = m_instance;
-        viewClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
-        viewClass.lpszClassName = kViewClass;
-        if (!::RegisterClassExW(&viewClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
-    }
-
-    // The window covers the work area of the monitor the user works on: the one of the mouse
-    // pointer. Made there, it also takes that monitor's scale.
-    const Rect area = PointerWorkArea();
-    HWND window = ::CreateWindowExW(0, kWindowClass, ToWide(kEditorCaption).c_str(),
-                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, area.left, area.top, area.width, area.height,
-                                    nullptr, nullptr, m_instance, this);
-    if (!window) throw Win32Error(::GetLastError(), "CreateWindowExW");
-    if (m_presenter) m_presenter->OnLoad();
-}
-
-// A toolbar picture at the display's scale; its light grey becomes the button face.
-HBITMAP EditorWindow::LoadPicture(int id) const {
-    constexpr int kPictureSize = 24;
-    return static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, Scaled(kPictureSize),
-                                             Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
-}
-
-void EditorWindow::CreateControls() {
+// It covers the work area of the monitor the user works on, the one of the mouse pointer.
+void EditorWindow::OnLoad() {
+    m_window = m_form.Handle();
     m_dpi = WindowDpi(m_window);
-    m_controls.assign(kControlCount, nullptr);
-    const auto make = [this](EditorControl control, const wchar_t* className, const wchar_t* text, DWORD style) {
-        HWND item = ::CreateWindowExW(0, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, m_window,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(control))),
-                                      m_instance, this);
-        m_controls[static_cast<std::size_t>(control)] = item;
-        return item;
-    };
+    ::SetWindowTextW(m_window, ToWide(kEditorCaption).c_str());
+    const Rect area = PointerWorkArea();
+    ::SetWindowPos(m_window, nullptr, area.left, area.top, area.width, area.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateControls();
+    LayOutToolbar();
+    if (m_presenter) m_presenter->OnLoad();
+    // The buttons the presenter hid leave no gaps.
+    LayOutToolbar();
+}
 
-    m_tooltip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
-                                  m_instance, nullptr);
-    const auto tip = [this](HWND item, const wchar_t* text) {
+HWND EditorWindow::Make(ControlId control, const wchar_t* className, const std::wstring& text, DWORD style,
+                        const std::wstring& tip) {
+    HWND item = ::CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, m_window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ItemOf(control))), m_instance, this);
+    if (!item) throw Win32Error(::GetLastError(), "CreateWindowExW");
+    m_form.Bind(control, ItemOf(control));
+    if (!tip.empty() && m_tooltip) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = m_window;
         tool.uId = reinterpret_cast<UINT_PTR>(item);
-        tool.lpszText = const_cast<wchar_t*>(text);
-        ::SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    };
-
-    for (const ToolbarButton& button : kButtons) {
-        tip(make(button.control, WC_BUTTONW, button.name, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP),
-            button.tip);
+        tool.lpszText = const_cast<wchar_t*>(tip.c_str());
+        ::SendMessageW(m_tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    // Line strength and colour of the frame and ellipse tools, then help and the notice.
-    make(StrengthLabel, WC_STATICW, L"Border:", WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE);
-    tip(make(StrengthList, WC_COMBOBOXW, L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST),
-        L"Line strength of frames and ellipses");
-    tip(make(ColourButton, WC_BUTTONW, L"Colour", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW),
-        L"Colour of frames and ellipses");
-    tip(make(HelpButton, WC_BUTTONW, L"Help", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP), L"Help");
-    make(Notice, WC_STATICW, L"This Module will be completed in Snapwright V1.1.10 and later! Please be patient!",
-         WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
-    make(View, kViewClass, L"", WS_VISIBLE);
-    make(HorizontalScroll, WC_SCROLLBARW, L"", SBS_HORZ);
-    make(VerticalScroll, WC_SCROLLBARW, L"", SBS_VERT);
-    LayOutToolbar();
+    return item;
 }
 
-// The toolbar, its font and pictures at the window's scale, and the view's corner below it; the
-// view's size and the scroll bars follow from the window's size (OnResize).
+// In the tab order of the toolbar: its buttons, the line strength, the colour and help.
+void EditorWindow::CreateControls() {
+    WNDCLASSEXW viewClass{};
+    viewClass.cbSize = sizeof(viewClass);
+    if (!::GetClassInfoExW(m_instance, kViewClass, &viewClass)) {
+        viewClass.lpfnWndProc = &WindowProcedure<&EditorWindow::OnViewMessage>;
+        viewClass.hInstance = m_instance;
+        viewClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
+        viewClass.lpszClassName = kViewClass;
+        if (!::RegisterClassExW(&viewClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
+    }
+    m_tooltip.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
+                                      m_instance, nullptr));
+    if (m_presenter) {
+        const auto& toolbar = m_presenter->Toolbar();
+        for (std::size_t i = 0; i < toolbar.size(); ++i) {
+            Make(ToolbarControl(i), WC_BUTTONW, ToWide(toolbar[i].name),
+                 WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, ToWide(toolbar[i].Tooltip()));
+        }
+    }
+    Make(Id(StrengthLabel), WC_STATICW, L"Border:", WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE);
+    Make(Id(StrengthList), WC_COMBOBOXW, L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+         L"Line strength of frames and ellipses");
+    Make(Id(ColourButton), WC_BUTTONW, L"Colour", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+         L"Colour of frames and ellipses");
+    Make(Id(HelpButton), WC_BUTTONW, L"Help", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, L"Help");
+    Make(Id(Notice), WC_STATICW, L"This Module will be completed in Snapwright V1.1.10 and later! Please be patient!",
+         WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
+    Make(Id(View), kViewClass, L"", WS_VISIBLE);
+    Make(Id(HorizontalScroll), WC_SCROLLBARW, L"", SBS_HORZ);
+    Make(Id(VerticalScroll), WC_SCROLLBARW, L"", SBS_VERT);
+}
+
+// A toolbar picture at the window's scale; its light grey becomes the button face.
+HBITMAP EditorWindow::LoadPicture(const std::string& name) const {
+    constexpr int kPictureSize = 24;
+    return static_cast<HBITMAP>(::LoadImageW(m_instance, ToWide(name).c_str(), IMAGE_BITMAP, Scaled(kPictureSize),
+                                             Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
+}
+
+// The toolbar, its font and pictures at the window's scale, and the view's corner below it. The
+// buttons that show stand in a row, the groups apart; the view's size and the scroll bars follow
+// from the window's size (Editor::OnResize).
 void EditorWindow::LayOutToolbar() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
@@ -210,26 +159,33 @@ void EditorWindow::LayOutToolbar() {
     face.lfHeight = -::MulDiv(8, m_dpi, 72);
     lstrcpynW(face.lfFaceName, L"Arial", LF_FACESIZE);
     UniqueHfont font(::CreateFontIndirectW(&face));
-    for (HWND item : m_controls) ::SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    }
     // The previous font and pictures may only go once the controls have let go of them.
     m_font = std::move(font);
 
     const int size = Scaled(kButtonSize);
     const int top = Scaled(kMargin);
-    const auto left = [this](Slot slot) {
-        return Scaled(kMargin + slot.buttons * (kButtonSize + kButtonGap) + slot.gaps * kGroupGap);
-    };
     std::vector<UniqueHbitmap> pictures;
-    const auto place = [&](EditorControl control, int picture, int x) {
-        HWND item = Item(Id(control));
+    const auto place = [&](ControlId control, const std::string& picture, int x) {
+        HWND item = Item(control);
         UniqueHbitmap bitmap(LoadPicture(picture));
         ::SendMessageW(item, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
         pictures.push_back(std::move(bitmap));
         ::MoveWindow(item, x, top, size, size, FALSE);
     };
-    for (const ToolbarButton& button : kButtons) place(button.control, button.picture, left(SlotOf(button.control)));
-
-    int x = left(SlotOf(StrengthLabel));
+    int x = Scaled(kMargin);
+    if (m_presenter) {
+        const auto& toolbar = m_presenter->Toolbar();
+        for (std::size_t i = 0; i < toolbar.size(); ++i) {
+            if (i > 0 && toolbar[i].group != toolbar[i - 1].group) x += Scaled(kGroupGap - kButtonGap);
+            if (!HasVisibleStyle(Item(ToolbarControl(i)))) continue;
+            place(ToolbarControl(i), toolbar[i].picture, x);
+            x += size + Scaled(kButtonGap);
+        }
+        x += Scaled(kGroupGap - kButtonGap);
+    }
     const int textHeight = Scaled(14);
     ::MoveWindow(Item(Id(StrengthLabel)), x, top, Scaled(40), size, FALSE);
     x += Scaled(44);
@@ -237,7 +193,7 @@ void EditorWindow::LayOutToolbar() {
     x += Scaled(64 + kButtonGap + 4);
     ::MoveWindow(Item(Id(ColourButton)), x, top, size, size, FALSE);
     x += size + Scaled(kGroupGap);
-    place(HelpButton, IDB_TOOL_HELP, x);
+    place(Id(HelpButton), "TOOL_HELP", x);
     x += size + Scaled(kGroupGap);
     ::MoveWindow(Item(Id(Notice)), x, top + (size - 2 * textHeight) / 2, Scaled(250), 2 * textHeight + Scaled(2),
                  FALSE);
@@ -245,147 +201,219 @@ void EditorWindow::LayOutToolbar() {
 
     const Rect view = ControlBounds(Id(View));
     ::MoveWindow(Item(Id(View)), Scaled(kMargin), top + size + Scaled(kViewGap), view.width, view.height, FALSE);
-    ::InvalidateRect(m_window, nullptr, TRUE);
+    // Controls moved without painting keep whatever lay under them: all are painted anew.
+    ::RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-// Moved onto a monitor of another scale, the editor takes the size the system suggests; its toolbar
-// is laid out anew at that scale and the view follows the new size. The picture keeps its pixels.
-void EditorWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi > 0 && dpi != m_dpi) {
-        m_dpi = dpi;
-        LayOutToolbar();
-    }
-    ::SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+// On a monitor of another scale the toolbar is laid out anew at that scale, and the view follows
+// the window's new size. The picture keeps its pixels.
+bool EditorWindow::OnDpiChanged(int dpi) {
+    m_dpi = dpi;
+    LayOutToolbar();
     if (m_presenter) m_presenter->OnResize();
+    return true;
 }
 
-// --- the generic form ---
-
-void EditorWindow::SetText(ControlId control, const std::string& text) {
-    ::SetWindowTextW(Item(control), ToWide(text).c_str());
+void EditorWindow::OnClick(ControlId control) {
+    if (m_presenter) m_presenter->OnClick(control);
 }
 
-std::string EditorWindow::Text(ControlId control) const {
-    return WindowText(Item(control));
+// The user may keep the window to save his changes first.
+void EditorWindow::OnCloseRequest() {
+    if (!m_presenter || m_presenter->OnClose()) m_form.Unload();
 }
 
-void EditorWindow::SetChecked(ControlId control, bool checked) {
-    ::SendMessageW(Item(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+bool EditorWindow::OnKey(const KeyPress& key) {
+    return m_presenter && m_presenter->OnKey(key);
 }
 
-bool EditorWindow::Checked(ControlId control) const {
-    return ::SendMessageW(Item(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void EditorWindow::SetVisible(ControlId control, bool visible) {
-    ::ShowWindow(Item(control), visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void EditorWindow::SetEnabled(ControlId control, bool enabled) {
-    ::EnableWindow(Item(control), enabled ? TRUE : FALSE);
-}
-
-void EditorWindow::SetBounds(ControlId control, const Rect& twips) {
-    SetControlBounds(control, {::MulDiv(twips.left, m_dpi, 1440), ::MulDiv(twips.top, m_dpi, 1440),
-                               ::MulDiv(twips.width, m_dpi, 1440), ::MulDiv(twips.height, m_dpi, 1440)});
-}
-
-Rect EditorWindow::Bounds(ControlId control) const {
-    const Rect pixels = ControlBounds(control);
-    return {::MulDiv(pixels.left, 1440, m_dpi), ::MulDiv(pixels.top, 1440, m_dpi), ::MulDiv(pixels.width, 1440, m_dpi),
-            ::MulDiv(pixels.height, 1440, m_dpi)};
-}
-
-void EditorWindow::ClearList(ControlId control) {
-    ::SendMessageW(Item(control), CB_RESETCONTENT, 0, 0);
-}
-
-void EditorWindow::AddListItem(ControlId control, const std::string& text) {
-    ::SendMessageW(Item(control), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
-}
-
-void EditorWindow::SetListIndex(ControlId control, int index) {
-    ::SendMessageW(Item(control), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int EditorWindow::ListIndex(ControlId control) const {
-    return static_cast<int>(::SendMessageW(Item(control), CB_GETCURSEL, 0, 0));
-}
-
-// Shown from a hotkey, the editor runs its own message loop until it is closed. An editor that is
-// open already is only brought to the front.
-void EditorWindow::ShowModal() {
-    const bool wasOpen = m_window && ::IsWindowVisible(m_window);
-    Show();
-    if (wasOpen || m_modal) return;
-    m_modal = true;
-    MSG message{};
-    while (m_window) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
+std::optional<INT_PTR> EditorWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_HSCROLL:
+        case WM_VSCROLL: {
+            HWND bar = reinterpret_cast<HWND>(lParam);
+            if (!bar || (bar != Item(Id(HorizontalScroll)) && bar != Item(Id(VerticalScroll)))) break;
+            OnScrollBar(bar, LOWORD(wParam));
+            return TRUE;
         }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
+        case WM_MOUSEWHEEL:
+            ScrollBy(VerticalScroll, -GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
+            return TRUE;
+        case WM_DRAWITEM:
+            if (wParam != static_cast<WPARAM>(ItemOf(Id(ColourButton)))) break;
+            DrawColourButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED && m_presenter && Item(Id(View))) m_presenter->OnResize();
+            break;
+        case WM_DESTROY: m_tooltip.reset(); break;
+        case WM_NCDESTROY: Unloaded(); break;
+        default: break;
     }
-    m_modal = false;
+    return std::nullopt;
 }
 
-void EditorWindow::Show() {
-    Load();
-    if (!m_window) return;
-    if (::IsIconic(m_window)) ::ShowWindow(m_window, SW_RESTORE);
-    ::ShowWindow(m_window, SW_SHOW);
-    ::SetForegroundWindow(m_window);
-}
-
-void EditorWindow::Hide() {
-    if (m_window) ::ShowWindow(m_window, SW_HIDE);
-}
-
-void EditorWindow::Unload() {
-    if (m_window) ::DestroyWindow(m_window);
+void EditorWindow::Unloaded() {
+    m_window = nullptr;
+    m_pictures.clear();
+    m_viewPicture.reset();
+    m_preview = {};
+    m_shown.Release();
+    m_back.Release();
 }
 
 // --- the view ---
 
-void EditorWindow::SetViewPicture(PicturePtr picture) {
+void EditorWindow::ShowPicture(PicturePtr picture, Point offset) {
     m_viewPicture = std::move(picture);
-}
-
-void EditorWindow::PaintView(Point offset) {
     m_viewOffset = offset;
+    m_shownCurrent = false;
+    if (HWND view = Item(Id(View))) ::InvalidateRect(view, nullptr, FALSE);
+}
+
+void EditorWindow::ShowPreview(const Preview& preview, const std::vector<Rect>& changed) {
+    m_preview = preview;
     HWND view = Item(Id(View));
-    if (!view) return;
-    RECT area{};
-    ::GetClientRect(view, &area);
-    const WindowDc dc(view, false);
-    if (dc) PaintViewOn(dc.get(), area);
-    ::ValidateRect(view, nullptr);
-}
-
-// The picture one to one from the offset; what lies beyond it is the workspace colour.
-void EditorWindow::PaintViewOn(HDC dc, const RECT& area) const {
-    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_APPWORKSPACE));
-    if (!m_viewPicture) return;
-    PictureDc source(*m_viewPicture);
-    if (!source) return;
-    const int width = std::min<int>(area.right, m_viewPicture->Width() - m_viewOffset.x);
-    const int height = std::min<int>(area.bottom, m_viewPicture->Height() - m_viewOffset.y);
-    if (width > 0 && height > 0) {
-        ::BitBlt(dc, 0, 0, width, height, source.get(), m_viewOffset.x, m_viewOffset.y, SRCCOPY);
+    if (!view || changed.empty()) return;
+    // One region for all the changes: each invalidation is a round trip to the window manager.
+    UniqueHrgn region(::CreateRectRgn(0, 0, 0, 0));
+    for (const Rect& area : changed) {
+        const UniqueHrgn part(::CreateRectRgn(area.left, area.top, area.left + area.width, area.top + area.height));
+        ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
     }
+    ::InvalidateRgn(view, region.get(), FALSE);
 }
 
+// The picture one to one from the offset, and the workspace colour around it (never under it, so
+// that nothing flashes).
+void EditorWindow::ComposePicture(HDC dc, const RECT& area) const {
+    const LONG pictureRight = m_viewPicture ? m_viewPicture->Width() - m_viewOffset.x : 0;
+    const LONG pictureBottom = m_viewPicture ? m_viewPicture->Height() - m_viewOffset.y : 0;
+    RECT shown{};
+    const RECT picture{0, 0, pictureRight, pictureBottom};
+    bool drawn = false;
+    if (m_viewPicture && ::IntersectRect(&shown, &area, &picture)) {
+        PictureDc source(*m_viewPicture);
+        if (source) {
+            ::BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, source.get(),
+                     shown.left + m_viewOffset.x, shown.top + m_viewOffset.y, SRCCOPY);
+            drawn = true;
+        }
+    }
+    HBRUSH workspace = ::GetSysColorBrush(COLOR_APPWORKSPACE);
+    if (!drawn) {
+        ::FillRect(dc, &area, workspace);
+        return;
+    }
+    const RECT right{std::max(area.left, pictureRight), area.top, area.right, area.bottom};
+    const RECT below{area.left, std::max(area.top, pictureBottom), std::min(area.right, pictureRight), area.bottom};
+    if (right.left < right.right) ::FillRect(dc, &right, workspace);
+    if (below.top < below.bottom && below.left < below.right) ::FillRect(dc, &below, workspace);
+}
+
+bool EditorWindow::ViewBuffer::Prepare(Size wanted) {
+    if (dc && size == wanted) return true;
+    selected.reset();
+    bitmap.reset();
+    dc.reset(::CreateCompatibleDC(nullptr));
+    const WindowDc screen(nullptr, false);
+    bitmap.reset(::CreateCompatibleBitmap(screen.get(), std::max(1, wanted.width), std::max(1, wanted.height)));
+    if (!dc || !bitmap) {
+        dc.reset();
+        return false;
+    }
+    selected.emplace(dc.get(), bitmap.get());
+    size = wanted;
+    return true;
+}
+
+void EditorWindow::ViewBuffer::Release() {
+    selected.reset();
+    bitmap.reset();
+    dc.reset();
+    size = {};
+}
+
+// Only what changed is composed, off the screen, and copied to it at once: the picture from the
+// view as it was last shown (in the display's format, so the copy is a plain one), then the
+// preview over it. The picture is converted again only when it, its offset or the view changes.
+void EditorWindow::PaintView(HWND view) {
+    UniqueHrgn update(::CreateRectRgn(0, 0, 0, 0));
+    const bool clip = update && ::GetUpdateRgn(view, update.get(), FALSE) == COMPLEXREGION;
+    const PaintGuard paint(view);
+    if (!paint.dc()) return;
+    RECT client{};
+    ::GetClientRect(view, &client);
+    const Size size{client.right, client.bottom};
+    const RECT& area = paint.area();
+    if (m_shown.size != size) m_shownCurrent = false;
+    if (!m_shown.Prepare(size) || !m_back.Prepare(size)) {
+        ComposePicture(paint.dc(), area);
+        GdiDrawing onScreen(paint.dc());
+        m_preview.DrawOn(onScreen);
+        return;
+    }
+    if (!m_shownCurrent) {
+        ComposePicture(m_shown.dc.get(), client);
+        m_shownCurrent = true;
+    }
+    HDC back = m_back.dc.get();
+    if (clip) ::SelectClipRgn(back, update.get());
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    ::BitBlt(back, area.left, area.top, width, height, m_shown.dc.get(), area.left, area.top, SRCCOPY);
+    GdiDrawing drawing(back);
+    m_preview.DrawOn(drawing);
+    ::SelectClipRgn(back, nullptr);
+    ::BitBlt(paint.dc(), area.left, area.top, width, height, back, area.left, area.top, SRCCOPY);
+}
+
+// The region as the view would show it without the preview, composed apart from the screen, so
+// that nothing over the view or beside it can get into the copy.
 PicturePtr EditorWindow::CopyFromView(const Rect& region) {
-    const WindowDc dc(Item(Id(View)), false);
-    return dc ? DCToPicture(dc.get(), region.left, region.top, region.width, region.height, 1.0f) : nullptr;
+    if (!Item(Id(View)) || region.width <= 0 || region.height <= 0) return nullptr;
+    UniqueMemoryDc memory(::CreateCompatibleDC(nullptr));
+    UniqueHbitmap bitmap;
+    {
+        const WindowDc screen(nullptr, false);
+        bitmap.reset(::CreateCompatibleBitmap(screen.get(), region.width, region.height));
+    }
+    if (!memory || !bitmap) return nullptr;
+    ScopedSelectObject selected(memory.get(), bitmap.get());
+    ::SetViewportOrgEx(memory.get(), -region.left, -region.top, nullptr);
+    ComposePicture(memory.get(), {region.left, region.top, region.left + region.width, region.top + region.height});
+    return DCToPicture(memory.get(), region.left, region.top, region.width, region.height, 1.0f);
 }
 
-std::unique_ptr<IWorkingPicture> EditorWindow::WorkOn(const Picture& picture) {
-    return std::make_unique<GdiWorkingPicture>(picture);
+// The view reports every button press, whichever button it was, every move, and every release,
+// also of a drag that ends outside it: it holds the mouse from press to release.
+LRESULT EditorWindow::OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+        case WM_PAINT: PaintView(view); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_GETDLGCODE: return DLGC_WANTCHARS;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            ::SetFocus(view);
+            ::SetCapture(view);
+            if (m_presenter) m_presenter->OnMouseDown(point);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (m_presenter) m_presenter->OnMouseMove(point);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            if (::GetCapture() == view) ::ReleaseCapture();
+            if (m_presenter) m_presenter->OnMouseUp(point);
+            return 0;
+        case WM_CHAR:
+            if (m_presenter) m_presenter->OnCharacter(static_cast<char32_t>(wParam));
+            return 0;
+        default: return ::DefWindowProcW(view, message, wParam, lParam);
+    }
 }
 
 // --- layout, scroll bars, buttons ---
@@ -404,7 +432,6 @@ Rect EditorWindow::ControlBounds(ControlId control) const {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// A moved control goes on top of those it may now cover (the other suite's buttons).
 void EditorWindow::SetControlBounds(ControlId control, const Rect& bounds) {
     ::SetWindowPos(Item(control), HWND_TOP, bounds.left, bounds.top, std::max(0, bounds.width),
                    std::max(0, bounds.height), SWP_NOACTIVATE);
@@ -470,11 +497,7 @@ void EditorWindow::SetButtonPressed(ControlId button, bool pressed) {
     ::SendMessageW(Item(button), BM_SETSTATE, pressed ? 1 : 0, 0);
 }
 
-Colour EditorWindow::ButtonColour(ControlId) const {
-    return m_colour;
-}
-
-void EditorWindow::SetButtonColour(ControlId button, Colour colour) {
+void EditorWindow::ShowColour(ControlId button, Colour colour) {
     m_colour = colour;
     ::InvalidateRect(Item(button), nullptr, TRUE);
 }
@@ -520,105 +543,6 @@ EditorAnswer EditorWindow::Ask(const std::string& text, const std::string& title
 
 void EditorWindow::Inform(const std::string& text, const std::string& title) {
     ::MessageBoxW(m_window, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK | MB_ICONINFORMATION);
-}
-
-// --- messages ---
-
-// Both the window and its view carry the EditorWindow from their creation on. An exception must
-// never cross into the system.
-template <LRESULT (EditorWindow::*Handle)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK EditorWindow::Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<EditorWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return (self->*Handle)(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("The editor could not handle a message: ") + error.what());
-    } catch (...) {
-        DebugOutput("The editor could not handle a message.");
-    }
-    return 0;
-}
-
-LRESULT EditorWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_NCCREATE:
-            m_window = window;
-            return ::DefWindowProcW(window, message, wParam, lParam);
-        case WM_CREATE:
-            CreateControls();
-            return 0;
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            if (HIWORD(wParam) == BN_CLICKED && id >= kFirstControlId && id < kFirstControlId + kControlCount && m_presenter) {
-                m_presenter->OnButton(static_cast<EditorControl>(id - kFirstControlId));
-            }
-            return 0;
-        }
-        case WM_HSCROLL:
-        case WM_VSCROLL:
-            if (lParam) OnScrollBar(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
-            return 0;
-        case WM_MOUSEWHEEL:
-            ScrollBy(VerticalScroll, -GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
-            return 0;
-        case WM_DRAWITEM:
-            DrawColourButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED && m_presenter && Item(Id(View))) m_presenter->OnResize();
-            return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case WM_CLOSE:
-            // The user may keep the window to save his changes first.
-            if (!m_presenter || m_presenter->OnClose()) ::DestroyWindow(window);
-            return 0;
-        case WM_DESTROY:
-            if (m_tooltip) ::DestroyWindow(m_tooltip);
-            m_tooltip = nullptr;
-            return 0;
-        case WM_NCDESTROY:
-            m_window = nullptr;
-            m_controls.clear();
-            m_pictures.clear();
-            m_viewPicture.reset();
-            return ::DefWindowProcW(window, message, wParam, lParam);
-        default:
-            return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-// The view reports every button press, whichever button it was, and every move.
-LRESULT EditorWindow::OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC dc = ::BeginPaint(view, &paint);
-            RECT area{};
-            ::GetClientRect(view, &area);
-            PaintViewOn(dc, area);
-            ::EndPaint(view, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            if (m_presenter) m_presenter->OnMouseDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            return 0;
-        case WM_MOUSEMOVE:
-            if (m_presenter) m_presenter->OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            return 0;
-        default:
-            return ::DefWindowProcW(view, message, wParam, lParam);
-    }
 }
 
 }  // namespace snapwright::win32

@@ -2,54 +2,46 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "editor/Editor.h"
-#include "editor/win32/GdiDrawing.h"
+#include "editor/Preview.h"
 #include "platform/win32/UniqueHandle.h"
+#include "ui/win32/DialogForm.h"
 
 namespace snapwright::win32 {
 
-// The editor's window, laid out in code: a toolbar row, the view that shows the picture from the
-// scroll offset and reports the mouse, and the two scroll bars. It forwards every event to its
-// Editor and offers it the generic form and the editor's own window services.
-class EditorWindow : public IForm, public IEditorWindow {
+// The editor's window: a form whose controls are made and laid out in code, a toolbar row from the
+// presenter's table, the view that shows the picture from the scroll offset with the preview over
+// it and reports the mouse, and the two scroll bars. It forwards every event to its Editor and
+// offers it the editor's own window services beside the form.
+class EditorWindow : public IFormEvents, public IEditorWindow {
 public:
     EditorWindow(HINSTANCE instance, HICON icon);
     ~EditorWindow() override;
     EditorWindow(const EditorWindow&) = delete;
     EditorWindow& operator=(const EditorWindow&) = delete;
 
+    DialogForm& Form() { return m_form; }
     void SetPresenter(Editor* presenter) { m_presenter = presenter; }
-    HWND Window() const { return m_window; }
+    HWND Window() const { return m_window; }  // null while it is not loaded
 
-    // IForm
-    void SetText(ControlId control, const std::string& text) override;
-    std::string Text(ControlId control) const override;
-    void SetFontName(ControlId, const std::string&) override {}
-    void SetFontSize(ControlId, int) override {}
-    void SetChecked(ControlId control, bool checked) override;
-    bool Checked(ControlId control) const override;
-    void SetVisible(ControlId control, bool visible) override;
-    void SetEnabled(ControlId control, bool enabled) override;
-    void SetBounds(ControlId control, const Rect& twips) override;
-    Rect Bounds(ControlId control) const override;
-    void ClearList(ControlId control) override;
-    void AddListItem(ControlId control, const std::string& text) override;
-    void SetListIndex(ControlId control, int index) override;
-    int ListIndex(ControlId control) const override;
-    void ShowModal() override;
-    void Show() override;
-    void Hide() override;
-    void Unload() override;
+    // IFormEvents
+    void OnLoad() override;
+    void OnClick(ControlId control) override;
+    void OnCloseRequest() override;
+    void OnEscape() override {}  // Escape leaves a tool (OnKey); it never closes the editor
+    bool OnKey(const KeyPress& key) override;
+    bool OnDpiChanged(int dpi) override;
+    std::optional<INT_PTR> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // IEditorWindow
-    WindowRef Handle() override { return reinterpret_cast<WindowRef>(m_window); }
-    void SetViewPicture(PicturePtr picture) override;
-    void PaintView(Point offset) override;
-    IDrawing& ViewMarkers() override { return m_markers; }
+    WindowRef Handle() override { return reinterpret_cast<WindowRef>(m_form.Handle()); }
+    void ShowPicture(PicturePtr picture, Point offset) override;
+    void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) override;
     PicturePtr CopyFromView(const Rect& region) override;
-    std::unique_ptr<IWorkingPicture> WorkOn(const Picture& picture) override;
     Size ClientSize() const override;
     Rect ControlBounds(ControlId control) const override;
     void SetControlBounds(ControlId control, const Rect& bounds) override;
@@ -58,42 +50,50 @@ public:
     int ScrollValue(ControlId bar) const override;
     void SetScrollValue(ControlId bar, int value) override;
     void SetButtonPressed(ControlId button, bool pressed) override;
-    Colour ButtonColour(ControlId button) const override;
-    void SetButtonColour(ControlId button, Colour colour) override;
+    void ShowColour(ControlId button, Colour colour) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
     EditorAnswer Ask(const std::string& text, const std::string& title, EditorQuestion question) override;
     void Inform(const std::string& text, const std::string& title) override;
 
 private:
-    template <LRESULT (EditorWindow::*Handle)(HWND, UINT, WPARAM, LPARAM)>
-    static LRESULT CALLBACK Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
-    void Load();
     void CreateControls();
+    HWND Make(ControlId control, const wchar_t* className, const std::wstring& text, DWORD style,
+              const std::wstring& tip = L"");
     void LayOutToolbar();
-    void OnDpiChanged(int dpi, const RECT& suggested);
-    HBITMAP LoadPicture(int id) const;
-    void PaintViewOn(HDC dc, const RECT& area) const;
+    HBITMAP LoadPicture(const std::string& name) const;
+    void PaintView(HWND view);
+    void ComposePicture(HDC dc, const RECT& area) const;
     void OnScrollBar(HWND bar, int code);
     void ScrollBy(EditorControl bar, int steps);
     void DrawColourButton(const DRAWITEMSTRUCT& item) const;
+    void Unloaded();
     HWND Item(ControlId control) const;
     int Scaled(int pixels) const { return ::MulDiv(pixels, m_dpi, 96); }
 
     HINSTANCE m_instance;
-    HICON m_icon;
+    DialogForm m_form;
     Editor* m_presenter = nullptr;
     HWND m_window = nullptr;
-    HWND m_tooltip = nullptr;
-    std::vector<HWND> m_controls;  // by EditorControl
+    UniqueHwnd m_tooltip;
     std::vector<UniqueHbitmap> m_pictures;
     UniqueHfont m_font;
     int m_dpi = 96;
-    bool m_modal = false;
     PicturePtr m_viewPicture;
     Point m_viewOffset;
-    GdiDrawing m_markers;
+    Preview m_preview;
+    // A bitmap in the display's format as large as the view, with its memory context.
+    struct ViewBuffer {
+        UniqueMemoryDc dc;
+        UniqueHbitmap bitmap;
+        std::optional<ScopedSelectObject> selected;
+        Size size;
+        bool Prepare(Size wanted);  // false when the system made none
+        void Release();
+    };
+    ViewBuffer m_shown;  // the picture as the view shows it
+    bool m_shownCurrent = false;
+    ViewBuffer m_back;  // where the view is composed, to be copied to the screen at once
     Colour m_colour = 0;
     std::array<int, 2> m_scrollMaximum{};
 };

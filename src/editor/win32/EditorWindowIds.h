@@ -1,21 +1,3 @@
 #pragma once
-// Resource ids of the editor's toolbar pictures.
-#define IDB_TOOL_NEW 5001
-#define IDB_TOOL_OPEN 5002
-#define IDB_TOOL_SAVE 5003
-#define IDB_TOOL_PRINT 5004
-#define IDB_TOOL_WORD 5005
-#define IDB_TOOL_EXCEL 5006
-#define IDB_TOOL_POWERPOINT 5007
-#define IDB_TOOL_ZOOM 5008
-#define IDB_TOOL_WRITER 5009
-#define IDB_TOOL_CALC 5010
-#define IDB_TOOL_IMPRESS 5011
-#define IDB_TOOL_CROP 5012
-#define IDB_TOOL_COPY 5013
-#define IDB_TOOL_UNDO 5014
-#define IDB_TOOL_FRAME 5015
-#define IDB_TOOL_ELLIPSE 5016
-#define IDB_TOOL_TEXT 5017
-#define IDB_TOOL_HELP 5018
-#define IDB_TOOL_REGION 5019
+// The editor's dialog template: a window without controls, which its view lays out in code.
+#define IDD_EDITOR 5000

@@ -87,6 +87,7 @@ using UniqueHbitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueHpalette = UniqueHandle<GdiObjectTraits<HPALETTE>>;
 using UniqueHfont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueHbrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueHrgn = UniqueHandle<GdiObjectTraits<HRGN>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueHicon = UniqueHandle<IconTraits>;
 using UniqueHkey = UniqueHandle<RegistryKeyTraits>;

@@ -1,13 +1,12 @@
 #include "platform/win32/Win32Clipboard.h"
 
 #include <cstring>
-#include <exception>
-#include <string>
 
 #include "platform/Diagnostics.h"
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/GlobalMemory.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
 
@@ -80,7 +79,7 @@ void RegisterOwnerClass(WNDPROC windowProc) {
 
 Win32Clipboard::Win32Clipboard(PngEncoder encodePng) : m_encodePng(std::move(encodePng)) {
     if (m_encodePng) m_pngFormat = ::RegisterClipboardFormatW(L"PNG");
-    RegisterOwnerClass(&Win32Clipboard::OwnerWindowProc);
+    RegisterOwnerClass(&WindowProcedure<&Win32Clipboard::OnMessage>);
     // A message-only window: it is never shown and receives only what is sent to it.
     m_owner.reset(::CreateWindowExW(0, kOwnerClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     ::GetModuleHandleW(nullptr), this));
@@ -159,36 +158,21 @@ void Win32Clipboard::OnRenderAllFormats(HWND owner) {
     ::CloseClipboard();
 }
 
-LRESULT CALLBACK Win32Clipboard::OwnerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+// A format that could not be rendered is simply not there.
+LRESULT Win32Clipboard::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_RENDERFORMAT:
+            OnRenderFormat(static_cast<UINT>(wParam));
+            return 0;
+        case WM_RENDERALLFORMATS:
+            OnRenderAllFormats(hwnd);
+            return 0;
+        case WM_DESTROYCLIPBOARD:
+            m_picture.reset();
+            return 0;
+        default:
+            return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    auto* self = reinterpret_cast<Win32Clipboard*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    // An exception must never cross into the system; a format that failed is simply not there.
-    try {
-        switch (message) {
-            case WM_RENDERFORMAT:
-                self->OnRenderFormat(static_cast<UINT>(wParam));
-                return 0;
-            case WM_RENDERALLFORMATS:
-                self->OnRenderAllFormats(hwnd);
-                return 0;
-            case WM_DESTROYCLIPBOARD:
-                self->m_picture.reset();
-                return 0;
-            default:
-                break;
-        }
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("The clipboard could not render its picture: ") + error.what());
-        return 0;
-    } catch (...) {
-        DebugOutput("The clipboard could not render its picture.");
-        return 0;
-    }
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace snapwright::win32

@@ -27,7 +27,7 @@ public:
     bool PutPicture(PicturePtr picture) override;
 
 private:
-    static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     UniqueHglobal EncodeOwedPng() const;
     void PutOwedPng(UniqueHglobal png);
     void OnRenderFormat(UINT format);

@@ -7,19 +7,40 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
+
+namespace {
+
+// The forms whose windows exist, for the message loops to find them by their windows.
+std::vector<DialogForm*>& LiveForms() {
+    static std::vector<DialogForm*> forms;
+    return forms;
+}
+
+void Forget(DialogForm* form) {
+    auto& forms = LiveForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
+}
+
+KeyPress KeyOf(WPARAM virtualKey) {
+    return {static_cast<int>(virtualKey), ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0,
+            ::GetKeyState(VK_MENU) < 0};
+}
+
+}  // namespace
 
 DialogForm::DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls)
     : m_instance(instance), m_templateId(templateId), m_controls(std::move(controls)) {}
 
 DialogForm::~DialogForm() {
     if (m_window) ::DestroyWindow(m_window);
+    Forget(this);
 }
 
 HWND DialogForm::Handle() {
@@ -30,8 +51,8 @@ HWND DialogForm::Handle() {
 void DialogForm::Load() {
     if (m_window) return;
     // The template is not visible: the window appears when it is shown.
-    HWND window = ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(m_templateId), nullptr, &DialogForm::DialogProc,
-                                       reinterpret_cast<LPARAM>(this));
+    HWND window = ::CreateDialogParamW(m_instance, MAKEINTRESOURCEW(m_templateId), nullptr,
+                                       &DialogProcedure<&DialogForm::OnMessage>, reinterpret_cast<LPARAM>(this));
     if (!window) throw Win32Error(::GetLastError(), "CreateDialogParamW");
 }
 
@@ -45,6 +66,16 @@ HWND DialogForm::Item(ControlId control) const {
         if (binding.control == control) return m_window ? ::GetDlgItem(m_window, binding.dialogItem) : nullptr;
     }
     return nullptr;
+}
+
+void DialogForm::Bind(ControlId control, int dialogItem) {
+    for (auto& binding : m_controls) {
+        if (binding.control == control) {
+            binding.dialogItem = dialogItem;
+            return;
+        }
+    }
+    m_controls.push_back({control, dialogItem});
 }
 
 bool DialogForm::FindControl(int dialogItem, ControlId& control) const {
@@ -206,16 +237,30 @@ int DialogForm::SliderValue(ControlId control) const {
 // A dialog opens where the user works: on the monitor of the mouse pointer, whole on it. One that
 // is open already stays where it is.
 void DialogForm::PlaceOnPointerMonitor() {
-    if (!::IsWindowVisible(m_window)) CentreOnPointerMonitor(m_window);
+    if (!m_placesItself && !::IsWindowVisible(m_window)) CentreOnPointerMonitor(m_window);
 }
 
+bool DialogForm::PreTranslateMessage(MSG& message) {
+    HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (!root) return false;
+    const auto& forms = LiveForms();
+    const auto found =
+        std::find_if(forms.begin(), forms.end(), [root](const DialogForm* form) { return form->m_window == root; });
+    if (found == forms.end()) return false;
+    DialogForm& form = **found;
+    if (message.message == WM_KEYDOWN && form.m_events && form.m_events->OnKey(KeyOf(message.wParam))) return true;
+    return ::IsDialogMessageW(root, &message) != FALSE;
+}
+
+// A form shown modal already only comes to the front: its loop runs further down the stack.
 void DialogForm::ShowModal() {
     Load();
-    if (m_modal) return;
+    if (m_modal) {
+        ::SetForegroundWindow(m_window);
+        return;
+    }
     m_modal = true;
-    PlaceOnPointerMonitor();
-    ::ShowWindow(m_window, SW_SHOWNORMAL);
-    ::SetForegroundWindow(m_window);
+    BringToFront();
     // The dialog's own message loop: it runs until the dialog is hidden or unloaded. Hotkeys
     // still arrive meanwhile, as messages of the main window.
     MSG message{};
@@ -225,7 +270,7 @@ void DialogForm::ShowModal() {
             ::PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        if (m_window && ::IsDialogMessageW(m_window, &message)) continue;
+        if (PreTranslateMessage(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
@@ -234,8 +279,13 @@ void DialogForm::ShowModal() {
 
 void DialogForm::Show() {
     Load();
+    BringToFront();
+}
+
+// A minimised window comes back to its size; a maximised one stays so.
+void DialogForm::BringToFront() {
     PlaceOnPointerMonitor();
-    ::ShowWindow(m_window, SW_SHOWNORMAL);
+    ::ShowWindow(m_window, ::IsIconic(m_window) ? SW_RESTORE : ::IsZoomed(m_window) ? SW_SHOW : SW_SHOWNORMAL);
     ::SetForegroundWindow(m_window);
 }
 
@@ -249,39 +299,45 @@ void DialogForm::Unload() {
     ::DestroyWindow(window);
 }
 
-// Moved onto a monitor of another scale, the dialog takes the size the system suggests and its
-// controls, their fonts and the template's font follow, so that nothing is blurred or cut off.
+// Moved onto a monitor of another scale, the dialog takes the size the system suggests, and its
+// controls follow unless its window lays them out itself.
 void DialogForm::OnDpiChanged(int dpi, const RECT& suggested) {
     const int previous = m_dpi;
     if (dpi > 0 && dpi != previous) {
         m_dpi = dpi;
-        // The places are read before the fonts change: a drop-down list fits its height to a new
-        // font, and its window reaches down over its open list.
-        std::vector<std::pair<HWND, RECT>> places;
-        for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            RECT rect{};
-            ::GetWindowRect(child, &rect);
-            RECT dropped{};
-            if (::SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) {
-                rect.bottom = std::max(rect.bottom, dropped.bottom);
-            }
-            ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
-            places.emplace_back(child, rect);
-        }
-        RescaleDialogFont(dpi, previous);
-        for (auto& [control, font] : m_fontDescriptions) {
-            font.lfHeight = Rescaled(font.lfHeight, dpi, previous);
-            ApplyFont(control);
-        }
-        for (const auto& [child, rect] : places) {
-            ::MoveWindow(child, Rescaled(rect.left, dpi, previous), Rescaled(rect.top, dpi, previous),
-                         Rescaled(rect.right - rect.left, dpi, previous),
-                         Rescaled(rect.bottom - rect.top, dpi, previous), FALSE);
-        }
+        if (!m_events || !m_events->OnDpiChanged(dpi)) RescaleControls(dpi, previous);
     }
     ::SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     ::InvalidateRect(m_window, nullptr, TRUE);
+}
+
+// The controls, their fonts and the template's font take the new scale, so that nothing is
+// blurred or cut off.
+void DialogForm::RescaleControls(int dpi, int previous) {
+    // The places are read before the fonts change: a drop-down list fits its height to a new
+    // font, and its window reaches down over its open list.
+    std::vector<std::pair<HWND, RECT>> places;
+    for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        RECT dropped{};
+        if (::SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) {
+            rect.bottom = std::max(rect.bottom, dropped.bottom);
+        }
+        ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
+        places.emplace_back(child, rect);
+    }
+    RescaleDialogFont(dpi, previous);
+    for (auto& [control, font] : m_fontDescriptions) {
+        font.lfHeight = Rescaled(font.lfHeight, dpi, previous);
+        ApplyFont(control);
+    }
+    for (const auto& [child, rect] : places) {
+        ::MoveWindow(child, Rescaled(rect.left, dpi, previous), Rescaled(rect.top, dpi, previous),
+                     Rescaled(rect.right - rect.left, dpi, previous),
+                     Rescaled(rect.bottom - rect.top, dpi, previous), FALSE);
+    }
 }
 
 // The template's font belongs to the dialog; the controls that wear it get a rescaled copy of ours.
@@ -302,23 +358,18 @@ void DialogForm::RescaleDialogFont(int dpi, int previous) {
     m_dialogFont = std::move(rescaled);
 }
 
-INT_PTR CALLBACK DialogForm::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) ::SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<DialogForm*>(::GetWindowLongPtrW(window, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_INITDIALOG) self->m_window = window;
-    // An exception must never cross into the system.
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        DebugOutput(std::string("A dialog could not handle a message: ") + error.what());
-    } catch (...) {
-        DebugOutput("A dialog could not handle a message.");
+INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        m_window = window;
+        LiveForms().push_back(this);
     }
-    return FALSE;
+    if (m_events) {
+        if (const std::optional<INT_PTR> handled = m_events->OnWindowMessage(message, wParam, lParam)) return *handled;
+    }
+    return OnFormMessage(message, wParam, lParam);
 }
 
-INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR DialogForm::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             m_fontDescriptions.clear();
@@ -334,7 +385,7 @@ INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ControlId control = 0;
             const int code = HIWORD(wParam);
             if (!FindControl(LOWORD(wParam), control)) {
-                if (LOWORD(wParam) == IDCANCEL && m_events) m_events->OnCloseRequest();
+                if (LOWORD(wParam) == IDCANCEL && m_events) m_events->OnEscape();
                 return TRUE;
             }
             if ((code == BN_CLICKED || code == CBN_SELCHANGE) && m_events) m_events->OnClick(control);
@@ -378,6 +429,7 @@ INT_PTR DialogForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_NCDESTROY:
             m_window = nullptr;
+            Forget(this);
             m_fonts.clear();
             m_dialogFont.reset();
             return FALSE;

@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/Form.h"
+#include "platform/KeyPress.h"
 #include "platform/SliderForm.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/WideText.h"
@@ -19,13 +21,22 @@ public:
     virtual void OnLoad() = 0;
     virtual void OnClick(ControlId /*control*/) {}        // buttons, option buttons, check boxes, lists
     virtual void OnScroll(ControlId /*control*/) {}       // a slider moved
-    virtual void OnCloseRequest() = 0;                    // the system's close (Alt+F4, Escape)
+    virtual void OnCloseRequest() = 0;                    // the system's close (Alt+F4, the title bar)
+    virtual void OnEscape() { OnCloseRequest(); }
     virtual void OnMinimized() {}
+    // A key pressed in the window, before the dialog manager sees it; true when it was used.
+    virtual bool OnKey(const KeyPress&) { return false; }
+    // The window moved onto a monitor of another scale: true when it lays itself out anew, else the
+    // form rescales its controls.
+    virtual bool OnDpiChanged(int /*dpi*/) { return false; }
+    // Every message, before the form's own handling; a result when the message was handled.
+    virtual std::optional<INT_PTR> OnWindowMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
 };
 
-// A dialog laid out by a DIALOGEX resource and seen by its presenter through IForm. Like a form
-// of the program's windows, it is loaded (created, hidden) when first addressed and unloaded by
-// its own buttons; ShowModal shows it and runs a message loop until it is hidden or unloaded.
+// A dialog laid out by a DIALOGEX resource, or by its window in code, and seen by its presenter
+// through IForm. Like a form of the program's windows, it is loaded (created, hidden) when first
+// addressed and unloaded by its own buttons; ShowModal shows it and runs a message loop until it
+// is hidden or unloaded.
 class DialogForm : public IForm, public ISliderForm {
 public:
     struct ControlBinding {
@@ -33,7 +44,7 @@ public:
         int dialogItem;
     };
 
-    DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls);
+    DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls = {});
     ~DialogForm() override;
     DialogForm(const DialogForm&) = delete;
     DialogForm& operator=(const DialogForm&) = delete;
@@ -44,6 +55,14 @@ public:
     // The window's own title (on the task bar) becomes the caption label's text.
     void TitleFromCaptionLabel() { ::SetWindowTextW(Handle(), ToWide(Text(m_captionLabel)).c_str()); }
     void SetIcon(HICON icon) { m_icon = icon; }
+    // A control made in code takes its place in the form.
+    void Bind(ControlId control, int dialogItem);
+    // The window is placed by its own code when it loads, not centred on the pointer's monitor.
+    void PlaceByItself() { m_placesItself = true; }
+
+    // The keys of a message for one of the program's forms: its presenter's first, then the dialog
+    // manager's (Tab, Escape, Enter). True when the message was used. Every message loop calls it.
+    static bool PreTranslateMessage(MSG& message);
 
     bool IsLoaded() const { return m_window != nullptr; }
     HWND Handle();  // loads the dialog when it is not loaded
@@ -75,15 +94,17 @@ public:
     void Unload() override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
     HWND Item(ControlId control) const;
     bool FindControl(int dialogItem, ControlId& control) const;
     void ApplyFont(ControlId control);
     int Dpi() const { return m_dpi; }
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void RescaleControls(int dpi, int previous);
     void RescaleDialogFont(int dpi, int previousDpi);
     void PlaceOnPointerMonitor();
+    void BringToFront();
 
     HINSTANCE m_instance;
     int m_templateId;
@@ -93,6 +114,7 @@ private:
     HICON m_icon = nullptr;
     ControlId m_captionLabel = -1;
     bool m_modal = false;
+    bool m_placesItself = false;
     std::map<ControlId, LOGFONTW> m_fontDescriptions;
     std::map<ControlId, UniqueHfont> m_fonts;
     int m_dpi = 96;

@@ -1,7 +1,8 @@
 // swdriver: drives Snapwright from outside in the end-to-end tests. It presses keys through
 // SendInput, finds windows and controls and clicks buttons.
 //
-//   swdriver keys shift+print                 press Print Screen with modifiers (alt, shift, ctrl)
+//   swdriver keys shift+print                 press a key with modifiers (alt, shift, ctrl): print,
+//                                              escape, enter, down, tab or a letter (ctrl+z)
 //   swdriver wait-window TITLE [CLASS] [MS]    wait until a top-level window shows
 //   swdriver gone-window TITLE [CLASS] [MS]    wait until no such window exists
 //   swdriver texts TITLE [CLASS]               print the texts of the window and its children
@@ -22,6 +23,8 @@
 //                                              picture that reports clicks)
 //   swdriver hold-key KEYS MS                  hold Print Screen with modifiers as a hotkey for MS
 //                                              milliseconds, as another program would; prints "held"
+//   swdriver focus TITLE                       print the text of the control that has the keyboard
+//                                              focus in the window's thread
 //
 // Titles and texts match exactly; "*" matches any title. Without CLASS only visible windows count. Exit code 0 on success, 1 otherwise.
 #include <windows.h>
@@ -111,13 +114,15 @@ int PressKeys(const std::string& combination) {
     if (combination.find("ctrl") != std::string::npos) modifiers.push_back(VK_CONTROL);
     if (combination.find("alt") != std::string::npos) modifiers.push_back(VK_MENU);
     if (combination.find("shift") != std::string::npos) modifiers.push_back(VK_SHIFT);
-    WORD key = VK_SNAPSHOT;
-    if (combination.find("print") == std::string::npos) {
-        if (combination.find("escape") != std::string::npos) key = VK_ESCAPE;
-        else if (combination.find("enter") != std::string::npos) key = VK_RETURN;
-        else if (combination.find("down") != std::string::npos) key = VK_DOWN;
-        else return 1;
-    }
+    const std::string name = combination.substr(combination.rfind('+') + 1);
+    WORD key = 0;
+    if (name == "print") key = VK_SNAPSHOT;
+    else if (name == "escape") key = VK_ESCAPE;
+    else if (name == "enter") key = VK_RETURN;
+    else if (name == "down") key = VK_DOWN;
+    else if (name == "tab") key = VK_TAB;
+    else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') key = static_cast<WORD>(name[0] - 'a' + 'A');
+    else return 1;
     for (WORD modifier : modifiers) Key(modifier, false);
     Key(key, false);
     Key(key, true);
@@ -283,6 +288,16 @@ int main(int argc, char** argv) {
         std::printf("held\n");
         std::fflush(stdout);
         ::Sleep(static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+        return 0;
+    }
+    if (command == "focus" && title) {
+        HWND window = FindTopLevel(title, nullptr);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        if (!window || !::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
+            return 1;
+        }
+        std::printf("%s\n", Narrow(WindowText(info.hwndFocus)).c_str());
         return 0;
     }
     if (command == "slider" && title && Arg(argc, argv, 3)) {
