@@ -1,7 +1,7 @@
 #include "cli/win32/MessageWindow.h"
 
-#include "platform/Diagnostics.h"
 #include "platform/win32/Win32Error.h"
+#include "platform/win32/WindowProcedure.h"
 
 namespace snapwright::win32 {
 
@@ -12,7 +12,7 @@ constexpr const wchar_t* kClassName = L"SnapwrightMessageWindow";
 MessageWindow::MessageWindow(Handler handler) : m_handler(std::move(handler)) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &MessageWindow::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcedure<&MessageWindow::OnMessage>;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
     if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
@@ -23,19 +23,9 @@ MessageWindow::MessageWindow(Handler handler) : m_handler(std::move(handler)) {
     if (!m_window) throw Win32Error(::GetLastError(), "CreateWindowExW");
 }
 
-LRESULT CALLBACK MessageWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MessageWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    try {
-        if (self && self->m_handler) {
-            if (const std::optional<LRESULT> result = self->m_handler(message, wParam, lParam)) return *result;
-        }
-    } catch (...) {
-        DebugOutput("A message window could not handle a message.");
-        return 0;
+LRESULT MessageWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_handler) {
+        if (const std::optional<LRESULT> result = m_handler(message, wParam, lParam)) return *result;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }

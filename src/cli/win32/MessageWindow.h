@@ -19,7 +19,7 @@ public:
     HWND Handle() const { return m_window.get(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     Handler m_handler;
     UniqueHwnd m_window;
