@@ -20,6 +20,8 @@ struct HandedCommand {
     std::uint64_t answerWindow = 0;
     bool showErrors = false;
     std::vector<std::string> arguments;
+
+    friend bool operator==(const HandedCommand&, const HandedCommand&) = default;
 };
 
 // The packets are UTF-8 fields separated by NUL characters.

@@ -6,9 +6,10 @@ import os
 import subprocess
 import unittest
 
-from e2e_support import EXE, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, run
+from e2e_support import EXE, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, run, wine_path
 from fakeoffice import RunningOffice
 from test_printing import pdf_files, pdf_images, product_version, wait_for_new_pdf
+from test_editor import EDITOR
 from test_saving import TITLE as SAVE_DIALOG
 
 SCREEN = (1024, 768)
@@ -51,6 +52,8 @@ class CommandLineTest(E2ETestCase):
         for run_number in range(10):
             self.assertEqual(self.command("--screen", "--file", f"{NAME}\\{run_number}.png"), (0, "", ""))
             self.assertEqual(different_pixels(self.file(f"{NAME}/{run_number}.png"), screen), 0, run_number)
+        self.assertEqual(self.command("--window", "--to", "clipboard"), (0, "", ""))
+        self.assertEqual(image_size(clipboard_bmp(self.path("window.bmp"))), WINDOW)
 
         code, _, errors = self.command("--screen", "--file", f"{NAME}\\0.png")
         self.assertEqual(code, 3)
@@ -93,6 +96,13 @@ class CommandLineTest(E2ETestCase):
         self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the tray program's save dialog")
         self.answer(SAVE_DIALOG, "&Cancel")
         self.assertEqual(saving.wait(timeout=30), 1)
+
+        os.mkdir(self.file("taken.png"))
+        code, _, errors = self.command("--screen", "--file", "taken.png")
+        self.assertEqual((code, os.listdir(self.file("taken.png"))), (3, []))
+        self.assertIn(wine_path(self.file("taken.png")), errors)
+        self.assertEqual(self.command("--window", "--to", "editor"), (0, "", ""))
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the tray program's editor")
         self.assertIsNone(program.process.poll(), "the tray program runs on")
 
 

@@ -46,12 +46,14 @@ std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& 
     DWORD programProcess = 0;
     ::GetWindowThreadProcessId(program, &programProcess);
     ::AllowSetForegroundWindow(programProcess);
+    // A program that refuses the data is not the tray program (another start, just made); one that
+    // does not answer may still take the command later, so this start must not carry it out too.
     DWORD_PTR taken = FALSE;
     if (!::SendMessageTimeoutW(program, WM_COPYDATA, reinterpret_cast<WPARAM>(answerWindow.Handle()),
-                               reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kHandOnMilliseconds, &taken) ||
-        taken != TRUE) {
-        return std::nullopt;
+                               reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kHandOnMilliseconds, &taken)) {
+        return HandOffOutcome{{kExitFailed, "Snapwright runs in the tray but does not answer."}, false};
     }
+    if (taken != TRUE) return std::nullopt;
 
     ::SetTimer(answerWindow.Handle(), kLookTimer, kLookMilliseconds, nullptr);
     MSG message{};
