@@ -21,9 +21,9 @@ struct Command {
     CaptureArea area = CaptureArea::Screen;
     int delayMilliseconds = 0;
     CommandTarget target = CommandTarget::Clipboard;
-    std::string file;                    // empty: no file
+    std::string file{};                  // empty: no file
     const SaveFormat* format = nullptr;  // of the file
-    std::optional<int> thumbnailPercent;
+    std::optional<int> thumbnailPercent{};
     bool overwrite = false;
     bool quiet = false;
 
