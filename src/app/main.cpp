@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 
 #include "apps/AskApplicationDialog.h"
 #include "apps/OfficeSender.h"
@@ -19,6 +20,10 @@
 #include "capture/win32/RegionOverlay.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
+#include "cli/CommandMessages.h"
+#include "cli/CommandRunner.h"
+#include "cli/win32/CommandLineStart.h"
+#include "cli/win32/CommandReceiver.h"
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
@@ -26,6 +31,7 @@
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
+#include "platform/win32/MessagePump.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
@@ -57,7 +63,8 @@
 
 namespace {
 
-int RunSnapwright(HINSTANCE instance) {
+// `commandLine`: this start carries out one command and ends, beside the tray program or without it.
+int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* commandLine) {
     using namespace snapwright;
     win32::RouteDiagnosticsToDebugger();
     // The dialogs use the common controls of version 6 (the manifest asks for them): the slider.
@@ -81,7 +88,8 @@ int RunSnapwright(HINSTANCE instance) {
     // The codec outlives the clipboard, which encodes its PNG with it up to its own end.
     win32::Win32FreeImageCodec codec;
     win32::Win32Clipboard clipboard([&codec](const Picture& picture) { return EncodePng(codec, picture, 0); });
-    win32::Win32UserMessages messages;
+    win32::Win32UserMessages shownMessages;
+    CommandMessages messages(shownMessages);
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, capture, clipboard, slots);
     win32::GdiPrinter printer;
@@ -91,7 +99,7 @@ int RunSnapwright(HINSTANCE instance) {
     Hardcopy hardcopy(settings, printer, printDialogs, clock, systemNames, messages);
     // The destinations of a screenshot, each taking the picture it works on, wired as they are made.
     ShotDestinations::Targets targets;
-    targets.printHardcopy = [&hardcopy](PicturePtr shot) { hardcopy.PrintHardcopy(std::move(shot)); };
+    targets.printHardcopy = [&hardcopy](PicturePtr shot) { return hardcopy.PrintHardcopy(std::move(shot)); };
 
     // The options dialog and the about box, opened from the tray menu. The first LoadSettings
     // creates the options dialog hidden, because it also sets that dialog's controls.
@@ -115,7 +123,7 @@ int RunSnapwright(HINSTANCE instance) {
     SaveAsDialog saveAs({saveAsWindow.Form(), saveAsWindow.Form(), settings, store, clock, saveDialogs, files, imageExport,
                       messages, [&saveAsWindow] { ::SetForegroundWindow(saveAsWindow.Form().Handle()); }});
     saveAsWindow.SetPresenter(&saveAs);
-    targets.startSaveAs = [&saveAs](PicturePtr shot) { saveAs.StartSaveAs(std::move(shot)); };
+    targets.startSaveAs = [&saveAs](PicturePtr shot) { return saveAs.StartSaveAs(std::move(shot)); };
 
     // Sending to the office programs, and the two dialogs that belong to it.
     win32::ComAutomation automation;
@@ -127,7 +135,7 @@ int RunSnapwright(HINSTANCE instance) {
                          [&startApplication](const std::string& name) { return startApplication.Ask(name); },
                          [](int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); },
                          reinterpret_cast<WindowRef>(mainWindow.Handle())});
-    targets.sendTo = [&sender](OfficeProgram program, PicturePtr shot) { sender.Send(program, std::move(shot)); };
+    targets.sendTo = [&sender](OfficeProgram program, PicturePtr shot) { return sender.Send(program, std::move(shot)); };
 
     // The screenshot editor: modal from the send hotkeys, without a modal loop from the tray icon
     // and the application choice.
@@ -155,7 +163,7 @@ int RunSnapwright(HINSTANCE instance) {
                                              ::SetForegroundWindow(askApplicationWindow.Form().Handle());
                                          }});
     askApplicationWindow.SetPresenter(&askApplication);
-    targets.askApplication = [&askApplication](PicturePtr shot) { askApplication.Show(std::move(shot)); };
+    targets.askApplication = [&askApplication](PicturePtr shot) { return askApplication.Show(std::move(shot)); };
 
     ShotDestinations destinations(settings, std::move(targets));
     Hotkeys* hotkeysForHook = nullptr;
@@ -167,6 +175,27 @@ int RunSnapwright(HINSTANCE instance) {
     hotkeys.SetRegionCapture([&regionCapture, &editor] {
         if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
     });
+
+    // Commands from the command line, carried out as the hotkeys do.
+    CommandRunner commands({engine, slots, destinations, imageExport, files, messages,
+                            [&regionCapture] { return regionCapture.Take(); },
+                            [&editor, commandLine](PicturePtr shot) {
+                                if (commandLine) {
+                                    editor.ShowModal();
+                                } else {
+                                    editor.ShowPicture(std::move(shot));
+                                }
+                            },
+                            [](int milliseconds) { win32::PumpMessagesFor(static_cast<unsigned>(milliseconds)); },
+                            commandLine == nullptr});
+    if (commandLine) {
+        // Not the tray program, which other starts hand their commands to.
+        ::SetWindowTextW(mainWindow.Handle(), L"Snapwright command");
+        settingsManager.LoadSettings();
+        return commandLine->RunAlone(commands);
+    }
+    win32::CommandReceiver commandReceiver(mainWindow.Handle(), commands);
+    mainWindow.SetCopyDataHandler([&commandReceiver](const COPYDATASTRUCT& data) { return commandReceiver.Receive(data); });
 
     TrayProgram::Actions actions;
     actions.showOptions = [&options] { options.Show(); };
@@ -194,10 +223,16 @@ int RunSnapwright(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    std::optional<snapwright::win32::CommandLineStart> commandLine;
     try {
-        return RunSnapwright(instance);
+        if (const std::vector<std::string> arguments = snapwright::win32::ProgramArguments(); !arguments.empty()) {
+            commandLine.emplace(arguments);
+            if (const std::optional<int> exitCode = commandLine->FinishWithoutProgram()) return *exitCode;
+        }
+        return RunSnapwright(instance, commandLine ? &*commandLine : nullptr);
     } catch (const std::exception& error) {
         snapwright::DebugOutput(std::string("Snapwright stopped: ") + error.what());
+        if (commandLine) return commandLine->Failed(error.what());
         ::MessageBoxW(nullptr, L"Snapwright could not start because of an internal error.", L"Snapwright",
                       MB_OK | MB_ICONERROR);
         return 2;

@@ -23,11 +23,13 @@ constexpr std::pair<AskApplicationControl, OfficeKind> kChoices[] = {{WordProces
 
 AskApplicationDialog::AskApplicationDialog(Ports ports) : m_ports(std::move(ports)) {}
 
-void AskApplicationDialog::Show(PicturePtr shot) {
+bool AskApplicationDialog::Show(PicturePtr shot) {
     m_shot = std::move(shot);
+    m_delivered = false;
     if (m_ports.loadToForeground) m_ports.loadToForeground();
     m_ports.form.ShowModal();
     m_shot.reset();
+    return m_delivered;
 }
 
 void AskApplicationDialog::OnLoad() {
@@ -43,9 +45,14 @@ void AskApplicationDialog::OnOk() {
     IForm& form = m_ports.form;
     form.Hide();
     for (const auto& [choice, kind] : kChoices) {
-        if (form.Checked(Id(choice))) m_ports.sender.Send(ProgramOf(m_ports.settings.Office, kind), m_shot);
+        if (form.Checked(Id(choice)) && m_ports.sender.Send(ProgramOf(m_ports.settings.Office, kind), m_shot)) {
+            m_delivered = true;
+        }
     }
-    if (form.Checked(Id(Editor)) && m_ports.showEditor) m_ports.showEditor();
+    if (form.Checked(Id(Editor)) && m_ports.showEditor) {
+        m_ports.showEditor();
+        m_delivered = true;
+    }
     form.Unload();
 }
 

@@ -21,8 +21,9 @@ public:
 
     explicit AskApplicationDialog(Ports ports);
 
-    // Brings the dialog to the front and shows it modally; the shot is sent on OK.
-    void Show(PicturePtr shot);
+    // Brings the dialog to the front and shows it modally; the shot is sent on OK. True when it
+    // was sent or went to the editor.
+    bool Show(PicturePtr shot);
 
     void OnLoad();
     void OnOk();
@@ -31,6 +32,7 @@ public:
 private:
     Ports m_ports;
     PicturePtr m_shot;
+    bool m_delivered = false;
 };
 
 }  // namespace snapwright

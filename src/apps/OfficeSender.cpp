@@ -80,20 +80,21 @@ struct OfficeSender::SuiteProgram {
 
 OfficeSender::OfficeSender(Ports ports) : m_ports(std::move(ports)) {}
 
-void OfficeSender::Send(OfficeProgram program, PicturePtr picture) {
+bool OfficeSender::Send(OfficeProgram program, PicturePtr picture) {
     if (!picture || !m_ports.clipboard.PutPicture(std::move(picture))) {
         m_ports.messages.ShowError("Snapwright could not put the picture on the clipboard, so it cannot send it to " +
                                    DisplayName(program) + ".");
-        return;
+        return false;
     }
     try {
-        Paste(program);
+        return Paste(program);
     } catch (const AutomationError& error) {
         m_ports.messages.ShowError(SendFailureMessage(program, error.what()));
     }
+    return false;
 }
 
-void OfficeSender::Paste(OfficeProgram program) {
+bool OfficeSender::Paste(OfficeProgram program) {
     static const MicrosoftProgram kWord{OfficeProgram::Word, "Word.Application", "documents", false, {"Selection"}};
     static const MicrosoftProgram kExcel{OfficeProgram::Excel, "Excel.Application", "workbooks", false,
                                          {"activesheet"}};
@@ -107,9 +108,10 @@ void OfficeSender::Paste(OfficeProgram program) {
         case OfficeProgram::Calc: return SendToSuiteProgram({program, "private:factory/scalc"});
         case OfficeProgram::Impress: return SendToSuiteProgram({program, "private:factory/simpress"});
     }
+    return false;
 }
 
-void OfficeSender::SendToMicrosoftProgram(const MicrosoftProgram& target) {
+bool OfficeSender::SendToMicrosoftProgram(const MicrosoftProgram& target) {
     const std::string name = DisplayName(target.program);
     AutomationObjectPtr application;
     if (IsWindowWithCaptionShown(m_ports.windows, m_ports.mainWindow, name)) {
@@ -133,7 +135,7 @@ void OfficeSender::SendToMicrosoftProgram(const MicrosoftProgram& target) {
             documentAdded = true;
         }
     } else {
-        if (!m_ports.askToStart(name)) return;
+        if (!m_ports.askToStart(name)) return false;
         application = m_ports.automation.Create(target.programmaticId);
         application->Put("Visible", true);
         // A program that has just started refuses calls until it has set itself up.
@@ -148,9 +150,10 @@ void OfficeSender::SendToMicrosoftProgram(const MicrosoftProgram& target) {
     AutomationObjectPtr pasteTarget = application;
     for (const char* member : target.pasteTarget) pasteTarget = Member(pasteTarget, member);
     pasteTarget->Call("Paste");
+    return true;
 }
 
-void OfficeSender::SendToSuiteProgram(const SuiteProgram& target) {
+bool OfficeSender::SendToSuiteProgram(const SuiteProgram& target) {
     const std::string name = DisplayName(target.program);
     const std::string desktopService = "com.sun.star.frame.Desktop";
     const std::string dispatchService = "com.sun.star.frame.DispatchHelper";
@@ -172,10 +175,10 @@ void OfficeSender::SendToSuiteProgram(const SuiteProgram& target) {
         const AutomationObjectPtr dispatcher =
             Require(serviceManager->Call("createinstance", {dispatchService}), dispatchService);
         dispatcher->Call("executeDispatch", {frame, paste, std::string(), std::int32_t{0}, EmptyArray{}});
-        return;
+        return true;
     }
 
-    if (!m_ports.askToStart(name)) return;
+    if (!m_ports.askToStart(name)) return false;
     const AutomationObjectPtr document =
         Require(desktop->Call("loadComponentfromURL",
                               {std::string(target.factory), std::string("_blank"), std::int32_t{0}, EmptyArray{true}}),
@@ -184,6 +187,7 @@ void OfficeSender::SendToSuiteProgram(const SuiteProgram& target) {
         Require(serviceManager->Call("createinstance", {dispatchService}), dispatchService);
     const AutomationObjectPtr frame = Member(Member(document, "currentcontroller"), "Frame");
     dispatcher->Call("executeDispatch", {frame, paste, std::string(), std::int32_t{0}, EmptyArray{}});
+    return true;
 }
 
 }  // namespace snapwright

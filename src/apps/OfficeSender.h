@@ -35,15 +35,16 @@ public:
     explicit OfficeSender(Ports ports);
 
     // Sends, and tells the user in one message when the program could not be reached; the
-    // picture then stays on the clipboard.
-    void Send(OfficeProgram program, PicturePtr picture);
+    // picture then stays on the clipboard. True when it was pasted; false also when the user
+    // did not want the program started.
+    bool Send(OfficeProgram program, PicturePtr picture);
 
 private:
-    void Paste(OfficeProgram program);  // throws AutomationError when a step fails
+    bool Paste(OfficeProgram program);  // throws AutomationError when a step fails
     struct MicrosoftProgram;
     struct SuiteProgram;
-    void SendToMicrosoftProgram(const MicrosoftProgram& program);
-    void SendToSuiteProgram(const SuiteProgram& program);
+    bool SendToMicrosoftProgram(const MicrosoftProgram& program);
+    bool SendToSuiteProgram(const SuiteProgram& program);
 
     Ports m_ports;
 };

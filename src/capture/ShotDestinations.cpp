@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "platform/Diagnostics.h"
@@ -10,12 +11,30 @@ namespace snapwright {
 
 namespace {
 
+Delivery DeliveryOf(bool done) {
+    return done ? Delivery::Done : Delivery::NotDone;
+}
+
+Delivery DeliveryOf(PageOutcome page) {
+    switch (page) {
+        case PageOutcome::Printed: return Delivery::Done;
+        case PageOutcome::WaitsForNextShot: return Delivery::WaitsForNextShot;
+        case PageOutcome::NotPrinted: break;
+    }
+    return Delivery::NotDone;
+}
+
 template <typename Target, typename... Args>
-void Run(const Target& target, const char* what, Args&&... args) {
-    if (target) {
-        target(std::forward<Args>(args)...);
-    } else {
+Delivery Run(const Target& target, const char* what, Args&&... args) {
+    if (!target) {
         DebugOutput(std::string("No ") + what + " in this program: the screenshot stays on the clipboard.");
+        return Delivery::Failed;
+    }
+    if constexpr (std::is_void_v<std::invoke_result_t<const Target&, Args...>>) {
+        target(std::forward<Args>(args)...);
+        return Delivery::Done;
+    } else {
+        return DeliveryOf(target(std::forward<Args>(args)...));
     }
 }
 
@@ -24,35 +43,37 @@ void Run(const Target& target, const char* what, Args&&... args) {
 ShotDestinations::ShotDestinations(const Settings& settings, Targets targets)
     : m_settings(settings), m_targets(std::move(targets)) {}
 
-void ShotDestinations::Deliver(Destination destination, PicturePtr shot) {
+Delivery ShotDestinations::Deliver(Destination destination, PicturePtr shot) {
     switch (destination) {
-        case Destination::Print: Run(m_targets.printHardcopy, "printing", std::move(shot)); break;
-        case Destination::Save: Run(m_targets.startSaveAs, "saving", std::move(shot)); break;
-        case Destination::Send: DispatchSend(std::move(shot)); break;
+        case Destination::Print: return Run(m_targets.printHardcopy, "printing", std::move(shot));
+        case Destination::Save: return Run(m_targets.startSaveAs, "saving", std::move(shot));
+        case Destination::Send: return DispatchSend(std::move(shot));
     }
+    return Delivery::Failed;
 }
 
 // Sending is best effort: a step that fails is skipped, as the user can always paste the
 // screenshot from the clipboard himself.
-void ShotDestinations::DispatchSend(PicturePtr shot) {
+Delivery ShotDestinations::DispatchSend(PicturePtr shot) {
     try {
         switch (m_settings.SendTo) {
-            case SendTarget::WordProcessor: SendToOffice(OfficeKind::WordProcessor, std::move(shot)); break;
-            case SendTarget::Spreadsheet: SendToOffice(OfficeKind::Spreadsheet, std::move(shot)); break;
-            case SendTarget::Presentation: SendToOffice(OfficeKind::Presentation, std::move(shot)); break;
-            case SendTarget::AskAtSend: Run(m_targets.askApplication, "application choice", std::move(shot)); break;
-            case SendTarget::Editor: Run(m_targets.openEditor, "editor"); break;
-            case SendTarget::Nowhere: break;
+            case SendTarget::WordProcessor: return SendToOffice(OfficeKind::WordProcessor, std::move(shot));
+            case SendTarget::Spreadsheet: return SendToOffice(OfficeKind::Spreadsheet, std::move(shot));
+            case SendTarget::Presentation: return SendToOffice(OfficeKind::Presentation, std::move(shot));
+            case SendTarget::AskAtSend: return Run(m_targets.askApplication, "application choice", std::move(shot));
+            case SendTarget::Editor: return Run(m_targets.openEditor, "editor");
+            case SendTarget::Nowhere: return Delivery::Done;
         }
     } catch (const std::exception& error) {
         DebugOutput(std::string("Sending the screenshot failed: ") + error.what());
     } catch (...) {
         DebugOutput("Sending the screenshot failed.");
     }
+    return Delivery::Failed;
 }
 
-void ShotDestinations::SendToOffice(OfficeKind kind, PicturePtr shot) {
-    Run(m_targets.sendTo, "sending", ProgramOf(m_settings.Office, kind), std::move(shot));
+Delivery ShotDestinations::SendToOffice(OfficeKind kind, PicturePtr shot) {
+    return Run(m_targets.sendTo, "sending", ProgramOf(m_settings.Office, kind), std::move(shot));
 }
 
 }  // namespace snapwright

@@ -1,6 +1,7 @@
 #include "save/ImageExport.h"
 
 #include <algorithm>
+#include <new>
 
 #include "save/FileNaming.h"
 #include "save/MngWriter.h"
@@ -51,8 +52,13 @@ ImageExport::ImageExport(IImageCodec& codec, IBitmapFileWriter& bitmapFiles, IFi
 ExportOutcome ImageExport::Export(const SaveFormat& format, const std::string& fileName, const PicturePtr& picture,
                                   std::optional<ThumbSize> thumbnail) {
     if (!picture) return Failed(fileName, "There is no screenshot to save.");
-    if (format.mainFileByPicture) return ExportBitmapFile(fileName, *picture, thumbnail);
-    return ExportByCodec(format, fileName, *picture, thumbnail);
+    // A picture of many monitors takes a few hundred megabytes more while it is converted.
+    try {
+        if (format.mainFileByPicture) return ExportBitmapFile(fileName, *picture, thumbnail);
+        return ExportByCodec(format, fileName, *picture, thumbnail);
+    } catch (const std::bad_alloc&) {
+        return Failed(fileName, "There is not enough memory to convert the screenshot.");
+    }
 }
 
 ExportOutcome ImageExport::ExportByCodec(const SaveFormat& format, const std::string& fileName,

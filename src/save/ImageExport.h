@@ -21,7 +21,7 @@ struct ExportOutcome {
 
 // Writes a picture to an image file of one of the save dialog's formats, and a thumbnail
 // beside it. Every codec bitmap is given back before the codec is de-initialised, and a failed
-// write leaves no empty or partial file behind.
+// write (also for want of memory) leaves no empty or partial file behind.
 class ImageExport {
 public:
     ImageExport(IImageCodec& codec, IBitmapFileWriter& bitmapFiles, IFileSystem& files);

@@ -1,7 +1,5 @@
 #include "save/SaveAsDialog.h"
 
-#include <algorithm>
-#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -9,6 +7,7 @@
 #include "lang/ApplyLanguage.h"
 #include "platform/Diagnostics.h"
 #include "save/FileNaming.h"
+#include "save/MissingFolders.h"
 #include "save/SaveAsControls.h"
 #include "save/SaveFormats.h"
 
@@ -34,17 +33,6 @@ std::string ReplaceQuestion(const std::vector<std::string>& existing) {
     std::string text = "These files already exist:";
     for (const std::string& path : existing) text += "\n" + path;
     return text + "\n\nDo you want to replace them?";
-}
-
-std::string WithoutSeparator(std::string folder) {
-    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-    return folder;
-}
-
-// A drive ("C:") or a network share (\\server\share): no folder that the program could make.
-bool IsRootFolder(const std::string& folder) {
-    if (folder.starts_with("\\\\")) return std::count(folder.begin(), folder.end(), '\\') <= 3;
-    return FolderOfPath(folder).empty();
 }
 
 }  // namespace
@@ -185,12 +173,7 @@ void SaveAsDialog::OnOk() {
     if (!MakeFolderOf(fileName)) return;
 
     const std::optional<ThumbSize> thumbSize = thumbnail ? std::optional<ThumbSize>(m_thumb) : std::nullopt;
-    ExportOutcome outcome;
-    try {
-        outcome = m_ports.imageExport.Export(*format, fileName, m_picture, thumbSize);
-    } catch (const std::bad_alloc&) {
-        outcome = {false, fileName, "There is not enough memory to convert the screenshot."};
-    }
+    const ExportOutcome outcome = m_ports.imageExport.Export(*format, fileName, m_picture, thumbSize);
     m_saved = outcome.ok;
     if (!outcome.ok) m_ports.messages.ShowError(SaveFailureMessage(outcome.path, outcome.reason));
 }
@@ -221,20 +204,9 @@ bool SaveAsDialog::MayReplace(const std::string& fileName, bool thumbnail) {
 // The program's "Screenshots" folder and a chosen folder that was removed since are made alike;
 // without them the image library would only say that a file was not found.
 bool SaveAsDialog::MakeFolderOf(const std::string& fileName) {
-    std::vector<std::string> missing;
-    for (std::string folder = WithoutSeparator(FolderOfPath(fileName));
-         !folder.empty() && !IsRootFolder(folder) && !m_ports.files.FolderExists(folder);
-         folder = WithoutSeparator(FolderOfPath(folder))) {
-        missing.push_back(folder);
-    }
-    for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
-        const FileOutcome made = m_ports.files.CreateFolder(*folder);
-        if (!made.ok) {
-            m_ports.messages.ShowError(FolderFailureMessage(*folder, made.reason));
-            return false;
-        }
-    }
-    return true;
+    const FolderOutcome made = snapwright::MakeFolderOf(m_ports.files, fileName);
+    if (!made.ok) m_ports.messages.ShowError(FolderFailureMessage(made.folder, made.reason));
+    return made.ok;
 }
 
 }  // namespace snapwright

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     win32::Win32SystemNames names;
     Hardcopy hardcopy(settings, printer, printDialogs, clock, names, messages);
     ShotDestinations destinations(settings, {.printHardcopy = [&hardcopy](PicturePtr shot) {
-                                      hardcopy.PrintHardcopy(std::move(shot));
+                                      return hardcopy.PrintHardcopy(std::move(shot));
                                   }});
     Hotkeys* target = nullptr;
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {

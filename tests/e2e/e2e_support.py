@@ -249,6 +249,17 @@ class E2ETestCase(unittest.TestCase):
             self.files = tempfile.mkdtemp(prefix=self.id() + "-", dir=session_dir())
         return os.path.join(self.files, name)
 
+    def settled_screen(self, name):
+        """The screen once two pictures of it in a row agree: a program's tray icon is painted a moment
+        after the program is ready."""
+        pictures = [screenshot(self.path(f"{name}-0.png"))]
+
+        def settled():
+            pictures.append(screenshot(self.path(f"{name}-{len(pictures)}.png")))
+            return different_pixels(pictures[-2], pictures[-1]) == 0
+        wait_until(settled, what="the screen to settle")
+        return pictures[-1]
+
     def texts(self, title):
         code, text = driver("texts", title)
         self.assertEqual(code, 0, f"no window {title!r}")

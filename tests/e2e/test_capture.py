@@ -3,7 +3,7 @@ xclip, the screen read with ImageMagick, the registry read with wine reg."""
 
 import unittest
 
-from e2e_support import E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, screenshot, wait_until
+from e2e_support import E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, screenshot
 from fakeoffice import RunningOffice
 
 SCREEN = (1024, 768)
@@ -20,17 +20,6 @@ class CaptureTest(E2ETestCase):
     def press_and_read_clipboard(self, keys, name):
         self.hotkey(keys)
         return clipboard_bmp(self.path(name))
-
-    def settled_screen(self, name):
-        """The screen once two pictures of it in a row agree: a program's tray icon is painted a moment
-        after the program is ready."""
-        pictures = [screenshot(self.path(f"{name}-0.png"))]
-
-        def settled():
-            pictures.append(screenshot(self.path(f"{name}-{len(pictures)}.png")))
-            return different_pixels(pictures[-2], pictures[-1]) == 0
-        wait_until(settled, what="the screen to settle")
-        return pictures[-1]
 
     def assert_clipboard_holds(self, screen, step):
         for target, name in (("image/bmp", "bmp"), ("image/png", "png")):

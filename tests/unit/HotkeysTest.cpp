@@ -39,8 +39,14 @@ protected:
     std::vector<std::string> delivered;  // destination and picture serial
     Settings settings;
     ShotDestinations destinations{settings,
-                                  {[this](PicturePtr shot) { delivered.push_back("print " + std::to_string(SerialOf(shot))); },
-                                   [this](PicturePtr shot) { delivered.push_back("save " + std::to_string(SerialOf(shot))); },
+                                  {[this](PicturePtr shot) {
+                                       delivered.push_back("print " + std::to_string(SerialOf(shot)));
+                                       return PageOutcome::Printed;
+                                   },
+                                   [this](PicturePtr shot) {
+                                       delivered.push_back("save " + std::to_string(SerialOf(shot)));
+                                       return true;
+                                   },
                                    nullptr, nullptr, [this] { delivered.push_back("editor"); }}};
     CaptureSlots slots;
     CaptureEngine engine{screen, windows, capture, clipboard, slots};

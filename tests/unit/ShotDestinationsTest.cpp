@@ -18,6 +18,7 @@ TEST(ShotDestinations, SendGoesWhereTheSendTargetAndTheSuiteSay) {
                                                  sent.push_back(DisplayName(program) + " " +
                                                                 std::to_string(fakes::SerialOf(shot)));
                                                  if (program == OfficeProgram::Calc) throw std::runtime_error("refused");
+                                                 return true;
                                              }});
     const PicturePtr shot = std::make_shared<fakes::FakePicture>(8, 8, 3);
     for (const auto& [target, suite] : {std::pair{SendTarget::Presentation, OfficeSuite::Microsoft},

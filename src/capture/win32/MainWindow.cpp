@@ -18,7 +18,7 @@ MainWindow::MainWindow(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     if (!::RegisterClassExW(&windowClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
 
-    m_window = ::CreateWindowExW(0, kClassName, L"Snapwright", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400,
+    m_window = ::CreateWindowExW(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400,
                                  300, nullptr, nullptr, instance, this);
     if (!m_window) throw Win32Error(::GetLastError(), "CreateWindowExW");
     m_taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
@@ -56,6 +56,8 @@ LRESULT MainWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             // The shell reports every mouse event on the icon this way, the real message in lParam.
             if (wParam == kTrayIconId && m_onTray) m_onTray(LOWORD(lParam));
             return 0;
+        case WM_COPYDATA:
+            return m_onCopyData && m_onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
         case WM_CLOSE:
             Unload();
             ::DestroyWindow(hwnd);

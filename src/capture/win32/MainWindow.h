@@ -10,6 +10,7 @@ namespace snapwright::win32 {
 class MainWindow {
 public:
     static constexpr const wchar_t* kClassName = L"SnapwrightMainWindow";
+    static constexpr const wchar_t* kCaption = L"Snapwright";
     static constexpr UINT kTrayCallbackMessage = 0x0205;
     static constexpr WPARAM kTrayIconId = 2;
 
@@ -25,6 +26,8 @@ public:
     void SetTrayHandler(std::function<void(int mouseMessage)> handler) { m_onTray = std::move(handler); }
     // Explorer restarted: the taskbar is new and knows no icons.
     void SetTaskbarCreatedHandler(std::function<void()> handler) { m_onTaskbarCreated = std::move(handler); }
+    // WM_COPYDATA from another program: true when the data was taken.
+    void SetCopyDataHandler(std::function<bool(const COPYDATASTRUCT&)> handler) { m_onCopyData = std::move(handler); }
     // The message loop; returns the program's exit code when the window has been closed.
     int RunMessageLoop();
 
@@ -36,6 +39,7 @@ private:
     std::function<void()> m_onUnload;
     std::function<void(int)> m_onTray;
     std::function<void()> m_onTaskbarCreated;
+    std::function<bool(const COPYDATASTRUCT&)> m_onCopyData;
     UINT m_taskbarCreated = 0;
     bool m_unloaded = false;
 };

@@ -13,6 +13,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
+#include "platform/win32/MessagePump.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/WindowProcedure.h"
@@ -167,19 +168,7 @@ std::vector<WindowRef> RegionOverlay::ShownWindowsTopFirst() const {
 // The owners of what a hidden window uncovered paint it when their messages are handled, ours
 // among them; the system fades a hidden window out over about a fifth of a second.
 void RegionOverlay::WaitForRepaint() {
-    const ULONGLONG end = ::GetTickCount64() + kRepaintMilliseconds;
-    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                ::PostQuitMessage(static_cast<int>(message.wParam));
-                return;
-            }
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
+    PumpMessagesFor(kRepaintMilliseconds);
 }
 
 // The window is painted before it shows its first input; it is gone before the region is handed on.

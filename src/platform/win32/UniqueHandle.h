@@ -70,6 +70,13 @@ struct KernelHandleTraits {
     static void Close(pointer value) { ::CloseHandle(value); }
 };
 
+// CreateFile tells a failure with INVALID_HANDLE_VALUE, not null.
+struct FileHandleTraits {
+    using pointer = HANDLE;
+    static pointer Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(pointer value) { ::CloseHandle(value); }
+};
+
 struct WindowTraits {
     using pointer = HWND;
     static pointer Invalid() { return nullptr; }
@@ -85,6 +92,7 @@ using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueHicon = UniqueHandle<IconTraits>;
 using UniqueHkey = UniqueHandle<RegistryKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueHwnd = UniqueHandle<WindowTraits>;
 
 // A window's device context (client area or whole window), released to that window.

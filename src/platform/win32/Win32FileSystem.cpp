@@ -16,13 +16,6 @@ FileOutcome LastErrorOutcome() {
     return FileOutcome::Failure(SystemErrorText(::GetLastError()));
 }
 
-struct FileHandleTraits {
-    using pointer = HANDLE;
-    static pointer Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(pointer value) { ::CloseHandle(value); }
-};
-using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
-
 }  // namespace
 
 std::string Win32FileSystem::ProgramFolder() const {

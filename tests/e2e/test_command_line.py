@@ -1,0 +1,108 @@
+"""The command line from outside: snapwright.exe run as a script runs it, from a folder of the
+caller's, on its own and handed to the tray program; files checked with ImageMagick, the clipboard
+with xclip, printed pages with pdfimages."""
+
+import os
+import subprocess
+import unittest
+
+from e2e_support import EXE, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, run, wine_path
+from fakeoffice import RunningOffice
+from test_printing import pdf_files, pdf_images, product_version, wait_for_new_pdf
+from test_editor import EDITOR
+from test_saving import TITLE as SAVE_DIALOG
+
+SCREEN = (1024, 768)
+WINDOW = (480, 320)
+NAME = "Bildschirm ✓ 截图"  # no code page holds it
+README = os.path.join(os.path.dirname(__file__), "..", "..", "README.md")
+
+
+class CommandLineTest(E2ETestCase):
+    def setUp(self):
+        self.fresh_settings(SendTo=0)
+        # The window in front; it also keeps Wine's desktop process, which serves the clipboard, alive.
+        self.addCleanup(RunningOffice("Snapwright test window").close)
+        self.caller = self.path("caller")
+        os.makedirs(self.caller)
+
+    def start(self, *arguments):
+        return subprocess.Popen(["wine", EXE, *arguments], cwd=self.caller, env=env(),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def command(self, *arguments):
+        """Runs a command in the caller's folder; gives its exit code, output and errors."""
+        result = run(["wine", EXE, *arguments], cwd=self.caller, timeout=120)
+        return (result.returncode, *(text.decode("utf-8").replace("\r", "") for text in (result.stdout, result.stderr)))
+
+    def file(self, name):
+        return os.path.join(self.caller, name)
+
+    def test_on_its_own_a_command_writes_prints_and_tells_its_outcome(self):
+        code, usage, _ = self.command("--help")
+        self.assertEqual(code, 0)
+        with open(README, encoding="utf-8") as readme:
+            self.assertIn(usage, readme.read(), "--help prints what the README shows")
+        self.assertEqual(self.command("--version"), (0, f"Snapwright {product_version()}\n", ""))
+        self.assertEqual(self.command("--screen", "--delay", "-1")[::2],
+                         (2, '--delay takes seconds from 0 to 3600, such as 2 or 0.5, not "-1".\n'
+                             "Run snapwright.exe --help to see the options.\n"))
+
+        screen = self.settled_screen("screen")
+        for run_number in range(10):
+            self.assertEqual(self.command("--screen", "--file", f"{NAME}\\{run_number}.png"), (0, "", ""))
+            self.assertEqual(different_pixels(self.file(f"{NAME}/{run_number}.png"), screen), 0, run_number)
+        self.assertEqual(self.command("--window", "--to", "clipboard"), (0, "", ""))
+        self.assertEqual(image_size(clipboard_bmp(self.path("window.bmp"))), WINDOW)
+
+        code, _, errors = self.command("--screen", "--file", f"{NAME}\\0.png")
+        self.assertEqual(code, 3)
+        self.assertIn(f"{NAME}\\0.png\n\nThe file exists already; --overwrite replaces it.", errors)
+        self.assertEqual(self.command("--window", "--file", f"{NAME}\\0.png", "--overwrite")[0], 0)
+        self.assertEqual(image_size(self.file(f"{NAME}/0.png")), WINDOW)
+
+        open(self.file("notes.txt"), "w").close()
+        self.assertEqual(self.command("--screen", "--file", "notes.txt\\shot.jpg", "--quiet"), (3, "", ""))
+        code, _, errors = self.command("--screen", "--file", "notes.txt\\shot.jpg")
+        self.assertEqual(code, 3)
+        self.assertIn("could not make the folder for the screenshot:\nZ:" + self.file("notes.txt").replace("/", "\\"),
+                      errors)
+
+        before = pdf_files()
+        self.assertEqual(self.command("--window", "--to", "print"), (0, "", ""))
+        self.assertEqual(pdf_images(wait_for_new_pdf(before)), [WINDOW])
+
+    def test_the_tray_program_takes_the_commands_one_after_the_other_and_answers_each(self):
+        self.fresh_settings(SendTo=0, Printformat=2, NumShots=2)
+        program = self.start_program()
+        screen = self.settled_screen("screen")
+        self.assertEqual(self.command("--screen", "--file", f"{NAME}.png"), (0, "", ""))
+        self.assertEqual(different_pixels(self.file(f"{NAME}.png"), screen), 0)
+        self.assertEqual(different_pixels(clipboard_bmp(self.path("clipboard.bmp")), screen), 0)
+        self.assertIn(b"Carrying out a command handed on", program.debug_output())
+
+        together = [self.start("--window", "--delay", "0.5", "--file", f"{n}.bmp") for n in range(3)]
+        self.assertEqual([command.wait(timeout=60) for command in together], [0, 0, 0])
+        self.assertEqual([image_size(self.file(f"{n}.bmp")) for n in range(3)], [WINDOW] * 3)
+
+        before = pdf_files()
+        self.assertEqual(self.command("--window", "--to", "print"), (0, "The page waits for its second screenshot.\n", ""))
+        self.assertEqual(self.command("--screen", "--to", "print"), (0, "", ""))
+        self.assertEqual(pdf_images(wait_for_new_pdf(before)), [WINDOW, SCREEN])
+
+        saving = self.start("--screen", "--to", "save")
+        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the tray program's save dialog")
+        self.answer(SAVE_DIALOG, "&Cancel")
+        self.assertEqual(saving.wait(timeout=30), 1)
+
+        os.mkdir(self.file("taken.png"))
+        code, _, errors = self.command("--screen", "--file", "taken.png")
+        self.assertEqual((code, os.listdir(self.file("taken.png"))), (3, []))
+        self.assertIn(wine_path(self.file("taken.png")), errors)
+        self.assertEqual(self.command("--window", "--to", "editor"), (0, "", ""))
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the tray program's editor")
+        self.assertIsNone(program.process.poll(), "the tray program runs on")
+
+
+if __name__ == "__main__":
+    unittest.main()

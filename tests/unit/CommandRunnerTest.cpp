@@ -1,0 +1,99 @@
+#include "cli/CommandRunner.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "fakes/FakePorts.h"
+#include "fakes/FakeSavePorts.h"
+
+namespace snapwright {
+namespace {
+
+using namespace fakes;
+using ::testing::HasSubstr;
+
+class CommandRunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override { codec.WorkInto(files); }
+
+    CommandOutcome Run(const std::vector<std::string>& arguments, bool runsOn = true, bool showErrors = false) {
+        const ParsedCommandLine parsed = ParseCommandLine(arguments);
+        EXPECT_EQ(parsed.request, Request::Capture) << parsed.error;
+        CommandRunner runner({engine, slots, destinations, exporter, files, messages, nullptr, nullptr,
+                              [this](int milliseconds) { waits.push_back(milliseconds); }, runsOn});
+        return runner.Run(parsed.command, showErrors);
+    }
+
+    FakeScreen screen;
+    FakeWindowService windows;
+    FakeScreenCapture capture;
+    FakeClipboard clipboard;
+    CaptureSlots slots;
+    CaptureEngine engine{screen, windows, capture, clipboard, slots};
+    FakeUserMessages shown;
+    CommandMessages messages{shown};
+    Settings settings;
+    PageOutcome page = PageOutcome::Printed;
+    std::string printerError;  // told when the page is not printed
+    ShotDestinations destinations{settings, {.printHardcopy = [this](PicturePtr) {
+                                                 if (!printerError.empty()) messages.ShowError(printerError);
+                                                 return page;
+                                             }}};
+    FakeFileSystem files;
+    ::testing::NiceMock<MockCodec> codec;
+    ::testing::NiceMock<MockBitmapFileWriter> bitmapFiles;
+    ImageExport exporter{codec, bitmapFiles, files};
+    std::vector<int> waits;
+};
+
+TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFoldersAreMadeButNeverReplacedUnasked) {
+    const std::vector<std::string> command = {"--screen", "--delay", "1.5", "--file", "C:\\shots\\new\\a.png"};
+    EXPECT_EQ(Run(command), CommandOutcome{});
+    EXPECT_EQ(waits, std::vector<int>{1500});
+    EXPECT_TRUE(files.folders.contains("C:\\shots\\new"));
+    ASSERT_TRUE(files.files.contains("C:\\shots\\new\\a.png"));
+    EXPECT_EQ(SerialOf(slots.Current()), 1);
+    EXPECT_EQ(clipboard.held, slots.Current());
+
+    files.files["C:\\shots\\new\\a.png"] = {'m', 'i', 'n', 'e'};
+    const CommandOutcome refused = Run(command);
+    EXPECT_EQ(refused.exitCode, kExitFailed);
+    EXPECT_THAT(refused.text, ::testing::AllOf(HasSubstr("C:\\shots\\new\\a.png"), HasSubstr("--overwrite replaces it")));
+    EXPECT_EQ(files.files["C:\\shots\\new\\a.png"], (std::vector<std::uint8_t>{'m', 'i', 'n', 'e'}));
+    EXPECT_TRUE(shown.errors.empty()) << "the answer carries the reason; nothing shows";
+
+    files.files.erase("C:\\shots\\new\\a.png");
+    files.files["C:\\shots\\new\\a_thumb.png"] = {'m', 'i', 'n', 'e'};
+    EXPECT_EQ(Run({"--screen", "--file", "C:\\shots\\new\\a.png", "--thumbnail", "10"}).exitCode, kExitFailed);
+    EXPECT_FALSE(files.files.contains("C:\\shots\\new\\a.png")) << "nothing written when the thumbnail is refused";
+    EXPECT_EQ(Run({"--screen", "--file", "C:\\shots\\new\\a.png", "--thumbnail", "10", "--overwrite"}), CommandOutcome{});
+    EXPECT_EQ(files.files["C:\\shots\\new\\a_thumb.png"], (std::vector<std::uint8_t>{'i', 'm', 'g'}));
+}
+
+TEST_F(CommandRunnerTest, TheDestinationTellsDoneWaitingCancelledOrFailed) {
+    windows.foreground = 7;
+    windows.rectangles[7] = {10, 10, 90, 50};
+    const std::tuple<PageOutcome, std::string, bool, int, std::string> cases[] = {
+        {PageOutcome::Printed, "", true, kExitDone, ""},
+        {PageOutcome::WaitsForNextShot, "", true, kExitDone, "The page waits for its second screenshot."},
+        {PageOutcome::WaitsForNextShot, "", false, kExitFailed, "The page takes two screenshots"},
+        {PageOutcome::NotPrinted, "", true, kExitCancelled, ""},
+        {PageOutcome::NotPrinted, "The printer is off.", true, kExitFailed, "The printer is off."},
+    };
+    for (const auto& [pageOutcome, error, runsOn, exitCode, text] : cases) {
+        page = pageOutcome;
+        printerError = error;
+        const CommandOutcome outcome = Run({"--window", "--to", "print"}, runsOn);
+        EXPECT_EQ(outcome.exitCode, exitCode) << text;
+        EXPECT_EQ(outcome.text.substr(0, text.size()), text);
+    }
+    EXPECT_TRUE(shown.errors.empty()) << "the answer carries the reasons";
+    windows.foreground = 0;
+    EXPECT_EQ(Run({"--window"}, true, true).exitCode, kExitFailed);
+    EXPECT_THAT(shown.errors, ::testing::ElementsAre(HasSubstr("no window in front"))) << "shown when asked";
+}
+
+}  // namespace
+}  // namespace snapwright
