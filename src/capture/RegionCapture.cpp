@@ -1,6 +1,7 @@
 #include "capture/RegionCapture.h"
 
 #include "platform/Diagnostics.h"
+#include "platform/ScopedFlag.h"
 
 namespace snapwright {
 
@@ -22,11 +23,7 @@ RegionCapture::RegionCapture(const IScreen& screen, const IWindowService& window
 // The desktop picture is the one copy of the screen: it goes when the overlay has closed.
 PicturePtr RegionCapture::Take(bool afterHiding) {
     if (m_busy) return nullptr;
-    m_busy = true;
-    struct ClearBusy {
-        bool& busy;
-        ~ClearBusy() { busy = false; }
-    } clearBusy{m_busy};
+    const ScopedFlag busy(m_busy);
 
     if (afterHiding) m_overlay.WaitForRepaint();
     const std::vector<Monitor> monitors = m_desktop.Monitors();

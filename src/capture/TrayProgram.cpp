@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "capture/StartWindowControls.h"
 #include "lang/LanguageTable.h"
+#include "platform/ScopedFlag.h"
 
 namespace snapwright {
 
@@ -67,13 +68,9 @@ void TrayProgram::OnTaskbarCreated() {
 
 void TrayProgram::OnTrayIcon(int trayMessage) {
     if (m_trayBusy) return;
-    m_trayBusy = true;
     // The flag stays set while a dialog opened from here is open, so that further clicks on the
-    // icon are ignored until it closes; it must be cleared whatever happens.
-    struct ClearBusy {
-        bool& busy;
-        ~ClearBusy() { busy = false; }
-    } clearBusy{m_trayBusy};
+    // icon are ignored until it closes.
+    const ScopedFlag busy(m_trayBusy);
     if (trayMessage == kWmLButtonDblClk) {
         if (m_actions.showEditor) m_actions.showEditor();
     } else if (trayMessage == kWmRButtonUp) {

@@ -1,6 +1,7 @@
 #include "cli/win32/CommandReceiver.h"
 
 #include "platform/Diagnostics.h"
+#include "platform/ScopedFlag.h"
 
 namespace snapwright::win32 {
 
@@ -34,11 +35,7 @@ bool CommandReceiver::Receive(const COPYDATASTRUCT& data) {
 // in the queue for the loop below.
 void CommandReceiver::RunQueued() {
     if (m_running) return;
-    m_running = true;
-    struct ClearRunning {
-        bool& running;
-        ~ClearRunning() { running = false; }
-    } clearRunning{m_running};
+    const ScopedFlag running(m_running);
     while (!m_queue.empty()) {
         const HandedCommand command = std::move(m_queue.front());
         m_queue.pop_front();
