@@ -6,6 +6,7 @@
 
 #include "Version.h"
 #include "save/FileNaming.h"
+#include "save/SaveFormats.h"
 
 namespace snapwright {
 
@@ -38,9 +39,8 @@ constexpr std::pair<const char*, CommandTarget> kTargets[] = {{"clipboard", Comm
                                                               {"send", CommandTarget::Send},
                                                               {"editor", CommandTarget::Editor}};
 
-// The save dialog's formats by their extensions, and the longer names people also write.
-constexpr std::pair<const char*, std::size_t> kFormatNames[] = {{"bmp", 0}, {"jpg", 1}, {"jpeg", 1}, {"png", 2},
-                                                                {"tif", 3}, {"tiff", 3}, {"mng", 4}};
+// The longer names people also write for two of the save dialog's formats.
+constexpr std::pair<const char*, const char*> kFormatAliases[] = {{"jpeg", ".jpg"}, {"tiff", ".tif"}};
 
 const OptionName* FindOption(const std::string& name) {
     for (const OptionName& option : kOptions) {
@@ -49,11 +49,12 @@ const OptionName* FindOption(const std::string& name) {
     return nullptr;
 }
 
+// A format by its extension without the dot, or by a longer name, in any case.
 const SaveFormat* FormatNamed(const std::string& name) {
-    for (const auto& [formatName, index] : kFormatNames) {
-        if (UpperCaseAscii(name) == UpperCaseAscii(formatName)) return &kSaveFormats[index];
+    for (const auto& [alias, extension] : kFormatAliases) {
+        if (UpperCaseAscii(name) == UpperCaseAscii(alias)) return FormatForExtension(extension);
     }
-    return nullptr;
+    return FormatForExtension("." + name);
 }
 
 // The format that the extension of the file's own name gives; null for any other extension.
