@@ -217,7 +217,9 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
 
     if (!mainForm.OnLoad()) return 1;
     DebugOutput("ready");
-    return mainWindow.RunMessageLoop();
+    const int exitCode = mainWindow.RunMessageLoop();
+    DebugOutput("ending: the windows and the clipboard's picture are let go");
+    return exitCode;
 }
 
 }  // namespace

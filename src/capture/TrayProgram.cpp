@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "capture/StartWindowControls.h"
 #include "lang/LanguageTable.h"
+#include "platform/Diagnostics.h"
 #include "platform/ScopedFlag.h"
 
 namespace snapwright {
@@ -58,8 +59,11 @@ void TrayProgram::OnShowAtStartup() {
 void TrayProgram::OnUnload() {
     if (!m_loaded) return;
     m_loaded = false;
+    // Each step of the end is told: a step that waits on another program shows in the output.
+    DebugOutput("ending: the hotkeys are given back");
     m_hotkeys.UnregisterHotkeys();
     m_trayIcon.Remove();
+    DebugOutput("ending: the tray icon is gone");
 }
 
 void TrayProgram::OnTaskbarCreated() {

@@ -110,7 +110,13 @@ def reg_values(key):
 # Clipboard and screen, through X tools.
 
 def clipboard_targets():
-    result = run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], timeout=10)
+    """The X clipboard's targets; none while its owner does not answer. Wine's bridge to the X
+    clipboard serves one request at a time, and on a busy machine a request can wait for seconds;
+    the callers wait for what they expect within their own time limit."""
+    try:
+        result = run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], timeout=10)
+    except subprocess.TimeoutExpired:
+        return []
     return result.stdout.decode("utf-8", "replace").split() if result.returncode == 0 else []
 
 

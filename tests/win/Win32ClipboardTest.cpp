@@ -5,6 +5,11 @@
 #include <FreeImage.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <thread>
+
 #include "PixelTools.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPicture.h"
@@ -65,6 +70,34 @@ Contents ReadClipboard() {
     }
     ::CloseClipboard();
     return contents;
+}
+
+// Runs an action while another thread pastes the PNG: it opens the clipboard first and then asks
+// for the PNG, which makes the system ask the clipboard's window to render it and wait for that
+// with the clipboard held open. Gives the size of the pasted PNG, 0 when the paste got nothing.
+SIZE_T PasteThePngDuring(const std::function<void()>& action) {
+    UniqueKernelHandle opened(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::atomic<bool> done = false;
+    SIZE_T pasted = 0;
+    std::thread paster([&] {
+        if (::OpenClipboard(nullptr)) {
+            ::SetEvent(opened.get());
+            if (HANDLE png = ::GetClipboardData(::RegisterClipboardFormatW(L"PNG"))) pasted = ::GlobalSize(png);
+            ::CloseClipboard();
+        }
+        ::SetEvent(opened.get());
+        done = true;
+    });
+    ::WaitForSingleObject(opened.get(), 5000);
+    action();
+    // Whatever the action did, the paster is answered before it is waited for.
+    for (int waited = 0; !done && waited < 10000; waited += 10) {
+        MSG message;
+        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        ::Sleep(10);
+    }
+    paster.join();
+    return pasted;
 }
 
 class Win32ClipboardTest : public ::testing::Test {
@@ -135,6 +168,24 @@ TEST_F(Win32ClipboardTest, ThePngOwedAtTheEndIsEncodedWithTheClipboardClosedAndS
     }
     EXPECT_EQ(encodings, 1);
     EXPECT_FALSE(openWhileEncoding);
+    EXPECT_EQ(ReadClipboard().png, pattern);
+}
+
+// A program pasting the owed PNG holds the clipboard open until this one has rendered it. Waiting
+// for the clipboard must not keep it waiting: at the next picture, the paste gets the PNG and the
+// next picture goes on the clipboard; at the end, the paste gets it and the PNG stays.
+TEST_F(Win32ClipboardTest, APasteOfTheOwedPngIsServedWhileTheClipboardWaitsForIt) {
+    {
+        Win32Clipboard clipboard(CountingEncoder());
+        ASSERT_TRUE(clipboard.PutPicture(PatternPicture(false)));
+        bool put = false;
+        EXPECT_GT(PasteThePngDuring([&] { put = clipboard.PutPicture(PatternPicture(true)); }), 0u) << "next picture";
+        EXPECT_TRUE(put);
+
+        std::optional<Win32Clipboard> ending(std::in_place, CountingEncoder());
+        ASSERT_TRUE(ending->PutPicture(PatternPicture(false)));
+        EXPECT_GT(PasteThePngDuring([&] { ending.reset(); }), 0u) << "end";
+    }
     EXPECT_EQ(ReadClipboard().png, pattern);
 }
 

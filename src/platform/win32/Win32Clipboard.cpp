@@ -14,11 +14,28 @@ namespace {
 
 constexpr const wchar_t* kOwnerClassName = L"SnapwrightClipboardOwner";
 
+// Serves the messages that other threads and programs send to this thread, for a time, and
+// leaves the posted ones in the queue.
+void ServeSentMessagesFor(DWORD milliseconds) {
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    for (;;) {
+        MSG message;
+        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= end) return;
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_SENDMESSAGE, 0);
+    }
+}
+
 // Another program may hold the clipboard open for a moment; try a few times before giving up.
+// The one holding it may be a program pasting the PNG that this window still owes: it sends
+// WM_RENDERFORMAT and waits for the answer with the clipboard open. A plain sleep here would keep
+// both waiting until this side gave up, with the paste empty and the clipboard not taken, so sent
+// messages are served while waiting.
 bool OpenClipboardPatiently(HWND owner) {
     for (int attempt = 0; attempt < 10; ++attempt) {
         if (::OpenClipboard(owner)) return true;
-        ::Sleep(20);
+        ServeSentMessagesFor(20);
     }
     return false;
 }
@@ -153,8 +170,9 @@ void Win32Clipboard::OnRenderFormat(UINT format) {
 void Win32Clipboard::OnRenderAllFormats(HWND owner) {
     UniqueHglobal png = EncodeOwedPng();
     if (!png || !OpenClipboardPatiently(owner)) return;
-    // Another program may have taken the clipboard since; then there is nothing left to render.
-    if (::GetClipboardOwner() == owner) PutOwedPng(std::move(png));
+    // Another program may have taken the clipboard since, or asked for the PNG while this waited;
+    // then there is nothing left to render.
+    if (m_picture && ::GetClipboardOwner() == owner) PutOwedPng(std::move(png));
     ::CloseClipboard();
 }
 

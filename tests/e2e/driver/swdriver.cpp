@@ -17,7 +17,8 @@
 //                                              ID, or into its first one
 //   swdriver tray MOUSEMESSAGE                 send the program's tray icon notification (decimal
 //                                              mouse message, e.g. 517 right button up) to its main window
-//   swdriver menu-rect                         wait for a popup menu to open; print its rectangle
+//   swdriver menu-rect                         wait for a popup menu to open, with the keyboard; print
+//                                              its rectangle
 //   swdriver menu-closed                       wait until no popup menu is open
 //   swdriver click-id TITLE ID [CLASS]         click the child with control id ID (a button, or a
 //                                              picture that reports clicks)
@@ -188,15 +189,25 @@ int PrintRect(HWND window) {
     return 0;
 }
 
+// Whether keys pressed now reach the menu: the system gives them to the thread of the foreground
+// window, which for a menu must be the thread that shows it.
+bool MenuHasTheKeyboard(HWND popup) {
+    const HWND foreground = ::GetForegroundWindow();
+    return foreground && ::GetWindowThreadProcessId(foreground, nullptr) == ::GetWindowThreadProcessId(popup, nullptr);
+}
+
 // Menus belong to the process that shows them, so their items cannot be read from here: the
-// tests read the menu's picture instead. Waits until a popup menu is open (or none is), and
-// gives the one that is open; false on time-out.
+// tests read the menu's picture instead. Waits until a popup menu is open, and has the keyboard,
+// or none is, and gives the one that is open; false on time-out.
 bool WaitForMenu(bool open, HWND& popup) {
     for (int attempt = 0; attempt < 200; ++attempt) {
         popup = FindTopLevel("*", "#32768");
-        if ((popup && ::IsWindowVisible(popup)) == open) return true;
+        const bool shown = popup && ::IsWindowVisible(popup);
+        if (!open && !shown) return true;
+        if (open && shown && MenuHasTheKeyboard(popup)) return true;
         ::Sleep(50);
     }
+    if (open && popup && !MenuHasTheKeyboard(popup)) std::fprintf(stderr, "the menu is open without the keyboard\n");
     return false;
 }
 
