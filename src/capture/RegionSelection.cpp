@@ -3,19 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "capture/Desktop.h"
-
 namespace snapwright {
 
 namespace {
 
-bool Holds(const Rect& rect, Point point) {
-    return point.x >= rect.left && point.y >= rect.top && static_cast<long long>(point.x) - rect.left < rect.width &&
-           static_cast<long long>(point.y) - rect.top < rect.height;
-}
-
 bool OnDesktop(Point point, const std::vector<Monitor>& monitors) {
-    return std::any_of(monitors.begin(), monitors.end(), [&](const Monitor& m) { return Holds(m.bounds, point); });
+    return std::any_of(monitors.begin(), monitors.end(), [&](const Monitor& m) { return Contains(m.bounds, point); });
 }
 
 bool HasPixels(const std::optional<Rect>& rect) {
@@ -56,7 +49,7 @@ std::optional<Rect> WindowUnder(Point point, const std::vector<Rect>& windowsTop
     const Monitor* monitor = MonitorAt(monitors, point);
     if (!monitor) return std::nullopt;
     for (const Rect& window : windowsTopFirst) {
-        if (Holds(window, point)) return Intersection(window, monitor->bounds);
+        if (Contains(window, point)) return Intersection(window, monitor->bounds);
     }
     return monitor->bounds;
 }

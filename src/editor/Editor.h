@@ -8,12 +8,12 @@
 #include "capture/CaptureSlots.h"
 #include "editor/EditorCore.h"
 #include "editor/Toolbar.h"
+#include "model/Settings.h"
 #include "platform/FileDialogs.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
-#include "print/Hardcopy.h"
+#include "print/PageOutcome.h"
 #include "save/ImageLoad.h"
-#include "settings/Settings.h"
 #include "ui/HelpFile.h"
 
 namespace snapwright {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "capture/Desktop.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

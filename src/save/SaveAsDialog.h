@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -12,7 +13,6 @@
 #include "platform/UserMessages.h"
 #include "save/ImageExport.h"
 #include "save/ThumbnailSize.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 

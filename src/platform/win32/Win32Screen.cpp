@@ -72,15 +72,10 @@ void Win32WindowService::SetForegroundWindow(WindowRef window) {
     ::SetForegroundWindow(reinterpret_cast<HWND>(window));
 }
 
-const Desktop& SystemDesktop() {
-    static const Win32Screen screen;
-    static const Win32WindowService windows;
-    static const Desktop desktop(screen, windows);
-    return desktop;
-}
-
 Rect PointerWorkArea() {
-    const std::optional<Monitor> monitor = SystemDesktop().PointerMonitor();
+    const Win32Screen screen;
+    const std::vector<Monitor> monitors = screen.Monitors();
+    const Monitor* monitor = MonitorAt(monitors, screen.PointerPosition());
     return monitor ? monitor->workArea : Rect{};
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include "capture/Desktop.h"
 #include "platform/Screen.h"
 #include "platform/WindowService.h"
 
@@ -22,9 +21,6 @@ public:
     void SetForegroundWindow(WindowRef window) override;
 };
 
-// The desktop of this session, over the system's monitors and windows, for the windows of the
-// program that open where the user works.
-const Desktop& SystemDesktop();
 // The work area of the monitor under the mouse pointer.
 Rect PointerWorkArea();
 // Moves a top-level window into the middle of the work area of the monitor under the mouse
