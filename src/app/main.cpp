@@ -31,31 +31,31 @@
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
-#include "platform/win32/MessagePump.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HotkeyService.h"
+#include "platform/win32/Win32InformationBox.h"
 #include "platform/win32/Win32PrintDialogService.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemNames.h"
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32UserMessages.h"
 #include "print/Hardcopy.h"
-#include "platform/win32/Win32InformationBox.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32FileSystem.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
 #include "save/SaveAsDialog.h"
+#include "save/win32/FileDialogs.h"
 #include "save/win32/GdiBitmapFile.h"
 #include "save/win32/PictureFileLoad.h"
 #include "save/win32/SaveAsWindow.h"
 #include "save/win32/Win32FreeImageCodec.h"
-#include "save/win32/FileDialogs.h"
-#include "settings/SettingsManager.h"
 #include "settings/OptionsDialog.h"
+#include "settings/SettingsManager.h"
 #include "settings/win32/OptionsWindow.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpFile.h"
@@ -217,7 +217,9 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
 
     if (!mainForm.OnLoad()) return 1;
     DebugOutput("ready");
-    const int exitCode = mainWindow.RunMessageLoop();
+    // Windows shown without a loop of their own (the start window, the editor from the tray) get
+    // their keys and keyboard navigation from it too.
+    const int exitCode = win32::RunMessageLoop();
     DebugOutput("ending: the windows and the clipboard's picture are let go");
     return exitCode;
 }

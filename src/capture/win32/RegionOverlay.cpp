@@ -13,7 +13,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
-#include "platform/win32/MessagePump.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/WindowProcedure.h"
@@ -206,16 +206,7 @@ void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelec
     ::SetForegroundWindow(window);
     ::SetCursor(::LoadCursorW(nullptr, IDC_CROSS));
 
-    MSG message{};
-    while (!selection.Finished()) {
-        if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            selection.Cancel();
-            break;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    if (!RunModalLoop([&selection] { return selection.Finished(); })) selection.Cancel();
 }
 
 PicturePtr RegionOverlay::Cut(const Picture& picture, const Rect& part) {

@@ -3,14 +3,11 @@
 #include <exception>
 
 #include "platform/Diagnostics.h"
+#include "platform/ObjectError.h"
+#include "platform/win32/SharedWindowProc.h"
 #include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
-
-namespace {
-// The service behind the hooked window; one main window, so one hook.
-Win32HotkeyService* g_hooked = nullptr;
-}  // namespace
 
 Win32HotkeyService::Win32HotkeyService(HWND window, Handler handler) : m_window(window), m_handler(std::move(handler)) {}
 
@@ -35,21 +32,21 @@ void Win32HotkeyService::UnregisterHotKey(int id) {
 }
 
 bool Win32HotkeyService::InstallHook() {
-    if (m_previousWindowProc) return true;
-    g_hooked = this;
-    m_previousWindowProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotkeyWindowProc)));
-    if (!m_previousWindowProc) g_hooked = nullptr;
-    return m_previousWindowProc != nullptr;
+    if (m_hooked) return true;
+    try {
+        SharedWindowProc::AttachMessage(this, m_window, WM_HOTKEY);
+    } catch (const ObjectError& error) {
+        DebugOutput(std::string("The hotkeys cannot reach the main window: ") + error.what());
+        return false;
+    }
+    m_hooked = true;
+    return true;
 }
 
 void Win32HotkeyService::RemoveHook() {
-    if (!m_previousWindowProc) return;
-    if (::IsWindow(m_window)) {
-        ::SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousWindowProc));
-    }
-    m_previousWindowProc = nullptr;
-    g_hooked = nullptr;
+    if (!m_hooked) return;
+    SharedWindowProc::DetachMessage(this, m_window, WM_HOTKEY);
+    m_hooked = false;
 }
 
 bool Win32HotkeyService::PrintScreenOpensSystemCapture() const {
@@ -60,21 +57,16 @@ bool Win32HotkeyService::PrintScreenOpensSystemCapture() const {
            value == 1;
 }
 
-LRESULT CALLBACK Win32HotkeyService::HotkeyWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
-    Win32HotkeyService* self = g_hooked;
-    if (!self) return ::DefWindowProcW(hwnd, iMsg, wParam, lParam);
-    const WNDPROC previous = self->m_previousWindowProc;
-    if (iMsg == WM_HOTKEY) {
-        // An exception must never cross into the system.
-        try {
-            self->m_handler(iMsg, wParam);
-        } catch (const std::exception& error) {
-            DebugOutput(std::string("The hotkey could not be handled: ") + error.what());
-        } catch (...) {
-            DebugOutput("The hotkey could not be handled.");
-        }
+// An exception must never cross into the system; the message goes on to the window all the same.
+std::intptr_t Win32HotkeyService::WindowProc(WindowRef, std::uint32_t message, std::uintptr_t wParam, std::intptr_t) {
+    try {
+        m_handler(message, wParam);
+    } catch (const std::exception& error) {
+        DebugOutput(std::string("The hotkey could not be handled: ") + error.what());
+    } catch (...) {
+        DebugOutput("The hotkey could not be handled.");
     }
-    return ::CallWindowProcW(previous, hwnd, iMsg, wParam, lParam);
+    return 0;
 }
 
 }  // namespace snapwright::win32

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FormRegistry.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/Win32Screen.h"
@@ -15,32 +17,11 @@
 
 namespace snapwright::win32 {
 
-namespace {
-
-// The forms whose windows exist, for the message loops to find them by their windows.
-std::vector<DialogForm*>& LiveForms() {
-    static std::vector<DialogForm*> forms;
-    return forms;
-}
-
-void Forget(DialogForm* form) {
-    auto& forms = LiveForms();
-    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
-}
-
-KeyPress KeyOf(WPARAM virtualKey) {
-    return {static_cast<int>(virtualKey), ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0,
-            ::GetKeyState(VK_MENU) < 0};
-}
-
-}  // namespace
-
 DialogForm::DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls)
     : m_instance(instance), m_templateId(templateId), m_controls(std::move(controls)) {}
 
 DialogForm::~DialogForm() {
     if (m_window) ::DestroyWindow(m_window);
-    Forget(this);
 }
 
 HWND DialogForm::Handle() {
@@ -240,18 +221,6 @@ void DialogForm::PlaceOnPointerMonitor() {
     if (!m_placesItself && !::IsWindowVisible(m_window)) CentreOnPointerMonitor(m_window);
 }
 
-bool DialogForm::PreTranslateMessage(MSG& message) {
-    HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (!root) return false;
-    const auto& forms = LiveForms();
-    const auto found =
-        std::find_if(forms.begin(), forms.end(), [root](const DialogForm* form) { return form->m_window == root; });
-    if (found == forms.end()) return false;
-    DialogForm& form = **found;
-    if (message.message == WM_KEYDOWN && form.m_events && form.m_events->OnKey(KeyOf(message.wParam))) return true;
-    return ::IsDialogMessageW(root, &message) != FALSE;
-}
-
 // A form shown modal already only comes to the front: its loop runs further down the stack.
 void DialogForm::ShowModal() {
     Load();
@@ -261,19 +230,8 @@ void DialogForm::ShowModal() {
     }
     m_modal = true;
     BringToFront();
-    // The dialog's own message loop: it runs until the dialog is hidden or unloaded. Hotkeys
-    // still arrive meanwhile, as messages of the main window.
-    MSG message{};
-    while (m_window && ::IsWindowVisible(m_window)) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (PreTranslateMessage(message)) continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    // Until the dialog is hidden or unloaded.
+    RunModalLoop([this] { return !m_window || !::IsWindowVisible(m_window); });
     m_modal = false;
 }
 
@@ -361,7 +319,7 @@ void DialogForm::RescaleDialogFont(int dpi, int previous) {
 INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         m_window = window;
-        LiveForms().push_back(this);
+        FormRegistry::Add(window, [this](const KeyPress& key) { return m_events && m_events->OnKey(key); });
     }
     if (m_events) {
         if (const std::optional<INT_PTR> handled = m_events->OnWindowMessage(message, wParam, lParam)) return *handled;
@@ -428,8 +386,8 @@ INT_PTR DialogForm::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return TRUE;
         case WM_NCDESTROY:
+            FormRegistry::Remove(m_window);
             m_window = nullptr;
-            Forget(this);
             m_fonts.clear();
             m_dialogFont.reset();
             return FALSE;

@@ -35,8 +35,9 @@ public:
 
 // A dialog laid out by a DIALOGEX resource, or by its window in code, and seen by its presenter
 // through IForm. Like a form of the program's windows, it is loaded (created, hidden) when first
-// addressed and unloaded by its own buttons; ShowModal shows it and runs a message loop until it
-// is hidden or unloaded.
+// addressed and unloaded by its own buttons; ShowModal shows it and runs a modal loop
+// (MessageLoop.h) until it is hidden or unloaded. While it exists, its keys go to its presenter
+// first in every message loop (FormRegistry).
 class DialogForm : public IForm, public ISliderForm {
 public:
     struct ControlBinding {
@@ -59,10 +60,6 @@ public:
     void Bind(ControlId control, int dialogItem);
     // The window is placed by its own code when it loads, not centred on the pointer's monitor.
     void PlaceByItself() { m_placesItself = true; }
-
-    // The keys of a message for one of the program's forms: its presenter's first, then the dialog
-    // manager's (Tab, Escape, Enter). True when the message was used. Every message loop calls it.
-    static bool PreTranslateMessage(MSG& message);
 
     bool IsLoaded() const { return m_window != nullptr; }
     HWND Handle();  // loads the dialog when it is not loaded

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "platform/Diagnostics.h"
+#include "platform/win32/SharedWindowProc.h"
 #include "platform/win32/WideText.h"
-#include "ui/win32/SharedWindowProc.h"
 
 namespace snapwright::win32 {
 

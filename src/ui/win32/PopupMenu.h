@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/MessageListener.h"
+#include "platform/MessageListener.h"
 #include "ui/MenuFont.h"
 #include "ui/PopupMenuModel.h"
 #include "ui/win32/PopupMenuPainter.h"
