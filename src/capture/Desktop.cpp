@@ -39,6 +39,10 @@ std::optional<Rect> VisibleFrame(const WindowPlace& place, const std::vector<Mon
     return frame;
 }
 
+bool IsShown(const TopLevelWindow& window) {
+    return window.visible && !window.minimised && !window.clickThrough && !window.cloaked;
+}
+
 Desktop::Desktop(const IScreen& screen, const IWindowService& windows) : m_screen(screen), m_windows(windows) {}
 
 Rect Desktop::VirtualScreen() const {
@@ -72,6 +76,15 @@ std::optional<Rect> Desktop::VisibleFrame(WindowRef window, const std::vector<Mo
     if (!outer) return std::nullopt;
     return snapwright::VisibleFrame({*outer, m_windows.ComposedFrame(window), m_windows.IsMaximised(window)},
                                     monitors);
+}
+
+std::vector<Rect> Desktop::ShownWindowFrames(const std::vector<Monitor>& monitors) const {
+    std::vector<Rect> frames;
+    for (const TopLevelWindow& window : m_windows.TopLevelWindowsTopFirst()) {
+        if (!IsShown(window)) continue;
+        if (const std::optional<Rect> frame = VisibleFrame(window.window, monitors)) frames.push_back(*frame);
+    }
+    return frames;
 }
 
 }  // namespace snapwright

@@ -18,6 +18,10 @@ struct WindowPlace {
 // that hangs over its monitor's work area. Nothing when it does not fit into whole pixels.
 std::optional<Rect> VisibleFrame(const WindowPlace& place, const std::vector<Monitor>& monitors);
 
+// Whether the user sees a top-level window and can point at it: visible, not minimised, not
+// click-through and not cloaked.
+bool IsShown(const TopLevelWindow& window);
+
 // The one place that answers where things are on the display: the monitors, the virtual screen
 // around them, which monitor holds a point, the pointer or a window, and a window's visible frame.
 class Desktop {
@@ -32,6 +36,8 @@ public:
     std::optional<Rect> VisibleFrame(WindowRef window) const;
     // The same with the monitors asked for already, for many windows at once.
     std::optional<Rect> VisibleFrame(WindowRef window, const std::vector<Monitor>& monitors) const;
+    // The visible frames of the windows the user sees, the top one first.
+    std::vector<Rect> ShownWindowFrames(const std::vector<Monitor>& monitors) const;
 
 private:
     const IScreen& m_screen;

@@ -33,7 +33,7 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
         m_messages.ShowError(kUnreadable);
         return nullptr;
     }
-    RegionSelection selection(monitors, WindowFrames(monitors), m_screen.PointerPosition());
+    RegionSelection selection(monitors, m_desktop.ShownWindowFrames(monitors), m_screen.PointerPosition());
     m_overlay.Select(*desktop, area, selection);
     if (selection.CurrentStep() != RegionSelection::Step::Taken) return nullptr;
 
@@ -48,14 +48,6 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
     m_slots.SetCurrent(shot);
     if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
     return shot;
-}
-
-std::vector<Rect> RegionCapture::WindowFrames(const std::vector<Monitor>& monitors) const {
-    std::vector<Rect> frames;
-    for (WindowRef window : m_overlay.ShownWindowsTopFirst()) {
-        if (const std::optional<Rect> frame = m_desktop.VisibleFrame(window, monitors)) frames.push_back(*frame);
-    }
-    return frames;
 }
 
 }  // namespace snapwright

@@ -14,8 +14,6 @@ namespace snapwright {
 class IRegionOverlay {
 public:
     virtual ~IRegionOverlay() = default;
-    // The top-level windows that show on the desktop, the top one first.
-    virtual std::vector<WindowRef> ShownWindowsTopFirst() const = 0;
     // Gives the windows that a window of this program has just uncovered the time to paint.
     virtual void WaitForRepaint() = 0;
     // Shows the frozen desktop (the picture of `area`) dimmed over every monitor and hands the
@@ -39,8 +37,6 @@ public:
     PicturePtr Take(bool afterHiding = false);
 
 private:
-    std::vector<Rect> WindowFrames(const std::vector<Monitor>& monitors) const;
-
     const IScreen& m_screen;
     Desktop m_desktop;
     CaptureEngine& m_engine;

@@ -64,7 +64,6 @@ TEST(RegionSelectionTest, ADragAClickOrTheKeysTakeNoLineAndEscapeCancels) {
 // The user's part, played on the overlay.
 class ScriptedOverlay : public IRegionOverlay {
 public:
-    std::vector<WindowRef> ShownWindowsTopFirst() const override { return {7}; }
     void WaitForRepaint() override {}
     void Select(const Picture&, const Rect&, RegionSelection& selection) override { user(selection); }
     PicturePtr Cut(const Picture&, const Rect& part) override {
@@ -74,12 +73,19 @@ public:
 };
 
 // The region is cut from the one grab where the user drew it; a cancel, or a second region asked
-// for while one is drawn, leaves the screenshot and the clipboard as they were.
+// for while one is drawn, leaves the screenshot and the clipboard as they were. Windows the user
+// does not see are not offered, though they lie on top.
 TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     fakes::FakeScreen screen;
     screen.monitors = kMonitors;
     fakes::FakeWindowService windows;
     windows.rectangles[7] = {200, 200, 300, 300};
+    for (WindowRef unseen : {3, 4, 5, 6}) windows.rectangles[unseen] = {0, 0, 1024, 768};
+    windows.topLevel = {{3, false, false, false, false},
+                        {4, true, true, false, false},
+                        {5, true, false, true, false},
+                        {6, true, false, false, true},
+                        {7, true, false, false, false}};
     fakes::FakeScreenCapture capture;
     fakes::FakeClipboard clipboard;
     fakes::FakeUserMessages messages;

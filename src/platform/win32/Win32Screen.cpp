@@ -21,6 +21,15 @@ BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
     return TRUE;
 }
 
+BOOL CALLBACK AddTopLevelWindow(HWND window, LPARAM list) {
+    BOOL cloaked = FALSE;
+    reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back(
+        {reinterpret_cast<WindowRef>(window), ::IsWindowVisible(window) != FALSE, ::IsIconic(window) != FALSE,
+         (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0,
+         SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked});
+    return TRUE;
+}
+
 }  // namespace
 
 std::vector<Monitor> Win32Screen::Monitors() const {
@@ -70,6 +79,12 @@ bool Win32WindowService::IsMaximised(WindowRef window) const {
 
 void Win32WindowService::SetForegroundWindow(WindowRef window) {
     ::SetForegroundWindow(reinterpret_cast<HWND>(window));
+}
+
+std::vector<TopLevelWindow> Win32WindowService::TopLevelWindowsTopFirst() const {
+    std::vector<TopLevelWindow> windows;
+    ::EnumWindows(&AddTopLevelWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 Rect PointerWorkArea() {

@@ -19,6 +19,7 @@ public:
     std::optional<WindowEdges> ComposedFrame(WindowRef window) const override;
     bool IsMaximised(WindowRef window) const override;
     void SetForegroundWindow(WindowRef window) override;
+    std::vector<TopLevelWindow> TopLevelWindowsTopFirst() const override;
 };
 
 // The work area of the monitor under the mouse pointer.
