@@ -64,8 +64,7 @@ private:
 }  // namespace
 
 EditorWindow::EditorWindow(HINSTANCE instance, HICON icon) : m_instance(instance), m_form(instance, IDD_EDITOR) {
-    m_form.SetEvents(this);
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon);
     m_form.PlaceByItself();
 }
 

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -19,6 +18,12 @@ namespace snapwright::win32 {
 
 DialogForm::DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls)
     : m_instance(instance), m_templateId(templateId), m_controls(std::move(controls)) {}
+
+void DialogForm::Attach(IFormEvents& events, HICON icon, std::optional<ControlId> captionLabel) {
+    m_events = &events;
+    m_icon = icon;
+    m_captionLabel = captionLabel.value_or(-1);
+}
 
 DialogForm::~DialogForm() {
     if (m_window) ::DestroyWindow(m_window);
@@ -80,45 +85,21 @@ std::string DialogForm::Text(ControlId control) const {
 
 void DialogForm::SetFontName(ControlId control, const std::string& face) {
     Load();
-    auto& font = m_fontDescriptions[control];
-    if (font.lfHeight == 0) {
-        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
-        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    }
     const std::wstring wide = ToWide(face);
-    lstrcpynW(font.lfFaceName, wide.c_str(), LF_FACESIZE);
-    ApplyFont(control);
+    m_fonts.Change(control, Item(control), [&](LOGFONTW& font) { lstrcpynW(font.lfFaceName, wide.c_str(), LF_FACESIZE); });
 }
 
 void DialogForm::SetFontSize(ControlId control, int points) {
     Load();
-    auto& font = m_fontDescriptions[control];
-    if (font.lfFaceName[0] == L'\0') {
-        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
-        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    }
-    font.lfHeight = -::MulDiv(points, Dpi(), 72);
-    font.lfWidth = 0;
-    ApplyFont(control);
+    m_fonts.Change(control, Item(control), [&](LOGFONTW& font) {
+        font.lfHeight = -::MulDiv(points, m_dpi, 72);
+        font.lfWidth = 0;
+    });
 }
 
 void DialogForm::SetFontBold(ControlId control, bool bold) {
     Load();
-    auto& font = m_fontDescriptions[control];
-    if (font.lfFaceName[0] == L'\0' && font.lfHeight == 0) {
-        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
-        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    }
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    ApplyFont(control);
-}
-
-void DialogForm::ApplyFont(ControlId control) {
-    UniqueHfont font(::CreateFontIndirectW(&m_fontDescriptions[control]));
-    if (!font) return;
-    ::SendMessageW(Item(control), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    // The previous font may only go once the control has let go of it.
-    m_fonts[control] = std::move(font);
+    m_fonts.Change(control, Item(control), [&](LOGFONTW& font) { font.lfWeight = bold ? FW_BOLD : FW_NORMAL; });
 }
 
 void DialogForm::SetChecked(ControlId control, bool checked) {
@@ -157,7 +138,7 @@ void DialogForm::SetEnabled(ControlId control, bool enabled) {
 
 void DialogForm::SetBounds(ControlId control, const Rect& twips) {
     Load();
-    const int dpi = Dpi();
+    const int dpi = m_dpi;
     ::MoveWindow(Item(control), ::MulDiv(twips.left, dpi, 1440), ::MulDiv(twips.top, dpi, 1440),
                  ::MulDiv(twips.width, dpi, 1440), ::MulDiv(twips.height, dpi, 1440), TRUE);
 }
@@ -167,7 +148,7 @@ Rect DialogForm::Bounds(ControlId control) const {
     RECT rect{};
     if (!item || !::GetWindowRect(item, &rect)) return {};
     ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
-    const int dpi = Dpi();
+    const int dpi = m_dpi;
     return Rect{::MulDiv(rect.left, 1440, dpi), ::MulDiv(rect.top, 1440, dpi), ::MulDiv(rect.right - rect.left, 1440, dpi),
                 ::MulDiv(rect.bottom - rect.top, 1440, dpi)};
 }
@@ -273,47 +254,10 @@ void DialogForm::OnDpiChanged(int dpi, const RECT& suggested) {
 // The controls, their fonts and the template's font take the new scale, so that nothing is
 // blurred or cut off.
 void DialogForm::RescaleControls(int dpi, int previous) {
-    // The places are read before the fonts change: a drop-down list fits its height to a new
-    // font, and its window reaches down over its open list.
-    std::vector<std::pair<HWND, RECT>> places;
-    for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        RECT dropped{};
-        if (::SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) {
-            rect.bottom = std::max(rect.bottom, dropped.bottom);
-        }
-        ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
-        places.emplace_back(child, rect);
-    }
-    RescaleDialogFont(dpi, previous);
-    for (auto& [control, font] : m_fontDescriptions) {
-        font.lfHeight = Rescaled(font.lfHeight, dpi, previous);
-        ApplyFont(control);
-    }
-    for (const auto& [child, rect] : places) {
-        ::MoveWindow(child, Rescaled(rect.left, dpi, previous), Rescaled(rect.top, dpi, previous),
-                     Rescaled(rect.right - rect.left, dpi, previous),
-                     Rescaled(rect.bottom - rect.top, dpi, previous), FALSE);
-    }
-}
-
-// The template's font belongs to the dialog; the controls that wear it get a rescaled copy of ours.
-void DialogForm::RescaleDialogFont(int dpi, int previous) {
-    HFONT templateFont = reinterpret_cast<HFONT>(::SendMessageW(m_window, WM_GETFONT, 0, 0));
-    HFONT current = m_dialogFont ? m_dialogFont.get() : templateFont;
-    LOGFONTW description{};
-    if (!current || !::GetObjectW(current, sizeof(description), &description)) return;
-    description.lfHeight = Rescaled(description.lfHeight, dpi, previous);
-    UniqueHfont rescaled(::CreateFontIndirectW(&description));
-    if (!rescaled) return;
-    for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        const auto font = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0));
-        if (font == templateFont || font == current) {
-            ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(rescaled.get()), FALSE);
-        }
-    }
-    m_dialogFont = std::move(rescaled);
+    const std::vector<DialogScaling::ChildPlace> places = DialogScaling::ChildPlaces(m_window);
+    m_scaling.RescaleTemplateFont(m_window, dpi, previous);
+    m_fonts.Rescale(dpi, previous, [this](ControlId control) { return Item(control); });
+    DialogScaling::MoveChildren(places, dpi, previous);
 }
 
 INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -330,13 +274,14 @@ INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
 INT_PTR DialogForm::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            m_fontDescriptions.clear();
+            m_fonts.Clear();
             m_dpi = WindowDpi(m_window);
             ScaleDialogByItself(m_window);
             if (m_icon) {
                 ::SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
                 ::SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
             }
+            if (m_captionLabel >= 0) SetFontBold(m_captionLabel, true);
             if (m_events) m_events->OnLoad();
             return TRUE;
         case WM_COMMAND: {
@@ -388,8 +333,8 @@ INT_PTR DialogForm::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCDESTROY:
             FormRegistry::Remove(m_window);
             m_window = nullptr;
-            m_fonts.clear();
-            m_dialogFont.reset();
+            m_fonts.Clear();
+            m_scaling.Reset();
             return FALSE;
         default:
             return FALSE;

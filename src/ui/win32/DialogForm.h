@@ -1,14 +1,14 @@
 #pragma once
 #include <windows.h>
 
-#include <map>
 #include <optional>
 #include <vector>
 
 #include "platform/Form.h"
 #include "platform/KeyPress.h"
 #include "platform/SliderForm.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/ControlFonts.h"
+#include "platform/win32/DialogScaling.h"
 #include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
@@ -50,12 +50,11 @@ public:
     DialogForm(const DialogForm&) = delete;
     DialogForm& operator=(const DialogForm&) = delete;
 
-    void SetEvents(IFormEvents* events) { m_events = events; }
-    // The label that stands in for the title bar: it drags the window and wears the caption colours.
-    void SetCaptionLabel(ControlId control) { m_captionLabel = control; }
+    // The window's presenter side, its icon, and the label that stands in for its title bar: it
+    // drags the window and wears the caption colours, in bold.
+    void Attach(IFormEvents& events, HICON icon, std::optional<ControlId> captionLabel = std::nullopt);
     // The window's own title (on the task bar) becomes the caption label's text.
     void TitleFromCaptionLabel() { ::SetWindowTextW(Handle(), ToWide(Text(m_captionLabel)).c_str()); }
-    void SetIcon(HICON icon) { m_icon = icon; }
     // A control made in code takes its place in the form.
     void Bind(ControlId control, int dialogItem);
     // The window is placed by its own code when it loads, not centred on the pointer's monitor.
@@ -95,11 +94,8 @@ private:
     INT_PTR OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
     HWND Item(ControlId control) const;
     bool FindControl(int dialogItem, ControlId& control) const;
-    void ApplyFont(ControlId control);
-    int Dpi() const { return m_dpi; }
     void OnDpiChanged(int dpi, const RECT& suggested);
     void RescaleControls(int dpi, int previous);
-    void RescaleDialogFont(int dpi, int previousDpi);
     void PlaceOnPointerMonitor();
     void BringToFront();
 
@@ -112,10 +108,9 @@ private:
     ControlId m_captionLabel = -1;
     bool m_modal = false;
     bool m_placesItself = false;
-    std::map<ControlId, LOGFONTW> m_fontDescriptions;
-    std::map<ControlId, UniqueHfont> m_fonts;
+    ControlFonts m_fonts;
     int m_dpi = 96;
-    UniqueHfont m_dialogFont;  // the template's font at a scale it was not made for
+    DialogScaling m_scaling;
 };
 
 }  // namespace snapwright::win32
