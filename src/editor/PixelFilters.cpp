@@ -65,14 +65,22 @@ std::vector<int> BlockEdges(int length, int block) {
     return edges;
 }
 
-// Rounded to the nearest, so that white under a colour is that colour exactly.
+// Rounded to the nearest, so that white under a colour is that colour exactly. Each channel's
+// products come from a table of its 256 values.
 void Highlight(RgbImage& image, const Rect& region, Colour colour) {
     const Rect part = OnImage(image, region);
-    const int ink[3] = {Channel(colour, 16), Channel(colour, 8), Channel(colour, 0)};  // in the rows' order
+    if (part.width <= 0 || part.height <= 0) return;
+    std::uint8_t table[3][256];  // in the rows' order: blue, green, red
+    const int ink[3] = {Channel(colour, 16), Channel(colour, 8), Channel(colour, 0)};
+    for (int k = 0; k < 3; ++k) {
+        for (int value = 0; value < 256; ++value) table[k][value] = static_cast<std::uint8_t>((value * ink[k] + 127) / 255);
+    }
     for (int y = part.top; y < part.top + part.height; ++y) {
         std::uint8_t* pixel = image.Row(y) + 3 * static_cast<std::size_t>(part.left);
-        for (int x = 0; x < part.width * 3; ++x) {
-            pixel[x] = static_cast<std::uint8_t>((pixel[x] * ink[x % 3] + 127) / 255);
+        for (int x = 0; x < part.width; ++x, pixel += 3) {
+            pixel[0] = table[0][pixel[0]];
+            pixel[1] = table[1][pixel[1]];
+            pixel[2] = table[2][pixel[2]];
         }
     }
 }
