@@ -1,5 +1,6 @@
 #include "editor/MarkSelection.h"
 
+#include "capture/Desktop.h"
 #include "editor/TextMark.h"
 
 namespace snapwright {
@@ -80,10 +81,12 @@ void MarkSelection::Change(const std::function<bool(Mark&)>& change) {
 bool MarkSelection::OnKey(const KeyPress& key) {
     if (!m_selected || m_drag || key.ctrl || key.alt) return false;
     const int step = key.shift ? kNudgeWithShift : kNudge;
+    // A mark is never pushed off the picture, where nothing could take it again.
     const auto nudge = [&](int dx, int dy) {
         Change([&](Mark& mark) {
             mark.MoveBy(dx, dy);
-            return true;
+            const Rect shown = Intersection(mark.Bounds(), m_picture.Area());
+            return shown.width > 0 && shown.height > 0;
         });
         return true;
     };

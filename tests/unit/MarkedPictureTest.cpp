@@ -167,6 +167,10 @@ TEST(MarkSelectionTest, AMarkIsSelectedMovedResizedNudgedRestyledEditedAndDelete
     EXPECT_EQ(picture.UndoCount(), 8u);
     EXPECT_TRUE(selection.OnKey({kKeyEscape}) || !selection.Selected());
     EXPECT_FALSE(selection.OnKey({kKeyLeft}));
+
+    selection.Select(0);  // a frame at the picture's right edge is never nudged off it
+    for (int i = 0; i < 20; ++i) selection.OnKey({kKeyRight, false, true, false});
+    EXPECT_EQ(picture.Marks().At(0).Bounds().left, 398);
 }
 
 // The picture is drawn on directly with each mark's rule, in the order of the marks; the scene
