@@ -15,8 +15,15 @@ void MarkSelection::Select(std::optional<std::size_t> index) {
     NoteHandles();
 }
 
+// The picture may have changed under the selection (a new picture, a crop): an index that holds
+// no mark any more selects nothing.
+const Mark* MarkSelection::Current() const {
+    return m_selected && *m_selected < m_picture.Marks().Count() ? &m_picture.Marks().At(*m_selected) : nullptr;
+}
+
 std::vector<Point> MarkSelection::Handles() const {
-    return m_selected ? m_picture.Marks().At(*m_selected).Handles() : std::vector<Point>{};
+    const Mark* mark = Current();
+    return mark ? mark->Handles() : std::vector<Point>{};
 }
 
 void MarkSelection::NoteHandles() {
@@ -26,26 +33,24 @@ void MarkSelection::NoteHandles() {
 }
 
 bool MarkSelection::Holds(Point at) const {
-    if (!m_selected) return false;
-    const Mark& mark = m_picture.Marks().At(*m_selected);
-    return mark.HandleAt(at) || mark.Hits(at);
+    const Mark* mark = Current();
+    return mark && (mark->HandleAt(at) || mark->Hits(at));
 }
 
 // The selected mark keeps the press where it lies under another one, so that a mark can be taken
 // out from under another.
 void MarkSelection::OnPress(Point at) {
     m_drag.reset();
-    const Scene& marks = m_picture.Marks();
-    std::optional<std::size_t> handle;
-    if (m_selected) handle = marks.At(*m_selected).HandleAt(at);
-    if (!handle && !(m_selected && marks.At(*m_selected).Hits(at))) Select(marks.MarkAt(at));
-    if (m_selected) m_drag = Drag{handle, at, marks.At(*m_selected).Clone()};
+    const Mark* selected = Current();
+    const std::optional<std::size_t> handle = selected ? selected->HandleAt(at) : std::nullopt;
+    if (!handle && !(selected && selected->Hits(at))) Select(m_picture.Marks().MarkAt(at));
+    if (const Mark* mark = Current()) m_drag = Drag{handle, at, mark->Clone()};
 }
 
 // Each state of the drag is made from the mark as it was at the press, so that a box pulled
 // inside out and back is the box it was. A handle keeps its distance from the mouse.
 void MarkSelection::OnDrag(Point at) {
-    if (!m_drag || !m_selected) return;
+    if (!m_drag || !Current()) return;
     const int dx = at.x - m_drag->from.x;
     const int dy = at.y - m_drag->from.y;
     std::unique_ptr<Mark> shown = m_drag->before->Clone();
@@ -62,7 +67,7 @@ void MarkSelection::OnDrag(Point at) {
 }
 
 void MarkSelection::OnRelease(Point at) {
-    if (!m_drag || !m_selected) return;
+    if (!m_drag || !Current()) return;
     OnDrag(at);
     Drag drag = std::move(*m_drag);
     m_drag.reset();
@@ -71,7 +76,9 @@ void MarkSelection::OnRelease(Point at) {
 
 // The change is made on a copy, which replaces the mark only when it differs.
 void MarkSelection::Change(const std::function<bool(Mark&)>& change) {
-    std::unique_ptr<Mark> changed = m_picture.Marks().At(*m_selected).Clone();
+    const Mark* mark = Current();
+    if (!mark) return;
+    std::unique_ptr<Mark> changed = mark->Clone();
     if (!change(*changed)) return;
     NoteHandles();
     m_picture.ReplaceMark(*m_selected, std::move(changed));
@@ -79,7 +86,7 @@ void MarkSelection::Change(const std::function<bool(Mark&)>& change) {
 }
 
 bool MarkSelection::OnKey(const KeyPress& key) {
-    if (!m_selected || m_drag || key.ctrl || key.alt) return false;
+    if (!Current() || m_drag || key.ctrl || key.alt) return false;
     const int step = key.shift ? kNudgeWithShift : kNudge;
     // A mark is never pushed off the picture, where nothing could take it again.
     const auto nudge = [&](int dx, int dy) {
@@ -108,7 +115,7 @@ bool MarkSelection::OnKey(const KeyPress& key) {
 }
 
 bool MarkSelection::SetColour(Colour colour) {
-    if (!m_selected) return false;
+    if (!Current()) return false;
     Change([&](Mark& mark) {
         MarkStyle style = mark.Style();
         style.colour = colour;
@@ -120,7 +127,7 @@ bool MarkSelection::SetColour(Colour colour) {
 }
 
 bool MarkSelection::SetStrength(int strength) {
-    if (!m_selected) return false;
+    if (!Current()) return false;
     Change([&](Mark& mark) {
         MarkStyle style = mark.Style();
         style.strength = strength;
@@ -132,7 +139,7 @@ bool MarkSelection::SetStrength(int strength) {
 }
 
 bool MarkSelection::SetTextSize(int pixelHeight) {
-    if (!m_selected || !dynamic_cast<const TextMark*>(&m_picture.Marks().At(*m_selected))) return false;
+    if (!dynamic_cast<const TextMark*>(Current())) return false;
     Change([&](Mark& mark) {
         auto& text = static_cast<TextMark&>(mark);
         if (text.PixelHeight() == pixelHeight) return false;
@@ -152,13 +159,13 @@ std::optional<std::size_t> MarkSelection::TextAt(Point at) const {
 
 void MarkSelection::BeginTextEdit(std::size_t index) {
     Select(index);
-    if (!m_selected || !dynamic_cast<const TextMark*>(&m_picture.Marks().At(index))) return;
+    if (!dynamic_cast<const TextMark*>(Current())) return;
     m_editingText = true;
     m_picture.NoteChanged(m_picture.Marks().At(index).Bounds());
 }
 
 void MarkSelection::EndTextEdit(const std::string& text) {
-    if (!m_editingText || !m_selected) return;
+    if (!m_editingText || !Current()) return;
     m_editingText = false;
     const std::size_t index = *m_selected;
     m_picture.NoteChanged(m_picture.Marks().At(index).Bounds());
@@ -176,7 +183,7 @@ void MarkSelection::EndTextEdit(const std::string& text) {
 }
 
 const Mark* MarkSelection::LeftOut() const {
-    return m_editingText && m_selected ? &m_picture.Marks().At(*m_selected) : nullptr;
+    return m_editingText ? Current() : nullptr;
 }
 
 void MarkSelection::Undo() {

@@ -34,7 +34,7 @@ class MarkSelection {
 public:
     explicit MarkSelection(MarkedPicture& picture) : m_picture(picture) {}
 
-    std::optional<std::size_t> Selected() const { return m_selected; }
+    std::optional<std::size_t> Selected() const { return Current() ? m_selected : std::nullopt; }
     // Selects a mark (one just drawn stays selected), or none.
     void Select(std::optional<std::size_t> index);
     // Where the selected mark's handles stand, for the view to draw them.
@@ -73,6 +73,7 @@ private:
         std::unique_ptr<Mark> before;
         bool changed = false;
     };
+    const Mark* Current() const;
     void NoteHandles();
     void Change(const std::function<bool(Mark&)>& change);
 

@@ -43,6 +43,7 @@ void MarkedPicture::Crop(const Rect& region) {
 }
 
 std::size_t MarkedPicture::AddMark(std::unique_ptr<Mark> mark) {
+    if (!mark) return m_scene.Count();
     NoteMark(*mark);
     PictureStep step;
     step.marks.marks.push_back(m_scene.Add(std::move(mark)));
@@ -52,6 +53,7 @@ std::size_t MarkedPicture::AddMark(std::unique_ptr<Mark> mark) {
 }
 
 void MarkedPicture::ReplaceMark(std::size_t index, std::unique_ptr<Mark> mark) {
+    if (index >= m_scene.Count() || !mark) return;
     NoteMark(m_scene.At(index));
     NoteMark(*mark);
     PictureStep step;
@@ -60,6 +62,7 @@ void MarkedPicture::ReplaceMark(std::size_t index, std::unique_ptr<Mark> mark) {
 }
 
 void MarkedPicture::RemoveMark(std::size_t index) {
+    if (index >= m_scene.Count()) return;
     NoteMark(m_scene.At(index));
     PictureStep step;
     step.marks.marks.push_back(m_scene.Remove(index));
@@ -67,12 +70,14 @@ void MarkedPicture::RemoveMark(std::size_t index) {
 }
 
 void MarkedPicture::ShowMark(std::size_t index, std::unique_ptr<Mark> mark) {
+    if (index >= m_scene.Count() || !mark) return;
     NoteMark(m_scene.At(index));
     NoteMark(*mark);
     m_scene.Replace(index, std::move(mark));
 }
 
 void MarkedPicture::KeepChange(std::size_t index, std::unique_ptr<Mark> before) {
+    if (index >= m_scene.Count() || !before) return;
     PictureStep step;
     step.marks.marks.push_back({MarkChange::Kind::Replaced, index, std::move(before)});
     Push(std::move(step));

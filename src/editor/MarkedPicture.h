@@ -44,7 +44,8 @@ public:
     // The part of the picture that becomes the picture; the marks keep their place on it.
     void Crop(const Rect& region);
 
-    // Each a change of its own. A mark added goes on top; its index is given back.
+    // Each a change of its own. A mark added goes on top; its index is given back. An index that
+    // holds no mark changes nothing.
     std::size_t AddMark(std::unique_ptr<Mark> mark);
     void ReplaceMark(std::size_t index, std::unique_ptr<Mark> mark);
     void RemoveMark(std::size_t index);

@@ -35,7 +35,7 @@ StepMark::StepMark(ITextRasteriser& glyphs, Point centre, const MarkStyle& style
 void StepMark::SetNumber(int number) {
     if (number == m_number && m_digits) return;
     m_number = number;
-    Letter();
+    LayOutNumber();
 }
 
 void StepMark::Restyle(const MarkStyle& style) {
@@ -49,11 +49,11 @@ void StepMark::Resize(int diameter) {
     const int centreX = m_box.left + m_box.width / 2;
     const int centreY = m_box.top + m_box.height / 2;
     m_box = {centreX - size / 2, centreY - size / 2, size, size};
-    Letter();
+    LayOutNumber();
 }
 
 // The more digits, the smaller, so that they stay inside the circle; they stand in its middle.
-void StepMark::Letter() {
+void StepMark::LayOutNumber() {
     std::u32string text;
     for (char c : std::to_string(m_number)) text += static_cast<char32_t>(c);
     const double share = text.size() <= 1 ? 0.6 : text.size() == 2 ? 0.5 : 0.38;

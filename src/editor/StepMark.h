@@ -32,7 +32,7 @@ private:
     };
     // A circle of a width about the centre of the box.
     void Resize(int diameter);
-    void Letter();
+    void LayOutNumber();
 
     ITextRasteriser* m_glyphs;
     int m_number = 1;

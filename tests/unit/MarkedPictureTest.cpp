@@ -171,6 +171,8 @@ TEST(MarkSelectionTest, AMarkIsSelectedMovedResizedNudgedRestyledEditedAndDelete
     selection.Select(0);  // a frame at the picture's right edge is never nudged off it
     for (int i = 0; i < 20; ++i) selection.OnKey({kKeyRight, false, true, false});
     EXPECT_EQ(picture.Marks().At(0).Bounds().left, 398);
+    picture.Reset(RgbImage(10, 10));  // a new picture: the mark selected is gone
+    EXPECT_TRUE(!selection.Selected() && selection.Handles().empty() && !selection.OnKey({kKeyDelete}));
 }
 
 // The picture is drawn on directly with each mark's rule, in the order of the marks; the scene
