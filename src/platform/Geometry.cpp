@@ -43,6 +43,19 @@ bool Contains(const Rect& rect, Point point) {
     return !IsEmpty(rect) && DistanceSquared(rect, point) == 0;
 }
 
+Rect Grown(const Rect& rect, int by) {
+    return {rect.left - by, rect.top - by, rect.width + 2 * by, rect.height + 2 * by};
+}
+
+Rect Union(const Rect& a, const Rect& b) {
+    if (IsEmpty(a)) return b;
+    if (IsEmpty(b)) return a;
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
+            std::max(a.top + a.height, b.top + b.height) - top};
+}
+
 Rect Intersection(const Rect& a, const Rect& b) {
     const Edges ea = EdgesOf(a);
     const Edges eb = EdgesOf(b);

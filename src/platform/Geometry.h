@@ -43,6 +43,10 @@ using WindowRef = std::uintptr_t;
 // No width or no height.
 bool IsEmpty(const Rect& rect);
 bool Contains(const Rect& rect, Point point);
+// A rectangle with `by` pixels more on every side (fewer where `by` is negative).
+Rect Grown(const Rect& rect, int by);
+// The smallest rectangle around both; an empty one counts as nothing.
+Rect Union(const Rect& a, const Rect& b);
 // The overlap of two rectangles; an empty rectangle (no width or height) when they do not meet.
 Rect Intersection(const Rect& a, const Rect& b);
 // A window of a size in the middle of an area, moved into it where it would stick out; a window
