@@ -78,9 +78,9 @@ public:
     const EditorCore& Core() const { return m_core; }
 
 private:
-    void AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
+    void AddCommand(std::string name, std::string tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,
                     std::function<void()> command);
-    void AddTool(std::string name, std::string tip, std::string picture, KeyPress key, std::unique_ptr<Tool> tool);
+    void AddTool(std::string name, std::string tip, ToolbarPicture picture, KeyPress key, std::unique_ptr<Tool> tool);
     void OnNew();
     void OnRegion();
     void LoadNewPicture(PicturePtr picture);
