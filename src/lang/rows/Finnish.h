@@ -1,0 +1,74 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Finnish, language 10.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "&Peruuta"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Tietoja Snapwright™-ohjelmasta"},
+    {AboutCopyright, "Copyright © 2002 Snapwrightin tekijät. Kaikki oikeudet pidätetään."},
+    {AboutDisclaimer, "Tätä ohjelmaa suojaavat Saksan ja kansainväliset tekijänoikeuslait."},
+    {UpdateButton, "&Päivitä ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Lähetä kuvakaappaus sovellukseen ..."},
+    {AskApplicationFrame, "Valitse sovellus"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Lähetä kuvakaappaus sovellukseen"},
+    {NotRunningQuestion, "ei ole käynnissä. Käynnistetäänkö se nyt?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Asetukset"},
+    {PrintFrame, "Tulostus"},
+    {DefaultPrinterOption, "tulosta oletustulostimeen"},
+    {ChoosePrinterOption, "näytä tulostimen valinta"},
+    {SaveFrame, "Tallennus"},
+    {SaveToProgramFolderOption, "tallenna aina asennuskansioon oletustiedostonimellä"},
+    {AskForFileOption, "kysy aina kohdekansiota ja tiedostonimeä"},
+    {SendFrame, "Lähetä sovellukseen"},
+    {SendToOfficeOption, "lähetä kuvakaappaus sovellukseen"},
+    {AskAtSendOption, "kysy kohdeohjelmaa"},
+    {PrintFormatFrame, "Tulostusmuoto"},
+    {HeaderFooterFrame, "Aikaleima ja alatunniste"},
+    {PrintTimestampBox, "tulosta aikaleima"},
+    {PrintUserNameBox, "Käyttäjänimi"},
+    {PrintComputerNameBox, "Tietokoneen nimi"},
+    {PrintFooterBox, "tulosta mainos alatunnisteeseen"},
+    {LanguageFrame, "Kieli"},
+    {SelectLanguageLabel, "valitse kieli"},
+    {DefaultsButton, "&Oletusasetukset"},
+    {SaveButton, "&Tallenna"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Tallenna kuvakaappaus nimellä ..."},
+    {FileFormatFrame, "valitse tiedostomuoto"},
+    {ThumbnailBox, "luo pikkukuva"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Tietoja"},
+    {OptionsMenuItem, "Asetukset"},
+    {CloseMenuItem, "Sulje valikko"},
+    {ExitMenuItem, "Lopeta"},
+
+    // -- Start window --
+
+    // -- Editor --
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

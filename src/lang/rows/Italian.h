@@ -1,0 +1,74 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Italian, language 3.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "A&nnulla"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Informazioni su Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 gli autori di Snapwright. Tutti i diritti riservati."},
+    {AboutDisclaimer, "Questo programma è protetto dalle leggi tedesche e internazionali sul diritto d'autore."},
+    {UpdateButton, "&Aggiorna ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Invia la schermata a ..."},
+    {AskApplicationFrame, "Scegli un'applicazione"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Invia la schermata a"},
+    {NotRunningQuestion, "non è in esecuzione. Avviarlo ora?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Opzioni"},
+    {PrintFrame, "Stampa"},
+    {DefaultPrinterOption, "stampa sulla stampante predefinita"},
+    {ChoosePrinterOption, "mostra la scelta della stampante"},
+    {SaveFrame, "Salvataggio"},
+    {SaveToProgramFolderOption, "salva sempre nella cartella di installazione con il nome file predefinito"},
+    {AskForFileOption, "chiedi sempre la cartella di destinazione e il nome del file"},
+    {SendFrame, "Invia a un'applicazione"},
+    {SendToOfficeOption, "invia la schermata a"},
+    {AskAtSendOption, "chiedi il programma di destinazione"},
+    {PrintFormatFrame, "Formato di stampa"},
+    {HeaderFooterFrame, "Marca temporale e piè di pagina"},
+    {PrintTimestampBox, "stampa la marca temporale"},
+    {PrintUserNameBox, "Nome utente"},
+    {PrintComputerNameBox, "Nome del computer"},
+    {PrintFooterBox, "stampa la pubblicità a piè di pagina"},
+    {LanguageFrame, "Lingua"},
+    {SelectLanguageLabel, "scegli la lingua"},
+    {DefaultsButton, "&Impostazioni predefinite"},
+    {SaveButton, "&Salva"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Salva la schermata con nome ..."},
+    {FileFormatFrame, "scegli il formato del file"},
+    {ThumbnailBox, "crea miniatura"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Informazioni"},
+    {OptionsMenuItem, "Opzioni"},
+    {CloseMenuItem, "Chiudi il menu"},
+    {ExitMenuItem, "Esci"},
+
+    // -- Start window --
+
+    // -- Editor --
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows
