@@ -8,15 +8,6 @@ namespace snapwright {
 
 using enum StartApplicationControl;
 
-namespace {
-
-constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::NotRunningCaption},
-                                  {Id(Question), TextId::NotRunningQuestion},
-                                  {Id(CancelButton), TextId::CancelButton},
-                                  {Id(OkButton), TextId::OkButton}};
-
-}  // namespace
-
 StartApplicationDialog::StartApplicationDialog(IForm& form, const Settings& settings)
     : m_form(form), m_settings(settings) {}
 
@@ -31,7 +22,7 @@ bool StartApplicationDialog::Ask(const std::string& displayName) {
 // Writer", "Writer is not running. Start it now?".
 void StartApplicationDialog::OnLoad() {
     const int language = m_settings.Language;
-    ApplyLanguage(m_form, language, kTexts);
+    ApplyLanguage(m_form, language, kStartApplicationTexts, Id(CaptionLabel));
     const LanguageTable& lang = Languages();
     m_form.SetText(Id(CaptionLabel), lang.Text(TextId::NotRunningCaption, language) + " " + m_displayName);
     m_form.SetText(Id(Question), m_displayName + " " + lang.Text(TextId::NotRunningQuestion, language));
