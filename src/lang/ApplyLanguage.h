@@ -3,14 +3,16 @@
 #include <span>
 
 #include "lang/ControlTexts.h"
+#include "lang/Placeholders.h"
 #include "platform/Form.h"
 
 namespace snapwright {
 
 // Puts the font and texts of `language` (the Language setting) on the controls of a window that
-// its list gives a text; the others keep their design texts and fonts. The caption label, which
-// stands in for a title bar, takes the language's face but keeps its design size.
+// its list gives a text, their placeholders filled with `values`; the others keep their design
+// texts and fonts. The caption label, which stands in for a title bar, takes the language's face
+// but keeps its design size.
 void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts,
-                   std::optional<ControlId> captionLabel = std::nullopt);
+                   std::optional<ControlId> captionLabel = std::nullopt, std::span<const TextValue> values = {});
 
 }  // namespace snapwright

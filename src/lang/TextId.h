@@ -52,8 +52,8 @@ enum class TextId {
     AskApplicationFrame,
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    NotRunningCaption,   // followed by a blank and the program's name
-    NotRunningQuestion,  // follows the program's name and a blank
+    NotRunningCaption,
+    NotRunningQuestion,
 
     // -- Options dialog (settings/OptionsControls.h) --
     OptionsCaption,
@@ -91,6 +91,11 @@ enum class TextId {
     // -- Start window --
 
     // -- Editor --
+    EditorSaveChangesQuestion,
+    EditorQuitCaption,
+    EditorDiscardQuestion,
+    EditorNewFileCaption,
+    EditorOpenFileCaption,
 
     // -- Editor: marks --
 
@@ -99,6 +104,16 @@ enum class TextId {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    OpenFailedMessage,
+    NotAPictureFileReason,
+    DamagedPictureReason,
+    PictureWithoutSizeReason,
+    PictureTooLargeReason,
+    PictureNeedsTooMuchMemoryReason,
+    NoMemoryForPictureReason,
+    UnsupportedPictureReason,
 
     // -- Saving, printing, sending, the command line --
 

@@ -14,7 +14,7 @@ namespace snapwright {
 // a number, the system's reason); a message inside a message is filled first by the one showing it.
 struct Message {
     TextId id;
-    std::vector<TextValue> values;
+    std::vector<TextValue> values = {};
 };
 
 // A text in the user's language, its placeholders filled. `language` is the Language setting,

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {AskApplicationFrame, "Vyberte aplikaci"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Odeslat snímek obrazovky do"},
-    {NotRunningQuestion, "není spuštěn. Spustit nyní?"},
+    {NotRunningCaption, "Odeslat snímek obrazovky do {program}"},
+    {NotRunningQuestion, "{program} není spuštěn. Spustit nyní?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Možnosti"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Uložit změny v tomto souboru?"},
+    {EditorQuitCaption, "Ukončit program"},
+    {EditorDiscardQuestion, "Opravdu zahodit tento soubor?"},
+    {EditorNewFileCaption, "Nový soubor"},
+    {EditorOpenFileCaption, "Otevřít soubor"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright nemohl otevřít soubor\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Soubor není obrázek ve formátu, který Snapwright čte (BMP, JPEG, PNG, MNG, TIFF), nebo jej nelze přečíst."},
+    {DamagedPictureReason, "Obrázek v souboru nelze přečíst; soubor je možná poškozen."},
+    {PictureWithoutSizeReason, "Soubor neuvádí velikost svého obrázku; soubor je možná poškozen."},
+    {PictureTooLargeReason, "Obrázek má {size} pixelů. Snapwright otevírá obrázky o velikosti nejvýše {limit} pixelů na stranu."},
+    {PictureNeedsTooMuchMemoryReason, "Obrázek má {size} pixelů a k otevření potřebuje asi {megabytes} MB paměti, více, než může Snapwright nyní získat."},
+    {NoMemoryForPictureReason, "Pro zobrazení obrázku této velikosti není dostatek paměti."},
+    {UnsupportedPictureReason, "Snapwright nemůže zobrazit tento druh obrázku (jeho barvy například nejsou uloženy jako celá čísla)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {AskApplicationFrame, "Vælg program"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Send skærmbillede til"},
-    {NotRunningQuestion, "kører ikke. Vil du starte det nu?"},
+    {NotRunningCaption, "Send skærmbillede til {program}"},
+    {NotRunningQuestion, "{program} kører ikke. Vil du starte det nu?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Indstillinger"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Vil du gemme ændringerne i denne fil?"},
+    {EditorQuitCaption, "Afslut programmet"},
+    {EditorDiscardQuestion, "Vil du virkelig kassere denne fil?"},
+    {EditorNewFileCaption, "Ny fil"},
+    {EditorOpenFileCaption, "Åbn fil"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kunne ikke åbne\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Filen er ikke et billede i et format, som Snapwright kan læse (BMP, JPEG, PNG, MNG, TIFF), eller den kan ikke læses."},
+    {DamagedPictureReason, "Billedet i filen kunne ikke læses; filen er muligvis beskadiget."},
+    {PictureWithoutSizeReason, "Filen angiver ingen størrelse for sit billede; filen er muligvis beskadiget."},
+    {PictureTooLargeReason, "Billedet er {size} pixel. Snapwright åbner billeder på op til {limit} pixel pr. side."},
+    {PictureNeedsTooMuchMemoryReason, "Billedet er {size} pixel og kræver ca. {megabytes} MB hukommelse for at blive åbnet, mere end Snapwright kan få nu."},
+    {NoMemoryForPictureReason, "Der er ikke nok hukommelse til at vise et billede af denne størrelse."},
+    {UnsupportedPictureReason, "Snapwright kan ikke vise denne type billede (dets farver er for eksempel ikke gemt som heltal)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {AskApplicationFrame, "Kies een toepassing"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Schermafbeelding verzenden naar"},
-    {NotRunningQuestion, "is niet gestart. Nu starten?"},
+    {NotRunningCaption, "Schermafbeelding verzenden naar {program}"},
+    {NotRunningQuestion, "{program} is niet gestart. Nu starten?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Snapwright™ Opties"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Wijzigingen in dit bestand opslaan?"},
+    {EditorQuitCaption, "Programma afsluiten"},
+    {EditorDiscardQuestion, "Dit bestand echt verwerpen?"},
+    {EditorNewFileCaption, "Nieuw bestand"},
+    {EditorOpenFileCaption, "Bestand openen"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kan dit bestand niet openen:\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Het bestand is geen afbeelding in een indeling die Snapwright leest (BMP, JPEG, PNG, MNG, TIFF), of het kan niet worden gelezen."},
+    {DamagedPictureReason, "De afbeelding in het bestand kan niet worden gelezen; het bestand is mogelijk beschadigd."},
+    {PictureWithoutSizeReason, "Het bestand geeft geen grootte voor de afbeelding op; het bestand is mogelijk beschadigd."},
+    {PictureTooLargeReason, "De afbeelding is {size} pixels. Snapwright opent afbeeldingen van maximaal {limit} pixels per zijde."},
+    {PictureNeedsTooMuchMemoryReason, "De afbeelding is {size} pixels en heeft ongeveer {megabytes} MB geheugen nodig om te openen, meer dan Snapwright nu kan krijgen."},
+    {NoMemoryForPictureReason, "Er is onvoldoende geheugen om een afbeelding van deze grootte weer te geven."},
+    {UnsupportedPictureReason, "Snapwright kan dit soort afbeelding niet weergeven (de kleuren zijn bijvoorbeeld niet als gehele getallen opgeslagen)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -21,8 +21,8 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {AskApplicationFrame, "Choose Application"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Send Screenshot to"},
-    {NotRunningQuestion, "is not running. Start it now?"},
+    {NotRunningCaption, "Send Screenshot to {program}"},
+    {NotRunningQuestion, "{program} is not running. Start it now?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Options"},
@@ -60,6 +60,11 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Save changes to this file?"},
+    {EditorQuitCaption, "Quit program"},
+    {EditorDiscardQuestion, "Really discard this file?"},
+    {EditorNewFileCaption, "New file"},
+    {EditorOpenFileCaption, "Open file"},
 
     // -- Editor: marks --
 
@@ -68,6 +73,16 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright could not open\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "The file is not a picture in a format Snapwright reads (BMP, JPEG, PNG, MNG, TIFF), or it cannot be read."},
+    {DamagedPictureReason, "The picture in the file could not be read; the file may be damaged."},
+    {PictureWithoutSizeReason, "The file gives its picture no size; the file may be damaged."},
+    {PictureTooLargeReason, "The picture is {size} pixels. Snapwright opens pictures of up to {limit} pixels a side."},
+    {PictureNeedsTooMuchMemoryReason, "The picture is {size} pixels and needs about {megabytes} MB of memory to open, more than Snapwright can get now."},
+    {NoMemoryForPictureReason, "There is not enough memory to show a picture of this size."},
+    {UnsupportedPictureReason, "Snapwright cannot show the kind of picture in the file (its colours are not stored as whole numbers, for example)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {AskApplicationFrame, "Valitse sovellus"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Lähetä kuvakaappaus sovellukseen"},
-    {NotRunningQuestion, "ei ole käynnissä. Käynnistetäänkö se nyt?"},
+    {NotRunningCaption, "Lähetä kuvakaappaus sovellukseen {program}"},
+    {NotRunningQuestion, "{program} ei ole käynnissä. Käynnistetäänkö se nyt?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Asetukset"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Tallennetaanko tähän tiedostoon tehdyt muutokset?"},
+    {EditorQuitCaption, "Lopeta ohjelma"},
+    {EditorDiscardQuestion, "Hylätäänkö tämä tiedosto varmasti?"},
+    {EditorNewFileCaption, "Uusi tiedosto"},
+    {EditorOpenFileCaption, "Avaa tiedosto"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright ei voinut avata tiedostoa\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Tiedosto ei ole kuva muodossa, jota Snapwright lukee (BMP, JPEG, PNG, MNG, TIFF), tai sitä ei voi lukea."},
+    {DamagedPictureReason, "Tiedoston kuvaa ei voitu lukea; tiedosto saattaa olla vahingoittunut."},
+    {PictureWithoutSizeReason, "Tiedosto ei ilmoita kuvansa kokoa; tiedosto saattaa olla vahingoittunut."},
+    {PictureTooLargeReason, "Kuvan koko on {size} kuvapistettä. Snapwright avaa kuvia, joiden sivu on enintään {limit} kuvapistettä."},
+    {PictureNeedsTooMuchMemoryReason, "Kuvan koko on {size} kuvapistettä, ja sen avaaminen vaatii noin {megabytes} Mt muistia, enemmän kuin Snapwright voi nyt saada."},
+    {NoMemoryForPictureReason, "Muisti ei riitä tämän kokoisen kuvan näyttämiseen."},
+    {UnsupportedPictureReason, "Snapwright ei voi näyttää tämänlaista kuvaa (sen värejä ei esimerkiksi ole tallennettu kokonaislukuina)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {AskApplicationFrame, "Choisissez une application"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Envoyer la capture d'écran à"},
-    {NotRunningQuestion, "n'est pas lancé. Le démarrer maintenant ?"},
+    {NotRunningCaption, "Envoyer la capture d'écran à {program}"},
+    {NotRunningQuestion, "{program} n'est pas lancé. Le démarrer maintenant ?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Options de Snapwright™"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Enregistrer les modifications de ce fichier ?"},
+    {EditorQuitCaption, "Quitter le programme"},
+    {EditorDiscardQuestion, "Voulez-vous vraiment abandonner ce fichier ?"},
+    {EditorNewFileCaption, "Nouveau fichier"},
+    {EditorOpenFileCaption, "Ouvrir un fichier"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright n'a pas pu ouvrir\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Le fichier n'est pas une image dans un format que Snapwright sait lire (BMP, JPEG, PNG, MNG, TIFF), ou il ne peut pas être lu."},
+    {DamagedPictureReason, "L'image du fichier n'a pas pu être lue ; le fichier est peut-être endommagé."},
+    {PictureWithoutSizeReason, "Le fichier n'indique aucune taille pour son image ; le fichier est peut-être endommagé."},
+    {PictureTooLargeReason, "L'image mesure {size} pixels. Snapwright ouvre les images d'au plus {limit} pixels de côté."},
+    {PictureNeedsTooMuchMemoryReason, "L'image mesure {size} pixels et demande environ {megabytes} Mo de mémoire pour être ouverte, plus que Snapwright ne peut en obtenir maintenant."},
+    {NoMemoryForPictureReason, "La mémoire est insuffisante pour afficher une image de cette taille."},
+    {UnsupportedPictureReason, "Snapwright ne peut pas afficher ce type d'image (ses couleurs ne sont pas enregistrées sous forme de nombres entiers, par exemple)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {AskApplicationFrame, "Wählen Sie eine Anwendung aus"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Screenshot senden an"},
-    {NotRunningQuestion, "ist nicht gestartet. Jetzt starten?"},
+    {NotRunningCaption, "Screenshot senden an {program}"},
+    {NotRunningQuestion, "{program} ist nicht gestartet. Jetzt starten?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Snapwright™ Optionen"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Änderungen an dieser Datei speichern?"},
+    {EditorQuitCaption, "Programm beenden"},
+    {EditorDiscardQuestion, "Diese Datei wirklich verwerfen?"},
+    {EditorNewFileCaption, "Neue Datei"},
+    {EditorOpenFileCaption, "Datei öffnen"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright konnte\n{file}\nnicht öffnen.\n\n{reason}"},
+    {NotAPictureFileReason, "Die Datei ist kein Bild in einem Format, das Snapwright liest (BMP, JPEG, PNG, MNG, TIFF), oder sie kann nicht gelesen werden."},
+    {DamagedPictureReason, "Das Bild in der Datei konnte nicht gelesen werden; die Datei ist möglicherweise beschädigt."},
+    {PictureWithoutSizeReason, "Die Datei gibt für ihr Bild keine Größe an; die Datei ist möglicherweise beschädigt."},
+    {PictureTooLargeReason, "Das Bild ist {size} Pixel groß. Snapwright öffnet Bilder mit bis zu {limit} Pixeln je Seite."},
+    {PictureNeedsTooMuchMemoryReason, "Das Bild ist {size} Pixel groß und braucht zum Öffnen etwa {megabytes} MB Arbeitsspeicher, mehr als Snapwright jetzt bekommen kann."},
+    {NoMemoryForPictureReason, "Es ist nicht genug Arbeitsspeicher frei, um ein Bild dieser Größe anzuzeigen."},
+    {UnsupportedPictureReason, "Snapwright kann diese Art von Bild nicht anzeigen (zum Beispiel, weil seine Farben nicht als ganze Zahlen gespeichert sind)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -21,8 +21,8 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {AskApplicationFrame, "Επιλέξτε εφαρμογή"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Αποστολή στιγμιότυπου οθόνης σε"},
-    {NotRunningQuestion, "δεν εκτελείται. Να ξεκινήσει τώρα;"},
+    {NotRunningCaption, "Αποστολή στιγμιότυπου οθόνης σε {program}"},
+    {NotRunningQuestion, "{program} δεν εκτελείται. Να ξεκινήσει τώρα;"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Επιλογές"},
@@ -60,6 +60,11 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Αποθήκευση αλλαγών σε αυτό το αρχείο;"},
+    {EditorQuitCaption, "Έξοδος από το πρόγραμμα"},
+    {EditorDiscardQuestion, "Να απορριφθεί πράγματι αυτό το αρχείο;"},
+    {EditorNewFileCaption, "Νέο αρχείο"},
+    {EditorOpenFileCaption, "Άνοιγμα αρχείου"},
 
     // -- Editor: marks --
 
@@ -68,6 +73,16 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Το Snapwright δεν μπόρεσε να ανοίξει το αρχείο\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Το αρχείο δεν είναι εικόνα σε μορφή που διαβάζει το Snapwright (BMP, JPEG, PNG, MNG, TIFF) ή δεν μπορεί να διαβαστεί."},
+    {DamagedPictureReason, "Δεν ήταν δυνατή η ανάγνωση της εικόνας του αρχείου. Το αρχείο μπορεί να είναι κατεστραμμένο."},
+    {PictureWithoutSizeReason, "Το αρχείο δεν δίνει μέγεθος για την εικόνα του. Το αρχείο μπορεί να είναι κατεστραμμένο."},
+    {PictureTooLargeReason, "Η εικόνα είναι {size} pixel. Το Snapwright ανοίγει εικόνες έως {limit} pixel ανά πλευρά."},
+    {PictureNeedsTooMuchMemoryReason, "Η εικόνα είναι {size} pixel και χρειάζεται περίπου {megabytes} MB μνήμης για να ανοίξει, περισσότερη από όση μπορεί να πάρει τώρα το Snapwright."},
+    {NoMemoryForPictureReason, "Δεν υπάρχει αρκετή μνήμη για την εμφάνιση εικόνας αυτού του μεγέθους."},
+    {UnsupportedPictureReason, "Το Snapwright δεν μπορεί να εμφανίσει αυτό το είδος εικόνας (για παράδειγμα, τα χρώματά της δεν είναι αποθηκευμένα ως ακέραιοι αριθμοί)."},
 
     // -- Saving, printing, sending, the command line --
 });

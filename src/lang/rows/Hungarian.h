@@ -20,8 +20,8 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {AskApplicationFrame, "Válasszon alkalmazást"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Képernyőkép küldése ide:"},
-    {NotRunningQuestion, "nem fut. Elindítja most?"},
+    {NotRunningCaption, "Képernyőkép küldése ide: {program}"},
+    {NotRunningQuestion, "{program} nem fut. Elindítja most?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Beállítások"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Menti a fájl módosításait?"},
+    {EditorQuitCaption, "Kilépés a programból"},
+    {EditorDiscardQuestion, "Biztosan elveti ezt a fájlt?"},
+    {EditorNewFileCaption, "Új fájl"},
+    {EditorOpenFileCaption, "Fájl megnyitása"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "A Snapwright nem tudta megnyitni a következő fájlt:\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "A fájl nem a Snapwright által olvasható formátumú kép (BMP, JPEG, PNG, MNG, TIFF), vagy nem olvasható."},
+    {DamagedPictureReason, "A fájlban lévő kép nem olvasható; lehet, hogy a fájl sérült."},
+    {PictureWithoutSizeReason, "A fájl nem adja meg a képe méretét; lehet, hogy a fájl sérült."},
+    {PictureTooLargeReason, "A kép mérete {size} képpont. A Snapwright legfeljebb {limit} képpont oldalhosszúságú képeket nyit meg."},
+    {PictureNeedsTooMuchMemoryReason, "A kép mérete {size} képpont, és a megnyitásához körülbelül {megabytes} MB memória kell, több, mint amennyit a Snapwright most kaphat."},
+    {NoMemoryForPictureReason, "Nincs elég memória egy ilyen méretű kép megjelenítéséhez."},
+    {UnsupportedPictureReason, "A Snapwright nem tudja megjeleníteni ezt a fajta képet (például a színei nem egész számként vannak tárolva)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {AskApplicationFrame, "Scegli un'applicazione"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Invia la schermata a"},
-    {NotRunningQuestion, "non è in esecuzione. Avviarlo ora?"},
+    {NotRunningCaption, "Invia la schermata a {program}"},
+    {NotRunningQuestion, "{program} non è in esecuzione. Avviarlo ora?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Opzioni"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Salvare le modifiche a questo file?"},
+    {EditorQuitCaption, "Esci dal programma"},
+    {EditorDiscardQuestion, "Scartare davvero questo file?"},
+    {EditorNewFileCaption, "Nuovo file"},
+    {EditorOpenFileCaption, "Apri file"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright non è riuscito ad aprire\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Il file non è un'immagine in un formato letto da Snapwright (BMP, JPEG, PNG, MNG, TIFF), oppure non può essere letto."},
+    {DamagedPictureReason, "Impossibile leggere l'immagine nel file; il file potrebbe essere danneggiato."},
+    {PictureWithoutSizeReason, "Il file non indica le dimensioni della sua immagine; il file potrebbe essere danneggiato."},
+    {PictureTooLargeReason, "L'immagine è di {size} pixel. Snapwright apre immagini fino a {limit} pixel per lato."},
+    {PictureNeedsTooMuchMemoryReason, "L'immagine è di {size} pixel e per essere aperta richiede circa {megabytes} MB di memoria, più di quanta Snapwright possa ottenerne ora."},
+    {NoMemoryForPictureReason, "Memoria insufficiente per visualizzare un'immagine di queste dimensioni."},
+    {UnsupportedPictureReason, "Snapwright non può visualizzare questo tipo di immagine (ad esempio, i suoi colori non sono memorizzati come numeri interi)."},
 
     // -- Saving, printing, sending, the command line --
 });

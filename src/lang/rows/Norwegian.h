@@ -20,8 +20,8 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {AskApplicationFrame, "Velg program"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Send skjermbilde til"},
-    {NotRunningQuestion, "kjører ikke. Vil du starte det nå?"},
+    {NotRunningCaption, "Send skjermbilde til {program}"},
+    {NotRunningQuestion, "{program} kjører ikke. Vil du starte det nå?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Innstillinger"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Vil du lagre endringene i denne filen?"},
+    {EditorQuitCaption, "Avslutt programmet"},
+    {EditorDiscardQuestion, "Vil du virkelig forkaste denne filen?"},
+    {EditorNewFileCaption, "Ny fil"},
+    {EditorOpenFileCaption, "Åpne fil"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kunne ikke åpne\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Filen er ikke et bilde i et format Snapwright kan lese (BMP, JPEG, PNG, MNG, TIFF), eller den kan ikke leses."},
+    {DamagedPictureReason, "Bildet i filen kunne ikke leses; filen kan være skadet."},
+    {PictureWithoutSizeReason, "Filen oppgir ingen størrelse for bildet; filen kan være skadet."},
+    {PictureTooLargeReason, "Bildet er {size} piksler. Snapwright åpner bilder på opptil {limit} piksler per side."},
+    {PictureNeedsTooMuchMemoryReason, "Bildet er {size} piksler og trenger omtrent {megabytes} MB minne for å åpnes, mer enn Snapwright kan få nå."},
+    {NoMemoryForPictureReason, "Det er ikke nok minne til å vise et bilde av denne størrelsen."},
+    {UnsupportedPictureReason, "Snapwright kan ikke vise denne typen bilde (fargene er for eksempel ikke lagret som heltall)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {AskApplicationFrame, "Escolha uma aplicação"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Enviar captura de ecrã para"},
-    {NotRunningQuestion, "não está em execução. Iniciá-lo agora?"},
+    {NotRunningCaption, "Enviar captura de ecrã para {program}"},
+    {NotRunningQuestion, "{program} não está em execução. Iniciá-lo agora?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Opções"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Guardar as alterações a este ficheiro?"},
+    {EditorQuitCaption, "Sair do programa"},
+    {EditorDiscardQuestion, "Pretende mesmo descartar este ficheiro?"},
+    {EditorNewFileCaption, "Novo ficheiro"},
+    {EditorOpenFileCaption, "Abrir ficheiro"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "O Snapwright não conseguiu abrir\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "O ficheiro não é uma imagem num formato que o Snapwright leia (BMP, JPEG, PNG, MNG, TIFF), ou não pode ser lido."},
+    {DamagedPictureReason, "Não foi possível ler a imagem do ficheiro; o ficheiro pode estar danificado."},
+    {PictureWithoutSizeReason, "O ficheiro não indica o tamanho da sua imagem; o ficheiro pode estar danificado."},
+    {PictureTooLargeReason, "A imagem tem {size} píxeis. O Snapwright abre imagens com até {limit} píxeis por lado."},
+    {PictureNeedsTooMuchMemoryReason, "A imagem tem {size} píxeis e precisa de cerca de {megabytes} MB de memória para ser aberta, mais do que o Snapwright consegue obter agora."},
+    {NoMemoryForPictureReason, "Não há memória suficiente para mostrar uma imagem deste tamanho."},
+    {UnsupportedPictureReason, "O Snapwright não consegue mostrar este tipo de imagem (por exemplo, as suas cores não estão guardadas como números inteiros)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {AskApplicationFrame, "Alegeți aplicația"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Trimite captura de ecran către"},
-    {NotRunningQuestion, "nu rulează. Îl porniți acum?"},
+    {NotRunningCaption, "Trimite captura de ecran către {program}"},
+    {NotRunningQuestion, "{program} nu rulează. Îl porniți acum?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Opțiuni"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Salvați modificările aduse acestui fișier?"},
+    {EditorQuitCaption, "Ieșire din program"},
+    {EditorDiscardQuestion, "Sigur renunțați la acest fișier?"},
+    {EditorNewFileCaption, "Fișier nou"},
+    {EditorOpenFileCaption, "Deschidere fișier"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright nu a putut deschide\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Fișierul nu este o imagine într-un format pe care Snapwright îl citește (BMP, JPEG, PNG, MNG, TIFF) sau nu poate fi citit."},
+    {DamagedPictureReason, "Imaginea din fișier nu a putut fi citită; este posibil ca fișierul să fie deteriorat."},
+    {PictureWithoutSizeReason, "Fișierul nu indică dimensiunea imaginii; este posibil ca fișierul să fie deteriorat."},
+    {PictureTooLargeReason, "Imaginea are {size} pixeli. Snapwright deschide imagini de până la {limit} pixeli pe latură."},
+    {PictureNeedsTooMuchMemoryReason, "Imaginea are {size} pixeli și necesită aproximativ {megabytes} MB de memorie pentru a fi deschisă, mai mult decât poate obține Snapwright acum."},
+    {NoMemoryForPictureReason, "Nu există suficientă memorie pentru a afișa o imagine de această dimensiune."},
+    {UnsupportedPictureReason, "Snapwright nu poate afișa acest tip de imagine (de exemplu, culorile sale nu sunt stocate ca numere întregi)."},
 
     // -- Saving, printing, sending, the command line --
 });

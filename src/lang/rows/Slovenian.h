@@ -20,8 +20,8 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {AskApplicationFrame, "Izberite aplikacijo"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Pošlji posnetek zaslona v"},
-    {NotRunningQuestion, "ni zagnan. Ga želite zagnati zdaj?"},
+    {NotRunningCaption, "Pošlji posnetek zaslona v {program}"},
+    {NotRunningQuestion, "{program} ni zagnan. Ga želite zagnati zdaj?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Možnosti"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Želite shraniti spremembe te datoteke?"},
+    {EditorQuitCaption, "Izhod iz programa"},
+    {EditorDiscardQuestion, "Res želite zavreči to datoteko?"},
+    {EditorNewFileCaption, "Nova datoteka"},
+    {EditorOpenFileCaption, "Odpri datoteko"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright ni mogel odpreti datoteke\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Datoteka ni slika v obliki, ki jo Snapwright bere (BMP, JPEG, PNG, MNG, TIFF), ali pa je ni mogoče prebrati."},
+    {DamagedPictureReason, "Slike v datoteki ni bilo mogoče prebrati; datoteka je morda poškodovana."},
+    {PictureWithoutSizeReason, "Datoteka ne navaja velikosti svoje slike; datoteka je morda poškodovana."},
+    {PictureTooLargeReason, "Slika meri {size} slikovnih pik. Snapwright odpre slike z največ {limit} slikovnimi pikami na stranico."},
+    {PictureNeedsTooMuchMemoryReason, "Slika meri {size} slikovnih pik in za odpiranje potrebuje približno {megabytes} MB pomnilnika, več, kot ga Snapwright zdaj lahko dobi."},
+    {NoMemoryForPictureReason, "Za prikaz slike te velikosti ni dovolj pomnilnika."},
+    {UnsupportedPictureReason, "Snapwright ne more prikazati te vrste slike (njene barve na primer niso shranjene kot cela števila)."},
 
     // -- Saving, printing, sending, the command line --
 });

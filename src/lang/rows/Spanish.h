@@ -20,8 +20,8 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {AskApplicationFrame, "Elija una aplicación"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Enviar captura de pantalla a"},
-    {NotRunningQuestion, "no se está ejecutando. ¿Iniciarlo ahora?"},
+    {NotRunningCaption, "Enviar captura de pantalla a {program}"},
+    {NotRunningQuestion, "{program} no se está ejecutando. ¿Iniciarlo ahora?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Opciones"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "¿Desea guardar los cambios en este archivo?"},
+    {EditorQuitCaption, "Salir del programa"},
+    {EditorDiscardQuestion, "¿Seguro que desea descartar este archivo?"},
+    {EditorNewFileCaption, "Nuevo archivo"},
+    {EditorOpenFileCaption, "Abrir archivo"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright no pudo abrir\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "El archivo no es una imagen en un formato que Snapwright pueda leer (BMP, JPEG, PNG, MNG, TIFF), o no se puede leer."},
+    {DamagedPictureReason, "No se pudo leer la imagen del archivo; puede que el archivo esté dañado."},
+    {PictureWithoutSizeReason, "El archivo no indica el tamaño de su imagen; puede que el archivo esté dañado."},
+    {PictureTooLargeReason, "La imagen mide {size} píxeles. Snapwright abre imágenes de hasta {limit} píxeles por lado."},
+    {PictureNeedsTooMuchMemoryReason, "La imagen mide {size} píxeles y necesita unos {megabytes} MB de memoria para abrirse, más de lo que Snapwright puede obtener ahora."},
+    {NoMemoryForPictureReason, "No hay memoria suficiente para mostrar una imagen de este tamaño."},
+    {UnsupportedPictureReason, "Snapwright no puede mostrar este tipo de imagen (por ejemplo, sus colores no están guardados como números enteros)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {AskApplicationFrame, "Välj program"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Skicka skärmbild till"},
-    {NotRunningQuestion, "körs inte. Vill du starta det nu?"},
+    {NotRunningCaption, "Skicka skärmbild till {program}"},
+    {NotRunningQuestion, "{program} körs inte. Vill du starta det nu?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Alternativ"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Vill du spara ändringarna i den här filen?"},
+    {EditorQuitCaption, "Avsluta programmet"},
+    {EditorDiscardQuestion, "Vill du verkligen förkasta den här filen?"},
+    {EditorNewFileCaption, "Ny fil"},
+    {EditorOpenFileCaption, "Öppna fil"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kunde inte öppna\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Filen är inte en bild i ett format som Snapwright kan läsa (BMP, JPEG, PNG, MNG, TIFF), eller så kan den inte läsas."},
+    {DamagedPictureReason, "Bilden i filen kunde inte läsas; filen kan vara skadad."},
+    {PictureWithoutSizeReason, "Filen anger ingen storlek för sin bild; filen kan vara skadad."},
+    {PictureTooLargeReason, "Bilden är {size} pixlar. Snapwright öppnar bilder på upp till {limit} pixlar per sida."},
+    {PictureNeedsTooMuchMemoryReason, "Bilden är {size} pixlar och behöver cirka {megabytes} MB minne för att öppnas, mer än Snapwright kan få nu."},
+    {NoMemoryForPictureReason, "Det finns inte tillräckligt med minne för att visa en bild av den här storleken."},
+    {UnsupportedPictureReason, "Snapwright kan inte visa den här typen av bild (dess färger är till exempel inte lagrade som heltal)."},
 
     // -- Saving, printing, sending, the command line --
 });

@@ -20,8 +20,8 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {AskApplicationFrame, "Uygulama seçin"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
-    {NotRunningCaption, "Ekran görüntüsünü gönder:"},
-    {NotRunningQuestion, "çalışmıyor. Şimdi başlatılsın mı?"},
+    {NotRunningCaption, "Ekran görüntüsünü gönder: {program}"},
+    {NotRunningQuestion, "{program} çalışmıyor. Şimdi başlatılsın mı?"},
 
     // -- Options dialog (settings/OptionsControls.h) --
     {OptionsCaption, "Seçenekler"},
@@ -59,6 +59,11 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     // -- Start window --
 
     // -- Editor --
+    {EditorSaveChangesQuestion, "Bu dosyadaki değişiklikler kaydedilsin mi?"},
+    {EditorQuitCaption, "Programdan çık"},
+    {EditorDiscardQuestion, "Bu dosya gerçekten atılsın mı?"},
+    {EditorNewFileCaption, "Yeni dosya"},
+    {EditorOpenFileCaption, "Dosya aç"},
 
     // -- Editor: marks --
 
@@ -67,6 +72,16 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     // -- Keys --
 
     // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright şu dosyayı açamadı:\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Dosya, Snapwright'ın okuyabildiği bir biçimde (BMP, JPEG, PNG, MNG, TIFF) bir resim değil veya okunamıyor."},
+    {DamagedPictureReason, "Dosyadaki resim okunamadı; dosya hasarlı olabilir."},
+    {PictureWithoutSizeReason, "Dosya, resminin boyutunu belirtmiyor; dosya hasarlı olabilir."},
+    {PictureTooLargeReason, "Resim {size} piksel. Snapwright, kenarı en çok {limit} piksel olan resimleri açar."},
+    {PictureNeedsTooMuchMemoryReason, "Resim {size} piksel ve açılması için yaklaşık {megabytes} MB bellek gerekiyor; bu, Snapwright'ın şu anda alabileceğinden fazla."},
+    {NoMemoryForPictureReason, "Bu boyutta bir resmi göstermek için yeterli bellek yok."},
+    {UnsupportedPictureReason, "Snapwright bu tür bir resmi gösteremiyor (örneğin renkleri tam sayı olarak saklanmamış)."},
 
     // -- Saving, printing, sending, the command line --
 });
