@@ -11,7 +11,7 @@
 #include "apps/win32/AskApplicationWindow.h"
 #include "apps/win32/StartApplicationWindow.h"
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/Hotkeys.h"
 #include "capture/RegionCapture.h"
 #include "capture/ShotDestinations.h"
@@ -90,8 +90,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::Win32Clipboard clipboard([&codec](const Picture& picture) { return EncodePng(codec, picture, 0); });
     win32::Win32UserMessages shownMessages;
     CommandMessages messages(shownMessages);
-    CaptureSlots slots;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    CurrentShot currentShot;
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
     win32::GdiPrinter printer;
     win32::Win32PrintDialogService printDialogs;
     win32::Win32Clock clock;
@@ -142,7 +142,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::EditorWindow editorWindow(instance, icon);
     win32::GdiPictureTools pictureTools;
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
-    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, slots, messages,
+    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, currentShot, messages,
                    editorDialogs, help, sender,
                    [&codec](const std::string& path) { return win32::LoadPictureWithBusyCursor(codec, path); },
                    [&saveAs](PicturePtr picture) { return saveAs.StartSaveAs(std::move(picture)); },
@@ -154,7 +154,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // A region of the screen, drawn on the frozen desktop: Ctrl+Shift+Print Screen opens the editor
     // on it, and the editor's Region button takes one as a new picture.
     win32::RegionOverlay regionOverlay(instance);
-    RegionCapture regionCapture(screen, windows, engine, slots, messages, regionOverlay);
+    RegionCapture regionCapture(screen, windows, engine, currentShot, messages, regionOverlay);
     editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
@@ -170,14 +170,14 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
         if (hotkeysForHook) hotkeysForHook->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(hotkeyService, messages, engine, slots, destinations);
+    Hotkeys hotkeys(hotkeyService, messages, engine, currentShot, destinations);
     hotkeysForHook = &hotkeys;
     hotkeys.SetRegionCapture([&regionCapture, &editor] {
         if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
     });
 
     // Commands from the command line, carried out as the hotkeys do.
-    CommandRunner commands({engine, slots, destinations, imageExport, files, messages,
+    CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages,
                             [&regionCapture] { return regionCapture.Take(); },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {
@@ -209,13 +209,13 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     };
     actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
     actions.newPopupMenu = [] { return std::make_unique<win32::TrayPopupMenu>(); };
-    TrayProgram mainForm(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
-    startWindow.SetPresenter(&mainForm);
-    mainWindow.SetTrayHandler([&mainForm](int mouseMessage) { mainForm.OnTrayIcon(mouseMessage); });
-    mainWindow.SetTaskbarCreatedHandler([&mainForm] { mainForm.OnTaskbarCreated(); });
-    mainWindow.SetUnloadHandler([&mainForm] { mainForm.OnUnload(); });
+    TrayProgram trayProgram(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
+    startWindow.SetPresenter(&trayProgram);
+    mainWindow.SetTrayHandler([&trayProgram](int mouseMessage) { trayProgram.OnTrayIcon(mouseMessage); });
+    mainWindow.SetTaskbarCreatedHandler([&trayProgram] { trayProgram.OnTaskbarCreated(); });
+    mainWindow.SetUnloadHandler([&trayProgram] { trayProgram.OnUnload(); });
 
-    if (!mainForm.OnLoad()) return 1;
+    if (!trayProgram.OnLoad()) return 1;
     DebugOutput("ready");
     // Windows shown without a loop of their own (the start window, the editor from the tray) get
     // their keys and keyboard navigation from it too.

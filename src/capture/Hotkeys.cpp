@@ -40,9 +40,13 @@ std::string TakenRegionHotkeyMessage() {
            FreeingAdvice(false);
 }
 
-Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
+Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CurrentShot& currentShot,
                  ShotDestinations& destinations)
-    : m_service(service), m_messages(messages), m_engine(engine), m_slots(slots), m_destinations(destinations) {}
+    : m_service(service),
+      m_messages(messages),
+      m_engine(engine),
+      m_currentShot(currentShot),
+      m_destinations(destinations) {}
 
 bool Hotkeys::RegisterHotkeys() {
     bool atomsMade = true;
@@ -131,7 +135,7 @@ void Hotkeys::HotkeyWindowProc(unsigned message, std::uintptr_t wParam) {
                              "could not be read.");
         return;
     }
-    m_slots.SetCurrent(shot);
+    m_currentShot.Set(shot);
     if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
     m_destinations.Deliver(row->destination, std::move(shot));
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/HotkeyTable.h"
 #include "capture/ShotDestinations.h"
 #include "platform/HotkeyService.h"
@@ -19,11 +19,11 @@ std::string TakenHotkeysMessage(const std::vector<const HotkeyRow*>& taken, bool
 // The text that tells the user that the region key is taken and where regions are still taken.
 std::string TakenRegionHotkeyMessage();
 
-// The six Print Screen hotkeys and the sequence each one runs: slot, grab, clipboard, destination;
-// and beside them the region key, which runs the region capture.
+// The six Print Screen hotkeys and the sequence each one runs: grab, current screenshot, clipboard,
+// destination; and beside them the region key, which runs the region capture.
 class Hotkeys {
 public:
-    Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
+    Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CurrentShot& currentShot,
             ShotDestinations& destinations);
 
     // What Ctrl+Shift+Print Screen does; without it that key is left alone.
@@ -47,7 +47,7 @@ private:
     IHotkeyService& m_service;
     IUserMessages& m_messages;
     CaptureEngine& m_engine;
-    CaptureSlots& m_slots;
+    CurrentShot& m_currentShot;
     ShotDestinations& m_destinations;
     std::array<std::uint16_t, kHotkeyTable.size()> m_ids{};
     std::array<bool, kHotkeyTable.size()> m_registered{};

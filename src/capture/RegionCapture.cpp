@@ -10,12 +10,12 @@ constexpr const char* kUnreadable = "Snapwright could not take the screenshot: t
 }  // namespace
 
 RegionCapture::RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine,
-                             CaptureSlots& slots, IUserMessages& messages,
+                             CurrentShot& currentShot, IUserMessages& messages,
                              IRegionOverlay& overlay)
     : m_screen(screen),
       m_desktop(screen, windows),
       m_engine(engine),
-      m_slots(slots),
+      m_currentShot(currentShot),
       m_messages(messages),
       m_overlay(overlay) {}
 
@@ -45,7 +45,7 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
         m_messages.ShowError(kUnreadable);
         return nullptr;
     }
-    m_slots.SetCurrent(shot);
+    m_currentShot.Set(shot);
     if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
     return shot;
 }

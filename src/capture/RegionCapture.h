@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/Desktop.h"
 #include "capture/RegionSelection.h"
 #include "platform/Picture.h"
@@ -27,7 +27,7 @@ public:
 // it is cut out of that one grab.
 class RegionCapture {
 public:
-    RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine, CaptureSlots& slots,
+    RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine, CurrentShot& currentShot,
                   IUserMessages& messages, IRegionOverlay& overlay);
 
     // The region becomes the current screenshot and goes onto the clipboard. Null, and nothing
@@ -40,7 +40,7 @@ private:
     const IScreen& m_screen;
     Desktop m_desktop;
     CaptureEngine& m_engine;
-    CaptureSlots& m_slots;
+    CurrentShot& m_currentShot;
     IUserMessages& m_messages;
     IRegionOverlay& m_overlay;
     bool m_busy = false;

@@ -114,7 +114,7 @@ void Editor::OnLoad() {
     m_core.LeaveTool();
     m_core.style = {};
     m_ports.window.ShowColour(Id(ColourButton), m_core.style.colour);
-    m_core.Reset(m_ports.slots.Current());
+    m_core.Reset(m_ports.currentShot.Get());
 }
 
 void Editor::ShowOfficeButtons() {
@@ -195,7 +195,7 @@ PicturePtr Editor::PictureToHandOn() {
         m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
         return nullptr;
     }
-    m_ports.slots.SetCurrent(picture);
+    m_ports.currentShot.Set(picture);
     return picture;
 }
 
@@ -246,7 +246,7 @@ void Editor::LoadNewPicture(PicturePtr picture) {
     m_ports.window.SetScrollValue(Id(VerticalScroll), 0);
     m_core.ReplacePicture(std::move(picture));
     m_core.changed = false;
-    m_ports.slots.SetCurrent(m_core.Picture());
+    m_ports.currentShot.Set(m_core.Picture());
 }
 
 // Like New, Open asks before the edits go. The file is read before anything changes: one that is

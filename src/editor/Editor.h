@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "apps/OfficeSender.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "editor/EditorCore.h"
 #include "editor/Toolbar.h"
 #include "lang/UserText.h"
@@ -34,7 +34,7 @@ public:
         IPictureTools& pictures;
         ITopLevelWindows& windows;
         const Settings& settings;
-        CaptureSlots& slots;
+        CurrentShot& currentShot;
         IUserMessages& messages;
         IFileDialogs& dialogs;
         HelpFile& help;

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "../win/PrintingTools.h"
-#include "capture/ShotDestinations.h"
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
+#include "capture/ShotDestinations.h"
 #include "capture/win32/MainWindow.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
     win32::GdiScreenCapture capture;
     win32::Win32Clipboard clipboard;
     win32::Win32UserMessages messages;
-    CaptureSlots slots;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    CurrentShot currentShot;
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
     Settings settings;
     TimedPrinter printer;
     win32::Win32PrintDialogService printDialogs;
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(service, messages, engine, slots, destinations);
+    Hotkeys hotkeys(service, messages, engine, currentShot, destinations);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM printHotkey = ::GlobalFindAtomW(L"Snapwright\u21221");

@@ -48,9 +48,9 @@ protected:
                                        return true;
                                    },
                                    nullptr, nullptr, [this] { delivered.push_back("editor"); }}};
-    CaptureSlots slots;
-    CaptureEngine engine{screen, windows, capture, clipboard, slots};
-    Hotkeys hotkeys{service, messages, engine, slots, destinations};
+    CurrentShot currentShot;
+    CaptureEngine engine{screen, windows, capture, clipboard, currentShot};
+    Hotkeys hotkeys{service, messages, engine, currentShot, destinations};
 };
 
 // The e2e tests press every hotkey; the atoms that name them are seen only here, and they would
@@ -93,7 +93,7 @@ TEST_F(HotkeysTest, EachHotkeyGoesToItsDestinationWithANewShot) {
     settings.SendTo = SendTarget::Editor;
     for (int row = 1; row <= 6; ++row) {
         Press(row);
-        EXPECT_EQ(SerialOf(slots.Current()), row) << "hotkey " << row;
+        EXPECT_EQ(SerialOf(currentShot.Get()), row) << "hotkey " << row;
         EXPECT_EQ(SerialOf(clipboard.held), row) << "hotkey " << row;
     }
     EXPECT_EQ(delivered, (std::vector<std::string>{"print 1", "print 2", "save 3", "save 4", "editor", "editor"}));
@@ -122,7 +122,7 @@ TEST_F(HotkeysTest, AFailedGrabTellsTheUserAndDeliversNothing) {
     capture.fail = true;
     Press(1);
     EXPECT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(SerialOf(slots.Current()), 1);
+    EXPECT_EQ(SerialOf(currentShot.Get()), 1);
 
     windows.rectangles.clear();  // the window in front cannot be measured
     capture.fail = false;

@@ -89,17 +89,17 @@ TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     fakes::FakeScreenCapture capture;
     fakes::FakeClipboard clipboard;
     fakes::FakeUserMessages messages;
-    CaptureSlots slots;
+    CurrentShot currentShot;
     ScriptedOverlay overlay;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
-    RegionCapture region(screen, windows, engine, slots, messages, overlay);
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
+    RegionCapture region(screen, windows, engine, currentShot, messages, overlay);
 
     overlay.user = [&](RegionSelection& selection) {
         EXPECT_EQ(region.Take(), nullptr);
         selection.Cancel();
     };
     EXPECT_EQ(region.Take(), nullptr);
-    EXPECT_EQ(slots.Current(), nullptr);
+    EXPECT_EQ(currentShot.Get(), nullptr);
     EXPECT_EQ(clipboard.held, nullptr);
 
     overlay.user = [](RegionSelection& selection) {
@@ -110,7 +110,7 @@ TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     EXPECT_EQ(capture.serial, 2) << "one grab each";
     EXPECT_TRUE(messages.errors.empty());
     EXPECT_EQ((Point{shot->Width(), shot->Height()}), (Point{1000, 200})) << "the window, in the picture";
-    EXPECT_EQ(slots.Current(), shot);
+    EXPECT_EQ(currentShot.Get(), shot);
     EXPECT_EQ(clipboard.held, shot);
 }
 

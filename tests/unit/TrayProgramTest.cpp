@@ -31,9 +31,9 @@ protected:
     FakeHotkeyService hotkeyService;
     FakeUserMessages messages;
     ShotDestinations destinations{settings, {}};
-    CaptureSlots slots;
-    CaptureEngine engine{screen, windows, capture, clipboard, slots};
-    Hotkeys hotkeys{hotkeyService, messages, engine, slots, destinations};
+    CurrentShot currentShot;
+    CaptureEngine engine{screen, windows, capture, clipboard, currentShot};
+    Hotkeys hotkeys{hotkeyService, messages, engine, currentShot, destinations};
     ::testing::NiceMock<MockTrayIcon> tray;
     TrayProgram program{form, manager, settings, hotkeys, tray, {}};
 };
