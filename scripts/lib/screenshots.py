@@ -16,8 +16,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
 
-from e2e_support import (EXE, SETTINGS_KEY, Program, driver, reg_add, reg_delete_key, run,  # noqa: E402
-                         screenshot, session_dir)
+from e2e_support import (EXE, SETTINGS_KEY, TRAY_ABOUT, TRAY_OPTIONS, Program, driver, reg_add,  # noqa: E402
+                         reg_delete_key, run, screenshot, session_dir)
 from test_options import control_ids  # noqa: E402
 from test_printing import pdf_files, wait_for_new_pdf  # noqa: E402
 
@@ -66,7 +66,7 @@ def click(title, ids, control):
 
 
 def open_from_tray(item, title):
-    """Opens the tray menu and picks its item-th entry with the keyboard."""
+    """Opens the tray menu and picks an entry (TRAY_...) with the keyboard."""
     drive("tray", TRAY_RIGHT_BUTTON_UP)
     drive("menu-rect")
     for _ in range(item):
@@ -233,10 +233,10 @@ class Pictures:
             click(START_TITLE, START, "IDC_START_OK")
 
             self.tray_menu("tray-menu" + suffix)
-            open_from_tray(1, OPTIONS_TITLE)
+            open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
             self.window("options" + suffix, OPTIONS_TITLE)
             click(OPTIONS_TITLE, OPTIONS, "IDC_OPT_CANCEL")
-            open_from_tray(2, ABOUT_TITLE)
+            open_from_tray(TRAY_ABOUT, ABOUT_TITLE)
             self.window("about" + suffix, ABOUT_TITLE)
             click(ABOUT_TITLE, ABOUT, "IDC_ABOUT_OK")
         finally:

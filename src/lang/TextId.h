@@ -47,6 +47,35 @@ enum class TextId {
     OptionsMenuItem,
     CloseMenuItem,
     ExitMenuItem,
+    ScreenMenuItem,
+    WindowMenuItem,
+    RegionMenuItem,
+    EditorMenuItem,
+    // What each system-wide key does, as the keys dialog names its rows.
+    PrintScreenAction,
+    PrintWindowAction,
+    SaveScreenAction,
+    SaveWindowAction,
+    SendScreenAction,
+    SendWindowAction,
+    RegionAction,
+    KeysCaption,
+    KeysIntroLabel,
+    KeysButton,         // in the options dialog
+    KeyDefaultsButton,  // in the keys dialog
+    // Messages; the names in braces are filled in: {key} a key's text, {keys} several, {options}
+    // and {keys} in WhereToChooseKeysMessage the options menu item and the keys button,
+    // {first} and {second} two actions.
+    KeyTakenMessage,
+    KeysTakenMessage,
+    WindowsCaptureHoldsPrintScreen,
+    RunsWithoutKeysMessage,
+    WhereToChooseKeysMessage,
+    SwitchOffWindowsCaptureQuestion,
+    ChooseAnotherKeyMessage,
+    SharedKeyMessage,
+    WindowsCaptureNotSwitchedOff,
+    AlreadyRunningMessage,
     Count,  // not a text: the number of them
 };
 

@@ -47,6 +47,7 @@ enum class OptionsControl {
     LanguageList,
     // footer
     HelpButton,
+    KeysButton,
     DefaultsButton,
     CancelButton,
     SaveButton,

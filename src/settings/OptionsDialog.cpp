@@ -38,6 +38,7 @@ constexpr ControlText kTexts[] = {
     {Id(CancelButton), TextId::CancelButton},
     {Id(DefaultsButton), TextId::DefaultsButton},
     {Id(SaveButton), TextId::SaveButton},
+    {Id(KeysButton), TextId::KeysButton},
 };
 
 // The option button that stands for each value of a setting.
@@ -189,6 +190,11 @@ void OptionsDialog::OnRestoreDefaults() {
 
 void OptionsDialog::OnHelp() {
     m_help.Open();
+}
+
+// The keys dialog takes its keys when it is confirmed, whatever becomes of the options.
+void OptionsDialog::OnKeys() {
+    if (m_showKeys) m_showKeys();
 }
 
 void OptionsDialog::ShowLoadedSettings(const Settings& settings) {

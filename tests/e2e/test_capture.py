@@ -3,7 +3,7 @@ xclip, the screen read with ImageMagick, the registry read with wine reg."""
 
 import unittest
 
-from e2e_support import E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, screenshot
+from e2e_support import TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, screenshot
 from fakeoffice import RunningOffice
 
 SCREEN = (1024, 768)
@@ -40,7 +40,7 @@ class CaptureTest(E2ETestCase):
             self.press_and_read_clipboard("ctrl+print", f"running{run}.bmp")
             if run == 0:
                 self.assert_clipboard_holds(screen, "running")
-            self.choose_from_tray(4)
+            self.choose_from_tray(TRAY_EXIT)
             self.assertEqual(self.program.exit_code(timeout=20), 0)
             self.assert_clipboard_holds(screen, f"after exit {run}")
 

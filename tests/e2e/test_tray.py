@@ -3,8 +3,8 @@
 import difflib
 import unittest
 
-from e2e_support import (E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, read_text, reg_delete_key, reg_values,
-                         screenshot, wait_until)
+from e2e_support import (TRAY_EXIT, E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, read_text, reg_delete_key,
+                         reg_values, screenshot, wait_until)
 
 START_TITLE = "Snapwright"
 
@@ -49,7 +49,7 @@ class TrayMenuTest(E2ETestCase):
         self.assertEqual(driver("menu-closed")[0], 0, "leave closes the menu")
         self.assertIsNone(program.process.poll(), "leave does not end the program")
 
-        self.choose_from_tray(4)
+        self.choose_from_tray(TRAY_EXIT)
         self.assertEqual(program.exit_code(timeout=20), 0, "exit ends the program")
 
         # The hotkeys are free again: a new instance starts.

@@ -18,7 +18,8 @@ namespace {
 
 using enum TextId;
 
-constexpr TextId kButtons[] = {OkButton, CancelButton, SaveButton, DefaultsButton, UpdateButton};
+constexpr TextId kButtons[] = {OkButton, CancelButton, SaveButton, DefaultsButton, UpdateButton, KeysButton,
+                               KeyDefaultsButton};
 
 std::u32string CodePoints(const std::string& text) {
     std::u32string points;
@@ -83,7 +84,10 @@ TEST(LanguageTable, EveryTextIsTrimmedAndEveryButtonAndNothingElseMarksOneLetter
 // language's keyboard (no dead key).
 TEST(LanguageTable, TheButtonsOfAWindowHaveDifferentPlainLettersInEveryLanguage) {
     const std::vector<std::vector<TextId>> windows = {
-        {OkButton, UpdateButton}, {OkButton, CancelButton}, {SaveButton, CancelButton, DefaultsButton}};
+        {OkButton, UpdateButton},
+        {OkButton, CancelButton},
+        {SaveButton, CancelButton, DefaultsButton, KeysButton},
+        {OkButton, CancelButton, KeyDefaultsButton}};
     for (int i = 0; i < kLanguageCount; ++i) {
         for (const std::vector<TextId>& buttons : windows) {
             std::u32string letters;

@@ -1,0 +1,100 @@
+#include "capture/KeysDialog.h"
+
+#include <vector>
+
+#include "capture/KeyChoices.h"
+#include "capture/KeyMessages.h"
+#include "lang/ApplyLanguage.h"
+#include "lang/LanguageTable.h"
+
+namespace snapwright {
+
+using enum KeysControl;
+
+namespace {
+
+std::vector<ControlText> Texts() {
+    std::vector<ControlText> texts{{Id(CaptionLabel), TextId::KeysCaption}, {Id(IntroLabel), TextId::KeysIntroLabel}};
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) texts.push_back({Id(RowBox(row)), kHotkeyTable[row].action});
+    texts.push_back({Id(DefaultsButton), TextId::KeyDefaultsButton});
+    texts.push_back({Id(OkButton), TextId::OkButton});
+    texts.push_back({Id(CancelButton), TextId::CancelButton});
+    return texts;
+}
+
+}  // namespace
+
+KeysDialog::KeysDialog(IForm& form, Hotkeys& hotkeys, IUserMessages& messages, const Settings& settings)
+    : m_form(form), m_hotkeys(hotkeys), m_messages(messages), m_settings(settings) {}
+
+void KeysDialog::Show() {
+    m_hotkeys.Suspend();
+    struct ResumeKeys {
+        Hotkeys& hotkeys;
+        ~ResumeKeys() { hotkeys.Resume(); }
+    } resume{m_hotkeys};
+    m_form.ShowModal();
+}
+
+// The fields show key names in English, as the keys are stored; they take the language's font.
+void KeysDialog::OnLoad() {
+    ApplyLanguage(m_form, m_settings.Language, Texts());
+    const LanguageTable& lang = Languages();
+    const KeyChoices& chosen = m_hotkeys.Choices();
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        m_form.SetFontName(Id(KeyField(row)), lang.FontName(m_settings.Language));
+        m_form.SetFontSize(Id(KeyField(row)), lang.FontSize(m_settings.Language));
+        m_on[row] = !chosen[row].IsOff();
+        m_keys[row] = m_on[row] ? chosen[row] : kHotkeyTable[row].defaultKeys;
+        ShowRow(row);
+    }
+}
+
+void KeysDialog::OnRowSwitched(std::size_t row) {
+    m_on.at(row) = m_form.Checked(Id(RowBox(row)));
+    ShowRow(row);
+}
+
+void KeysDialog::OnKeyPressed(std::size_t row, KeyCombination keys) {
+    if (row >= kHotkeyCount || !m_on[row] || !IsChoosableKey(keys)) return;
+    m_keys[row] = keys;
+    ShowRow(row);
+}
+
+void KeysDialog::OnDefaults() {
+    m_keys = DefaultKeyChoices();
+    m_on.fill(true);
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) ShowRow(row);
+}
+
+void KeysDialog::OnOk() {
+    const KeyChoices wanted = Chosen();
+    if (const auto shared = FindSharedKey(wanted)) {
+        m_messages.ShowError(SharedKeyMessage(wanted[shared->second], shared->first, shared->second, m_settings.Language));
+        m_form.SetFocus(Id(KeyField(shared->second)));
+        return;
+    }
+    if (const auto refused = m_hotkeys.ChooseKeys(wanted)) {
+        m_form.SetFocus(Id(KeyField(*refused)));
+        return;
+    }
+    m_form.Unload();
+}
+
+void KeysDialog::OnCancel() {
+    m_form.Unload();
+}
+
+void KeysDialog::ShowRow(std::size_t row) {
+    m_form.SetChecked(Id(RowBox(row)), m_on[row]);
+    m_form.SetText(Id(KeyField(row)), KeyText(m_keys[row]));
+    m_form.SetEnabled(Id(KeyField(row)), m_on[row]);
+}
+
+KeyChoices KeysDialog::Chosen() const {
+    KeyChoices chosen{};
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) chosen[row] = m_on[row] ? m_keys[row] : KeyCombination{};
+    return chosen;
+}
+
+}  // namespace snapwright
