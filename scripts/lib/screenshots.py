@@ -33,12 +33,13 @@ INTERNATIONAL = r"HKCU\Control Panel\International"
 ASK_EACH_TIME = "4"
 START_TITLE, OPTIONS_TITLE, ABOUT_TITLE = "Snapwright", "Options for Snapwright", "About Snapwright"
 EDITOR_TITLE, QUIT_TITLE, TRAY_TITLE = "Snapwright ScreenshotEditor", "Quit program", "Wine System Tray"
-REGION_TITLE = "Snapwright region"
+REGION_TITLE, KEYS_TITLE = "Snapwright region", "Keys for Snapwright"
 START = control_ids("src/capture/win32/StartWindowIds.h")
 OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
 ABOUT = control_ids("src/ui/win32/AboutWindowIds.h")
 SAVE_AS = control_ids("src/save/win32/SaveAsWindowIds.h")
 ASK = control_ids("src/apps/win32/AskApplicationWindowIds.h")
+KEYS = control_ids("src/capture/win32/KeysWindowIds.h")
 TRAY_RIGHT_BUTTON_UP = "517"
 DESKTOP_COLOUR = "#3a6ea5"
 
@@ -235,6 +236,9 @@ class Pictures:
             self.tray_menu("tray-menu" + suffix)
             open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
             self.window("options" + suffix, OPTIONS_TITLE)
+            drive("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_KEYS"])
+            self.window("keys" + suffix, KEYS_TITLE)
+            click(KEYS_TITLE, KEYS, "IDC_KEYS_CANCEL")
             click(OPTIONS_TITLE, OPTIONS, "IDC_OPT_CANCEL")
             open_from_tray(TRAY_ABOUT, ABOUT_TITLE)
             self.window("about" + suffix, ABOUT_TITLE)

@@ -149,8 +149,8 @@ def read_text(path, crop, language="eng"):
     """The text in a part of a screenshot, read by Tesseract OCR (for owner-drawn menus, which
     other processes cannot read)."""
     enlarged = path + ".ocr.png"
-    run(["convert", path, "-crop", crop, "+repage", "-resize", "400%", "-colorspace", "Gray", enlarged],
-        timeout=30, check=True)
+    run(["convert", path, "-crop", crop, "+repage", "-resize", "400%", "-colorspace", "Gray", "-threshold", "60%",
+         enlarged], timeout=30, check=True)
     result = run(["tesseract", enlarged, "-", "-l", language, "--psm", "6"], timeout=60, check=True)
     return [line.strip() for line in result.stdout.decode("utf-8", "replace").splitlines() if line.strip()]
 
