@@ -6,6 +6,7 @@
 #include "capture/KeyMessages.h"
 #include "lang/ApplyLanguage.h"
 #include "lang/LanguageTable.h"
+#include "platform/ScopedFlag.h"
 
 namespace snapwright {
 
@@ -27,7 +28,11 @@ std::vector<ControlText> Texts() {
 KeysDialog::KeysDialog(IForm& form, Hotkeys& hotkeys, IUserMessages& messages, const Settings& settings)
     : m_form(form), m_hotkeys(hotkeys), m_messages(messages), m_settings(settings) {}
 
+// The options dialog's Keys button can be clicked again while this dialog is open: that only brings
+// it to the front, and the keys rest until the first opening closes.
 void KeysDialog::Show() {
+    if (m_open) return m_form.ShowModal();
+    const ScopedFlag open(m_open);
     m_hotkeys.Suspend();
     struct ResumeKeys {
         Hotkeys& hotkeys;

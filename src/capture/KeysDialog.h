@@ -42,6 +42,7 @@ private:
     // What each field shows; a row switched off keeps its key for when it is switched on again.
     KeyChoices m_keys = DefaultKeyChoices();
     std::array<bool, kHotkeyCount> m_on{};
+    bool m_open = false;
 };
 
 }  // namespace snapwright

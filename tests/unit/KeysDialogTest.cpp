@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "CaptureSpine.h"
 #include "capture/KeyChoices.h"
 #include "capture/KeyMessages.h"
@@ -79,10 +81,15 @@ TEST_F(KeysDialogTest, TheRowsShowTheChosenKeysAndTakeTheKeysPressedInThem) {
 // Opened, cancelled, opened again: the second opening shows what is stored, and Defaults brings back
 // the table of today on every row.
 TEST_F(KeysDialogTest, CancelKeepsWhatWasStoredAndDefaultsBringBackEveryRow) {
-    Open([this] {
+    bool again = false;
+    Open([this, &again] {
+        if (std::exchange(again, true)) return;  // the modal form shown again
         dialog.OnKeyPressed(0, {kModControl, 'Q'});
+        dialog.Show();  // the options' Keys button again: the dialog only comes to the front
+        EXPECT_TRUE(service.registered.empty()) << "the keys rest until the dialog closes";
         dialog.OnCancel();
     });
+    EXPECT_EQ(service.registered.size(), 6u);
     EXPECT_EQ(store.Get("Hotkey1"), std::nullopt);
     Open([this] {
         EXPECT_EQ(form.State(KeyField(0)).text, "Print Screen");
