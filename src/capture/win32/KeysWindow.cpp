@@ -46,9 +46,12 @@ bool IsModifier(WPARAM key) {
     }
 }
 
-// Tab moves on, Escape cancels and Enter confirms, as in every dialog, when no Ctrl, Alt or Win is held.
+// Tab moves on, Escape cancels and Enter confirms, as in every dialog, when no Ctrl, Alt or Win is
+// held; Alt+Tab, Alt+Escape and Ctrl+Escape switch windows and open the Start menu, as everywhere.
 bool BelongsToTheDialog(WPARAM key, unsigned modifiers) {
-    return (key == VK_TAB || key == VK_ESCAPE || key == VK_RETURN) && (modifiers & (kModControl | kModAlt | kModWin)) == 0;
+    const bool plain = (modifiers & (kModControl | kModAlt | kModWin)) == 0;
+    return ((key == VK_TAB || key == VK_ESCAPE || key == VK_RETURN) && plain) ||
+           (key == VK_TAB && (modifiers & kModAlt)) || (key == VK_ESCAPE && (modifiers & (kModAlt | kModControl)));
 }
 
 }  // namespace
