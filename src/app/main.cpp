@@ -30,7 +30,7 @@
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
-#include "lang/LanguageTable.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
@@ -92,7 +92,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::UniqueKernelHandle trayProgramToken;
     if (!commandLine && AnotherTrayProgramRuns(trayProgramToken)) {
         settingsManager.LoadSettings();
-        const std::string text = Languages().Text(TextId::AlreadyRunningMessage, settings.Language);
+        const std::string text = UserText(TextId::AlreadyRunningMessage, settings.Language);
         ::MessageBoxW(nullptr, win32::ToWide(text).c_str(), L"Snapwright", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
         return 1;
     }

@@ -1,27 +1,13 @@
 #include "capture/KeyMessages.h"
 
-#include <initializer_list>
-#include <utility>
-
 #include "lang/LanguageTable.h"
+#include "lang/UserText.h"
 
 namespace snapwright {
 
 namespace {
 
 constexpr const char* kParagraph = "\r\n\r\n";
-
-// The language's text with its named places ("{key}") filled in.
-std::string Filled(TextId id, int language, std::initializer_list<std::pair<std::string_view, std::string>> values) {
-    std::string text = Languages().Text(id, language);
-    for (const auto& [name, value] : values) {
-        const std::string place = "{" + std::string(name) + "}";
-        for (std::size_t at = text.find(place); at != std::string::npos; at = text.find(place, at + value.size())) {
-            text.replace(at, place.size(), value);
-        }
-    }
-    return text;
-}
 
 std::string KeyList(const std::vector<KeyCombination>& keys) {
     std::string list;
@@ -46,34 +32,36 @@ std::string ButtonNameInText(const std::string& caption) {
 // One key and several are told apart by whole sentences, which every language words its own way.
 std::string TakenKeysMessage(const TakenKeys& taken, KeysTakenWhen when, int language) {
     std::string text = taken.keys.size() == 1
-                           ? Filled(TextId::KeyTakenMessage, language, {{"key", KeyText(taken.keys.front())}})
-                           : Filled(TextId::KeysTakenMessage, language, {{"keys", KeyList(taken.keys)}});
-    if (taken.windowsCaptureHoldsPrintScreen) text += kParagraph + Filled(TextId::WindowsCaptureHoldsPrintScreen, language, {});
+                           ? UserText(TextId::KeyTakenMessage, language, {{"key", KeyText(taken.keys.front())}})
+                           : UserText(TextId::KeysTakenMessage, language, {{"keys", KeyList(taken.keys)}});
+    if (taken.windowsCaptureHoldsPrintScreen) {
+        text += kParagraph + UserText(TextId::WindowsCaptureHoldsPrintScreen, language);
+    }
     if (when == KeysTakenWhen::AtStart) {
         const LanguageTable& lang = Languages();
-        text += kParagraph + Filled(TextId::RunsWithoutKeysMessage, language, {}) + " " +
-                Filled(TextId::WhereToChooseKeysMessage, language,
-                       {{"options", lang.Text(TextId::OptionsMenuItem, language)},
-                        {"keys", ButtonNameInText(lang.Text(TextId::KeysButton, language))}});
+        text += kParagraph + UserText(TextId::RunsWithoutKeysMessage, language) + " " +
+                UserText(TextId::WhereToChooseKeysMessage, language,
+                         {{"options", lang.Text(TextId::OptionsMenuItem, language)},
+                          {"keys", ButtonNameInText(lang.Text(TextId::KeysButton, language))}});
     }
     if (taken.askToSwitchOffWindowsCapture) {
-        text += kParagraph + Filled(TextId::SwitchOffWindowsCaptureQuestion, language, {});
+        text += kParagraph + UserText(TextId::SwitchOffWindowsCaptureQuestion, language);
     } else if (when == KeysTakenWhen::InKeysDialog) {
-        text += kParagraph + Filled(TextId::ChooseAnotherKeyMessage, language, {});
+        text += kParagraph + UserText(TextId::ChooseAnotherKeyMessage, language);
     }
     return text;
 }
 
 std::string SharedKeyMessage(KeyCombination keys, std::size_t firstRow, std::size_t secondRow, int language) {
     const LanguageTable& lang = Languages();
-    return Filled(TextId::SharedKeyMessage, language,
-                  {{"key", KeyText(keys)},
-                   {"first", lang.Text(kHotkeyTable.at(firstRow).action, language)},
-                   {"second", lang.Text(kHotkeyTable.at(secondRow).action, language)}});
+    return UserText(TextId::SharedKeyMessage, language,
+                    {{"key", KeyText(keys)},
+                     {"first", lang.Text(kHotkeyTable.at(firstRow).action, language)},
+                     {"second", lang.Text(kHotkeyTable.at(secondRow).action, language)}});
 }
 
 std::string WindowsCaptureNotSwitchedOffMessage(int language) {
-    return Filled(TextId::WindowsCaptureNotSwitchedOff, language, {});
+    return UserText(TextId::WindowsCaptureNotSwitchedOff, language);
 }
 
 }  // namespace snapwright

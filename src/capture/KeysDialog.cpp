@@ -1,7 +1,5 @@
 #include "capture/KeysDialog.h"
 
-#include <vector>
-
 #include "capture/KeyChoices.h"
 #include "capture/KeyMessages.h"
 #include "lang/ApplyLanguage.h"
@@ -11,19 +9,6 @@
 namespace snapwright {
 
 using enum KeysControl;
-
-namespace {
-
-std::vector<ControlText> Texts() {
-    std::vector<ControlText> texts{{Id(CaptionLabel), TextId::KeysCaption}, {Id(IntroLabel), TextId::KeysIntroLabel}};
-    for (std::size_t row = 0; row < kHotkeyCount; ++row) texts.push_back({Id(RowBox(row)), kHotkeyTable[row].action});
-    texts.push_back({Id(DefaultsButton), TextId::KeyDefaultsButton});
-    texts.push_back({Id(OkButton), TextId::OkButton});
-    texts.push_back({Id(CancelButton), TextId::CancelButton});
-    return texts;
-}
-
-}  // namespace
 
 KeysDialog::KeysDialog(IForm& form, Hotkeys& hotkeys, IUserMessages& messages, const Settings& settings)
     : m_form(form), m_hotkeys(hotkeys), m_messages(messages), m_settings(settings) {}
@@ -43,7 +28,7 @@ void KeysDialog::Show() {
 
 // The fields show key names in English, as the keys are stored; they take the language's font.
 void KeysDialog::OnLoad() {
-    ApplyLanguage(m_form, m_settings.Language, Texts());
+    ApplyLanguage(m_form, m_settings.Language, kKeysTexts, Id(CaptionLabel));
     const LanguageTable& lang = Languages();
     const KeyChoices& chosen = m_hotkeys.Choices();
     for (std::size_t row = 0; row < kHotkeyCount; ++row) {

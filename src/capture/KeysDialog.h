@@ -9,10 +9,6 @@
 
 namespace snapwright {
 
-static_assert(static_cast<std::size_t>(KeysControl::KeyField1) - static_cast<std::size_t>(KeysControl::RowBox1) ==
-                  kHotkeyCount,
-              "one check box and one key field for every row of the key table");
-
 // The keys dialog: the user presses the keys for each action in its field, switches actions off,
 // or brings back the defaults. OK takes the keys at once, unless two rows share a key or another
 // program holds a new one: then the user is told, and the dialog stays open on that row.
