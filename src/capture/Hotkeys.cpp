@@ -24,7 +24,7 @@ bool Hotkeys::RegisterHotkeys() {
     m_choices = LoadKeyChoices(m_store);
     m_hooked = m_service.InstallHook();
     if (!m_hooked) {
-        m_messages.ShowError("Snapwright cannot start: the system refused to set up its keys.");
+        m_messages.ShowError("Snapwright cannot start: the system refused to set up its Print Screen keys.");
         return false;
     }
     for (std::size_t row = 0; row < kHotkeyCount; ++row) {
@@ -134,24 +134,36 @@ void Hotkeys::Resume() {
     UpdateRetryTimer();
 }
 
+// A key left as it was is not refused when another program still holds it: it stays missing and is
+// taken when it comes free. Plain Print Screen that Windows' own capture holds is asked about each
+// time, changed or not, so that the user who said No at start can still agree here.
 std::optional<std::size_t> Hotkeys::ChooseKeys(const KeyChoices& wanted) {
+    const bool windowsCapture = m_service.PrintScreenOpensSystemCapture();
     std::vector<std::size_t> taken;
+    std::vector<std::size_t> refused;  // changed, and held by another program than Windows' capture
     for (std::size_t row = 0; row < kHotkeyCount; ++row) {
-        if (wanted[row] != m_choices[row] && !wanted[row].IsOff() && !IsFree(row, wanted[row])) taken.push_back(row);
+        const bool changed = wanted[row] != m_choices[row];
+        const bool heldByWindows = windowsCapture && wanted[row] == kPrintScreen;
+        if (wanted[row].IsOff() || !(changed || heldByWindows) || IsFree(row, wanted[row])) continue;
+        taken.push_back(row);
+        if (changed && !heldByWindows) refused.push_back(row);
     }
     if (!taken.empty()) {
         TakenKeys told;
         for (std::size_t row : taken) told.keys.push_back(wanted[row]);
         told.windowsCaptureHoldsPrintScreen = HeldByWindowsCapture(taken, wanted);
         // Only the key that Windows holds can be freed here; others are chosen anew.
-        told.askToSwitchOffWindowsCapture = told.windowsCaptureHoldsPrintScreen && taken.size() == 1;
+        told.askToSwitchOffWindowsCapture = refused.empty();
         const std::string text = TakenKeysMessage(told, KeysTakenWhen::InKeysDialog, m_settings.Language);
-        if (!told.askToSwitchOffWindowsCapture) {
+        if (!refused.empty()) {
             m_messages.ShowError(text);
-            return taken.front();
+            return refused.front();
         }
-        if (!m_messages.AskYesNo(text)) return taken.front();
-        SwitchOffWindowsCapture();
+        if (m_messages.AskYesNo(text)) {
+            SwitchOffWindowsCapture();
+        } else if (wanted[taken.front()] != m_choices[taken.front()]) {
+            return taken.front();  // a new choice of Print Screen, which Windows keeps: choose again
+        }
     }
     m_choices = wanted;
     SaveKeyChoices(m_store, m_choices);

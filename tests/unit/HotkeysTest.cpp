@@ -254,5 +254,23 @@ TEST_F(HotkeysTest, PrintScreenChosenWhileWindowsHoldsItIsAskedAbout) {
     EXPECT_TRUE(service.timerRunning) << "taken when Windows lets go";
 }
 
+// No at start is not the last word: confirming the keys dialog asks again, while Print Screen is
+// still the choice and Windows still holds it; No keeps the choice, missing as before.
+TEST_F(HotkeysTest, TheKeysDialogAsksAgainAboutPrintScreenThatWindowsStillHolds) {
+    service.taken = {kPlainPrint};
+    service.systemCapture = true;
+    ASSERT_TRUE(hotkeys.RegisterHotkeys());
+    hotkeys.TellTakenKeys();
+    hotkeys.Suspend();
+    EXPECT_EQ(hotkeys.ChooseKeys(hotkeys.Choices()), std::nullopt);
+    EXPECT_EQ(messages.questions.size(), 2u);
+    EXPECT_EQ(service.switchOffs, 0);
+    messages.answer = true;
+    EXPECT_EQ(hotkeys.ChooseKeys(hotkeys.Choices()), std::nullopt);
+    EXPECT_EQ(service.switchOffs, 1);
+    hotkeys.Resume();
+    EXPECT_EQ(service.Held().at(Atom(1)), kPlainPrint);
+}
+
 }  // namespace
 }  // namespace snapwright
