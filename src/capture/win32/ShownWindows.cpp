@@ -22,15 +22,9 @@ bool IsShellWindow(HWND window) {
     return false;
 }
 
-bool IsOurs(HWND window) {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    return process == ::GetCurrentProcessId();
-}
-
 bool IsWorkedIn(HWND window) {
     return window && IsShownOnDesktop(window) && !(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) &&
-           !IsShellWindow(window) && !IsOurs(window);
+           !IsShellWindow(window);
 }
 
 }  // namespace

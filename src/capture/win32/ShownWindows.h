@@ -8,8 +8,8 @@ namespace snapwright::win32 {
 bool IsShownOnDesktop(HWND window);
 
 // The window the user works in when the tray icon is clicked: the foreground window, unless it is
-// the taskbar or the notification area (a click on the tray icon makes them the foreground window)
-// or a window of this program; then the top window that shows below them. Null when none shows.
+// the taskbar or the notification area (a click on the tray icon makes them the foreground window);
+// then the top window that shows below them. Null when none shows.
 HWND WindowUserWorksIn();
 
 }  // namespace snapwright::win32
