@@ -26,6 +26,7 @@
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/RegionOverlay.h"
 #include "platform/win32/GdiCapture.h"
+#include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32HotkeyService.h"
@@ -252,7 +253,8 @@ int main(int argc, char** argv) {
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(service, messages, engine, currentShot, destinations);
+    win32::RegistrySettingsStore store;
+    Hotkeys hotkeys(service, messages, engine, currentShot, destinations, store, settings);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM saveHotkey = ::GlobalFindAtomW(L"Snapwright\u21223");

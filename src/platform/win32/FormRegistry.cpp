@@ -10,7 +10,7 @@ namespace {
 
 struct LiveForm {
     HWND window;
-    FormRegistry::KeyHandler onKey;
+    FormRegistry::MessageFilter filter;
 };
 
 std::vector<LiveForm>& LiveForms() {
@@ -18,16 +18,11 @@ std::vector<LiveForm>& LiveForms() {
     return forms;
 }
 
-KeyPress KeyOf(WPARAM virtualKey) {
-    return {static_cast<int>(virtualKey), ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0,
-            ::GetKeyState(VK_MENU) < 0};
-}
-
 }  // namespace
 
-void FormRegistry::Add(HWND window, KeyHandler onKey) {
+void FormRegistry::Add(HWND window, MessageFilter filter) {
     Remove(window);
-    LiveForms().push_back({window, std::move(onKey)});
+    LiveForms().push_back({window, std::move(filter)});
 }
 
 void FormRegistry::Remove(HWND window) {
@@ -36,17 +31,14 @@ void FormRegistry::Remove(HWND window) {
                 forms.end());
 }
 
-// The handler is copied before it runs: a key may close the form, which leaves the registry.
+// The filter is copied before it runs: a key may close the form, which leaves the registry.
 bool FormRegistry::PreTranslateMessage(MSG& message) {
     HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (!root) return false;
     const auto& forms = LiveForms();
     const auto found = std::find_if(forms.begin(), forms.end(), [root](const LiveForm& form) { return form.window == root; });
     if (found == forms.end()) return false;
-    if (message.message == WM_KEYDOWN && found->onKey) {
-        const KeyHandler onKey = found->onKey;
-        if (onKey(KeyOf(message.wParam))) return true;
-    }
+    if (const MessageFilter filter = found->filter; filter && filter(message)) return true;
     return ::IsDialogMessageW(root, &message) != FALSE;
 }
 

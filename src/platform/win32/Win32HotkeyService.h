@@ -8,9 +8,9 @@
 
 namespace snapwright::win32 {
 
-// Hotkeys on one window, which listens to WM_HOTKEY through the subclassing service
-// (SharedWindowProc) while they are registered: the message reaches the handler, then goes on to
-// the window's own procedure.
+// Hotkeys on one window, which listens through the subclassing service (SharedWindowProc) while
+// they are registered: WM_HOTKEY, the retry timer's WM_TIMER and WM_SETTINGCHANGE reach the
+// handler, then go on to the window's own procedure.
 class Win32HotkeyService : public IHotkeyService, private IMessageListener {
 public:
     using Handler = std::function<void(UINT message, WPARAM wParam)>;
@@ -25,6 +25,9 @@ public:
     bool InstallHook() override;
     void RemoveHook() override;
     bool PrintScreenOpensSystemCapture() const override;
+    bool SwitchOffSystemCapture() override;
+    void StartRetryTimer(unsigned milliseconds) override;
+    void StopRetryTimer() override;
 
 private:
     SubclassResponse Response() const override { return SubclassResponse::CallPreviousAfter; }

@@ -22,11 +22,7 @@ BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
 }
 
 BOOL CALLBACK AddTopLevelWindow(HWND window, LPARAM list) {
-    BOOL cloaked = FALSE;
-    reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back(
-        {reinterpret_cast<WindowRef>(window), ::IsWindowVisible(window) != FALSE, ::IsIconic(window) != FALSE,
-         (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0,
-         SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked});
+    reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back(TopLevelWindowOf(window));
     return TRUE;
 }
 
@@ -85,6 +81,13 @@ std::vector<TopLevelWindow> Win32WindowService::TopLevelWindowsTopFirst() const 
     std::vector<TopLevelWindow> windows;
     ::EnumWindows(&AddTopLevelWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
+}
+
+TopLevelWindow TopLevelWindowOf(HWND window) {
+    BOOL cloaked = FALSE;
+    return {reinterpret_cast<WindowRef>(window), ::IsWindowVisible(window) != FALSE, ::IsIconic(window) != FALSE,
+            (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0,
+            SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked};
 }
 
 Rect PointerWorkArea() {

@@ -22,6 +22,8 @@ public:
     std::vector<TopLevelWindow> TopLevelWindowsTopFirst() const override;
 };
 
+// What the system tells of a top-level window.
+TopLevelWindow TopLevelWindowOf(HWND window);
 // The work area of the monitor under the mouse pointer.
 Rect PointerWorkArea();
 // Moves a top-level window into the middle of the work area of the monitor under the mouse

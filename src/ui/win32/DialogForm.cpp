@@ -16,6 +16,15 @@
 
 namespace snapwright::win32 {
 
+namespace {
+
+KeyPress KeyOf(WPARAM virtualKey) {
+    return {static_cast<int>(virtualKey), ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0,
+            ::GetKeyState(VK_MENU) < 0};
+}
+
+}  // namespace
+
 DialogForm::DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls)
     : m_instance(instance), m_templateId(templateId), m_controls(std::move(controls)) {}
 
@@ -172,6 +181,12 @@ int DialogForm::ListIndex(ControlId control) const {
     return static_cast<int>(::SendMessageW(Item(control), CB_GETCURSEL, 0, 0));
 }
 
+// Through the dialog manager, which moves the default button along.
+void DialogForm::SetFocus(ControlId control) {
+    Load();
+    if (HWND item = Item(control)) ::SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+}
+
 // Slider (trackbar) ranges move the position along when they pass it, as a slider's Min and Max do.
 void DialogForm::SetSliderMin(ControlId control, int value) {
     Load();
@@ -200,6 +215,14 @@ int DialogForm::SliderValue(ControlId control) const {
 // is open already stays where it is.
 void DialogForm::PlaceOnPointerMonitor() {
     if (!m_placesItself && !::IsWindowVisible(m_window)) CentreOnPointerMonitor(m_window);
+}
+
+// A form's keys go to its view first, as they are, then as a key press to its presenter.
+bool DialogForm::OnKeyboard(const MSG& message) {
+    if (!m_events) return false;
+    const bool keyboard = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    if (keyboard && m_events->OnKeyboardMessage(message)) return true;
+    return message.message == WM_KEYDOWN && m_events->OnKey(KeyOf(message.wParam));
 }
 
 // A form shown modal already only comes to the front: its loop runs further down the stack.
@@ -263,7 +286,7 @@ void DialogForm::RescaleControls(int dpi, int previous) {
 INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         m_window = window;
-        FormRegistry::Add(window, [this](const KeyPress& key) { return m_events && m_events->OnKey(key); });
+        FormRegistry::Add(window, [this](const MSG& message) { return OnKeyboard(message); });
     }
     if (m_events) {
         if (const std::optional<INT_PTR> handled = m_events->OnWindowMessage(message, wParam, lParam)) return *handled;
