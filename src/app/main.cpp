@@ -11,7 +11,7 @@
 #include "apps/win32/AskApplicationWindow.h"
 #include "apps/win32/StartApplicationWindow.h"
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/Hotkeys.h"
 #include "capture/KeysDialog.h"
 #include "capture/RegionCapture.h"
@@ -35,33 +35,33 @@
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
-#include "platform/win32/MessagePump.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/RegistrySettingsStore.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HotkeyService.h"
+#include "platform/win32/Win32InformationBox.h"
 #include "platform/win32/Win32PrintDialogService.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemNames.h"
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "platform/win32/Win32TrayIcon.h"
-#include "platform/win32/UniqueHandle.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32UserMessages.h"
 #include "print/Hardcopy.h"
-#include "platform/win32/Win32InformationBox.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32FileSystem.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
 #include "save/SaveAsDialog.h"
+#include "save/win32/FileDialogs.h"
 #include "save/win32/GdiBitmapFile.h"
 #include "save/win32/PictureFileLoad.h"
 #include "save/win32/SaveAsWindow.h"
 #include "save/win32/Win32FreeImageCodec.h"
-#include "save/win32/FileDialogs.h"
-#include "settings/SettingsManager.h"
 #include "settings/OptionsDialog.h"
+#include "settings/SettingsManager.h"
 #include "settings/win32/OptionsWindow.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpFile.h"
@@ -110,8 +110,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::Win32Clipboard clipboard([&codec](const Picture& picture) { return EncodePng(codec, picture, 0); });
     win32::Win32UserMessages shownMessages;
     CommandMessages messages(shownMessages);
-    CaptureSlots slots;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    CurrentShot currentShot;
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
     win32::GdiPrinter printer;
     win32::Win32PrintDialogService printDialogs;
     win32::Win32Clock clock;
@@ -162,7 +162,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::EditorWindow editorWindow(instance, icon);
     win32::GdiPictureTools pictureTools;
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
-    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, slots, messages,
+    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, currentShot, messages,
                    editorDialogs, help, sender,
                    [&codec](const std::string& path) { return win32::LoadPictureWithBusyCursor(codec, path); },
                    [&saveAs](PicturePtr picture) { return saveAs.StartSaveAs(std::move(picture)); },
@@ -174,7 +174,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // A region of the screen, drawn on the frozen desktop: Ctrl+Shift+Print Screen opens the editor
     // on it, and the editor's Region button takes one as a new picture.
     win32::RegionOverlay regionOverlay(instance);
-    RegionCapture regionCapture(screen, windows, engine, slots, messages, regionOverlay);
+    RegionCapture regionCapture(screen, windows, engine, currentShot, messages, regionOverlay);
     editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
@@ -190,7 +190,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
         if (hotkeysForHook) hotkeysForHook->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(hotkeyService, messages, engine, slots, destinations, store, settings);
+    Hotkeys hotkeys(hotkeyService, messages, engine, currentShot, destinations, store, settings);
     hotkeysForHook = &hotkeys;
     hotkeys.SetRegionCapture([&regionCapture, &editor] {
         if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
@@ -203,7 +203,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     options.SetKeysAction([&keys] { keys.Show(); });
 
     // Commands from the command line, carried out as the hotkeys do.
-    CommandRunner commands({engine, slots, destinations, imageExport, files, messages,
+    CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages,
                             [&regionCapture] { return regionCapture.Take(); },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {
@@ -241,15 +241,17 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     };
     actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
     actions.newPopupMenu = [] { return std::make_unique<win32::TrayPopupMenu>(); };
-    TrayProgram mainForm(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
-    startWindow.SetPresenter(&mainForm);
-    mainWindow.SetTrayHandler([&mainForm](int mouseMessage) { mainForm.OnTrayIcon(mouseMessage); });
-    mainWindow.SetTaskbarCreatedHandler([&mainForm] { mainForm.OnTaskbarCreated(); });
-    mainWindow.SetUnloadHandler([&mainForm] { mainForm.OnUnload(); });
+    TrayProgram trayProgram(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
+    startWindow.SetPresenter(&trayProgram);
+    mainWindow.SetTrayHandler([&trayProgram](int mouseMessage) { trayProgram.OnTrayIcon(mouseMessage); });
+    mainWindow.SetTaskbarCreatedHandler([&trayProgram] { trayProgram.OnTaskbarCreated(); });
+    mainWindow.SetUnloadHandler([&trayProgram] { trayProgram.OnUnload(); });
 
-    if (!mainForm.OnLoad()) return 1;
+    if (!trayProgram.OnLoad()) return 1;
     DebugOutput("ready");
-    const int exitCode = mainWindow.RunMessageLoop();
+    // Windows shown without a loop of their own (the start window, the editor from the tray) get
+    // their keys and keyboard navigation from it too.
+    const int exitCode = win32::RunMessageLoop();
     DebugOutput("ending: the windows and the clipboard's picture are let go");
     return exitCode;
 }

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "apps/OfficeSuite.h"
+#include "model/OfficeSuite.h"
 #include "platform/Automation.h"
 #include "platform/Clipboard.h"
 #include "platform/TopLevelWindows.h"

@@ -19,17 +19,17 @@ struct OfficeButton {
     OfficeProgram program;
     const char* name;
     const char* tip;
-    const char* picture;
+    ToolbarPicture picture;
 };
 
 // Both suites' buttons stand in the same three places; only the configured suite's show.
 constexpr OfficeButton kOfficeButtons[] = {
-    {OfficeProgram::Word, "Word", "Send the picture to Microsoft Word", "TOOL_WORD"},
-    {OfficeProgram::Excel, "Excel", "Send the picture to Microsoft Excel", "TOOL_EXCEL"},
-    {OfficeProgram::PowerPoint, "PowerPoint", "Send the picture to Microsoft PowerPoint", "TOOL_POWERPOINT"},
-    {OfficeProgram::Writer, "Writer", "Send the picture to Writer", "TOOL_WRITER"},
-    {OfficeProgram::Calc, "Calc", "Send the picture to Calc", "TOOL_CALC"},
-    {OfficeProgram::Impress, "Impress", "Send the picture to Impress", "TOOL_IMPRESS"},
+    {OfficeProgram::Word, "Word", "Send the picture to Microsoft Word", ToolbarPicture::Word},
+    {OfficeProgram::Excel, "Excel", "Send the picture to Microsoft Excel", ToolbarPicture::Excel},
+    {OfficeProgram::PowerPoint, "PowerPoint", "Send the picture to Microsoft PowerPoint", ToolbarPicture::PowerPoint},
+    {OfficeProgram::Writer, "Writer", "Send the picture to Writer", ToolbarPicture::Writer},
+    {OfficeProgram::Calc, "Calc", "Send the picture to Calc", ToolbarPicture::Calc},
+    {OfficeProgram::Impress, "Impress", "Send the picture to Impress", ToolbarPicture::Impress},
 };
 
 constexpr const char* kOpenFilter =
@@ -42,45 +42,45 @@ constexpr const char* kOpenFilter =
 // the Tool interface, which the button chooses.
 Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_ports.window, m_ports.pictures) {
     using enum ToolbarGroup;
-    AddCommand("New", "New: start with an empty picture", "TOOL_NEW", File, CtrlKey('N'), [this] { OnNew(); });
-    AddCommand("Region", "Region: take a region of the screen as a new picture", "TOOL_REGION", File, {},
+    AddCommand("New", "New: start with an empty picture", ToolbarPicture::New, File, CtrlKey('N'), [this] { OnNew(); });
+    AddCommand("Region", "Region: take a region of the screen as a new picture", ToolbarPicture::Region, File, {},
                [this] { OnRegion(); });
-    AddCommand("Open", "Open an image file", "TOOL_OPEN", File, CtrlKey('O'), [this] { OnOpen(); });
-    AddCommand("Save", "Save the picture", "TOOL_SAVE", File, CtrlKey('S'), [this] { OnSave(); });
-    AddCommand("Print", "Print the picture", "TOOL_PRINT", File, CtrlKey('P'), [this] { OnPrint(); });
-    AddCommand("Copy", "Copy the picture to the clipboard", "TOOL_COPY", File, CtrlKey('C'), [this] { OnCopy(); });
+    AddCommand("Open", "Open an image file", ToolbarPicture::Open, File, CtrlKey('O'), [this] { OnOpen(); });
+    AddCommand("Save", "Save the picture", ToolbarPicture::Save, File, CtrlKey('S'), [this] { OnSave(); });
+    AddCommand("Print", "Print the picture", ToolbarPicture::Print, File, CtrlKey('P'), [this] { OnPrint(); });
+    AddCommand("Copy", "Copy the picture to the clipboard", ToolbarPicture::Copy, File, CtrlKey('C'), [this] { OnCopy(); });
     for (const OfficeButton& button : kOfficeButtons) {
         m_officeButtons.emplace_back(button.program, ToolbarControl(m_toolbar.size()));
         AddCommand(button.name, button.tip, button.picture, Office, {},
                    [this, program = button.program] { OnSend(program); });
     }
     m_core.SetUndoButton(ToolbarControl(m_toolbar.size()));
-    AddCommand("Undo", "Undo the last change", "TOOL_UNDO", Undo, CtrlKey('Z'), [this] { m_core.Undo(); });
+    AddCommand("Undo", "Undo the last change", ToolbarPicture::Undo, Undo, CtrlKey('Z'), [this] { m_core.Undo(); });
     AddTool("Zoom", "Zoom: drag over a region or click two corners, then click where its enlargement goes",
-            "TOOL_ZOOM", {}, std::make_unique<ZoomTool>(m_core));
-    AddTool("Crop", "Crop: click where the nearest corner of the picture should move to", "TOOL_CROP", {},
+            ToolbarPicture::Zoom, {}, std::make_unique<ZoomTool>(m_core));
+    AddTool("Crop", "Crop: click where the nearest corner of the picture should move to", ToolbarPicture::Crop, {},
             std::make_unique<CropTool>(m_core));
-    AddTool("Frame", "Frame: drag from corner to corner, or click two opposite corners", "TOOL_FRAME", {},
+    AddTool("Frame", "Frame: drag from corner to corner, or click two opposite corners", ToolbarPicture::Frame, {},
             std::make_unique<ShapeTool>(m_core, ShapeKind::Frame));
-    AddTool("Ellipse", "Ellipse: drag from corner to corner, or click two opposite corners", "TOOL_ELLIPSE", {},
+    AddTool("Ellipse", "Ellipse: drag from corner to corner, or click two opposite corners", ToolbarPicture::Ellipse, {},
             std::make_unique<ShapeTool>(m_core, ShapeKind::Ellipse));
     AddTool("Text", "Text: click or drag a box and type; Enter puts it in, Shift+Enter starts a line, Escape drops it",
-            "TOOL_TEXT", {'T'}, std::make_unique<TextTool>(m_core));
-    AddTool("Arrow", "Arrow: drag from its tail to its head", "TOOL_ARROW", {'A'}, std::make_unique<ArrowTool>(m_core));
-    AddTool("Highlight", "Highlighter: drag over what should stand out", "TOOL_HIGHLIGHT", {'H'},
+            ToolbarPicture::Text, {'T'}, std::make_unique<TextTool>(m_core));
+    AddTool("Arrow", "Arrow: drag from its tail to its head", ToolbarPicture::Arrow, {'A'}, std::make_unique<ArrowTool>(m_core));
+    AddTool("Highlight", "Highlighter: drag over what should stand out", ToolbarPicture::Highlight, {'H'},
             std::make_unique<MarkTool>(m_core, MarkKind::Highlight));
     AddTool("Redact", "Redact: drag over what nobody may read; hold Shift when letting go to fill it solid",
-            "TOOL_REDACT", {'R'}, std::make_unique<MarkTool>(m_core, MarkKind::Redact));
+            ToolbarPicture::Redact, {'R'}, std::make_unique<MarkTool>(m_core, MarkKind::Redact));
 }
 
-void Editor::AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
+void Editor::AddCommand(std::string name, std::string tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,
                         std::function<void()> command) {
-    m_toolbar.push_back({std::move(name), std::move(tip), std::move(picture), group, key, std::move(command), nullptr});
+    m_toolbar.push_back({std::move(name), std::move(tip), picture, group, key, std::move(command), nullptr});
 }
 
-void Editor::AddTool(std::string name, std::string tip, std::string picture, KeyPress key, std::unique_ptr<Tool> tool) {
+void Editor::AddTool(std::string name, std::string tip, ToolbarPicture picture, KeyPress key, std::unique_ptr<Tool> tool) {
     m_toolbar.push_back(
-        {std::move(name), std::move(tip), std::move(picture), ToolbarGroup::Tools, key, nullptr, std::move(tool)});
+        {std::move(name), std::move(tip), picture, ToolbarGroup::Tools, key, nullptr, std::move(tool)});
 }
 
 void Editor::Show() {
@@ -114,7 +114,7 @@ void Editor::OnLoad() {
     m_core.LeaveTool();
     m_core.style = {};
     m_ports.window.ShowColour(Id(ColourButton), m_core.style.colour);
-    m_core.Reset(m_ports.slots.Current());
+    m_core.Reset(m_ports.currentShot.Get());
 }
 
 void Editor::ShowOfficeButtons() {
@@ -195,7 +195,7 @@ PicturePtr Editor::PictureToHandOn() {
         m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
         return nullptr;
     }
-    m_ports.slots.SetCurrent(picture);
+    m_ports.currentShot.Set(picture);
     return picture;
 }
 
@@ -246,7 +246,7 @@ void Editor::LoadNewPicture(PicturePtr picture) {
     m_ports.window.SetScrollValue(Id(VerticalScroll), 0);
     m_core.ReplacePicture(std::move(picture));
     m_core.changed = false;
-    m_ports.slots.SetCurrent(m_core.Picture());
+    m_ports.currentShot.Set(m_core.Picture());
 }
 
 // Like New, Open asks before the edits go. The file is read before anything changes: one that is

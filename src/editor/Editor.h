@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "apps/OfficeSender.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "editor/EditorCore.h"
 #include "editor/Toolbar.h"
 #include "lang/UserText.h"
+#include "model/Settings.h"
 #include "platform/FileDialogs.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
-#include "print/Hardcopy.h"
+#include "print/PageOutcome.h"
 #include "save/ImageLoad.h"
-#include "settings/Settings.h"
 #include "ui/HelpFile.h"
 
 namespace snapwright {
@@ -34,7 +34,7 @@ public:
         IPictureTools& pictures;
         ITopLevelWindows& windows;
         const Settings& settings;
-        CaptureSlots& slots;
+        CurrentShot& currentShot;
         IUserMessages& messages;
         IFileDialogs& dialogs;
         HelpFile& help;
@@ -79,9 +79,9 @@ public:
     const EditorCore& Core() const { return m_core; }
 
 private:
-    void AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
+    void AddCommand(std::string name, std::string tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,
                     std::function<void()> command);
-    void AddTool(std::string name, std::string tip, std::string picture, KeyPress key, std::unique_ptr<Tool> tool);
+    void AddTool(std::string name, std::string tip, ToolbarPicture picture, KeyPress key, std::unique_ptr<Tool> tool);
     void OnNew();
     void OnRegion();
     void LoadNewPicture(PicturePtr picture);

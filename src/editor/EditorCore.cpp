@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "capture/Desktop.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/Tool.h"
+#include "editor/ToolbarPictures.h"
 #include "platform/KeyPress.h"
 
 namespace snapwright {
@@ -16,7 +17,7 @@ enum class ToolbarGroup { File, Office, Undo, Tools };
 struct ToolbarButton {
     std::string name;     // its text, by which screen readers and test drivers find it
     std::string tip;      // its tooltip, before the name of its key
-    std::string picture;  // the name of its picture among the program's resources
+    ToolbarPicture picture{};
     ToolbarGroup group = ToolbarGroup::File;
     KeyPress key;  // its shortcut; none when its code is 0
     std::function<void()> command;

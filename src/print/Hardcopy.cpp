@@ -111,7 +111,7 @@ PageOutcome Hardcopy::PrintHardcopy(PicturePtr shot) {
 
 bool Hardcopy::ChoosePrinter() {
     PrintDialog dialog(m_dialogs, m_printer);
-    dialog.SetDialogErrorHandler([](std::int32_t number, const std::string&, bool) {
+    dialog.SetDialogErrorHandler([](std::int32_t number, const std::string&) {
         DebugOutput("The print dialog failed with error " + std::to_string(number) + "; printing on the current printer.");
     });
     // The whole document, a page range of 1 to 1 and no further choices.

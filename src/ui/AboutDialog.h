@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
+#include "model/Settings.h"
 #include "platform/Form.h"
 #include "platform/InformationBox.h"
 #include "platform/Shell.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 

@@ -67,8 +67,8 @@ int main(int argc, char** argv) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
 
     win32::GdiPictureTools pictures;
-    CaptureSlots slots;
-    slots.SetCurrent(pictures.PictureOf(TestPicture(3840, 2160)));
+    CurrentShot currentShot;
+    currentShot.Set(pictures.PictureOf(TestPicture(3840, 2160)));
     Settings settings;
     win32::Win32TopLevelWindows windows;
     win32::Win32UserMessages messages;
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
                          0});
     win32::EditorWindow window(instance, nullptr);
     win32::Win32FileDialogs dialogs([&window] { return window.Window(); });
-    Editor editor({window.Form(), window, pictures, windows, settings, slots, messages, dialogs, help, sender,
+    Editor editor({window.Form(), window, pictures, windows, settings, currentShot, messages, dialogs, help, sender,
                    [](const std::string&) { return LoadedPicture{}; }, [](PicturePtr) { return false; },
                    [](PicturePtr) { return PageOutcome::Printed; }, [](PicturePtr) { return false; }});
     window.SetPresenter(&editor);

@@ -18,7 +18,7 @@ class EditorTest : public ::testing::Test {
 protected:
     // A capture of this size as the current screenshot, and the editor opened on it.
     void OpenOn(int width, int height) {
-        slots.SetCurrent(std::make_shared<fakes::FakePicture>(width, height, 1));
+        currentShot.Set(std::make_shared<fakes::FakePicture>(width, height, 1));
         editor.OnLoad();
     }
     // The toolbar button of this name.
@@ -64,7 +64,7 @@ protected:
     fakes::FakeEditorWindow window;
     fakes::FakeTopLevelWindows windows;
     Settings settings;
-    CaptureSlots slots;
+    CurrentShot currentShot;
     fakes::FakeUserMessages messages;
     ::testing::NiceMock<fakes::MockFileDialogs> dialogs;
     fakes::FakeShell shell;
@@ -76,7 +76,7 @@ protected:
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;
-    Editor editor{{form, window, window, windows, settings, slots, messages, dialogs, help, sender,
+    Editor editor{{form, window, window, windows, settings, currentShot, messages, dialogs, help, sender,
                    [this](const std::string& path) {
                        handedOn.push_back("load " + path);
                        return fileContents;

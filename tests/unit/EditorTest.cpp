@@ -51,16 +51,16 @@ TEST_F(EditorTest, BeforeTheFirstCaptureOnlyAnOpenedImageIsHandedOn) {
     EXPECT_EQ(window.informed.size(), 4u);
     EXPECT_THAT(window.informed[0], HasSubstr("no picture"));
     EXPECT_TRUE(handedOn.empty());
-    EXPECT_EQ(slots.Current(), nullptr);
+    EXPECT_EQ(currentShot.Get(), nullptr);
 
     WillOpen("C:\\pictures\\logo.png");
     fileContents.picture = std::make_shared<fakes::FakePicture>(64, 32, 7);
     Click("Open");
-    EXPECT_EQ(fakes::SerialOf(slots.Current()), 7);
+    EXPECT_EQ(fakes::SerialOf(currentShot.Get()), 7);
     DrawFrame();
     Click("Print");
     EXPECT_THAT(handedOn, ElementsAre("load C:\\pictures\\logo.png", "print " + std::to_string(Serial())));
-    EXPECT_EQ(slots.Current(), Core().Picture());
+    EXPECT_EQ(currentShot.Get(), Core().Picture());
 }
 
 // The editor speaks the language chosen in the options dialog from the next question on, even
@@ -142,7 +142,7 @@ TEST_F(EditorTest, RegionTakesANewPictureWithTheEditorHidden) {
     EXPECT_THAT(window.questions, ElementsAre("Really discard this file?", "Really discard this file?"));
     EXPECT_EQ(Serial(), 5);
     EXPECT_FALSE(Core().changed);
-    EXPECT_EQ(fakes::SerialOf(slots.Current()), 5);
+    EXPECT_EQ(fakes::SerialOf(currentShot.Get()), 5);
 }
 
 // The options dialog's help button is seen in the e2e tests; the editor's opens the same file.

@@ -63,7 +63,7 @@ protected:
     FakeForm form;
     SettingsManager manager{store, settings};
     ShotDestinations destinations{settings, {}};
-    Hotkeys hotkeys{service, messages, engine, slots, destinations, store, settings};
+    Hotkeys hotkeys{service, messages, engine, currentShot, destinations, store, settings};
     ::testing::NiceMock<MockTrayIcon> tray;
     std::vector<std::string> captions;
     std::vector<PicturePtr> edited;
@@ -124,7 +124,7 @@ TEST_F(TrayProgramTest, TheScreenAndTheWindowInFrontAreTakenWithoutAnyKey) {
     Choose(2);
     ASSERT_EQ(edited.size(), 2u);
     EXPECT_EQ((std::pair{edited[1]->Width(), edited[1]->Height()}), (std::pair{400, 300}));
-    EXPECT_EQ(slots.Current(), edited[1]);
+    EXPECT_EQ(currentShot.Get(), edited[1]);
 }
 
 }  // namespace

@@ -64,8 +64,7 @@ private:
 }  // namespace
 
 EditorWindow::EditorWindow(HINSTANCE instance, HICON icon) : m_instance(instance), m_form(instance, IDD_EDITOR) {
-    m_form.SetEvents(this);
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon);
     m_form.PlaceByItself();
 }
 
@@ -146,10 +145,10 @@ void EditorWindow::CreateControls() {
 }
 
 // A toolbar picture at the window's scale; its light grey becomes the button face.
-HBITMAP EditorWindow::LoadPicture(const std::string& name) const {
+HBITMAP EditorWindow::LoadPicture(ToolbarPicture picture) const {
     constexpr int kPictureSize = 24;
-    return static_cast<HBITMAP>(::LoadImageW(m_instance, ToWide(name).c_str(), IMAGE_BITMAP, Scaled(kPictureSize),
-                                             Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
+    return static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(static_cast<int>(picture)), IMAGE_BITMAP,
+                                             Scaled(kPictureSize), Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
 }
 
 // The toolbar, its font and pictures at the window's scale, and the view's corner below it. The
@@ -172,7 +171,7 @@ void EditorWindow::LayOutToolbar() {
     const int size = Scaled(kButtonSize);
     const int top = Scaled(kMargin);
     std::vector<UniqueHbitmap> pictures;
-    const auto place = [&](ControlId control, const std::string& picture, int x) {
+    const auto place = [&](ControlId control, ToolbarPicture picture, int x) {
         HWND item = Item(control);
         UniqueHbitmap bitmap(LoadPicture(picture));
         ::SendMessageW(item, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
@@ -198,7 +197,7 @@ void EditorWindow::LayOutToolbar() {
     x += Scaled(44 + 64 + kButtonGap + 4);
     ::MoveWindow(Item(Id(ColourButton)), x, top, size, size, FALSE);
     x += size + Scaled(kGroupGap);
-    place(Id(HelpButton), "TOOL_HELP", x);
+    place(Id(HelpButton), ToolbarPicture::Help, x);
     m_pictures = std::move(pictures);
 
     const Rect view = ControlBounds(Id(View));

@@ -64,7 +64,7 @@ private:
     HWND Make(ControlId control, const wchar_t* className, const std::wstring& text, DWORD style,
               const std::wstring& tip = L"");
     void LayOutToolbar();
-    HBITMAP LoadPicture(const std::string& name) const;
+    HBITMAP LoadPicture(ToolbarPicture picture) const;
     void PaintView(HWND view);
     void ComposePicture(HDC dc, const RECT& area) const;
     void OnScrollBar(HWND bar, int code);
