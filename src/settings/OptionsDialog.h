@@ -1,4 +1,7 @@
 #pragma once
+#include <functional>
+#include <utility>
+
 #include "platform/Form.h"
 #include "settings/OptionsControls.h"
 #include "settings/SettingsManager.h"
@@ -15,6 +18,8 @@ public:
 
     // The tray menu's options entry: loads the dialog when it is not loaded and shows it modally.
     void Show();
+    // What follows when Save stores another language than the store held.
+    void SetLanguageSavedHandler(std::function<void()> handler) { m_languageSaved = std::move(handler); }
 
     void OnLoad();
     // An option button, or a page picture, which chooses the print format beneath it.
@@ -36,6 +41,7 @@ private:
     void ShowOfficeSuite();
     void ShowSuiteIcons();
     void ShowLanguage(int language);
+    void PutLanguageOnWindow();
 
     IForm& m_form;
     SettingsManager& m_settingsManager;
@@ -43,6 +49,7 @@ private:
     HelpFile& m_help;
     Settings m_stored;  // the record as the store holds it
     bool m_defaultsChosen = false;  // since the dialog loaded
+    std::function<void()> m_languageSaved;
 };
 
 }  // namespace snapwright

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "lang/ApplyLanguage.h"
+#include "lang/UserText.h"
 #include "ui/AboutControls.h"
 #include "ui/MakerSite.h"
 
@@ -17,8 +18,8 @@ std::string ProgramVersion() {
 
 }  // namespace
 
-std::string VersionLabel() {
-    return "Version " + ProgramVersion();
+std::string VersionLabel(int language) {
+    return UserText(TextId::AboutVersionLabel, language, {{"version", ProgramVersion()}});
 }
 
 std::string CreditsText() {
@@ -58,9 +59,11 @@ void AboutDialog::Show() {
 }
 
 void AboutDialog::OnLoad() {
-    m_form.SetText(Id(VersionText), VersionLabel());
+    const int language = m_settings.Language;
+    m_form.SetText(kWindowTitle, UserText(TextId::AboutWindowTitle, language));
+    m_form.SetText(Id(VersionText), VersionLabel(language));
     m_form.SetText(Id(TitleLabel), kProductName);
-    ApplyLanguage(m_form, m_settings.Language, kAboutTexts, Id(CaptionLabel));
+    ApplyLanguage(m_form, language, kAboutTexts, Id(CaptionLabel));
 }
 
 void AboutDialog::OnOk() {
@@ -72,7 +75,7 @@ void AboutDialog::OnUpdate() {
 }
 
 void AboutDialog::OnCredits() {
-    m_informationBox.Show("Credits", CreditsText());
+    m_informationBox.Show(UserText(TextId::CreditsCaption, m_settings.Language), CreditsText());
 }
 
 void AboutDialog::OnLogo() {

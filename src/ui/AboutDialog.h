@@ -8,8 +8,8 @@
 
 namespace snapwright {
 
-// "Version " and the program's three-part version number.
-std::string VersionLabel();
+// "Version " and the program's three-part version number, in a language.
+std::string VersionLabel(int language);
 // The text of the credits box: the frame of asterisks, the makers, the library, the translators.
 std::string CreditsText();
 

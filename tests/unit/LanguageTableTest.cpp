@@ -13,7 +13,9 @@
 
 #include "apps/AskApplicationControls.h"
 #include "apps/StartApplicationControls.h"
+#include "capture/StartWindowControls.h"
 #include "capture/TrayProgram.h"
+#include "editor/EditorControls.h"
 #include "fakes/FakeForm.h"
 #include "lang/ApplyLanguage.h"
 #include "lang/Placeholders.h"
@@ -109,6 +111,8 @@ std::vector<Window> Windows() {
             WindowOf("application start", kStartApplicationTexts),
             WindowOf("options", kOptionsTexts),
             WindowOf("save", kSaveAsTexts),
+            WindowOf("start window", kStartWindowTexts),
+            WindowOf("editor", kEditorTexts),
             {"tray menu", {std::begin(kTrayMenuTexts), std::end(kTrayMenuTexts)}}};
 }
 
@@ -139,12 +143,19 @@ struct SameTerm {
 };
 constexpr SameTerm kSameTerms[] = {
     {-1, "ok"},
+    {-1, "ctrl"},         // a key as most keyboards label it
+    {-1, "zoom"},         // the editor's tools, as Windows names them in many languages
+    {-1, "ellipse"},
+    {-1, "text"},
+    {-1, "version"},      // "Version {version}"
+    {4, "help"},          // Dutch: Windows' own Dutch says "Help"
     {1, "update ?"},      // German: Windows' own German says "Update"
     {2, "options"},       // French
     {7, "information"},   // Danish
     {8, "information"},   // Swedish
 };
 
+// Without access marks and case; a placeholder parts the sentence, except at its ends.
 std::string Plain(std::string_view text) {
     std::string plain;
     for (std::size_t at = 0; at < text.size();) {
@@ -154,9 +165,10 @@ std::string Plain(std::string_view text) {
             if (text[at] != '&') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
         }
         if (placeholder.position == std::string_view::npos) break;
-        plain += '\n';  // a placeholder parts the sentence
         at = placeholder.End();
+        if (!plain.empty() && at < text.size()) plain += '\n';
     }
+    while (!plain.empty() && (plain.back() == ' ' || plain.back() == '\n')) plain.pop_back();
     return plain;
 }
 
@@ -168,7 +180,8 @@ TEST(LanguageTable, NoRowKeepsAnEnglishSentence) {
     for (std::size_t t = 0; t < kTextCount; ++t) {
         std::istringstream parts(Plain(lang.Text(static_cast<TextId>(t), 0)));
         for (std::string part; std::getline(parts, part);) {
-            if (std::ranges::count(part, ' ') >= 2) sentences.push_back(part);
+            const bool words = std::ranges::count_if(part, [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }) > 2;
+            if (words && std::ranges::count(part, ' ') >= 2) sentences.push_back(part);
         }
     }
     for (int i = 1; i < kLanguageCount; ++i) {

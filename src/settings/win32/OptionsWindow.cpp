@@ -53,10 +53,8 @@ OptionsWindow::OptionsWindow(HINSTANCE instance, HICON icon)
     m_form.SetIcon(icon);
 }
 
-// The caption label reads as a title bar: bold, in the system's caption colours. The window's own
-// title, which only the task bar shows, keeps the design caption.
+// The caption label reads as a title bar: bold, in the system's caption colours.
 void OptionsWindow::OnLoad() {
-    ::SetWindowTextW(m_form.Handle(), L"Options for Snapwright");
     m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
 }

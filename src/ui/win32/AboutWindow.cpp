@@ -31,11 +31,9 @@ AboutWindow::AboutWindow(HINSTANCE instance, HICON icon)
     m_form.SetIcon(icon);
 }
 
-// The caption label reads as a title bar: bold, in the system's caption colours. The window's own
-// title, which only the task bar shows, keeps the design caption. The program's title is large
-// and bold; the language does not touch it.
+// The caption label reads as a title bar: bold, in the system's caption colours. The program's
+// title is large and bold; the language does not touch it.
 void AboutWindow::OnLoad() {
-    ::SetWindowTextW(m_form.Handle(), L"About Snapwright");
     m_form.SetFontBold(Id(CaptionLabel), true);
     m_form.SetFontSize(Id(TitleLabel), kTitlePoints);
     m_form.SetFontBold(Id(TitleLabel), true);
