@@ -171,7 +171,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
 
     // A region of the screen, drawn on the frozen desktop: Ctrl+Shift+Print Screen opens the editor
     // on it, and the editor's Region button takes one as a new picture.
-    win32::RegionOverlay regionOverlay(instance);
+    win32::RegionOverlay regionOverlay(instance, [&settings] { return settings.Language; });
     RegionCapture regionCapture(screen, windows, engine, slots, messages, regionOverlay);
     editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 

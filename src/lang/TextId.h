@@ -50,6 +50,10 @@ enum class TextId {
     AboutVersionLabel,
     CreditsButton,
     CreditsCaption,
+    CreditsAuthors,  // the credits box's lines
+    CreditsLibrary,
+    CreditsTranslators,
+    CreditsThanks,
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     AskApplicationCaption,

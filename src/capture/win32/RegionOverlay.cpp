@@ -10,6 +10,8 @@
 #include <exception>
 #include <vector>
 
+#include "capture/RegionLabels.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
@@ -136,8 +138,8 @@ BOOL CALLBACK AddShownWindow(HWND window, LPARAM list) {
 
 // What the overlay works with while a region is drawn.
 struct RegionOverlay::Session {
-    Session(const Picture& picture, const Rect& area, RegionSelection& selection)
-        : area(area), selection(selection), rows(RowsOf(picture)), source(picture) {}
+    Session(const Picture& picture, const Rect& area, RegionSelection& selection, int language)
+        : area(area), selection(selection), rows(RowsOf(picture)), source(picture), language(language) {}
 
     Rect area;
     RegionSelection& selection;
@@ -146,9 +148,11 @@ struct RegionOverlay::Session {
     UniqueHfont font;
     int dpi = 96;
     Marks shown;
+    int language;  // the user's, for the window's name and its labels
 };
 
-RegionOverlay::RegionOverlay(HINSTANCE instance) : m_instance(instance) {
+RegionOverlay::RegionOverlay(HINSTANCE instance, std::function<int()> language)
+    : m_instance(instance), m_language(std::move(language)) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) return;
@@ -173,7 +177,7 @@ void RegionOverlay::WaitForRepaint() {
 
 // The window is painted before it shows its first input; it is gone before the region is handed on.
 void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelection& selection) {
-    Session session(desktop, area, selection);
+    Session session(desktop, area, selection, m_language ? m_language() : 0);
     if (!session.rows || !session.source) {
         DebugOutput("The region cannot be drawn: the desktop picture cannot be read.");
         selection.Cancel();
@@ -188,7 +192,8 @@ void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelec
         }
     } endSession{*this};
 
-    HWND window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"Snapwright region", WS_POPUP,
+    const std::wstring name = ToWide(UserText(TextId::RegionOverlayCaption, session.language));
+    HWND window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, name.c_str(), WS_POPUP,
                                     area.left, area.top, area.width, area.height, nullptr, nullptr, m_instance, this);
     if (!window) throw Win32Error(::GetLastError(), "CreateWindowExW");
     m_window.reset(window);
@@ -251,7 +256,7 @@ RegionOverlay::Marks RegionOverlay::Arrange() const {
                       s.selection.CurrentStep() != RegionSelection::Step::Pressed;
         const Monitor* monitor = MonitorAt(s.selection.Monitors(), {marked->left, marked->top});
         const Rect area = Window(monitor ? monitor->bounds : s.area);
-        const Size box = boxFor(SizeText(*marked));
+        const Size box = boxFor(RegionSizeLabel(*marked, s.language));
         const int gap = Scaled(kLabelGap) + Scaled(kFrame);
         int top = marks.marked->top - gap - box.height;
         if (top < area.top) top = marks.marked->top + gap;
@@ -368,7 +373,7 @@ void RegionOverlay::DrawLabel(HDC dc, const Marks& marks) {
     const std::optional<Rect> marked = m_session->selection.Marked();
     if (!marked || !HasPixels(marks.label)) return;
     Fill(dc, marks.label, kLabelColour);
-    Write(dc, marks.label, SizeText(*marked));
+    Write(dc, marks.label, RegionSizeLabel(*marked, m_session->language));
 }
 
 // The pixels around the pointer, each a square, the pointer's own one outlined, and below them
@@ -398,7 +403,7 @@ void RegionOverlay::DrawMagnifier(HDC dc, const Marks& marks) {
     }
     const int cellsHeight = kMagnifiedPixels * size + 2;
     Write(dc, {box.left, box.top + cellsHeight, box.width, box.height - cellsHeight},
-          std::to_string(pointer.x) + ", " + std::to_string(pointer.y));
+          PointerPlaceLabel(pointer, s.language));
 }
 
 void RegionOverlay::OnArrow(ArrowKey key) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "capture/RegionCapture.h"
@@ -18,7 +19,8 @@ class RegionOverlay : public IRegionOverlay {
 public:
     static constexpr const wchar_t* kClassName = L"SnapwrightRegionOverlay";
 
-    explicit RegionOverlay(HINSTANCE instance);
+    // `language`: the user's, asked each time a region is drawn; none: English.
+    explicit RegionOverlay(HINSTANCE instance, std::function<int()> language = {});
 
     std::vector<WindowRef> ShownWindowsTopFirst() const override;
     void WaitForRepaint() override;
@@ -49,6 +51,7 @@ private:
     int Scaled(int pixels) const;
 
     HINSTANCE m_instance;
+    std::function<int()> m_language;
     UniqueHwnd m_window;
     Session* m_session = nullptr;
 };

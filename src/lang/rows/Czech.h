@@ -18,6 +18,10 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {AboutVersionLabel, "Verze {version}"},
     {CreditsButton, "Autoři..."},
     {CreditsCaption, "Autoři"},
+    {CreditsAuthors, "Snapwright™ od autorů aplikace Snapwright, 2002-2006"},
+    {CreditsLibrary, "Soubory obrázků se čtou a zapisují pomocí knihovny FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Překlady:\r\nŘečtina: překladatel aplikace Snapwright do řečtiny, 2005\r\nČeština: překladatel aplikace Snapwright do češtiny, 2005\r\nŠpanělština: překladatel aplikace Snapwright do španělštiny, 2006\r\nFrancouzština: překladatel aplikace Snapwright do francouzštiny, 2006\r\nNěmčina a angličtina: autoři aplikace Snapwright, 2002-2006\r\nOstatní jazyky: autoři aplikace Snapwright pomocí nástroje pro strojový překlad"},
+    {CreditsThanks, "Velké díky webům cppreference.com, winehq.org, learn.microsoft.com a MSDN Library\r\na všem ostatním webům o programování."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Odeslat snímek obrazovky do ..."},

@@ -18,6 +18,10 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {AboutVersionLabel, "Version {version}"},
     {CreditsButton, "Medvirkende..."},
     {CreditsCaption, "Medvirkende"},
+    {CreditsAuthors, "Snapwright™ af Snapwright-forfatterne, 2002-2006"},
+    {CreditsLibrary, "Billedfiler læses og skrives med biblioteket FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Oversættelser:\r\nGræsk: Snapwrights oversætter til græsk, 2005\r\nTjekkisk: Snapwrights oversætter til tjekkisk, 2005\r\nSpansk: Snapwrights oversætter til spansk, 2006\r\nFransk: Snapwrights oversætter til fransk, 2006\r\nTysk og engelsk: Snapwright-forfatterne, 2002-2006\r\nAndre sprog: Snapwright-forfatterne, med et værktøj til maskinoversættelse"},
+    {CreditsThanks, "Mange tak til cppreference.com, winehq.org, learn.microsoft.com og MSDN Library\r\nsamt til alle de andre websteder om programmering."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Send skærmbillede til ..."},

@@ -18,6 +18,10 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {AboutVersionLabel, "Versie {version}"},
     {CreditsButton, "Met dank aan..."},
     {CreditsCaption, "Met dank aan"},
+    {CreditsAuthors, "Snapwright™ door de auteurs van Snapwright, 2002-2006"},
+    {CreditsLibrary, "Afbeeldingsbestanden worden gelezen en geschreven met de bibliotheek FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Vertalingen:\r\nGrieks: de vertaler van Snapwright voor het Grieks, 2005\r\nTsjechisch: de vertaler van Snapwright voor het Tsjechisch, 2005\r\nSpaans: de vertaler van Snapwright voor het Spaans, 2006\r\nFrans: de vertaler van Snapwright voor het Frans, 2006\r\nDuits en Engels: de auteurs van Snapwright, 2002-2006\r\nAndere talen: de auteurs van Snapwright, met een programma voor automatische vertaling"},
+    {CreditsThanks, "Veel dank aan cppreference.com, winehq.org, learn.microsoft.com en de MSDN Library,\r\nen aan alle andere websites over programmeren."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Schermafbeelding verzenden naar ..."},

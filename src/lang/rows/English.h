@@ -19,6 +19,10 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {AboutVersionLabel, "Version {version}"},
     {CreditsButton, "Credits..."},
     {CreditsCaption, "Credits"},
+    {CreditsAuthors, "Snapwright™ by the Snapwright authors, 2002-2006"},
+    {CreditsLibrary, "Image files are read and written with the FreeImage library, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Translations:\r\nGreek: the Snapwright translator for Greek, 2005\r\nCzech: the Snapwright translator for Czech, 2005\r\nSpanish: the Snapwright translator for Spanish, 2006\r\nFrench: the Snapwright translator for French, 2006\r\nGerman and English: the Snapwright authors, 2002-2006\r\nOther languages: the Snapwright authors, with a machine-translation tool"},
+    {CreditsThanks, "Many thanks to cppreference.com, winehq.org, learn.microsoft.com and the MSDN Library,\r\nand to all the other programming web sites."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Send Screenshot to ..."},

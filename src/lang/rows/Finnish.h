@@ -18,6 +18,10 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {AboutVersionLabel, "Versio {version}"},
     {CreditsButton, "Tekijät..."},
     {CreditsCaption, "Tekijät"},
+    {CreditsAuthors, "Snapwright™, Snapwrightin tekijät, 2002-2006"},
+    {CreditsLibrary, "Kuvatiedostot luetaan ja kirjoitetaan FreeImage-kirjastolla, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Käännökset:\r\nKreikka: Snapwrightin kreikan kääntäjä, 2005\r\nTsekki: Snapwrightin tsekin kääntäjä, 2005\r\nEspanja: Snapwrightin espanjan kääntäjä, 2006\r\nRanska: Snapwrightin ranskan kääntäjä, 2006\r\nSaksa ja englanti: Snapwrightin tekijät, 2002-2006\r\nMuut kielet: Snapwrightin tekijät konekäännöstyökalun avulla"},
+    {CreditsThanks, "Kiitos sivustoille cppreference.com, winehq.org ja learn.microsoft.com, MSDN Librarylle\r\nsekä kaikille muille ohjelmointisivustoille."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Lähetä kuvakaappaus sovellukseen ..."},

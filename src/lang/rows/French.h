@@ -18,6 +18,10 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {AboutVersionLabel, "Version {version}"},
     {CreditsButton, "Crédits..."},
     {CreditsCaption, "Crédits"},
+    {CreditsAuthors, "Snapwright™ par les auteurs de Snapwright, 2002-2006"},
+    {CreditsLibrary, "Les fichiers image sont lus et écrits avec la bibliothèque FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Traductions :\r\nGrec : le traducteur de Snapwright pour le grec, 2005\r\nTchèque : le traducteur de Snapwright pour le tchèque, 2005\r\nEspagnol : le traducteur de Snapwright pour l'espagnol, 2006\r\nFrançais : le traducteur de Snapwright pour le français, 2006\r\nAllemand et anglais : les auteurs de Snapwright, 2002-2006\r\nAutres langues : les auteurs de Snapwright, avec un outil de traduction automatique"},
+    {CreditsThanks, "Merci à cppreference.com, winehq.org, learn.microsoft.com et à la MSDN Library,\r\nainsi qu'à tous les autres sites web de programmation."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Envoyer la capture d'écran à ..."},

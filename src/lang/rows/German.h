@@ -18,10 +18,14 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {AboutVersionLabel, "Version {version}"},
     {CreditsButton, "Mitwirkende..."},
     {CreditsCaption, "Mitwirkende"},
+    {CreditsAuthors, "Snapwright™ von den Snapwright-Autoren, 2002-2006"},
+    {CreditsLibrary, "Bilddateien werden mit der Bibliothek FreeImage gelesen und geschrieben, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Übersetzungen:\r\nGriechisch: der Snapwright-Übersetzer für Griechisch, 2005\r\nTschechisch: der Snapwright-Übersetzer für Tschechisch, 2005\r\nSpanisch: der Snapwright-Übersetzer für Spanisch, 2006\r\nFranzösisch: der Snapwright-Übersetzer für Französisch, 2006\r\nDeutsch und Englisch: die Snapwright-Autoren, 2002-2006\r\nAndere Sprachen: die Snapwright-Autoren, mit einem maschinellen Übersetzungsprogramm"},
+    {CreditsThanks, "Vielen Dank an cppreference.com, winehq.org, learn.microsoft.com und die MSDN Library\r\nsowie an alle anderen Websites über das Programmieren."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Screenshot senden an ..."},
-    {AskApplicationFrame, "Wählen Sie eine Anwendung aus"},
+    {AskApplicationFrame, "Anwendung auswählen"},
 
     // -- Question whether an office program is started (apps/StartApplicationControls.h) --
     {NotRunningCaption, "Screenshot senden an {program}"},

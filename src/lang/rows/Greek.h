@@ -19,6 +19,10 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {AboutVersionLabel, "Έκδοση {version}"},
     {CreditsButton, "Συντελεστές..."},
     {CreditsCaption, "Συντελεστές"},
+    {CreditsAuthors, "Snapwright™ από τους δημιουργούς του Snapwright, 2002-2006"},
+    {CreditsLibrary, "Τα αρχεία εικόνας διαβάζονται και γράφονται με τη βιβλιοθήκη FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Μεταφράσεις:\r\nΕλληνικά: ο μεταφραστής του Snapwright για τα ελληνικά, 2005\r\nΤσεχικά: ο μεταφραστής του Snapwright για τα τσεχικά, 2005\r\nΙσπανικά: ο μεταφραστής του Snapwright για τα ισπανικά, 2006\r\nΓαλλικά: ο μεταφραστής του Snapwright για τα γαλλικά, 2006\r\nΓερμανικά και αγγλικά: οι δημιουργοί του Snapwright, 2002-2006\r\nΆλλες γλώσσες: οι δημιουργοί του Snapwright, με εργαλείο αυτόματης μετάφρασης"},
+    {CreditsThanks, "Ευχαριστούμε πολύ τα cppreference.com, winehq.org, learn.microsoft.com και τη MSDN Library,\r\nκαθώς και όλους τους άλλους ιστότοπους προγραμματισμού."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Αποστολή στιγμιότυπου οθόνης σε ..."},

@@ -18,6 +18,10 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {AboutVersionLabel, "{version} verzió"},
     {CreditsButton, "Közreműködők..."},
     {CreditsCaption, "Közreműködők"},
+    {CreditsAuthors, "Snapwright™ – a Snapwright szerzői, 2002-2006"},
+    {CreditsLibrary, "A képfájlok olvasása és írása a FreeImage könyvtárral történik, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Fordítások:\r\nGörög: a Snapwright görög fordítója, 2005\r\nCseh: a Snapwright cseh fordítója, 2005\r\nSpanyol: a Snapwright spanyol fordítója, 2006\r\nFrancia: a Snapwright francia fordítója, 2006\r\nNémet és angol: a Snapwright szerzői, 2002-2006\r\nTovábbi nyelvek: a Snapwright szerzői, gépi fordítóeszközzel"},
+    {CreditsThanks, "Köszönet a cppreference.com, a winehq.org, a learn.microsoft.com és az MSDN Library oldalainak,\r\nvalamint minden más programozási webhelynek."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Képernyőkép küldése ..."},

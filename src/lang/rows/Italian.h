@@ -18,6 +18,10 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {AboutVersionLabel, "Versione {version}"},
     {CreditsButton, "Riconoscimenti..."},
     {CreditsCaption, "Riconoscimenti"},
+    {CreditsAuthors, "Snapwright™ degli autori di Snapwright, 2002-2006"},
+    {CreditsLibrary, "I file di immagine vengono letti e scritti con la libreria FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Traduzioni:\r\nGreco: il traduttore di Snapwright per il greco, 2005\r\nCeco: il traduttore di Snapwright per il ceco, 2005\r\nSpagnolo: il traduttore di Snapwright per lo spagnolo, 2006\r\nFrancese: il traduttore di Snapwright per il francese, 2006\r\nTedesco e inglese: gli autori di Snapwright, 2002-2006\r\nAltre lingue: gli autori di Snapwright, con uno strumento di traduzione automatica"},
+    {CreditsThanks, "Grazie a cppreference.com, winehq.org, learn.microsoft.com e alla MSDN Library,\r\ne a tutti gli altri siti web di programmazione."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Invia la schermata a ..."},

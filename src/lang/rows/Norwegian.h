@@ -18,6 +18,10 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {AboutVersionLabel, "Versjon {version}"},
     {CreditsButton, "Medvirkende..."},
     {CreditsCaption, "Medvirkende"},
+    {CreditsAuthors, "Snapwright™ av Snapwright-forfatterne, 2002-2006"},
+    {CreditsLibrary, "Bildefiler leses og skrives med biblioteket FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Oversettelser:\r\nGresk: Snapwrights oversetter til gresk, 2005\r\nTsjekkisk: Snapwrights oversetter til tsjekkisk, 2005\r\nSpansk: Snapwrights oversetter til spansk, 2006\r\nFransk: Snapwrights oversetter til fransk, 2006\r\nTysk og engelsk: Snapwright-forfatterne, 2002-2006\r\nAndre språk: Snapwright-forfatterne, med et verktøy for maskinoversettelse"},
+    {CreditsThanks, "Mange takk til cppreference.com, winehq.org, learn.microsoft.com og MSDN Library\r\nog til alle de andre nettstedene om programmering."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Send skjermbilde til ..."},

@@ -18,6 +18,10 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {AboutVersionLabel, "Versão {version}"},
     {CreditsButton, "Créditos..."},
     {CreditsCaption, "Créditos"},
+    {CreditsAuthors, "Snapwright™ pelos autores do Snapwright, 2002-2006"},
+    {CreditsLibrary, "Os ficheiros de imagem são lidos e escritos com a biblioteca FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Traduções:\r\nGrego: o tradutor do Snapwright para grego, 2005\r\nCheco: o tradutor do Snapwright para checo, 2005\r\nEspanhol: o tradutor do Snapwright para espanhol, 2006\r\nFrancês: o tradutor do Snapwright para francês, 2006\r\nAlemão e inglês: os autores do Snapwright, 2002-2006\r\nOutros idiomas: os autores do Snapwright, com uma ferramenta de tradução automática"},
+    {CreditsThanks, "Muito obrigado a cppreference.com, winehq.org, learn.microsoft.com e à MSDN Library,\r\ne a todos os outros sites de programação."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Enviar captura de ecrã para ..."},

@@ -18,6 +18,10 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {AboutVersionLabel, "Versiunea {version}"},
     {CreditsButton, "Mulțumiri..."},
     {CreditsCaption, "Mulțumiri"},
+    {CreditsAuthors, "Snapwright™ de autorii Snapwright, 2002-2006"},
+    {CreditsLibrary, "Fișierele imagine sunt citite și scrise cu biblioteca FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Traduceri:\r\nGreacă: traducătorul Snapwright pentru greacă, 2005\r\nCehă: traducătorul Snapwright pentru cehă, 2005\r\nSpaniolă: traducătorul Snapwright pentru spaniolă, 2006\r\nFranceză: traducătorul Snapwright pentru franceză, 2006\r\nGermană și engleză: autorii Snapwright, 2002-2006\r\nAlte limbi: autorii Snapwright, cu un instrument de traducere automată"},
+    {CreditsThanks, "Mulțumiri site-urilor cppreference.com, winehq.org, learn.microsoft.com și MSDN Library,\r\nprecum și tuturor celorlalte site-uri despre programare."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Trimite captura de ecran către ..."},

@@ -18,6 +18,10 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {AboutVersionLabel, "Različica {version}"},
     {CreditsButton, "Zasluge..."},
     {CreditsCaption, "Zasluge"},
+    {CreditsAuthors, "Snapwright™, avtorji programa Snapwright, 2002-2006"},
+    {CreditsLibrary, "Slikovne datoteke se berejo in zapisujejo s knjižnico FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Prevodi:\r\nGrščina: prevajalec programa Snapwright za grščino, 2005\r\nČeščina: prevajalec programa Snapwright za češčino, 2005\r\nŠpanščina: prevajalec programa Snapwright za španščino, 2006\r\nFrancoščina: prevajalec programa Snapwright za francoščino, 2006\r\nNemščina in angleščina: avtorji programa Snapwright, 2002-2006\r\nDrugi jeziki: avtorji programa Snapwright z orodjem za strojno prevajanje"},
+    {CreditsThanks, "Najlepša hvala spletnim mestom cppreference.com, winehq.org, learn.microsoft.com in MSDN Library\r\nter vsem drugim spletnim mestom o programiranju."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Pošlji posnetek zaslona v ..."},

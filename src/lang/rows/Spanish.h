@@ -18,6 +18,10 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {AboutVersionLabel, "Versión {version}"},
     {CreditsButton, "Créditos..."},
     {CreditsCaption, "Créditos"},
+    {CreditsAuthors, "Snapwright™ por los autores de Snapwright, 2002-2006"},
+    {CreditsLibrary, "Los archivos de imagen se leen y escriben con la biblioteca FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Traducciones:\r\nGriego: el traductor de Snapwright al griego, 2005\r\nCheco: el traductor de Snapwright al checo, 2005\r\nEspañol: el traductor de Snapwright al español, 2006\r\nFrancés: el traductor de Snapwright al francés, 2006\r\nAlemán e inglés: los autores de Snapwright, 2002-2006\r\nOtros idiomas: los autores de Snapwright, con una herramienta de traducción automática"},
+    {CreditsThanks, "Muchas gracias a cppreference.com, winehq.org, learn.microsoft.com y la MSDN Library,\r\ny a todos los demás sitios web de programación."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Enviar captura de pantalla a ..."},

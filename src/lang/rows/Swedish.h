@@ -18,6 +18,10 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {AboutVersionLabel, "Version {version}"},
     {CreditsButton, "Medverkande..."},
     {CreditsCaption, "Medverkande"},
+    {CreditsAuthors, "Snapwright™ av Snapwright-författarna, 2002-2006"},
+    {CreditsLibrary, "Bildfiler läses och skrivs med biblioteket FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Översättningar:\r\nGrekiska: Snapwrights översättare till grekiska, 2005\r\nTjeckiska: Snapwrights översättare till tjeckiska, 2005\r\nSpanska: Snapwrights översättare till spanska, 2006\r\nFranska: Snapwrights översättare till franska, 2006\r\nTyska och engelska: Snapwright-författarna, 2002-2006\r\nÖvriga språk: Snapwright-författarna, med ett verktyg för maskinöversättning"},
+    {CreditsThanks, "Stort tack till cppreference.com, winehq.org, learn.microsoft.com och MSDN Library\r\nsamt till alla andra webbplatser om programmering."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Skicka skärmbild till ..."},

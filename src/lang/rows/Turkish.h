@@ -18,6 +18,10 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {AboutVersionLabel, "Sürüm {version}"},
     {CreditsButton, "Emeği Geçenler..."},
     {CreditsCaption, "Emeği Geçenler"},
+    {CreditsAuthors, "Snapwright™, Snapwright yazarları, 2002-2006"},
+    {CreditsLibrary, "Resim dosyaları FreeImage kitaplığıyla okunur ve yazılır, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Çeviriler:\r\nYunanca: Snapwright'ın Yunanca çevirmeni, 2005\r\nÇekçe: Snapwright'ın Çekçe çevirmeni, 2005\r\nİspanyolca: Snapwright'ın İspanyolca çevirmeni, 2006\r\nFransızca: Snapwright'ın Fransızca çevirmeni, 2006\r\nAlmanca ve İngilizce: Snapwright yazarları, 2002-2006\r\nDiğer diller: Snapwright yazarları, bir makine çevirisi aracıyla"},
+    {CreditsThanks, "cppreference.com, winehq.org, learn.microsoft.com ve MSDN Library'ye\r\nve diğer tüm programlama web sitelerine çok teşekkürler."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Ekran görüntüsünü gönder ..."},
