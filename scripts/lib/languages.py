@@ -17,7 +17,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
 
 from e2e_support import SETTINGS_KEY, Program, driver, reg_add, reg_delete_key, run, screenshot  # noqa: E402
-from screenshots import ABOUT, ASK, EDITOR_TITLE as EDITOR, OPTIONS, SAVE_AS, START, drive, rect  # noqa: E402
+from e2e_support import TRAY_ABOUT, TRAY_OPTIONS  # noqa: E402
+from screenshots import ABOUT, ASK, EDITOR_TITLE as EDITOR, OPTIONS, SAVE_AS, START, drive, open_from_tray, rect  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 ROWS = ["English", "German", "French", "Italian", "Dutch", "Spanish", "Portuguese", "Danish", "Swedish", "Norwegian",
@@ -54,7 +55,7 @@ class Look:
         drive("click-id", title, ids[control])
         drive("gone-window", title, "", "20000")
 
-    def tray_menu(self, name, options_title):
+    def tray_menu(self, name):
         run(["xdotool", "mousemove", "600", "300"], check=True)
         drive("tray", TRAY_RIGHT_BUTTON_UP)
         left, top, width, height = (int(v) for v in drive("menu-rect").split())
@@ -111,17 +112,11 @@ class Look:
         self.window("save-" + suffix, save)
         self.close(save, SAVE_AS, "IDC_SAVEAS_CANCEL")
 
-        self.tray_menu("tray-" + suffix, t["OptionsWindowTitle"])
-        drive("tray", TRAY_RIGHT_BUTTON_UP)
-        drive("menu-rect")
-        for key in ["down", "enter"]:
-            driver("keys", key)
+        self.tray_menu("tray-" + suffix)
+        open_from_tray(TRAY_OPTIONS, t["OptionsWindowTitle"])
         self.window("options-" + suffix, t["OptionsWindowTitle"])
         self.close(t["OptionsWindowTitle"], OPTIONS, "IDC_OPT_CANCEL")
-        drive("tray", TRAY_RIGHT_BUTTON_UP)
-        drive("menu-rect")
-        for key in ["down", "down", "enter"]:
-            driver("keys", key)
+        open_from_tray(TRAY_ABOUT, t["AboutWindowTitle"])
         self.window("about-" + suffix, t["AboutWindowTitle"])
         drive("click-id", t["AboutWindowTitle"], ABOUT["IDC_ABOUT_CREDITS"])
         self.window("credits-" + suffix, t["CreditsCaption"])

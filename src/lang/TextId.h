@@ -86,6 +86,7 @@ enum class TextId {
     SaveButton,
     OptionsWindowTitle,  // the window's own title, which the taskbar and Alt+Tab show
     SendToEditorOption,
+    KeysButton,
 
     // -- Save dialog (save/SaveAsControls.h) --
     SaveAsCaption,
@@ -97,10 +98,15 @@ enum class TextId {
     OptionsMenuItem,
     CloseMenuItem,
     ExitMenuItem,
+    ScreenMenuItem,
+    WindowMenuItem,
+    RegionMenuItem,
+    EditorMenuItem,
 
     // -- Start window --
     StartOptionsHint,  // {item}: the tray menu's options item
     ShowAtStartupBox,
+    AlreadyRunningMessage,  // a second start of the tray program
 
     // -- Editor --
     EditorSaveChangesQuestion,
@@ -187,7 +193,26 @@ enum class TextId {
     HelpFileMissingMessage,
     StartFailedMessage,
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    PrintScreenAction,  // what each key does, as the keys dialog names its rows
+    PrintWindowAction,
+    SaveScreenAction,
+    SaveWindowAction,
+    SendScreenAction,
+    SendWindowAction,
+    RegionAction,
+    KeysCaption,
+    KeysIntroLabel,
+    KeyDefaultsButton,
+    KeyTakenMessage,
+    KeysTakenMessage,
+    WindowsCaptureHoldsPrintScreen,
+    RunsWithoutKeysMessage,
+    WhereToChooseKeysMessage,  // {options}: the tray menu's item, {keys}: the options' button
+    SwitchOffWindowsCaptureQuestion,
+    ChooseAnotherKeyMessage,
+    SharedKeyMessage,
+    WindowsCaptureNotSwitchedOff,
 
     // -- Scrolling capture --
 

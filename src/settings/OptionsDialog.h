@@ -20,6 +20,8 @@ public:
     void Show();
     // What follows when Save stores another language than the store held.
     void SetLanguageSavedHandler(std::function<void()> handler) { m_languageSaved = std::move(handler); }
+    // What the keys button opens (the keys dialog, modal); the keys are not part of the settings record.
+    void SetKeysAction(std::function<void()> showKeys) { m_showKeys = std::move(showKeys); }
 
     void OnLoad();
     // An option button, or a page picture, which chooses the print format beneath it.
@@ -31,6 +33,7 @@ public:
     void OnCancel();
     void OnRestoreDefaults();
     void OnHelp();
+    void OnKeys();
 
     void ShowLoadedSettings(const Settings& settings) override;
     void ShowDefaultSettings() override;
@@ -50,6 +53,7 @@ private:
     Settings m_stored;  // the record as the store holds it
     bool m_defaultsChosen = false;  // since the dialog loaded
     std::function<void()> m_languageSaved;
+    std::function<void()> m_showKeys;
 };
 
 }  // namespace snapwright

@@ -55,6 +55,7 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {SaveButton, "&Αποθήκευση"},
     {OptionsWindowTitle, "Επιλογές του Snapwright"},
     {SendToEditorOption, "Επεξεργαστής Snapwright™"},
+    {KeysButton, "Πλή&κτρα…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Αποθήκευση στιγμιότυπου οθόνης ως ..."},
@@ -66,10 +67,15 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {OptionsMenuItem, "Επιλογές"},
     {CloseMenuItem, "Κλείσιμο μενού"},
     {ExitMenuItem, "Έξοδος"},
+    {ScreenMenuItem, "Οθόνη"},
+    {WindowMenuItem, "Παράθυρο σε πρώτο πλάνο"},
+    {RegionMenuItem, "Περιοχή"},
+    {EditorMenuItem, "Επεξεργαστής"},
 
     // -- Start window --
     {StartOptionsHint, "Για ρύθμιση του Snapwright™, κάντε δεξί κλικ στο εικονίδιο της γραμμής εργασιών και επιλέξτε «{item}»."},
     {ShowAtStartupBox, "Εμφάνιση κατά την εκκίνηση"},
+    {AlreadyRunningMessage, "Το Snapwright εκτελείται ήδη: το εικονίδιό του βρίσκεται στην περιοχή ειδοποιήσεων."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Αποθήκευση αλλαγών σε αυτό το αρχείο;"},
@@ -152,7 +158,26 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {HelpFileMissingMessage, "Δεν βρέθηκε το αρχείο βοήθειας. Το Snapwright το αναζητά εδώ:\n{file}"},
     {StartFailedMessage, "Το Snapwright δεν μπόρεσε να ξεκινήσει λόγω εσωτερικού σφάλματος."},
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Εκτύπωση οθόνης"},
+    {PrintWindowAction, "Εκτύπωση παραθύρου σε πρώτο πλάνο"},
+    {SaveScreenAction, "Αποθήκευση οθόνης"},
+    {SaveWindowAction, "Αποθήκευση παραθύρου σε πρώτο πλάνο"},
+    {SendScreenAction, "Αποστολή οθόνης"},
+    {SendWindowAction, "Αποστολή παραθύρου σε πρώτο πλάνο"},
+    {RegionAction, "Σχεδίαση περιοχής για τον επεξεργαστή"},
+    {KeysCaption, "Πλήκτρα"},
+    {KeysIntroLabel, "Κάντε κλικ σε ένα πεδίο και πατήστε τα πλήκτρα. Τα πλήκτρα που γράφουν ή μετακινούν σε κείμενο χρειάζονται Ctrl ή Alt. Καταργήστε την επιλογή ενός πλαισίου για να απενεργοποιήσετε την ενέργειά του."},
+    {KeyDefaultsButton, "&Προεπιλογές"},
+    {KeyTakenMessage, "Το {key} χρησιμοποιείται ήδη από άλλο πρόγραμμα."},
+    {KeysTakenMessage, "Αυτά τα πλήκτρα χρησιμοποιούνται ήδη από άλλα προγράμματα: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Η λήψη οθόνης των Windows δεσμεύει το πλήκτρο Print Screen (Ρυθμίσεις › Προσβασιμότητα › Πληκτρολόγιο › «Χρήση του πλήκτρου Print Screen για άνοιγμα της λήψης οθόνης»)."},
+    {RunsWithoutKeysMessage, "Το Snapwright λειτουργεί παρ’ όλα αυτά, και το μενού του εικονιδίου του στην περιοχή ειδοποιήσεων τραβά επίσης στιγμιότυπα οθόνης."},
+    {WhereToChooseKeysMessage, "Άλλα πλήκτρα επιλέγονται σε αυτό το μενού, στο {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Να απενεργοποιηθεί τώρα για αυτόν τον χρήστη η λήψη οθόνης των Windows στο πλήκτρο Print Screen;"},
+    {ChooseAnotherKeyMessage, "Επιλέξτε άλλο πλήκτρο ή απενεργοποιήστε την ενέργεια."},
+    {SharedKeyMessage, "Το {key} έχει επιλεγεί δύο φορές: για «{first}» και για «{second}». Επιλέξτε άλλο πλήκτρο για ένα από αυτά."},
+    {WindowsCaptureNotSwitchedOff, "Δεν ήταν δυνατή η απενεργοποίηση της λήψης οθόνης των Windows στο πλήκτρο Print Screen. Απενεργοποιήστε την στις Ρυθμίσεις › Προσβασιμότητα › Πληκτρολόγιο."},
 
     // -- Scrolling capture --
 

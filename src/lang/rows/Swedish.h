@@ -54,6 +54,7 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {SaveButton, "&Spara"},
     {OptionsWindowTitle, "Alternativ för Snapwright"},
     {SendToEditorOption, "Snapwright™-redigeraren"},
+    {KeysButton, "&Tangenter…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Spara skärmbild som ..."},
@@ -65,10 +66,15 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {OptionsMenuItem, "Alternativ"},
     {CloseMenuItem, "Stäng menyn"},
     {ExitMenuItem, "Avsluta"},
+    {ScreenMenuItem, "Skärm"},
+    {WindowMenuItem, "Fönster i förgrunden"},
+    {RegionMenuItem, "Område"},
+    {EditorMenuItem, "Redigerare"},
 
     // -- Start window --
     {StartOptionsHint, "Om du vill konfigurera Snapwright™ högerklickar du på ikonen i aktivitetsfältet och väljer \"{item}\"."},
     {ShowAtStartupBox, "Visa den här skärmen vid start"},
+    {AlreadyRunningMessage, "Snapwright körs redan: ikonen finns i meddelandefältet."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Vill du spara ändringarna i den här filen?"},
@@ -151,7 +157,26 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {HelpFileMissingMessage, "Hjälpfilen hittades inte. Snapwright förväntar sig den här:\n{file}"},
     {StartFailedMessage, "Snapwright kunde inte starta på grund av ett internt fel."},
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Skriv ut skärmen"},
+    {PrintWindowAction, "Skriv ut fönstret i förgrunden"},
+    {SaveScreenAction, "Spara skärmen"},
+    {SaveWindowAction, "Spara fönstret i förgrunden"},
+    {SendScreenAction, "Skicka skärmen"},
+    {SendWindowAction, "Skicka fönstret i förgrunden"},
+    {RegionAction, "Dra ett område till redigeraren"},
+    {KeysCaption, "Tangenter"},
+    {KeysIntroLabel, "Klicka i ett fält och tryck på tangenterna. Tangenter som skriver eller flyttar i en text behöver Ctrl eller Alt. Avmarkera en ruta för att stänga av åtgärden."},
+    {KeyDefaultsButton, "&Standard"},
+    {KeyTakenMessage, "{key} används redan av ett annat program."},
+    {KeysTakenMessage, "De här tangenterna används redan av andra program: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windows egen skärmbildsfunktion upptar Print Screen-tangenten (Inställningar › Hjälpmedel › Tangentbord › ”Använd Print Screen-tangenten för att öppna skärmbildsverktyget”)."},
+    {RunsWithoutKeysMessage, "Snapwright körs ändå, och menyn för dess ikon i meddelandefältet tar också skärmbilder."},
+    {WhereToChooseKeysMessage, "Andra tangenter väljer du i den menyn under {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Vill du stänga av Windows skärmbildsfunktion på Print Screen-tangenten för den här användaren nu?"},
+    {ChooseAnotherKeyMessage, "Välj en annan tangent eller stäng av åtgärden."},
+    {SharedKeyMessage, "{key} är vald två gånger: för ”{first}” och för ”{second}”. Välj en annan tangent för en av dem."},
+    {WindowsCaptureNotSwitchedOff, "Windows skärmbildsfunktion på Print Screen-tangenten kunde inte stängas av. Stäng av den under Inställningar › Hjälpmedel › Tangentbord."},
 
     // -- Scrolling capture --
 
