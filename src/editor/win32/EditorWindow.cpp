@@ -138,6 +138,10 @@ void EditorWindow::CreateControls() {
     m_tooltip.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
                                       m_instance, nullptr));
+    // Wine measures some tips a letter short of what it draws; a margin on each side keeps their
+    // last letter in the box.
+    const RECT margin{Scaled(4), Scaled(1), Scaled(4), Scaled(1)};
+    ::SendMessageW(m_tooltip.get(), TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
     if (m_presenter) {
         const auto& toolbar = m_presenter->Toolbar();
         for (std::size_t i = 0; i < toolbar.size(); ++i) {
