@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <charconv>
 #include <memory>
 #include <optional>
 
@@ -51,6 +52,7 @@
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "platform/win32/Win32TrayIcon.h"
 #include "platform/win32/Win32UserMessages.h"
+#include "platform/win32/WideText.h"
 #include "print/Hardcopy.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
@@ -68,6 +70,20 @@
 #include "ui/win32/AboutWindow.h"
 
 namespace {
+
+// The language the user chose, read without changing the store, for a start that failed perhaps
+// before the settings were read; the table reads a value it has no row for as English.
+int StoredLanguage() {
+    try {
+        const std::string text =
+            snapwright::win32::RegistrySettingsStore().GetSetting(snapwright::kSettingsApp, snapwright::kSettingsSection, "Language", "0");
+        int language = 0;
+        std::from_chars(text.data(), text.data() + text.size(), language);
+        return language;
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
 
 // The tray program runs once per user session: a second start would find the keys held by the
 // first and offer the user a second icon. It says where the first one is and ends.
@@ -154,7 +170,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     OfficeSender sender({clipboard, automation, topLevelWindows, messages,
                          [&startApplication](const std::string& name) { return startApplication.Ask(name); },
                          [](int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); },
-                         reinterpret_cast<WindowRef>(mainWindow.Handle())});
+                         reinterpret_cast<WindowRef>(mainWindow.Handle()), [&settings] { return settings.Language; }});
     targets.sendTo = [&sender](OfficeProgram program, PicturePtr shot) { return sender.Send(program, std::move(shot)); };
 
     // The screenshot editor: modal from the send hotkeys, without a modal loop from the tray icon
@@ -169,11 +185,12 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
                    [&hardcopy](PicturePtr picture) { return hardcopy.PrintHardcopy(std::move(picture)); },
                    [&clipboard](PicturePtr picture) { return clipboard.PutPicture(std::move(picture)); }});
     editorWindow.SetPresenter(&editor);
+    options.SetLanguageSavedHandler([&editor] { editor.OnLanguageChanged(); });
     targets.openEditor = [&editor] { editor.ShowModal(); };
 
     // A region of the screen, drawn on the frozen desktop: Ctrl+Shift+Print Screen opens the editor
     // on it, and the editor's Region button takes one as a new picture.
-    win32::RegionOverlay regionOverlay(instance);
+    win32::RegionOverlay regionOverlay(instance, [&settings] { return settings.Language; });
     RegionCapture regionCapture(screen, windows, engine, currentShot, messages, regionOverlay);
     editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 
@@ -269,8 +286,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     } catch (const std::exception& error) {
         snapwright::DebugOutput(std::string("Snapwright stopped: ") + error.what());
         if (commandLine) return commandLine->Failed(error.what());
-        ::MessageBoxW(nullptr, L"Snapwright could not start because of an internal error.", L"Snapwright",
-                      MB_OK | MB_ICONERROR);
+        const std::wstring text = snapwright::win32::ToWide(snapwright::UserText(snapwright::TextId::StartFailedMessage, StoredLanguage()));
+        ::MessageBoxW(nullptr, text.c_str(), L"Snapwright", MB_OK | MB_ICONERROR);
         return 2;
     }
 }

@@ -21,10 +21,10 @@ protected:
         currentShot.Set(std::make_shared<fakes::FakePicture>(width, height, 1));
         editor.OnLoad();
     }
-    // The toolbar button of this name.
+    // The toolbar button of this English name.
     std::size_t ToolbarIndex(const std::string& name) const {
         for (std::size_t i = 0; i < editor.Toolbar().size(); ++i) {
-            if (editor.Toolbar()[i].name == name) return i;
+            if (editor.Toolbar()[i].Name(0) == name) return i;
         }
         ADD_FAILURE() << "no button " << name;
         return 0;
@@ -33,9 +33,8 @@ protected:
     void Click(const std::string& button) { editor.OnClick(Button(button)); }
     bool Pressed(const std::string& button) { return window.pressed[Button(button)]; }
     // The open dialog, with the editor's title and filter, answers with this file.
-    void WillOpen(const std::string& path) {
-        EXPECT_CALL(dialogs, ShowOpenDialog(::testing::HasSubstr("Portable Network Graphics (*.png)|*.png"),
-                                            "Open Screenshot file", ""))
+    void WillOpen(const std::string& path, const std::string& title = "Open Screenshot file") {
+        EXPECT_CALL(dialogs, ShowOpenDialog(::testing::HasSubstr("Portable Network Graphics (*.png)|*.png"), title, ""))
             .WillOnce(::testing::Return(path));
     }
     // A click on the view.
@@ -72,7 +71,8 @@ protected:
     HelpFile help{shell, files, messages};
     fakes::FakeClipboard clipboard;
     fakes::RecordingAutomation automation;
-    OfficeSender sender{{clipboard, automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0}};
+    OfficeSender sender{{clipboard, automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0,
+                         [this] { return settings.Language; }}};
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;

@@ -1,5 +1,7 @@
 #include "capture/TrayProgram.h"
 
+#include "capture/StartWindowControls.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -79,6 +81,16 @@ TEST_F(TrayProgramTest, ANewTaskbarGetsTheIconAgainButNotAfterTheUnload) {
     program.OnTaskbarCreated();
     program.OnUnload();
     program.OnTaskbarCreated();
+}
+
+// The start window names the options item as the tray menu shows it, in the stored language.
+TEST_F(TrayProgramTest, TheStartWindowSpeaksTheStoredLanguage) {
+    store.Put("Language", "9");
+    ASSERT_TRUE(program.OnLoad());
+    EXPECT_EQ(form.State(StartWindowControl::OptionsHint).text,
+              "Du konfigurerer Snapwright™ ved å høyreklikke på ikonet på oppgavelinjen og velge \"Innstillinger\".");
+    EXPECT_EQ(form.State(StartWindowControl::ShowAtStartupBox).text, "Vis dette skjermbildet ved oppstart");
+    EXPECT_EQ(form.State(StartWindowControl::OkButton).fontName, "Arial");
 }
 
 // The user sees that the program runs before he reads which keys it runs without.

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "capture/DesktopRows.h"
+#include "capture/RegionLabels.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
@@ -75,8 +77,9 @@ void Write(HDC dc, const Rect& box, const std::string& text) {
 
 // What the overlay works with while a region is drawn.
 struct RegionOverlay::Session {
-    Session(const Picture& picture, const Rect& area, RegionSelection& selection)
-        : area(area), selection(selection), rows(RowsOf(picture)), source(picture), layout(area, 96) {}
+    Session(const Picture& picture, const Rect& area, RegionSelection& selection, int language)
+        : area(area), selection(selection), rows(RowsOf(picture)), source(picture), layout(area, 96),
+          language(language) {}
 
     Rect area;
     RegionSelection& selection;
@@ -85,9 +88,11 @@ struct RegionOverlay::Session {
     UniqueHfont font;
     RegionOverlayLayout layout;
     OverlayMarks shown;
+    int language;  // the user's, for the window's name and its labels
 };
 
-RegionOverlay::RegionOverlay(HINSTANCE instance) : m_instance(instance) {
+RegionOverlay::RegionOverlay(HINSTANCE instance, std::function<int()> language)
+    : m_instance(instance), m_language(std::move(language)) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) return;
@@ -106,7 +111,7 @@ void RegionOverlay::WaitForRepaint() {
 
 // The window is painted before it shows its first input; it is gone before the region is handed on.
 void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelection& selection) {
-    Session session(desktop, area, selection);
+    Session session(desktop, area, selection, m_language ? m_language() : 0);
     if (!session.rows || !session.source) {
         DebugOutput("The region cannot be drawn: the desktop picture cannot be read.");
         selection.Cancel();
@@ -121,7 +126,8 @@ void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelec
         }
     } endSession{*this};
 
-    HWND window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"Snapwright region", WS_POPUP,
+    const std::wstring name = ToWide(UserText(TextId::RegionOverlayCaption, session.language));
+    HWND window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, name.c_str(), WS_POPUP,
                                     area.left, area.top, area.width, area.height, nullptr, nullptr, m_instance, this);
     if (!window) throw Win32Error(::GetLastError(), "CreateWindowExW");
     m_window.reset(window);
@@ -161,7 +167,7 @@ OverlayMarks RegionOverlay::Arrange() const {
         return Size{extent.cx, extent.cy};
     };
     const std::optional<Rect> marked = s.selection.Marked();
-    const Size label = marked ? s.layout.LabelSize(textSize(SizeText(*marked))) : Size{};
+    const Size label = marked ? s.layout.LabelSize(textSize(RegionSizeLabel(*marked, s.language))) : Size{};
     const Size magnifier = s.layout.MagnifierSize(s.layout.LabelSize(textSize("0")).height);
     return s.layout.Arrange(s.selection, label, magnifier);
 }
@@ -260,7 +266,7 @@ void RegionOverlay::DrawLabel(HDC dc, const OverlayMarks& marks) {
     const std::optional<Rect> marked = m_session->selection.Marked();
     if (!marked || IsEmpty(marks.label)) return;
     Fill(dc, marks.label, kLabelColour);
-    Write(dc, marks.label, SizeText(*marked));
+    Write(dc, marks.label, RegionSizeLabel(*marked, m_session->language));
 }
 
 // The pixels around the pointer, each a square, the pointer's own one outlined, and below them
@@ -291,7 +297,7 @@ void RegionOverlay::DrawMagnifier(HDC dc, const OverlayMarks& marks) {
     }
     const int cellsHeight = kPixels * size + 2;
     Write(dc, {box.left, box.top + cellsHeight, box.width, box.height - cellsHeight},
-          std::to_string(pointer.x) + ", " + std::to_string(pointer.y));
+          PointerPlaceLabel(pointer, s.language));
 }
 
 void RegionOverlay::OnArrow(ArrowKey key) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "capture/RegionCapture.h"
@@ -19,7 +20,8 @@ class RegionOverlay : public IRegionOverlay {
 public:
     static constexpr const wchar_t* kClassName = L"SnapwrightRegionOverlay";
 
-    explicit RegionOverlay(HINSTANCE instance);
+    // `language`: the user's, asked each time a region is drawn; none: English.
+    explicit RegionOverlay(HINSTANCE instance, std::function<int()> language = {});
 
     void WaitForRepaint() override;
     void Select(const Picture& desktop, const Rect& area, RegionSelection& selection) override;
@@ -39,6 +41,7 @@ private:
     void Refresh();
 
     HINSTANCE m_instance;
+    std::function<int()> m_language;
     UniqueHwnd m_window;
     Session* m_session = nullptr;
 };

@@ -52,9 +52,7 @@ OptionsWindow::OptionsWindow(HINSTANCE instance, HICON icon)
     m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
-// The window's own title, which only the task bar shows, keeps the design caption.
 void OptionsWindow::OnLoad() {
-    ::SetWindowTextW(m_form.Handle(), L"Options for Snapwright");
     if (m_presenter) m_presenter->OnLoad();
 }
 

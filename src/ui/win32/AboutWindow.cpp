@@ -29,10 +29,8 @@ AboutWindow::AboutWindow(HINSTANCE instance, HICON icon)
     m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
-// The window's own title, which only the task bar shows, keeps the design caption. The program's
-// title is large and bold; the language does not touch it.
+// The program's title is large and bold; the language does not touch it.
 void AboutWindow::OnLoad() {
-    ::SetWindowTextW(m_form.Handle(), L"About Snapwright");
     m_form.SetFontSize(Id(TitleLabel), kTitlePoints);
     m_form.SetFontBold(Id(TitleLabel), true);
     if (m_presenter) m_presenter->OnLoad();

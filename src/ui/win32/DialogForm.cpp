@@ -57,6 +57,7 @@ HWND DialogForm::ItemWindow(ControlId control) {
 }
 
 HWND DialogForm::Item(ControlId control) const {
+    if (control == kWindowTitle) return m_window;
     for (const auto& binding : m_controls) {
         if (binding.control == control) return m_window ? ::GetDlgItem(m_window, binding.dialogItem) : nullptr;
     }
