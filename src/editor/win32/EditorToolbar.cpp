@@ -3,7 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
+#include "editor/ToolbarLayout.h"
 #include "editor/win32/EditorItems.h"
 #include "platform/win32/WideText.h"
 
@@ -18,6 +21,7 @@ constexpr int kMargin = 4;
 constexpr int kButtonSize = 30;
 constexpr int kButtonGap = 2;
 constexpr int kGroupGap = 10;
+constexpr int kRowGap = 4;
 constexpr int kViewGap = 6;
 
 bool HasVisibleStyle(HWND item) {
@@ -90,9 +94,10 @@ int EditorToolbar::LabelWidth() const {
     return width;
 }
 
-// The buttons that show stand in a row, the groups apart.
-Point EditorToolbar::LayOut() {
-    if (!m_window) return {};
+// The toolbar's font (the language's) on every control of the window, and the buttons' pictures at
+// the window's scale.
+void EditorToolbar::Dress() {
+    if (!m_window) return;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
@@ -103,43 +108,67 @@ Point EditorToolbar::LayOut() {
     for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     }
-    // The previous font and pictures may only go once the controls have let go of them.
-    m_font = std::move(font);
-
-    const int size = Scaled(kButtonSize);
-    const int top = Scaled(kMargin);
     std::vector<UniqueHbitmap> pictures;
-    const auto place = [&](ControlId control, ToolbarPicture picture, int x) {
-        HWND item = Item(control);
+    const auto dress = [&](ControlId control, ToolbarPicture picture) {
         UniqueHbitmap bitmap(LoadPicture(picture));
-        ::SendMessageW(item, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
+        ::SendMessageW(Item(control), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
         pictures.push_back(std::move(bitmap));
-        ::MoveWindow(item, x, top, size, size, FALSE);
     };
-    int x = Scaled(kMargin);
     if (m_presenter) {
         const auto& toolbar = m_presenter->Toolbar();
+        for (std::size_t i = 0; i < toolbar.size(); ++i) dress(ToolbarControl(i), toolbar[i].picture);
+    }
+    dress(Id(HelpButton), ToolbarPicture::Help);
+    // The previous font and pictures may only go once the controls have let go of them.
+    m_font = std::move(font);
+    m_pictures = std::move(pictures);
+}
+
+// The controls that show stand in rows as wide as the window (LayOutToolbarRows), the groups
+// apart: the presenter's buttons, the strength (or text size) with its label, the colour, help.
+Point EditorToolbar::Place() {
+    if (!m_window) return {};
+    const int size = Scaled(kButtonSize);
+    const int labelWidth = std::max(Scaled(40), LabelWidth() + Scaled(2));
+    struct Placed {
+        ToolbarItem item;
+        std::function<void(Point)> move;
+    };
+    std::vector<Placed> controls;
+    const auto button = [&](ControlId control, int gap, bool startsGroup) {
+        controls.push_back({{size, gap, startsGroup}, [this, control, size](Point at) {
+                                ::MoveWindow(Item(control), at.x, at.y, size, size, FALSE);
+                            }});
+    };
+    if (m_presenter) {
+        const auto& toolbar = m_presenter->Toolbar();
+        std::optional<std::size_t> previous;  // the button before that shows
         for (std::size_t i = 0; i < toolbar.size(); ++i) {
-            if (i > 0 && toolbar[i].group != toolbar[i - 1].group) x += Scaled(kGroupGap - kButtonGap);
             if (!HasVisibleStyle(Item(ToolbarControl(i)))) continue;
-            place(ToolbarControl(i), toolbar[i].picture, x);
-            x += size + Scaled(kButtonGap);
+            const bool startsGroup = !previous || toolbar[*previous].group != toolbar[i].group;
+            button(ToolbarControl(i), Scaled(startsGroup ? kGroupGap : kButtonGap), startsGroup);
+            previous = i;
         }
-        x += Scaled(kGroupGap - kButtonGap);
     }
     // The text sizes take the strengths' place while the text tool is active.
-    const int labelWidth = std::max(Scaled(40), LabelWidth() + Scaled(2));
-    for (const auto& [label, list] : {std::pair{StrengthLabel, StrengthList}, {TextSizeLabel, TextSizeList}}) {
-        ::MoveWindow(Item(Id(label)), x, top, labelWidth, size, FALSE);
-        ::MoveWindow(Item(Id(list)), x + labelWidth + Scaled(4), top + (size - Scaled(22)) / 2, Scaled(64), Scaled(220),
-                     FALSE);
-    }
-    x += labelWidth + Scaled(4 + 64 + kButtonGap + 4);
-    ::MoveWindow(Item(Id(ColourButton)), x, top, size, size, FALSE);
-    x += size + Scaled(kGroupGap);
-    place(Id(HelpButton), ToolbarPicture::Help, x);
-    m_pictures = std::move(pictures);
-    return {Scaled(kMargin), top + size + Scaled(kViewGap)};
+    controls.push_back({{labelWidth + Scaled(4 + 64), Scaled(kGroupGap), true}, [&](Point at) {
+                            for (const auto& [label, list] :
+                                 {std::pair{StrengthLabel, StrengthList}, {TextSizeLabel, TextSizeList}}) {
+                                ::MoveWindow(Item(Id(label)), at.x, at.y, labelWidth, size, FALSE);
+                                ::MoveWindow(Item(Id(list)), at.x + labelWidth + Scaled(4),
+                                             at.y + (size - Scaled(22)) / 2, Scaled(64), Scaled(220), FALSE);
+                            }
+                        }});
+    button(Id(ColourButton), Scaled(kButtonGap + 4), false);
+    button(Id(HelpButton), Scaled(kGroupGap), true);
+
+    RECT client{};
+    ::GetClientRect(m_window, &client);
+    std::vector<ToolbarItem> items;
+    for (const Placed& control : controls) items.push_back(control.item);
+    const ToolbarPlaces places = LayOutToolbarRows(items, client.right, Scaled(kMargin), size, Scaled(kRowGap));
+    for (std::size_t i = 0; i < controls.size(); ++i) controls[i].move(places.places[i]);
+    return {Scaled(kMargin), places.bottom + Scaled(kViewGap)};
 }
 
 void EditorToolbar::SetButtonPressed(ControlId button, bool pressed) {

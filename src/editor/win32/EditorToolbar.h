@@ -30,9 +30,11 @@ public:
 
     void SetTip(ControlId control, const std::string& tip);
     void SetFont(const std::string& face, int points);
-    // The controls that show in their places for the window's width, the font on every control of
-    // the window; the top-left corner of the view below the toolbar.
-    Point LayOut();
+    // The font and the pictures anew (after a change of the language or the scale).
+    void Dress();
+    // The controls that show in their places for the window's width; the top-left corner of the
+    // view below the toolbar.
+    Point Place();
     void SetButtonPressed(ControlId button, bool pressed);
     void ShowColour(ControlId button, Colour colour);
     // True when the item was the colour button, which the toolbar draws.

@@ -94,10 +94,16 @@ void EditorWindow::CreateControls() {
     Make(Id(VerticalScroll), WC_SCROLLBARW, SBS_VERT);
 }
 
-// The toolbar and the view's corner below it; the view's size and the scroll bars follow from the
-// window's size (Editor::OnResize).
+// The toolbar dressed in its font and pictures, then placed.
 void EditorWindow::LayOutToolbar() {
-    const Point corner = m_toolbar.LayOut();
+    m_toolbar.Dress();
+    PlaceToolbar();
+}
+
+// The toolbar's rows for the window's width and the view's corner below them; the view's size and
+// the scroll bars follow from the window's size (Editor::OnResize).
+void EditorWindow::PlaceToolbar() {
+    const Point corner = m_toolbar.Place();
     const Rect view = ControlBounds(Id(View));
     ::MoveWindow(Item(Id(View)), corner.x, corner.y, view.width, view.height, FALSE);
     // Controls moved without painting keep whatever lay under them: all are painted anew.
@@ -144,7 +150,10 @@ std::optional<INT_PTR> EditorWindow::OnWindowMessage(UINT message, WPARAM wParam
             if (m_toolbar.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
         case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED && m_presenter && Item(Id(View))) m_presenter->OnResize();
+            // A narrower window may take more rows of the toolbar, and the view starts lower.
+            if (wParam == SIZE_MINIMIZED || !Item(Id(View))) break;
+            PlaceToolbar();
+            if (m_presenter) m_presenter->OnResize();
             break;
         case WM_DESTROY: m_toolbar.OnDestroy(); break;
         case WM_NCDESTROY: Unloaded(); break;

@@ -68,6 +68,7 @@ private:
     void CreateControls();
     HWND Make(ControlId control, const wchar_t* className, DWORD style, void* creator = nullptr);
     void LayOutToolbar();
+    void PlaceToolbar();
     void Unloaded();
     HWND Item(ControlId control) const;
 
