@@ -4,6 +4,7 @@ into, each checked from outside (xdotool, ImageMagick, Tesseract)."""
 import unittest
 
 from e2e_support import driver, run, wait_until
+from test_annotation import words
 from test_editor import EDITOR, EditorCase
 from test_options import HELP_TITLE
 
@@ -28,6 +29,9 @@ class EditorWindowTest(EditorCase):
         run(["xdotool", "mousemove", str(left + x1), str(top + y1), "mousedown", "1", "mousemove",
              str(left + (x1 + x2) // 2), str(top + (y1 + y2) // 2), "mousemove", str(left + x2), str(top + y2),
              "keydown", "shift", "mouseup", "1", "keyup", "shift"], check=True)
+
+    def focused(self):
+        return driver("focus", EDITOR)[1].strip()
 
     # Narrowed to 500 x 350, the toolbar takes more rows: every control shows whole inside the window,
     # the view starts below the last row, the last tool and the last button work with the mouse.
@@ -60,6 +64,27 @@ class EditorWindowTest(EditorCase):
         self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer opens")
         driver("close", HELP_TITLE)
         self.assertEqual(driver("gone-window", HELP_TITLE)[0], 0)
+
+    # With a toolbar button focused (as after the Open dialog, or Tab), the tool letters choose their
+    # tools as they do in the view; typed into a text, they are letters of the text.
+    def test_the_tool_letters_choose_their_tools_with_the_toolbar_focused(self):
+        self.white_picture()
+        wait_until(lambda: self.focused() == "Open", what="the Open button focused after its dialog")
+        self.keys("r")
+        self.shift_drag(40, 30, 120, 90)
+        self.wait_for_view(lambda at: at(80, 60) == (255, 0, 0), "a solid redaction after R")
+        self.keys("tab")
+        wait_until(lambda: self.focused() not in ("", "Open"), what="the next button focused")
+        focused = self.focused()
+        self.keys("h")
+        self.assertEqual(self.focused(), focused, "the button keeps the focus")
+        self.drag(200, 30, 300, 90)
+        self.wait_for_view(lambda at: at(250, 60) not in ((255, 255, 255), (255, 0, 0)), "a highlight after H")
+        self.keys("t")
+        self.press(40, 200)
+        run(["xdotool", "type", "--delay", "60", "That art"], check=True)
+        self.keys("enter")
+        self.assertIn("That", words(self.save("lettered.png"), "600x100+20+180"))
 
 
 if __name__ == "__main__":

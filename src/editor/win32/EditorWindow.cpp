@@ -129,14 +129,25 @@ void EditorWindow::OnCloseRequest() {
     if (!m_presenter || m_presenter->OnClose()) m_form.Unload();
 }
 
-// While text is typed its field has the keys, but for those that end the typing. The tools' plain
-// letters choose them only from the view, where no typing is going on.
+// While text is typed its field has the keys, but for those that end the typing, and a list that
+// is open has its own. Elsewhere in the editor, on the view as on a button of the toolbar, the keys
+// are the presenter's: the tools' letters choose them wherever the focus stands.
 bool EditorWindow::OnKey(const KeyPress& key) {
     if (!m_presenter) return false;
     if (m_textField.Typing()) return m_textField.OnKey(key);
-    const bool plainLetter = !key.ctrl && !key.alt && key.code >= 'A' && key.code <= 'Z';
-    if (plainLetter && ::GetFocus() != Item(Id(View))) return false;
+    if (ListOpen()) return false;
     return m_presenter->OnKey(key);
+}
+
+bool EditorWindow::ListOpen() const {
+    HWND focus = ::GetFocus();
+    for (const EditorControl control : {StrengthList, TextSizeList}) {
+        HWND list = Item(Id(control));
+        if (list && (focus == list || ::IsChild(list, focus)) && ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<INT_PTR> EditorWindow::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {

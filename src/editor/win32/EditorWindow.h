@@ -69,6 +69,7 @@ private:
     HWND Make(ControlId control, const wchar_t* className, DWORD style, void* creator = nullptr);
     void LayOutToolbar();
     void PlaceToolbar();
+    bool ListOpen() const;
     void Unloaded();
     HWND Item(ControlId control) const;
 
