@@ -3,7 +3,7 @@ into, each checked from outside (xdotool, ImageMagick, Tesseract)."""
 
 import unittest
 
-from e2e_support import driver, run, wait_until
+from e2e_support import driver, run, screenshot, wait_until
 from test_annotation import words
 from test_editor import EDITOR, EditorCase
 from test_options import HELP_TITLE
@@ -85,6 +85,37 @@ class EditorWindowTest(EditorCase):
         run(["xdotool", "type", "--delay", "60", "That art"], check=True)
         self.keys("enter")
         self.assertIn("That", words(self.save("lettered.png"), "600x100+20+180"))
+
+    # In a box of 300 pixels at 48 pixels, the field shows the typed words in the lines in which they
+    # land in the picture.
+    def test_text_typed_into_a_box_lands_line_for_line_as_the_field_shows_it(self):
+        self.white_picture()
+        self.click("Text")
+        self.assertEqual(driver("select", EDITOR, "6", "1008")[0], 0)  # the text size list: 48px
+        self.drag(40, 40, 340, 60)
+        run(["xdotool", "type", "--delay", "60", "Typed words land line for line"], check=True)
+        left, top, _, _ = self.view()
+        area = "560x300+30+30"
+        field = self.path("field.png")
+
+        def shown_lines():
+            run(["convert", screenshot(self.path("screen.png")), "-crop", f"560x300+{left + 30}+{top + 30}",
+                 "+repage", field], check=True)
+            read = lines(field)
+            return read if " ".join(read) == "Typed words land line for line" else None
+        typed = wait_until(shown_lines, what="the typed words in the field")
+        self.assertGreaterEqual(len(typed), 3, typed)
+        self.keys("enter")
+        self.assertEqual(lines(self.save("typed.png"), area), typed)
+
+
+def lines(path, crop="100%"):
+    """The lines of text Tesseract reads in a picture, as one block."""
+    run(["convert", path, "-crop", crop, "+repage", "-resize", "200%", "-colorspace", "Gray", path + ".lines.png"],
+        check=True)
+    text = run(["tesseract", path + ".lines.png", "-", "-l", "eng", "--psm", "6"], timeout=120,
+               check=True).stdout.decode()
+    return [line.strip() for line in text.splitlines() if line.strip()]
 
 
 if __name__ == "__main__":

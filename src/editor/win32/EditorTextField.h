@@ -5,14 +5,17 @@
 #include <string>
 
 #include "editor/Editor.h"
+#include "editor/FieldText.h"
+#include "editor/win32/GdiTextRasteriser.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
 
 // The field in which text is typed in place, a child of the editor's view: borderless and without
 // margins in the text's font and colour, so that its text stands where it goes into the picture.
-// It grows with its text; a click or Tab elsewhere in the editor puts the text in, through the
-// presenter, as Enter does.
+// In a box it wraps its lines as the picture's text does (FieldText), measured as the picture's
+// letters are. It grows with its text; a click or Tab elsewhere in the editor puts the text in,
+// through the presenter, as Enter does.
 class EditorTextField {
 public:
     explicit EditorTextField(HINSTANCE instance) : m_instance(instance) {}
@@ -33,6 +36,8 @@ public:
 
 private:
     void Fit();
+    void OnChange();
+    void ShowText();
     void OnLeft(HWND view, HWND field);
 
     HINSTANCE m_instance;
@@ -42,6 +47,10 @@ private:
     Colour m_colour = 0;
     int m_pixelHeight = 0;
     Rect m_box;
+    GdiTextRasteriser m_letters;
+    std::optional<FieldText> m_text;
+    bool m_deletingForward = false;  // the last key was Delete
+    bool m_showing = false;          // the field's text is being set from m_text
 };
 
 }  // namespace snapwright::win32
