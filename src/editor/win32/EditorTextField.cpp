@@ -51,6 +51,9 @@ void EditorTextField::Begin(HWND view, const Rect& box, Colour colour, int pixel
 
 // The field leaves the focus to the view before it goes, so that the keys find the tools again.
 std::string EditorTextField::End() {
+    // Text set from outside (WM_SETTEXT, as by automation) reaches a multi-line field without
+    // EN_CHANGE: what the field holds now is taken in.
+    OnChange();
     UniqueHwnd field(m_field.release());
     if (!field) return {};
     std::string text = m_text ? EncodeUtf8(m_text->Typed()) : WindowText(field.get());
