@@ -128,6 +128,7 @@ void EditorWindow::CreateControls() {
     WNDCLASSEXW viewClass{};
     viewClass.cbSize = sizeof(viewClass);
     if (!::GetClassInfoExW(m_instance, kViewClass, &viewClass)) {
+        viewClass.style = CS_DBLCLKS;
         viewClass.lpfnWndProc = &WindowProcedure<&EditorWindow::OnViewMessage>;
         viewClass.hInstance = m_instance;
         viewClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
@@ -305,6 +306,7 @@ void EditorWindow::Unloaded() {
     m_window = nullptr;
     m_pictures.clear();
     m_viewPicture.reset();
+    m_canvas.reset();
     m_preview = {};
     m_shown.Release();
     m_back.Release();
@@ -313,10 +315,30 @@ void EditorWindow::Unloaded() {
 // --- the view ---
 
 void EditorWindow::ShowPicture(PicturePtr picture, Point offset) {
+    if (picture != m_viewPicture) m_canvas.reset();
     m_viewPicture = std::move(picture);
     m_viewOffset = offset;
     m_shownCurrent = false;
     if (HWND view = Item(Id(View))) ::InvalidateRect(view, nullptr, FALSE);
+}
+
+// The changes go into a copy of the picture, made with the first of them, and into the view as it
+// is shown, which is painted again where they lie.
+void EditorWindow::ChangePicture(const RgbImage& pixels, Point at) {
+    if (!m_viewPicture || pixels.Empty()) return;
+    if (!m_canvas) {
+        m_canvas = std::make_unique<GdiWorkingPicture>(*m_viewPicture);
+        if (!m_canvas->Ready()) {
+            m_canvas.reset();
+            return;
+        }
+    }
+    m_canvas->WritePixels(pixels, at);
+    ::GdiFlush();
+    const RECT area{at.x - m_viewOffset.x, at.y - m_viewOffset.y, at.x - m_viewOffset.x + pixels.Width(),
+                    at.y - m_viewOffset.y + pixels.Height()};
+    if (m_shownCurrent) ComposePicture(m_shown.dc.get(), area);
+    if (HWND view = Item(Id(View))) ::InvalidateRect(view, &area, FALSE);
 }
 
 void EditorWindow::ShowPreview(const Preview& preview, const std::vector<Rect>& changed) {
@@ -341,9 +363,15 @@ void EditorWindow::ComposePicture(HDC dc, const RECT& area) const {
     const RECT picture{0, 0, pictureRight, pictureBottom};
     bool drawn = false;
     if (m_viewPicture && ::IntersectRect(&shown, &area, &picture)) {
-        PictureDc source(*m_viewPicture);
+        std::optional<PictureDc> given;
+        HDC source = nullptr;
+        if (m_canvas) {
+            source = m_canvas->Dc();
+        } else if (given.emplace(*m_viewPicture); *given) {
+            source = given->get();
+        }
         if (source) {
-            ::BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, source.get(),
+            ::BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, source,
                      shown.left + m_viewOffset.x, shown.top + m_viewOffset.y, SRCCOPY);
             drawn = true;
         }
@@ -449,6 +477,14 @@ LRESULT EditorWindow::OnViewMessage(HWND view, UINT message, WPARAM wParam, LPAR
             ::SetCapture(view);
             if (m_presenter) m_presenter->OnMouseDown(point);
             return 0;
+        case WM_LBUTTONDBLCLK:
+            // The second press of a double click is a press as well, then the double click.
+            m_shiftHeld = (wParam & MK_SHIFT) != 0;
+            ::SetFocus(view);
+            ::SetCapture(view);
+            if (m_presenter) m_presenter->OnMouseDown(point);
+            if (m_presenter) m_presenter->OnDoubleClick(point);
+            return 0;
         case WM_MOUSEMOVE:
             if (m_presenter) m_presenter->OnMouseMove(point);
             return 0;
@@ -482,7 +518,7 @@ LRESULT EditorWindow::OnViewMessage(HWND view, UINT message, WPARAM wParam, LPAR
 // --- the text field ---
 
 // The field has no border and no margins, so that its text stands where it goes into the picture.
-void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight) {
+void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight, const std::string& text) {
     HWND view = Item(Id(View));
     if (!view) return;
     if (!m_textField) {
@@ -493,6 +529,11 @@ void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight) {
                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextFieldItem)), m_instance,
                                             nullptr));
         if (!m_textField) return;
+        // A text edited again starts as it stands, its lines apart as the field keeps them.
+        std::string lines;
+        for (char c : text) lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        ::SetWindowTextW(m_textField.get(), ToWide(lines).c_str());
+        ::SendMessageW(m_textField.get(), EM_SETSEL, 0, -1);
     }
     // The field lets go of its previous font before that font goes.
     UniqueHfont font = TextFont(pixelHeight);

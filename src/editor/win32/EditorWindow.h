@@ -2,12 +2,14 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/Editor.h"
 #include "editor/Preview.h"
+#include "editor/win32/GdiPictureTools.h"
 #include "platform/win32/UniqueHandle.h"
 #include "ui/win32/DialogForm.h"
 
@@ -40,6 +42,7 @@ public:
     // IEditorWindow
     WindowRef Handle() override { return reinterpret_cast<WindowRef>(m_form.Handle()); }
     void ShowPicture(PicturePtr picture, Point offset) override;
+    void ChangePicture(const RgbImage& pixels, Point at) override;
     void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) override;
     PicturePtr CopyFromView(const Rect& region) override;
     Size ClientSize() const override;
@@ -53,7 +56,7 @@ public:
     void SetTip(ControlId control, const std::string& tip) override;
     void SetTextFont(const std::string& face, int points) override;
     bool ShiftHeld() const override { return m_shiftHeld; }
-    void BeginText(const Rect& box, Colour colour, int pixelHeight) override;
+    void BeginText(const Rect& box, Colour colour, int pixelHeight, const std::string& text) override;
     std::string EndText() override;
     void ShowColour(ControlId button, Colour colour) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
@@ -90,6 +93,8 @@ private:
     int m_fontPoints = 8;
     int m_dpi = 96;
     PicturePtr m_viewPicture;
+    // The view's picture with the changes painted into it since it was given, once there are any.
+    std::unique_ptr<GdiWorkingPicture> m_canvas;
     Point m_viewOffset;
     Preview m_preview;
     // A bitmap in the display's format as large as the view, with its memory context.
