@@ -4,6 +4,7 @@
 #include "editor/CropTool.h"
 #include "editor/MarkTool.h"
 #include "editor/ShapeTool.h"
+#include "editor/StepTool.h"
 #include "editor/TextTool.h"
 #include "editor/ZoomTool.h"
 #include "lang/ApplyLanguage.h"
@@ -70,6 +71,7 @@ Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_
     AddTool(EditorHighlightButton, EditorHighlightTip, ToolbarPicture::Highlight, {'H'},
             std::make_unique<MarkTool>(m_core, MarkKind::Highlight));
     AddTool(EditorRedactButton, EditorRedactTip, ToolbarPicture::Redact, {'R'}, std::make_unique<MarkTool>(m_core, MarkKind::Redact));
+    AddTool(EditorStepButton, EditorStepTip, ToolbarPicture::Step, {'N'}, std::make_unique<StepTool>(m_core));
 }
 
 void Editor::AddCommand(TextId name, TextId tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,

@@ -145,6 +145,7 @@ void MarkedPicture::NoteWhole() {
 }
 
 std::vector<Rect> MarkedPicture::TakeChangedAreas() {
+    for (const Rect& step : m_scene.TakeRenumbered()) NoteChanged(step);
     if (!m_changed) return {};
     std::vector<Rect> areas = m_changed->Areas();
     m_changed.reset();

@@ -1,5 +1,6 @@
 #include "editor/FrameMark.h"
 #include "editor/RedactionMark.h"
+#include "editor/StepMark.h"
 #include "unit/EditorFixture.h"
 
 namespace snapwright {
@@ -176,6 +177,30 @@ TEST_F(EditorMarksTest, ADoubleClickOnATextEditsItInPlace) {
     editor.OnKey({kKeyEscape});
     EXPECT_THAT(Texts(), ::testing::ElementsAre("30,40 16: Bye"));
     EXPECT_EQ(Core().UndoCount(), 2u);
+    ExpectViewShowsPicture();
+}
+
+// Each click of the Step tool (key N) puts the next number; a step deleted renumbers the ones after
+// it, and its undo numbers them back.
+TEST_F(EditorMarksTest, StepsAreNumberedInOrderAndRenumberedWhenOneGoes) {
+    OpenOnSquare();
+    EXPECT_TRUE(editor.OnKey({'N'}));
+    for (const int x : {40, 100, 160}) Press({x, 60});
+    const auto numbers = [&] {
+        std::vector<int> found;
+        const Scene& marks = Core().Marked().Marks();
+        for (std::size_t i = 0; i < marks.Count(); ++i) found.push_back(static_cast<const StepMark&>(marks.At(i)).Number());
+        return found;
+    };
+    EXPECT_THAT(numbers(), ::testing::ElementsAre(1, 2, 3));
+    EXPECT_TRUE(Pressed("Step")) << "the tool stays for the next step";
+    EXPECT_TRUE(editor.OnKey({kKeyEscape}));
+    Press({100, 60});
+    EXPECT_TRUE(editor.OnKey({kKeyDelete}));
+    EXPECT_THAT(numbers(), ::testing::ElementsAre(1, 2));
+    ExpectViewShowsPicture();
+    editor.OnKey(CtrlKey('Z'));
+    EXPECT_THAT(numbers(), ::testing::ElementsAre(1, 2, 3));
     ExpectViewShowsPicture();
 }
 
