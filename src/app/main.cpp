@@ -31,6 +31,7 @@
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
+#include "editor/win32/GdiTextRasteriser.h"
 #include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/ComAutomation.h"
@@ -177,8 +178,9 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // and the application choice.
     win32::EditorWindow editorWindow(instance, icon);
     win32::GdiPictureTools pictureTools;
+    win32::GdiTextRasteriser glyphs;
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
-    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, currentShot, messages,
+    Editor editor({editorWindow.Form(), editorWindow, pictureTools, glyphs, topLevelWindows, settings, currentShot, messages,
                    editorDialogs, help, sender,
                    [&codec](const std::string& path) { return win32::LoadPictureWithBusyCursor(codec, path); },
                    [&saveAs](PicturePtr picture) { return saveAs.StartSaveAs(std::move(picture)); },

@@ -12,15 +12,12 @@ void ArrowTool::DrawPreview(IDrawing& view, Point mouse) const {
     }
 }
 
+// An arrow of no length shows nothing and is no mark.
 void ArrowTool::OnSecondCorner(Point view) {
-    const ArrowShape arrow = ArrowOf(m_firstPicture, m_core.ToPicture(view), m_core.style.strength);
-    const std::vector<Polygon> parts{arrow.shaft, arrow.head};
-    const Colour colour = m_core.style.colour;
-    if (!arrow.head.empty()) {
-        m_core.CommitPixels(BoundsOf(parts),
-                            [&](RgbImage& pixels, Point at) { FillPolygons(pixels, at, parts, colour); });
-    }
+    const Point head = m_core.ToPicture(view);
     TwoCornerTool::OnActivate();
+    if (head == m_firstPicture) return;
+    m_core.AddMark(std::make_unique<ArrowMark>(m_firstPicture, head, MarkStyle{m_core.style.colour, m_core.style.strength}));
 }
 
 }  // namespace snapwright

@@ -22,6 +22,8 @@ public:
     explicit CropTool(EditorCore& core) : m_core(core) {}
 
     void OnActivate() override { m_frozen = false; }
+    // A press crops, also on the selected mark.
+    bool Idle() const override { return false; }
     void OnMouseDown(Point view) override;
     bool ShowsCrossHair() const override { return !m_frozen; }
     void DrawPreview(IDrawing& view, Point mouse) const override;

@@ -4,6 +4,7 @@
 #include "editor/CropTool.h"
 #include "editor/MarkTool.h"
 #include "editor/ShapeTool.h"
+#include "editor/StepTool.h"
 #include "editor/TextTool.h"
 #include "editor/ZoomTool.h"
 #include "lang/ApplyLanguage.h"
@@ -43,7 +44,7 @@ constexpr const char* kOpenFilter =
 
 // The toolbar, in its order. A command is a function of the editor; a tool is an object behind
 // the Tool interface, which the button chooses. Each button has its name and tip in every language.
-Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_ports.window, m_ports.pictures) {
+Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_ports.window, m_ports.pictures, m_ports.glyphs) {
     using enum ToolbarGroup;
     using enum TextId;
     AddCommand(EditorNewButton, EditorNewTip, ToolbarPicture::New, File, CtrlKey('N'), [this] { OnNew(); });
@@ -70,6 +71,7 @@ Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_
     AddTool(EditorHighlightButton, EditorHighlightTip, ToolbarPicture::Highlight, {'H'},
             std::make_unique<MarkTool>(m_core, MarkKind::Highlight));
     AddTool(EditorRedactButton, EditorRedactTip, ToolbarPicture::Redact, {'R'}, std::make_unique<MarkTool>(m_core, MarkKind::Redact));
+    AddTool(EditorStepButton, EditorStepTip, ToolbarPicture::Step, {'N'}, std::make_unique<StepTool>(m_core));
 }
 
 void Editor::AddCommand(TextId name, TextId tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,
@@ -92,7 +94,7 @@ void Editor::ShowModal() {
 // An editor that opens loads the current screenshot, which is this picture, by itself.
 void Editor::ShowPicture(PicturePtr picture) {
     Show();
-    if (m_core.Picture() != picture && MayDiscard(TextId::EditorNewFileCaption)) LoadNewPicture(picture);
+    if (m_core.LastPicture() != picture && MayDiscard(TextId::EditorNewFileCaption)) LoadNewPicture(picture);
 }
 
 // The editor works on the current screenshot; before the first capture its view stays empty.
@@ -208,14 +210,16 @@ void Editor::OnClick(ControlId control) {
     }
 }
 
-// Text still being typed is part of what the user hands on.
+// Text still being typed is part of what the user hands on; so is every mark, painted in. The marks
+// stay editable in the editor.
 PicturePtr Editor::PictureToHandOn() {
     m_core.FinishTool();
-    PicturePtr picture = m_core.Picture();
-    if (!picture) {
+    if (!m_core.HasPicture()) {
         m_ports.window.Inform(UserText(TextId::EditorNothingToHandOnMessage, m_ports.settings.Language), kEditorCaption);
         return nullptr;
     }
+    PicturePtr picture = m_core.Picture();
+    if (!picture) return nullptr;
     m_ports.currentShot.Set(picture);
     return picture;
 }
@@ -226,7 +230,7 @@ bool Editor::Save() {
 }
 
 bool Editor::HasUnsavedEdits() const {
-    return m_core.changed && m_core.Picture();
+    return m_core.changed && m_core.HasPicture();
 }
 
 // Nothing is discarded unless the user says so or it was saved; text still being typed counts.
@@ -260,14 +264,14 @@ void Editor::OnRegion() {
     if (region) LoadNewPicture(std::move(region));
 }
 
-// A screenshot just taken or a file just opened has nothing to save yet.
+// A screenshot just taken or a file just opened has nothing to save yet; the marks of the picture
+// before go with it.
 void Editor::LoadNewPicture(PicturePtr picture) {
-    m_core.ClearUndo();
     m_ports.window.SetScrollValue(Id(HorizontalScroll), 0);
     m_ports.window.SetScrollValue(Id(VerticalScroll), 0);
     m_core.ReplacePicture(picture);
     m_core.changed = false;
-    m_ports.currentShot.Set(m_core.Picture());
+    m_ports.currentShot.Set(m_core.LastPicture());
 }
 
 // Like New, Open asks before the edits go. The file is read before anything changes: one that is
@@ -291,7 +295,7 @@ void Editor::OnSave() {
     SaveEdits();
 }
 
-// Once the picture is in a file, its changes and undo pictures are forgotten.
+// Once the picture is in a file, its undo steps are forgotten; its marks stay editable.
 bool Editor::SaveEdits() {
     if (!Save()) return false;
     m_core.ClearUndo();
@@ -323,8 +327,7 @@ void Editor::OnSend(OfficeProgram program) {
 // The colour dialog opens without the colour it starts from; cancelled, it leaves the colour.
 void Editor::OnColourButton() {
     if (const std::optional<Colour> chosen = m_ports.window.ChooseColour(m_core.style.colour)) {
-        m_core.SetColour(*chosen);
-        m_core.OnStyleChanged();
+        m_core.ChooseColour(*chosen);
     }
 }
 
@@ -332,8 +335,7 @@ void Editor::OnColourButton() {
 void Editor::OnStrengthChosen() {
     const int index = m_ports.form.ListIndex(Id(StrengthList));
     if (index < 0) return;
-    m_core.style.strength = index + 1;
-    m_core.OnStyleChanged();
+    m_core.ChooseStrength(index + 1);
 }
 
 }  // namespace snapwright

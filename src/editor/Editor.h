@@ -22,8 +22,9 @@ namespace snapwright {
 inline constexpr const char* kEditorCaption = "Snapwright ScreenshotEditor";
 
 // The screenshot editor: shows the current screenshot at its own size, scrolls over larger ones,
-// edits it with its tools and an undo stack, and hands the result to the save dialog, the printed
-// page, the clipboard and the office programs. The picture it hands on becomes the current
+// marks it with its tools (marks that stay editable until the picture leaves), crops and zooms it,
+// with one undo history, and hands the picture with its marks painted in to the save dialog, the
+// printed page, the clipboard and the office programs. The picture it hands on becomes the current
 // screenshot, which it opens on next time. Its toolbar is a table: a new command or tool is one
 // entry of it (Editor::Editor).
 class Editor {
@@ -32,6 +33,7 @@ public:
         IForm& form;
         IEditorWindow& window;
         IPictureTools& pictures;
+        ITextRasteriser& glyphs;
         ITopLevelWindows& windows;
         const Settings& settings;
         CurrentShot& currentShot;
@@ -71,6 +73,7 @@ public:
     void OnMouseDown(Point view) { m_core.OnMouseDown(view); }
     void OnMouseMove(Point view) { m_core.OnMouseMove(view); }
     void OnMouseUp(Point view) { m_core.OnMouseUp(view); }
+    void OnDoubleClick(Point view) { m_core.OnDoubleClick(view); }
     // A key pressed anywhere in the editor: the active tool's first, then the toolbar's shortcuts.
     // True when it was used.
     bool OnKey(const KeyPress& key);
@@ -79,6 +82,7 @@ public:
     void OnClick(ControlId control);
 
     const EditorCore& Core() const { return m_core; }
+    EditorCore& Core() { return m_core; }
 
 private:
     void AddCommand(TextId name, TextId tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,

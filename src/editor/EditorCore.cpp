@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "editor/TextMark.h"
+#include "editor/TextTool.h"
 #include "lang/UserText.h"
 #include "platform/Geometry.h"
 
@@ -75,8 +77,8 @@ private:
 
 }  // namespace
 
-EditorCore::EditorCore(IForm& form, IEditorWindow& window, IPictureTools& pictures)
-    : form(form), window(window), pictures(pictures) {}
+EditorCore::EditorCore(IForm& form, IEditorWindow& window, IPictureTools& pictures, ITextRasteriser& glyphs)
+    : form(form), window(window), pictures(pictures), m_glyphs(glyphs) {}
 
 void EditorCore::Reset(PicturePtr picture) {
     LeaveTool();
@@ -84,34 +86,57 @@ void EditorCore::Reset(PicturePtr picture) {
     m_preview = {};
     window.ShowPreview(m_preview, {});
     changed = false;
-    m_undo.Clear();
-    ShowUndoState();
     ReplacePicture(std::move(picture));
 }
 
 Size EditorCore::PictureSize() const {
-    return m_picture ? Size{m_picture->Width(), m_picture->Height()} : Size{};
+    return m_hasPicture ? m_marked.PictureSize() : Size{};
 }
 
+// The picture given is what the view shows until the first change: no copy of it is made.
 void EditorCore::ReplacePicture(PicturePtr picture) {
-    m_picture = std::move(picture);
+    EndTextEdit(false);
+    m_selection.Select(std::nullopt);
+    RgbImage pixels;
+    if (picture) {
+        pixels = pictures.PixelsOf(*picture, {0, 0, picture->Width(), picture->Height()});
+        if (pixels.Empty()) {
+            TellFailure();
+            picture.reset();
+        }
+    }
+    m_hasPicture = picture != nullptr;
+    m_marked.Reset(std::move(pixels));
+    m_marked.TakeResized();
+    m_marked.TakeChangedAreas();
+    m_changesSeen = m_marked.Changes();
+    m_made = picture;
+    m_view = std::move(picture);
+    ShowUndoState();
     LayOut();
     UpdatePicture();
+    ShowPreview();
 }
 
 void EditorCore::ClearView() {
-    m_picture.reset();
-    m_undo.Clear();
-    ShowUndoState();
+    ReplacePicture(nullptr);
     form.SetVisible(Id(VerticalScroll), false);
     form.SetVisible(Id(HorizontalScroll), false);
-    window.ShowPicture(nullptr, {});
+}
+
+PicturePtr EditorCore::Picture() {
+    if (!m_hasPicture) return nullptr;
+    if (!m_made) {
+        m_made = pictures.PictureOf(m_marked.Flatten());
+        if (!m_made) TellFailure();
+    }
+    return m_made;
 }
 
 void EditorCore::LayOut() {
     const Rect view = window.ControlBounds(Id(View));
     m_layout = LayOutView(window.ClientSize(), {view.left, view.top}, window.ScrollBarThickness(), PictureSize(),
-                          m_picture != nullptr);
+                          m_hasPicture);
     form.SetVisible(Id(HorizontalScroll), m_layout.horizontalShown);
     form.SetVisible(Id(VerticalScroll), m_layout.verticalShown);
     window.SetControlBounds(Id(HorizontalScroll), m_layout.horizontalBar);
@@ -131,106 +156,104 @@ Point EditorCore::ToPicture(Point view) const {
                                   m_layout.view.height)};
 }
 
+Point EditorCore::ToView(Point picture) const {
+    const Point origin = ToPicture({0, 0});
+    return {picture.x - origin.x, picture.y - origin.y};
+}
+
 void EditorCore::UpdatePicture() {
-    window.ShowPicture(m_picture, ToPicture({0, 0}));
+    window.ShowPicture(m_view, ToPicture({0, 0}));
 }
 
 Point EditorCore::OnPicture(Point view) const {
-    if (!m_picture) return view;
+    if (!m_hasPicture) return view;
     const Point origin = ToPicture({0, 0});
-    return {std::clamp(view.x, -origin.x, m_picture->Width() - 1 - origin.x),
-            std::clamp(view.y, -origin.y, m_picture->Height() - 1 - origin.y)};
+    const Size picture = PictureSize();
+    return {std::clamp(view.x, -origin.x, picture.width - 1 - origin.x),
+            std::clamp(view.y, -origin.y, picture.height - 1 - origin.y)};
 }
 
 void EditorCore::TellFailure() {
     window.Inform(UserText(TextId::EditorNoMemoryMessage, language), "Snapwright");
 }
 
+// A picture of another size is shown whole, from its top-left corner; otherwise only the parts
+// whose looks changed are painted into the view's picture, the text edited in place left out.
+void EditorCore::ShowChanges() {
+    if (m_marked.Changes() != m_changesSeen) Changed();
+    if (m_marked.TakeResized()) {
+        m_marked.TakeChangedAreas();
+        m_view = pictures.PictureOf(m_marked.Flatten(m_marked.Area(), m_selection.LeftOut()));
+        if (!m_view) TellFailure();
+        window.SetScrollValue(Id(VerticalScroll), 0);
+        window.SetScrollValue(Id(HorizontalScroll), 0);
+        LayOut();
+        UpdatePicture();
+    } else {
+        for (const Rect& area : m_marked.TakeChangedAreas()) {
+            const Rect shown = Intersection(area, m_marked.Area());
+            if (shown.width <= 0 || shown.height <= 0) continue;
+            window.ChangePicture(m_marked.Flatten(shown, m_selection.LeftOut()), {shown.left, shown.top});
+        }
+    }
+    ShowUndoState();
+    ShowPreview();
+}
+
+void EditorCore::Changed() {
+    changed = true;
+    m_changesSeen = m_marked.Changes();
+    m_made.reset();
+}
+
 // The pixels that the change replaced are found by comparing the part of the picture it drew on,
-// before and after; where they cannot be read, the whole picture before is kept instead.
+// before and after.
 void EditorCore::Commit(const std::function<void(IWorkingPicture&)>& draw) {
-    if (!m_picture) return;
-    const PicturePtr before = m_picture;
-    const Rect whole{0, 0, before->Width(), before->Height()};
-    const std::unique_ptr<IWorkingPicture> work = pictures.WorkOn(*before);
-    TracedWork traced(*work);
-    draw(traced);
-    PicturePtr after = work->CopyOut(whole);
-    if (!after) {
+    if (!m_hasPicture) return;
+    const PicturePtr before = pictures.PictureOf(m_marked.Pixels());
+    const std::unique_ptr<IWorkingPicture> work = before ? pictures.WorkOn(*before) : nullptr;
+    if (!work) {
         TellFailure();
         return;
     }
-    UndoStep step;
-    const Rect touched = Intersection(traced.Touched(), whole);
-    if (touched.width > 0 && touched.height > 0) {
-        const RgbImage old = pictures.PixelsOf(*before, touched);
-        const RgbImage now = work->ReadPixels(touched);
-        if (!old.Empty() && old.Width() == now.Width() && old.Height() == now.Height()) {
-            step.patch = PixelPatch(old, now, {touched.left, touched.top});
-        } else {
-            step.picture = before;
-        }
+    TracedWork traced(*work);
+    draw(traced);
+    const Rect touched = Intersection(traced.Touched(), m_marked.Area());
+    if (touched.width <= 0 || touched.height <= 0) return;
+    const RgbImage now = work->ReadPixels(touched);
+    if (now.Width() != touched.width || now.Height() != touched.height) {
+        TellFailure();
+        return;
     }
-    m_undo.Push(std::move(step));
-    ShowUndoState();
-    changed = true;
-    ReplacePicture(std::move(after));
-}
-
-void EditorCore::CommitPixels(const Rect& region, const std::function<void(RgbImage&, Point at)>& change) {
-    if (!m_picture) return;
-    const Rect part = Intersection(region, {0, 0, m_picture->Width(), m_picture->Height()});
-    if (part.width <= 0 || part.height <= 0) return;
-    Commit([&](IWorkingPicture& work) {
-        RgbImage pixels = work.ReadPixels(part);
-        if (pixels.Empty()) return;
-        change(pixels, {part.left, part.top});
-        work.WritePixels(pixels, {part.left, part.top});
-    });
+    m_marked.ChangePixels(touched, [&](RgbImage& pixels, Point) { pixels = now; });
+    ShowChanges();
 }
 
 void EditorCore::Crop(const Rect& region) {
-    if (!m_picture) return;
-    PicturePtr cropped = pictures.WorkOn(*m_picture)->CopyOut(region);
-    if (!cropped) {
-        TellFailure();
-        return;
-    }
-    m_undo.Push({m_picture, {}});
-    ShowUndoState();
-    changed = true;
-    ReplacePicture(std::move(cropped));
+    if (!m_hasPicture) return;
+    EndTextEdit(true);
+    m_selection.Select(std::nullopt);
+    m_marked.Crop(region);
+    ShowChanges();
 }
 
-PicturePtr EditorCore::UndoneFrom(UndoStep& step) {
-    if (step.picture) return step.picture;
-    if (!m_picture) return nullptr;
-    RgbImage pixels = pictures.PixelsOf(*m_picture, {0, 0, m_picture->Width(), m_picture->Height()});
-    if (pixels.Empty()) return nullptr;
-    step.patch.Restore(pixels);
-    return pictures.PictureOf(pixels);
+void EditorCore::AddMark(std::unique_ptr<Mark> mark) {
+    if (!m_hasPicture || !mark) return;
+    const std::size_t index = m_marked.AddMark(std::move(mark));
+    m_selection.Select(index);
+    ShowChanges();
 }
 
-// The picture comes back with its own size, so an undone crop gives the whole picture again,
-// seen from its top-left corner. A step that cannot be undone for want of memory stays.
+// The mark an undo gives back is selected, so that the user sees what came back.
 void EditorCore::Undo() {
-    std::optional<UndoStep> step = m_undo.Pop();
-    if (!step) return;
-    PicturePtr previous = UndoneFrom(*step);
-    if (!previous) {
-        m_undo.Push(std::move(*step));
-        TellFailure();
-        return;
-    }
-    ShowUndoState();
-    changed = true;
-    window.SetScrollValue(Id(VerticalScroll), 0);
-    window.SetScrollValue(Id(HorizontalScroll), 0);
-    ReplacePicture(std::move(previous));
+    if (!m_marked.CanUndo()) return;
+    EndTextEdit(true);
+    m_selection.Undo();
+    ShowChanges();
 }
 
 void EditorCore::ClearUndo() {
-    m_undo.Clear();
+    m_marked.ClearUndo();
     ShowUndoState();
 }
 
@@ -239,7 +262,7 @@ void EditorCore::SetUndoButton(ControlId button) {
 }
 
 void EditorCore::ShowUndoState() {
-    form.SetEnabled(m_undoButton, !m_undo.Empty());
+    form.SetEnabled(m_undoButton, m_marked.CanUndo());
 }
 
 // --- tools ---
@@ -300,17 +323,36 @@ void EditorCore::OnToolControl(ControlId control) {
     ShowPreview();
 }
 
+// A press with no tool chosen, or on the selected mark while the tool has nothing under way, goes
+// to the selection; any other press lets the selection go before the tool hears it.
 void EditorCore::OnMouseDown(Point view) {
-    if (!m_active) return;
+    if (!m_hasPicture) return;
+    EndTextEdit(true);
+    const Point at = ToPicture(view);
     m_pressed = true;
     m_pressedAt = view;
+    if (!m_active || (m_active->Idle() && m_selection.Holds(at))) {
+        m_selecting = true;
+        m_selection.OnPress(at);
+        ShowChanges();
+        return;
+    }
+    m_selecting = false;
+    m_selection.Select(std::nullopt);
     m_mouse = OnPicture(view);
     m_active->OnMouseDown(*m_mouse);
-    ShowPreview();
+    ShowChanges();
 }
 
-// Two moves to the same point show the marks once.
+// Two moves to the same point show the marks once. A mark may be dragged partly off the picture.
 void EditorCore::OnMouseMove(Point view) {
+    if (m_selecting) {
+        if (m_pressed) {
+            m_selection.OnDrag(ToPicture(view));
+            ShowChanges();
+        }
+        return;
+    }
     if (!m_active) return;
     const Point point = OnPicture(view);
     if (m_mouse == point) return;
@@ -320,8 +362,14 @@ void EditorCore::OnMouseMove(Point view) {
 }
 
 void EditorCore::OnMouseUp(Point view) {
-    if (!m_pressed || !m_active) return;
+    if (!m_pressed) return;
     m_pressed = false;
+    if (std::exchange(m_selecting, false)) {
+        m_selection.OnRelease(ToPicture(view));
+        ShowChanges();
+        return;
+    }
+    if (!m_active) return;
     const bool dragged =
         std::abs(view.x - m_pressedAt.x) > kClickTolerance || std::abs(view.y - m_pressedAt.y) > kClickTolerance;
     m_mouse = OnPicture(view);
@@ -329,17 +377,55 @@ void EditorCore::OnMouseUp(Point view) {
     ShowPreview();
 }
 
+// The field opens over the text where it stands, with its text, its colour and size; the text
+// leaves the view while it is typed.
+void EditorCore::OnDoubleClick(Point view) {
+    if (m_active || !m_hasPicture) return;
+    const std::optional<std::size_t> index = m_selection.TextAt(ToPicture(view));
+    if (!index) return;
+    // The press that came with the double click is over: the field takes the mouse from here.
+    if (std::exchange(m_selecting, false)) m_selection.OnRelease(ToPicture(view));
+    m_pressed = false;
+    const auto& text = static_cast<const TextMark&>(m_marked.Marks().At(*index));
+    m_selection.BeginTextEdit(*index);
+    m_editingText = true;
+    const Point corner = ToView({text.Box().left, text.Box().top});
+    window.BeginText({corner.x, corner.y, text.Wrapped() ? text.Box().width : 0, 0}, text.Style().colour,
+                     text.PixelHeight(), text.Text());
+    ShowChanges();
+}
+
+// What was typed replaces the text (nothing typed removes it), one change; Escape keeps the text
+// as it was.
+void EditorCore::EndTextEdit(bool keep) {
+    if (!std::exchange(m_editingText, false)) return;
+    const std::string typed = TextToDraw(window.EndText());
+    const Mark* before = m_selection.Selected() ? &m_marked.Marks().At(*m_selection.Selected()) : nullptr;
+    const std::string old = before ? static_cast<const TextMark*>(before)->Text() : std::string();
+    m_selection.EndTextEdit(keep ? typed : old);
+    ShowChanges();
+}
+
 bool EditorCore::OnKey(const KeyPress& key) {
-    if (!m_active) return false;
-    if (m_active->OnKey(key)) {
+    if (m_editingText) {
+        if (key == KeyPress{kKeyReturn} || key == KeyPress{kKeyEscape}) {
+            EndTextEdit(key == KeyPress{kKeyReturn});
+            return true;
+        }
+        return false;
+    }
+    if (m_active && m_active->OnKey(key)) {
         ShowPreview();
         return true;
     }
-    if (key == KeyPress{kKeyEscape}) {
+    if (m_active && key == KeyPress{kKeyEscape}) {
         LeaveTool();
         return true;
     }
-    return false;
+    if (m_pressed || !m_selection.Selected()) return false;
+    if (!m_selection.OnKey(key)) return false;
+    ShowChanges();
+    return true;
 }
 
 bool EditorCore::OnCharacter(char32_t character) {
@@ -353,21 +439,50 @@ void EditorCore::SetColour(Colour colour) {
     window.ShowColour(Id(ColourButton), colour);
 }
 
+void EditorCore::ChooseColour(Colour colour) {
+    SetColour(colour);
+    m_selection.SetColour(colour);
+    ShowChanges();
+    OnStyleChanged();
+}
+
+void EditorCore::ChooseStrength(int strength) {
+    style.strength = strength;
+    m_selection.SetStrength(strength);
+    ShowChanges();
+    OnStyleChanged();
+}
+
+bool EditorCore::ChooseTextSize(int pixelHeight) {
+    const bool restyled = m_selection.SetTextSize(pixelHeight);
+    ShowChanges();
+    return restyled;
+}
+
 void EditorCore::OnStyleChanged() {
     if (!m_active) return;
     m_active->OnStyleChanged();
     ShowPreview();
 }
 
-// The cross-hair runs through the whole view; the tool's marks follow it.
+// The cross-hair runs through the whole view; the tool's marks follow it. The selected mark's
+// handles are small squares, black edged in white, as the markers are.
 void EditorCore::ShowPreview() {
     Preview next;
-    if (m_active && m_mouse) {
+    if (m_active && m_mouse && !m_selecting) {
         if (m_active->ShowsCrossHair()) {
             DrawMarkerLine(next, {m_mouse->x, 0}, {m_mouse->x, m_layout.view.height});
             DrawMarkerLine(next, {0, m_mouse->y}, {m_layout.view.width, m_mouse->y});
         }
         m_active->DrawPreview(next, *m_mouse);
+    }
+    if (!m_editingText) {
+        const int half = kHandleSize / 2;
+        for (const Point& handle : m_selection.Handles()) {
+            const Point at = ToView(handle);
+            next.Rectangle({at.x - half, at.y - half}, {at.x + half, at.y + half}, kMarkerEdgeColour);
+            next.Rectangle({at.x - half + 1, at.y - half + 1}, {at.x + half - 1, at.y + half - 1}, kMarkerColour);
+        }
     }
     const std::vector<Rect> changedAreas = ChangedAreas(m_preview, next, ViewSize());
     m_preview = std::move(next);

@@ -65,8 +65,12 @@ public:
     virtual ~IEditorWindow() = default;
     virtual WindowRef Handle() = 0;
 
-    // The picture the view shows (null: an empty view), from an offset in the picture.
+    // The picture the view shows (null: an empty view), from an offset in the picture. The same
+    // picture again keeps the changes made to it since.
     virtual void ShowPicture(PicturePtr picture, Point offset) = 0;
+    // Pixels of the picture the view shows changed, their top-left pixel at a point of the picture:
+    // the view shows them from now on (the picture given stays as it was).
+    virtual void ChangePicture(const RgbImage& pixels, Point at) = 0;
     // What the view shows over the picture from now on; only the changed areas are painted again.
     virtual void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) = 0;
     // What the view shows in a region without the preview; null when the system made no copy.
@@ -90,8 +94,9 @@ public:
 
     // A field over the view where text is typed in place, in a box of the view, in the colour and
     // size in which it goes into the picture (as Text draws it, wrapped at the box's width unless
-    // that is 0); a field that is open takes the new look and keeps its text.
-    virtual void BeginText(const Rect& box, Colour colour, int pixelHeight) = 0;
+    // that is 0), holding a text to start from; a field that is open takes the new look and keeps
+    // its text.
+    virtual void BeginText(const Rect& box, Colour colour, int pixelHeight, const std::string& text) = 0;
     // The field goes; what was typed in it (UTF-8, lines apart at line breaks).
     virtual std::string EndText() = 0;
     virtual void ShowColour(ControlId button, Colour colour) = 0;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "editor/PixelFilters.h"
+#include "editor/HighlightMark.h"
+#include "editor/RedactionMark.h"
 
 namespace snapwright {
 
@@ -38,24 +39,17 @@ void MarkTool::DrawPreview(IDrawing& view, Point mouse) const {
     }
 }
 
-// A redaction goes into the picture itself, so nothing that leaves the editor can show what was
-// under it; only the editor's undo keeps it.
+// A redaction is a mark that hides whatever lies under it wherever it is: nothing that leaves the
+// editor shows what was under it.
 void MarkTool::OnSecondCorner(Point view) {
-    const Rect region = RectangleBetween(m_firstPicture, m_core.ToPicture(view));
-    const Colour colour = m_core.style.colour;
-    const bool solid = m_core.window.ShiftHeld();
-    const int block = kRedactionBlock + 4 * (m_core.style.strength - 1);
-    m_core.CommitPixels(region, [&](RgbImage& pixels, Point) {
-        const Rect all{0, 0, pixels.Width(), pixels.Height()};
-        if (m_kind == MarkKind::Highlight) {
-            Highlight(pixels, all, colour);
-        } else if (solid) {
-            FillSolid(pixels, all, colour);
-        } else {
-            Pixelate(pixels, all, block);
-        }
-    });
+    const Point second = m_core.ToPicture(view);
+    const MarkStyle style{m_core.style.colour, m_core.style.strength};
     TwoCornerTool::OnActivate();
+    if (m_kind == MarkKind::Highlight) {
+        m_core.AddMark(std::make_unique<HighlightMark>(m_firstPicture, second, style));
+    } else {
+        m_core.AddMark(std::make_unique<RedactionMark>(m_firstPicture, second, style, m_core.window.ShiftHeld()));
+    }
 }
 
 }  // namespace snapwright

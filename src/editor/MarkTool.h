@@ -4,13 +4,11 @@
 namespace snapwright {
 
 inline constexpr Colour kHighlighterYellow = 0x00FFFF;
-// The smallest side of a redaction's blocks, at the strength 1; each strength more adds four.
-inline constexpr int kRedactionBlock = 12;
 
 enum class MarkKind { Highlight, Redact };
 
-// Marks a rectangle dragged (or clicked corner to corner) over the picture: the highlighter
-// multiplies its pixels by the colour, yellow when the tool is first chosen; the redaction
+// Marks a rectangle dragged (or clicked corner to corner) over the picture: a highlight, which
+// multiplies its pixels by the colour, yellow when the tool is first chosen, or a redaction, which
 // pixelates them in blocks, or, with Shift held at the release, fills them with the colour. The
 // tool stays chosen for the next mark.
 class MarkTool : public TwoCornerTool {

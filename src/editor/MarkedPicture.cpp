@@ -18,6 +18,7 @@ void MarkedPicture::Reset(RgbImage pixels) {
 }
 
 void MarkedPicture::Push(PictureStep step) {
+    ++m_changes;
     m_history.Push(std::move(step));
 }
 
@@ -88,6 +89,7 @@ void MarkedPicture::KeepChange(std::size_t index, std::unique_ptr<Mark> before) 
 std::optional<std::size_t> MarkedPicture::Undo() {
     std::optional<PictureStep> step = m_history.Pop();
     if (!step) return std::nullopt;
+    ++m_changes;
     if (!step->pictureBefore.Empty()) {
         m_pixels = std::move(step->pictureBefore);
         NoteWhole();
@@ -143,6 +145,7 @@ void MarkedPicture::NoteWhole() {
 }
 
 std::vector<Rect> MarkedPicture::TakeChangedAreas() {
+    for (const Rect& step : m_scene.TakeRenumbered()) NoteChanged(step);
     if (!m_changed) return {};
     std::vector<Rect> areas = m_changed->Areas();
     m_changed.reset();

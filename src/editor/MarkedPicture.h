@@ -60,6 +60,8 @@ public:
     std::size_t UndoCount() const { return m_history.Count(); }
     std::size_t UndoBytes() const { return m_history.Bytes(); }
     void ClearUndo() { m_history.Clear(); }
+    // How many changes and undos were made since it was made: a change of it shows as a new count.
+    std::size_t Changes() const { return m_changes; }
 
     // The picture with every mark painted in: what leaves the editor.
     RgbImage Flatten() const;
@@ -82,6 +84,7 @@ private:
     UndoStackOf<PictureStep> m_history;
     std::optional<TileMask> m_changed;
     bool m_resized = false;
+    std::size_t m_changes = 0;
 };
 
 }  // namespace snapwright

@@ -72,7 +72,10 @@ void Scene::Undo(SceneChange change) {
 void Scene::Renumber() {
     int number = 0;
     for (const auto& mark : m_marks) {
-        if (auto* step = dynamic_cast<StepMark*>(mark.get())) step->SetNumber(++number);
+        auto* step = dynamic_cast<StepMark*>(mark.get());
+        if (!step || step->Number() == ++number) continue;
+        step->SetNumber(number);
+        m_renumbered.push_back(step->Bounds());
     }
 }
 

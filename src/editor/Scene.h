@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "editor/Mark.h"
@@ -45,6 +46,8 @@ public:
     SceneChange Crop(const Rect& kept);
     void Undo(SceneChange change);
     void Clear() { m_marks.clear(); }
+    // Where the steps lie whose number changed since it was last asked.
+    std::vector<Rect> TakeRenumbered() { return std::exchange(m_renumbered, {}); }
 
     // The part of the picture that must be at hand to paint a region of it with its marks: the
     // region, grown by the blocks of the pixelations that reach into it.
@@ -57,6 +60,7 @@ private:
     void Renumber();
 
     std::vector<std::unique_ptr<Mark>> m_marks;
+    std::vector<Rect> m_renumbered;
 };
 
 }  // namespace snapwright

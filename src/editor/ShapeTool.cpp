@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "editor/EllipseMark.h"
+#include "editor/FrameMark.h"
+
 namespace snapwright {
 
 // A ring's radius runs along the wider axis: an aspect up to 1 makes it the horizontal semi-axis,
@@ -56,9 +59,13 @@ void ShapeTool::DrawPreview(IDrawing& view, Point mouse) const {
 
 void ShapeTool::OnSecondCorner(Point view) {
     const Point second = m_core.ToPicture(view);
-    m_core.Commit([&](IWorkingPicture& work) { DrawShape(work, m_firstPicture, second, true); });
-    m_core.changed = true;
+    const MarkStyle style{m_core.style.colour, m_core.style.strength};
     m_core.LeaveTool();
+    if (m_kind == ShapeKind::Frame) {
+        m_core.AddMark(std::make_unique<FrameMark>(m_firstPicture, second, style));
+    } else {
+        m_core.AddMark(std::make_unique<EllipseMark>(m_firstPicture, second, style));
+    }
 }
 
 }  // namespace snapwright

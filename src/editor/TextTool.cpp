@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "editor/MarkTool.h"
+#include "editor/TextMark.h"
 
 namespace snapwright {
 
@@ -52,7 +53,7 @@ void TextTool::OnMouseUp(Point view, bool dragged) {
     m_box = dragged ? RectangleBetween(m_pressedAt, view) : Rect{view.x, view.y, 0, 0};
     m_start = m_core.ToPicture({m_box.left, m_box.top});
     m_typing = true;
-    m_core.window.BeginText(m_box, m_core.style.colour, PixelHeight());
+    m_core.window.BeginText(m_box, m_core.style.colour, PixelHeight(), {});
 }
 
 bool TextTool::OnKey(const KeyPress& key) {
@@ -76,25 +77,25 @@ std::vector<ControlId> TextTool::OwnControls() const {
 void TextTool::OnControl(ControlId control, int listIndex) {
     if (control != Id(TextSizeList) || listIndex < 0 || listIndex >= static_cast<int>(kTextSizes.size())) return;
     m_size = static_cast<std::size_t>(listIndex);
+    if (!m_typing) m_core.ChooseTextSize(PixelHeight());
     OnStyleChanged();
 }
 
 void TextTool::OnStyleChanged() {
-    if (m_typing) m_core.window.BeginText(m_box, m_core.style.colour, PixelHeight());
+    if (m_typing) m_core.window.BeginText(m_box, m_core.style.colour, PixelHeight(), {});
 }
 
 void TextTool::DrawPreview(IDrawing& view, Point mouse) const {
     if (m_pressed) view.Rectangle(m_pressedAt, mouse, m_core.style.colour);
 }
 
-// Nothing typed is no change.
+// Nothing typed is no change. The text becomes a mark, wrapped at the width of a box dragged.
 void TextTool::CommitText() {
     m_typing = false;
     const std::string text = TextToDraw(m_core.window.EndText());
     if (text.empty()) return;
-    const Colour colour = m_core.style.colour;
-    const int height = PixelHeight();
-    m_core.Commit([&](IWorkingPicture& work) { work.Text(m_start, text, colour, height, m_box.width); });
+    m_core.AddMark(std::make_unique<TextMark>(m_core.Glyphs(), m_start, text, PixelHeight(),
+                                              MarkStyle{m_core.style.colour, m_core.style.strength}, m_box.width));
 }
 
 }  // namespace snapwright

@@ -25,6 +25,7 @@ public:
     void OnActivate() override;
     void OnDeactivate() override;
     void Finish() override;
+    bool Idle() const override { return !m_typing && !m_pressed; }
     void OnMouseDown(Point view) override;
     void OnMouseMove(Point view, bool pressed) override;
     void OnMouseUp(Point view, bool dragged) override;

@@ -9,7 +9,7 @@ namespace snapwright {
 // A tool of the editor. Its toolbar button chooses it; from then on it hears the view's mouse and
 // the editor's keys until it is left (by its button, by Escape, or by itself when its work is done),
 // shows its marks over the picture through its preview, and changes the picture through the core
-// (EditorCore::Commit, EditorCore::Crop). One tool is active at a time. Points are in view
+// (EditorCore::AddMark, EditorCore::Commit, EditorCore::Crop). One tool is active at a time. Points are in view
 // coordinates, kept on the picture.
 class Tool {
 public:
@@ -23,6 +23,9 @@ public:
     virtual void Finish() {}
     // Its button pressed again while it is active: true leaves it.
     virtual bool OnButtonAgain() { return true; }
+    // Whether it has nothing under way (no first corner, no text being typed): a press on the
+    // selected mark or its handles then goes to the selection.
+    virtual bool Idle() const { return true; }
 
     virtual void OnMouseDown(Point) {}
     // `pressed`: a mouse button is held, the mouse is dragged.

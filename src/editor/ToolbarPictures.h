@@ -25,7 +25,8 @@
     PICTURE(Arrow, 5068, "res/tool-arrow.bmp")           \
     PICTURE(Highlight, 5069, "res/tool-highlight.bmp")   \
     PICTURE(Redact, 5070, "res/tool-redact.bmp")         \
-    PICTURE(Help, 5071, "res/tool-help.bmp")
+    PICTURE(Help, 5071, "res/tool-help.bmp")             \
+    PICTURE(Step, 5072, "res/tool-step.bmp")
 
 #ifndef RC_INVOKED
 namespace snapwright {

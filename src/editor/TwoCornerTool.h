@@ -11,6 +11,7 @@ public:
     void OnActivate() override { m_corners = 0; }
     void OnDeactivate() override { m_corners = 0; }
     bool OnButtonAgain() override;
+    bool Idle() const override { return m_corners == 0; }
     void OnMouseDown(Point view) override;
     void OnMouseUp(Point view, bool dragged) override;
 

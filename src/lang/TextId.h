@@ -146,6 +146,8 @@ enum class TextId {
     EditorHighlightTip,
     EditorRedactButton,
     EditorRedactTip,
+    EditorStepButton,
+    EditorStepTip,
     // the strength and text-size lists, the colour and help buttons (editor/EditorControls.h)
     EditorStrengthLabel,
     EditorStrengthTip,

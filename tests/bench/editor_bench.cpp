@@ -19,6 +19,7 @@
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
+#include "editor/win32/GdiTextRasteriser.h"
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
                          0, [] { return 0; }});
     win32::EditorWindow window(instance, nullptr);
     win32::Win32FileDialogs dialogs([&window] { return window.Window(); });
-    Editor editor({window.Form(), window, pictures, windows, settings, currentShot, messages, dialogs, help, sender,
+    win32::GdiTextRasteriser glyphs;
+    Editor editor({window.Form(), window, pictures, glyphs, windows, settings, currentShot, messages, dialogs, help, sender,
                    [](const std::string&) { return LoadedPicture{}; }, [](PicturePtr) { return false; },
                    [](PicturePtr) { return PageOutcome::Printed; }, [](PicturePtr) { return false; }});
     window.SetPresenter(&editor);

@@ -95,16 +95,22 @@ public:
 
     // IEditorWindow
     WindowRef Handle() override { return 1; }
+    // The view keeps its own copy of the picture, which the changes are painted into.
     void ShowPicture(PicturePtr picture, Point offset) override {
+        if (picture != shown) shownPixels = picture ? fakes::PixelsOf(*picture) : RgbImage();
         shown = std::move(picture);
         shownFrom = offset;
+    }
+    void ChangePicture(const RgbImage& pixels, Point at) override {
+        shownPixels.Paste(pixels, at);
+        changedPixels += static_cast<std::size_t>(pixels.Width()) * static_cast<std::size_t>(pixels.Height());
     }
     void ShowPreview(const Preview& next, const std::vector<Rect>& changed) override {
         preview = next;
         repainted = changed;
     }
     PicturePtr CopyFromView(const Rect& r) override {
-        const RgbImage pixels = fakes::PixelsOf(*shown).Copy({r.left + shownFrom.x, r.top + shownFrom.y, r.width, r.height});
+        const RgbImage pixels = shownPixels.Copy({r.left + shownFrom.x, r.top + shownFrom.y, r.width, r.height});
         return std::make_shared<PixelPicture>(pixels, 1000 + ++copies);
     }
     Size ClientSize() const override { return client; }
@@ -118,7 +124,10 @@ public:
     void SetTip(ControlId control, const std::string& tip) override { tips[control] = tip; }
     void SetTextFont(const std::string& face, int points) override { textFont = face + " " + std::to_string(points); }
     bool ShiftHeld() const override { return false; }
-    void BeginText(const Rect& box, Colour, int height) override { field = Noted({box.left, box.top}, height); }
+    void BeginText(const Rect& box, Colour, int height, const std::string& text) override {
+        if (field.empty()) typed = text;
+        field = Noted({box.left, box.top}, height);
+    }
     std::string EndText() override { return field.clear(), std::exchange(typed, std::string()); }
     void ShowColour(ControlId, Colour c) override { colour = c; }
     std::optional<Colour> ChooseColour(Colour) override { return chosenColour; }
@@ -144,6 +153,8 @@ public:
     std::map<ControlId, std::string> tips;
     std::string textFont;  // "face points"
     PicturePtr shown;
+    RgbImage shownPixels;  // what the view shows, without the preview
+    std::size_t changedPixels = 0;
     Point shownFrom;
     Preview preview;
     std::vector<Rect> repainted;

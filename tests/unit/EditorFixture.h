@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "editor/Editor.h"
+#include "editor/TextMark.h"
 #include "fakes/FakeAutomation.h"
 #include "fakes/FakeEditorWindow.h"
 #include "fakes/FakeForm.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeSavePorts.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeTextRasteriser.h"
 
 namespace snapwright {
 
@@ -56,8 +58,21 @@ protected:
     }
     const EditorCore& Core() const { return editor.Core(); }
     Size PictureSize() const { return Core().PictureSize(); }
-    int Serial() const { return fakes::SerialOf(Core().Picture()); }
-    RgbImage Pixels() const { return fakes::PixelsOf(*Core().Picture()); }
+    // The texts among the marks, as "x,y height: text".
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        const Scene& marks = Core().Marked().Marks();
+        for (std::size_t i = 0; i < marks.Count(); ++i) {
+            if (const auto* text = dynamic_cast<const TextMark*>(&marks.At(i))) {
+                texts.push_back(fakes::FakeEditorWindow::Noted({text->Box().left, text->Box().top}, text->PixelHeight()) +
+                                text->Text());
+            }
+        }
+        return texts;
+    }
+    int Serial() const { return fakes::SerialOf(Core().LastPicture()); }
+    // The picture as it is handed on, with its marks.
+    RgbImage Pixels() const { return Core().Marked().Flatten(); }
 
     FakeForm form;
     fakes::FakeEditorWindow window;
@@ -76,7 +91,8 @@ protected:
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;
-    Editor editor{{form, window, window, windows, settings, currentShot, messages, dialogs, help, sender,
+    fakes::FakeTextRasteriser glyphs;
+    Editor editor{{form, window, window, glyphs, windows, settings, currentShot, messages, dialogs, help, sender,
                    [this](const std::string& path) {
                        handedOn.push_back("load " + path);
                        return fileContents;

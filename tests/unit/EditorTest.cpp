@@ -48,7 +48,7 @@ TEST_F(EditorTest, OnlyTheConfiguredSuitesOfficeButtonsShow) {
 // screenshot. The picture handed on is the editor's, and becomes the current screenshot too.
 TEST_F(EditorTest, BeforeTheFirstCaptureOnlyAnOpenedImageIsHandedOn) {
     editor.OnLoad();
-    EXPECT_EQ(Core().Picture(), nullptr);
+    EXPECT_FALSE(Core().HasPicture());
     for (const char* button : {"Save", "Print", "Copy", "Word"}) Click(button);
     EXPECT_EQ(window.informed.size(), 4u);
     EXPECT_THAT(window.informed[0], HasSubstr("no picture"));
@@ -62,7 +62,9 @@ TEST_F(EditorTest, BeforeTheFirstCaptureOnlyAnOpenedImageIsHandedOn) {
     DrawFrame();
     Click("Print");
     EXPECT_THAT(handedOn, ElementsAre("load C:\\pictures\\logo.png", "print " + std::to_string(Serial())));
-    EXPECT_EQ(currentShot.Get(), Core().Picture());
+    EXPECT_EQ(currentShot.Get(), Core().LastPicture());
+    EXPECT_EQ(fakes::PixelsOf(*currentShot.Get()), Pixels()) << "the frame painted in";
+    EXPECT_EQ(Core().Marked().Marks().Count(), 1u) << "and still a mark";
 }
 
 // The editor speaks the language chosen in the options dialog from the next question on, even
@@ -162,14 +164,14 @@ TEST_F(EditorTest, NewAndCloseAskFirstAndKeepWhatWasNotSaved) {
     EXPECT_FALSE(editor.OnClose());  // "Yes", but the save did not happen
     window.answers = {EditorAnswer::No};
     Click("New");  // "No" to discarding: saved first, which fails again
-    EXPECT_NE(Core().Picture(), nullptr);
+    EXPECT_TRUE(Core().HasPicture());
     EXPECT_THAT(window.questions, ElementsAre("Save changes to this file?", "Save changes to this file?",
                                               "Really discard this file?"));
 
     saveWrites = true;
     window.answers = {EditorAnswer::No};
     Click("New");
-    EXPECT_EQ(Core().Picture(), nullptr);
+    EXPECT_FALSE(Core().HasPicture());
     EXPECT_FALSE(form.State(VerticalScroll).visible);
     EXPECT_EQ(Core().UndoCount(), 0u);
     EXPECT_TRUE(editor.OnClose()) << "an empty editor has nothing to save";

@@ -67,7 +67,7 @@ TEST_F(EditorTest, AnotherToolsButtonChoosesItAtOnceAndItsOwnEndsItOnlyBeforeThe
     Press({10, 20});
     window.typed = "typed";
     Click("Arrow");
-    EXPECT_THAT(window.texts, ElementsAre("10,20 16: typed"));
+    EXPECT_THAT(Texts(), ElementsAre("10,20 16: typed"));
     EXPECT_TRUE(Pressed("Arrow") && !Pressed("Text") && window.field.empty());
 
     OpenOn(400, 300);
@@ -119,7 +119,8 @@ public:
 TEST(ToolInterfaceTest, TheActiveToolHearsTheMouseAndKeysAndShowsItsOwnControls) {
     FakeForm form;
     fakes::FakeEditorWindow window;
-    EditorCore core(form, window, window);
+    fakes::FakeTextRasteriser glyphs;
+    EditorCore core(form, window, window, glyphs);
     core.Reset(std::make_shared<fakes::FakePicture>(400, 300, 1));  // the view shows all of it
     RecordingTool tool;
     core.OnToolButton(tool, 120);
@@ -271,15 +272,15 @@ TEST_F(EditorTest, TextIsTypedInPlaceAndGoesInAsOneChangeOrNotAtAll) {
     window.typed = "Ωμέγα 日本\r\nline two \r\n\r\n";
     editor.OnKey({kKeyReturn});
     for (const auto& [typed, key] : {std::pair{"dropped", kKeyEscape}, {" \r\n", kKeyReturn}}) {
-        Press({50, 60});  // Escape drops the text; blanks are no change
+        Press({250, 160});  // Escape drops the text; blanks are no change
         window.typed = typed;
         editor.OnKey({key});
     }
-    Press({70, 80});
+    Press({270, 180});
     window.typed = "blank \r\n";
-    Press({90, 100});  // a click elsewhere puts the text in and opens the next field
-    EXPECT_THAT(window.texts, ElementsAre("10,20 24: Ωμέγα 日本\nline two", "70,80 24: blank"));
-    EXPECT_TRUE(Core().UndoCount() == 2 && window.field == "90,100 24: " && Pressed("Text"));
+    Press({290, 250});  // a click elsewhere puts the text in and opens the next field
+    EXPECT_THAT(Texts(), ElementsAre("10,20 24: Ωμέγα 日本\nline two", "270,180 24: blank"));
+    EXPECT_TRUE(Core().UndoCount() == 2 && window.field == "290,250 24: " && Pressed("Text"));
 }
 
 }  // namespace

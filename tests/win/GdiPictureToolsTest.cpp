@@ -2,6 +2,7 @@
 
 #include "editor/EditorCore.h"
 #include "editor/win32/GdiPictureTools.h"
+#include "editor/win32/GdiTextRasteriser.h"
 #include "fakes/FakeEditorWindow.h"
 #include "fakes/FakeForm.h"
 
@@ -21,7 +22,8 @@ TEST(GdiPictureTools, EveryShapeDrawnWithGdiIsUndoneExactly) {
     FakeForm form;
     fakes::FakeEditorWindow window;
     GdiPictureTools tools;
-    EditorCore core(form, window, tools);
+    GdiTextRasteriser glyphs;
+    EditorCore core(form, window, tools, glyphs);
     const RgbImage original = Pattern(300, 200);
     core.Reset(tools.PictureOf(original));
     const PicturePtr inset = tools.PictureOf(Pattern(20, 10));

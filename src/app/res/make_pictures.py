@@ -335,6 +335,20 @@ button("tool-redact.bmp",
        *rect(3, 9, 8, 14, "#a8a8a8"), *rect(9, 9, 14, 14, "#505050"), *rect(15, 9, 20, 14, SHADE),
        *rect(3, 15, 20, 20, DARK))
 
+# the numbered step: a red disc with a white one in it
+button("tool-step.bmp", *points(RED, disc(11.5, 11.5, 10, 10)),
+       *sprite(9, 6, "#ffffff", ["..##.",
+                                 ".###.",
+                                 "####.",
+                                 "..##.",
+                                 "..##.",
+                                 "..##.",
+                                 "..##.",
+                                 "..##.",
+                                 "..##.",
+                                 "######",
+                                 "######"]))
+
 
 def toolbar_files():
     """The files of the toolbar's pictures, as the editor's list names them."""

@@ -20,11 +20,12 @@ constexpr UINT kFieldLeftMessage = WM_APP + 1;
 
 }  // namespace
 
-void EditorTextField::Begin(HWND view, const Rect& box, Colour colour, int pixelHeight) {
+void EditorTextField::Begin(HWND view, const Rect& box, Colour colour, int pixelHeight, const std::string& text) {
     if (!view) return;
     TextExtents extents = [this, pixelHeight](const std::u32string& line) {
         return m_letters.Extents(line, pixelHeight);
     };
+    const bool opening = !m_field;
     if (!m_field) {
         // The field never wraps by itself: its lines are those of its text (FieldText).
         const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
@@ -32,6 +33,12 @@ void EditorTextField::Begin(HWND view, const Rect& box, Colour colour, int pixel
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFieldItem)), m_instance, nullptr));
         if (!m_field) return;
         m_text.emplace(box.width, std::move(extents));
+        std::u32string start;
+        for (char32_t c : DecodeUtf8(text)) {
+            if (c == U'\n') start += U'\r';
+            start += c;
+        }
+        m_text->Edited(start, start.size(), false);
     } else {
         m_text->Rewrap(box.width, std::move(extents));
     }
@@ -44,6 +51,7 @@ void EditorTextField::Begin(HWND view, const Rect& box, Colour colour, int pixel
     m_box = box;
     ::SendMessageW(m_field.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     ShowText();
+    if (opening && !text.empty()) ::SendMessageW(m_field.get(), EM_SETSEL, 0, -1);
     Fit();
     ::InvalidateRect(m_field.get(), nullptr, TRUE);
     ::SetFocus(m_field.get());

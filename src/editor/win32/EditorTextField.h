@@ -23,8 +23,9 @@ public:
     EditorTextField& operator=(const EditorTextField&) = delete;
 
     void SetPresenter(Editor* presenter) { m_presenter = presenter; }
-    // In the view, at the box (a width of 0: one that grows to the right), taking the focus.
-    void Begin(HWND view, const Rect& box, Colour colour, int pixelHeight);
+    // In the view, at the box (a width of 0: one that grows to the right), taking the focus. A
+    // field that opens starts with `text` (a text edited again), all of it selected.
+    void Begin(HWND view, const Rect& box, Colour colour, int pixelHeight, const std::string& text = {});
     // Its text; the field is gone and the view has the focus it had.
     std::string End();
     // True while the field has the focus and the keys are typed into it.

@@ -42,6 +42,7 @@ const wchar_t* EditorView::WindowClass() const {
     WNDCLASSEXW viewClass{};
     viewClass.cbSize = sizeof(viewClass);
     if (!::GetClassInfoExW(m_instance, kViewClass, &viewClass)) {
+        viewClass.style = CS_DBLCLKS;
         viewClass.lpfnWndProc = &WindowProcedure<&EditorView::OnMessage>;
         viewClass.hInstance = m_instance;
         viewClass.hCursor = ::LoadCursorW(nullptr, IDC_CROSS);
@@ -58,16 +59,37 @@ HWND EditorView::Item(ControlId control) const {
 void EditorView::Detach() {
     m_window = nullptr;
     m_picture.reset();
+    m_canvas.reset();
     m_preview = {};
     m_shown.Release();
     m_back.Release();
 }
 
 void EditorView::ShowPicture(PicturePtr picture, Point offset) {
+    if (picture != m_picture) m_canvas.reset();
     m_picture = std::move(picture);
     m_offset = offset;
     m_shownCurrent = false;
     if (HWND view = Item(Id(View))) ::InvalidateRect(view, nullptr, FALSE);
+}
+
+// The changes go into a copy of the picture, made with the first of them, and into the view as it
+// is shown, which is painted again where they lie.
+void EditorView::ChangePicture(const RgbImage& pixels, Point at) {
+    if (!m_picture || pixels.Empty()) return;
+    if (!m_canvas) {
+        m_canvas = std::make_unique<GdiWorkingPicture>(*m_picture);
+        if (!m_canvas->Ready()) {
+            m_canvas.reset();
+            return;
+        }
+    }
+    m_canvas->WritePixels(pixels, at);
+    ::GdiFlush();
+    const RECT area{at.x - m_offset.x, at.y - m_offset.y, at.x - m_offset.x + pixels.Width(),
+                    at.y - m_offset.y + pixels.Height()};
+    if (m_shownCurrent) ComposePicture(m_shown.dc.get(), area);
+    if (HWND view = Item(Id(View))) ::InvalidateRect(view, &area, FALSE);
 }
 
 void EditorView::ShowPreview(const Preview& preview, const std::vector<Rect>& changed) {
@@ -92,9 +114,15 @@ void EditorView::ComposePicture(HDC dc, const RECT& area) const {
     const RECT picture{0, 0, pictureRight, pictureBottom};
     bool drawn = false;
     if (m_picture && ::IntersectRect(&shown, &area, &picture)) {
-        PictureDc source(*m_picture);
+        std::optional<PictureDc> given;
+        HDC source = nullptr;
+        if (m_canvas) {
+            source = m_canvas->Dc();
+        } else if (given.emplace(*m_picture); *given) {
+            source = given->get();
+        }
         if (source) {
-            ::BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, source.get(),
+            ::BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, source,
                      shown.left + m_offset.x, shown.top + m_offset.y, SRCCOPY);
             drawn = true;
         }
@@ -200,6 +228,14 @@ LRESULT EditorView::OnMessage(HWND view, UINT message, WPARAM wParam, LPARAM lPa
             ::SetFocus(view);
             ::SetCapture(view);
             if (m_presenter) m_presenter->OnMouseDown(point);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            // The second press of a double click is a press as well, then the double click.
+            m_shiftHeld = (wParam & MK_SHIFT) != 0;
+            ::SetFocus(view);
+            ::SetCapture(view);
+            if (m_presenter) m_presenter->OnMouseDown(point);
+            if (m_presenter) m_presenter->OnDoubleClick(point);
             return 0;
         case WM_MOUSEMOVE:
             if (m_presenter) m_presenter->OnMouseMove(point);

@@ -2,11 +2,13 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "editor/Editor.h"
 #include "editor/Preview.h"
+#include "editor/win32/GdiPictureTools.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace snapwright::win32 {
@@ -31,6 +33,8 @@ public:
     void Detach();
 
     void ShowPicture(PicturePtr picture, Point offset);
+    // Pixels of the picture changed since it was given (a mark drawn, moved or gone), at their place.
+    void ChangePicture(const RgbImage& pixels, Point at);
     void ShowPreview(const Preview& preview, const std::vector<Rect>& changed);
     PicturePtr CopyFromView(const Rect& region);
     bool ShiftHeld() const { return m_shiftHeld; }
@@ -54,6 +58,8 @@ private:
     Editor* m_presenter = nullptr;
     HWND m_window = nullptr;
     PicturePtr m_picture;
+    // The view's picture with the changes painted into it since it was given, once there are any.
+    std::unique_ptr<GdiWorkingPicture> m_canvas;
     Point m_offset;
     Preview m_preview;
     // A bitmap in the display's format as large as the view, with its memory context.

@@ -179,8 +179,8 @@ void EditorWindow::Unloaded() {
     m_view.Detach();
 }
 
-void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight) {
-    m_textField.Begin(Item(Id(View)), box, colour, pixelHeight);
+void EditorWindow::BeginText(const Rect& box, Colour colour, int pixelHeight, const std::string& text) {
+    m_textField.Begin(Item(Id(View)), box, colour, pixelHeight, text);
 }
 
 // --- layout ---

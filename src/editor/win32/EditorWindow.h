@@ -42,6 +42,7 @@ public:
     // IEditorWindow
     WindowRef Handle() override { return reinterpret_cast<WindowRef>(m_form.Handle()); }
     void ShowPicture(PicturePtr picture, Point offset) override { m_view.ShowPicture(std::move(picture), offset); }
+    void ChangePicture(const RgbImage& pixels, Point at) override { m_view.ChangePicture(pixels, at); }
     void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) override {
         m_view.ShowPreview(preview, changed);
     }
@@ -57,7 +58,7 @@ public:
     void SetTip(ControlId control, const std::string& tip) override { m_toolbar.SetTip(control, tip); }
     void SetTextFont(const std::string& face, int points) override;
     bool ShiftHeld() const override { return m_view.ShiftHeld(); }
-    void BeginText(const Rect& box, Colour colour, int pixelHeight) override;
+    void BeginText(const Rect& box, Colour colour, int pixelHeight, const std::string& text) override;
     std::string EndText() override { return m_textField.End(); }
     void ShowColour(ControlId button, Colour colour) override { m_toolbar.ShowColour(button, colour); }
     std::optional<Colour> ChooseColour(Colour initial) override;

@@ -15,6 +15,8 @@ class GdiWorkingPicture : public IWorkingPicture {
 public:
     explicit GdiWorkingPicture(const Picture& picture);
     bool Ready() const { return m_selected.has_value(); }
+    // The memory context that holds the copy, to paint from.
+    HDC Dc() const { return m_dc.get(); }
 
     void Line(Point from, Point to, Colour colour) override { m_drawing.Line(from, to, colour); }
     void Rectangle(Point corner, Point opposite, Colour colour) override {

@@ -113,6 +113,8 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {EditorHighlightTip, "Zvýrazňovač: táhněte přes to, co má vyniknout"},
     {EditorRedactButton, "Začernit"},
     {EditorRedactTip, "Začernit: táhněte přes to, co nikdo nesmí číst; při puštění podržte Shift a oblast se zcela vyplní"},
+    {EditorStepButton, "Krok"},
+    {EditorStepTip, "Číslovaný krok: klikněte tam, kam patří další číslo; po odstranění kroku se následující přečíslují"},
     {EditorStrengthLabel, "Tloušťka:"},
     {EditorStrengthTip, "Tloušťka čar rámečků, elips a šipek; velikost bloků při začernění"},
     {EditorTextSizeLabel, "Velikost:"},

@@ -113,6 +113,8 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {EditorHighlightTip, "Overstregningspen: træk hen over det, der skal fremhæves"},
     {EditorRedactButton, "Skjul"},
     {EditorRedactTip, "Skjul: træk hen over det, ingen må læse; hold Skift nede, når du slipper, for at udfylde det helt"},
+    {EditorStepButton, "Trin"},
+    {EditorStepTip, "Nummereret trin: klik, hvor det næste nummer skal stå; slettes et trin, nummereres de følgende igen"},
     {EditorStrengthLabel, "Tykkelse:"},
     {EditorStrengthTip, "Stregtykkelse for rammer, ellipser og pile; blokstørrelse ved skjul"},
     {EditorTextSizeLabel, "Størrelse:"},

@@ -113,6 +113,8 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {EditorHighlightTip, "Markeerstift: sleep over wat moet opvallen"},
     {EditorRedactButton, "Zwartlakken"},
     {EditorRedactTip, "Zwartlakken: sleep over wat niemand mag lezen; houd Shift ingedrukt bij het loslaten om het volledig te vullen"},
+    {EditorStepButton, "Stap"},
+    {EditorStepTip, "Genummerde stap: klik waar het volgende nummer komt; als u een stap verwijdert, worden de volgende opnieuw genummerd"},
     {EditorStrengthLabel, "Dikte:"},
     {EditorStrengthTip, "Lijndikte van kaders, ellipsen en pijlen; blokgrootte bij zwartlakken"},
     {EditorTextSizeLabel, "Grootte:"},

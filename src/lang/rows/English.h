@@ -114,6 +114,8 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {EditorHighlightTip, "Highlighter: drag over what should stand out"},
     {EditorRedactButton, "Redact"},
     {EditorRedactTip, "Redact: drag over what nobody may read; hold Shift when letting go to fill it solid"},
+    {EditorStepButton, "Step"},
+    {EditorStepTip, "Numbered step: click where the next number goes; deleting a step renumbers the ones after it"},
     {EditorStrengthLabel, "Border:"},
     {EditorStrengthTip, "Line strength of frames, ellipses and arrows; block size of redactions"},
     {EditorTextSizeLabel, "Size:"},

@@ -113,6 +113,8 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {EditorHighlightTip, "Korostuskynä: vedä korostettavan kohdan yli"},
     {EditorRedactButton, "Peitä"},
     {EditorRedactTip, "Peitä: vedä sen yli, mitä kukaan ei saa lukea; pidä Vaihto painettuna vapauttaessasi, niin alue täytetään kokonaan"},
+    {EditorStepButton, "Vaihe"},
+    {EditorStepTip, "Numeroitu vaihe: napsauta kohtaa, johon seuraava numero tulee; kun vaihe poistetaan, seuraavat numeroidaan uudelleen"},
     {EditorStrengthLabel, "Paksuus:"},
     {EditorStrengthTip, "Kehysten, ellipsien ja nuolten viivan paksuus; peittämisen lohkokoko"},
     {EditorTextSizeLabel, "Koko:"},

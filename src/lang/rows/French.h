@@ -113,6 +113,8 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {EditorHighlightTip, "Surligneur : faites glisser sur ce qui doit ressortir"},
     {EditorRedactButton, "Masquer"},
     {EditorRedactTip, "Masquer : faites glisser sur ce que personne ne doit lire ; maintenez Maj en relâchant pour le remplir entièrement"},
+    {EditorStepButton, "Étape"},
+    {EditorStepTip, "Étape numérotée : cliquez à l'endroit du numéro suivant ; supprimer une étape renumérote les suivantes"},
     {EditorStrengthLabel, "Épaisseur :"},
     {EditorStrengthTip, "Épaisseur des cadres, ellipses et flèches ; taille des blocs du masquage"},
     {EditorTextSizeLabel, "Taille :"},

@@ -113,6 +113,8 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {EditorHighlightTip, "Textmarker: über das ziehen, was hervorstechen soll"},
     {EditorRedactButton, "Schwärzen"},
     {EditorRedactTip, "Schwärzen: über das ziehen, was niemand lesen darf; beim Loslassen die Umschalttaste halten, um es ganz zu füllen"},
+    {EditorStepButton, "Schritt"},
+    {EditorStepTip, "Nummerierter Schritt: klicken Sie dorthin, wo die nächste Nummer hin soll; wird ein Schritt gelöscht, werden die folgenden neu nummeriert"},
     {EditorStrengthLabel, "Stärke:"},
     {EditorStrengthTip, "Linienstärke von Rahmen, Ellipsen und Pfeilen; Blockgröße beim Schwärzen"},
     {EditorTextSizeLabel, "Größe:"},

@@ -114,6 +114,8 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {EditorHighlightTip, "Μαρκαδόρος: σύρετε πάνω σε ό,τι πρέπει να ξεχωρίζει"},
     {EditorRedactButton, "Απόκρυψη"},
     {EditorRedactTip, "Απόκρυψη: σύρετε πάνω σε ό,τι δεν πρέπει να διαβαστεί· κρατήστε το Shift στο άφημα για πλήρες γέμισμα"},
+    {EditorStepButton, "Βήμα"},
+    {EditorStepTip, "Αριθμημένο βήμα: κάντε κλικ εκεί όπου μπαίνει ο επόμενος αριθμός· αν διαγραφεί ένα βήμα, τα επόμενα αριθμούνται ξανά"},
     {EditorStrengthLabel, "Πάχος:"},
     {EditorStrengthTip, "Πάχος γραμμής πλαισίων, ελλείψεων και βελών· μέγεθος μπλοκ απόκρυψης"},
     {EditorTextSizeLabel, "Μέγεθος:"},

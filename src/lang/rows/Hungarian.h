@@ -113,6 +113,8 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {EditorHighlightTip, "Kiemelő: húzza végig azon, aminek ki kell tűnnie"},
     {EditorRedactButton, "Kitakarás"},
     {EditorRedactTip, "Kitakarás: húzza végig azon, amit senki sem olvashat; elengedéskor tartsa lenyomva a Shiftet a teljes kitöltéshez"},
+    {EditorStepButton, "Lépés"},
+    {EditorStepTip, "Számozott lépés: kattintson oda, ahová a következő szám kerül; egy lépés törlésekor a következők újraszámozódnak"},
     {EditorStrengthLabel, "Vastagság:"},
     {EditorStrengthTip, "Keretek, ellipszisek és nyilak vonalvastagsága; kitakarásnál a blokkméret"},
     {EditorTextSizeLabel, "Méret:"},

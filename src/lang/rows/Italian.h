@@ -113,6 +113,8 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {EditorHighlightTip, "Evidenziatore: trascina su ciò che deve risaltare"},
     {EditorRedactButton, "Oscura"},
     {EditorRedactTip, "Oscura: trascina su ciò che nessuno deve leggere; tieni premuto Maiusc nel rilasciare per riempirlo del tutto"},
+    {EditorStepButton, "Passo"},
+    {EditorStepTip, "Passo numerato: fare clic dove va il numero successivo; eliminando un passo, i successivi vengono rinumerati"},
     {EditorStrengthLabel, "Spessore:"},
     {EditorStrengthTip, "Spessore di cornici, ellissi e frecce; dimensione dei blocchi dell'oscuramento"},
     {EditorTextSizeLabel, "Dimensione:"},

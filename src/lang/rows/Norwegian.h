@@ -113,6 +113,8 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {EditorHighlightTip, "Merkepenn: dra over det som skal fremheves"},
     {EditorRedactButton, "Sladd"},
     {EditorRedactTip, "Sladd: dra over det ingen får lese; hold Skift nede når du slipper, for å fylle det helt"},
+    {EditorStepButton, "Trinn"},
+    {EditorStepTip, "Nummerert trinn: klikk der neste nummer skal stå; slettes et trinn, nummereres de neste på nytt"},
     {EditorStrengthLabel, "Tykkelse:"},
     {EditorStrengthTip, "Linjetykkelse for rammer, ellipser og piler; blokkstørrelse ved sladding"},
     {EditorTextSizeLabel, "Størrelse:"},

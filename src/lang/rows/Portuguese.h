@@ -113,6 +113,8 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {EditorHighlightTip, "Marcador: arraste sobre o que deve sobressair"},
     {EditorRedactButton, "Ocultar"},
     {EditorRedactTip, "Ocultar: arraste sobre o que ninguém pode ler; mantenha Shift premido ao soltar para o preencher por completo"},
+    {EditorStepButton, "Passo"},
+    {EditorStepTip, "Passo numerado: clique onde fica o número seguinte; ao eliminar um passo, os seguintes são renumerados"},
     {EditorStrengthLabel, "Espessura:"},
     {EditorStrengthTip, "Espessura da linha de molduras, elipses e setas; tamanho dos blocos ao ocultar"},
     {EditorTextSizeLabel, "Tamanho:"},

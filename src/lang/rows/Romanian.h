@@ -113,6 +113,8 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {EditorHighlightTip, "Marcator: trageți peste ce trebuie evidențiat"},
     {EditorRedactButton, "Ascundere"},
     {EditorRedactTip, "Ascundere: trageți peste ce nu are voie nimeni să citească; țineți apăsat Shift când eliberați pentru umplere completă"},
+    {EditorStepButton, "Pas"},
+    {EditorStepTip, "Pas numerotat: faceți clic unde vine numărul următor; la ștergerea unui pas, următorii sunt renumerotați"},
     {EditorStrengthLabel, "Grosime:"},
     {EditorStrengthTip, "Grosimea liniei pentru cadre, elipse și săgeți; dimensiunea blocurilor la ascundere"},
     {EditorTextSizeLabel, "Dimensiune:"},

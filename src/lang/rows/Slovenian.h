@@ -113,6 +113,8 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {EditorHighlightTip, "Označevalnik: povlecite čez tisto, kar naj izstopa"},
     {EditorRedactButton, "Zakrij"},
     {EditorRedactTip, "Zakrij: povlecite čez tisto, česar nihče ne sme prebrati; ob spustu držite Shift, da se območje povsem zapolni"},
+    {EditorStepButton, "Korak"},
+    {EditorStepTip, "Oštevilčen korak: kliknite, kamor naj pride naslednja številka; ko korak izbrišete, se naslednji preštevilčijo"},
     {EditorStrengthLabel, "Debelina:"},
     {EditorStrengthTip, "Debelina črte okvirjev, elips in puščic; velikost blokov pri zakrivanju"},
     {EditorTextSizeLabel, "Velikost:"},

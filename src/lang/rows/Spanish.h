@@ -113,6 +113,8 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {EditorHighlightTip, "Resaltador: arrastre sobre lo que debe destacar"},
     {EditorRedactButton, "Ocultar"},
     {EditorRedactTip, "Ocultar: arrastre sobre lo que nadie debe leer; mantenga Mayús al soltar para rellenarlo por completo"},
+    {EditorStepButton, "Paso"},
+    {EditorStepTip, "Paso numerado: haga clic donde va el número siguiente; al eliminar un paso se renumeran los siguientes"},
     {EditorStrengthLabel, "Grosor:"},
     {EditorStrengthTip, "Grosor de línea de marcos, elipses y flechas; tamaño de bloque al ocultar"},
     {EditorTextSizeLabel, "Tamaño:"},

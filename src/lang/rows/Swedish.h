@@ -113,6 +113,8 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {EditorHighlightTip, "Överstrykningspenna: dra över det som ska framhävas"},
     {EditorRedactButton, "Maskera"},
     {EditorRedactTip, "Maskera: dra över det som ingen får läsa; håll ned Skift när du släpper för att fylla det helt"},
+    {EditorStepButton, "Steg"},
+    {EditorStepTip, "Numrerat steg: klicka där nästa nummer ska stå; tas ett steg bort numreras de följande om"},
     {EditorStrengthLabel, "Tjocklek:"},
     {EditorStrengthTip, "Linjetjocklek för ramar, ellipser och pilar; blockstorlek vid maskering"},
     {EditorTextSizeLabel, "Storlek:"},

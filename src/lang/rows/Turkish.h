@@ -113,6 +113,8 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {EditorHighlightTip, "Vurgulayıcı: öne çıkması gereken yerin üzerinde sürükleyin"},
     {EditorRedactButton, "Karart"},
     {EditorRedactTip, "Karart: kimsenin okumaması gereken yerin üzerinde sürükleyin; tamamen doldurmak için bırakırken Üst Karakter'i basılı tutun"},
+    {EditorStepButton, "Adım"},
+    {EditorStepTip, "Numaralı adım: sonraki numaranın geleceği yere tıklayın; bir adım silinince sonrakiler yeniden numaralanır"},
     {EditorStrengthLabel, "Kalınlık:"},
     {EditorStrengthTip, "Çerçeve, elips ve okların çizgi kalınlığı; karartmada blok boyutu"},
     {EditorTextSizeLabel, "Boyut:"},

@@ -125,6 +125,7 @@ WORD KeyNamed(const std::string& combination) {
     if (name == "print") return VK_SNAPSHOT;
     if (name == "escape") return VK_ESCAPE;
     if (name == "enter") return VK_RETURN;
+    if (name == "delete") return VK_DELETE;
     if (name == "down") return VK_DOWN;
     if (name == "tab") return VK_TAB;
     if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return static_cast<WORD>(name[0] - 'a' + 'A');
