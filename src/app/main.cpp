@@ -27,6 +27,7 @@
 #include "cli/CommandRunner.h"
 #include "cli/win32/CommandLineStart.h"
 #include "cli/win32/CommandReceiver.h"
+#include "cli/win32/DelayedCalls.h"
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
@@ -35,7 +36,6 @@
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
-#include "platform/win32/MessagePump.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
@@ -203,8 +203,12 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     options.SetKeysAction([&keys] { keys.Show(); });
 
     // Commands from the command line, carried out as the hotkeys do.
-    CommandRunner commands({engine, slots, destinations, imageExport, files, messages,
-                            [&regionCapture] { return regionCapture.Take(); },
+    win32::DelayedCalls delayedCalls;
+    CommandRunner commands({engine, slots, destinations, imageExport, files, messages, settings,
+                            [&regionCapture] {
+                                if (regionCapture.Drawing()) return RegionTaken{nullptr, true};
+                                return RegionTaken{regionCapture.Take()};
+                            },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {
                                     editor.ShowModal();
@@ -212,7 +216,9 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
                                     editor.ShowPicture(std::move(shot));
                                 }
                             },
-                            [](int milliseconds) { win32::PumpMessagesFor(static_cast<unsigned>(milliseconds)); },
+                            [&delayedCalls](int milliseconds, std::function<void()> then) {
+                                delayedCalls.After(milliseconds, std::move(then));
+                            },
                             commandLine == nullptr});
     if (commandLine) {
         // Not the tray program, which other starts hand their commands to.
@@ -220,7 +226,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
         settingsManager.LoadSettings();
         return commandLine->RunAlone(commands);
     }
-    win32::CommandReceiver commandReceiver(mainWindow.Handle(), commands);
+    win32::CommandReceiver commandReceiver(mainWindow.Handle(), commands, settings);
     mainWindow.SetCopyDataHandler([&commandReceiver](const COPYDATASTRUCT& data) { return commandReceiver.Receive(data); });
 
     TrayProgram::Actions actions;

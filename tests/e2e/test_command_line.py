@@ -65,12 +65,40 @@ class CommandLineTest(E2ETestCase):
         self.assertEqual(self.command("--screen", "--file", "notes.txt\\shot.jpg", "--quiet"), (3, "", ""))
         code, _, errors = self.command("--screen", "--file", "notes.txt\\shot.jpg")
         self.assertEqual(code, 3)
-        self.assertIn("could not make the folder for the screenshot:\nZ:" + self.file("notes.txt").replace("/", "\\"),
-                      errors)
+        self.assertIn(f"\n\n{wine_path(self.file('notes.txt'))} is a file, not a folder.", errors)
 
         before = pdf_files()
         self.assertEqual(self.command("--window", "--to", "print"), (0, "", ""))
         self.assertEqual(pdf_images(wait_for_new_pdf(before)), [WINDOW])
+
+    # Whatever cannot be written is told by what is wrong with it, before anything is written: a
+    # thumbnail that cannot be written leaves no main file, so that the same command can run again.
+    def test_a_file_that_cannot_be_written_is_told_why_and_leaves_nothing(self):
+        os.mkdir(self.file("b_thumb.png"))
+        os.mkdir(self.file("d.png"))
+        for _ in range(2):
+            code, _, errors = self.command("--screen", "--file", "b.png", "--thumbnail", "20")
+            self.assertEqual(code, 3)
+            self.assertIn(f"{wine_path(self.file('b_thumb.png'))}\n\nA folder of this name exists already.", errors)
+            self.assertFalse(os.path.exists(self.file("b.png")), "no main file without its thumbnail")
+        cases = {
+            ("d.png", "--overwrite"): (wine_path(self.file("d.png")), "A folder of this name exists already."),
+            ("Q:\\x.png",): ("Q:\\x.png", "The drive Q: does not exist."),
+            ("x:y.png",): ("x:\\y.png", "The drive X: does not exist."),
+            ("why?.png",): (wine_path(self.file("why?.png")), 'The name holds a character that Windows does not allow: "?".'),
+            ("n" * 300 + ".png",): (wine_path(self.file("n" * 300 + ".png")),
+                                    "The name is too long: it has 304 characters, and Windows allows 255."),
+            ("Z:\\proc\\x.png",): ("Z:\\proc\\x.png", "Windows does not let new files or folders be made in Z:\\proc."),
+        }
+        for (path, *more), (named, reason) in cases.items():
+            with self.subTest(path[:20]):
+                code, _, errors = self.command("--screen", "--file", path, *more)
+                self.assertEqual(code, 3)
+                self.assertIn(f"{named}\n\n{reason}", errors)
+        self.assertEqual(sorted(os.listdir(self.caller)), ["b_thumb.png", "d.png"])
+        # The command line's words in any case, as Windows users type them.
+        self.assertEqual(self.command("--SCREEN", "--To", "CLIPBOARD", "--File", "Big.PNG"), (0, "", ""))
+        self.assertEqual(image_size(self.file("Big.PNG")), SCREEN)
 
     def test_the_tray_program_takes_the_commands_one_after_the_other_and_answers_each(self):
         self.fresh_settings(SendTo=0, Printformat=2, NumShots=2)
