@@ -60,7 +60,7 @@ CommandOutcome CommandRunner::Carry(const Command& command) {
     bool onClipboard = true;
     // The region overlay has made its region current and put it on the clipboard.
     if (command.area != CaptureArea::Region) {
-        m_ports.slots.SetCurrent(shot);
+        m_ports.currentShot.Set(shot);
         onClipboard = m_ports.engine.CopyShotToClipboard();
         if (!onClipboard) DebugOutput("The screenshot could not be put on the clipboard.");
     }

@@ -3,14 +3,14 @@
 #include <string>
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/ShotDestinations.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandMessages.h"
 #include "lang/UserText.h"
 #include "platform/FileSystem.h"
 #include "save/ImageExport.h"
-#include "settings/Settings.h"
+#include "model/Settings.h"
 
 namespace snapwright {
 
@@ -27,7 +27,7 @@ class CommandRunner {
 public:
     struct Ports {
         CaptureEngine& engine;
-        CaptureSlots& slots;
+        CurrentShot& currentShot;
         ShotDestinations& destinations;
         ImageExport& imageExport;
         IFileSystem& files;

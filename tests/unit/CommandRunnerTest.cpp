@@ -48,8 +48,8 @@ protected:
     FakeWindowService windows;
     FakeScreenCapture capture;
     FakeClipboard clipboard;
-    CaptureSlots slots;
-    CaptureEngine engine{screen, windows, capture, clipboard, slots};
+    CurrentShot currentShot;
+    CaptureEngine engine{screen, windows, capture, clipboard, currentShot};
     FakeUserMessages shown;
     CommandMessages messages{shown};
     Settings settings;
@@ -70,7 +70,7 @@ protected:
     std::vector<CommandOutcome> answers;
     RegionTaken region;
     std::vector<int> editorGot;  // the serials of the pictures the editor was given
-    CommandRunner::Ports ports{engine, slots, destinations, exporter, files, messages, settings,
+    CommandRunner::Ports ports{engine, currentShot, destinations, exporter, files, messages, settings,
                                [this] { return region; },
                                [this](PicturePtr shot) { editorGot.push_back(SerialOf(shot)); },
                                [this](int milliseconds, std::function<void()> then) {
@@ -86,8 +86,8 @@ TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFolders
     EXPECT_TRUE(files.folders.contains("C:\\shots\\new"));
     ASSERT_TRUE(files.files.contains("C:\\shots\\new\\a.png"));
     EXPECT_EQ(files.files.size(), 1u) << "nothing else left in the folder";
-    EXPECT_EQ(SerialOf(slots.Current()), 1);
-    EXPECT_EQ(clipboard.held, slots.Current());
+    EXPECT_EQ(SerialOf(currentShot.Get()), 1);
+    EXPECT_EQ(clipboard.held, currentShot.Get());
 
     files.files["C:\\shots\\new\\a.png"] = {'m', 'i', 'n', 'e'};
     const CommandOutcome refused = Run(command);

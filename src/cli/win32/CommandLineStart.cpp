@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "cli/win32/CommandHandOff.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/WideText.h"
 #include "settings/SettingsManager.h"
@@ -67,11 +68,7 @@ std::optional<int> CommandLineStart::FinishWithoutProgram() {
 int CommandLineStart::RunAlone(CommandRunner& runner) {
     std::optional<CommandOutcome> answer;
     runner.Run(m_parsed.command, ShowsErrors(), [&answer](const CommandOutcome& outcome) { answer = outcome; });
-    MSG message{};
-    while (!answer && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    RunModalLoop([&answer] { return answer.has_value(); });
     if (!answer) return Tell({kExitFailed, UserText(TextId::TrayProgramEndedMessage, m_language)}, true);
     return Tell(*answer, false);
 }
