@@ -264,6 +264,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
         return Point{point.x, point.y};
     };
     actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
+    actions.mayEnd = [&editor] { return editor.MayEnd(); };
     actions.newPopupMenu = [] { return std::make_unique<win32::TrayPopupMenu>(); };
     TrayProgram trayProgram(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
     startWindow.SetPresenter(&trayProgram);

@@ -288,8 +288,6 @@ enum class TextId {
     PageOfTwoAloneMessage,
     TrayProgramSilentMessage,
     TrayProgramEndedMessage,
-    // Ending the program (capture/TrayProgram.h)
-    UnsavedEditsBlockEndReason,  // what Windows shows while it waits to end the session
 
     Count,  // not a text: the number of them
 };

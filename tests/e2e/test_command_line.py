@@ -30,9 +30,9 @@ class CommandLineTest(E2ETestCase):
         return subprocess.Popen(["wine", EXE, *arguments], cwd=self.caller, env=env(),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def command(self, *arguments):
+    def command(self, *arguments, timeout=120):
         """Runs a command in the caller's folder; gives its exit code, output and errors."""
-        result = run(["wine", EXE, *arguments], cwd=self.caller, timeout=120)
+        result = run(["wine", EXE, *arguments], cwd=self.caller, timeout=timeout)
         return (result.returncode, *(text.decode("utf-8").replace("\r", "") for text in (result.stdout, result.stderr)))
 
     def file(self, name):
@@ -129,6 +129,38 @@ class CommandLineTest(E2ETestCase):
         self.assertIn(wine_path(self.file("taken.png")), errors)
         self.assertEqual(self.command("--window", "--to", "editor"), (0, "", ""))
         self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the tray program's editor")
+        self.assertIsNone(program.process.poll(), "the tray program runs on")
+
+    # A command never waits for another command's dialog or question: while one is open, a capture
+    # into a file is done within seconds. --to editor ends once the editor has the picture, whatever
+    # the editor then asks about its unsaved marks.
+    def test_a_command_never_waits_for_another_commands_dialog_or_question(self):
+        program = self.start_program()
+        self.settled_screen("screen")
+        saving = self.start("--screen", "--to", "save")
+        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the first command's dialog")
+        self.assertEqual(self.command("--screen", "--file", "during-dialog.png", timeout=30), (0, "", ""))
+        self.assertEqual(image_size(self.file("during-dialog.png")), SCREEN)
+        self.answer(SAVE_DIALOG, "&Cancel")
+        self.assertEqual(saving.wait(timeout=30), 1)
+
+        self.assertEqual(self.command("--window", "--to", "editor", timeout=30), (0, "", ""))
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.assertEqual(driver("click", EDITOR, "Frame")[0], 0)
+        left, top, _, _ = (int(v) for v in driver("rect", EDITOR, "SnapwrightEditorView")[1].split())
+        run(["xdotool", "mousemove", str(left + 40), str(top + 40), "mousedown", "1", "mousemove", str(left + 80),
+             str(top + 60), "mousemove", str(left + 120), str(top + 90), "mouseup", "1"], check=True)
+        self.assertEqual(self.command("--screen", "--to", "editor", timeout=30), (0, "", ""), "ends at once")
+        self.assertEqual(driver("wait-window", "New file", "", "20000")[0], 0, "the editor asks about its marks")
+        self.assertIn("Really discard this file?", self.texts("New file"))
+        self.assertEqual(self.command("--screen", "--file", "during-question.png", timeout=30), (0, "", ""))
+        self.assertEqual(image_size(self.file("during-question.png")), SCREEN)
+        self.answer("New file", "&No")
+        self.assertEqual(driver("close", EDITOR)[0], 0)
+        self.assertEqual(driver("wait-window", "Quit program", "", "20000")[0], 0)
+        self.answer("Quit program", "&No")
+        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+
         self.assertIsNone(program.process.poll(), "the tray program runs on")
 
 

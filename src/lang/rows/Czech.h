@@ -252,8 +252,6 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Stránka obsahuje dva snímky obrazovky, a bez Snapwrightu spuštěného v oznamovací oblasti žádný druhý nepřijde: nic se nevytiskne. Nejprve spusťte Snapwright, nebo v jeho možnostech zvolte stránku s jedním snímkem."},
     {TrayProgramSilentMessage, "Snapwright běží v oznamovací oblasti, ale neodpovídá."},
     {TrayProgramEndedMessage, "Snapwright skončil dříve, než dokončil příkaz."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Snímek obrazovky v editoru Snapwright obsahuje neuložené změny."},
 });
 
 }  // namespace snapwright::language_rows

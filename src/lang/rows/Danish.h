@@ -252,8 +252,6 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {PageOfTwoAloneMessage, "Siden rummer to skærmbilleder, og uden Snapwright i meddelelsesområdet kommer der intet andet: Der udskrives intet. Start Snapwright først, eller vælg en side med ét skærmbillede i indstillingerne."},
     {TrayProgramSilentMessage, "Snapwright kører i meddelelsesområdet, men svarer ikke."},
     {TrayProgramEndedMessage, "Snapwright blev afsluttet, før kommandoen var udført."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Skærmbilledet i Snapwright-editoren har ændringer, der ikke er gemt."},
 });
 
 }  // namespace snapwright::language_rows

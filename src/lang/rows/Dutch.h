@@ -252,8 +252,6 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {PageOfTwoAloneMessage, "De pagina bevat twee schermafbeeldingen, en zonder Snapwright in het systeemvak komt er geen tweede: er wordt niets afgedrukt. Start eerst Snapwright, of kies in de opties een pagina met één schermafbeelding."},
     {TrayProgramSilentMessage, "Snapwright wordt uitgevoerd in het systeemvak, maar reageert niet."},
     {TrayProgramEndedMessage, "Snapwright is afgesloten voordat de opdracht klaar was."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "De schermafbeelding in de Snapwright-editor heeft wijzigingen die niet zijn opgeslagen."},
 });
 
 }  // namespace snapwright::language_rows

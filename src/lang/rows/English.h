@@ -253,8 +253,6 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {PageOfTwoAloneMessage, "The page takes two screenshots, and without Snapwright running in the tray no second one will come: nothing is printed. Start Snapwright first, or choose a page of one screenshot in its options."},
     {TrayProgramSilentMessage, "Snapwright runs in the tray but does not answer."},
     {TrayProgramEndedMessage, "Snapwright ended before it finished the command."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "The screenshot in the Snapwright editor has changes that are not saved."},
 });
 
 }  // namespace snapwright::language_rows

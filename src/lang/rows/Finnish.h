@@ -252,8 +252,6 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {PageOfTwoAloneMessage, "Sivulle tulee kaksi kuvakaappausta, eikä toista tule ilman ilmaisinalueella käynnissä olevaa Snapwrightia: mitään ei tulosteta. Käynnistä ensin Snapwright tai valitse sen asetuksista yhden kuvakaappauksen sivu."},
     {TrayProgramSilentMessage, "Snapwright on käynnissä ilmaisinalueella, mutta se ei vastaa."},
     {TrayProgramEndedMessage, "Snapwright sulkeutui ennen kuin komento oli valmis."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Snapwrightin muokkaimen kuvakaappauksessa on tallentamattomia muutoksia."},
 });
 
 }  // namespace snapwright::language_rows

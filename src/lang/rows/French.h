@@ -252,8 +252,6 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {PageOfTwoAloneMessage, "La page comprend deux captures d'écran, et sans Snapwright dans la zone de notification, aucune deuxième ne viendra : rien n'est imprimé. Démarrez d'abord Snapwright, ou choisissez dans ses options une page d'une seule capture d'écran."},
     {TrayProgramSilentMessage, "Snapwright s'exécute dans la zone de notification, mais ne répond pas."},
     {TrayProgramEndedMessage, "Snapwright s'est arrêté avant d'avoir terminé la commande."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "La capture d'écran de l'éditeur Snapwright contient des modifications non enregistrées."},
 });
 
 }  // namespace snapwright::language_rows

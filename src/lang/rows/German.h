@@ -252,8 +252,6 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {PageOfTwoAloneMessage, "Die Seite nimmt zwei Screenshots auf, und ohne Snapwright im Infobereich kommt kein zweiter: Es wird nichts gedruckt. Starten Sie zuerst Snapwright, oder wählen Sie in seinen Optionen eine Seite mit einem Screenshot."},
     {TrayProgramSilentMessage, "Snapwright läuft im Infobereich, antwortet aber nicht."},
     {TrayProgramEndedMessage, "Snapwright wurde beendet, bevor der Befehl ausgeführt war."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Der Screenshot im Snapwright-Editor hat ungespeicherte Änderungen."},
 });
 
 }  // namespace snapwright::language_rows

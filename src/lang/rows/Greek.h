@@ -253,8 +253,6 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {PageOfTwoAloneMessage, "Η σελίδα παίρνει δύο στιγμιότυπα και χωρίς το Snapwright στην περιοχή ειδοποιήσεων δεν θα έρθει δεύτερο: δεν τυπώνεται τίποτα. Ξεκινήστε πρώτα το Snapwright ή επιλέξτε στις επιλογές σελίδα με ένα στιγμιότυπο."},
     {TrayProgramSilentMessage, "Το Snapwright εκτελείται στην περιοχή ειδοποιήσεων αλλά δεν αποκρίνεται."},
     {TrayProgramEndedMessage, "Το Snapwright τερματίστηκε πριν ολοκληρώσει την εντολή."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Το στιγμιότυπο στον επεξεργαστή του Snapwright έχει αλλαγές που δεν αποθηκεύτηκαν."},
 });
 
 }  // namespace snapwright::language_rows

@@ -252,8 +252,6 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Az oldalra két képernyőkép kerül, és ha a Snapwright nem fut az értesítési területen, második nem érkezik: semmi sem kerül nyomtatásra. Először indítsa el a Snapwrightot, vagy a beállításaiban válasszon egy képernyőképes oldalt."},
     {TrayProgramSilentMessage, "A Snapwright fut az értesítési területen, de nem válaszol."},
     {TrayProgramEndedMessage, "A Snapwright befejeződött, mielőtt végrehajtotta volna a parancsot."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "A Snapwright szerkesztőjében lévő képernyőkép nem mentett módosításokat tartalmaz."},
 });
 
 }  // namespace snapwright::language_rows

@@ -252,8 +252,6 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {PageOfTwoAloneMessage, "La pagina contiene due schermate, e senza Snapwright nell'area di notifica non ne arriverà una seconda: non viene stampato nulla. Avvia prima Snapwright, oppure scegli nelle sue opzioni una pagina con una sola schermata."},
     {TrayProgramSilentMessage, "Snapwright è in esecuzione nell'area di notifica, ma non risponde."},
     {TrayProgramEndedMessage, "Snapwright è terminato prima di completare il comando."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "La schermata nell'editor di Snapwright contiene modifiche non salvate."},
 });
 
 }  // namespace snapwright::language_rows

@@ -252,8 +252,6 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {PageOfTwoAloneMessage, "Siden har plass til to skjermbilder, og uten Snapwright i systemstatusfeltet kommer det ikke noe andre: Ingenting skrives ut. Start Snapwright først, eller velg en side med ett skjermbilde i innstillingene."},
     {TrayProgramSilentMessage, "Snapwright kjører i systemstatusfeltet, men svarer ikke."},
     {TrayProgramEndedMessage, "Snapwright ble avsluttet før kommandoen var ferdig."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Skjermbildet i Snapwright-redigeringsprogrammet har endringer som ikke er lagret."},
 });
 
 }  // namespace snapwright::language_rows

@@ -252,8 +252,6 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {PageOfTwoAloneMessage, "A página leva duas capturas de ecrã, e sem o Snapwright na área de notificação não virá uma segunda: nada é impresso. Inicie primeiro o Snapwright ou escolha nas opções uma página de uma só captura."},
     {TrayProgramSilentMessage, "O Snapwright está em execução na área de notificação, mas não responde."},
     {TrayProgramEndedMessage, "O Snapwright terminou antes de concluir o comando."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "A captura de ecrã no editor do Snapwright tem alterações não guardadas."},
 });
 
 }  // namespace snapwright::language_rows

@@ -252,8 +252,6 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {PageOfTwoAloneMessage, "Pagina cuprinde două capturi de ecran, iar fără Snapwright în zona de notificare nu va veni a doua: nu se imprimă nimic. Porniți mai întâi Snapwright sau alegeți în opțiunile sale o pagină cu o singură captură."},
     {TrayProgramSilentMessage, "Snapwright rulează în zona de notificare, dar nu răspunde."},
     {TrayProgramEndedMessage, "Snapwright s-a închis înainte de a termina comanda."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Captura de ecran din editorul Snapwright are modificări nesalvate."},
 });
 
 }  // namespace snapwright::language_rows

@@ -252,8 +252,6 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Stran vsebuje dva posnetka zaslona, brez Snapwrighta v obvestilnem področju pa drugega ne bo: nič se ne natisne. Najprej zaženite Snapwright ali v njegovih možnostih izberite stran z enim posnetkom."},
     {TrayProgramSilentMessage, "Snapwright se izvaja v obvestilnem področju, vendar se ne odziva."},
     {TrayProgramEndedMessage, "Snapwright se je končal, preden je dokončal ukaz."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Posnetek zaslona v urejevalniku Snapwright ima neshranjene spremembe."},
 });
 
 }  // namespace snapwright::language_rows

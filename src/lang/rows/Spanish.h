@@ -252,8 +252,6 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {PageOfTwoAloneMessage, "La página lleva dos capturas de pantalla, y sin Snapwright en el área de notificación no llegará una segunda: no se imprime nada. Inicie primero Snapwright o elija en sus opciones una página de una sola captura."},
     {TrayProgramSilentMessage, "Snapwright se está ejecutando en el área de notificación, pero no responde."},
     {TrayProgramEndedMessage, "Snapwright terminó antes de completar el comando."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "La captura de pantalla del editor de Snapwright tiene cambios sin guardar."},
 });
 
 }  // namespace snapwright::language_rows

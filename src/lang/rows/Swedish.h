@@ -252,8 +252,6 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {PageOfTwoAloneMessage, "Sidan rymmer två skärmbilder, och utan Snapwright i meddelandefältet kommer ingen andra: inget skrivs ut. Starta Snapwright först, eller välj en sida med en skärmbild i alternativen."},
     {TrayProgramSilentMessage, "Snapwright körs i meddelandefältet men svarar inte."},
     {TrayProgramEndedMessage, "Snapwright avslutades innan kommandot var klart."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Skärmbilden i Snapwrights redigerare har ändringar som inte har sparats."},
 });
 
 }  // namespace snapwright::language_rows

@@ -252,8 +252,6 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Sayfa iki ekran görüntüsü alır ve Snapwright bildirim alanında çalışmadan ikincisi gelmez: hiçbir şey yazdırılmaz. Önce Snapwright'ı başlatın veya seçeneklerinde tek ekran görüntülü bir sayfa seçin."},
     {TrayProgramSilentMessage, "Snapwright bildirim alanında çalışıyor ancak yanıt vermiyor."},
     {TrayProgramEndedMessage, "Snapwright, komutu bitirmeden kapandı."},
-    // Ending the program (capture/TrayProgram.h)
-    {UnsavedEditsBlockEndReason, "Snapwright düzenleyicisindeki ekran görüntüsünde kaydedilmemiş değişiklikler var."},
 });
 
 }  // namespace snapwright::language_rows
