@@ -28,6 +28,7 @@
 #include "cli/CommandRunner.h"
 #include "cli/win32/CommandLineStart.h"
 #include "cli/win32/CommandReceiver.h"
+#include "cli/win32/DelayedCalls.h"
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
@@ -222,8 +223,12 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     options.SetKeysAction([&keys] { keys.Show(); });
 
     // Commands from the command line, carried out as the hotkeys do.
-    CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages,
-                            [&regionCapture] { return regionCapture.Take(); },
+    win32::DelayedCalls delayedCalls;
+    CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages, settings,
+                            [&regionCapture] {
+                                if (regionCapture.Drawing()) return RegionTaken{nullptr, true};
+                                return RegionTaken{regionCapture.Take()};
+                            },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {
                                     editor.ShowModal();
@@ -231,7 +236,9 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
                                     editor.ShowPicture(std::move(shot));
                                 }
                             },
-                            [](int milliseconds) { win32::PumpMessagesFor(static_cast<unsigned>(milliseconds)); },
+                            [&delayedCalls](int milliseconds, std::function<void()> then) {
+                                delayedCalls.After(milliseconds, std::move(then));
+                            },
                             commandLine == nullptr});
     if (commandLine) {
         // Not the tray program, which other starts hand their commands to.
@@ -239,7 +246,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
         settingsManager.LoadSettings();
         return commandLine->RunAlone(commands);
     }
-    win32::CommandReceiver commandReceiver(mainWindow.Handle(), commands);
+    win32::CommandReceiver commandReceiver(mainWindow.Handle(), commands, settings);
     mainWindow.SetCopyDataHandler([&commandReceiver](const COPYDATASTRUCT& data) { return commandReceiver.Receive(data); });
 
     TrayProgram::Actions actions;
@@ -259,6 +266,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
         return Point{point.x, point.y};
     };
     actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
+    actions.mayEnd = [&editor] { return editor.MayEnd(); };
     actions.newPopupMenu = [] { return std::make_unique<win32::TrayPopupMenu>(); };
     TrayProgram trayProgram(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
     startWindow.SetPresenter(&trayProgram);

@@ -41,6 +41,7 @@ PicturePtr CaptureEngine::GrabWindowPicture(WindowRef window) {
 PicturePtr CaptureEngine::GrabArea(const Rect& area, const std::vector<Monitor>& monitors) {
     const std::vector<Rect> parts = ShownParts(area, monitors);
     if (parts.empty()) return nullptr;
+    if (m_frozen) return m_frozen(area);
     return m_capture.GrabScreenArea(area, parts);
 }
 

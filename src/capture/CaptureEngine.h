@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "capture/CurrentShot.h"
 #include "capture/Desktop.h"
 #include "platform/Clipboard.h"
@@ -24,6 +26,12 @@ public:
     // Puts the current screenshot on the clipboard; false when there is none or the copy failed.
     bool CopyShotToClipboard();
 
+    // A part of the desktop as it was frozen (virtual-screen pixels), or null.
+    using FrozenDesktop = std::function<PicturePtr(const Rect& area)>;
+    // While the region overlay covers the screen, every grab (a key's, a command's) is cut from the
+    // desktop it froze: the desktop under the overlay, never the overlay. An empty one thaws.
+    void FreezeScreen(FrozenDesktop frozen) { m_frozen = std::move(frozen); }
+
 private:
     PicturePtr GrabArea(const Rect& area, const std::vector<Monitor>& monitors);
 
@@ -32,6 +40,7 @@ private:
     IScreenCapture& m_capture;
     IClipboard& m_clipboard;
     const CurrentShot& m_currentShot;
+    FrozenDesktop m_frozen;
 };
 
 }  // namespace snapwright

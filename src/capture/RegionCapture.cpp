@@ -34,7 +34,17 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
         return nullptr;
     }
     RegionSelection selection(monitors, m_desktop.ShownWindowFrames(monitors), m_screen.PointerPosition());
-    m_overlay.Select(*desktop, area, selection);
+    {
+        // What is grabbed while the overlay is up comes from the frozen desktop.
+        struct Thaw {
+            CaptureEngine& engine;
+            ~Thaw() { engine.FreezeScreen(nullptr); }
+        } thaw{m_engine};
+        m_engine.FreezeScreen([this, &desktop, area](const Rect& part) {
+            return m_overlay.Cut(*desktop, {part.left - area.left, part.top - area.top, part.width, part.height});
+        });
+        m_overlay.Select(*desktop, area, selection);
+    }
     if (selection.CurrentStep() != RegionSelection::Step::Taken) return nullptr;
 
     const Rect region = *selection.Marked();

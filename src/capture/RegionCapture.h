@@ -35,6 +35,8 @@ public:
     // could not be read (the user has been told). `afterHiding`: a window of this program has
     // just been hidden, and what it covered is to be painted first.
     PicturePtr Take(bool afterHiding = false);
+    // True while a region is being drawn.
+    bool Drawing() const { return m_busy; }
 
 private:
     const IScreen& m_screen;

@@ -183,7 +183,9 @@ void TrayProgram::ShowAbout() {
     if (m_actions.showAbout) m_actions.showAbout();
 }
 
+// Ending the program ends the editor too: it asks about unsaved edits as closing it does.
 void TrayProgram::Exit() {
+    if (m_actions.mayEnd && !m_actions.mayEnd()) return;
     OnUnload();
     if (m_actions.endProgram) m_actions.endProgram();
 }

@@ -33,6 +33,9 @@ public:
         std::function<void(PicturePtr)> openInEditor;  // not modal
         std::function<void()> takeRegion;   // draws a region and opens the editor on it
         std::function<void()> endProgram;   // after the unload
+        // Asks about the editor's unsaved edits before the program ends: false when the user
+        // keeps them (Cancel), and the program runs on.
+        std::function<bool()> mayEnd;
         std::function<Point()> cursorPosition;
         // The window the user works in, read when the tray icon is clicked, before the menu takes
         // the foreground.

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "Version.h"
+#include "lang/UserText.h"
 #include "save/FileNaming.h"
 #include "save/SaveFormats.h"
 
@@ -42,9 +43,17 @@ constexpr std::pair<const char*, CommandTarget> kTargets[] = {{"clipboard", Comm
 // The longer names people also write for two of the save dialog's formats.
 constexpr std::pair<const char*, const char*> kFormatAliases[] = {{"jpeg", ".jpg"}, {"tiff", ".tif"}};
 
+// The command line's words in any case, as Windows users type them: "--Screen", "--to EDITOR".
+std::string LowerCaseAscii(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
 const OptionName* FindOption(const std::string& name) {
     for (const OptionName& option : kOptions) {
-        if (name == option.name) return &option;
+        if (LowerCaseAscii(name) == option.name) return &option;
     }
     return nullptr;
 }
@@ -98,16 +107,12 @@ std::optional<int> WholeNumber(const std::string& text) {
     return value;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 class Parser {
 public:
     explicit Parser(Command& command) : m_command(command) {}
 
-    // The error of the line, or an empty text.
-    std::string Parse(const std::vector<std::string>& arguments) {
+    // The error of the line, if it has one.
+    std::optional<Message> Parse(const std::vector<std::string>& arguments) {
         for (std::size_t i = 0; i < arguments.size(); ++i) {
             std::string name = arguments[i];
             std::optional<std::string> value;
@@ -117,22 +122,22 @@ public:
             }
             const OptionName* option = FindOption(name);
             if (!option) {
-                return name.starts_with("-") || name.starts_with("/") ? "Unknown option " + Quoted(name) + "."
-                                                                      : "Unexpected argument " + Quoted(name) + ".";
+                if (name.starts_with("-") || name.starts_with("/")) return Message{TextId::UnknownOptionError, {{"option", name}}};
+                return Message{TextId::UnexpectedArgumentError, {{"argument", name}}};
             }
-            if (!m_given.insert(name).second) return Quoted(name) + " is given twice.";
+            if (!m_given.insert(option->name).second) return Message{TextId::OptionTwiceError, {{"option", name}}};
             if (option->takesValue && !value) {
-                if (i + 1 == arguments.size()) return Quoted(name) + " needs a value.";
+                if (i + 1 == arguments.size()) return Message{TextId::OptionNeedsValueError, {{"option", name}}};
                 value = arguments[++i];
             }
-            if (!option->takesValue && value) return Quoted(name) + " takes no value.";
-            if (std::string error = Apply(option->option, value.value_or(std::string())); !error.empty()) return error;
+            if (!option->takesValue && value) return Message{TextId::OptionTakesNoValueError, {{"option", name}}};
+            if (std::optional<Message> error = Apply(option->option, value.value_or(std::string()))) return error;
         }
         return Check();
     }
 
 private:
-    std::string Apply(Option option, const std::string& value) {
+    std::optional<Message> Apply(Option option, const std::string& value) {
         switch (option) {
             case Option::Screen: return Capture(CaptureArea::Screen, "--screen");
             case Option::Window: return Capture(CaptureArea::Window, "--window");
@@ -140,73 +145,70 @@ private:
             case Option::Delay:
                 if (const std::optional<int> milliseconds = Milliseconds(value)) {
                     m_command.delayMilliseconds = *milliseconds;
-                    return {};
+                    return std::nullopt;
                 }
-                return "--delay takes seconds from 0 to 3600, such as 2 or 0.5, not " + Quoted(value) + ".";
+                return Message{TextId::DelayValueError, {{"value", value}}};
             case Option::To:
                 for (const auto& [name, target] : kTargets) {
-                    if (value == name) {
+                    if (LowerCaseAscii(value) == name) {
                         m_command.target = target;
-                        return {};
+                        return std::nullopt;
                     }
                 }
-                return "--to takes clipboard, print, save, send or editor, not " + Quoted(value) + ".";
+                return Message{TextId::ToValueError, {{"value", value}}};
             case Option::File:
-                if (value.empty()) return "--file needs a path.";
+                if (value.empty()) return Message{TextId::FileNeedsPathError};
                 m_command.file = value;
-                return {};
+                return std::nullopt;
             case Option::Format:
                 m_command.format = FormatNamed(value);
-                return m_command.format ? std::string() : "--format takes bmp, jpg, png, tif or mng, not " + Quoted(value) + ".";
+                if (m_command.format) return std::nullopt;
+                return Message{TextId::FormatValueError, {{"value", value}}};
             case Option::Thumbnail:
                 m_command.thumbnailPercent = WholeNumber(value);
-                if (m_command.thumbnailPercent >= kThumbnailMin && m_command.thumbnailPercent <= kThumbnailMax) return {};
-                return "--thumbnail takes a percentage from 10 to 50, not " + Quoted(value) + ".";
-            case Option::Overwrite: m_command.overwrite = true; return {};
-            case Option::Quiet: m_command.quiet = true; return {};
+                if (m_command.thumbnailPercent >= kThumbnailMin && m_command.thumbnailPercent <= kThumbnailMax) {
+                    return std::nullopt;
+                }
+                return Message{TextId::ThumbnailValueError, {{"value", value}}};
+            case Option::Overwrite: m_command.overwrite = true; return std::nullopt;
+            case Option::Quiet: m_command.quiet = true; return std::nullopt;
         }
-        return {};
+        return std::nullopt;
     }
 
-    std::string Capture(CaptureArea area, const char* name) {
-        if (!m_capture.empty()) return "Give only one capture, not " + m_capture + " and " + name + ".";
+    std::optional<Message> Capture(CaptureArea area, const char* name) {
+        if (!m_capture.empty()) return Message{TextId::OneCaptureError, {{"first", m_capture}, {"second", name}}};
         m_command.area = area;
         m_capture = name;
-        return {};
+        return std::nullopt;
     }
 
-    std::string Check() {
-        if (m_capture.empty()) return "Give a capture: --screen, --window or --region.";
+    std::optional<Message> Check() {
+        if (m_capture.empty()) return Message{TextId::NoCaptureError};
         if (m_command.file.empty()) {
             for (const char* needsFile : {"--format", "--thumbnail", "--overwrite"}) {
-                if (m_given.contains(needsFile)) return std::string(needsFile) + " needs --file.";
+                if (m_given.contains(needsFile)) return Message{TextId::NeedsFileError, {{"option", needsFile}}};
             }
-            return {};
+            return std::nullopt;
         }
-        if (m_command.target == CommandTarget::Save) {
-            return "--file cannot go with --to save: the save dialog asks for the file itself.";
-        }
+        if (m_command.target == CommandTarget::Save) return Message{TextId::FileWithSaveError};
         const SaveFormat* byExtension = FormatOfFile(m_command.file);
         if (m_command.format && byExtension && m_command.format != byExtension) {
-            return "--format " + FormatName(*m_command.format) + " does not match the file " + Quoted(m_command.file) +
-                   ".";
+            return Message{TextId::FormatMismatchError, {{"format", FormatName(*m_command.format)}, {"file", m_command.file}}};
         }
         if (!m_command.format) m_command.format = byExtension;
-        if (!m_command.format) {
-            return "The format of " + Quoted(m_command.file) +
-                   " is unknown: give --format or an extension (.bmp, .jpg, .png, .tif, .mng).";
-        }
-        return {};
+        if (!m_command.format) return Message{TextId::UnknownFormatError, {{"file", m_command.file}}};
+        return std::nullopt;
     }
 
     Command& m_command;
-    std::set<std::string> m_given;
+    std::set<std::string> m_given;  // by the options' own names
     std::string m_capture;
 };
 
 bool HasArgument(const std::vector<std::string>& arguments, std::initializer_list<const char*> names) {
     return std::any_of(arguments.begin(), arguments.end(), [&names](const std::string& argument) {
-        return std::find(names.begin(), names.end(), argument) != names.end();
+        return std::find(names.begin(), names.end(), LowerCaseAscii(argument)) != names.end();
     });
 }
 
@@ -223,8 +225,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         parsed.request = Request::Version;
     } else {
         Command command;
-        parsed.error = Parser(command).Parse(arguments);
-        if (parsed.error.empty()) {
+        if (std::optional<Message> error = Parser(command).Parse(arguments)) {
+            parsed.error = std::move(*error);
+        } else {
             parsed.command = command;
             parsed.request = Request::Capture;
         }
@@ -232,14 +235,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
-CommandOutcome AnswerWithoutCapture(const ParsedCommandLine& parsed) {
+CommandOutcome AnswerWithoutCapture(const ParsedCommandLine& parsed, int language) {
     switch (parsed.request) {
         case Request::Help: return {kExitDone, UsageText()};
         case Request::Version: return {kExitDone, VersionText()};
         case Request::Capture:
         case Request::Invalid: break;
     }
-    return {kExitBadArguments, parsed.error + "\nRun snapwright.exe --help to see the options."};
+    return {kExitBadArguments, UserText(TextId::BadArgumentsMessage, language, {{"error", UserText(parsed.error, language)}})};
 }
 
 std::vector<std::string> CommandArguments(const Command& command) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/UserText.h"
 #include "save/SaveFormats.h"
 
 namespace snapwright {
@@ -42,14 +43,16 @@ enum class Request { Capture, Help, Version, Invalid };
 
 struct ParsedCommandLine {
     Request request = Request::Invalid;
-    Command command;    // its quiet flag is set also on an invalid line
-    std::string error;  // what is wrong with an invalid line
+    Command command;  // its quiet flag is set also on an invalid line
+    Message error{TextId::NoCaptureError};  // what is wrong with an invalid line
 };
 
-// The program's arguments, without the program's own name.
+// The program's arguments, without the program's own name. Options and their words are taken in
+// any case; paths as they are.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
-// The answer to a line that asks for no screenshot: the help, the version, or what is wrong.
-CommandOutcome AnswerWithoutCapture(const ParsedCommandLine& parsed);
+// The answer to a line that asks for no screenshot: the help, the version, or what is wrong, in
+// the user's language (the help stays English).
+CommandOutcome AnswerWithoutCapture(const ParsedCommandLine& parsed, int language);
 // The arguments that give this command again, every value spelled out.
 std::vector<std::string> CommandArguments(const Command& command);
 

@@ -68,6 +68,9 @@ public:
     void OnLanguageChanged();
     // False keeps the window open (the user cancelled, or the save he asked for did not happen).
     bool OnClose();
+    // The program ends: an open editor asks about unsaved edits as closing it does. False keeps
+    // the program and the editor as they were.
+    bool MayEnd() { return !m_open || OnClose(); }
     void OnScroll();
     void OnResize();  // the window changed its size
     void OnMouseDown(Point view) { m_core.OnMouseDown(view); }

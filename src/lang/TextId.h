@@ -229,6 +229,67 @@ enum class TextId {
     UnsupportedPictureReason,
 
     // -- Saving, printing, sending, the command line --
+    // Saving a screenshot (save/SaveAsDialog.h, save/ImageExport.h)
+    SaveFailedMessage,      // {file}, {reason}: one of the reasons below
+    FolderFailedMessage,    // {folder}, {reason}
+    SaveRefusedMessage,     // {file}, {reason}: the save dialog stays open for another name
+    ReplaceFileQuestion,    // {file}
+    ReplaceFilesQuestion,   // {files}: one path a line
+    SaveDialogTitle,        // of the system's file dialog that the save dialog's "..." opens
+    NoScreenshotToSaveMessage,
+    SystemReason,           // {reason}: the system's own words, as it gives them
+    // why no file can be written at a path (save/PathReasons.h)
+    NoFileNameReason,
+    ForbiddenCharacterReason,    // {character}
+    NameTooLongReason,           // {length}, {limit}: numbers of characters
+    PathTooLongReason,           // {length}, {limit}
+    DeviceNameReason,            // {name}
+    DriveMissingReason,          // {drive}: "Q:"
+    NetworkFolderMissingReason,  // {folder}: "\\server\share"
+    FolderOfThatNameReason,
+    FileInTheWayReason,          // {folder}
+    FolderMissingReason,         // {folder}
+    FolderTakesNoFilesReason,    // {folder}
+    BadNameReason,
+    // the image library's reasons (save/ImageExport.h)
+    NotConvertedReason,
+    NotEncodedReason,
+    NoThumbnailReason,
+    EmptyFileReason,
+    NoMemoryToConvertReason,
+    PictureUnreadableReason,
+    LibraryWriteFailedReason,
+    // The command line (cli/): its messages; its options and its --help text stay English
+    BadArgumentsMessage,      // {error}: one of the errors below
+    UnknownOptionError,       // {option}
+    UnexpectedArgumentError,  // {argument}
+    OptionTwiceError,         // {option}
+    OptionNeedsValueError,    // {option}
+    OptionTakesNoValueError,  // {option}
+    DelayValueError,          // {value}
+    ToValueError,             // {value}
+    FileNeedsPathError,
+    FormatValueError,         // {value}
+    ThumbnailValueError,      // {value}
+    OneCaptureError,          // {first}, {second}: two options
+    NoCaptureError,
+    NeedsFileError,           // {option}
+    FileWithSaveError,
+    FormatMismatchError,      // {format}, {file}
+    UnknownFormatError,       // {file}
+    FileExistsError,
+    ThumbnailExistsError,
+    CommandFailedMessage,     // {reason}
+    ScreenUnreadableMessage,
+    NoWindowInFrontMessage,
+    NoRegionHereMessage,
+    RegionInUseMessage,
+    ClipboardHeldMessage,
+    NotHandedOnMessage,
+    PageWaitsMessage,
+    PageOfTwoAloneMessage,
+    TrayProgramSilentMessage,
+    TrayProgramEndedMessage,
 
     Count,  // not a text: the number of them
 };

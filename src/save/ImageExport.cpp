@@ -5,19 +5,11 @@
 
 #include "save/FileNaming.h"
 #include "save/MngWriter.h"
+#include "save/PathReasons.h"
 
 namespace snapwright {
 
 namespace {
-
-constexpr const char* kNotConverted = "The screenshot could not be converted into an image of the image library.";
-constexpr const char* kNotEncoded = "The image library could not encode the picture.";
-constexpr const char* kNoThumbnail = "The image library could not scale the picture down to a thumbnail.";
-constexpr const char* kEmptyFile = "The file is empty after writing.";
-
-ExportOutcome Failed(const std::string& path, const std::string& reason) {
-    return {false, path, reason};
-}
 
 // Converts the picture into a 24-bit codec bitmap and gives back every bitmap it made when it
 // ends; the codec is initialised for exactly as long.
@@ -44,85 +36,153 @@ private:
     CodecBitmap m_picture24 = 0;
 };
 
+ExportOutcome Refused(const std::string& path, TextId reason) {
+    return {false, path, Message{reason}};
+}
+
 }  // namespace
+
+// The files of one export, each written under a name of its own in its target's folder (so that
+// it takes the target's name in one step) until all of them are whole. Those that never took
+// their target's name are removed when the export ends.
+class ImageExport::PendingFiles {
+public:
+    explicit PendingFiles(IFileSystem& files) : m_files(files) {}
+    ~PendingFiles() {
+        for (const Pending& file : m_pending) {
+            if (!file.placed) m_files.RemoveFile(file.waiting);
+        }
+    }
+    PendingFiles(const PendingFiles&) = delete;
+    PendingFiles& operator=(const PendingFiles&) = delete;
+
+    // The name to write the target's contents under: short, so that it fits wherever the
+    // target's name does, and held by nothing else.
+    std::string Add(const std::string& target) {
+        const std::string folder = SplitPath(target).folder;
+        std::string waiting;
+        for (int n = 1; n < 100000; ++n) {
+            waiting = folder + "~snapwright-" + std::to_string(n) + ".tmp";
+            if (!m_files.Stamp(waiting) && !m_files.FolderExists(waiting) && !Holds(waiting)) break;
+        }
+        m_pending.push_back({target, waiting, m_files.Stamp(target).has_value(), false});
+        return waiting;
+    }
+
+    // Every file takes its target's name, in the order they were added. When one cannot, those
+    // placed before it that were new go again, and the target and the failure come back.
+    std::optional<std::pair<std::string, FileOutcome>> Place() {
+        for (Pending& file : m_pending) {
+            const FileOutcome moved = m_files.RenameFile(file.waiting, file.target);
+            if (!moved.ok) {
+                for (const Pending& placed : m_pending) {
+                    if (placed.placed && !placed.replaced) m_files.RemoveFile(placed.target);
+                }
+                return std::pair(file.target, moved);
+            }
+            file.placed = true;
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Pending {
+        std::string target;
+        std::string waiting;
+        bool replaced;  // a file of the target's name was there before
+        bool placed;
+    };
+
+    bool Holds(const std::string& waiting) const {
+        return std::ranges::any_of(m_pending, [&](const Pending& file) { return file.waiting == waiting; });
+    }
+
+    IFileSystem& m_files;
+    std::vector<Pending> m_pending;
+};
 
 ImageExport::ImageExport(IImageCodec& codec, IBitmapFileWriter& bitmapFiles, IFileSystem& files)
     : m_codec(codec), m_bitmapFiles(bitmapFiles), m_files(files) {}
 
+// A picture of many monitors takes a few hundred megabytes more while it is converted.
 ExportOutcome ImageExport::Export(const SaveFormat& format, const std::string& fileName, const PicturePtr& picture,
                                   std::optional<ThumbSize> thumbnail) {
-    if (!picture) return Failed(fileName, "There is no screenshot to save.");
-    // A picture of many monitors takes a few hundred megabytes more while it is converted.
+    if (!picture) return Refused(fileName, TextId::NoScreenshotToSaveMessage);
+    PendingFiles pending(m_files);
+    ExportOutcome written;
     try {
-        if (format.mainFileByPicture) return ExportBitmapFile(fileName, *picture, thumbnail);
-        return ExportByCodec(format, fileName, *picture, thumbnail);
+        written = format.mainFileByPicture ? ExportBitmapFile(fileName, *picture, thumbnail, pending)
+                                           : ExportByCodec(format, fileName, *picture, thumbnail, pending);
     } catch (const std::bad_alloc&) {
-        return Failed(fileName, "There is not enough memory to convert the screenshot.");
+        return Refused(fileName, TextId::NoMemoryToConvertReason);
     }
+    if (!written.ok) return written;
+    if (const auto unplaced = pending.Place()) return Failed(unplaced->first, unplaced->second);
+    return {};
 }
 
+// Without its main file a thumbnail is no use: the main file's failure is told, and no thumbnail made.
 ExportOutcome ImageExport::ExportByCodec(const SaveFormat& format, const std::string& fileName,
-                                         const Picture& picture, std::optional<ThumbSize> thumbnail) {
+                                         const Picture& picture, std::optional<ThumbSize> thumbnail,
+                                         PendingFiles& pending) {
     CodecSession session(m_codec, picture);
-    if (!session.Picture24()) return Failed(fileName, kNotConverted);
-    const FileOutcome main = SaveCodecFile(format.codecFormat, session.Picture24(), fileName, format.saveFlags);
-    // Without its main file a thumbnail is no use: the failure is told once, for the main file.
-    if (!main.ok) return Failed(fileName, main.reason);
-    if (thumbnail) {
-        const FileOutcome small =
-            CreateThumbnail(format.codecFormat, session.Picture24(), fileName, format.saveFlags, *thumbnail);
-        if (!small.ok) return Failed(ThumbnailFileName(fileName), small.reason);
-    }
-    return {};
+    if (!session.Picture24()) return Refused(fileName, TextId::NotConvertedReason);
+    const FileOutcome main = SaveCodecFile(format.codecFormat, session.Picture24(), pending.Add(fileName), format.saveFlags);
+    if (!main.ok) return Failed(fileName, main);
+    if (!thumbnail) return {};
+    const std::string thumbnailName = ThumbnailFileName(fileName);
+    const FileOutcome small =
+        CreateThumbnail(format.codecFormat, session.Picture24(), pending.Add(thumbnailName), format.saveFlags, *thumbnail);
+    return small.ok ? ExportOutcome{} : Failed(thumbnailName, small);
 }
 
 ExportOutcome ImageExport::ExportBitmapFile(const std::string& fileName, const Picture& picture,
-                                            std::optional<ThumbSize> thumbnail) {
-    const FileOutcome main =
-        WriteCleanly(fileName, [&] { return m_bitmapFiles.SaveBitmapFile(picture, fileName); });
-    if (!main.ok) return Failed(fileName, main.reason);
-    if (thumbnail) {
-        // The picture writes the main file by itself; only the thumbnail needs the codec.
-        CodecSession session(m_codec, picture);
-        if (!session.Picture24()) return Failed(ThumbnailFileName(fileName), kNotConverted);
-        const FileOutcome small = CreateThumbnail(CodecFormat::Bmp, session.Picture24(), fileName, 0, *thumbnail);
-        if (!small.ok) return Failed(ThumbnailFileName(fileName), small.reason);
-    }
-    return {};
+                                            std::optional<ThumbSize> thumbnail, PendingFiles& pending) {
+    const std::string waiting = pending.Add(fileName);
+    const FileOutcome main = WriteWhole(waiting, [&] { return m_bitmapFiles.SaveBitmapFile(picture, waiting); });
+    if (!main.ok) return Failed(fileName, main);
+    if (!thumbnail) return {};
+    // The picture writes the main file by itself; only the thumbnail needs the codec.
+    const std::string thumbnailName = ThumbnailFileName(fileName);
+    CodecSession session(m_codec, picture);
+    if (!session.Picture24()) return Refused(thumbnailName, TextId::NotConvertedReason);
+    const FileOutcome small = CreateThumbnail(CodecFormat::Bmp, session.Picture24(), pending.Add(thumbnailName), 0, *thumbnail);
+    return small.ok ? ExportOutcome{} : Failed(thumbnailName, small);
 }
 
-FileOutcome ImageExport::CreateThumbnail(CodecFormat format, CodecBitmap bitmap, const std::string& fileName,
-                                         int flags, ThumbSize size) {
+FileOutcome ImageExport::CreateThumbnail(CodecFormat format, CodecBitmap bitmap, const std::string& path, int flags,
+                                         ThumbSize size) {
     // A tiny window grab can round a side down to nothing; a thumbnail keeps at least one pixel.
     const CodecBitmap small =
         m_codec.Rescale(bitmap, std::max(size.width, 1), std::max(size.height, 1), kRescaleBilinear);
-    if (!small) return FileOutcome::Failure(kNoThumbnail);
-    const FileOutcome outcome = SaveCodecFile(format, small, ThumbnailFileName(fileName), flags);
+    if (!small) return FileOutcome::Failure(FileFailure::NotScaled);
+    const FileOutcome outcome = SaveCodecFile(format, small, path, flags);
     m_codec.Unload(small);
     return outcome;
 }
 
 FileOutcome ImageExport::SaveCodecFile(CodecFormat format, CodecBitmap bitmap, const std::string& path, int flags) {
-    return WriteCleanly(path, [&] {
+    return WriteWhole(path, [&] {
         if (format != CodecFormat::Mng) return m_codec.Save(format, bitmap, path, flags);
         // The codec reads MNG but does not write it: it encodes a PNG, which becomes the single
         // frame of an MNG datastream.
         const std::optional<std::vector<std::uint8_t>> mng =
             WrapPngAsMng(m_codec.SaveToMemory(CodecFormat::Png, bitmap, flags));
-        if (!mng) return FileOutcome::Failure(kNotEncoded);
+        if (!mng) return FileOutcome::Failure(FileFailure::NotEncoded);
         return m_files.WriteFile(path, *mng);
     });
 }
 
-FileOutcome ImageExport::WriteCleanly(const std::string& path, const std::function<FileOutcome()>& write) {
-    const std::optional<FileStamp> before = m_files.Stamp(path);
-    FileOutcome outcome = write();
-    const std::optional<FileStamp> after = m_files.Stamp(path);
-    if (outcome.ok && (!after || after->size == 0)) outcome = FileOutcome::Failure(kEmptyFile);
-    // A failed write can leave an empty or partial file; a file that it never touched (one that
-    // could not be opened for writing) stays as it was.
-    if (!outcome.ok && after && (!before || *after != *before)) m_files.RemoveFile(path);
-    return outcome;
+// A write that reports success but leaves nothing has failed all the same.
+FileOutcome ImageExport::WriteWhole(const std::string& path, const std::function<FileOutcome()>& write) {
+    const FileOutcome outcome = write();
+    if (!outcome.ok) return outcome;
+    const std::optional<FileStamp> written = m_files.Stamp(path);
+    return written && written->size > 0 ? outcome : FileOutcome::Failure(FileFailure::Empty);
+}
+
+ExportOutcome ImageExport::Failed(const std::string& path, const FileOutcome& failure) const {
+    return {false, path, WriteFailureReason(m_files, path, failure)};
 }
 
 std::vector<std::uint8_t> EncodePng(IImageCodec& codec, const Picture& picture, int flags) {

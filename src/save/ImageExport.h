@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/UserText.h"
 #include "platform/BitmapFile.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageCodec.h"
@@ -16,29 +17,33 @@ namespace snapwright {
 struct ExportOutcome {
     bool ok = true;
     std::string path;
-    std::string reason;
+    Message reason{TextId::SystemReason};
 };
 
-// Writes a picture to an image file of one of the save dialog's formats, and a thumbnail
-// beside it. Every codec bitmap is given back before the codec is de-initialised, and a failed
-// write (also for want of memory) leaves no empty or partial file behind.
+// Writes a picture to an image file of one of the save dialog's formats, and a thumbnail beside
+// it. Both are written under names of their own first and take their places when both are whole:
+// a failure (also for want of memory) leaves neither a new file nor a partial one, and files of
+// those names as they were. Every codec bitmap is given back before the codec is de-initialised.
 class ImageExport {
 public:
     ImageExport(IImageCodec& codec, IBitmapFileWriter& bitmapFiles, IFileSystem& files);
 
     ExportOutcome Export(const SaveFormat& format, const std::string& fileName, const PicturePtr& picture,
                          std::optional<ThumbSize> thumbnail);
-    // The bitmap scaled to `size` and saved beside fileName under its thumbnail name.
-    FileOutcome CreateThumbnail(CodecFormat format, CodecBitmap bitmap, const std::string& fileName, int flags,
-                                ThumbSize size);
 
 private:
+    class PendingFiles;
+
     ExportOutcome ExportByCodec(const SaveFormat& format, const std::string& fileName, const Picture& picture,
-                                std::optional<ThumbSize> thumbnail);
+                                std::optional<ThumbSize> thumbnail, PendingFiles& pending);
     ExportOutcome ExportBitmapFile(const std::string& fileName, const Picture& picture,
-                                   std::optional<ThumbSize> thumbnail);
+                                   std::optional<ThumbSize> thumbnail, PendingFiles& pending);
+    // The bitmap scaled to `size` and saved under the thumbnail's name in waiting.
+    FileOutcome CreateThumbnail(CodecFormat format, CodecBitmap bitmap, const std::string& path, int flags,
+                                ThumbSize size);
     FileOutcome SaveCodecFile(CodecFormat format, CodecBitmap bitmap, const std::string& path, int flags);
-    FileOutcome WriteCleanly(const std::string& path, const std::function<FileOutcome()>& write);
+    FileOutcome WriteWhole(const std::string& path, const std::function<FileOutcome()>& write);
+    ExportOutcome Failed(const std::string& path, const FileOutcome& failure) const;
 
     IImageCodec& m_codec;
     IBitmapFileWriter& m_bitmapFiles;

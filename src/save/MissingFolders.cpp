@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "save/FileNaming.h"
+#include "save/PathReasons.h"
 
 namespace snapwright {
 
@@ -30,8 +31,10 @@ FolderOutcome MakeFolderOf(IFileSystem& files, const std::string& fileName) {
         missing.push_back(folder);
     }
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
+        // The system would only say that something of this name exists.
+        if (files.Stamp(*folder)) return {false, *folder, Message{TextId::FileInTheWayReason, {{"folder", *folder}}}};
         const FileOutcome made = files.CreateFolder(*folder);
-        if (!made.ok) return {false, *folder, made.reason};
+        if (!made.ok) return {false, *folder, WriteFailureReason(files, *folder, made)};
     }
     return {};
 }

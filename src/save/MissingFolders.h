@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "lang/UserText.h"
 #include "platform/FileSystem.h"
 
 namespace snapwright {
@@ -9,7 +10,7 @@ namespace snapwright {
 struct FolderOutcome {
     bool ok = true;
     std::string folder;
-    std::string reason;
+    Message reason{TextId::SystemReason};
 };
 
 // Makes the folder of a file and the missing ones above it, from the top down. Drives and network

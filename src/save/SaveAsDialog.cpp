@@ -8,6 +8,7 @@
 #include "platform/Diagnostics.h"
 #include "save/FileNaming.h"
 #include "save/MissingFolders.h"
+#include "save/PathReasons.h"
 #include "save/SaveAsControls.h"
 #include "save/SaveFormats.h"
 
@@ -21,23 +22,21 @@ constexpr const char* kSavePathKey = "SavePath";
 constexpr int kSliderMin = 10;
 constexpr int kSliderMax = 50;
 
-std::string ReplaceQuestion(const std::vector<std::string>& existing) {
-    if (existing.size() == 1) return existing[0] + "\nalready exists.\n\nDo you want to replace it?";
-    std::string text = "These files already exist:";
-    for (const std::string& path : existing) text += "\n" + path;
-    return text + "\n\nDo you want to replace them?";
+std::string ReplaceQuestion(const std::vector<std::string>& existing, int language) {
+    if (existing.size() == 1) return UserText(TextId::ReplaceFileQuestion, language, {{"file", existing[0]}});
+    std::string files;
+    for (const std::string& path : existing) files += (files.empty() ? "" : "\n") + path;
+    return UserText(TextId::ReplaceFilesQuestion, language, {{"files", files}});
 }
 
 }  // namespace
 
-std::string SaveFailureMessage(const std::string& path, const std::string& reason) {
-    return "Snapwright could not save the screenshot as\n" + path + "\n\n" + reason +
-           "\n\nThe screenshot is still on the clipboard.";
+std::string SaveFailureMessage(const std::string& path, const Message& reason, int language) {
+    return UserText(TextId::SaveFailedMessage, language, {{"file", path}, {"reason", UserText(reason, language)}});
 }
 
-std::string FolderFailureMessage(const std::string& folder, const std::string& reason) {
-    return "Snapwright could not make the folder for the screenshot:\n" + folder + "\n\n" + reason +
-           "\n\nThe screenshot is still on the clipboard.";
+std::string FolderFailureMessage(const std::string& folder, const Message& reason, int language) {
+    return UserText(TextId::FolderFailedMessage, language, {{"folder", folder}, {"reason", UserText(reason, language)}});
 }
 
 SaveAsDialog::SaveAsDialog(Ports ports) : m_ports(std::move(ports)) {}
@@ -51,7 +50,7 @@ bool SaveAsDialog::StartSaveAs(PicturePtr picture) {
         return false;
     }
     if (!picture) {
-        m_ports.messages.ShowError("There is no screenshot to save.");
+        m_ports.messages.ShowError(UserText(TextId::NoScreenshotToSaveMessage, m_ports.settings.Language));
         return false;
     }
     struct OpenScope {
@@ -130,7 +129,8 @@ void SaveAsDialog::OnFormatChosen() {
 }
 
 void SaveAsDialog::OnBrowse() {
-    const std::string chosen = m_ports.dialogs.ShowSaveDialog(m_filter, "Save screenshot", m_savePath);
+    const std::string chosen =
+        m_ports.dialogs.ShowSaveDialog(m_filter, UserText(TextId::SaveDialogTitle, m_ports.settings.Language), m_savePath);
     if (chosen.empty()) return;
     m_fileName = chosen;
     if (UpperCaseAscii(LastCharacters(m_fileName, 4)) != UpperCaseAscii(m_extension)) m_fileName += m_extension;
@@ -142,9 +142,10 @@ void SaveAsDialog::OnBrowse() {
     m_ports.store.SaveSetting(kSettingsApp, kSettingsSection, kSavePathKey, m_savePath);
 }
 
-// What the user can still change in the dialog is settled while it is open: a name that Windows
-// keeps for a device, and files that the save would replace (No keeps them, and the dialog stays
-// open for another name).
+// What the user can still change in the dialog is settled while it is open: a name Windows does
+// not take or a place where no file can go (for the thumbnail too, so that a thumbnail that cannot
+// be written leaves no main file), and files that the save would replace (No keeps them, and the
+// dialog stays open for another name).
 void SaveAsDialog::OnOk() {
     const bool thumbnail = m_ports.form.Checked(Id(ThumbnailBox));
     const SaveFormat* format = FormatForExtension(m_extension);
@@ -156,10 +157,14 @@ void SaveAsDialog::OnOk() {
     if (format->mainFileByPicture && UpperCaseAscii(LastCharacters(fileName, 4)) != UpperCaseAscii(m_extension)) {
         fileName += m_extension;
     }
-    if (const std::string device = ReservedDeviceName(fileName); !device.empty()) {
-        m_ports.messages.ShowError("Snapwright cannot save the screenshot as\n" + fileName + "\n\nWindows keeps the name \"" +
-                                   device + "\" for a device. Please choose another name.");
-        return;
+    for (const std::string& path : {fileName, ThumbnailFileName(fileName)}) {
+        if (const std::optional<Message> refusal = TargetRefusal(m_ports.files, path)) {
+            const int language = m_ports.settings.Language;
+            m_ports.messages.ShowError(UserText(TextId::SaveRefusedMessage, language,
+                                                {{"file", path}, {"reason", UserText(*refusal, language)}}));
+            return;
+        }
+        if (!thumbnail) break;
     }
     if (!MayReplace(fileName, thumbnail)) return;
     m_ports.form.Unload();
@@ -168,7 +173,7 @@ void SaveAsDialog::OnOk() {
     const std::optional<ThumbSize> thumbSize = thumbnail ? std::optional<ThumbSize>(m_thumb) : std::nullopt;
     const ExportOutcome outcome = m_ports.imageExport.Export(*format, fileName, m_picture, thumbSize);
     m_saved = outcome.ok;
-    if (!outcome.ok) m_ports.messages.ShowError(SaveFailureMessage(outcome.path, outcome.reason));
+    if (!outcome.ok) m_ports.messages.ShowError(SaveFailureMessage(outcome.path, outcome.reason, m_ports.settings.Language));
 }
 
 void SaveAsDialog::OnCancel() {
@@ -191,14 +196,14 @@ bool SaveAsDialog::MayReplace(const std::string& fileName, bool thumbnail) {
     if (fileName != m_replaceConfirmed && m_ports.files.Stamp(fileName)) existing.push_back(fileName);
     const std::string thumbnailName = ThumbnailFileName(fileName);
     if (thumbnail && m_ports.files.Stamp(thumbnailName)) existing.push_back(thumbnailName);
-    return existing.empty() || m_ports.messages.AskYesNo(ReplaceQuestion(existing));
+    return existing.empty() || m_ports.messages.AskYesNo(ReplaceQuestion(existing, m_ports.settings.Language));
 }
 
 // The program's "Screenshots" folder and a chosen folder that was removed since are made alike;
 // without them the image library would only say that a file was not found.
 bool SaveAsDialog::MakeFolderOf(const std::string& fileName) {
     const FolderOutcome made = snapwright::MakeFolderOf(m_ports.files, fileName);
-    if (!made.ok) m_ports.messages.ShowError(FolderFailureMessage(made.folder, made.reason));
+    if (!made.ok) m_ports.messages.ShowError(FolderFailureMessage(made.folder, made.reason, m_ports.settings.Language));
     return made.ok;
 }
 

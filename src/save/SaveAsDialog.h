@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "lang/UserText.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
@@ -17,8 +18,8 @@
 namespace snapwright {
 
 // The text that tells the user that a screenshot could not be saved, and why.
-std::string SaveFailureMessage(const std::string& path, const std::string& reason);
-std::string FolderFailureMessage(const std::string& folder, const std::string& reason);
+std::string SaveFailureMessage(const std::string& path, const Message& reason, int language);
+std::string FolderFailureMessage(const std::string& folder, const Message& reason, int language);
 
 // The save dialog: proposes a file name from the date and time, lets the user choose the format,
 // another file and a thumbnail size, and writes the screenshot it was opened for.

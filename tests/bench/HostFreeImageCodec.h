@@ -117,6 +117,11 @@ public:
         if (!out) return FileOutcome::Failure(std::strerror(errno));
         return {};
     }
+    FileOutcome RenameFile(const std::string& from, const std::string& to) override {
+        std::error_code error;
+        std::filesystem::rename(from, to, error);
+        return error ? FileOutcome::Failure(error.message()) : FileOutcome{};
+    }
     bool RemoveFile(const std::string& path) override {
         std::error_code error;
         return std::filesystem::remove(path, error);

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
                                                       (folder / ("shot." + name)).string(), picture, std::nullopt);
         const long after = PeakKilobytes();
         std::printf("one %s export of %dx%d: %s; peak resident set %ld kB before, %ld kB after (+%ld kB)\n",
-                    chosen->name, kWidth, kHeight, outcome.ok ? "written" : outcome.reason.c_str(), before, after,
+                    chosen->name, kWidth, kHeight, outcome.ok ? "written" : UserText(outcome.reason, 0).c_str(), before, after,
                     after - before);
         std::filesystem::remove_all(folder);
         return outcome.ok ? 0 : 1;
@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
                 exporter.Export(kSaveFormats[static_cast<std::size_t>(c.formatIndex)], ours, picture, std::nullopt);
             ourTimes.push_back(Milliseconds(Clock::now() - start));
             if (!outcome.ok) {
-                std::fprintf(stderr, "%s: %s\n", c.name, outcome.reason.c_str());
+                std::fprintf(stderr, "%s: %s\n", c.name, UserText(outcome.reason, 0).c_str());
                 return 1;
             }
             const std::string command = "convert " + bmp + " " + c.convertOptions + " " + theirs;

@@ -30,9 +30,9 @@ class CommandLineTest(E2ETestCase):
         return subprocess.Popen(["wine", EXE, *arguments], cwd=self.caller, env=env(),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def command(self, *arguments):
+    def command(self, *arguments, timeout=120):
         """Runs a command in the caller's folder; gives its exit code, output and errors."""
-        result = run(["wine", EXE, *arguments], cwd=self.caller, timeout=120)
+        result = run(["wine", EXE, *arguments], cwd=self.caller, timeout=timeout)
         return (result.returncode, *(text.decode("utf-8").replace("\r", "") for text in (result.stdout, result.stderr)))
 
     def file(self, name):
@@ -65,12 +65,40 @@ class CommandLineTest(E2ETestCase):
         self.assertEqual(self.command("--screen", "--file", "notes.txt\\shot.jpg", "--quiet"), (3, "", ""))
         code, _, errors = self.command("--screen", "--file", "notes.txt\\shot.jpg")
         self.assertEqual(code, 3)
-        self.assertIn("could not make the folder for the screenshot:\nZ:" + self.file("notes.txt").replace("/", "\\"),
-                      errors)
+        self.assertIn(f"\n\n{wine_path(self.file('notes.txt'))} is a file, not a folder.", errors)
 
         before = pdf_files()
         self.assertEqual(self.command("--window", "--to", "print"), (0, "", ""))
         self.assertEqual(pdf_images(wait_for_new_pdf(before)), [WINDOW])
+
+    # Whatever cannot be written is told by what is wrong with it, before anything is written: a
+    # thumbnail that cannot be written leaves no main file, so that the same command can run again.
+    def test_a_file_that_cannot_be_written_is_told_why_and_leaves_nothing(self):
+        os.mkdir(self.file("b_thumb.png"))
+        os.mkdir(self.file("d.png"))
+        for _ in range(2):
+            code, _, errors = self.command("--screen", "--file", "b.png", "--thumbnail", "20")
+            self.assertEqual(code, 3)
+            self.assertIn(f"{wine_path(self.file('b_thumb.png'))}\n\nA folder of this name exists already.", errors)
+            self.assertFalse(os.path.exists(self.file("b.png")), "no main file without its thumbnail")
+        cases = {
+            ("d.png", "--overwrite"): (wine_path(self.file("d.png")), "A folder of this name exists already."),
+            ("Q:\\x.png",): ("Q:\\x.png", "The drive Q: does not exist."),
+            ("x:y.png",): ("x:\\y.png", "The drive X: does not exist."),
+            ("why?.png",): (wine_path(self.file("why?.png")), 'The name holds a character that Windows does not allow: "?".'),
+            ("n" * 300 + ".png",): (wine_path(self.file("n" * 300 + ".png")),
+                                    "The name is too long: it has 304 characters, and Windows allows 255."),
+            ("Z:\\proc\\x.png",): ("Z:\\proc\\x.png", "Windows does not let new files or folders be made in Z:\\proc."),
+        }
+        for (path, *more), (named, reason) in cases.items():
+            with self.subTest(path[:20]):
+                code, _, errors = self.command("--screen", "--file", path, *more)
+                self.assertEqual(code, 3)
+                self.assertIn(f"{named}\n\n{reason}", errors)
+        self.assertEqual(sorted(os.listdir(self.caller)), ["b_thumb.png", "d.png"])
+        # The command line's words in any case, as Windows users type them.
+        self.assertEqual(self.command("--SCREEN", "--To", "CLIPBOARD", "--File", "Big.PNG"), (0, "", ""))
+        self.assertEqual(image_size(self.file("Big.PNG")), SCREEN)
 
     def test_the_tray_program_takes_the_commands_one_after_the_other_and_answers_each(self):
         self.fresh_settings(SendTo=0, Printformat=2, NumShots=2)
@@ -101,6 +129,38 @@ class CommandLineTest(E2ETestCase):
         self.assertIn(wine_path(self.file("taken.png")), errors)
         self.assertEqual(self.command("--window", "--to", "editor"), (0, "", ""))
         self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the tray program's editor")
+        self.assertIsNone(program.process.poll(), "the tray program runs on")
+
+    # A command never waits for another command's dialog or question: while one is open, a capture
+    # into a file is done within seconds. --to editor ends once the editor has the picture, whatever
+    # the editor then asks about its unsaved marks.
+    def test_a_command_never_waits_for_another_commands_dialog_or_question(self):
+        program = self.start_program()
+        self.settled_screen("screen")
+        saving = self.start("--screen", "--to", "save")
+        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the first command's dialog")
+        self.assertEqual(self.command("--screen", "--file", "during-dialog.png", timeout=30), (0, "", ""))
+        self.assertEqual(image_size(self.file("during-dialog.png")), SCREEN)
+        self.answer(SAVE_DIALOG, "&Cancel")
+        self.assertEqual(saving.wait(timeout=30), 1)
+
+        self.assertEqual(self.command("--window", "--to", "editor", timeout=30), (0, "", ""))
+        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.assertEqual(driver("click", EDITOR, "Frame")[0], 0)
+        left, top, _, _ = (int(v) for v in driver("rect", EDITOR, "SnapwrightEditorView")[1].split())
+        run(["xdotool", "mousemove", str(left + 40), str(top + 40), "mousedown", "1", "mousemove", str(left + 80),
+             str(top + 60), "mousemove", str(left + 120), str(top + 90), "mouseup", "1"], check=True)
+        self.assertEqual(self.command("--screen", "--to", "editor", timeout=30), (0, "", ""), "ends at once")
+        self.assertEqual(driver("wait-window", "New file", "", "20000")[0], 0, "the editor asks about its marks")
+        self.assertIn("Really discard this file?", self.texts("New file"))
+        self.assertEqual(self.command("--screen", "--file", "during-question.png", timeout=30), (0, "", ""))
+        self.assertEqual(image_size(self.file("during-question.png")), SCREEN)
+        self.answer("New file", "&No")
+        self.assertEqual(driver("close", EDITOR)[0], 0)
+        self.assertEqual(driver("wait-window", "Quit program", "", "20000")[0], 0)
+        self.answer("Quit program", "&No")
+        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+
         self.assertIsNone(program.process.poll(), "the tray program runs on")
 
 

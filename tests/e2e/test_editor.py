@@ -7,7 +7,7 @@ import struct
 import unittest
 import zlib
 
-from e2e_support import (E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, read_text, reg_add,
+from e2e_support import (TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, read_text, reg_add,
                          restart_wine, run, screenshot, wait_for_file, wait_until, wine_path)
 
 EDITOR = "Snapwright ScreenshotEditor"
@@ -178,6 +178,21 @@ class EditorTest(EditorCase):
         self.ask_and_answer("New file", "&Yes")
         self.assertEqual(driver("close", EDITOR)[0], 0)
         self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0, "an empty editor closes at once")
+
+    # Exit from the tray menu ends the editor too, and asks about its edits as closing it does:
+    # Cancel keeps the program and the edit (Exit asks again), No ends the program.
+    def test_exit_from_the_tray_menu_asks_about_unsaved_edits_and_cancel_keeps_program_and_edit(self):
+        self.open_on_capture()
+        self.draw_frame()
+        for answer in ("Cancel", "&No"):
+            self.choose_from_tray(TRAY_EXIT)
+            self.assertEqual(driver("wait-window", "Quit program", "", "20000")[0], 0, "Exit asks")
+            self.assertIn("Save changes to this file?", self.texts("Quit program"))
+            self.answer("Quit program", answer)
+            if answer == "Cancel":
+                self.assertEqual(driver("wait-window", EDITOR, "", "5000")[0], 0, "the editor stays")
+                self.assertIsNone(self.program.process.poll(), "the program runs on")
+        self.assertEqual(self.program.exit_code(timeout=20), 0)
 
     # The buttons' names, which automation and screen readers read, the questions and the messages
     # speak the language chosen in the options; a hostile file's refusal gives its size inside the

@@ -69,7 +69,11 @@ public:
 class FakeFileSystem : public IFileSystem {
 public:
     std::string ProgramFolder() const override { return "C:\\Program Files\\Snapwright"; }
-    bool FolderExists(const std::string& path) const override { return folders.count(path) != 0; }
+    // Folders by their paths without a closing "\"; a drive's root ("C:\") by its drive.
+    bool FolderExists(const std::string& path) const override {
+        if (path.size() == 3 && path[1] == ':' && path[2] == '\\') return drives.contains(path.substr(0, 2));
+        return folders.contains(path);
+    }
     FileOutcome CreateFolder(const std::string& path) override {
         folders.insert(path);
         return {};
@@ -89,11 +93,20 @@ public:
         files[path] = std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(bytes.size() / 2));
         return FileOutcome::Failure(writeFailure);
     }
+    FileOutcome RenameFile(const std::string& from, const std::string& to) override {
+        if (to == renameFailsOnto) return FileOutcome::Failure("Access is denied.");
+        if (!files.contains(from) || folders.contains(to)) return FileOutcome::Failure(FileFailure::NotFound);
+        files[to] = files[from];
+        files.erase(from);
+        return {};
+    }
     bool RemoveFile(const std::string& path) override { return files.erase(path) != 0; }
 
+    std::set<std::string> drives{"C:", "D:"};
     std::set<std::string> folders;
     std::map<std::string, std::vector<std::uint8_t>> files;
     std::string writeFailure;
+    std::string renameFailsOnto;  // a path that no file can be moved onto, as a file held open
 };
 
 class MockFileDialogs : public IFileDialogs {

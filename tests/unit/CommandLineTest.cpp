@@ -17,10 +17,13 @@ TEST(CommandLine, GoodLinesGiveTheirCommandAndTheSameCommandAgainInFull) {
          Command{CaptureArea::Region, 0, CommandTarget::Clipboard, "D:\\Bilder\\Übersicht.JPEG", &kSaveFormats[1], 20, true, true}},
         {{"--screen", "--file", "shot", "--format", "TIFF", "--to", "send"},
          Command{CaptureArea::Screen, 0, CommandTarget::Send, "shot", &kSaveFormats[3]}},
+        // Options and their words in any case, as Windows users type them; the path as it is.
+        {{"--Window", "--TO", "EDITOR", "--File=Shot.PNG", "--Quiet"},
+         Command{CaptureArea::Window, 0, CommandTarget::Editor, "Shot.PNG", &kSaveFormats[2], std::nullopt, false, true}},
     };
     for (const auto& [arguments, expected] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
-        ASSERT_EQ(parsed.request, Request::Capture) << arguments[0] << ": " << parsed.error;
+        ASSERT_EQ(parsed.request, Request::Capture) << arguments[0] << ": " << UserText(parsed.error, 0);
         EXPECT_EQ(parsed.command, expected) << arguments[0];
         EXPECT_EQ(ParseCommandLine(CommandArguments(parsed.command)).command, expected) << arguments[0];
     }
@@ -33,6 +36,7 @@ TEST(CommandLine, BadLinesSayWhatIsWrongWithCodeTwo) {
         {{"--screen", "shot.png"}, "Unexpected argument \"shot.png\"."},
         {{"--screen", "--window"}, "Give only one capture, not --screen and --window."},
         {{"--screen", "--to", "print", "--to", "save"}, "\"--to\" is given twice."},
+        {{"--screen", "--to", "print", "--TO", "save"}, "\"--TO\" is given twice."},
         {{"--screen", "--to"}, "\"--to\" needs a value."},
         {{"--screen=yes"}, "\"--screen\" takes no value."},
         {{"--screen", "--to", "fax"}, "--to takes clipboard, print, save, send or editor, not \"fax\"."},
@@ -50,17 +54,22 @@ TEST(CommandLine, BadLinesSayWhatIsWrongWithCodeTwo) {
     for (const auto& [arguments, error] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
         EXPECT_EQ(parsed.request, Request::Invalid) << error;
-        EXPECT_EQ(parsed.error, error);
-        EXPECT_EQ(AnswerWithoutCapture(parsed),
+        EXPECT_EQ(UserText(parsed.error, 0), error);
+        EXPECT_EQ(AnswerWithoutCapture(parsed, 0),
                   (CommandOutcome{kExitBadArguments, error + "\nRun snapwright.exe --help to see the options."}));
     }
+    // The words in the user's language, the user's own word in them as typed, the options as they are.
+    EXPECT_EQ(AnswerWithoutCapture(ParseCommandLine({"--screen", "--to", "Fax"}), 1).text,
+              "--to nimmt clipboard, print, save, send oder editor, nicht „Fax“.\n"
+              "Mit snapwright.exe --help sehen Sie die Optionen.");
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWhateverElseTheLineSaysAndQuietHoldsOnABadLine) {
-    EXPECT_EQ(AnswerWithoutCapture(ParseCommandLine({"--screen", "--bogus", "--help"})),
-              (CommandOutcome{kExitDone, UsageText()}));
+    EXPECT_EQ(AnswerWithoutCapture(ParseCommandLine({"--screen", "--bogus", "--help"}), 1),
+              (CommandOutcome{kExitDone, UsageText()})) << "the help is English in every language";
     EXPECT_EQ(ParseCommandLine({"--version", "--window"}).request, Request::Version);
-    EXPECT_TRUE(ParseCommandLine({"--bogus", "--quiet"}).command.quiet);
+    EXPECT_EQ(ParseCommandLine({"--VERSION"}).request, Request::Version);
+    EXPECT_TRUE(ParseCommandLine({"--bogus", "--Quiet"}).command.quiet);
 }
 
 }  // namespace

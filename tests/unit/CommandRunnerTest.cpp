@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <list>
 #include <tuple>
 
 #include "fakes/FakePorts.h"
@@ -18,12 +19,29 @@ class CommandRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override { codec.WorkInto(files); }
 
-    CommandOutcome Run(const std::vector<std::string>& arguments, bool runsOn = true, bool showErrors = false) {
+    // Starts a command; its answer lands in `answers`, now or when the program's loop runs `later`.
+    void Start(const std::vector<std::string>& arguments, bool showErrors = false) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
-        EXPECT_EQ(parsed.request, Request::Capture) << parsed.error;
-        CommandRunner runner({engine, currentShot, destinations, exporter, files, messages, nullptr, nullptr,
-                              [this](int milliseconds) { waits.push_back(milliseconds); }, runsOn});
-        return runner.Run(parsed.command, showErrors);
+        ASSERT_EQ(parsed.request, Request::Capture) << UserText(parsed.error, 0);
+        runners.emplace_back(ports).Run(parsed.command, showErrors,
+                                        [this](const CommandOutcome& outcome) { answers.push_back(outcome); });
+    }
+    CommandOutcome Run(const std::vector<std::string>& arguments, bool runsOn = true, bool showErrors = false) {
+        ports.runsOn = runsOn;
+        answers.clear();
+        Start(arguments, showErrors);
+        RunLater();
+        EXPECT_EQ(answers.size(), 1u);
+        return answers.empty() ? CommandOutcome{-1, "no answer"} : answers.back();
+    }
+    // The message loop: the calls asked for, in their order.
+    void RunLater() {
+        while (!later.empty()) {
+            const auto call = std::move(later.front());
+            later.erase(later.begin());
+            waits.push_back(call.first);
+            call.second();
+        }
     }
 
     FakeScreen screen;
@@ -36,8 +54,10 @@ protected:
     CommandMessages messages{shown};
     Settings settings;
     PageOutcome page = PageOutcome::Printed;
-    std::string printerError;  // told when the page is not printed
+    std::string printerError;                  // told when the page is not printed
+    std::function<void()> whilePrintDialogOpen;  // what runs in the printer dialog's message loop
     ShotDestinations destinations{settings, {.printHardcopy = [this](PicturePtr) {
+                                                 if (whilePrintDialogOpen) std::exchange(whilePrintDialogOpen, nullptr)();
                                                  if (!printerError.empty()) messages.ShowError(printerError);
                                                  return page;
                                              }}};
@@ -45,7 +65,18 @@ protected:
     ::testing::NiceMock<MockCodec> codec;
     ::testing::NiceMock<MockBitmapFileWriter> bitmapFiles;
     ImageExport exporter{codec, bitmapFiles, files};
+    std::vector<std::pair<int, std::function<void()>>> later;
     std::vector<int> waits;
+    std::vector<CommandOutcome> answers;
+    RegionTaken region;
+    std::vector<int> editorGot;  // the serials of the pictures the editor was given
+    CommandRunner::Ports ports{engine, currentShot, destinations, exporter, files, messages, settings,
+                               [this] { return region; },
+                               [this](PicturePtr shot) { editorGot.push_back(SerialOf(shot)); },
+                               [this](int milliseconds, std::function<void()> then) {
+                                   later.emplace_back(milliseconds, std::move(then));
+                               }};
+    std::list<CommandRunner> runners;  // each command's, as long as it may be answered
 };
 
 TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFoldersAreMadeButNeverReplacedUnasked) {
@@ -54,6 +85,7 @@ TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFolders
     EXPECT_EQ(waits, std::vector<int>{1500});
     EXPECT_TRUE(files.folders.contains("C:\\shots\\new"));
     ASSERT_TRUE(files.files.contains("C:\\shots\\new\\a.png"));
+    EXPECT_EQ(files.files.size(), 1u) << "nothing else left in the folder";
     EXPECT_EQ(SerialOf(currentShot.Get()), 1);
     EXPECT_EQ(clipboard.held, currentShot.Get());
 
@@ -70,6 +102,32 @@ TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFolders
     EXPECT_FALSE(files.files.contains("C:\\shots\\new\\a.png")) << "nothing written when the thumbnail is refused";
     EXPECT_EQ(Run({"--screen", "--file", "C:\\shots\\new\\a.png", "--thumbnail", "10", "--overwrite"}), CommandOutcome{});
     EXPECT_EQ(files.files["C:\\shots\\new\\a_thumb.png"], (std::vector<std::uint8_t>{'i', 'm', 'g'}));
+}
+
+// A thumbnail that cannot be written leaves no main file, so that the command can simply be given
+// again; each place where no file can go is told in its own words, in the user's language.
+TEST_F(CommandRunnerTest, AFileThatCannotBeWrittenIsToldWhyAndLeavesNothingBehind) {
+    files.folders = {"C:\\shots", "C:\\shots\\b_thumb.png", "C:\\shots\\d.png"};
+    const CommandOutcome thumbnail = Run({"--screen", "--file", "C:\\shots\\b.png", "--thumbnail", "20"});
+    EXPECT_EQ(thumbnail.exitCode, kExitFailed);
+    EXPECT_THAT(thumbnail.text, ::testing::AllOf(HasSubstr("C:\\shots\\b_thumb.png"), HasSubstr("A folder of this name exists")));
+    EXPECT_TRUE(files.files.empty());
+
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\shots\\d.png", "A folder of this name exists already."},
+        {"Q:\\x.png", "The drive Q: does not exist."},
+        {"C:\\shots\\why?.png", "The name holds a character that Windows does not allow: \"?\"."},
+        {"C:\\shots\\" + std::string(300, 'n') + ".png", "The name is too long: it has 304 characters, and Windows allows 255."},
+    };
+    for (const auto& [path, reason] : cases) {
+        const CommandOutcome outcome = Run({"--screen", "--file", path, "--overwrite"});
+        EXPECT_EQ(outcome.exitCode, kExitFailed) << path;
+        EXPECT_THAT(outcome.text, HasSubstr(path + "\n\n" + reason));
+    }
+    EXPECT_TRUE(files.files.empty());
+
+    settings.Language = 1;
+    EXPECT_THAT(Run({"--screen", "--file", "Q:\\x.png"}).text, HasSubstr("Das Laufwerk Q: gibt es nicht."));
 }
 
 TEST_F(CommandRunnerTest, TheDestinationTellsDoneWaitingCancelledOrFailed) {
@@ -93,6 +151,54 @@ TEST_F(CommandRunnerTest, TheDestinationTellsDoneWaitingCancelledOrFailed) {
     windows.foreground = 0;
     EXPECT_EQ(Run({"--window"}, true, true).exitCode, kExitFailed);
     EXPECT_THAT(shown.errors, ::testing::ElementsAre(HasSubstr("no window in front"))) << "shown when asked";
+
+    region = {nullptr, true};
+    const CommandOutcome busy = Run({"--region"});
+    EXPECT_EQ(busy.exitCode, kExitFailed) << "a region being drawn is no cancel";
+    EXPECT_THAT(busy.text, HasSubstr("A region is being drawn already"));
+    region = {nullptr, false};
+    EXPECT_EQ(Run({"--region"}), (CommandOutcome{kExitCancelled, ""}));
+}
+
+// A command given while another one waits (for its delay, or in its dialog's message loop) runs at
+// once and answers first, with its own errors; the one that waited gets its own answer after.
+TEST_F(CommandRunnerTest, NoCommandWaitsForAnotherOnesDelayOrDialog) {
+    Start({"--screen", "--delay", "60", "--file", "C:\\a.png"});
+    EXPECT_TRUE(answers.empty()) << "the delay is the program loop's";
+    Start({"--screen", "--file", "Q:\\b.png"});
+    ASSERT_EQ(answers.size(), 1u) << "the second command answered; the first one still waits";
+    EXPECT_EQ(answers[0].exitCode, kExitFailed);
+    RunLater();
+    EXPECT_EQ(waits, std::vector<int>{60000});
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[1], CommandOutcome{});
+
+    answers.clear();
+    later.clear();
+    page = PageOutcome::NotPrinted;
+    printerError = "The printer is off.";
+    whilePrintDialogOpen = [this] { Start({"--screen", "--file", "C:\\inner.png"}); };
+    Start({"--screen", "--to", "print"});
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0], CommandOutcome{}) << "the command given meanwhile, done first";
+    EXPECT_TRUE(files.files.contains("C:\\inner.png"));
+    EXPECT_EQ(answers[1], (CommandOutcome{kExitFailed, "The printer is off."})) << "and the first one's own error";
+}
+
+// In the tray, a command to the editor ends before the editor takes the picture, so that the
+// editor's own question about unsaved changes never holds the command; alone, it ends with the editor.
+TEST_F(CommandRunnerTest, ACommandToTheEditorEndsBeforeTheEditorAsksAnything) {
+    ports.runsOn = true;
+    Start({"--screen", "--to", "editor"});
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0], CommandOutcome{});
+    EXPECT_TRUE(editorGot.empty()) << "the editor takes it from the message loop";
+    RunLater();
+    EXPECT_EQ(editorGot, std::vector<int>{1});
+
+    ports.runsOn = false;
+    Start({"--screen", "--to", "editor"});
+    EXPECT_EQ(editorGot, (std::vector<int>{1, 2})) << "without the tray the editor is the command's own end";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "CaptureSpine.h"
 #include "capture/RegionCapture.h"
 #include "fakes/FakePorts.h"
 
@@ -112,6 +113,37 @@ TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     EXPECT_EQ((Point{shot->Width(), shot->Height()}), (Point{1000, 200})) << "the window, in the picture";
     EXPECT_EQ(currentShot.Get(), shot);
     EXPECT_EQ(clipboard.held, shot);
+}
+
+// A key or a command that captures while the overlay covers the screen gets the desktop under the
+// overlay: its part of the grab the overlay froze, found by the virtual screen's coordinates (a
+// monitor left of the primary one starts them below zero). Once the overlay has gone, grabs read
+// the screen again.
+TEST(RegionCaptureTest, CapturesWhileTheOverlayIsUpAreCutFromTheFrozenDesktop) {
+    CaptureSpine spine;
+    spine.screen.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true},
+                             {{-800, 100, 800, 600}, {-800, 100, 800, 600}, false}};
+    spine.windows.rectangles[7] = {-50, 200, 350, 500};
+    spine.windows.foreground = 7;
+    ScriptedOverlay overlay;
+    RegionCapture region(spine.screen, spine.windows, spine.engine, spine.currentShot, spine.messages, overlay);
+    PicturePtr screenShot, windowShot;
+    overlay.user = [&](RegionSelection& selection) {
+        EXPECT_TRUE(region.Drawing());
+        screenShot = spine.engine.GrabScreenPicture();
+        windowShot = spine.engine.GrabActiveWindowPicture();
+        selection.Cancel();
+    };
+    EXPECT_EQ(region.Take(), nullptr);
+    EXPECT_FALSE(region.Drawing());
+
+    EXPECT_EQ(spine.capture.serial, 1) << "the screen was read once, for the overlay";
+    // The scripted cut is a picture as wide and high as the cut's left and top.
+    ASSERT_EQ(fakes::SerialOf(screenShot), 99);
+    EXPECT_EQ((Point{screenShot->Width(), screenShot->Height()}), (Point{0, 0}));
+    ASSERT_EQ(fakes::SerialOf(windowShot), 99);
+    EXPECT_EQ((Point{windowShot->Width(), windowShot->Height()}), (Point{750, 200}));
+    EXPECT_EQ(fakes::SerialOf(spine.engine.GrabScreenPicture()), 2);
 }
 
 }  // namespace

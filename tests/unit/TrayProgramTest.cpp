@@ -57,6 +57,8 @@ protected:
         actions.windowInFront = [this] { return windows.foreground; };
         actions.waitForRepaint = [this] { windows.foreground = kMenuOwner; };  // the menu took the foreground
         actions.newPopupMenu = [this] { return std::make_unique<FakePopupMenu>(captions, chosen); };
+        actions.mayEnd = [this] { return mayEnd; };
+        actions.endProgram = [this] { ++ended; };
         return actions;
     }
 
@@ -70,6 +72,8 @@ protected:
     std::vector<std::string> captions;
     std::vector<PicturePtr> edited;
     int chosen = 0;
+    bool mayEnd = true;  // what the editor's question about unsaved edits is answered
+    int ended = 0;
     TrayProgram program{form, manager, settings, hotkeys, tray, Actions()};
 };
 
@@ -137,6 +141,26 @@ TEST_F(TrayProgramTest, TheScreenAndTheWindowInFrontAreTakenWithoutAnyKey) {
     ASSERT_EQ(edited.size(), 2u);
     EXPECT_EQ((std::pair{edited[1]->Width(), edited[1]->Height()}), (std::pair{400, 300}));
     EXPECT_EQ(currentShot.Get(), edited[1]);
+}
+
+// Exit, the menu's last item, ends the program only once the editor's unsaved edits are let go
+// of: kept (Cancel), the program runs on with its icon and keys.
+TEST_F(TrayProgramTest, ExitEndsTheProgramOnlyWhenTheEditorLetsItsEditsGo) {
+    ASSERT_TRUE(program.OnLoad());
+    Choose(0);
+    const int exit = static_cast<int>(captions.size());
+    ASSERT_EQ(captions.back(), "Exit");
+
+    mayEnd = false;
+    EXPECT_CALL(tray, Remove()).Times(0);
+    Choose(exit);
+    EXPECT_EQ(ended, 0);
+    ::testing::Mock::VerifyAndClearExpectations(&tray);
+
+    mayEnd = true;
+    EXPECT_CALL(tray, Remove()).Times(::testing::AtLeast(1));
+    Choose(exit);
+    EXPECT_EQ(ended, 1);
 }
 
 }  // namespace

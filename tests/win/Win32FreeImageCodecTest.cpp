@@ -111,7 +111,7 @@ TEST_F(Win32FreeImageCodecTest, EveryFormatGoesToAUnicodeFolderAndComesBack) {
         SCOPED_TRACE(format.extension);
         const std::string path = Path(std::string("Bild ✓ ") + format.extension);
         const ExportOutcome outcome = exporter.Export(format, path, picture, std::nullopt);
-        ASSERT_TRUE(outcome.ok) << outcome.path << ": " << outcome.reason;
+        ASSERT_TRUE(outcome.ok) << outcome.path << ": " << UserText(outcome.reason, 0);
         ASSERT_TRUE(Exists(path));
         codec.Initialise();
         EXPECT_EQ(codec.GetFileType(path), format.codecFormat);
@@ -125,15 +125,16 @@ TEST_F(Win32FreeImageCodecTest, EveryFormatGoesToAUnicodeFolderAndComesBack) {
     }
 }
 
-// The e2e tests tell a PNG that cannot be written with its path and the system's reason; the MNG
-// (written by the program) and the BMP (written by the picture) fail alike. No folder is made.
-TEST_F(Win32FreeImageCodecTest, AFailedSaveGivesTheSystemsReasonAndLeavesNoFile) {
-    for (int index : {4, 0}) {
+// The e2e tests tell a PNG that cannot be written with its path and its reason; the MNG (written by
+// the program) and the BMP (written by the picture) fail alike, the system's kind of failure told
+// for the path. No folder is made.
+TEST_F(Win32FreeImageCodecTest, AFailedSaveTellsWhyAndLeavesNoFile) {
+    for (int index : {2, 4, 0}) {
         const SaveFormat& format = kSaveFormats[static_cast<std::size_t>(index)];
         const ExportOutcome outcome =
             exporter.Export(format, Path(std::string("nicht da\\Bild") + format.extension), picture, std::nullopt);
         EXPECT_FALSE(outcome.ok) << format.extension;
-        EXPECT_FALSE(outcome.reason.empty()) << format.extension;
+        EXPECT_EQ(UserText(outcome.reason, 0), "The folder " + Path("nicht da") + " does not exist.") << format.extension;
     }
     EXPECT_FALSE(Exists(Path("nicht da")));
 }
@@ -148,7 +149,8 @@ TEST_F(Win32FreeImageCodecTest, AnExistingFileThatCannotBeOpenedIsNeitherReplace
         ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
         const ExportOutcome outcome = exporter.Export(kSaveFormats[2], path, picture, std::nullopt);
         EXPECT_FALSE(outcome.ok);
-        EXPECT_FALSE(outcome.reason.empty());
+        EXPECT_EQ(outcome.reason.id, TextId::SystemReason) << "the system's words: the file is in use";
+        EXPECT_FALSE(UserText(outcome.reason, 0).empty());
         EXPECT_FALSE(exporter.Export(kSaveFormats[4], path, picture, std::nullopt).ok);
     }
     ASSERT_TRUE(files.Stamp(path));

@@ -5,6 +5,7 @@
 #include "capture/win32/MainWindow.h"
 #include "cli/CommandPacket.h"
 #include "cli/win32/MessageWindow.h"
+#include "lang/UserText.h"
 #include "platform/win32/MessageLoop.h"
 
 namespace snapwright::win32 {
@@ -21,7 +22,8 @@ std::string_view PacketText(const COPYDATASTRUCT& data) {
 
 }  // namespace
 
-std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& arguments, bool showErrors) {
+std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& arguments, bool showErrors,
+                                                int language) {
     const HWND program = ::FindWindowW(MainWindow::kClassName, MainWindow::kCaption);
     if (!program) return std::nullopt;
 
@@ -52,7 +54,7 @@ std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& 
     DWORD_PTR taken = FALSE;
     if (!::SendMessageTimeoutW(program, WM_COPYDATA, reinterpret_cast<WPARAM>(answerWindow.Handle()),
                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kHandOnMilliseconds, &taken)) {
-        return HandOffOutcome{{kExitFailed, "Snapwright runs in the tray but does not answer."}, false};
+        return HandOffOutcome{{kExitFailed, UserText(TextId::TrayProgramSilentMessage, language)}, false};
     }
     if (taken != TRUE) return std::nullopt;
 
@@ -60,7 +62,7 @@ std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& 
     RunModalLoop([&] { return answer || programEnded; });
     ::KillTimer(answerWindow.Handle(), kLookTimer);
     if (answer) return HandOffOutcome{*answer, true};
-    return HandOffOutcome{{kExitFailed, "Snapwright ended before it finished the command."}, false};
+    return HandOffOutcome{{kExitFailed, UserText(TextId::TrayProgramEndedMessage, language)}, false};
 }
 
 }  // namespace snapwright::win32

@@ -15,7 +15,8 @@ struct HandOffOutcome {
 
 // Hands the command to the tray program, found by its main window's class and caption, and waits
 // for its answer however long its dialogs are open. Nothing when no tray program runs or it does
-// not take the command.
-std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& arguments, bool showErrors);
+// not take the command. `language`: of the messages when the program does not answer.
+std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& arguments, bool showErrors,
+                                                int language);
 
 }  // namespace snapwright::win32

@@ -6,7 +6,10 @@
 #include <memory>
 
 #include "cli/win32/CommandHandOff.h"
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/WideText.h"
+#include "settings/SettingsManager.h"
 
 namespace snapwright::win32 {
 
@@ -24,6 +27,15 @@ std::string FullPath(const std::string& path) {
     return ToUtf8(full);
 }
 
+// The language the user chose, for the messages of a command that ends before the program loads
+// its settings.
+int StoredLanguage() {
+    RegistrySettingsStore store;
+    Settings settings;
+    SettingsManager(store, settings).LoadSettings();
+    return settings.Language;
+}
+
 struct LocalFreeDeleter {
     void operator()(LPWSTR* memory) const { ::LocalFree(memory); }
 };
@@ -39,24 +51,30 @@ std::vector<std::string> ProgramArguments() {
 }
 
 CommandLineStart::CommandLineStart(const std::vector<std::string>& arguments)
-    : m_parsed(ParseCommandLine(arguments)), m_console(!m_parsed.command.quiet) {
+    : m_parsed(ParseCommandLine(arguments)), m_console(!m_parsed.command.quiet), m_language(StoredLanguage()) {
     if (!m_parsed.command.file.empty()) m_parsed.command.file = FullPath(m_parsed.command.file);
 }
 
 std::optional<int> CommandLineStart::FinishWithoutProgram() {
-    if (m_parsed.request != Request::Capture) return Tell(AnswerWithoutCapture(m_parsed), true);
+    if (m_parsed.request != Request::Capture) return Tell(AnswerWithoutCapture(m_parsed, m_language), true);
     // What the running program showed already is only printed.
-    const std::optional<HandOffOutcome> handedOn = HandToTrayProgram(CommandArguments(m_parsed.command), ShowsErrors());
+    const std::optional<HandOffOutcome> handedOn =
+        HandToTrayProgram(CommandArguments(m_parsed.command), ShowsErrors(), m_language);
     if (!handedOn) return std::nullopt;
     return Tell(handedOn->outcome, !handedOn->answered);
 }
 
+// The command answers from the message loop, after its delay: the loop runs until it has.
 int CommandLineStart::RunAlone(CommandRunner& runner) {
-    return Tell(runner.Run(m_parsed.command, ShowsErrors()), false);
+    std::optional<CommandOutcome> answer;
+    runner.Run(m_parsed.command, ShowsErrors(), [&answer](const CommandOutcome& outcome) { answer = outcome; });
+    RunModalLoop([&answer] { return answer.has_value(); });
+    if (!answer) return Tell({kExitFailed, UserText(TextId::TrayProgramEndedMessage, m_language)}, true);
+    return Tell(*answer, false);
 }
 
 int CommandLineStart::Failed(const std::string& reason) {
-    return Tell({kExitFailed, "Snapwright could not carry out the command: " + reason}, true);
+    return Tell({kExitFailed, UserText(TextId::CommandFailedMessage, m_language, {{"reason", reason}})}, true);
 }
 
 int CommandLineStart::Tell(const CommandOutcome& outcome, bool showWithoutConsole) {

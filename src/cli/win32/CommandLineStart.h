@@ -33,6 +33,7 @@ private:
 
     ParsedCommandLine m_parsed;
     CommandConsole m_console;
+    int m_language;  // the Language setting
 };
 
 }  // namespace snapwright::win32

@@ -1,7 +1,6 @@
 #include "cli/win32/CommandReceiver.h"
 
 #include "platform/Diagnostics.h"
-#include "platform/ScopedFlag.h"
 
 namespace snapwright::win32 {
 
@@ -10,12 +9,13 @@ constexpr UINT kRunQueuedMessage = WM_APP + 1;
 constexpr UINT kAnswerMilliseconds = 5000;
 }  // namespace
 
-CommandReceiver::CommandReceiver(HWND programWindow, CommandRunner& runner)
+CommandReceiver::CommandReceiver(HWND programWindow, CommandRunner& runner, const Settings& settings)
     : m_programWindow(programWindow),
       m_runner(runner),
+      m_settings(settings),
       m_window([this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
           if (message != kRunQueuedMessage) return std::nullopt;
-          RunQueued();
+          RunNext();
           return 0;
       }) {}
 
@@ -31,22 +31,21 @@ bool CommandReceiver::Receive(const COPYDATASTRUCT& data) {
     return true;
 }
 
-// A command whose dialog is open runs a message loop, in which the next one arrives: it is left
-// in the queue for the loop below.
-void CommandReceiver::RunQueued() {
-    if (m_running) return;
-    const ScopedFlag running(m_running);
-    while (!m_queue.empty()) {
-        const HandedCommand command = std::move(m_queue.front());
-        m_queue.pop_front();
-        const ParsedCommandLine parsed = ParseCommandLine(command.arguments);
-        if (parsed.request != Request::Capture) {
-            Answer(command, {kExitBadArguments, parsed.error});
-            continue;
-        }
-        DebugOutput("Carrying out a command handed on from another start.");
-        Answer(command, m_runner.Run(parsed.command, command.showErrors));
+// Each command runs as its message comes, in the order they came. A command whose dialog or
+// question is open runs a message loop, in which the next one runs and answers at once: no command
+// waits for another's dialog.
+void CommandReceiver::RunNext() {
+    if (m_queue.empty()) return;
+    HandedCommand command = std::move(m_queue.front());
+    m_queue.pop_front();
+    const ParsedCommandLine parsed = ParseCommandLine(command.arguments);
+    if (parsed.request != Request::Capture) {
+        Answer(command, AnswerWithoutCapture(parsed, m_settings.Language));
+        return;
     }
+    DebugOutput("Carrying out a command handed on from another start.");
+    m_runner.Run(parsed.command, command.showErrors,
+                 [this, command = std::move(command)](const CommandOutcome& outcome) { Answer(command, outcome); });
 }
 
 void CommandReceiver::Answer(const HandedCommand& command, const CommandOutcome& outcome) {

@@ -18,3 +18,35 @@ std::string SystemErrorText(DWORD code) {
 }
 
 }  // namespace snapwright::win32
+
+namespace snapwright::win32 {
+
+// The codes by which the system says that a path leads nowhere, or that it refuses its length or
+// its name: the program tells these in its own words, which name what is wrong with the path.
+FileOutcome FileErrorOutcome(DWORD code) {
+    FileFailure failure = FileFailure::Other;
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_NOT_READY:
+            failure = FileFailure::NotFound;
+            break;
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_BUFFER_OVERFLOW:
+            failure = FileFailure::NameTooLong;
+            break;
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_DIRECTORY:
+            failure = FileFailure::BadName;
+            break;
+        default:
+            break;
+    }
+    return FileOutcome::Failure(SystemErrorText(code), failure);
+}
+
+}  // namespace snapwright::win32

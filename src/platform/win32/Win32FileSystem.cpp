@@ -13,7 +13,11 @@ namespace snapwright::win32 {
 namespace {
 
 FileOutcome LastErrorOutcome() {
-    return FileOutcome::Failure(SystemErrorText(::GetLastError()));
+    return FileErrorOutcome(::GetLastError());
+}
+
+bool IsDriveRoot(const std::wstring& path) {
+    return path.size() == 3 && path[1] == L':' && path[2] == L'\\';
 }
 
 }  // namespace
@@ -38,7 +42,10 @@ bool Win32FileSystem::FolderExists(const std::string& path) const {
     const std::size_t first = folder.find_first_not_of(L' ');
     const std::size_t last = folder.find_last_not_of(L' ');
     folder = first == std::wstring::npos ? std::wstring() : folder.substr(first, last - first + 1);
-    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+    // "C:" alone would name the current folder of drive C, which exists whenever the drive does;
+    // the drive's root keeps its "\".
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    if (!folder.empty() && folder.back() == L'\\' && !IsDriveRoot(folder)) folder.pop_back();
     if (folder.empty()) return false;
     // The attributes of the path itself: unlike a file search, this finds drive roots and takes
     // no "*" or "?" in a folder name for a pattern.
@@ -78,6 +85,14 @@ FileOutcome Win32FileSystem::WriteFile(const std::string& path, const std::vecto
     // A full disk may only show when the last buffers go out.
     if (!::CloseHandle(file.release())) return LastErrorOutcome();
     return {};
+}
+
+// Written through, so that the file has its new name on the disk before the program goes on.
+FileOutcome Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+    if (::MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return {};
+    }
+    return LastErrorOutcome();
 }
 
 bool Win32FileSystem::RemoveFile(const std::string& path) {

@@ -11,6 +11,7 @@ public:
     FileOutcome CreateFolder(const std::string& path) override;
     std::optional<FileStamp> Stamp(const std::string& path) const override;
     FileOutcome WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
+    FileOutcome RenameFile(const std::string& from, const std::string& to) override;
     bool RemoveFile(const std::string& path) override;
 };
 

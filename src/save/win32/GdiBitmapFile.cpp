@@ -32,7 +32,7 @@ FileOutcome GdiBitmapFile::SaveBitmapFile(const Picture& picture, const std::str
     const GdiPicture* gdi = AsGdiPicture(&picture);
     const std::vector<std::uint8_t> bytes =
         gdi ? BitmapFileBytes(gdi->Bitmap(), gdi->Palette()) : std::vector<std::uint8_t>();
-    if (bytes.empty()) return FileOutcome::Failure("The pixels of the screenshot could not be read.");
+    if (bytes.empty()) return FileOutcome::Failure(FileFailure::PictureUnreadable);
     return m_files.WriteFile(path, bytes);
 }
 

@@ -1,7 +1,7 @@
 #include "save/win32/Win32FreeImageCodec.h"
 
 #include <cerrno>
-#include <cstring>
+#include <cstdlib>
 
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/SystemErrorText.h"
@@ -32,16 +32,22 @@ PicturePtr Win32FreeImageCodec::ToPicture(CodecBitmap bitmap) {
 }
 
 FileOutcome Win32FreeImageCodec::Save(CodecFormat format, CodecBitmap bitmap, const std::string& path, int flags) {
-    if (!bitmap) return FileOutcome::Failure("There is no picture to write.");
+    if (!bitmap) return FileOutcome::Failure(FileFailure::NotEncoded);
     ::SetLastError(0);
     errno = 0;
+    _doserrno = 0;
     if (FreeImage_SaveU(Fif(format), Dib(bitmap), ToWide(path).c_str(), flags)) return {};
     // The library opens and writes the file with the C runtime, which leaves the system's error
-    // (the folder is missing, access is denied, the disk is full) behind.
-    const DWORD error = ::GetLastError();
-    if (error != 0) return FileOutcome::Failure(SystemErrorText(error));
-    if (errno != 0) return FileOutcome::Failure(std::strerror(errno));
-    return FileOutcome::Failure("The image library could not write the file.");
+    // (the folder is missing, access is denied, the disk is full) behind, or keeps it for errno.
+    DWORD error = ::GetLastError();
+    if (error == 0) error = static_cast<DWORD>(_doserrno);
+    if (error != 0) return FileErrorOutcome(error);
+    switch (errno) {
+        case ENOENT: return FileOutcome::Failure(FileFailure::NotFound);
+        case ENAMETOOLONG: return FileOutcome::Failure(FileFailure::NameTooLong);
+        case EINVAL: return FileOutcome::Failure(FileFailure::BadName);
+        default: return FileOutcome::Failure(FileFailure::Other);
+    }
 }
 
 std::FILE* Win32FreeImageCodec::OpenToRead(const std::string& path) {
