@@ -14,10 +14,14 @@
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
 #include "capture/RegionCapture.h"
+#include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "capture/TrayProgram.h"
 #include "capture/win32/MainWindow.h"
+#include "capture/win32/MappedTallPicture.h"
 #include "capture/win32/RegionOverlay.h"
+#include "capture/win32/ScrollNoteWindow.h"
+#include "capture/win32/Win32ScrolledWindow.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
 #include "cli/CommandMessages.h"
@@ -48,6 +52,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
+#include "save/PictureLimits.h"
 #include "save/SaveAsDialog.h"
 #include "save/win32/GdiBitmapFile.h"
 #include "save/win32/PictureFileLoad.h"
@@ -157,6 +162,18 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     RegionCapture regionCapture(screen, windows, engine, slots, messages, regionOverlay);
     editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 
+    // A window longer than its view, scrolled and stitched into one picture no taller than the
+    // editor opens.
+    win32::ScrollNoteWindow scrollNote(instance);
+    ScrollCapture scrollCapture({screen, scrollNote,
+                                 [](WindowRef window) -> std::unique_ptr<IScrolledWindow> {
+                                     return win32::Win32ScrolledWindow::Open(reinterpret_cast<HWND>(window));
+                                 },
+                                 [](int width, int rows, int fewest) -> std::unique_ptr<ITallPicture> {
+                                     return win32::MappedTallPicture::Make(width, rows, fewest);
+                                 },
+                                 settings, kMaxPictureSide});
+
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
                                          [&askApplicationWindow] {
@@ -187,7 +204,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
                                 }
                             },
                             [](int milliseconds) { win32::PumpMessagesFor(static_cast<unsigned>(milliseconds)); },
-                            commandLine == nullptr});
+                            commandLine == nullptr,
+                            [&scrollCapture, &windows] { return scrollCapture.Take(windows.ForegroundWindow()); }});
     if (commandLine) {
         // Not the tray program, which other starts hand their commands to.
         ::SetWindowTextW(mainWindow.Handle(), L"Snapwright command");

@@ -1,7 +1,6 @@
 #include "capture/ScrollStitcher.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -11,37 +10,10 @@ namespace snapwright {
 namespace {
 
 constexpr int kBytesPerPixel = 3;
-constexpr int kMostStrips = 8;
-constexpr int kLeastStripWidth = 32;
-// A strip whose rows disagree more often than this at the best offset does not move with the
-// content: a scroll bar, a side panel.
-constexpr double kUnsteadyStrip = 0.05;
-// Offsets whose steady strips disagree this much more than the best one's are not plausible; the
-// allowance is for a hover highlight or a blinking caret.
-constexpr double kPlausibleAllowance = 0.01;
-// Beyond this share of rows that disagree, the frames show no movement of one piece of content.
-constexpr double kNoMovement = 0.2;
-// Informative rows (strip by strip) that must agree before the pixels alone tell an offset.
-constexpr int kLeastEvidence = 2;
 // Side columns begin within this share of the width from an edge, and runs of them with gaps of up
 // to kSideGap columns between belong together (a scroll bar's arrows and thumb, a panel's text).
 constexpr int kSideZoneDivisor = 4;
 constexpr int kSideGap = 16;
-
-std::uint64_t HashBytes(const std::uint8_t* bytes, std::size_t count) {
-    std::uint64_t hash = 0x9E3779B97F4A7C15ULL ^ count;
-    std::size_t at = 0;
-    for (; at + 8 <= count; at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes + at, 8);
-        hash = (hash ^ word) * 0xFF51AFD7ED558CCDULL;
-        hash ^= hash >> 32;
-    }
-    std::uint64_t tail = 0;
-    std::memcpy(&tail, bytes + at, count - at);
-    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ULL;
-    return hash ^ (hash >> 29);
-}
 
 std::uint32_t PixelAt(const std::uint8_t* row, int x) {
     const std::uint8_t* pixel = row + x * kBytesPerPixel;
@@ -79,8 +51,6 @@ int SideRun(const std::vector<bool>& disagrees, int step) {
 
 ScrollStitcher::ScrollStitcher(ITallPicture& picture) : m_picture(picture) {}
 
-// Strips let a scroll bar or a panel beside the content disagree without spoiling the comparison
-// of the rows of the content: each strip of a row is compared on its own.
 void ScrollStitcher::Start(const PixelRows& first) {
     if (first.width <= 0 || first.height <= 0 || first.width != m_picture.Width() ||
         first.height > m_picture.Capacity()) {
@@ -88,153 +58,25 @@ void ScrollStitcher::Start(const PixelRows& first) {
     }
     m_width = first.width;
     m_height = first.height;
-    const int strips = std::clamp(m_width / kLeastStripWidth, 1, kMostStrips);
-    m_stripEdges.clear();
-    for (int s = 0; s <= strips; ++s) m_stripEdges.push_back(m_width * s / strips);
+    m_offsets.emplace(m_width, m_height);
     m_fill.assign(static_cast<std::size_t>(m_width), std::nullopt);
     m_side.clear();
-    m_steadyStrips.clear();
+    m_sideLeft = 0;
+    m_sideRight = 0;
+    m_firstRows = 0;
     m_band = {};
     m_written = 0;
     m_moved = false;
     m_full = false;
-    Keep(first, HashRows(first));
-}
-
-std::vector<std::uint64_t> ScrollStitcher::HashRows(const PixelRows& frame) const {
-    const std::size_t strips = m_stripEdges.size() - 1;
-    std::vector<std::uint64_t> hashes(static_cast<std::size_t>(frame.height) * strips);
-    for (int y = 0; y < frame.height; ++y) {
-        const std::uint8_t* row = frame.Row(y);
-        for (std::size_t s = 0; s < strips; ++s) {
-            const int left = m_stripEdges[s];
-            hashes[static_cast<std::size_t>(y) * strips + s] =
-                HashBytes(row + left * kBytesPerPixel,
-                          static_cast<std::size_t>(m_stripEdges[s + 1] - left) * kBytesPerPixel);
-        }
-    }
-    return hashes;
-}
-
-// The rows that differ from the frame before at the same place: where the content moved. Rows above
-// and below them stayed put, whether they are a header or content that looks the same.
-std::optional<ScrollStitcher::Band> ScrollStitcher::ChangedRows(const std::vector<std::uint64_t>& hashes) const {
-    const std::size_t strips = m_stripEdges.size() - 1;
-    const auto rowChanged = [&](int y) {
-        const std::size_t at = static_cast<std::size_t>(y) * strips;
-        return !std::equal(hashes.begin() + static_cast<std::ptrdiff_t>(at),
-                           hashes.begin() + static_cast<std::ptrdiff_t>(at + strips),
-                           m_previousHashes.begin() + static_cast<std::ptrdiff_t>(at));
-    };
-    int top = 0;
-    while (top < m_height && !rowChanged(top)) ++top;
-    if (top == m_height) return std::nullopt;
-    int bottom = m_height;
-    while (!rowChanged(bottom - 1)) --bottom;
-    return Band{top, bottom};
-}
-
-// Every offset is tried on the moving band, strip by strip. A first pass finds the strips that
-// move with the content at the best offset; the second judges every offset on those strips alone.
-// Where several offsets fit as well (equal items in a list, blank stretches), the hint chooses the
-// one nearest to it; without a hint, the one that most informative rows confirm, and none when no
-// row does.
-std::optional<ScrollStitcher::Offset> ScrollStitcher::FindOffset(const std::vector<std::uint64_t>& hashes,
-                                                                 const Band& band, const OffsetHint& hint) const {
-    const int strips = static_cast<int>(m_stripEdges.size()) - 1;
-    const auto at = [strips](int y, int s) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(strips) +
-                                                    static_cast<std::size_t>(s); };
-    const int length = band.bottom - band.top;
-    const int leastOverlap = std::max(4, length / 10);
-    const int largest = length - leastOverlap;
-    if (largest < 1) return std::nullopt;
-
-    // A row is informative in a strip where it differs from both its neighbours, as the rows of text
-    // do: a blank row, also the last one before a line of text, matches any other blank row.
-    std::vector<std::uint8_t> informative(hashes.size(), 0);
-    for (int y = std::max(band.top, 1); y < std::min(band.bottom, m_height - 1); ++y) {
-        for (int s = 0; s < strips; ++s) {
-            const std::uint64_t hash = hashes[at(y, s)];
-            informative[at(y, s)] = hash != hashes[at(y - 1, s)] && hash != hashes[at(y + 1, s)];
-        }
-    }
-
-    // Per offset d (1 .. largest) and strip: the rows that disagree, and the informative rows that
-    // agree. Row y of this frame shows what row y + d of the frame before showed.
-    std::vector<int> disagreeing(at(largest + 1, 0), 0);
-    std::vector<int> agreeing(at(largest + 1, 0), 0);
-    for (int d = 1; d <= largest; ++d) {
-        int* disagree = &disagreeing[at(d, 0)];
-        int* agree = &agreeing[at(d, 0)];
-        for (int y = band.top; y < band.bottom - d; ++y) {
-            const std::uint64_t* now = &hashes[at(y, 0)];
-            const std::uint64_t* before = &m_previousHashes[at(y + d, 0)];
-            const std::uint8_t* isInformative = &informative[at(y, 0)];
-            for (int s = 0; s < strips; ++s) {
-                const bool same = now[s] == before[s];
-                disagree[s] += !same;
-                agree[s] += same & isInformative[s];
-            }
-        }
-    }
-    const auto sum = [&](const std::vector<int>& counts, int d, const std::vector<bool>& counted) {
-        int total = 0;
-        for (int s = 0; s < strips; ++s) total += counted[static_cast<std::size_t>(s)] ? counts[at(d, s)] : 0;
-        return total;
-    };
-    const auto rate = [&](int d, const std::vector<bool>& counted) {
-        const auto counting = std::count(counted.begin(), counted.end(), true);
-        return static_cast<double>(sum(disagreeing, d, counted)) / static_cast<double>(counting * (length - d));
-    };
-
-    // The offset with the most informative rows that agree, less the rows that disagree, shows which
-    // strips move with the content. Where too few rows confirm it (a blank stretch, where only a
-    // scroll bar's thumb tells anything), the strips found in the steps before serve.
-    const std::vector<bool> everyStrip(static_cast<std::size_t>(strips), true);
-    const auto support = [&](int d) { return sum(agreeing, d, everyStrip) - sum(disagreeing, d, everyStrip); };
-    int first = 1;
-    for (int d = 2; d <= largest; ++d) {
-        if (support(d) > support(first)) first = d;
-    }
-    int confirming = 0;
-    for (int s = 0; s < strips; ++s) confirming += agreeing[at(first, s)] >= kLeastEvidence;
-    std::vector<bool> steady = m_steadyStrips.empty() ? everyStrip : m_steadyStrips;
-    if (confirming >= 2) {
-        for (int s = 0; s < strips; ++s) {
-            steady[static_cast<std::size_t>(s)] = disagreeing[at(first, s)] <= kUnsteadyStrip * (length - first);
-        }
-    }
-    if (std::none_of(steady.begin(), steady.end(), [](bool is) { return is; })) steady = everyStrip;
-
-    double bestRate = 1.0;
-    for (int d = 1; d <= largest; ++d) bestRate = std::min(bestRate, rate(d, steady));
-    if (bestRate > kNoMovement) return std::nullopt;
-    std::vector<int> plausible;
-    for (int d = 1; d <= largest; ++d) {
-        if (rate(d, steady) <= bestRate + kPlausibleAllowance) plausible.push_back(d);
-    }
-    const auto evidence = [&](int d) { return sum(agreeing, d, steady); };
-    const auto confirmed = std::count_if(plausible.begin(), plausible.end(), [&](int d) {
-        return evidence(d) >= kLeastEvidence;
-    });
-    int chosen = plausible.front();
-    for (int d : plausible) {
-        const bool nearer = std::abs(d - hint.rows) < std::abs(chosen - hint.rows);
-        const bool asNear = std::abs(d - hint.rows) == std::abs(chosen - hint.rows);
-        if (hint.rows > 0 ? nearer || (asNear && evidence(d) > evidence(chosen)) : evidence(d) > evidence(chosen)) {
-            chosen = d;
-        }
-    }
-    if (hint.rows <= 0 && evidence(chosen) < kLeastEvidence) return std::nullopt;
-    return Offset{chosen, confirmed == 1 && evidence(chosen) >= kLeastEvidence, std::move(steady)};
+    Keep(first, m_offsets->Hash(first));
 }
 
 // Columns that do not move with the content, found pixel by pixel in the rows that the steady
 // strips confirm, and kept only where they begin near an edge: content that changes in the middle
 // (an animation, a caret) stays content.
-std::vector<bool> ScrollStitcher::SideColumns(const PixelRows& frame, const std::vector<std::uint64_t>& hashes,
-                                              const Band& band, const Offset& offset) const {
-    const int strips = static_cast<int>(m_stripEdges.size()) - 1;
+std::pair<int, int> ScrollStitcher::SideColumns(const PixelRows& frame, const std::vector<std::uint64_t>& hashes,
+                                                const RowBand& band, const FoundOffset& offset) const {
+    const int strips = m_offsets->Strips();
     std::vector<bool> disagrees(static_cast<std::size_t>(m_width), false);
     for (int y = band.top; y < band.bottom - offset.rows; ++y) {
         const std::uint64_t* now = &hashes[static_cast<std::size_t>(y * strips)];
@@ -248,8 +90,7 @@ std::vector<bool> ScrollStitcher::SideColumns(const PixelRows& frame, const std:
         const std::uint8_t* previous = PreviousRow(y + offset.rows);
         for (int s = 0; s < strips; ++s) {
             if (now[s] == before[s]) continue;
-            for (int x = m_stripEdges[static_cast<std::size_t>(s)]; x < m_stripEdges[static_cast<std::size_t>(s) + 1];
-                 ++x) {
+            for (int x = m_offsets->StripEdge(s); x < m_offsets->StripEdge(s + 1); ++x) {
                 if (std::memcmp(row + x * kBytesPerPixel, previous + x * kBytesPerPixel, kBytesPerPixel) != 0) {
                     disagrees[static_cast<std::size_t>(x)] = true;
                 }
@@ -258,17 +99,40 @@ std::vector<bool> ScrollStitcher::SideColumns(const PixelRows& frame, const std:
     }
     const int right = SideRun(disagrees, -1);
     const int left = SideRun(disagrees, 1);
-    std::vector<bool> side(static_cast<std::size_t>(m_width), false);
     // Content narrower than half the area is more likely a changing picture than a scrolled page.
-    if (left + right > m_width / 2) return side;
-    std::fill(side.begin(), side.begin() + left, true);
-    std::fill(side.end() - right, side.end(), true);
-    return side;
+    if (left + right > m_width / 2) return {0, 0};
+    return {left, right};
+}
+
+// Few rows to compare (a step that leaves little of the frame before in view, a scroll bar whose
+// arrows happen to meet each other) may show fewer columns beside the content than there are: the
+// widest found so far count, and the rows stitched before a wider find get their new side columns
+// too.
+void ScrollStitcher::WidenSide(int left, int right, const RowBand& band) {
+    left = std::max(left, m_sideLeft);
+    right = std::max(right, m_sideRight);
+    if (left == m_sideLeft && right == m_sideRight && !m_side.empty()) return;
+    std::vector<int> added;
+    for (int x = 0; x < m_width; ++x) {
+        const bool side = x < left || x >= m_width - right;
+        const bool before = x < m_sideLeft || x >= m_width - m_sideRight;
+        if (side) FillColour(x, band);
+        if (side && !before) added.push_back(x);
+    }
+    for (int y = m_firstRows; y < m_written; ++y) {
+        std::uint8_t* row = m_picture.Row(y);
+        for (int x : added) SetPixel(row, x, *m_fill[static_cast<std::size_t>(x)]);
+    }
+    m_sideLeft = left;
+    m_sideRight = right;
+    m_side.assign(static_cast<std::size_t>(m_width), false);
+    std::fill(m_side.begin(), m_side.begin() + left, true);
+    std::fill(m_side.end() - right, m_side.end(), true);
 }
 
 // A side column goes on below the first screen in the colour it shows most there: a scroll bar its
 // track, a frame its border, a panel its background.
-std::uint32_t ScrollStitcher::FillColour(int x, const Band& band) {
+std::uint32_t ScrollStitcher::FillColour(int x, const RowBand& band) {
     std::optional<std::uint32_t>& fill = m_fill[static_cast<std::size_t>(x)];
     if (fill) return *fill;
     std::vector<std::uint32_t> colours;
@@ -311,14 +175,14 @@ StitchStep ScrollStitcher::Add(const PixelRows& frame, const OffsetHint& hint) {
         throw std::invalid_argument("A frame of another size than the first.");
     }
     if (m_full) return {0, false, true};
-    std::vector<std::uint64_t> hashes = HashRows(frame);
-    std::optional<Band> band = ChangedRows(hashes);
-    if (band && m_moved) band = Band{std::min(band->top, m_band.top), std::max(band->bottom, m_band.bottom)};
+    std::vector<std::uint64_t> hashes = m_offsets->Hash(frame);
+    std::optional<RowBand> band = m_offsets->ChangedRows(hashes, m_previousHashes);
+    if (band && m_moved) band = RowBand{std::min(band->top, m_band.top), std::max(band->bottom, m_band.bottom)};
     // Without changed rows (a blank stretch taller than the frame, told by the scroll position)
     // the band is the one of the steps before, or the whole frame.
-    if (!band && hint.told && hint.rows > 0) band = m_moved ? m_band : Band{0, m_height};
-    std::optional<Offset> offset;
-    if (band) offset = FindOffset(hashes, *band, hint);
+    if (!band && hint.told && hint.rows > 0) band = m_moved ? m_band : RowBand{0, m_height};
+    std::optional<FoundOffset> offset;
+    if (band) offset = m_offsets->Find(hashes, m_previousHashes, *band, hint);
 
     StitchStep step;
     if (offset) {
@@ -333,14 +197,12 @@ StitchStep ScrollStitcher::Add(const PixelRows& frame, const OffsetHint& hint) {
     }
 
     if (offset) {
-        m_steadyStrips = offset->steadyStrips;
-        m_side = SideColumns(frame, hashes, *band, *offset);
-        for (int x = 0; x < m_width; ++x) {
-            if (m_side[static_cast<std::size_t>(x)]) FillColour(x, *band);
-        }
+        const auto [left, right] = SideColumns(frame, hashes, *band, *offset);
+        WidenSide(left, right, *band);
     }
     if (!m_moved) {
         for (int y = 0; y < band->bottom; ++y) WriteRow(PreviousRow(y), nullptr);
+        m_firstRows = m_written;
         m_band = *band;
         m_moved = true;
     }

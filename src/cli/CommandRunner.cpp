@@ -49,7 +49,8 @@ CommandOutcome CommandRunner::Run(const Command& command, bool showErrors) {
 // of the destination is answered, and a file that fails ends the command before a page is printed.
 CommandOutcome CommandRunner::Carry(const Command& command) {
     if (command.delayMilliseconds > 0) m_ports.wait(command.delayMilliseconds);
-    PicturePtr shot = Capture(command);
+    std::string note;
+    PicturePtr shot = Capture(command, note);
     if (!shot) return NotDone();
     bool onClipboard = true;
     // The region overlay has made its region current and put it on the clipboard.
@@ -59,10 +60,14 @@ CommandOutcome CommandRunner::Carry(const Command& command) {
         if (!onClipboard) DebugOutput("The screenshot could not be put on the clipboard.");
     }
     if (!command.file.empty() && !WriteFile(command, shot)) return {kExitFailed, {}};
-    return Deliver(command, std::move(shot), onClipboard);
+    CommandOutcome outcome = Deliver(command, std::move(shot), onClipboard);
+    if (outcome.exitCode == kExitDone && !note.empty()) {
+        outcome.text = outcome.text.empty() ? note : note + "\n" + outcome.text;
+    }
+    return outcome;
 }
 
-PicturePtr CommandRunner::Capture(const Command& command) {
+PicturePtr CommandRunner::Capture(const Command& command, std::string& note) {
     PicturePtr shot;
     switch (command.area) {
         case CaptureArea::Screen:
@@ -70,7 +75,13 @@ PicturePtr CommandRunner::Capture(const Command& command) {
             if (!shot) Fail("Snapwright could not take the screenshot: the screen could not be read.");
             break;
         case CaptureArea::Window:
-            shot = m_ports.engine.GrabActiveWindowPicture();
+            if (command.scroll && m_ports.scrollWindow) {
+                ScrollOutcome scrolled = m_ports.scrollWindow();
+                shot = std::move(scrolled.picture);
+                note = std::move(scrolled.note);
+            } else {
+                shot = m_ports.engine.GrabActiveWindowPicture();
+            }
             if (!shot) Fail("Snapwright could not take the screenshot: there is no window in front, or it could not be read.");
             break;
         case CaptureArea::Region:

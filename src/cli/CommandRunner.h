@@ -4,6 +4,7 @@
 
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
+#include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandMessages.h"
@@ -30,6 +31,8 @@ public:
         std::function<void(int milliseconds)> wait;
         // The program runs on after the command, so that a page of two can wait for its second shot.
         bool runsOn = true;
+        // The whole scrolled content of the window in front.
+        std::function<ScrollOutcome()> scrollWindow{};
     };
 
     explicit CommandRunner(Ports ports);
@@ -39,7 +42,8 @@ public:
 
 private:
     CommandOutcome Carry(const Command& command);
-    PicturePtr Capture(const Command& command);
+    // `note`: what the capture has to tell about the picture, such as where it ends.
+    PicturePtr Capture(const Command& command, std::string& note);
     bool WriteFile(const Command& command, const PicturePtr& shot);
     CommandOutcome Deliver(const Command& command, PicturePtr shot, bool onClipboard);
     CommandOutcome Fail(const std::string& reason);

@@ -2,11 +2,18 @@
 // Pictures in memory for the host tests of the scrolling capture: synthetic documents shown in a
 // window with a header, a footer and a scroll bar, and the tall picture they are stitched into.
 #include <cstdint>
+#include <cstring>
+#include <algorithm>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "capture/ScrollFrame.h"
+#include "capture/ScrollPorts.h"
 #include "editor/RgbImage.h"
 #include "fakes/FakeEditorWindow.h"
 
@@ -121,6 +128,116 @@ inline RgbImage Document(int width, const std::vector<std::uint32_t>& rows) {
     RgbImage document(width, static_cast<int>(rows.size()));
     for (int y = 0; y < document.Height(); ++y) PaintDocumentRow(document, y, rows[static_cast<std::size_t>(y)]);
     return document;
+}
+
+// A window that shows a ScrollingWindow and scrolls by the ways it is made to answer, in pixels
+// from the top of its document; its scroll bar counts lines. The state outlives the capture.
+struct ScrollState {
+    ScrollingWindow look;
+    Rect area{100, 100, 200, 200};
+    int position = 0;
+    int wheelPixels = 48;  // a notch; 0: the wheel moves nothing
+    int linePixels = 16;   // the scroll bar's unit; 0: no scroll bar
+    bool scrollBarAnswers = true;
+    bool scrollBarTold = true;  // whether the scroll bar's position can be read
+    int pagePixels = 0;  // Page Down; 0: the keys move nothing
+    int stopAfter = -1;  // Escape once this many requests to scroll have come
+    int lostAfter = -1;  // the window closes then
+    int requests = 0;
+    std::int64_t now = 0;
+    std::vector<std::string> log;
+
+    void Move(int pixels) { position = std::clamp(position + pixels, 0, look.LastPosition()); }
+};
+
+class FakeScrolledWindow : public IScrolledWindow {
+public:
+    explicit FakeScrolledWindow(ScrollState& state) : m_state(state) {}
+    Rect Area() const override { return m_state.area; }
+    int ViewHeight() const override { return m_state.look.view; }
+    PixelRows Grab() override {
+        m_frame = m_state.look.Frame(m_state.position);
+        m_state.now += 10;
+        return RowsOf(m_frame);
+    }
+    std::optional<ScrollBarState> ScrollBar() const override {
+        const int line = m_state.linePixels;
+        if (line == 0 || !m_state.scrollBarTold) return std::nullopt;
+        return ScrollBarState{m_state.position / line, 0, m_state.look.LastPosition() / line, m_state.look.view / line};
+    }
+    bool Scroll(ScrollMethod method, int amount) override {
+        ++m_state.requests;
+        m_state.log.push_back(Name(method) + " " + std::to_string(amount));
+        switch (method) {
+            case ScrollMethod::Wheel: m_state.Move(amount * m_state.wheelPixels); return true;
+            case ScrollMethod::ScrollBar:
+                if (m_state.linePixels == 0) return false;
+                if (m_state.scrollBarAnswers) m_state.Move(amount * m_state.linePixels);
+                return true;
+            case ScrollMethod::Keys: m_state.Move(amount * m_state.pagePixels); return true;
+        }
+        return false;
+    }
+    bool ScrollToTop(ScrollMethod method) override {
+        m_state.log.push_back(Name(method) + " top");
+        if (method == ScrollMethod::ScrollBar && (m_state.linePixels == 0 || !m_state.scrollBarAnswers)) return false;
+        if (method == ScrollMethod::Keys && m_state.pagePixels == 0) return true;
+        m_state.position = 0;
+        return true;
+    }
+    bool ScrollBarTo(int position) override {
+        m_state.log.push_back("scroll bar to " + std::to_string(position));
+        if (m_state.linePixels == 0) return false;
+        if (m_state.scrollBarAnswers) m_state.position = position * m_state.linePixels;
+        return true;
+    }
+    bool StillThere() const override { return m_state.lostAfter < 0 || m_state.requests < m_state.lostAfter; }
+    bool StopAsked() override { return m_state.stopAfter >= 0 && m_state.requests >= m_state.stopAfter; }
+    void Wait(int milliseconds) override { m_state.now += milliseconds; }
+    std::int64_t Milliseconds() const override { return m_state.now; }
+
+private:
+    static std::string Name(ScrollMethod method) {
+        switch (method) {
+            case ScrollMethod::Wheel: return "wheel";
+            case ScrollMethod::ScrollBar: return "scroll bar";
+            case ScrollMethod::Keys: return "keys";
+        }
+        return "";
+    }
+
+    ScrollState& m_state;
+    RgbImage m_frame;
+};
+
+// The note: where it was shown and what it said.
+class FakeScrollNote : public IScrollNote {
+public:
+    Size Measure(const std::string&, const std::string&) override { return {120, 40}; }
+    void Show(const Rect& place, const std::string& heading, const std::string& count) override {
+        shown = true;
+        places.push_back(place);
+        texts.push_back(heading + " / " + count);
+    }
+    void Hide() override { shown = false; }
+
+    bool shown = false;
+    std::vector<Rect> places;
+    std::vector<std::string> texts;
+};
+
+// Equal pictures, or where the first difference lies.
+inline testing::AssertionResult SamePixels(const RgbImage& actual, const RgbImage& expected) {
+    if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
+        return testing::AssertionFailure() << actual.Width() << " x " << actual.Height() << " instead of "
+                                           << expected.Width() << " x " << expected.Height();
+    }
+    for (int y = 0; y < actual.Height(); ++y) {
+        if (std::memcmp(actual.Row(y), expected.Row(y), actual.RowBytes()) != 0) {
+            return testing::AssertionFailure() << "row " << y << " differs";
+        }
+    }
+    return testing::AssertionSuccess();
 }
 
 }  // namespace snapwright::fakes

@@ -17,6 +17,8 @@ TEST(CommandLine, GoodLinesGiveTheirCommandAndTheSameCommandAgainInFull) {
          Command{CaptureArea::Region, 0, CommandTarget::Clipboard, "D:\\Bilder\\Übersicht.JPEG", &kSaveFormats[1], 20, true, true}},
         {{"--screen", "--file", "shot", "--format", "TIFF", "--to", "send"},
          Command{CaptureArea::Screen, 0, CommandTarget::Send, "shot", &kSaveFormats[3]}},
+        {{"--scroll", "--window", "--file", "long.png"},
+         Command{CaptureArea::Window, 0, CommandTarget::Clipboard, "long.png", &kSaveFormats[2], {}, false, false, true}},
     };
     for (const auto& [arguments, expected] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
@@ -46,6 +48,7 @@ TEST(CommandLine, BadLinesSayWhatIsWrongWithCodeTwo) {
         {{"--screen", "--file", "a.png", "--thumbnail", "60"}, "--thumbnail takes a percentage from 10 to 50, not \"60\"."},
         {{"--screen", "--file", "a.png", "--to", "save"},
          "--file cannot go with --to save: the save dialog asks for the file itself."},
+        {{"--screen", "--scroll"}, "--scroll goes with --window: it scrolls the window in front."},
     };
     for (const auto& [arguments, error] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);

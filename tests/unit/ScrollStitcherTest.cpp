@@ -12,25 +12,13 @@ namespace {
 
 using fakes::Document;
 using fakes::RowsOf;
+using fakes::SamePixels;
 using fakes::ScrollingWindow;
 
 RgbImage PixelsOf(const PicturePtr& picture) {
     return fakes::PixelsOf(*picture);
 }
 
-// Equal pictures, or where the first difference lies.
-testing::AssertionResult SamePixels(const RgbImage& actual, const RgbImage& expected) {
-    if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
-        return testing::AssertionFailure() << actual.Width() << " x " << actual.Height() << " instead of "
-                                           << expected.Width() << " x " << expected.Height();
-    }
-    for (int y = 0; y < actual.Height(); ++y) {
-        if (std::memcmp(actual.Row(y), expected.Row(y), actual.RowBytes()) != 0) {
-            return testing::AssertionFailure() << "row " << y << " differs";
-        }
-    }
-    return testing::AssertionSuccess();
-}
 
 // Text rows numbered 1, 2, 3 ...: every row of its own.
 std::vector<std::uint32_t> TextRows(int count, std::uint32_t first = 1) {

@@ -1,0 +1,515 @@
+#include "capture/ScrollCapture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "capture/Desktop.h"
+#include "capture/FrameOffsets.h"
+#include "capture/ScrollStitcher.h"
+#include "platform/Diagnostics.h"
+#include "platform/ScopedFlag.h"
+
+namespace snapwright {
+
+namespace {
+
+constexpr int kNoteGap = 8;
+// Between two grabs of an area that is still changing.
+constexpr int kSettleInterval = 20;
+// A window answers a request to scroll within this time, or it did not move; once it has answered
+// a few, within four times its slowest answer, but never less than the shortest time here.
+constexpr int kAnswerTime = 600;
+constexpr int kShortestAnswerTime = 200;
+// An area that is never still (an animation) is taken as it is after this time.
+constexpr int kSettleLimit = 3000;
+// Each step scrolls by about this share of the view, so that enough of the frame before stays in
+// view to find how far it moved.
+constexpr double kStepShare = 0.6;
+// The first request of a way of scrolling whose unit is not known yet: three notches, three lines.
+constexpr int kFirstAmount = 3;
+constexpr int kMostNotches = 40;
+// Requests on the way to the top; a document longer than this many steps is not gone through.
+constexpr int kMostRequestsUp = 200;
+// Corrections on the way back to the frame the user had.
+constexpr int kMostCorrections = 4;
+
+const ScrollMethod kMethods[] = {ScrollMethod::Wheel, ScrollMethod::ScrollBar, ScrollMethod::Keys};
+
+std::optional<Monitor> MonitorOfArea(const Rect& area, const std::vector<Monitor>& monitors) {
+    const Monitor* monitor = MonitorOf(monitors, area);
+    return monitor ? std::optional<Monitor>(*monitor) : std::nullopt;
+}
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+    const Rect both = Intersection(a, b);
+    return both.width > 0 && both.height > 0;
+}
+
+const char* MethodName(ScrollMethod method) {
+    switch (method) {
+        case ScrollMethod::Wheel: return "wheel";
+        case ScrollMethod::ScrollBar: return "scroll bar";
+        case ScrollMethod::Keys: return "keys";
+    }
+    return "";
+}
+
+// The English texts until the language table has the scrolling capture's.
+std::string CountText(int pixels) {
+    return std::to_string(pixels) + " pixels";
+}
+
+// One scrolling capture of one window: the way to the top, the steps down and the way back.
+class ScrollRun {
+public:
+    ScrollRun(const ScrollCapture::Ports& ports, IScrolledWindow& window)
+        : m_ports(ports), m_window(window), m_area(window.Area()), m_start(window.Milliseconds()) {}
+
+    ScrollOutcome Go();
+
+private:
+    // What one notch, scroll bar unit or page moved the content by, once measured.
+    struct Unit {
+        double pixels = 0;
+        bool measured = false;
+    };
+
+    void PlaceNote();
+    void ShowNote(int pixels);
+    std::optional<PixelRows> Settled(bool awaitChange);
+    int AnswerTime() const;
+    void GoToTop();
+    bool GoUpMeasuring(ScrollMethod method);
+    ScrollEnding GoDown(ScrollStitcher& stitcher);
+    bool RushToTop(ScrollMethod method);
+    void GoBack();
+    bool Send(ScrollMethod method, int amount);
+    std::optional<int> DistanceFromUsersFrame(const PixelRows& frame);
+    int Amount(ScrollMethod method) const;
+    OffsetHint Hint(ScrollMethod method, int amount, const std::optional<ScrollBarState>& before,
+                    const std::optional<ScrollBarState>& after, int lastMove) const;
+    void Learn(ScrollMethod method, int amount, int moved);
+    Unit& UnitOf(ScrollMethod method) { return m_units[static_cast<std::size_t>(method)]; }
+    const Unit& UnitOf(ScrollMethod method) const { return m_units[static_cast<std::size_t>(method)]; }
+    int ViewHeight() const { return m_window.ViewHeight() > 0 ? m_window.ViewHeight() : m_area.height; }
+    std::string Elapsed() const { return std::to_string(m_window.Milliseconds() - m_start) + " ms"; }
+
+    const ScrollCapture::Ports& m_ports;
+    IScrolledWindow& m_window;
+    Rect m_area;
+    std::int64_t m_start;
+    Rect m_notePlace;
+    bool m_noteCovers = false;
+    bool m_noteShown = false;
+    std::string m_heading;
+    int m_shownPixels = 0;
+
+    std::uint64_t m_lastHash = 0;
+    std::int64_t m_slowestAnswer = -1;
+    std::optional<FrameOffsets> m_offsets;
+    // The frame the user had, and where the window was then.
+    std::uint64_t m_userHash = 0;
+    std::vector<std::uint64_t> m_userRows;
+    std::optional<ScrollBarState> m_userScrollBar;
+    int m_userFromTop = 0;  // pixels, as measured on the way up
+    bool m_userFromTopKnown = true;
+    int m_fromTop = 0;  // where the window is now, in pixels from its top
+    std::optional<ScrollMethod> m_moving;  // the way that moved the window
+    bool m_scrollBarAnswers = false;
+    bool m_atTop = false;  // the window is known to have been at its top when the stitching began
+    bool m_triedUp[3] = {false, false, false};
+    bool m_stopped = false;
+    Unit m_units[3];
+};
+
+void ScrollRun::PlaceNote() {
+    m_heading = "Scrolling\u2026 Esc stops";
+    const Size size = m_ports.note.Measure(m_heading, CountText(99999));
+    const std::vector<Monitor> monitors = m_ports.screen.Monitors();
+    if (const std::optional<Rect> place = NotePlace(size, m_area, monitors)) {
+        m_notePlace = *place;
+        return;
+    }
+    // No room outside the area: the note goes in the corner of the work area, and away for every grab.
+    const std::optional<Monitor> monitor = MonitorOfArea(m_area, monitors);
+    const Rect work = monitor ? monitor->workArea : m_area;
+    m_notePlace = {work.left + work.width - size.width - kNoteGap, work.top + work.height - size.height - kNoteGap,
+                   size.width, size.height};
+    m_noteCovers = Overlap(m_notePlace, m_area);
+}
+
+void ScrollRun::ShowNote(int pixels) {
+    m_shownPixels = pixels;
+    m_ports.note.Show(m_notePlace, m_heading, CountText(pixels));
+    m_noteShown = true;
+}
+
+int ScrollRun::AnswerTime() const {
+    if (m_slowestAnswer < 0) return kAnswerTime;
+    return static_cast<int>(std::clamp<std::int64_t>(4 * m_slowestAnswer, kShortestAnswerTime, kAnswerTime));
+}
+
+// Two grabs in a row that agree: the window has painted what it was asked for. After a request to
+// scroll (`awaitChange`), grabs that still show the frame before do not count until the window has
+// had the time to answer. The rows are the last grab's.
+std::optional<PixelRows> ScrollRun::Settled(bool awaitChange) {
+    if (m_noteCovers && m_noteShown) {
+        m_ports.note.Hide();
+        m_noteShown = false;
+    }
+    const std::int64_t start = m_window.Milliseconds();
+    const std::uint64_t before = m_lastHash;
+    std::optional<std::uint64_t> previous;
+    bool changed = false;
+    PixelRows rows;
+    for (;;) {
+        rows = m_window.Grab();
+        if (rows.height <= 0) return std::nullopt;
+        const std::uint64_t hash = FrameHash(rows);
+        const std::int64_t waited = m_window.Milliseconds() - start;
+        if (awaitChange && !changed && hash != before) {
+            changed = true;
+            m_slowestAnswer = std::max(m_slowestAnswer, waited);
+        }
+        const bool waiting = awaitChange && !changed && waited < AnswerTime();
+        if ((previous == hash && !waiting) || waited >= kSettleLimit) {
+            m_lastHash = hash;
+            break;
+        }
+        previous = hash;
+        m_window.Wait(kSettleInterval);
+    }
+    if (m_noteCovers) ShowNote(m_shownPixels);
+    return rows;
+}
+
+// A scroll bar that tells where the top is brings the window there at once, and back at the end.
+// Other windows are scrolled up step by step with the wheel, and the steps measured, so that the
+// user's place can be found again; another way up is tried only when the wheel turns out not to
+// move the window down either (GoDown).
+void ScrollRun::GoToTop() {
+    if (m_userScrollBar) {
+        m_atTop = m_userScrollBar->position <= m_userScrollBar->first;
+        if (m_atTop) return;
+        if (m_window.ScrollToTop(ScrollMethod::ScrollBar) && Settled(true)) {
+            const std::optional<ScrollBarState> now = m_window.ScrollBar();
+            m_scrollBarAnswers = now && now->position < m_userScrollBar->position;
+            m_atTop = now && now->position <= now->first;
+            if (m_atTop) return;
+        }
+    }
+    GoUpMeasuring(ScrollMethod::Wheel);
+}
+
+// True when the method moved the window.
+bool ScrollRun::GoUpMeasuring(ScrollMethod method) {
+    m_triedUp[static_cast<std::size_t>(method)] = true;
+    std::optional<PixelRows> frame = Settled(false);
+    if (!frame) return false;
+    std::vector<std::uint64_t> below = m_offsets->Hash(*frame);
+    std::optional<RowBand> band;
+    bool moved = false;
+    for (int request = 0; request < kMostRequestsUp; ++request) {
+        if (m_window.StopAsked()) {
+            m_stopped = true;
+            return moved;
+        }
+        const std::uint64_t before = m_lastHash;
+        const int amount = Amount(method);
+        if (!m_window.Scroll(method, -amount)) return moved;
+        frame = Settled(true);
+        if (!frame) return moved;
+        if (m_lastHash == before) {  // at the top, or the window does not answer
+            m_atTop = m_atTop || moved;
+            return moved;
+        }
+        moved = true;
+        m_moving = method;
+        std::vector<std::uint64_t> above = m_offsets->Hash(*frame);
+        const std::optional<RowBand> changed = m_offsets->ChangedRows(below, above);
+        if (!changed) return moved;
+        band = band ? RowBand{std::min(band->top, changed->top), std::max(band->bottom, changed->bottom)} : *changed;
+        // Going up, the frame before shows what the frame after shows further down.
+        const Unit& unit = UnitOf(method);
+        const OffsetHint hint{unit.measured ? static_cast<int>(std::lround(unit.pixels * amount)) : 0, false};
+        if (const std::optional<FoundOffset> offset = m_offsets->Find(below, above, *band, hint)) {
+            DebugOutput("Scrolling capture: up " + std::string(MethodName(method)) + " " + std::to_string(amount) +
+                        " moved " + std::to_string(offset->rows) + (offset->unambiguous ? " rows, measured" : " rows") +
+                        " at " + Elapsed());
+            m_userFromTop += offset->rows;
+            if (offset->unambiguous) Learn(method, amount, offset->rows);
+        } else {
+            m_userFromTopKnown = false;
+            DebugOutput("Scrolling capture: a step up could not be measured.");
+        }
+        below = std::move(above);
+    }
+    return moved;
+}
+
+int ScrollRun::Amount(ScrollMethod method) const {
+    const Unit& unit = UnitOf(method);
+    if (method == ScrollMethod::Keys) return 1;
+    if (unit.measured && unit.pixels > 0) {
+        const int amount = std::max(1, static_cast<int>(kStepShare * ViewHeight() / unit.pixels));
+        return method == ScrollMethod::Wheel ? std::min(amount, kMostNotches) : amount;
+    }
+    if (method == ScrollMethod::ScrollBar) {
+        const std::optional<ScrollBarState> state = m_window.ScrollBar();
+        if (state && state->page > 0) return std::max(1, static_cast<int>(state->page * kStepShare));
+    }
+    return kFirstAmount;
+}
+
+// The scroll bar's movement, in pixels by what its unit was measured to be (or by its page over the
+// view until then), is what the window tells; otherwise the request times what a unit of it moved
+// before, or what the step before moved.
+OffsetHint ScrollRun::Hint(ScrollMethod method, int amount, const std::optional<ScrollBarState>& before,
+                           const std::optional<ScrollBarState>& after, int lastMove) const {
+    const Unit& bar = UnitOf(ScrollMethod::ScrollBar);
+    if (before && after) {
+        double perUnit = bar.pixels;
+        if (!bar.measured && after->page > 0) perUnit = static_cast<double>(ViewHeight()) / after->page;
+        if (perUnit > 0) return {static_cast<int>(std::lround((after->position - before->position) * perUnit)), true};
+    }
+    const Unit& unit = UnitOf(method);
+    if (unit.measured) return {static_cast<int>(std::lround(unit.pixels * amount)), false};
+    return {lastMove, false};
+}
+
+// A notch, a line or a page moves the same every time, but the last step before the end moves less:
+// the most one moved is what it moves.
+void ScrollRun::Learn(ScrollMethod method, int amount, int moved) {
+    Unit& unit = UnitOf(method);
+    unit = {std::max(unit.pixels, static_cast<double>(moved) / amount), true};
+}
+
+// The methods are tried in their order until one moves the area; from then on a step that moves
+// nothing is the end.
+ScrollEnding ScrollRun::GoDown(ScrollStitcher& stitcher) {
+    std::vector<ScrollMethod> methods;
+    if (m_moving) methods.push_back(*m_moving);
+    for (const ScrollMethod method : kMethods) {
+        if (std::find(methods.begin(), methods.end(), method) == methods.end()) methods.push_back(method);
+    }
+    std::size_t current = 0;
+    bool moved = false;
+    int lastMove = 0;
+    for (;;) {
+        if (m_window.StopAsked()) return ScrollEnding::Stopped;
+        if (!m_window.StillThere()) return ScrollEnding::WindowLost;
+        const ScrollMethod method = methods[current];
+        // A way that has not been tried up is, while nothing has moved down: the window may not
+        // have been at its top, and the stitching starts again from there.
+        if (!moved && !m_atTop && !m_triedUp[static_cast<std::size_t>(method)]) {
+            if (GoUpMeasuring(method)) {
+                const std::optional<PixelRows> top = Settled(false);
+                if (!top) return ScrollEnding::WindowLost;
+                stitcher.Start(*top);
+            }
+            if (m_stopped) return ScrollEnding::Stopped;
+        }
+        const std::optional<ScrollBarState> before = m_window.ScrollBar();
+        const int amount = Amount(method);
+        std::optional<PixelRows> frame;
+        if (m_window.Scroll(method, amount)) frame = Settled(true);
+        if (!m_window.StillThere()) return ScrollEnding::WindowLost;
+        StitchStep step;
+        if (frame) {
+            const std::optional<ScrollBarState> after = m_window.ScrollBar();
+            const OffsetHint hint = Hint(method, amount, before, after, lastMove);
+            step = stitcher.Add(*frame, hint);
+            if (step.measured) {
+                Learn(method, amount, step.moved);
+                if (before && after && after->position > before->position) {
+                    UnitOf(ScrollMethod::ScrollBar) = {
+                        static_cast<double>(step.moved) / (after->position - before->position), true};
+                }
+            }
+            DebugOutput("Scrolling capture: " + std::string(MethodName(method)) + " " + std::to_string(amount) +
+                        " moved " + std::to_string(step.moved) + (step.measured ? " rows, measured" : " rows") +
+                        " (hint " + std::to_string(hint.rows) + (hint.told ? ", told)" : ")") + " at " + Elapsed());
+        }
+        if (step.moved == 0) {
+            if (moved) return ScrollEnding::Bottom;
+            if (++current == methods.size()) return ScrollEnding::DoesNotScroll;
+            continue;
+        }
+        moved = true;
+        m_moving = method;
+        m_fromTop += step.moved;
+        if (method == ScrollMethod::ScrollBar) m_scrollBarAnswers = true;
+        lastMove = step.moved;
+        ShowNote(stitcher.Height());
+        if (step.limitReached) return ScrollEnding::HeightLimit;
+    }
+}
+
+bool ScrollRun::Send(ScrollMethod method, int amount) {
+    while (amount != 0) {
+        const int part = method == ScrollMethod::Wheel ? std::clamp(amount, -kMostNotches, kMostNotches) : amount;
+        if (!m_window.Scroll(method, part)) return false;
+        amount -= part;
+    }
+    return true;
+}
+
+// How far the window is from the frame the user had, in pixels, down when positive; none when the
+// frames show no one piece of content moved.
+std::optional<int> ScrollRun::DistanceFromUsersFrame(const PixelRows& frame) {
+    const std::vector<std::uint64_t> now = m_offsets->Hash(frame);
+    const std::optional<RowBand> band = m_offsets->ChangedRows(now, m_userRows);
+    if (!band) return 0;
+    if (const std::optional<FoundOffset> below = m_offsets->Find(now, m_userRows, *band, {})) return below->rows;
+    if (const std::optional<FoundOffset> above = m_offsets->Find(m_userRows, now, *band, {})) return -above->rows;
+    return std::nullopt;
+}
+
+// Up in large requests, without measuring, until the window no longer moves.
+bool ScrollRun::RushToTop(ScrollMethod method) {
+    if (method == ScrollMethod::ScrollBar) return m_window.ScrollToTop(method) && Settled(true);
+    for (int request = 0; request < kMostRequestsUp; ++request) {
+        const std::uint64_t before = m_lastHash;
+        if (!m_window.Scroll(method, method == ScrollMethod::Wheel ? -kMostNotches : -1) || !Settled(true)) return false;
+        if (m_lastHash == before) return true;
+    }
+    return false;
+}
+
+// Where the scroll bar told the user's place and answers, it is set again. A place a whole number of
+// units below the top (the user came there by the same notches or pages) is found again from the
+// top; any other by going up as far as the window went down beyond it. Then, frame against frame,
+// what is left is corrected by a scroll bar's lines, or by the unit, until the window shows what the
+// user saw.
+void ScrollRun::GoBack() {
+    if (m_userScrollBar && m_scrollBarAnswers) {
+        if (m_window.ScrollBarTo(m_userScrollBar->position)) Settled(true);
+        return;
+    }
+    if (!m_moving) return;
+    const Unit& unit = UnitOf(*m_moving);
+    if (m_userFromTopKnown && unit.measured && unit.pixels > 0) {
+        const int fromTop = static_cast<int>(std::lround(m_userFromTop / unit.pixels));
+        if (std::abs(fromTop * unit.pixels - m_userFromTop) <= 1) {
+            if (RushToTop(*m_moving) && fromTop > 0 && Send(*m_moving, fromTop)) Settled(true);
+        } else {
+            const int units = static_cast<int>(std::lround((m_fromTop - m_userFromTop) / unit.pixels));
+            if (units != 0 && Send(*m_moving, -units)) Settled(true);
+        }
+    }
+    std::optional<int> previous;
+    bool byLines = true;
+    for (int correction = 0; correction < kMostCorrections && m_lastHash != m_userHash; ++correction) {
+        const std::optional<PixelRows> frame = Settled(false);
+        const std::optional<int> distance = frame ? DistanceFromUsersFrame(*frame) : std::nullopt;
+        if (!distance || *distance == 0) return;
+        // A scroll bar's line, whose size the first correction measures; a window that does not
+        // answer it is not asked again.
+        Unit& line = UnitOf(ScrollMethod::ScrollBar);
+        if (previous && *previous == *distance) byLines = false;
+        if (previous && *previous != *distance && !line.measured) line = {std::abs(*previous - *distance) * 1.0, true};
+        previous = distance;
+        int lines = line.measured && line.pixels > 0 ? static_cast<int>(std::lround(*distance / line.pixels)) : 0;
+        if (!line.measured) lines = *distance > 0 ? 1 : -1;
+        if (byLines && lines != 0 && Send(ScrollMethod::ScrollBar, -lines)) {
+            Settled(true);
+            continue;
+        }
+        const int units = unit.measured ? static_cast<int>(std::lround(*distance / unit.pixels)) : 0;
+        if (units == 0 || !Send(*m_moving, -units)) return;
+        Settled(true);
+    }
+}
+
+ScrollOutcome ScrollRun::Go() {
+    ScrollOutcome outcome;
+    PlaceNote();
+    ShowNote(0);
+    m_userScrollBar = m_window.ScrollBar();
+    const std::optional<PixelRows> users = Settled(false);
+    if (!users) {
+        m_ports.note.Hide();
+        return outcome;
+    }
+    m_offsets.emplace(users->width, users->height);
+    m_userHash = m_lastHash;
+    m_userRows = m_offsets->Hash(*users);
+    GoToTop();
+    DebugOutput("Scrolling capture: at the top after " + Elapsed());
+    std::optional<PixelRows> first = Settled(false);
+    std::unique_ptr<ITallPicture> tall =
+        first ? m_ports.newPicture(first->width, std::max(m_ports.heightLimit, first->height), first->height) : nullptr;
+    if (!first || !tall) {
+        GoBack();
+        m_ports.note.Hide();
+        return outcome;
+    }
+    ScrollStitcher stitcher(*tall);
+    stitcher.Start(*first);
+    ShowNote(stitcher.Height());
+    outcome.ending = m_stopped ? ScrollEnding::Stopped : GoDown(stitcher);
+    if (outcome.ending != ScrollEnding::WindowLost) GoBack();
+    m_ports.note.Hide();
+    DebugOutput("Scrolling capture: done after " + Elapsed());
+    outcome.picture = stitcher.Finish();
+    switch (outcome.ending) {
+        case ScrollEnding::DoesNotScroll:
+            outcome.note = "The window does not scroll: the picture shows it as it is.";
+            break;
+        case ScrollEnding::HeightLimit:
+            outcome.note = "The picture reached the height limit of " + std::to_string(tall->Capacity()) +
+                           " pixels and ends there.";
+            break;
+        case ScrollEnding::WindowLost:
+            outcome.note =
+                "The window closed or moved while it was scrolled: the picture holds what was taken until then.";
+            break;
+        case ScrollEnding::Bottom:
+        case ScrollEnding::Stopped: break;
+    }
+    return outcome;
+}
+
+}  // namespace
+
+std::optional<Rect> NotePlace(Size note, const Rect& area, const std::vector<Monitor>& monitors) {
+    const std::optional<Monitor> monitor = MonitorOfArea(area, monitors);
+    if (!monitor) return std::nullopt;
+    const Rect work = monitor->workArea;
+    // Centred on the area where it can be, moved along the edge to stay on the work area.
+    const auto along = [](int start, int length, int size, int from, int span) {
+        return std::clamp(start + (length - size) / 2, from, from + span - size);
+    };
+    const int x = along(area.left, area.width, note.width, work.left, work.width);
+    const int y = along(area.top, area.height, note.height, work.top, work.height);
+    const Rect places[] = {
+        {x, area.top + area.height + kNoteGap, note.width, note.height},
+        {x, area.top - kNoteGap - note.height, note.width, note.height},
+        {area.left + area.width + kNoteGap, y, note.width, note.height},
+        {area.left - kNoteGap - note.width, y, note.width, note.height},
+    };
+    for (const Rect& place : places) {
+        if (Inside(place, work) && !Overlap(place, area)) return place;
+    }
+    return std::nullopt;
+}
+
+ScrollCapture::ScrollCapture(Ports ports) : m_ports(std::move(ports)) {}
+
+// The frames go in one by one and only the one before is kept: the picture grows in place.
+ScrollOutcome ScrollCapture::Take(WindowRef window) {
+    if (m_busy) return {};
+    const ScopedFlag busy(m_busy);
+    std::unique_ptr<IScrolledWindow> scrolled = m_ports.openWindow(window);
+    if (!scrolled) return {};
+    return ScrollRun(m_ports, *scrolled).Go();
+}
+
+}  // namespace snapwright
