@@ -1,4 +1,5 @@
 #pragma once
+#include "lang/ControlTexts.h"
 
 namespace snapwright {
 
@@ -12,6 +13,20 @@ enum class AskApplicationControl {
     Editor,
     OkButton,
     CancelButton,
+    Count,  // not a control: the number of them
 };
+
+// The language text of each control (ControlTexts.h).
+inline constexpr ControlText kAskApplicationTexts[] = {
+    {AskApplicationControl::CaptionLabel, TextId::AskApplicationCaption},
+    {AskApplicationControl::ChoiceFrame, TextId::AskApplicationFrame},
+    {AskApplicationControl::WordProcessor, kNoText},  // the program's name
+    {AskApplicationControl::Spreadsheet, kNoText},  // the program's name
+    {AskApplicationControl::Presentation, kNoText},  // the program's name
+    {AskApplicationControl::Editor, kNoText},  // keeps its design text
+    {AskApplicationControl::OkButton, TextId::OkButton},
+    {AskApplicationControl::CancelButton, TextId::CancelButton},
+};
+static_assert(ListsEveryControl<AskApplicationControl, kAskApplicationTexts>());
 
 }  // namespace snapwright

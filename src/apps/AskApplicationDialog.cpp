@@ -9,12 +9,6 @@ using enum AskApplicationControl;
 
 namespace {
 
-// The editor's choice keeps its design text in every language.
-constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::AskApplicationCaption},
-                                  {Id(ChoiceFrame), TextId::AskApplicationFrame},
-                                  {Id(CancelButton), TextId::CancelButton},
-                                  {Id(OkButton), TextId::OkButton}};
-
 constexpr std::pair<AskApplicationControl, OfficeKind> kChoices[] = {{WordProcessor, OfficeKind::WordProcessor},
                                                                      {Spreadsheet, OfficeKind::Spreadsheet},
                                                                      {Presentation, OfficeKind::Presentation}};
@@ -33,7 +27,7 @@ bool AskApplicationDialog::Show(PicturePtr shot) {
 }
 
 void AskApplicationDialog::OnLoad() {
-    ApplyLanguage(m_ports.form, m_ports.settings.Language, kTexts);
+    ApplyLanguage(m_ports.form, m_ports.settings.Language, kAskApplicationTexts, Id(CaptionLabel));
     for (const auto& [choice, kind] : kChoices) {
         m_ports.form.SetText(Id(choice), ChoiceName(ProgramOf(m_ports.settings.Office, kind)));
     }

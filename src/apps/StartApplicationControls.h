@@ -1,4 +1,5 @@
 #pragma once
+#include "lang/ControlTexts.h"
 
 namespace snapwright {
 
@@ -8,6 +9,16 @@ enum class StartApplicationControl {
     Question,
     OkButton,
     CancelButton,
+    Count,  // not a control: the number of them
 };
+
+// The language text of each control (ControlTexts.h).
+inline constexpr ControlText kStartApplicationTexts[] = {
+    {StartApplicationControl::CaptionLabel, TextId::NotRunningCaption},
+    {StartApplicationControl::Question, TextId::NotRunningQuestion},
+    {StartApplicationControl::OkButton, TextId::OkButton},
+    {StartApplicationControl::CancelButton, TextId::CancelButton},
+};
+static_assert(ListsEveryControl<StartApplicationControl, kStartApplicationTexts>());
 
 }  // namespace snapwright

@@ -2,20 +2,10 @@
 
 #include "apps/StartApplicationControls.h"
 #include "lang/ApplyLanguage.h"
-#include "lang/LanguageTable.h"
 
 namespace snapwright {
 
 using enum StartApplicationControl;
-
-namespace {
-
-constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::NotRunningCaption},
-                                  {Id(Question), TextId::NotRunningQuestion},
-                                  {Id(CancelButton), TextId::CancelButton},
-                                  {Id(OkButton), TextId::OkButton}};
-
-}  // namespace
 
 StartApplicationDialog::StartApplicationDialog(IForm& form, const Settings& settings)
     : m_form(form), m_settings(settings) {}
@@ -30,11 +20,8 @@ bool StartApplicationDialog::Ask(const std::string& displayName) {
 // The caption and the question name the program, in the user's language: "Send Screenshot to
 // Writer", "Writer is not running. Start it now?".
 void StartApplicationDialog::OnLoad() {
-    const int language = m_settings.Language;
-    ApplyLanguage(m_form, language, kTexts);
-    const LanguageTable& lang = Languages();
-    m_form.SetText(Id(CaptionLabel), lang.Text(TextId::NotRunningCaption, language) + " " + m_displayName);
-    m_form.SetText(Id(Question), m_displayName + " " + lang.Text(TextId::NotRunningQuestion, language));
+    const TextValue program[] = {{"program", m_displayName}};
+    ApplyLanguage(m_form, m_settings.Language, kStartApplicationTexts, Id(CaptionLabel), program);
 }
 
 void StartApplicationDialog::OnOk() {

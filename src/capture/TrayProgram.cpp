@@ -90,7 +90,7 @@ void TrayProgram::ShowTrayMenu() {
     const int language = m_settings.Language;
     menu->SetFont(lang.FontName(language), lang.FontSize(language));
     menu->Clear();
-    for (TextId item : {TextId::OptionsMenuItem, TextId::AboutMenuItem, TextId::CloseMenuItem, TextId::ExitMenuItem}) {
+    for (TextId item : kTrayMenuTexts) {
         menu->AddItem(lang.Text(item, language));
     }
     menu->Store("Main");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "capture/Hotkeys.h"
+#include "lang/TextId.h"
 #include "platform/Form.h"
 #include "platform/PopupMenu.h"
 #include "platform/TrayIcon.h"
@@ -18,6 +19,9 @@ std::string StartTitle();
 
 // Indexes of the tray menu's items, in the order they are added.
 enum TrayMenuItem { kTrayOptions = 1, kTrayAbout = 2, kTrayLeave = 3, kTrayExit = 4 };
+// The tray menu's texts, item by item in the same order; the menu is one window for its access keys.
+inline constexpr TextId kTrayMenuTexts[] = {TextId::OptionsMenuItem, TextId::AboutMenuItem, TextId::CloseMenuItem,
+                                            TextId::ExitMenuItem};
 inline constexpr int kWmLButtonDblClk = 0x0203;
 inline constexpr int kWmRButtonUp = 0x0205;
 

@@ -94,7 +94,7 @@ void Editor::ShowModal() {
 // An editor that opens loads the current screenshot, which is this picture, by itself.
 void Editor::ShowPicture(PicturePtr picture) {
     Show();
-    if (m_core.Picture() != picture && MayDiscard("New file")) LoadNewPicture(std::move(picture));
+    if (m_core.Picture() != picture && MayDiscard(TextId::EditorNewFileCaption)) LoadNewPicture(std::move(picture));
 }
 
 // The editor works on the current screenshot; before the first capture its view stays empty.
@@ -128,7 +128,9 @@ void Editor::ShowOfficeButtons() {
 bool Editor::OnClose() {
     m_core.FinishTool();
     if (HasUnsavedEdits()) {
-        switch (m_ports.window.Ask("Save changes to this file?", "Quit program", EditorQuestion::YesNoCancel)) {
+        const int language = m_ports.settings.Language;
+        switch (m_ports.window.Ask(UserText(TextId::EditorSaveChangesQuestion, language),
+                                   UserText(TextId::EditorQuitCaption, language), EditorQuestion::YesNoCancel)) {
             case EditorAnswer::Cancel: return false;
             case EditorAnswer::Yes:
                 // The edits stay until they are in a file.
@@ -207,22 +209,24 @@ bool Editor::HasUnsavedEdits() const {
 }
 
 // Nothing is discarded unless the user says so or it was saved; text still being typed counts.
-bool Editor::MayDiscard(const char* title) {
+bool Editor::MayDiscard(TextId title) {
     m_core.FinishTool();
+    const int language = m_ports.settings.Language;
     return !HasUnsavedEdits() ||
-           m_ports.window.Ask("Really discard this file?", title, EditorQuestion::YesNo) == EditorAnswer::Yes ||
+           m_ports.window.Ask(UserText(TextId::EditorDiscardQuestion, language), UserText(title, language),
+                              EditorQuestion::YesNo) == EditorAnswer::Yes ||
            SaveEdits();
 }
 
 void Editor::OnNew() {
-    if (!MayDiscard("New file")) return;
+    if (!MayDiscard(TextId::EditorNewFileCaption)) return;
     m_core.ClearView();
 }
 
 // The editor keeps out of the picture while the region is drawn; a cancelled region leaves the
 // picture as it was.
 void Editor::OnRegion() {
-    if (!m_takeRegion || !MayDiscard("New file")) return;
+    if (!m_takeRegion || !MayDiscard(TextId::EditorNewFileCaption)) return;
     PicturePtr region;
     {
         struct ShowAgain {
@@ -248,12 +252,14 @@ void Editor::LoadNewPicture(PicturePtr picture) {
 // Like New, Open asks before the edits go. The file is read before anything changes: one that is
 // no picture leaves the editor as it was. A file just opened has no changes to ask about.
 void Editor::OnOpen() {
-    if (!MayDiscard("Open file")) return;
+    if (!MayDiscard(TextId::EditorOpenFileCaption)) return;
     const std::string path = m_ports.dialogs.ShowOpenDialog(kOpenFilter, "Open Screenshot file", "");
     if (path.empty()) return;
     LoadedPicture loaded = m_ports.loadPicture(path);
     if (!loaded.picture) {
-        m_ports.messages.ShowError("Snapwright could not open\n" + path + "\n\n" + loaded.reason);
+        const int language = m_ports.settings.Language;
+        m_ports.messages.ShowError(UserText(TextId::OpenFailedMessage, language,
+                                            {{"file", path}, {"reason", UserText(loaded.reason, language)}}));
         return;
     }
     LoadNewPicture(std::move(loaded.picture));

@@ -8,6 +8,7 @@
 #include "capture/CaptureSlots.h"
 #include "editor/EditorCore.h"
 #include "editor/Toolbar.h"
+#include "lang/UserText.h"
 #include "platform/FileDialogs.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
@@ -97,7 +98,7 @@ private:
     bool SaveEdits();
     bool HasUnsavedEdits() const;
     // Asks before unsaved edits go (No saves them first); false keeps them.
-    bool MayDiscard(const char* title);
+    bool MayDiscard(TextId title);
     void ShowOfficeButtons();
 
     Ports m_ports;

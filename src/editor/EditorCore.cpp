@@ -244,8 +244,14 @@ void EditorCore::ShowUndoState() {
 // --- tools ---
 
 // The button's own click lets go of its pressed look, so a tool that stays shows it pressed again.
+// Another tool's button chooses that tool at once: a drag after it must never be the old tool's (a
+// highlight where a redaction was asked for would leave the secret readable). What the old tool
+// had under way is finished first, as when the picture leaves the editor.
 void EditorCore::OnToolButton(Tool& tool, ControlId button) {
-    if (m_active && m_active != &tool) return;
+    if (m_active && m_active != &tool) {
+        m_active->Finish();
+        LeaveTool();
+    }
     if (m_active == &tool) {
         if (tool.OnButtonAgain()) {
             LeaveTool();

@@ -62,8 +62,8 @@ public:
     // The button that is enabled while there is something to undo.
     void SetUndoButton(ControlId button);
 
-    // A tool's button: chooses the tool, or, pressed again, asks it whether it is left. While
-    // another tool is active, it does nothing: there is no switch from one tool to another.
+    // A tool's button: chooses the tool, or, pressed again, asks it whether it is left. Another
+    // tool that is active is finished and left first.
     void OnToolButton(Tool& tool, ControlId button);
     void LeaveTool();
     void FinishTool();  // see Tool::Finish

@@ -66,6 +66,23 @@ void PixelPatch::Restore(RgbImage& picture) const {
     }
 }
 
+Rect PixelPatch::Area() const {
+    Rect area;
+    for (const Run& run : m_runs) {
+        if (area.width == 0) {
+            area = run.area;
+            continue;
+        }
+        const int right = std::max(area.left + area.width, run.area.left + run.area.width);
+        const int bottom = std::max(area.top + area.height, run.area.top + run.area.height);
+        area.left = std::min(area.left, run.area.left);
+        area.top = std::min(area.top, run.area.top);
+        area.width = right - area.left;
+        area.height = bottom - area.top;
+    }
+    return area;
+}
+
 std::size_t PixelPatch::Bytes() const {
     return m_pixels.size() + m_runs.size() * sizeof(Run);
 }

@@ -23,6 +23,8 @@ public:
     void Restore(RgbImage& picture) const;
     // What the patch holds in memory.
     std::size_t Bytes() const;
+    // The part of the picture it gives back; empty when the change changed nothing.
+    Rect Area() const;
 
 private:
     // Neighbouring changed tiles of one row of tiles, and where their pixels start.

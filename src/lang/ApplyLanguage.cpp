@@ -9,16 +9,16 @@ namespace snapwright {
 // The caption label is laid out for its design font size: it takes the language's face but
 // keeps that size. The face goes on before the text so that the control measures the new text
 // in the new font.
-void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts) {
+void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts, std::optional<ControlId> captionLabel,
+                   std::span<const TextValue> values) {
     const LanguageTable& lang = Languages();
     const std::string face = lang.FontName(language);
     const int size = lang.FontSize(language);
-    bool captionLabel = true;
     for (const ControlText& entry : texts) {
+        if (entry.text == kNoText) continue;
         form.SetFontName(entry.control, face);
-        if (!captionLabel) form.SetFontSize(entry.control, size);
-        form.SetText(entry.control, lang.Text(entry.text, language));
-        captionLabel = false;
+        if (entry.control != captionLabel) form.SetFontSize(entry.control, size);
+        form.SetText(entry.control, FillPlaceholders(lang.Text(entry.text, language), values));
     }
 }
 

@@ -1,20 +1,18 @@
 #pragma once
+#include <optional>
 #include <span>
 
-#include "lang/TextId.h"
+#include "lang/ControlTexts.h"
+#include "lang/Placeholders.h"
 #include "platform/Form.h"
 
 namespace snapwright {
 
-// A control of a window and the language text it shows.
-struct ControlText {
-    ControlId control;
-    TextId text;
-};
-
-// Puts the font and texts of `language` (the Language setting) on the listed controls of a
-// window, the first of which is its caption label. Controls not listed keep their design texts
-// and fonts.
-void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts);
+// Puts the font and texts of `language` (the Language setting) on the controls of a window that
+// its list gives a text, their placeholders filled with `values`; the others keep their design
+// texts and fonts. The caption label, which stands in for a title bar, takes the language's face
+// but keeps its design size.
+void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts,
+                   std::optional<ControlId> captionLabel = std::nullopt, std::span<const TextValue> values = {});
 
 }  // namespace snapwright

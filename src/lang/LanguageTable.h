@@ -5,9 +5,9 @@
 
 namespace snapwright {
 
-// The user-interface languages: for each language index its display name, font and the texts
-// of the dialogs and the tray menu. Read-only; one shared instance (Languages()).
-// An index outside 0 .. AvailableLanguages() - 1 reads the English entry.
+// The user-interface languages: for each language index its display name, font and texts (the rows
+// in lang/rows/). Read-only; one shared instance (Languages()). An index outside
+// 0 .. AvailableLanguages() - 1 reads the English entry. Texts with placeholders: UserText.h.
 class LanguageTable {
 public:
     LanguageTable(const LanguageTable&) = delete;

@@ -6,22 +6,56 @@ namespace snapwright {
 // The number of user-interface languages; the Language setting is an index below it.
 inline constexpr int kLanguageCount = 17;
 
-// The texts that every language has. A new text is a name here, a line in every row of
-// LanguageTable.cpp (the build fails while a row lacks it) and a line in the list of the window
-// that shows it.
+// The texts that every language has: every word a user reads, apart from the program's name, the
+// editor's caption, file-format names and the command line's options and --help text.
+//
+// Adding a text:
+//  1. A name here, in the group of the window or feature that shows it (a group of your own for a
+//     new window or feature, before Count). Names say what the text is: KeysCaption, SaveFailedMessage.
+//  2. One line {Name, "text"} in each of the 17 files in lang/rows/, in the same group there; the
+//     order inside a file does not matter. The build fails while a file lacks the text, names it
+//     twice, or leaves out or adds a placeholder that the English text has.
+//  3. Where it is shown: a control's text goes in its window's list beside the control enum
+//     (ControlTexts.h tells how; ApplyLanguage puts it on the window); any other text is made by
+//     UserText(id, settings.Language, {{"file", path}}), or returned as a Message by code that has
+//     no language at hand (UserText.h).
+//
+// Placeholders: a variable part is "{name}" inside the one text ("The picture is {size} pixels."),
+// never pieces glued together, so that each language orders its own sentence. Every row has the
+// placeholders of its English text. Numbers and sizes are filled in by the program as digits.
+//
+// Access keys: "&" before a letter marks a control's access key, "&&" is a literal ampersand. A
+// text has at most one; a text has one in every language when its English text has one. Within one
+// window (its list in ControlTexts, the tray menu's items) the access letters differ in every
+// language, and each is a letter its language's keyboard types without a dead key. Messages and
+// window captions carry none.
+//
+// Languages: each row writes its language's own letters (Czech "ř", Romanian "ș" with a comma
+// below, Greek in Greek letters), the terms Windows itself uses in that language (Save, Print,
+// Copy, Undo...), and no English sentence; a term that is the same in a language ("OK") is in the
+// reviewed list of LanguageTableTest. The Greek row is written in Greek letters, in a face that has
+// them on every system ("Arial"; Wine serves it as Liberation Sans), at the larger size (11) the
+// row has always had: keep Greek texts short enough for the controls at that size.
 enum class TextId {
+    // -- Buttons that several windows share --
     OkButton,
     CancelButton,
-    SaveButton,
-    DefaultsButton,
-    UpdateButton,
+
+    // -- About box (ui/AboutControls.h) --
     AboutCaption,
     AboutCopyright,
     AboutDisclaimer,
+    UpdateButton,
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     AskApplicationCaption,
     AskApplicationFrame,
-    NotRunningCaption,   // followed by a blank and the program's name
-    NotRunningQuestion,  // follows the program's name and a blank
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    NotRunningCaption,
+    NotRunningQuestion,
+
+    // -- Options dialog (settings/OptionsControls.h) --
     OptionsCaption,
     PrintFrame,
     DefaultPrinterOption,
@@ -40,13 +74,49 @@ enum class TextId {
     PrintFooterBox,
     LanguageFrame,
     SelectLanguageLabel,
+    DefaultsButton,
+    SaveButton,
+
+    // -- Save dialog (save/SaveAsControls.h) --
     SaveAsCaption,
     FileFormatFrame,
     ThumbnailBox,
+
+    // -- Tray menu (capture/TrayProgram.h) --
     AboutMenuItem,
     OptionsMenuItem,
     CloseMenuItem,
     ExitMenuItem,
+
+    // -- Start window --
+
+    // -- Editor --
+    EditorSaveChangesQuestion,
+    EditorQuitCaption,
+    EditorDiscardQuestion,
+    EditorNewFileCaption,
+    EditorOpenFileCaption,
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    OpenFailedMessage,
+    NotAPictureFileReason,
+    DamagedPictureReason,
+    PictureWithoutSizeReason,
+    PictureTooLargeReason,
+    PictureNeedsTooMuchMemoryReason,
+    NoMemoryForPictureReason,
+    UnsupportedPictureReason,
+
+    // -- Saving, printing, sending, the command line --
+
     Count,  // not a text: the number of them
 };
 

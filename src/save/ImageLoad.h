@@ -2,14 +2,15 @@
 #include <cstdint>
 #include <string>
 
+#include "lang/UserText.h"
 #include "platform/ImageCodec.h"
 
 namespace snapwright {
 
-// A picture read from a file, or in words why none could be read.
+// A picture read from a file, or why none could be read.
 struct LoadedPicture {
     PicturePtr picture;
-    std::string reason;
+    Message reason{TextId::DamagedPictureReason};  // when there is no picture
 };
 
 // The picture of an image file in any format the codec reads. Its header is read first: a picture

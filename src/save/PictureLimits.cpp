@@ -10,8 +10,9 @@ constexpr std::uint64_t kMegabyte = 1024 * 1024;
 constexpr int kBytesOf24BitCopy = 3;
 constexpr int kBytesOfDeviceBitmap = 4;
 
+// Width by height in digits, the same in every language; each sentence says "pixels" in its own words.
 std::string SizeText(const ImageHeader& header) {
-    return std::to_string(header.width) + " \u00d7 " + std::to_string(header.height) + " pixels";
+    return std::to_string(header.width) + " \u00d7 " + std::to_string(header.height);
 }
 
 }  // namespace
@@ -25,21 +26,18 @@ std::uint64_t BytesToLoad(const ImageHeader& header) {
 
 // The side limit comes first: it does not depend on the machine, so that the same file is told
 // the same everywhere.
-std::string PictureRefusal(const ImageHeader& header, std::uint64_t availableBytes) {
-    if (header.width < 1 || header.height < 1) {
-        return "The file gives its picture no size; the file may be damaged.";
-    }
+std::optional<Message> PictureRefusal(const ImageHeader& header, std::uint64_t availableBytes) {
+    if (header.width < 1 || header.height < 1) return Message{TextId::PictureWithoutSizeReason};
     if (header.width > kMaxPictureSide || header.height > kMaxPictureSide) {
-        return "The picture is " + SizeText(header) + ". Snapwright opens pictures of up to " +
-               std::to_string(kMaxPictureSide) + " pixels a side.";
+        return Message{TextId::PictureTooLargeReason,
+                       {{"size", SizeText(header)}, {"limit", std::to_string(kMaxPictureSide)}}};
     }
     const std::uint64_t needed = BytesToLoad(header);
     if (needed > availableBytes) {
-        return "The picture is " + SizeText(header) + " and needs about " +
-               std::to_string((needed + kMegabyte - 1) / kMegabyte) +
-               " MB of memory to open, more than Snapwright can get now.";
+        return Message{TextId::PictureNeedsTooMuchMemoryReason,
+                       {{"size", SizeText(header)}, {"megabytes", std::to_string((needed + kMegabyte - 1) / kMegabyte)}}};
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace snapwright

@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <string>
+#include <optional>
 
+#include "lang/UserText.h"
 #include "platform/ImageCodec.h"
 
 namespace snapwright {
@@ -14,8 +15,8 @@ inline constexpr int kMaxPictureSide = 16384;
 // own depth, its 24-bit copy and the device bitmap of 32 bits a pixel.
 std::uint64_t BytesToLoad(const ImageHeader& header);
 
-// In words for the user, why a picture of this header is not loaded when `availableBytes` is what
-// the program can get; empty when it may be loaded.
-std::string PictureRefusal(const ImageHeader& header, std::uint64_t availableBytes);
+// Why a picture of this header is not loaded when `availableBytes` is what the program can get;
+// nothing when it may be loaded.
+std::optional<Message> PictureRefusal(const ImageHeader& header, std::uint64_t availableBytes);
 
 }  // namespace snapwright

@@ -21,13 +21,6 @@ constexpr const char* kSavePathKey = "SavePath";
 constexpr int kSliderMin = 10;
 constexpr int kSliderMax = 50;
 
-// The browse button's "..." is the same in every language.
-constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::SaveAsCaption},
-                                  {Id(FormatFrame), TextId::FileFormatFrame},
-                                  {Id(ThumbnailBox), TextId::ThumbnailBox},
-                                  {Id(CancelButton), TextId::CancelButton},
-                                  {Id(OkButton), TextId::OkButton}};
-
 std::string ReplaceQuestion(const std::vector<std::string>& existing) {
     if (existing.size() == 1) return existing[0] + "\nalready exists.\n\nDo you want to replace it?";
     std::string text = "These files already exist:";
@@ -119,7 +112,7 @@ void SaveAsDialog::OnLoad() {
     m_ports.sliders.SetSliderMin(Id(ThumbnailSlider), kSliderMin);
     ShowThumbnailSize();
 
-    ApplyLanguage(form, m_ports.settings.Language, kTexts);
+    ApplyLanguage(form, m_ports.settings.Language, kSaveAsTexts, Id(CaptionLabel));
 }
 
 void SaveAsDialog::OnFormatChosen() {

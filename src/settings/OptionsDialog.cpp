@@ -12,34 +12,6 @@ using enum OptionsControl;
 
 namespace {
 
-// The texts of the language; the three office choices share one, as the icon beside each names
-// its program.
-constexpr ControlText kTexts[] = {
-    {Id(CaptionLabel), TextId::OptionsCaption},
-    {Id(PrintFrame), TextId::PrintFrame},
-    {Id(DefaultPrinter), TextId::DefaultPrinterOption},
-    {Id(ChoosePrinter), TextId::ChoosePrinterOption},
-    {Id(SaveFrame), TextId::SaveFrame},
-    {Id(SaveToProgramFolder), TextId::SaveToProgramFolderOption},
-    {Id(AskForFile), TextId::AskForFileOption},
-    {Id(SendFrame), TextId::SendFrame},
-    {Id(SendToWordProcessor), TextId::SendToOfficeOption},
-    {Id(SendToSpreadsheet), TextId::SendToOfficeOption},
-    {Id(SendToPresentation), TextId::SendToOfficeOption},
-    {Id(AskAtSend), TextId::AskAtSendOption},
-    {Id(PrintFormatFrame), TextId::PrintFormatFrame},
-    {Id(HeaderFooterFrame), TextId::HeaderFooterFrame},
-    {Id(TimestampBox), TextId::PrintTimestampBox},
-    {Id(UserNameBox), TextId::PrintUserNameBox},
-    {Id(ComputerNameBox), TextId::PrintComputerNameBox},
-    {Id(FooterBox), TextId::PrintFooterBox},
-    {Id(LanguageFrame), TextId::LanguageFrame},
-    {Id(LanguageLabel), TextId::SelectLanguageLabel},
-    {Id(CancelButton), TextId::CancelButton},
-    {Id(DefaultsButton), TextId::DefaultsButton},
-    {Id(SaveButton), TextId::SaveButton},
-};
-
 // The option button that stands for each value of a setting.
 template <typename Value>
 struct Option {
@@ -102,7 +74,7 @@ void OptionsDialog::OnLoad() {
     m_form.ClearList(Id(OfficeSuiteList));
     for (OfficeSuite suite : kOfficeSuites) m_form.AddListItem(Id(OfficeSuiteList), SuiteName(suite));
     ShowOfficeSuite();
-    ApplyLanguage(m_form, m_settings.Language, kTexts);
+    ApplyLanguage(m_form, m_settings.Language, kOptionsTexts, Id(CaptionLabel));
     m_stored = m_settings;
     m_defaultsChosen = false;
 }
@@ -147,7 +119,7 @@ void OptionsDialog::OnLanguageChosen() {
     const int index = m_form.ListIndex(Id(LanguageList));
     if (index < 0) return;  // nothing chosen
     m_settings.Language = index;
-    ApplyLanguage(m_form, m_settings.Language, kTexts);
+    ApplyLanguage(m_form, m_settings.Language, kOptionsTexts, Id(CaptionLabel));
 }
 
 void OptionsDialog::OnOfficeSuiteChosen() {

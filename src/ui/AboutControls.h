@@ -1,4 +1,5 @@
 #pragma once
+#include "lang/ControlTexts.h"
 
 namespace snapwright {
 
@@ -15,6 +16,23 @@ enum class AboutControl {
     CreditsButton,
     UpdateButton,
     OkButton,
+    Count,  // not a control: the number of them
 };
+
+// The language text of each control (ControlTexts.h).
+inline constexpr ControlText kAboutTexts[] = {
+    {AboutControl::CaptionLabel, TextId::AboutCaption},
+    {AboutControl::Logo, kNoText},  // a picture
+    {AboutControl::MailIcon, kNoText},  // a picture
+    {AboutControl::TitleLabel, kNoText},  // the program's name
+    {AboutControl::VersionText, kNoText},  // set by the program
+    {AboutControl::CopyrightLabel, TextId::AboutCopyright},
+    {AboutControl::DisclaimerLabel, TextId::AboutDisclaimer},
+    {AboutControl::Separator, kNoText},  // a line
+    {AboutControl::CreditsButton, kNoText},  // keeps its design text
+    {AboutControl::UpdateButton, TextId::UpdateButton},
+    {AboutControl::OkButton, TextId::OkButton},
+};
+static_assert(ListsEveryControl<AboutControl, kAboutTexts>());
 
 }  // namespace snapwright

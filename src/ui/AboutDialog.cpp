@@ -11,13 +11,6 @@ using enum AboutControl;
 
 namespace {
 
-// "Credits..." keeps its design caption in every language.
-constexpr ControlText kTexts[] = {{Id(CaptionLabel), TextId::AboutCaption},
-                                  {Id(CopyrightLabel), TextId::AboutCopyright},
-                                  {Id(DisclaimerLabel), TextId::AboutDisclaimer},
-                                  {Id(OkButton), TextId::OkButton},
-                                  {Id(UpdateButton), TextId::UpdateButton}};
-
 std::string ProgramVersion() {
     return VersionNumber(kVersionMajor, kVersionMinor, kVersionRevision);
 }
@@ -67,7 +60,7 @@ void AboutDialog::Show() {
 void AboutDialog::OnLoad() {
     m_form.SetText(Id(VersionText), VersionLabel());
     m_form.SetText(Id(TitleLabel), kProductName);
-    ApplyLanguage(m_form, m_settings.Language, kTexts);
+    ApplyLanguage(m_form, m_settings.Language, kAboutTexts, Id(CaptionLabel));
 }
 
 void AboutDialog::OnOk() {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "apps/OfficeSender.h"
+#include "bench/BenchTiming.h"
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
@@ -29,17 +30,7 @@
 namespace {
 
 using namespace snapwright;
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double Percentile(std::vector<double> values, double share) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(share * static_cast<double>(values.size())))];
-}
+using namespace snapwright::bench;
 
 unsigned long long PrivateKib() {
     PROCESS_MEMORY_COUNTERS_EX counters{};

@@ -1,11 +1,14 @@
 """The screenshot editor from outside: opened from the tray, the send hotkey and image files, its
 tools used with the mouse (xdotool), the pictures it hands on checked with ImageMagick."""
 
+import difflib
 import os
+import struct
 import unittest
+import zlib
 
-from e2e_support import (E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, reg_add, restart_wine, run,
-                         screenshot, wait_for_file, wait_until, wine_path)
+from e2e_support import (E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, read_text, reg_add,
+                         restart_wine, run, screenshot, wait_for_file, wait_until, wine_path)
 
 EDITOR = "Snapwright ScreenshotEditor"
 SAVE_DIALOG = "Save Screenshot As ..."
@@ -15,6 +18,14 @@ def pixel(path, x, y):
     text = run(["convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"], check=True).stdout.decode()
     values = text.splitlines()[-1].split("(")[1].split(")")[0].split(",")
     return tuple(int(float(v)) for v in values[:3])
+
+
+def png_header_only(width, height):
+    """A PNG file whose header claims a picture of this size, with no pixels worth the name."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(b"\0" * 64)) + chunk(b"IEND", b"")
 
 
 class EditorCase(E2ETestCase):
@@ -167,6 +178,46 @@ class EditorTest(EditorCase):
         self.ask_and_answer("New file", "&Yes")
         self.assertEqual(driver("close", EDITOR)[0], 0)
         self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0, "an empty editor closes at once")
+
+    # The questions and messages speak the language chosen in the options; a hostile file's refusal
+    # gives its size inside the German sentence.
+    def test_in_german_a_hostile_file_and_the_close_question_are_told_in_german(self):
+        self.fresh_settings(SendTo=5, Language=1)
+        self.open_on_capture()
+        hostile = self.path("riesig.png")
+        with open(hostile, "wb") as handle:
+            handle.write(png_header_only(60000, 60000))
+        self.open_file(hostile)
+        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
+        text = "\n".join(self.texts("Snapwright"))
+        self.assertIn("riesig.png\nnicht \u00f6ffnen.", text)
+        self.assertIn("Das Bild ist 60000 \u00d7 60000 Pixel gro\u00df. Snapwright \u00f6ffnet Bilder mit bis zu 16384 "
+                      "Pixeln je Seite.", text)
+        self.answer("Snapwright", "OK")
+
+        self.draw_frame()
+        self.assertEqual(driver("close", EDITOR)[0], 0)
+        self.assertEqual(driver("wait-window", "Programm beenden", "", "20000")[0], 0)
+        self.assertIn("\u00c4nderungen an dieser Datei speichern?", self.texts("Programm beenden"))
+        self.answer("Programm beenden", "&No")
+        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+
+    def test_in_greek_the_discard_question_reads_in_greek_letters(self):
+        self.fresh_settings(SendTo=5, Language=16)
+        self.open_on_capture()
+        self.draw_frame()
+        self.click("New")
+        title = "\u039d\u03ad\u03bf \u03b1\u03c1\u03c7\u03b5\u03af\u03bf"  # "New file"
+        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0)
+        rect = driver("rect", title)[1]
+        left, top, width, height = (int(v) for v in rect.split())
+        # The question's line, below the caption bar and above the buttons.
+        read = read_text(screenshot(self.path("question.png")), f"{width}x{height // 2}+{left}+{top + 20}", "ell")
+        question = "\u039d\u03b1 \u03b1\u03c0\u03bf\u03c1\u03c1\u03b9\u03c6\u03b8\u03b5\u03af \u03c0\u03c1\u03ac\u03b3\u03bc\u03b1\u03c4\u03b9 \u03b1\u03c5\u03c4\u03cc \u03c4\u03bf \u03b1\u03c1\u03c7\u03b5\u03af\u03bf;"
+        # OCR mistakes a letter now and then; the line that reads mostly as the question is the question.
+        self.assertTrue(any(difflib.SequenceMatcher(None, line.lower(), question.lower()).ratio() > 0.7 for line in read),
+                        read)
+        self.answer(title, "&No")
 
     def test_crop_at_a_point_and_undo(self):
         capture = self.open_on_capture()

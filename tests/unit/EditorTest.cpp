@@ -63,6 +63,25 @@ TEST_F(EditorTest, BeforeTheFirstCaptureOnlyAnOpenedImageIsHandedOn) {
     EXPECT_EQ(slots.Current(), Core().Picture());
 }
 
+// The editor speaks the language chosen in the options dialog from the next question on, even
+// while it is open; a file it cannot open is told with the reason in that language too.
+TEST_F(EditorTest, QuestionsAndMessagesAreInTheLanguageChosenWhileTheEditorIsOpen) {
+    OpenOn(400, 300);
+    DrawFrame();
+    settings.Language = 1;
+    window.answers = {EditorAnswer::Cancel};
+    EXPECT_FALSE(editor.OnClose());
+    EXPECT_THAT(window.questions, ElementsAre("Änderungen an dieser Datei speichern?"));
+
+    window.answers = {EditorAnswer::Yes};
+    WillOpen("C:\\bilder\\riesig.png");
+    fileContents = {nullptr, {TextId::PictureTooLargeReason, {{"size", "60000 × 20"}, {"limit", "16384"}}}};
+    Click("Open");
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], "Snapwright konnte\nC:\\bilder\\riesig.png\nnicht öffnen.\n\nDas Bild ist 60000 × 20 "
+                                  "Pixel groß. Snapwright öffnet Bilder mit bis zu 16384 Pixeln je Seite.");
+}
+
 TEST_F(EditorTest, SaveForgetsTheChangesOnlyWhenAFileWasWritten) {
     OpenOn(400, 300);
     DrawFrame();

@@ -38,25 +38,39 @@ TEST_F(EditorTest, EachQuadrantMovesItsCorner) {
     EXPECT_EQ(window.preview.Shapes().size(), 5u * 3);  // cross-hair and arrow, black lines edged in white
 }
 
-TEST_F(EditorTest, ToolButtonsEndTheirToolOnlyBeforeTheFirstOrAfterTheLastClick) {
+// Another tool's button or letter chooses that tool at once; what the previous one had under way
+// is finished (text being typed goes in) or dropped (a first corner). A tool's own button keeps it
+// after its first click, and leaves it before, which counts as a change.
+TEST_F(EditorTest, AnotherToolsButtonChoosesItAtOnceAndItsOwnEndsItOnlyBeforeTheFirstClick) {
     OpenOn(400, 300);
-    Click("Zoom");
-    Click("Frame");  // no switch from one tool to another
-    EXPECT_FALSE(Pressed("Frame"));
-    Press({10, 10});
-    Click("Zoom");  // after one click the tool goes on
-    EXPECT_TRUE(Pressed("Zoom"));
+    const RgbImage before = Pixels();
+    Click("Highlight");
+    EXPECT_TRUE(editor.OnKey({'R'}));
+    EXPECT_TRUE(Pressed("Redact") && !Pressed("Highlight"));
+    EXPECT_EQ(window.colour, 0x0000FFu);  // the highlighter gave its yellow back
+    Drag({40, 30}, {100, 90});
+    EXPECT_EQ(Pixels().At(41, 31), Pixels().At(51, 41));  // one block of the pixelation
+    EXPECT_NE(Pixels().At(41, 31), before.At(41, 31));
 
-    OpenOn(400, 300);
-    Click("Ellipse");
+    Click("Frame");
     Press({10, 10});
-    Click("Ellipse");
-    Click("Crop");
-    EXPECT_TRUE(Pressed("Ellipse"));
+    Click("Ellipse");  // the frame's first corner is dropped
+    EXPECT_TRUE(Pressed("Ellipse") && !Pressed("Frame"));
     Press({20, 20});
+    Click("Ellipse");  // after the first click its own button keeps the tool
+    EXPECT_TRUE(Pressed("Ellipse"));
+    Press({60, 60});
     EXPECT_FALSE(Pressed("Ellipse"));
+    EXPECT_EQ(Core().UndoCount(), 2u);
 
-    OpenOn(400, 300);  // leaving a tool before its first click counts as a change
+    Click("Text");
+    Press({10, 20});
+    window.typed = "typed";
+    Click("Arrow");
+    EXPECT_THAT(window.texts, ElementsAre("10,20 16: typed"));
+    EXPECT_TRUE(Pressed("Arrow") && !Pressed("Text") && window.field.empty());
+
+    OpenOn(400, 300);
     Click("Zoom");
     Click("Zoom");
     EXPECT_TRUE(Core().changed);

@@ -3,13 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <iterator>
+#include <sstream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "apps/AskApplicationControls.h"
+#include "apps/StartApplicationControls.h"
+#include "capture/TrayProgram.h"
 #include "fakes/FakeForm.h"
 #include "lang/ApplyLanguage.h"
+#include "lang/Placeholders.h"
+#include "lang/UserText.h"
+#include "save/SaveAsControls.h"
+#include "settings/OptionsControls.h"
+#include "ui/AboutControls.h"
 
 // That every language has every text is checked when LanguageTable.cpp compiles; these cases check
 // what the texts hold.
@@ -17,8 +28,6 @@ namespace snapwright {
 namespace {
 
 using enum TextId;
-
-constexpr TextId kButtons[] = {OkButton, CancelButton, SaveButton, DefaultsButton, UpdateButton};
 
 std::u32string CodePoints(const std::string& text) {
     std::u32string points;
@@ -60,39 +69,120 @@ constexpr std::u32string_view kAccentedLetters[kLanguageCount] = {
     U"čšžČŠŽ", U"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ", U"çğıöşüâîûÇĞİÖŞÜ", U""};
 constexpr int kGreek = 16;
 
-TEST(LanguageTable, EveryTextIsTrimmedAndEveryButtonAndNothingElseMarksOneLetter) {
+// A text marks an access letter in every language exactly when its English text marks one.
+TEST(LanguageTable, EveryTextIsTrimmedAndMarksAnAccessLetterWhereItsEnglishTextDoes) {
     const LanguageTable& lang = Languages();
-    for (int i = 0; i < lang.AvailableLanguages(); ++i) {
-        for (std::size_t t = 0; t < kTextCount; ++t) {
-            const auto id = static_cast<TextId>(t);
+    for (std::size_t t = 0; t < kTextCount; ++t) {
+        const auto id = static_cast<TextId>(t);
+        const std::size_t english = AccessLetters(lang.Text(id, 0)).value_or(U"").size();
+        EXPECT_LE(english, 1u) << "text " << t << ": more than one access letter";
+        for (int i = 0; i < lang.AvailableLanguages(); ++i) {
             const std::string text = lang.Text(id, i);
-            SCOPED_TRACE("text " + std::to_string(t) + " of " + lang.LanguageName(i) + ": \"" +
-                         text + "\"");
+            SCOPED_TRACE("text " + std::to_string(t) + " of " + lang.LanguageName(i) + ": \"" + text + "\"");
             EXPECT_NE(text.front(), ' ');
-            EXPECT_NE(text.back(), ' ');  // the start dialog adds the blanks itself
+            EXPECT_NE(text.back(), ' ');
             const auto letters = AccessLetters(text);
             ASSERT_TRUE(letters.has_value()) << "a \"&\" that marks no letter";
-            // Only buttons show an access letter; elsewhere a "&" is eaten.
-            const bool button = std::count(std::begin(kButtons), std::end(kButtons), id) == 1;
-            EXPECT_EQ(letters->size(), button ? 1u : 0u);
+            EXPECT_EQ(letters->size(), english);
         }
     }
 }
 
-// Within a window the buttons' letters differ, Cancel's included, and each is one key of its
-// language's keyboard (no dead key).
-TEST(LanguageTable, TheButtonsOfAWindowHaveDifferentPlainLettersInEveryLanguage) {
-    const std::vector<std::vector<TextId>> windows = {
-        {OkButton, UpdateButton}, {OkButton, CancelButton}, {SaveButton, CancelButton, DefaultsButton}};
-    for (int i = 0; i < kLanguageCount; ++i) {
-        for (const std::vector<TextId>& buttons : windows) {
+// The windows with their lists of texts, as the program shows them.
+struct Window {
+    const char* name;
+    std::vector<TextId> texts;
+};
+
+template <std::size_t N>
+Window WindowOf(const char* name, const ControlText (&controls)[N]) {
+    Window window{name, {}};
+    for (const ControlText& control : controls) {
+        if (control.text != kNoText) window.texts.push_back(control.text);
+    }
+    return window;
+}
+
+std::vector<Window> Windows() {
+    return {WindowOf("about box", kAboutTexts),
+            WindowOf("application choice", kAskApplicationTexts),
+            WindowOf("application start", kStartApplicationTexts),
+            WindowOf("options", kOptionsTexts),
+            WindowOf("save", kSaveAsTexts),
+            {"tray menu", {std::begin(kTrayMenuTexts), std::end(kTrayMenuTexts)}}};
+}
+
+// Within a window the access letters differ, and each is one key of its language's keyboard (no
+// dead key). A text shown on several controls counts once.
+TEST(LanguageTable, TheAccessLettersOfAWindowDifferAndArePlainLettersInEveryLanguage) {
+    for (Window window : Windows()) {
+        std::ranges::sort(window.texts);
+        const auto [last, end] = std::ranges::unique(window.texts);
+        window.texts.erase(last, end);
+        for (int i = 0; i < kLanguageCount; ++i) {
             std::u32string letters;
-            for (TextId button : buttons) letters += AccessLetters(Languages().Text(button, i)).value_or(U"");
+            for (TextId text : window.texts) letters += AccessLetters(Languages().Text(text, i)).value_or(U"");
             std::ranges::sort(letters);
-            EXPECT_EQ(std::ranges::adjacent_find(letters), letters.end()) << Languages().LanguageName(i);
+            EXPECT_EQ(std::ranges::adjacent_find(letters), letters.end()) << window.name << ", " << Languages().LanguageName(i);
             EXPECT_TRUE(std::ranges::all_of(letters, [](char32_t c) {
                 return (c >= U'a' && c <= U'z') || (c >= U'α' && c <= U'ω');
-            })) << Languages().LanguageName(i);
+            })) << window.name << ", " << Languages().LanguageName(i);
+        }
+    }
+}
+
+// A text with letters, the same in a language as in English, as the reviewed exceptions: words
+// that language uses as they are. Compared without access marks, placeholders and case.
+struct SameTerm {
+    int language;  // -1: every language
+    std::string_view text;
+};
+constexpr SameTerm kSameTerms[] = {
+    {-1, "ok"},
+    {1, "update ?"},      // German: Windows' own German says "Update"
+    {2, "options"},       // French
+    {7, "information"},   // Danish
+    {8, "information"},   // Swedish
+};
+
+std::string Plain(std::string_view text) {
+    std::string plain;
+    for (std::size_t at = 0; at < text.size();) {
+        const PlaceholderAt placeholder = NextPlaceholder(text, at);
+        const std::size_t stop = std::min(placeholder.position, text.size());
+        for (; at < stop; ++at) {
+            if (text[at] != '&') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
+        }
+        if (placeholder.position == std::string_view::npos) break;
+        plain += '\n';  // a placeholder parts the sentence
+        at = placeholder.End();
+    }
+    return plain;
+}
+
+// No row keeps an English text where its language has words, whole or as a sentence of three
+// words or more inside its own text.
+TEST(LanguageTable, NoRowKeepsAnEnglishSentence) {
+    const LanguageTable& lang = Languages();
+    std::vector<std::string> sentences;
+    for (std::size_t t = 0; t < kTextCount; ++t) {
+        std::istringstream parts(Plain(lang.Text(static_cast<TextId>(t), 0)));
+        for (std::string part; std::getline(parts, part);) {
+            if (std::ranges::count(part, ' ') >= 2) sentences.push_back(part);
+        }
+    }
+    for (int i = 1; i < kLanguageCount; ++i) {
+        for (std::size_t t = 0; t < kTextCount; ++t) {
+            const std::string text = Plain(lang.Text(static_cast<TextId>(t), i));
+            const std::string english = Plain(lang.Text(static_cast<TextId>(t), 0));
+            const bool same = text == english && std::ranges::any_of(text, [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+            const bool reviewed = std::ranges::any_of(kSameTerms, [&](const SameTerm& term) {
+                return (term.language == -1 || term.language == i) && term.text == text;
+            });
+            EXPECT_FALSE(same && !reviewed) << lang.LanguageName(i) << " keeps the English \"" << english << "\"";
+            for (const std::string& sentence : sentences) {
+                EXPECT_EQ(text.find(sentence), std::string::npos) << lang.LanguageName(i) << " keeps \"" << sentence << "\"";
+            }
         }
     }
 }
@@ -118,17 +208,31 @@ TEST(LanguageTable, EveryRowWritesTheLettersOfItsOwnAlphabet) {
     }
 }
 
+// Each language puts the values where its sentence needs them, the same values in every language.
+TEST(LanguageTable, AMessageWithPlaceholdersIsFilledInEveryLanguage) {
+    const Message message{PictureNeedsTooMuchMemoryReason, {{"size", "30000 × 9000"}, {"megabytes", "1803"}}};
+    for (int i = 0; i < kLanguageCount; ++i) {
+        const std::string text = UserText(message, i);
+        EXPECT_NE(text.find("30000 × 9000"), std::string::npos) << text;
+        EXPECT_NE(text.find("1803"), std::string::npos) << text;
+        EXPECT_EQ(text.find('{'), std::string::npos) << text;
+    }
+    EXPECT_EQ(UserText(message, 1), "Das Bild ist 30000 × 9000 Pixel groß und braucht zum Öffnen etwa 1803 MB "
+                                    "Arbeitsspeicher, mehr als Snapwright jetzt bekommen kann.");
+}
+
 // The caption label keeps its design size; a damaged Language setting puts English on the window.
 TEST(ApplyLanguage, TheCaptionLabelKeepsItsSizeAndALanguageOutsideTheTablesIsEnglish) {
-    const ControlText texts[] = {{1, AboutCaption}, {2, OkButton}};
+    const ControlText texts[] = {{1, AboutCaption}, {2, OkButton}, {3, kNoText}};
     FakeForm greek;
-    ApplyLanguage(greek, kGreek, texts);
+    ApplyLanguage(greek, kGreek, texts, 1);
     EXPECT_EQ(greek.State(1).text, "Σχετικά με το Snapwright™");
     EXPECT_EQ(greek.State(1).fontSize, 0) << "the caption label keeps its design size";
     EXPECT_EQ(greek.State(2).fontName, "Arial");
     EXPECT_EQ(greek.State(2).fontSize, 11);
+    EXPECT_FALSE(greek.controls.contains(3)) << "a control without a language text is left alone";
     FakeForm damaged;
-    ApplyLanguage(damaged, 17, texts);
+    ApplyLanguage(damaged, 17, texts, 1);
     EXPECT_EQ(damaged.State(1).text, "About Snapwright™");
     EXPECT_EQ(damaged.State(2).fontSize, 8);
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "editor/ArrowTool.h"
 #include "editor/MarkTool.h"
 #include "editor/PixelFilters.h"
@@ -43,6 +46,44 @@ TEST(ArrowTest, TheHeadEndsAtTheHeadPointSizedFromTheStrengthAndIsSmoothed) {
     EXPECT_EQ(image.At(60, 10), 0x0000FFu);  // on the line
     EXPECT_EQ(image.At(60, 11), 0x8080FFu);  // half covered
     EXPECT_EQ(image.At(98, 15), 0x0000FFu);  // in the head, beyond the shaft's width
+}
+
+// The rule sample by sample: sixteen points a pixel, each inside when it lies inside any polygon
+// by the even-odd rule. The fill, which counts the samples along the stretches inside, must give
+// the same pixels for arrows in every direction and for a polygon that crosses itself.
+TEST(FillPolygonsTest, CoversEachPixelByTheShareOfItsSixteenSamplesInsideAnyPolygon) {
+    const auto inside = [](const Polygon& polygon, double x, double y) {
+        bool in = false;
+        for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+            const PointF& a = polygon[i];
+            const PointF& b = polygon[j];
+            if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) in = !in;
+        }
+        return in;
+    };
+    std::vector<std::vector<Polygon>> shapes;
+    for (int angle = 0; angle < 360; angle += 41) {
+        const double r = angle * 3.14159265358979 / 180;
+        const ArrowShape arrow = ArrowOf({40, 40}, {40 + static_cast<int>(30 * std::cos(r)), 40 + static_cast<int>(30 * std::sin(r))}, 1 + angle % 5);
+        shapes.push_back({arrow.shaft, arrow.head});
+    }
+    shapes.push_back({{{5, 5}, {70, 60.25}, {70, 5}, {5, 60.25}}, {{30.5, 2}, {33, 75}, {36.7, 2}}});
+    for (const auto& polygons : shapes) {
+        RgbImage filled(80, 80, 0xFFFFFF);
+        FillPolygons(filled, {-2, -3}, polygons, 0x0000FF);
+        for (int y = 0; y < 80; ++y) {
+            for (int x = 0; x < 80; ++x) {
+                int covered = 0;
+                for (int s = 0; s < 16; ++s) {
+                    const double px = -2 + x + (s % 4 + 0.5) / 4;
+                    const double py = -3 + y + (s / 4 + 0.5) / 4;
+                    covered += std::any_of(polygons.begin(), polygons.end(), [&](const Polygon& p) { return inside(p, px, py); });
+                }
+                const int other = (255 * (16 - covered) + 8) / 16;
+                ASSERT_EQ(filled.At(x, y), static_cast<Colour>(0xFF | other << 8 | other << 16)) << x << "," << y;
+            }
+        }
+    }
 }
 
 }  // namespace

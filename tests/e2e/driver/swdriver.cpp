@@ -217,7 +217,18 @@ const char* Arg(int argc, char** argv, int index) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
+    // The arguments as UTF-8, from the wide command line: the narrow argv of the C runtime would
+    // squeeze a title in Greek letters into the ANSI code page.
+    int argc = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    if (!wide) return 1;
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i) arguments.push_back(Narrow(wide[i]));
+    ::LocalFree(wide);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    char** argv = pointers.data();
     if (argc < 2) return 1;
     const std::string command = argv[1];
     const char* title = Arg(argc, argv, 2);
@@ -274,13 +285,7 @@ int main(int argc, char** argv) {
         HWND edit = nullptr;
         if (window) edit = Arg(argc, argv, 4) ? ::GetDlgItem(window, std::atoi(argv[4])) : ChildOfClass(window, L"Edit");
         if (!edit) return 1;
-        // The text may hold any character: it is read from the wide command line, which the
-        // narrow argv of the C runtime would have squeezed into the ANSI code page.
-        int count = 0;
-        LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-        if (!wide || count <= 3) return 1;
-        const std::wstring text = wide[3];
-        ::LocalFree(wide);
+        const std::wstring text = Widen(argv[3]);
         ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return WindowText(edit) == text ? 0 : 1;
     }

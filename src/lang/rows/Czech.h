@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Czech, language 14.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "&Storno"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "O programu Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 autoři programu Snapwright. Všechna práva vyhrazena."},
+    {AboutDisclaimer, "Tento program je chráněn německým a mezinárodním autorským právem."},
+    {UpdateButton, "&Aktualizovat ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Odeslat snímek obrazovky do ..."},
+    {AskApplicationFrame, "Vyberte aplikaci"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Odeslat snímek obrazovky do {program}"},
+    {NotRunningQuestion, "{program} není spuštěn. Spustit nyní?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Možnosti"},
+    {PrintFrame, "Tisk"},
+    {DefaultPrinterOption, "tisknout na výchozí tiskárnu"},
+    {ChoosePrinterOption, "zobrazit výběr tiskárny"},
+    {SaveFrame, "Uložení"},
+    {SaveToProgramFolderOption, "vždy ukládat do instalační složky s výchozím názvem souboru"},
+    {AskForFileOption, "vždy se ptát na cílovou složku a název souboru"},
+    {SendFrame, "Odeslat do aplikace"},
+    {SendToOfficeOption, "odeslat snímek obrazovky do"},
+    {AskAtSendOption, "ptát se na cílový program"},
+    {PrintFormatFrame, "Formát tisku"},
+    {HeaderFooterFrame, "Časové razítko a zápatí"},
+    {PrintTimestampBox, "tisknout časové razítko"},
+    {PrintUserNameBox, "Uživatelské jméno"},
+    {PrintComputerNameBox, "Název počítače"},
+    {PrintFooterBox, "tisknout reklamu v zápatí"},
+    {LanguageFrame, "Jazyk"},
+    {SelectLanguageLabel, "vyberte jazyk"},
+    {DefaultsButton, "&Výchozí nastavení"},
+    {SaveButton, "&Uložit"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Uložit snímek obrazovky jako ..."},
+    {FileFormatFrame, "vyberte formát souboru"},
+    {ThumbnailBox, "vytvořit miniaturu"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Informace"},
+    {OptionsMenuItem, "Možnosti"},
+    {CloseMenuItem, "Zavřít nabídku"},
+    {ExitMenuItem, "Konec"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Uložit změny v tomto souboru?"},
+    {EditorQuitCaption, "Ukončit program"},
+    {EditorDiscardQuestion, "Opravdu zahodit tento soubor?"},
+    {EditorNewFileCaption, "Nový soubor"},
+    {EditorOpenFileCaption, "Otevřít soubor"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright nemohl otevřít soubor\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Soubor není obrázek ve formátu, který Snapwright čte (BMP, JPEG, PNG, MNG, TIFF), nebo jej nelze přečíst."},
+    {DamagedPictureReason, "Obrázek v souboru nelze přečíst; soubor je možná poškozen."},
+    {PictureWithoutSizeReason, "Soubor neuvádí velikost svého obrázku; soubor je možná poškozen."},
+    {PictureTooLargeReason, "Obrázek má {size} pixelů. Snapwright otevírá obrázky o velikosti nejvýše {limit} pixelů na stranu."},
+    {PictureNeedsTooMuchMemoryReason, "Obrázek má {size} pixelů a k otevření potřebuje asi {megabytes} MB paměti, více, než může Snapwright nyní získat."},
+    {NoMemoryForPictureReason, "Pro zobrazení obrázku této velikosti není dostatek paměti."},
+    {UnsupportedPictureReason, "Snapwright nemůže zobrazit tento druh obrázku (jeho barvy například nejsou uloženy jako celá čísla)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

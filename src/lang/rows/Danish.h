@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Danish, language 7.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "A&nnuller"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Om Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 Snapwright-forfatterne. Alle rettigheder forbeholdes."},
+    {AboutDisclaimer, "Dette program er beskyttet af tysk og international lovgivning om ophavsret."},
+    {UpdateButton, "O&pdater ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Send skærmbillede til ..."},
+    {AskApplicationFrame, "Vælg program"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Send skærmbillede til {program}"},
+    {NotRunningQuestion, "{program} kører ikke. Vil du starte det nu?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Indstillinger"},
+    {PrintFrame, "Udskriv"},
+    {DefaultPrinterOption, "udskriv på standardprinteren"},
+    {ChoosePrinterOption, "vis valg af printer"},
+    {SaveFrame, "Gem"},
+    {SaveToProgramFolderOption, "gem altid i installationsmappen med standardfilnavn"},
+    {AskForFileOption, "spørg altid om destinationsmappe og filnavn"},
+    {SendFrame, "Send til program"},
+    {SendToOfficeOption, "send skærmbillede til"},
+    {AskAtSendOption, "spørg om destinationsprogram"},
+    {PrintFormatFrame, "Udskriftsformat"},
+    {HeaderFooterFrame, "Tidsstempel og sidefod"},
+    {PrintTimestampBox, "udskriv tidsstempel"},
+    {PrintUserNameBox, "Brugernavn"},
+    {PrintComputerNameBox, "Computernavn"},
+    {PrintFooterBox, "udskriv reklame i sidefoden"},
+    {LanguageFrame, "Sprog"},
+    {SelectLanguageLabel, "vælg sprog"},
+    {DefaultsButton, "&Standardindstillinger"},
+    {SaveButton, "&Gem"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Gem skærmbillede som ..."},
+    {FileFormatFrame, "vælg filformat"},
+    {ThumbnailBox, "opret miniature"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Information"},
+    {OptionsMenuItem, "Indstillinger"},
+    {CloseMenuItem, "Luk menuen"},
+    {ExitMenuItem, "Afslut"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Vil du gemme ændringerne i denne fil?"},
+    {EditorQuitCaption, "Afslut programmet"},
+    {EditorDiscardQuestion, "Vil du virkelig kassere denne fil?"},
+    {EditorNewFileCaption, "Ny fil"},
+    {EditorOpenFileCaption, "Åbn fil"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kunne ikke åbne\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Filen er ikke et billede i et format, som Snapwright kan læse (BMP, JPEG, PNG, MNG, TIFF), eller den kan ikke læses."},
+    {DamagedPictureReason, "Billedet i filen kunne ikke læses; filen er muligvis beskadiget."},
+    {PictureWithoutSizeReason, "Filen angiver ingen størrelse for sit billede; filen er muligvis beskadiget."},
+    {PictureTooLargeReason, "Billedet er {size} pixel. Snapwright åbner billeder på op til {limit} pixel pr. side."},
+    {PictureNeedsTooMuchMemoryReason, "Billedet er {size} pixel og kræver ca. {megabytes} MB hukommelse for at blive åbnet, mere end Snapwright kan få nu."},
+    {NoMemoryForPictureReason, "Der er ikke nok hukommelse til at vise et billede af denne størrelse."},
+    {UnsupportedPictureReason, "Snapwright kan ikke vise denne type billede (dets farver er for eksempel ikke gemt som heltal)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Dutch, language 4.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "A&nnuleren"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Over Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 de auteurs van Snapwright. Alle rechten voorbehouden."},
+    {AboutDisclaimer, "Dit programma wordt beschermd door het Duitse en internationale auteursrecht."},
+    {UpdateButton, "&Bijwerken ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Schermafbeelding verzenden naar ..."},
+    {AskApplicationFrame, "Kies een toepassing"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Schermafbeelding verzenden naar {program}"},
+    {NotRunningQuestion, "{program} is niet gestart. Nu starten?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Snapwright™ Opties"},
+    {PrintFrame, "Afdrukken"},
+    {DefaultPrinterOption, "afdrukken op de standaardprinter"},
+    {ChoosePrinterOption, "printerkeuze tonen"},
+    {SaveFrame, "Opslaan"},
+    {SaveToProgramFolderOption, "altijd in de installatiemap opslaan met de standaardbestandsnaam"},
+    {AskForFileOption, "altijd naar doelmap en bestandsnaam vragen"},
+    {SendFrame, "Naar toepassing verzenden"},
+    {SendToOfficeOption, "schermafbeelding verzenden naar"},
+    {AskAtSendOption, "naar het doelprogramma vragen"},
+    {PrintFormatFrame, "Afdrukformaat"},
+    {HeaderFooterFrame, "Tijdstempel en voettekst"},
+    {PrintTimestampBox, "tijdstempel afdrukken"},
+    {PrintUserNameBox, "Gebruikersnaam"},
+    {PrintComputerNameBox, "Computernaam"},
+    {PrintFooterBox, "reclame in voettekst afdrukken"},
+    {LanguageFrame, "Taal"},
+    {SelectLanguageLabel, "taal kiezen"},
+    {DefaultsButton, "&Standaardinstellingen"},
+    {SaveButton, "&Opslaan"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Schermafbeelding opslaan als ..."},
+    {FileFormatFrame, "bestandsformaat kiezen"},
+    {ThumbnailBox, "miniatuur maken"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Informatie"},
+    {OptionsMenuItem, "Opties"},
+    {CloseMenuItem, "Menu sluiten"},
+    {ExitMenuItem, "Afsluiten"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Wijzigingen in dit bestand opslaan?"},
+    {EditorQuitCaption, "Programma afsluiten"},
+    {EditorDiscardQuestion, "Dit bestand echt verwerpen?"},
+    {EditorNewFileCaption, "Nieuw bestand"},
+    {EditorOpenFileCaption, "Bestand openen"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kan dit bestand niet openen:\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Het bestand is geen afbeelding in een indeling die Snapwright leest (BMP, JPEG, PNG, MNG, TIFF), of het kan niet worden gelezen."},
+    {DamagedPictureReason, "De afbeelding in het bestand kan niet worden gelezen; het bestand is mogelijk beschadigd."},
+    {PictureWithoutSizeReason, "Het bestand geeft geen grootte voor de afbeelding op; het bestand is mogelijk beschadigd."},
+    {PictureTooLargeReason, "De afbeelding is {size} pixels. Snapwright opent afbeeldingen van maximaal {limit} pixels per zijde."},
+    {PictureNeedsTooMuchMemoryReason, "De afbeelding is {size} pixels en heeft ongeveer {megabytes} MB geheugen nodig om te openen, meer dan Snapwright nu kan krijgen."},
+    {NoMemoryForPictureReason, "Er is onvoldoende geheugen om een afbeelding van deze grootte weer te geven."},
+    {UnsupportedPictureReason, "Snapwright kan dit soort afbeelding niet weergeven (de kleuren zijn bijvoorbeeld niet als gehele getallen opgeslagen)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

@@ -1,0 +1,90 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// English, language 0: the program's own words. Every other row has its texts and their
+// placeholders, and an access key where it has one.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "&Cancel"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "About Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 the Snapwright authors. All rights reserved."},
+    {AboutDisclaimer, "This program is protected by German and international copyright law."},
+    {UpdateButton, "&Update ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Send Screenshot to ..."},
+    {AskApplicationFrame, "Choose Application"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Send Screenshot to {program}"},
+    {NotRunningQuestion, "{program} is not running. Start it now?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Options"},
+    {PrintFrame, "Print"},
+    {DefaultPrinterOption, "print to default printer"},
+    {ChoosePrinterOption, "show printer selection"},
+    {SaveFrame, "Save"},
+    {SaveToProgramFolderOption, "always save to installation directory using default filename"},
+    {AskForFileOption, "always ask for destination directory and filename"},
+    {SendFrame, "Send to Application"},
+    {SendToOfficeOption, "send screenshot to"},
+    {AskAtSendOption, "ask for destination program"},
+    {PrintFormatFrame, "Print format"},
+    {HeaderFooterFrame, "Timestamp and Page Footer"},
+    {PrintTimestampBox, "print timestamp"},
+    {PrintUserNameBox, "Username"},
+    {PrintComputerNameBox, "Computer name"},
+    {PrintFooterBox, "print footer ad"},
+    {LanguageFrame, "Language"},
+    {SelectLanguageLabel, "choose language"},
+    {DefaultsButton, "&Default Settings"},
+    {SaveButton, "&Save"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Save Screenshot As ..."},
+    {FileFormatFrame, "choose file format"},
+    {ThumbnailBox, "create thumbnail"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Information"},
+    {OptionsMenuItem, "Options"},
+    {CloseMenuItem, "Leave Menu"},
+    {ExitMenuItem, "Exit"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Save changes to this file?"},
+    {EditorQuitCaption, "Quit program"},
+    {EditorDiscardQuestion, "Really discard this file?"},
+    {EditorNewFileCaption, "New file"},
+    {EditorOpenFileCaption, "Open file"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright could not open\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "The file is not a picture in a format Snapwright reads (BMP, JPEG, PNG, MNG, TIFF), or it cannot be read."},
+    {DamagedPictureReason, "The picture in the file could not be read; the file may be damaged."},
+    {PictureWithoutSizeReason, "The file gives its picture no size; the file may be damaged."},
+    {PictureTooLargeReason, "The picture is {size} pixels. Snapwright opens pictures of up to {limit} pixels a side."},
+    {PictureNeedsTooMuchMemoryReason, "The picture is {size} pixels and needs about {megabytes} MB of memory to open, more than Snapwright can get now."},
+    {NoMemoryForPictureReason, "There is not enough memory to show a picture of this size."},
+    {UnsupportedPictureReason, "Snapwright cannot show the kind of picture in the file (its colours are not stored as whole numbers, for example)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

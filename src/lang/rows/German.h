@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// German, language 1.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "A&bbrechen"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Über Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 die Snapwright-Autoren. Alle Rechte vorbehalten."},
+    {AboutDisclaimer, "Dieses Programm ist durch das deutsche und internationale Urheberrecht geschützt."},
+    {UpdateButton, "&Update ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Screenshot senden an ..."},
+    {AskApplicationFrame, "Wählen Sie eine Anwendung aus"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Screenshot senden an {program}"},
+    {NotRunningQuestion, "{program} ist nicht gestartet. Jetzt starten?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Snapwright™ Optionen"},
+    {PrintFrame, "Drucken"},
+    {DefaultPrinterOption, "auf Standarddrucker drucken"},
+    {ChoosePrinterOption, "Druckerauswahl anzeigen"},
+    {SaveFrame, "Speichern"},
+    {SaveToProgramFolderOption, "immer ins Snapwright™-Verzeichnis mit Standardnamen speichern"},
+    {AskForFileOption, "immer nach Zielverzeichnis und Dateinamen fragen"},
+    {SendFrame, "An Anwendung senden"},
+    {SendToOfficeOption, "Screenshot senden an"},
+    {AskAtSendOption, "nach dem Zielprogramm fragen"},
+    {PrintFormatFrame, "Druckformat"},
+    {HeaderFooterFrame, "Zeitstempel und Fußzeile"},
+    {PrintTimestampBox, "Zeitstempel drucken"},
+    {PrintUserNameBox, "Benutzername"},
+    {PrintComputerNameBox, "Computername"},
+    {PrintFooterBox, "Fußzeile mit Werbung drucken"},
+    {LanguageFrame, "Sprache"},
+    {SelectLanguageLabel, "Sprache auswählen"},
+    {DefaultsButton, "Stan&dardeinst."},
+    {SaveButton, "&Speichern"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Screenshot speichern unter ..."},
+    {FileFormatFrame, "Wählen Sie ein Dateiformat"},
+    {ThumbnailBox, "Miniaturansicht erstellen"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Info"},
+    {OptionsMenuItem, "Optionen"},
+    {CloseMenuItem, "Menü verlassen"},
+    {ExitMenuItem, "Beenden"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Änderungen an dieser Datei speichern?"},
+    {EditorQuitCaption, "Programm beenden"},
+    {EditorDiscardQuestion, "Diese Datei wirklich verwerfen?"},
+    {EditorNewFileCaption, "Neue Datei"},
+    {EditorOpenFileCaption, "Datei öffnen"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright konnte\n{file}\nnicht öffnen.\n\n{reason}"},
+    {NotAPictureFileReason, "Die Datei ist kein Bild in einem Format, das Snapwright liest (BMP, JPEG, PNG, MNG, TIFF), oder sie kann nicht gelesen werden."},
+    {DamagedPictureReason, "Das Bild in der Datei konnte nicht gelesen werden; die Datei ist möglicherweise beschädigt."},
+    {PictureWithoutSizeReason, "Die Datei gibt für ihr Bild keine Größe an; die Datei ist möglicherweise beschädigt."},
+    {PictureTooLargeReason, "Das Bild ist {size} Pixel groß. Snapwright öffnet Bilder mit bis zu {limit} Pixeln je Seite."},
+    {PictureNeedsTooMuchMemoryReason, "Das Bild ist {size} Pixel groß und braucht zum Öffnen etwa {megabytes} MB Arbeitsspeicher, mehr als Snapwright jetzt bekommen kann."},
+    {NoMemoryForPictureReason, "Es ist nicht genug Arbeitsspeicher frei, um ein Bild dieser Größe anzuzeigen."},
+    {UnsupportedPictureReason, "Snapwright kann diese Art von Bild nicht anzeigen (zum Beispiel, weil seine Farben nicht als ganze Zahlen gespeichert sind)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Norwegian, language 9.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "&Avbryt"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Om Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 Snapwright-forfatterne. Alle rettigheter forbeholdt."},
+    {AboutDisclaimer, "Dette programmet er beskyttet av tysk og internasjonal lov om opphavsrett."},
+    {UpdateButton, "O&ppdater ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Send skjermbilde til ..."},
+    {AskApplicationFrame, "Velg program"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Send skjermbilde til {program}"},
+    {NotRunningQuestion, "{program} kjører ikke. Vil du starte det nå?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Innstillinger"},
+    {PrintFrame, "Skriv ut"},
+    {DefaultPrinterOption, "skriv ut på standardskriveren"},
+    {ChoosePrinterOption, "vis valg av skriver"},
+    {SaveFrame, "Lagre"},
+    {SaveToProgramFolderOption, "lagre alltid i installasjonsmappen med standard filnavn"},
+    {AskForFileOption, "spør alltid om målmappe og filnavn"},
+    {SendFrame, "Send til program"},
+    {SendToOfficeOption, "send skjermbilde til"},
+    {AskAtSendOption, "spør om målprogram"},
+    {PrintFormatFrame, "Utskriftsformat"},
+    {HeaderFooterFrame, "Tidsstempel og bunntekst"},
+    {PrintTimestampBox, "skriv ut tidsstempel"},
+    {PrintUserNameBox, "Brukernavn"},
+    {PrintComputerNameBox, "Datamaskinnavn"},
+    {PrintFooterBox, "skriv ut reklame i bunnteksten"},
+    {LanguageFrame, "Språk"},
+    {SelectLanguageLabel, "velg språk"},
+    {DefaultsButton, "&Standardinnstillinger"},
+    {SaveButton, "&Lagre"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Lagre skjermbilde som ..."},
+    {FileFormatFrame, "velg filformat"},
+    {ThumbnailBox, "lag miniatyrbilde"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Informasjon"},
+    {OptionsMenuItem, "Innstillinger"},
+    {CloseMenuItem, "Lukk menyen"},
+    {ExitMenuItem, "Avslutt"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Vil du lagre endringene i denne filen?"},
+    {EditorQuitCaption, "Avslutt programmet"},
+    {EditorDiscardQuestion, "Vil du virkelig forkaste denne filen?"},
+    {EditorNewFileCaption, "Ny fil"},
+    {EditorOpenFileCaption, "Åpne fil"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kunne ikke åpne\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Filen er ikke et bilde i et format Snapwright kan lese (BMP, JPEG, PNG, MNG, TIFF), eller den kan ikke leses."},
+    {DamagedPictureReason, "Bildet i filen kunne ikke leses; filen kan være skadet."},
+    {PictureWithoutSizeReason, "Filen oppgir ingen størrelse for bildet; filen kan være skadet."},
+    {PictureTooLargeReason, "Bildet er {size} piksler. Snapwright åpner bilder på opptil {limit} piksler per side."},
+    {PictureNeedsTooMuchMemoryReason, "Bildet er {size} piksler og trenger omtrent {megabytes} MB minne for å åpnes, mer enn Snapwright kan få nå."},
+    {NoMemoryForPictureReason, "Det er ikke nok minne til å vise et bilde av denne størrelsen."},
+    {UnsupportedPictureReason, "Snapwright kan ikke vise denne typen bilde (fargene er for eksempel ikke lagret som heltall)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

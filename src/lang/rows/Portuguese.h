@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Portuguese, language 6.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "&Cancelar"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Acerca do Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 os autores do Snapwright. Todos os direitos reservados."},
+    {AboutDisclaimer, "Este programa está protegido pela legislação alemã e internacional de direitos de autor."},
+    {UpdateButton, "&Atualizar ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Enviar captura de ecrã para ..."},
+    {AskApplicationFrame, "Escolha uma aplicação"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Enviar captura de ecrã para {program}"},
+    {NotRunningQuestion, "{program} não está em execução. Iniciá-lo agora?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Opções"},
+    {PrintFrame, "Imprimir"},
+    {DefaultPrinterOption, "imprimir na impressora predefinida"},
+    {ChoosePrinterOption, "mostrar a seleção de impressora"},
+    {SaveFrame, "Guardar"},
+    {SaveToProgramFolderOption, "guardar sempre na pasta de instalação com o nome de ficheiro predefinido"},
+    {AskForFileOption, "perguntar sempre a pasta de destino e o nome do ficheiro"},
+    {SendFrame, "Enviar para aplicação"},
+    {SendToOfficeOption, "enviar captura de ecrã para"},
+    {AskAtSendOption, "perguntar o programa de destino"},
+    {PrintFormatFrame, "Formato de impressão"},
+    {HeaderFooterFrame, "Data/hora e rodapé"},
+    {PrintTimestampBox, "imprimir a data/hora"},
+    {PrintUserNameBox, "Nome de utilizador"},
+    {PrintComputerNameBox, "Nome do computador"},
+    {PrintFooterBox, "imprimir publicidade no rodapé"},
+    {LanguageFrame, "Idioma"},
+    {SelectLanguageLabel, "escolher idioma"},
+    {DefaultsButton, "&Predefinições"},
+    {SaveButton, "&Guardar"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Guardar captura de ecrã como ..."},
+    {FileFormatFrame, "escolher formato de ficheiro"},
+    {ThumbnailBox, "criar miniatura"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Informações"},
+    {OptionsMenuItem, "Opções"},
+    {CloseMenuItem, "Fechar menu"},
+    {ExitMenuItem, "Sair"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Guardar as alterações a este ficheiro?"},
+    {EditorQuitCaption, "Sair do programa"},
+    {EditorDiscardQuestion, "Pretende mesmo descartar este ficheiro?"},
+    {EditorNewFileCaption, "Novo ficheiro"},
+    {EditorOpenFileCaption, "Abrir ficheiro"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "O Snapwright não conseguiu abrir\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "O ficheiro não é uma imagem num formato que o Snapwright leia (BMP, JPEG, PNG, MNG, TIFF), ou não pode ser lido."},
+    {DamagedPictureReason, "Não foi possível ler a imagem do ficheiro; o ficheiro pode estar danificado."},
+    {PictureWithoutSizeReason, "O ficheiro não indica o tamanho da sua imagem; o ficheiro pode estar danificado."},
+    {PictureTooLargeReason, "A imagem tem {size} píxeis. O Snapwright abre imagens com até {limit} píxeis por lado."},
+    {PictureNeedsTooMuchMemoryReason, "A imagem tem {size} píxeis e precisa de cerca de {megabytes} MB de memória para ser aberta, mais do que o Snapwright consegue obter agora."},
+    {NoMemoryForPictureReason, "Não há memória suficiente para mostrar uma imagem deste tamanho."},
+    {UnsupportedPictureReason, "O Snapwright não consegue mostrar este tipo de imagem (por exemplo, as suas cores não estão guardadas como números inteiros)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

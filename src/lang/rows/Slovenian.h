@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Slovenian, language 13.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "Pre&kliči"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "O programu Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 avtorji programa Snapwright. Vse pravice pridržane."},
+    {AboutDisclaimer, "Ta program je zaščiten z nemško in mednarodno zakonodajo o avtorskih pravicah."},
+    {UpdateButton, "&Posodobi ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Pošlji posnetek zaslona v ..."},
+    {AskApplicationFrame, "Izberite aplikacijo"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Pošlji posnetek zaslona v {program}"},
+    {NotRunningQuestion, "{program} ni zagnan. Ga želite zagnati zdaj?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Možnosti"},
+    {PrintFrame, "Tiskanje"},
+    {DefaultPrinterOption, "natisni na privzeti tiskalnik"},
+    {ChoosePrinterOption, "prikaži izbiro tiskalnika"},
+    {SaveFrame, "Shranjevanje"},
+    {SaveToProgramFolderOption, "vedno shrani v namestitveno mapo s privzetim imenom datoteke"},
+    {AskForFileOption, "vedno vprašaj za ciljno mapo in ime datoteke"},
+    {SendFrame, "Pošlji v aplikacijo"},
+    {SendToOfficeOption, "pošlji posnetek zaslona v"},
+    {AskAtSendOption, "vprašaj za ciljni program"},
+    {PrintFormatFrame, "Oblika tiskanja"},
+    {HeaderFooterFrame, "Časovni žig in noga strani"},
+    {PrintTimestampBox, "natisni časovni žig"},
+    {PrintUserNameBox, "Uporabniško ime"},
+    {PrintComputerNameBox, "Ime računalnika"},
+    {PrintFooterBox, "natisni oglas v nogi strani"},
+    {LanguageFrame, "Jezik"},
+    {SelectLanguageLabel, "izberite jezik"},
+    {DefaultsButton, "&Privzete nastavitve"},
+    {SaveButton, "&Shrani"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Shrani posnetek zaslona kot ..."},
+    {FileFormatFrame, "izberite obliko datoteke"},
+    {ThumbnailBox, "ustvari sličico"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Informacije"},
+    {OptionsMenuItem, "Možnosti"},
+    {CloseMenuItem, "Zapri meni"},
+    {ExitMenuItem, "Izhod"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Želite shraniti spremembe te datoteke?"},
+    {EditorQuitCaption, "Izhod iz programa"},
+    {EditorDiscardQuestion, "Res želite zavreči to datoteko?"},
+    {EditorNewFileCaption, "Nova datoteka"},
+    {EditorOpenFileCaption, "Odpri datoteko"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright ni mogel odpreti datoteke\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Datoteka ni slika v obliki, ki jo Snapwright bere (BMP, JPEG, PNG, MNG, TIFF), ali pa je ni mogoče prebrati."},
+    {DamagedPictureReason, "Slike v datoteki ni bilo mogoče prebrati; datoteka je morda poškodovana."},
+    {PictureWithoutSizeReason, "Datoteka ne navaja velikosti svoje slike; datoteka je morda poškodovana."},
+    {PictureTooLargeReason, "Slika meri {size} slikovnih pik. Snapwright odpre slike z največ {limit} slikovnimi pikami na stranico."},
+    {PictureNeedsTooMuchMemoryReason, "Slika meri {size} slikovnih pik in za odpiranje potrebuje približno {megabytes} MB pomnilnika, več, kot ga Snapwright zdaj lahko dobi."},
+    {NoMemoryForPictureReason, "Za prikaz slike te velikosti ni dovolj pomnilnika."},
+    {UnsupportedPictureReason, "Snapwright ne more prikazati te vrste slike (njene barve na primer niso shranjene kot cela števila)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows

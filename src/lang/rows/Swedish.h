@@ -1,0 +1,89 @@
+#pragma once
+#include "lang/LanguageRow.h"
+
+// Swedish, language 8.
+namespace snapwright::language_rows {
+
+inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
+    // -- Buttons that several windows share --
+    {OkButton, "&OK"},
+    {CancelButton, "&Avbryt"},
+
+    // -- About box (ui/AboutControls.h) --
+    {AboutCaption, "Om Snapwright™"},
+    {AboutCopyright, "Copyright © 2002 Snapwrights upphovsmän. Alla rättigheter förbehållna."},
+    {AboutDisclaimer, "Detta program skyddas av tysk och internationell upphovsrättslagstiftning."},
+    {UpdateButton, "&Uppdatera ?"},
+
+    // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
+    {AskApplicationCaption, "Skicka skärmbild till ..."},
+    {AskApplicationFrame, "Välj program"},
+
+    // -- Question whether an office program is started (apps/StartApplicationControls.h) --
+    {NotRunningCaption, "Skicka skärmbild till {program}"},
+    {NotRunningQuestion, "{program} körs inte. Vill du starta det nu?"},
+
+    // -- Options dialog (settings/OptionsControls.h) --
+    {OptionsCaption, "Alternativ"},
+    {PrintFrame, "Skriv ut"},
+    {DefaultPrinterOption, "skriv ut på standardskrivaren"},
+    {ChoosePrinterOption, "visa val av skrivare"},
+    {SaveFrame, "Spara"},
+    {SaveToProgramFolderOption, "spara alltid i installationsmappen med standardfilnamn"},
+    {AskForFileOption, "fråga alltid efter målmapp och filnamn"},
+    {SendFrame, "Skicka till program"},
+    {SendToOfficeOption, "skicka skärmbild till"},
+    {AskAtSendOption, "fråga efter målprogram"},
+    {PrintFormatFrame, "Utskriftsformat"},
+    {HeaderFooterFrame, "Tidsstämpel och sidfot"},
+    {PrintTimestampBox, "skriv ut tidsstämpel"},
+    {PrintUserNameBox, "Användarnamn"},
+    {PrintComputerNameBox, "Datornamn"},
+    {PrintFooterBox, "skriv ut reklam i sidfoten"},
+    {LanguageFrame, "Språk"},
+    {SelectLanguageLabel, "välj språk"},
+    {DefaultsButton, "Stan&dardinställningar"},
+    {SaveButton, "&Spara"},
+
+    // -- Save dialog (save/SaveAsControls.h) --
+    {SaveAsCaption, "Spara skärmbild som ..."},
+    {FileFormatFrame, "välj filformat"},
+    {ThumbnailBox, "skapa miniatyr"},
+
+    // -- Tray menu (capture/TrayProgram.h) --
+    {AboutMenuItem, "Information"},
+    {OptionsMenuItem, "Alternativ"},
+    {CloseMenuItem, "Stäng menyn"},
+    {ExitMenuItem, "Avsluta"},
+
+    // -- Start window --
+
+    // -- Editor --
+    {EditorSaveChangesQuestion, "Vill du spara ändringarna i den här filen?"},
+    {EditorQuitCaption, "Avsluta programmet"},
+    {EditorDiscardQuestion, "Vill du verkligen förkasta den här filen?"},
+    {EditorNewFileCaption, "Ny fil"},
+    {EditorOpenFileCaption, "Öppna fil"},
+
+    // -- Editor: marks --
+
+    // -- Region overlay --
+
+    // -- Keys --
+
+    // -- Scrolling capture --
+
+    // -- Opening a picture file (save/ImageLoad.h) --
+    {OpenFailedMessage, "Snapwright kunde inte öppna\n{file}\n\n{reason}"},
+    {NotAPictureFileReason, "Filen är inte en bild i ett format som Snapwright kan läsa (BMP, JPEG, PNG, MNG, TIFF), eller så kan den inte läsas."},
+    {DamagedPictureReason, "Bilden i filen kunde inte läsas; filen kan vara skadad."},
+    {PictureWithoutSizeReason, "Filen anger ingen storlek för sin bild; filen kan vara skadad."},
+    {PictureTooLargeReason, "Bilden är {size} pixlar. Snapwright öppnar bilder på upp till {limit} pixlar per sida."},
+    {PictureNeedsTooMuchMemoryReason, "Bilden är {size} pixlar och behöver cirka {megabytes} MB minne för att öppnas, mer än Snapwright kan få nu."},
+    {NoMemoryForPictureReason, "Det finns inte tillräckligt med minne för att visa en bild av den här storleken."},
+    {UnsupportedPictureReason, "Snapwright kan inte visa den här typen av bild (dess färger är till exempel inte lagrade som heltal)."},
+
+    // -- Saving, printing, sending, the command line --
+});
+
+}  // namespace snapwright::language_rows
