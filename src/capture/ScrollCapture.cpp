@@ -8,6 +8,7 @@
 #include "capture/Desktop.h"
 #include "capture/FrameOffsets.h"
 #include "capture/ScrollStitcher.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "platform/ScopedFlag.h"
 
@@ -32,6 +33,8 @@ constexpr int kFirstAmount = 3;
 constexpr int kMostNotches = 40;
 // Requests on the way to the top; a document longer than this many steps is not gone through.
 constexpr int kMostRequestsUp = 200;
+// Frames taken again after one that changed without moving.
+constexpr int kMostRetakes = 3;
 // Corrections on the way back to the frame the user had.
 constexpr int kMostCorrections = 4;
 
@@ -61,11 +64,6 @@ const char* MethodName(ScrollMethod method) {
     return "";
 }
 
-// The English texts until the language table has the scrolling capture's.
-std::string CountText(int pixels) {
-    return std::to_string(pixels) + " pixels";
-}
-
 // One scrolling capture of one window: the way to the top, the steps down and the way back.
 class ScrollRun {
 public:
@@ -81,6 +79,9 @@ private:
         bool measured = false;
     };
 
+    std::string CountText(int pixels) const {
+        return UserText(TextId::ScrollingNoteCount, m_ports.settings.Language, {{"pixels", std::to_string(pixels)}});
+    }
     void PlaceNote();
     void ShowNote(int pixels);
     std::optional<PixelRows> Settled(bool awaitChange);
@@ -112,6 +113,7 @@ private:
     int m_shownPixels = 0;
 
     std::uint64_t m_lastHash = 0;
+    std::uint64_t m_stitchedHash = 0;  // of the last frame that the stitching moved on with
     std::int64_t m_slowestAnswer = -1;
     std::optional<FrameOffsets> m_offsets;
     // The frame the user had, and where the window was then.
@@ -130,8 +132,8 @@ private:
 };
 
 void ScrollRun::PlaceNote() {
-    m_heading = "Scrolling\u2026 Esc stops";
-    const Size size = m_ports.note.Measure(m_heading, CountText(99999));
+    m_heading = UserText(TextId::ScrollingNoteHeading, m_ports.settings.Language);
+    const Size size = m_ports.note.Measure(m_heading, CountText(m_ports.heightLimit));
     const std::vector<Monitor> monitors = m_ports.screen.Monitors();
     if (const std::optional<Rect> place = NotePlace(size, m_area, monitors)) {
         m_notePlace = *place;
@@ -313,6 +315,7 @@ ScrollEnding ScrollRun::GoDown(ScrollStitcher& stitcher) {
                 const std::optional<PixelRows> top = Settled(false);
                 if (!top) return ScrollEnding::WindowLost;
                 stitcher.Start(*top);
+                m_stitchedHash = m_lastHash;
             }
             if (m_stopped) return ScrollEnding::Stopped;
         }
@@ -326,6 +329,17 @@ ScrollEnding ScrollRun::GoDown(ScrollStitcher& stitcher) {
             const std::optional<ScrollBarState> after = m_window.ScrollBar();
             const OffsetHint hint = Hint(method, amount, before, after, lastMove);
             step = stitcher.Add(*frame, hint);
+            // A frame that changed but shows no movement may be one the window painted halfway (its
+            // background erased before the content came): it is taken again once the window has had
+            // the time to answer, for as long as it goes on changing.
+            for (int again = 0; step.moved == 0 && again < kMostRetakes && m_lastHash != m_stitchedHash; ++again) {
+                const std::uint64_t seen = m_lastHash;
+                m_window.Wait(AnswerTime());
+                frame = Settled(false);
+                if (!frame || m_lastHash == seen) break;
+                step = stitcher.Add(*frame, hint);
+                DebugOutput("Scrolling capture: taken again, moved " + std::to_string(step.moved) + " at " + Elapsed());
+            }
             if (step.measured) {
                 Learn(method, amount, step.moved);
                 if (before && after && after->position > before->position) {
@@ -344,6 +358,7 @@ ScrollEnding ScrollRun::GoDown(ScrollStitcher& stitcher) {
         }
         moved = true;
         m_moving = method;
+        m_stitchedHash = m_lastHash;
         m_fromTop += step.moved;
         if (method == ScrollMethod::ScrollBar) m_scrollBarAnswers = true;
         lastMove = step.moved;
@@ -453,24 +468,21 @@ ScrollOutcome ScrollRun::Go() {
     }
     ScrollStitcher stitcher(*tall);
     stitcher.Start(*first);
+    m_stitchedHash = m_lastHash;
     ShowNote(stitcher.Height());
     outcome.ending = m_stopped ? ScrollEnding::Stopped : GoDown(stitcher);
     if (outcome.ending != ScrollEnding::WindowLost) GoBack();
     m_ports.note.Hide();
     DebugOutput("Scrolling capture: done after " + Elapsed());
     outcome.picture = stitcher.Finish();
+    const int language = m_ports.settings.Language;
     switch (outcome.ending) {
-        case ScrollEnding::DoesNotScroll:
-            outcome.note = "The window does not scroll: the picture shows it as it is.";
-            break;
+        case ScrollEnding::DoesNotScroll: outcome.note = UserText(TextId::ScrollingDoesNotScrollMessage, language); break;
         case ScrollEnding::HeightLimit:
-            outcome.note = "The picture reached the height limit of " + std::to_string(tall->Capacity()) +
-                           " pixels and ends there.";
+            outcome.note = UserText(TextId::ScrollingHeightLimitMessage, language,
+                                    {{"pixels", std::to_string(tall->Capacity())}});
             break;
-        case ScrollEnding::WindowLost:
-            outcome.note =
-                "The window closed or moved while it was scrolled: the picture holds what was taken until then.";
-            break;
+        case ScrollEnding::WindowLost: outcome.note = UserText(TextId::ScrollingWindowLostMessage, language); break;
         case ScrollEnding::Bottom:
         case ScrollEnding::Stopped: break;
     }

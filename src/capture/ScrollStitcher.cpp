@@ -191,10 +191,9 @@ StitchStep ScrollStitcher::Add(const PixelRows& frame, const OffsetHint& hint) {
     } else if (hint.told && band) {
         step.moved = std::max(hint.rows, 0);
     }
-    if (step.moved == 0) {
-        Keep(frame, std::move(hashes));
-        return step;
-    }
+    // A frame that shows no movement is not kept: the next one is compared with the last that moved,
+    // also when this one was painted halfway.
+    if (step.moved == 0) return step;
 
     if (offset) {
         const auto [left, right] = SideColumns(frame, hashes, *band, *offset);

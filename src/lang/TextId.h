@@ -103,7 +103,12 @@ enum class TextId {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    ScrollingNoteHeading,
+    ScrollingNoteCount,
+    ScrollingDoesNotScrollMessage,
+    ScrollingHeightLimitMessage,
+    ScrollingWindowLostMessage,
 
     // -- Opening a picture file (save/ImageLoad.h) --
     OpenFailedMessage,

@@ -79,6 +79,9 @@ class ScrollingWindow:
 class ScrollingTest(E2ETestCase):
     def setUp(self):
         self.fresh_settings(SendTo=0)
+        # No tray program runs here; a failing test keeps a screenshot of the display all the same.
+        self.programs = []
+        self.addCleanup(self._stop_programs)
 
     def command(self, *arguments):
         """Runs a command in the test's folder; gives its exit code and output."""

@@ -22,7 +22,8 @@ protected:
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
         EXPECT_EQ(parsed.request, Request::Capture) << parsed.error;
         CommandRunner runner({engine, slots, destinations, exporter, files, messages, nullptr, nullptr,
-                              [this](int milliseconds) { waits.push_back(milliseconds); }, runsOn});
+                              [this](int milliseconds) { waits.push_back(milliseconds); }, runsOn,
+                              [this] { return scrolled; }});
         return runner.Run(parsed.command, showErrors);
     }
 
@@ -46,6 +47,7 @@ protected:
     ::testing::NiceMock<MockBitmapFileWriter> bitmapFiles;
     ImageExport exporter{codec, bitmapFiles, files};
     std::vector<int> waits;
+    ScrollOutcome scrolled;
 };
 
 TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFoldersAreMadeButNeverReplacedUnasked) {
@@ -93,6 +95,21 @@ TEST_F(CommandRunnerTest, TheDestinationTellsDoneWaitingCancelledOrFailed) {
     windows.foreground = 0;
     EXPECT_EQ(Run({"--window"}, true, true).exitCode, kExitFailed);
     EXPECT_THAT(shown.errors, ::testing::ElementsAre(HasSubstr("no window in front"))) << "shown when asked";
+}
+
+TEST_F(CommandRunnerTest, AScrolledWindowGoesOnAsAnyShotAndItsNoteIsTheAnswer) {
+    scrolled = {std::make_shared<FakePicture>(90, 4000, 9), ScrollEnding::DoesNotScroll, "It does not scroll."};
+    page = PageOutcome::WaitsForNextShot;
+    EXPECT_EQ(Run({"--window", "--scroll", "--to", "print", "--file", "C:\\long.png"}),
+              (CommandOutcome{kExitDone, "It does not scroll.\nThe page waits for its second screenshot."}));
+    EXPECT_EQ(SerialOf(slots.Current()), 9);
+    EXPECT_EQ(clipboard.held, slots.Current());
+    EXPECT_TRUE(files.files.contains("C:\\long.png"));
+
+    scrolled = {};
+    const CommandOutcome failed = Run({"--window", "--scroll"});
+    EXPECT_EQ(failed.exitCode, kExitFailed);
+    EXPECT_THAT(failed.text, HasSubstr("no window in front"));
 }
 
 }  // namespace

@@ -64,8 +64,8 @@ TEST_F(ScrollCaptureTest, TheWheelTakesTheWholeDocumentAndTheWindowGoesBackToThe
     EXPECT_EQ(state.log.front(), "wheel -3");
     EXPECT_FALSE(note.shown) << "the note goes when the capture ends";
     EXPECT_EQ(note.places.front(), (Rect{140, 388, 120, 40})) << "below the area";
-    EXPECT_EQ(note.texts.front(), "Scrolling\u2026 Esc stops / 0 pixels");
-    EXPECT_EQ(note.texts.back(), "Scrolling\u2026 Esc stops / 1240 pixels");
+    EXPECT_EQ(note.texts.front(), "Scrolling\u2026 Esc stops / 0 pixels taken");
+    EXPECT_EQ(note.texts.back(), "Scrolling\u2026 Esc stops / 1240 pixels taken");
 }
 
 TEST_F(ScrollCaptureTest, AWindowThatIgnoresTheWheelIsScrolledByItsScrollBarOrTheKeys) {

@@ -119,13 +119,15 @@ Win32ScrolledWindow::Win32ScrolledWindow(HWND window, const Rect& area, std::vec
     ::GetWindowRect(m_target, &target);
     const Rect shown = Intersection(RectOf(target), m_area);
     m_wheelPoint = {shown.left + shown.width / 2, shown.top + shown.height / 3};
+    // The pointer is there from the first frame on: whatever it lights up is so in every frame.
     ::GetCursorPos(&m_userPointer);
+    ::SetCursorPos(m_wheelPoint.x, m_wheelPoint.y);
     m_escapeHotkey = ::RegisterHotKey(nullptr, kEscapeHotkey, MOD_NOREPEAT, VK_ESCAPE) != FALSE;
 }
 
 Win32ScrolledWindow::~Win32ScrolledWindow() {
     if (m_escapeHotkey) ::UnregisterHotKey(nullptr, kEscapeHotkey);
-    if (m_pointerPlaced) ::SetCursorPos(m_userPointer.x, m_userPointer.y);
+    ::SetCursorPos(m_userPointer.x, m_userPointer.y);
 }
 
 int Win32ScrolledWindow::ViewHeight() const {
@@ -219,13 +221,9 @@ bool Win32ScrolledWindow::SendScrollBar(WORD request, int position) const {
                                  SMTO_ABORTIFHUNG, kAnswerMilliseconds, &result) != 0;
 }
 
-// The wheel goes where the pointer is, so the pointer is put over the part that scrolls; nothing is
-// sent when another window lies over that place.
+// The wheel goes where the pointer is, over the part that scrolls; nothing is sent when another
+// window lies over that place.
 bool Win32ScrolledWindow::Wheel(int notches) {
-    if (!m_pointerPlaced) {
-        ::SetCursorPos(m_wheelPoint.x, m_wheelPoint.y);
-        m_pointerPlaced = true;
-    }
     const HWND under = ::WindowFromPoint(m_wheelPoint);
     if (!under || ::GetAncestor(under, GA_ROOT) != m_window) return false;
     INPUT input{};

@@ -56,7 +56,6 @@ private:
     std::uint8_t* m_bits = nullptr;
     POINT m_userPointer{};
     POINT m_wheelPoint{};
-    bool m_pointerPlaced = false;
     bool m_escapeHotkey = false;
     bool m_stopAsked = false;
 };

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Posouvání… Esc zastaví"},
+    {ScrollingNoteCount, "Zachyceno {pixels} pixelů"},
+    {ScrollingDoesNotScrollMessage, "Okno se neposouvá: obrázek je ukazuje tak, jak je."},
+    {ScrollingHeightLimitMessage, "Byla dosažena největší výška: obrázek končí na {pixels} pixelech."},
+    {ScrollingWindowLostMessage, "Okno bylo během posouvání zavřeno nebo přesunuto: obrázek obsahuje, co bylo zachyceno do té doby."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright nemohl otevřít soubor\n{file}\n\n{reason}"},

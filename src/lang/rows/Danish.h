@@ -71,7 +71,12 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Ruller… Esc stopper"},
+    {ScrollingNoteCount, "{pixels} pixel optaget"},
+    {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulle: billedet viser det, som det er."},
+    {ScrollingHeightLimitMessage, "Højdegrænsen blev nået: billedet slutter ved {pixels} pixel."},
+    {ScrollingWindowLostMessage, "Vinduet blev lukket eller flyttet under rulningen: billedet indeholder det, der var optaget indtil da."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunne ikke åbne\n{file}\n\n{reason}"},

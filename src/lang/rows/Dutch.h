@@ -71,7 +71,12 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Scrollen… Esc stopt"},
+    {ScrollingNoteCount, "{pixels} pixels vastgelegd"},
+    {ScrollingDoesNotScrollMessage, "Het venster scrolt niet: de afbeelding toont het zoals het is."},
+    {ScrollingHeightLimitMessage, "De maximale hoogte is bereikt: de afbeelding eindigt bij {pixels} pixels."},
+    {ScrollingWindowLostMessage, "Het venster is tijdens het scrollen gesloten of verplaatst: de afbeelding bevat wat tot dan toe was vastgelegd."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kan dit bestand niet openen:\n{file}\n\n{reason}"},

@@ -72,7 +72,12 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Scrolling… Esc stops"},
+    {ScrollingNoteCount, "{pixels} pixels taken"},
+    {ScrollingDoesNotScrollMessage, "The window does not scroll: the picture shows it as it is."},
+    {ScrollingHeightLimitMessage, "The height limit was reached: the picture ends at {pixels} pixels."},
+    {ScrollingWindowLostMessage, "The window closed or moved while it was being scrolled: the picture holds what was taken until then."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright could not open\n{file}\n\n{reason}"},

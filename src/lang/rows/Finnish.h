@@ -71,7 +71,12 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Vieritetään… Esc pysäyttää"},
+    {ScrollingNoteCount, "{pixels} pikseliä otettu"},
+    {ScrollingDoesNotScrollMessage, "Ikkuna ei vieri: kuva näyttää sen sellaisenaan."},
+    {ScrollingHeightLimitMessage, "Korkeusraja tuli vastaan: kuva päättyy {pixels} pikselin kohdalla."},
+    {ScrollingWindowLostMessage, "Ikkuna suljettiin tai sitä siirrettiin vierityksen aikana: kuvassa on se, mikä siihen asti ehdittiin ottaa."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright ei voinut avata tiedostoa\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Défilement… Échap arrête"},
+    {ScrollingNoteCount, "{pixels} pixels capturés"},
+    {ScrollingDoesNotScrollMessage, "La fenêtre ne défile pas : l'image la montre telle qu'elle est."},
+    {ScrollingHeightLimitMessage, "La hauteur maximale a été atteinte : l'image s'arrête à {pixels} pixels."},
+    {ScrollingWindowLostMessage, "La fenêtre a été fermée ou déplacée pendant le défilement : l'image contient ce qui a été capturé jusque-là."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright n'a pas pu ouvrir\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Scrollen… Esc beendet"},
+    {ScrollingNoteCount, "{pixels} Pixel aufgenommen"},
+    {ScrollingDoesNotScrollMessage, "Das Fenster lässt sich nicht scrollen: Das Bild zeigt es, wie es ist."},
+    {ScrollingHeightLimitMessage, "Die Höhengrenze wurde erreicht: Das Bild endet bei {pixels} Pixeln."},
+    {ScrollingWindowLostMessage, "Das Fenster wurde beim Scrollen geschlossen oder verschoben: Das Bild enthält, was bis dahin aufgenommen war."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright konnte\n{file}\nnicht öffnen.\n\n{reason}"},

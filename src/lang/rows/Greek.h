@@ -72,7 +72,12 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Κύλιση… Το Esc σταματά"},
+    {ScrollingNoteCount, "{pixels} εικονοστοιχεία"},
+    {ScrollingDoesNotScrollMessage, "Το παράθυρο δεν κυλίεται: η εικόνα το δείχνει όπως είναι."},
+    {ScrollingHeightLimitMessage, "Το όριο ύψους συμπληρώθηκε: η εικόνα τελειώνει στα {pixels} εικονοστοιχεία."},
+    {ScrollingWindowLostMessage, "Το παράθυρο έκλεισε ή μετακινήθηκε κατά την κύλιση: η εικόνα περιέχει ό,τι είχε ληφθεί ως τότε."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Το Snapwright δεν μπόρεσε να ανοίξει το αρχείο\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Görgetés… az Esc leállítja"},
+    {ScrollingNoteCount, "{pixels} képpont rögzítve"},
+    {ScrollingDoesNotScrollMessage, "Az ablak nem görgethető: a kép úgy mutatja, ahogy van."},
+    {ScrollingHeightLimitMessage, "Elérte a magassági korlátot: a kép {pixels} képpontnál véget ér."},
+    {ScrollingWindowLostMessage, "Az ablakot görgetés közben bezárták vagy elmozdították: a kép az addig rögzítetteket tartalmazza."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "A Snapwright nem tudta megnyitni a következő fájlt:\n{file}\n\n{reason}"},

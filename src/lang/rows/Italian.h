@@ -71,7 +71,12 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Scorrimento… Esc interrompe"},
+    {ScrollingNoteCount, "{pixels} pixel acquisiti"},
+    {ScrollingDoesNotScrollMessage, "La finestra non scorre: l'immagine la mostra così com'è."},
+    {ScrollingHeightLimitMessage, "È stata raggiunta l'altezza massima: l'immagine termina a {pixels} pixel."},
+    {ScrollingWindowLostMessage, "La finestra è stata chiusa o spostata durante lo scorrimento: l'immagine contiene ciò che era stato acquisito fino ad allora."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright non è riuscito ad aprire\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Ruller… Esc stanser"},
+    {ScrollingNoteCount, "{pixels} piksler tatt"},
+    {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulles: bildet viser det slik det er."},
+    {ScrollingHeightLimitMessage, "Høydegrensen ble nådd: bildet slutter ved {pixels} piksler."},
+    {ScrollingWindowLostMessage, "Vinduet ble lukket eller flyttet mens det ble rullet: bildet inneholder det som ble tatt frem til da."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunne ikke åpne\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "A deslocar… Esc para"},
+    {ScrollingNoteCount, "{pixels} píxeis capturados"},
+    {ScrollingDoesNotScrollMessage, "A janela não se desloca: a imagem mostra-a tal como está."},
+    {ScrollingHeightLimitMessage, "Foi atingido o limite de altura: a imagem termina nos {pixels} píxeis."},
+    {ScrollingWindowLostMessage, "A janela foi fechada ou movida enquanto era deslocada: a imagem contém o que foi capturado até então."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "O Snapwright não conseguiu abrir\n{file}\n\n{reason}"},

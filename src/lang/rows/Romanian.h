@@ -71,7 +71,12 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Derulare… Esc oprește"},
+    {ScrollingNoteCount, "{pixels} pixeli capturați"},
+    {ScrollingDoesNotScrollMessage, "Fereastra nu se derulează: imaginea o arată așa cum este."},
+    {ScrollingHeightLimitMessage, "S-a atins limita de înălțime: imaginea se termină la {pixels} pixeli."},
+    {ScrollingWindowLostMessage, "Fereastra a fost închisă sau mutată în timpul derulării: imaginea conține ce s-a capturat până atunci."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright nu a putut deschide\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Pomikanje… Esc ustavi"},
+    {ScrollingNoteCount, "{pixels} slikovnih pik zajetih"},
+    {ScrollingDoesNotScrollMessage, "Okno se ne pomika: slika ga kaže takšnega, kot je."},
+    {ScrollingHeightLimitMessage, "Dosežena je največja višina: slika se konča pri {pixels} slikovnih pikah."},
+    {ScrollingWindowLostMessage, "Okno je bilo med pomikanjem zaprto ali premaknjeno: slika vsebuje, kar je bilo zajeto do tedaj."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright ni mogel odpreti datoteke\n{file}\n\n{reason}"},

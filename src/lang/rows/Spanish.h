@@ -71,7 +71,12 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Desplazando… Esc detiene"},
+    {ScrollingNoteCount, "{pixels} píxeles capturados"},
+    {ScrollingDoesNotScrollMessage, "La ventana no se desplaza: la imagen la muestra tal como está."},
+    {ScrollingHeightLimitMessage, "Se alcanzó la altura máxima: la imagen termina en {pixels} píxeles."},
+    {ScrollingWindowLostMessage, "La ventana se cerró o se movió mientras se desplazaba: la imagen contiene lo capturado hasta entonces."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright no pudo abrir\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Rullar… Esc stoppar"},
+    {ScrollingNoteCount, "{pixels} pixlar tagna"},
+    {ScrollingDoesNotScrollMessage, "Fönstret kan inte rullas: bilden visar det som det är."},
+    {ScrollingHeightLimitMessage, "Höjdgränsen nåddes: bilden slutar vid {pixels} pixlar."},
+    {ScrollingWindowLostMessage, "Fönstret stängdes eller flyttades medan det rullades: bilden innehåller det som togs fram till dess."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunde inte öppna\n{file}\n\n{reason}"},

@@ -71,7 +71,12 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
 
     // -- Keys --
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingNoteHeading, "Kaydırılıyor… Esc durdurur"},
+    {ScrollingNoteCount, "{pixels} piksel alındı"},
+    {ScrollingDoesNotScrollMessage, "Pencere kaydırılamıyor: resim onu olduğu gibi gösteriyor."},
+    {ScrollingHeightLimitMessage, "Yükseklik sınırına ulaşıldı: resim {pixels} pikselde bitiyor."},
+    {ScrollingWindowLostMessage, "Pencere kaydırılırken kapatıldı ya da taşındı: resim o ana kadar alınanları içeriyor."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright şu dosyayı açamadı:\n{file}\n\n{reason}"},
