@@ -21,17 +21,21 @@ constexpr int kNoteGap = 8;
 constexpr int kSettleInterval = 20;
 // A window answers a request to scroll within this time, or it did not move; once it has answered
 // a few, within four times its slowest answer, but never less than the shortest time here.
-constexpr int kAnswerTime = 600;
+constexpr int kAnswerTime = 400;
 constexpr int kShortestAnswerTime = 200;
+// The wait before the first grab after a request grows by this while first grabs catch the window
+// still painting.
+constexpr int kFirstGrabDelayStep = 20;
+constexpr int kLongestFirstGrabDelay = 200;
 // An area that is never still (an animation) is taken as it is after this time.
 constexpr int kSettleLimit = 3000;
 // Each step scrolls by about this share of the view, so that enough of the frame before stays in
 // view to find how far it moved.
-constexpr double kStepShare = 0.6;
+constexpr double kStepShare = 0.7;
 // The first request of a way of scrolling whose unit is not known yet: three notches, three lines.
 constexpr int kFirstAmount = 3;
 constexpr int kMostNotches = 40;
-// Requests on the way to the top; a document longer than this many steps is not gone through.
+// Requests on the way to the top, measured; a document longer than this many is not gone through.
 constexpr int kMostRequestsUp = 200;
 // Frames taken again after one that changed without moving.
 constexpr int kMostRetakes = 3;
@@ -115,6 +119,7 @@ private:
     std::uint64_t m_lastHash = 0;
     std::uint64_t m_stitchedHash = 0;  // of the last frame that the stitching moved on with
     std::int64_t m_slowestAnswer = -1;
+    int m_firstGrabDelay = 0;
     std::optional<FrameOffsets> m_offsets;
     // The frame the user had, and where the window was then.
     std::uint64_t m_userHash = 0;
@@ -167,26 +172,36 @@ std::optional<PixelRows> ScrollRun::Settled(bool awaitChange) {
         m_noteShown = false;
     }
     const std::int64_t start = m_window.Milliseconds();
+    if (awaitChange && m_firstGrabDelay > 0) m_window.Wait(m_firstGrabDelay);
     const std::uint64_t before = m_lastHash;
     std::optional<std::uint64_t> previous;
-    bool changed = false;
+    std::optional<std::uint64_t> firstChange;
+    int grabs = 0;
     PixelRows rows;
     for (;;) {
         rows = m_window.Grab();
+        ++grabs;
         if (rows.height <= 0) return std::nullopt;
         const std::uint64_t hash = FrameHash(rows);
         const std::int64_t waited = m_window.Milliseconds() - start;
-        if (awaitChange && !changed && hash != before) {
-            changed = true;
+        if (awaitChange && !firstChange && hash != before) {
+            firstChange = hash;
             m_slowestAnswer = std::max(m_slowestAnswer, waited);
         }
-        const bool waiting = awaitChange && !changed && waited < AnswerTime();
+        const bool waiting = awaitChange && !firstChange && waited < AnswerTime();
         if ((previous == hash && !waiting) || waited >= kSettleLimit) {
             m_lastHash = hash;
             break;
         }
         previous = hash;
         m_window.Wait(kSettleInterval);
+    }
+    // A first grab that caught the window still painting costs a grab: the next request waits a
+    // little longer before its first grab; one that caught it done, a little less.
+    if (firstChange && *firstChange != m_lastHash) {
+        m_firstGrabDelay = std::min(m_firstGrabDelay + kFirstGrabDelayStep, kLongestFirstGrabDelay);
+    } else if (firstChange && grabs == 2) {
+        m_firstGrabDelay = std::max(m_firstGrabDelay - kFirstGrabDelayStep / 2, 0);
     }
     if (m_noteCovers) ShowNote(m_shownPixels);
     return rows;
@@ -387,15 +402,12 @@ std::optional<int> ScrollRun::DistanceFromUsersFrame(const PixelRows& frame) {
     return std::nullopt;
 }
 
-// Up in large requests, without measuring, until the window no longer moves.
+// Up to the top at once: by more units than the way down took, which the window stops at its top.
 bool ScrollRun::RushToTop(ScrollMethod method) {
     if (method == ScrollMethod::ScrollBar) return m_window.ScrollToTop(method) && Settled(true);
-    for (int request = 0; request < kMostRequestsUp; ++request) {
-        const std::uint64_t before = m_lastHash;
-        if (!m_window.Scroll(method, method == ScrollMethod::Wheel ? -kMostNotches : -1) || !Settled(true)) return false;
-        if (m_lastHash == before) return true;
-    }
-    return false;
+    const Unit& unit = UnitOf(method);
+    const int units = unit.measured && unit.pixels > 0 ? static_cast<int>(std::ceil(m_fromTop / unit.pixels)) : 0;
+    return Send(method, -(units + (method == ScrollMethod::Wheel ? kMostNotches : 1))) && Settled(true);
 }
 
 // Where the scroll bar told the user's place and answers, it is set again. A place a whole number of

@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kEscapeHotkey = 0x5357;  // a thread hotkey's id, 0 to 0xBFFF
 constexpr DWORD kAnswerMilliseconds = 2000;
+// The longest wait for the window's program to have handled a request and painted.
+constexpr DWORD kIdleMilliseconds = 500;
 
 Rect RectOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
@@ -90,6 +92,11 @@ std::unique_ptr<Win32ScrolledWindow> Win32ScrolledWindow::Open(HWND window) {
 Win32ScrolledWindow::Win32ScrolledWindow(HWND window, const Rect& area, std::vector<Rect> shownParts)
     : m_window(window), m_area(area), m_shownParts(std::move(shownParts)) {
     ::GetWindowRect(window, &m_windowRect);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (processId != ::GetCurrentProcessId()) {
+        m_process.reset(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    }
 
     // The frames are grabbed into one top-down 24-bit DIB section, used again for every grab.
     const WindowDc screen(nullptr, false);
@@ -113,12 +120,12 @@ Win32ScrolledWindow::Win32ScrolledWindow(HWND window, const Rect& area, std::vec
     m_targetHasScrollBar = search.best != nullptr;
     m_target = m_targetHasScrollBar ? search.best : DeepestAt(window, middle);
 
-    // The wheel goes in a third of the way down the part that scrolls: what the pointer lights up
-    // there is kept out of the rows that come into view at the bottom.
+    // The wheel goes in a fifth of the way down the part that scrolls: what the pointer lights up
+    // there is kept out of the rows that come into view at the bottom, seven tenths of a view at most.
     RECT target{};
     ::GetWindowRect(m_target, &target);
     const Rect shown = Intersection(RectOf(target), m_area);
-    m_wheelPoint = {shown.left + shown.width / 2, shown.top + shown.height / 3};
+    m_wheelPoint = {shown.left + shown.width / 2, shown.top + shown.height / 5};
     // The pointer is there from the first frame on: whatever it lights up is so in every frame.
     ::GetCursorPos(&m_userPointer);
     ::SetCursorPos(m_wheelPoint.x, m_wheelPoint.y);
@@ -164,10 +171,18 @@ std::optional<ScrollBarState> Win32ScrolledWindow::ScrollBar() const {
     return ScrollBarState{info.nPos, info.nMin, std::max(info.nMin, info.nMax - std::max(page, 1) + 1), page};
 }
 
+// The first grab after a request shows what the window painted for it when the program has handled
+// its input and waits for more: a grab of the screen costs as much as the window's own paint, and
+// one that shows the frame before is wasted.
+bool Win32ScrolledWindow::Answered(bool sent) const {
+    if (sent && m_process) ::WaitForInputIdle(m_process.get(), kIdleMilliseconds);
+    return sent;
+}
+
 bool Win32ScrolledWindow::Scroll(ScrollMethod method, int amount) {
     switch (method) {
-        case ScrollMethod::Wheel: return Wheel(amount);
-        case ScrollMethod::Keys: return Keys(amount);
+        case ScrollMethod::Wheel: return Answered(Wheel(amount));
+        case ScrollMethod::Keys: return Answered(Keys(amount));
         case ScrollMethod::ScrollBar: {
             if (!m_targetHasScrollBar) return false;
             if (const std::optional<ScrollBarState> state = ScrollBar()) {

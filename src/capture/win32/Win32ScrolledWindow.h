@@ -43,8 +43,10 @@ private:
     bool Keys(int pages);
     bool SendScrollBar(WORD request, int position = 0) const;
     bool InFront() const;
+    bool Answered(bool sent) const;
 
     HWND m_window;
+    UniqueKernelHandle m_process;  // the window's, while it is another program's
     HWND m_target = nullptr;  // the window whose scroll bar scrolls the content, or the one under the middle
     bool m_targetHasScrollBar = false;
     Rect m_area;

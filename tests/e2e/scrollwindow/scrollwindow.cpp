@@ -10,8 +10,9 @@
 // The window is `--width` (640) pixels wide, its document shows `--view` (24) lines; it starts at
 // line `--start` and answers only one way of scrolling when told. `--slow` makes every paint of the
 // document take that long. `--dump` writes the whole document as a 24-bit BMP, exactly as it is
-// painted. Prints "ready" once the window has painted, then runs until it is closed. The header's
-// window text (not painted) tells the document's top line: "top line N".
+// painted. Prints "ready" once the window has painted, then runs until it is closed, and then
+// "painted N times in M ms": the time its paints of the document took. The header's window text
+// (not painted) tells the document's top line: "top line N".
 //
 // The document: line numbers and bars of their own on every line, a blank stretch of ten lines
 // (lines 60 to 69), and a list of twelve equal items of three lines each (from line 120).
@@ -50,6 +51,8 @@ BYTE* g_pictureBits = nullptr;
 int g_pictureWidth = 0;
 int g_top = 0;  // the document's line at the top of the view
 int g_wheel = 0;
+int g_paints = 0;
+double g_paintMilliseconds = 0;
 
 bool Answers(const char* way) {
     return g_options.only.empty() || g_options.only == way;
@@ -153,6 +156,8 @@ void ScrollTo(int line) {
 LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
+            LARGE_INTEGER start{}, end{}, frequency{};
+            ::QueryPerformanceCounter(&start);
             PAINTSTRUCT paint{};
             HDC dc = ::BeginPaint(window, &paint);
             if (g_options.slow > 0) ::Sleep(static_cast<DWORD>(g_options.slow));
@@ -160,6 +165,12 @@ LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             ::GetClientRect(window, &client);
             ::BitBlt(dc, 0, 0, client.right, client.bottom, g_pictureDc, 0, g_top * kLineHeight, SRCCOPY);
             ::EndPaint(window, &paint);
+            ::GdiFlush();
+            ::QueryPerformanceCounter(&end);
+            ::QueryPerformanceFrequency(&frequency);
+            ++g_paints;
+            g_paintMilliseconds += 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                                   static_cast<double>(frequency.QuadPart);
             return 0;
         }
         case WM_MOUSEWHEEL:
@@ -302,5 +313,7 @@ int main() {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
+    std::printf("painted %d times in %.0f ms\n", g_paints, g_paintMilliseconds);
+    std::fflush(stdout);
     return 0;
 }
