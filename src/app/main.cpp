@@ -165,14 +165,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // A window longer than its view, scrolled and stitched into one picture no taller than the
     // editor opens.
     win32::ScrollNoteWindow scrollNote(instance);
-    ScrollCapture scrollCapture({screen, scrollNote,
-                                 [](WindowRef window) -> std::unique_ptr<IScrolledWindow> {
-                                     return win32::Win32ScrolledWindow::Open(reinterpret_cast<HWND>(window));
-                                 },
-                                 [](int width, int rows, int fewest) -> std::unique_ptr<ITallPicture> {
-                                     return win32::MappedTallPicture::Make(width, rows, fewest);
-                                 },
-                                 settings, kMaxPictureSide});
+    ScrollCapture scrollCapture(
+        {screen, scrollNote, &win32::OpenScrolledWindow, &win32::NewTallPicture, settings, kMaxPictureSide});
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },

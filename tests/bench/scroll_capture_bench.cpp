@@ -136,14 +136,7 @@ int main(int argc, char** argv) {
     win32::ScrollNoteWindow note(::GetModuleHandleW(nullptr));
     win32::Win32Clipboard clipboard;
     Settings settings;
-    ScrollCapture capture({screen, note,
-                           [](WindowRef window) -> std::unique_ptr<IScrolledWindow> {
-                               return win32::Win32ScrolledWindow::Open(reinterpret_cast<HWND>(window));
-                           },
-                           [](int width, int rows, int fewest) -> std::unique_ptr<ITallPicture> {
-                               return win32::MappedTallPicture::Make(width, rows, fewest);
-                           },
-                           settings, kMaxPictureSide});
+    ScrollCapture capture({screen, note, &win32::OpenScrolledWindow, &win32::NewTallPicture, settings, kMaxPictureSide});
 
     std::printf("scrolling capture of a window of %d x %d pixels, %d screens of %d rows:\n", screenWidth,
                 screenHeight, kScreens, view * kLineHeight);

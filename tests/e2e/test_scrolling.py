@@ -17,6 +17,8 @@ NOTE_CLASS = "SnapwrightScrollNote"
 LINE = 16
 VIEW_LINES = 24
 DOES_NOT_SCROLL = "The window does not scroll: the picture shows it as it is.\n"
+WINDOW_LOST = ("The window closed or moved while it was being scrolled: the picture holds what was taken "
+               "until then.\n")
 
 
 class ScrollingWindow:
@@ -107,7 +109,7 @@ class ScrollingTest(E2ETestCase):
                     self.assertEqual(image_size(clipboard_bmp(self.path("clipboard.bmp"))), image_size(picture))
                 window.close()
 
-    def test_escape_keeps_what_was_taken_and_another_capture_takes_it_all(self):
+    def test_escape_keeps_what_was_taken_another_capture_takes_it_all_and_a_window_closed_meanwhile_ends_it(self):
         window = ScrollingWindow(self, "--slow", "150", start=0)
         picture = self.path("stopped.png")
         capture = subprocess.Popen(["wine", EXE, "--window", "--scroll", "--file", wine_path(picture)], env=env(),
@@ -128,6 +130,17 @@ class ScrollingTest(E2ETestCase):
         again = self.path("again.png")
         self.assertEqual(self.command("--window", "--scroll", "--file", wine_path(again)), (0, ""))
         self.assertEqual(different_pixels(*window.document_part(again)), 0)
+
+        # The window closed while it is scrolled: what was taken until then, and the reason.
+        lost = self.path("lost.png")
+        capture = subprocess.Popen(["wine", EXE, "--window", "--scroll", "--file", wine_path(lost)], env=env(),
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        wait_until(lambda: window.top_line() >= 60, timeout=60, what="a few steps down")
+        window.close()
+        output = capture.communicate(timeout=60)[0].decode("utf-8").replace("\r", "")
+        self.assertEqual((capture.returncode, output), (0, WINDOW_LOST))
+        self.assertLess(image_size(lost)[1], window.full_height())
+        self.assertEqual(driver("gone-window", "*", NOTE_CLASS, "10000")[0], 0, "the note goes")
 
     def test_a_window_that_does_not_scroll_gives_its_picture_and_says_so(self):
         window = ScrollingWindow(self, lines=10)

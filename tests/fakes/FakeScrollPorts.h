@@ -146,6 +146,8 @@ struct ScrollState {
     int requests = 0;
     std::int64_t now = 0;
     std::vector<std::string> log;
+    const bool* noteShown = nullptr;  // the note's state, to count the grabs it would be in
+    int grabsWithNote = 0;
 
     void Move(int pixels) { position = std::clamp(position + pixels, 0, look.LastPosition()); }
 };
@@ -156,6 +158,7 @@ public:
     Rect Area() const override { return m_state.area; }
     int ViewHeight() const override { return m_state.look.view; }
     PixelRows Grab() override {
+        if (m_state.noteShown && *m_state.noteShown) ++m_state.grabsWithNote;
         m_frame = m_state.look.Frame(m_state.position);
         m_state.now += 10;
         return RowsOf(m_frame);

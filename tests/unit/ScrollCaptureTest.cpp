@@ -133,6 +133,15 @@ TEST_F(ScrollCaptureTest, AWindowLostOrAHeightLimitEndsWithWhatWasTakenAndSaysSo
     EXPECT_EQ(Pixels(outcome).Height(), 500);
 }
 
+TEST_F(ScrollCaptureTest, ANoteWithoutRoomBesideTheWindowIsAwayForEveryGrab) {
+    state.area = screen.monitors[0].workArea;
+    state.noteShown = &note.shown;
+    EXPECT_TRUE(SamePixels(Pixels(Take()), state.look.Expected()));
+    EXPECT_EQ(note.places.front(), (Rect{896, 680, 120, 40})) << "in the work area's corner";
+    EXPECT_EQ(state.grabsWithNote, 0);
+    EXPECT_GT(note.texts.size(), 10u) << "shown again after each grab";
+}
+
 TEST(NotePlaceTest, BesideTheAreaOnItsMonitorOrNowhere) {
     const std::vector<Monitor> monitors{{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true},
                                         {{1024, 0, 800, 600}, {1024, 0, 800, 600}, false}};

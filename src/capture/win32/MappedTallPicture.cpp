@@ -58,4 +58,8 @@ PicturePtr MappedTallPicture::Finish(int height) {
     return BitmapToPicture(bitmap, nullptr);
 }
 
+std::unique_ptr<ITallPicture> NewTallPicture(int width, int rows, int fewest) {
+    return MappedTallPicture::Make(width, rows, fewest);
+}
+
 }  // namespace snapwright::win32

@@ -34,4 +34,7 @@ private:
     std::uint8_t* m_view;
 };
 
+// The scrolling capture's pictures: MappedTallPicture::Make.
+std::unique_ptr<ITallPicture> NewTallPicture(int width, int rows, int fewest);
+
 }  // namespace snapwright::win32

@@ -303,4 +303,8 @@ std::int64_t Win32ScrolledWindow::Milliseconds() const {
     return static_cast<std::int64_t>(::GetTickCount64());
 }
 
+std::unique_ptr<IScrolledWindow> OpenScrolledWindow(WindowRef window) {
+    return Win32ScrolledWindow::Open(reinterpret_cast<HWND>(window));
+}
+
 }  // namespace snapwright::win32

@@ -62,4 +62,7 @@ private:
     bool m_stopAsked = false;
 };
 
+// The scrolling capture's way to a window: Win32ScrolledWindow::Open of the window behind a reference.
+std::unique_ptr<IScrolledWindow> OpenScrolledWindow(WindowRef window);
+
 }  // namespace snapwright::win32
