@@ -27,8 +27,14 @@ struct ScrollOutcome {
 };
 
 // Where the note goes: on the area's monitor, outside the area (below it, above it, right or left
-// of it, the first place where it fits whole in the work area); none when the area leaves no room.
-std::optional<Rect> NotePlace(Size note, const Rect& area, const std::vector<Monitor>& monitors);
+// of it, the first place where it fits whole in the work area); where the area leaves no room, in
+// the work area's lower right corner, over the area, and away whenever the area is grabbed.
+struct NotePlacement {
+    Rect place;
+    bool overArea = false;
+    friend bool operator==(const NotePlacement&, const NotePlacement&) = default;
+};
+NotePlacement PlaceNote(Size note, const Rect& area, const std::vector<Monitor>& monitors);
 
 // A whole window longer than its view, in one picture: the window is scrolled to its top, its frames
 // are taken step by step and stitched until it no longer moves or the picture reaches the height

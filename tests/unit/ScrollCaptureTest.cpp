@@ -142,16 +142,17 @@ TEST_F(ScrollCaptureTest, ANoteWithoutRoomBesideTheWindowIsAwayForEveryGrab) {
     EXPECT_GT(note.texts.size(), 10u) << "shown again after each grab";
 }
 
-TEST(NotePlaceTest, BesideTheAreaOnItsMonitorOrNowhere) {
+TEST(PlaceNoteTest, BesideTheAreaOnItsMonitorOrInTheCornerOverIt) {
     const std::vector<Monitor> monitors{{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true},
                                         {{1024, 0, 800, 600}, {1024, 0, 800, 600}, false}};
     const Size note{200, 50};
-    EXPECT_EQ(NotePlace(note, {100, 100, 400, 300}, monitors), (Rect{200, 408, 200, 50})) << "below";
-    EXPECT_EQ(NotePlace(note, {100, 300, 400, 400}, monitors), (Rect{200, 242, 200, 50})) << "above";
-    EXPECT_EQ(NotePlace(note, {0, 20, 700, 700}, monitors), (Rect{708, 345, 200, 50})) << "right";
-    EXPECT_EQ(NotePlace(note, {1300, 0, 500, 600}, monitors), (Rect{1092, 275, 200, 50}))
+    EXPECT_EQ(PlaceNote(note, {100, 100, 400, 300}, monitors), (NotePlacement{{200, 408, 200, 50}})) << "below";
+    EXPECT_EQ(PlaceNote(note, {100, 300, 400, 400}, monitors), (NotePlacement{{200, 242, 200, 50}})) << "above";
+    EXPECT_EQ(PlaceNote(note, {0, 20, 700, 700}, monitors), (NotePlacement{{708, 345, 200, 50}})) << "right";
+    EXPECT_EQ(PlaceNote(note, {1300, 0, 500, 600}, monitors), (NotePlacement{{1092, 275, 200, 50}}))
         << "left, on the second monitor";
-    EXPECT_EQ(NotePlace(note, {0, 0, 1024, 728}, monitors), std::nullopt) << "a maximised window";
+    EXPECT_EQ(PlaceNote(note, {0, 0, 1024, 728}, monitors), (NotePlacement{{816, 670, 200, 50}, true}))
+        << "a maximised window";
 }
 
 }  // namespace
