@@ -17,8 +17,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
 
-from e2e_support import (EXE, SETTINGS_KEY, Program, driver, env, reg_add, reg_delete_key, run,  # noqa: E402
-                         screenshot, session_dir, wine_path)
+from e2e_support import (EXE, SETTINGS_KEY, TRAY_ABOUT, TRAY_OPTIONS, Program, driver, env, reg_add,  # noqa: E402
+                         reg_delete_key, run, screenshot, session_dir, wine_path)
 from test_options import control_ids  # noqa: E402
 from test_printing import pdf_files, wait_for_new_pdf  # noqa: E402
 
@@ -34,7 +34,7 @@ INTERNATIONAL = r"HKCU\Control Panel\International"
 ASK_EACH_TIME = "4"
 START_TITLE, OPTIONS_TITLE, ABOUT_TITLE = "Snapwright", "Options for Snapwright", "About Snapwright"
 EDITOR_TITLE, QUIT_TITLE, TRAY_TITLE = "Snapwright ScreenshotEditor", "Quit program", "Wine System Tray"
-REGION_TITLE = "Snapwright region"
+REGION_TITLE, KEYS_TITLE = "Snapwright region", "Keys for Snapwright"
 SCROLLWINDOW = os.environ.get("SNAPWRIGHT_SCROLLWINDOW", "")
 SCROLL_TITLE = "Snapwright scrolling test"
 # The help file shows the stitched window too, from its own folder.
@@ -44,6 +44,7 @@ OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
 ABOUT = control_ids("src/ui/win32/AboutWindowIds.h")
 SAVE_AS = control_ids("src/save/win32/SaveAsWindowIds.h")
 ASK = control_ids("src/apps/win32/AskApplicationWindowIds.h")
+KEYS = control_ids("src/capture/win32/KeysWindowIds.h")
 TRAY_RIGHT_BUTTON_UP = "517"
 DESKTOP_COLOUR = "#3a6ea5"
 
@@ -71,7 +72,7 @@ def click(title, ids, control):
 
 
 def open_from_tray(item, title):
-    """Opens the tray menu and picks its item-th entry with the keyboard."""
+    """Opens the tray menu and picks an entry (TRAY_...) with the keyboard."""
     drive("tray", TRAY_RIGHT_BUTTON_UP)
     drive("menu-rect")
     for _ in range(item):
@@ -260,10 +261,13 @@ class Pictures:
             click(START_TITLE, START, "IDC_START_OK")
 
             self.tray_menu("tray-menu" + suffix)
-            open_from_tray(1, OPTIONS_TITLE)
+            open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
             self.window("options" + suffix, OPTIONS_TITLE)
+            drive("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_KEYS"])
+            self.window("keys" + suffix, KEYS_TITLE)
+            click(KEYS_TITLE, KEYS, "IDC_KEYS_CANCEL")
             click(OPTIONS_TITLE, OPTIONS, "IDC_OPT_CANCEL")
-            open_from_tray(2, ABOUT_TITLE)
+            open_from_tray(TRAY_ABOUT, ABOUT_TITLE)
             self.window("about" + suffix, ABOUT_TITLE)
             click(ABOUT_TITLE, ABOUT, "IDC_ABOUT_OK")
         finally:

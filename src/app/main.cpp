@@ -13,14 +13,17 @@
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureSlots.h"
 #include "capture/Hotkeys.h"
+#include "capture/KeysDialog.h"
 #include "capture/RegionCapture.h"
 #include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "capture/TrayProgram.h"
+#include "capture/win32/KeysWindow.h"
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/MappedTallPicture.h"
 #include "capture/win32/RegionOverlay.h"
 #include "capture/win32/ScrollNoteWindow.h"
+#include "capture/win32/ShownWindows.h"
 #include "capture/win32/Win32ScrolledWindow.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
@@ -31,6 +34,7 @@
 #include "editor/Editor.h"
 #include "editor/win32/EditorWindow.h"
 #include "editor/win32/GdiPictureTools.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
@@ -45,6 +49,8 @@
 #include "platform/win32/Win32SystemNames.h"
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "platform/win32/Win32TrayIcon.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32UserMessages.h"
 #include "print/Hardcopy.h"
 #include "platform/win32/Win32InformationBox.h"
@@ -68,6 +74,13 @@
 
 namespace {
 
+// The tray program runs once per user session: a second start would find the keys held by the
+// first and offer the user a second icon. It says where the first one is and ends.
+bool AnotherTrayProgramRuns(snapwright::win32::UniqueKernelHandle& token) {
+    token.reset(::CreateMutexW(nullptr, FALSE, L"Local\\SnapwrightTrayProgram"));
+    return token && ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
 // `commandLine`: this start carries out one command and ends, beside the tray program or without it.
 int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* commandLine) {
     using namespace snapwright;
@@ -81,6 +94,13 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::RegistrySettingsStore store;
     Settings settings;
     SettingsManager settingsManager(store, settings);
+    win32::UniqueKernelHandle trayProgramToken;
+    if (!commandLine && AnotherTrayProgramRuns(trayProgramToken)) {
+        settingsManager.LoadSettings();
+        const std::string text = UserText(TextId::AlreadyRunningMessage, settings.Language);
+        ::MessageBoxW(nullptr, win32::ToWide(text).c_str(), L"Snapwright", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+        return 1;
+    }
 
     HICON icon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
     win32::MainWindow mainWindow(instance);
@@ -181,11 +201,17 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
         if (hotkeysForHook) hotkeysForHook->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(hotkeyService, messages, engine, slots, destinations);
+    Hotkeys hotkeys(hotkeyService, messages, engine, slots, destinations, store, settings);
     hotkeysForHook = &hotkeys;
     hotkeys.SetRegionCapture([&regionCapture, &editor] {
         if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
     });
+
+    // The keys dialog, opened from the options dialog.
+    win32::KeysWindow keysWindow(instance, icon);
+    KeysDialog keys(keysWindow.Form(), hotkeys, messages, settings);
+    keysWindow.SetPresenter(&keys);
+    options.SetKeysAction([&keys] { keys.Show(); });
 
     // Commands from the command line, carried out as the hotkeys do.
     CommandRunner commands({engine, slots, destinations, imageExport, files, messages,
@@ -213,6 +239,12 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     actions.showOptions = [&options] { options.Show(); };
     actions.showAbout = [&about] { about.Show(); };
     actions.showEditor = [&editor] { editor.Show(); };
+    actions.openInEditor = [&editor](PicturePtr shot) { editor.ShowPicture(std::move(shot)); };
+    actions.takeRegion = [&regionCapture, &editor] {
+        if (PicturePtr region = regionCapture.Take(true)) editor.ShowPicture(std::move(region));
+    };
+    actions.windowInFront = [] { return reinterpret_cast<WindowRef>(win32::WindowUserWorksIn()); };
+    actions.waitForRepaint = [&regionOverlay] { regionOverlay.WaitForRepaint(); };
     actions.menuOwner = reinterpret_cast<WindowRef>(mainWindow.Handle());
     actions.cursorPosition = [] {
         POINT point{};

@@ -26,7 +26,11 @@ PicturePtr CaptureEngine::GrabScreenPicture() {
 
 // The window by the frame the user sees, wherever it lies; what lies beyond every monitor is black.
 PicturePtr CaptureEngine::GrabActiveWindowPicture() {
-    const std::optional<Rect> frame = m_desktop.VisibleFrame(m_windows.ForegroundWindow());
+    return GrabWindowPicture(m_windows.ForegroundWindow());
+}
+
+PicturePtr CaptureEngine::GrabWindowPicture(WindowRef window) {
+    const std::optional<Rect> frame = m_desktop.VisibleFrame(window);
     return frame ? GrabArea(*frame, m_desktop.Monitors()) : nullptr;
 }
 

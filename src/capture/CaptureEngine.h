@@ -20,6 +20,7 @@ public:
 
     PicturePtr GrabScreenPicture();
     PicturePtr GrabActiveWindowPicture();
+    PicturePtr GrabWindowPicture(WindowRef window);
     // Puts the current screenshot on the clipboard; false when there is none or the copy failed.
     bool CopyShotToClipboard();
 

@@ -1,44 +1,54 @@
 #pragma once
 #include <array>
+#include <cstddef>
+#include <optional>
 
+#include "capture/KeyCombination.h"
 #include "capture/ShotDestinations.h"
+#include "lang/TextId.h"
 
 namespace snapwright {
 
-enum class GrabKind { WholeScreen, ActiveWindow };
+enum class GrabKind { WholeScreen, ActiveWindow, Region };
 
 struct HotkeyRow {
-    int number;
+    int number;            // the Hotkey<number> value in the settings store
     const char* atomName;  // UTF-8
-    unsigned modifiers;    // as RegisterHotKey takes them
+    KeyCombination defaultKeys;
     GrabKind grab;
-    Destination destination;
-    const char* keysText;  // how the user presses it
+    std::optional<Destination> destination;  // none for the region, which goes to the editor
+    TextId action;            // what the key does, as the keys dialog names it
 };
 
-inline constexpr unsigned kModAlt = 0x1;
-inline constexpr unsigned kModControl = 0x2;
-inline constexpr unsigned kModShift = 0x4;
-inline constexpr unsigned kVkSnapshot = 0x2C;
 inline constexpr unsigned kWmHotkey = 0x0312;
 
-// No modifier prints, Shift saves, Ctrl sends; Alt grabs only the foreground window.
-inline constexpr std::array<HotkeyRow, 6> kHotkeyTable{{
-    {1, "Snapwright\u21221", 0, GrabKind::WholeScreen, Destination::Print, "Print Screen"},
-    {2, "Snapwright\u21222", kModAlt, GrabKind::ActiveWindow, Destination::Print, "Alt+Print Screen"},
-    {3, "Snapwright\u21223", kModShift, GrabKind::WholeScreen, Destination::Save, "Shift+Print Screen"},
-    {4, "Snapwright\u21224", kModAlt | kModShift, GrabKind::ActiveWindow, Destination::Save, "Alt+Shift+Print Screen"},
-    {5, "Snapwright\u21225", kModControl, GrabKind::WholeScreen, Destination::Send, "Ctrl+Print Screen"},
-    {6, "Snapwright\u21226", kModControl | kModAlt, GrabKind::ActiveWindow, Destination::Send, "Ctrl+Alt+Print Screen"},
+// By default: no modifier prints, Shift saves, Ctrl sends; Alt grabs only the foreground window
+// instead of the whole screen; Ctrl+Shift draws a region. The user may choose other keys.
+inline constexpr std::array<HotkeyRow, 7> kHotkeyTable{{
+    {1, "Snapwright\u21221", {0, kVkSnapshot}, GrabKind::WholeScreen, Destination::Print, TextId::PrintScreenAction},
+    {2, "Snapwright\u21222", {kModAlt, kVkSnapshot}, GrabKind::ActiveWindow, Destination::Print,
+     TextId::PrintWindowAction},
+    {3, "Snapwright\u21223", {kModShift, kVkSnapshot}, GrabKind::WholeScreen, Destination::Save,
+     TextId::SaveScreenAction},
+    {4, "Snapwright\u21224", {kModAlt | kModShift, kVkSnapshot}, GrabKind::ActiveWindow, Destination::Save,
+     TextId::SaveWindowAction},
+    {5, "Snapwright\u21225", {kModControl, kVkSnapshot}, GrabKind::WholeScreen, Destination::Send,
+     TextId::SendScreenAction},
+    {6, "Snapwright\u21226", {kModControl | kModAlt, kVkSnapshot}, GrabKind::ActiveWindow, Destination::Send,
+     TextId::SendWindowAction},
+    {7, "Snapwright\u21227", {kModControl | kModShift, kVkSnapshot}, GrabKind::Region, std::nullopt,
+     TextId::RegionAction},
 }};
 
-// Ctrl+Shift+Print Screen, which the six leave free: a region of the screen, drawn on the frozen
-// desktop. An extra that the program runs without when another program holds the key.
-struct ExtraHotkey {
-    const char* atomName;  // UTF-8
-    unsigned modifiers;
-    const char* keysText;
-};
-inline constexpr ExtraHotkey kRegionHotkey{"Snapwright\u21227", kModControl | kModShift, "Ctrl+Shift+Print Screen"};
+inline constexpr std::size_t kHotkeyCount = kHotkeyTable.size();
+
+// The key of every row, in the table's order; a row without a key is switched off.
+using KeyChoices = std::array<KeyCombination, kHotkeyCount>;
+
+constexpr KeyChoices DefaultKeyChoices() {
+    KeyChoices choices{};
+    for (std::size_t i = 0; i < kHotkeyCount; ++i) choices[i] = kHotkeyTable[i].defaultKeys;
+    return choices;
+}
 
 }  // namespace snapwright

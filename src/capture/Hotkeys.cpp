@@ -1,145 +1,224 @@
 #include "capture/Hotkeys.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "capture/KeyChoices.h"
+#include "capture/KeyMessages.h"
 #include "platform/Diagnostics.h"
 
 namespace snapwright {
 
-namespace {
-
-// Where the keys can be freed, by who holds them.
-std::string FreeingAdvice(bool systemCaptureOnPrintScreen) {
-    if (systemCaptureOnPrintScreen) {
-        return "Windows itself opens its screen capture on the Print Screen key. To switch this off, open "
-               "Settings > Accessibility > Keyboard and turn off \"Use the Print screen key to open screen "
-               "capture\". Then start Snapwright again.";
-    }
-    return "Programs that take screenshots themselves, such as cloud storage clients, often hold these "
-           "keys. Switch off their screenshot keys or close them, then start Snapwright again.";
-}
-
-}  // namespace
-
-std::string TakenHotkeysMessage(const std::vector<const HotkeyRow*>& taken, bool systemCaptureOnPrintScreen) {
-    std::string keys;
-    for (std::size_t i = 0; i < taken.size(); ++i) {
-        if (i > 0) keys += (i + 1 == taken.size()) ? " and " : ", ";
-        keys += taken[i]->keysText;
-    }
-    return "Snapwright cannot start: " + keys + (taken.size() == 1 ? " is" : " are") +
-           " already used by another program.\r\n\r\n" + FreeingAdvice(systemCaptureOnPrintScreen);
-}
-
-// Windows' own screen capture takes the plain Print Screen key, without which the program does not
-// start: this key is held by another program.
-std::string TakenRegionHotkeyMessage() {
-    return std::string(kRegionHotkey.keysText) +
-           " is already used by another program. Snapwright runs without it: a region of the screen can be "
-           "taken from the editor's Region button only.\r\n\r\n" +
-           FreeingAdvice(false);
-}
-
 Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
-                 ShotDestinations& destinations)
-    : m_service(service), m_messages(messages), m_engine(engine), m_slots(slots), m_destinations(destinations) {}
+                 ShotDestinations& destinations, ISettingsStore& store, const Settings& settings)
+    : m_service(service),
+      m_messages(messages),
+      m_engine(engine),
+      m_slots(slots),
+      m_destinations(destinations),
+      m_store(store),
+      m_settings(settings) {}
 
+// The procedure comes first: the keys' messages and the retry timer's ticks arrive through it.
 bool Hotkeys::RegisterHotkeys() {
-    bool atomsMade = true;
-    for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
-        m_ids[i] = m_service.AddAtom(kHotkeyTable[i].atomName);
-        if (m_ids[i] == 0) atomsMade = false;
-    }
-
-    std::vector<const HotkeyRow*> taken;
-    if (atomsMade) {
-        // Every row is tried, so that the message names all the keys another program holds.
-        for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
-            m_registered[i] = m_service.RegisterHotKey(m_ids[i], kHotkeyTable[i].modifiers, kVkSnapshot);
-            if (!m_registered[i]) taken.push_back(&kHotkeyTable[i]);
-        }
-        if (taken.empty()) {
-            m_hooked = m_service.InstallHook();
-            if (m_hooked) {
-                RegisterRegionHotkey();
-                return true;
-            }
-        }
-    }
-
-    UnregisterHotkeys();
-    if (!taken.empty()) {
-        m_messages.ShowError(TakenHotkeysMessage(taken, m_service.PrintScreenOpensSystemCapture()));
-    } else {
+    m_choices = LoadKeyChoices(m_store);
+    m_hooked = m_service.InstallHook();
+    if (!m_hooked) {
         m_messages.ShowError("Snapwright cannot start: the system refused to set up its Print Screen keys.");
+        return false;
     }
-    return false;
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        if (!m_choices[row].IsOff()) TryRegister(row);
+    }
+    UpdateRetryTimer();
+    return true;
 }
 
-void Hotkeys::RegisterRegionHotkey() {
-    if (!m_takeRegion) return;
-    m_regionId = m_service.AddAtom(kRegionHotkey.atomName);
-    if (m_regionId != 0 && m_service.RegisterHotKey(m_regionId, kRegionHotkey.modifiers, kVkSnapshot)) return;
-    if (m_regionId != 0) {
-        m_service.DeleteAtom(m_regionId);
-        m_regionId = 0;
-        m_messages.ShowError(TakenRegionHotkeyMessage());
-    } else {
-        DebugOutput("The region key could not be set up: no atom for it.");
+void Hotkeys::TellTakenKeys() {
+    const std::vector<std::size_t> missing = MissingRows();
+    if (missing.empty()) return;
+    TakenKeys taken;
+    for (std::size_t row : missing) taken.keys.push_back(m_choices[row]);
+    taken.windowsCaptureHoldsPrintScreen = HeldByWindowsCapture(missing, m_choices);
+    taken.askToSwitchOffWindowsCapture = taken.windowsCaptureHoldsPrintScreen;
+    const std::string text = TakenKeysMessage(taken, KeysTakenWhen::AtStart, m_settings.Language);
+    if (!taken.askToSwitchOffWindowsCapture) {
+        m_messages.ShowError(text);
+    } else if (m_messages.AskYesNo(text)) {
+        SwitchOffWindowsCapture();
     }
 }
 
 void Hotkeys::UnregisterHotkeys() {
-    if (m_regionId != 0) {
-        m_service.UnregisterHotKey(m_regionId);
-        m_service.DeleteAtom(m_regionId);
-        m_regionId = 0;
-    }
-    for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
-        if (m_registered[i]) m_service.UnregisterHotKey(m_ids[i]);
-        m_registered[i] = false;
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        if (m_registered[row]) m_service.UnregisterHotKey(m_ids[row]);
+        m_registered[row] = false;
     }
     if (m_hooked) m_service.RemoveHook();
     m_hooked = false;
+    UpdateRetryTimer();
     for (auto& id : m_ids) {
         if (id != 0) m_service.DeleteAtom(id);
         id = 0;
     }
 }
 
+// Every capture becomes the current screenshot and goes onto the clipboard, whatever its
+// destination does with it.
+void Hotkeys::HotkeyWindowProc(unsigned message, std::uintptr_t wParam) {
+    if ((message == kWmTimer && wParam == kRetryTimerId) || message == kWmSettingChange) {
+        RetryMissingKeys();
+        return;
+    }
+    if (message != kWmHotkey) return;
+    const HotkeyRow* row = RowForId(static_cast<int>(wParam));
+    if (!row) return;
+    if (row->grab == GrabKind::Region) {
+        if (m_takeRegion) m_takeRegion();
+        return;
+    }
+    if (PicturePtr shot = TakeShot(row->grab)) m_destinations.Deliver(*row->destination, std::move(shot));
+}
+
+void Hotkeys::RetryMissingKeys() {
+    if (!m_hooked || m_suspended) return;
+    for (std::size_t row : MissingRows()) {
+        if (TryRegister(row)) DebugOutput(KeyText(m_choices[row]) + " works now");
+    }
+    UpdateRetryTimer();
+}
+
+PicturePtr Hotkeys::TakeShot(GrabKind grab, std::optional<WindowRef> window) {
+    PicturePtr shot;
+    if (grab == GrabKind::WholeScreen) {
+        shot = m_engine.GrabScreenPicture();
+    } else if (grab == GrabKind::ActiveWindow) {
+        shot = window ? m_engine.GrabWindowPicture(*window) : m_engine.GrabActiveWindowPicture();
+    }
+    if (!shot) {
+        m_messages.ShowError("Snapwright could not take the screenshot: the screen or the window in front "
+                             "could not be read.");
+        return nullptr;
+    }
+    m_slots.SetCurrent(shot);
+    if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
+    return shot;
+}
+
+std::optional<KeyCombination> Hotkeys::WorkingKey(std::size_t row) const {
+    if (row >= kHotkeyCount || !m_registered[row]) return std::nullopt;
+    return m_choices[row];
+}
+
 const HotkeyRow* Hotkeys::RowForId(int id) const {
-    for (std::size_t i = 0; i < kHotkeyTable.size(); ++i) {
-        if (m_ids[i] != 0 && m_ids[i] == id) return &kHotkeyTable[i];
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        if (m_ids[row] != 0 && m_ids[row] == id) return &kHotkeyTable[row];
     }
     return nullptr;
 }
 
-// Every capture becomes the current screenshot and goes onto the clipboard, whatever its
-// destination does with it.
-void Hotkeys::HotkeyWindowProc(unsigned message, std::uintptr_t wParam) {
-    if (message != kWmHotkey) return;
-    const int id = static_cast<int>(wParam);
-    if (m_regionId != 0 && id == m_regionId) {
-        m_takeRegion();
-        return;
+void Hotkeys::Suspend() {
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        if (m_registered[row]) m_service.UnregisterHotKey(m_ids[row]);
+        m_registered[row] = false;
     }
-    const HotkeyRow* row = RowForId(id);
-    if (!row) return;
-    PicturePtr shot = CaptureForHotkey(id);
-    if (!shot) {
-        m_messages.ShowError("Snapwright could not take the screenshot: the screen or the window in front "
-                             "could not be read.");
-        return;
-    }
-    m_slots.SetCurrent(shot);
-    if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
-    m_destinations.Deliver(row->destination, std::move(shot));
+    m_suspended = true;
+    UpdateRetryTimer();
 }
 
-PicturePtr Hotkeys::CaptureForHotkey(int id) {
-    const HotkeyRow* row = RowForId(id);
-    if (!row) return nullptr;
-    return row->grab == GrabKind::WholeScreen ? m_engine.GrabScreenPicture() : m_engine.GrabActiveWindowPicture();
+// Keys that are missing now are taken when they come free, as at start, and not told again.
+void Hotkeys::Resume() {
+    m_suspended = false;
+    if (!m_hooked) return;
+    for (std::size_t row : MissingRows()) TryRegister(row);
+    UpdateRetryTimer();
+}
+
+// A key left as it was is not refused when another program still holds it: it stays missing and is
+// taken when it comes free. Plain Print Screen that Windows' own capture holds is asked about each
+// time, changed or not, so that the user who said No at start can still agree here.
+std::optional<std::size_t> Hotkeys::ChooseKeys(const KeyChoices& wanted) {
+    const bool windowsCapture = m_service.PrintScreenOpensSystemCapture();
+    std::vector<std::size_t> taken;
+    std::vector<std::size_t> refused;  // changed, and held by another program than Windows' capture
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        const bool changed = wanted[row] != m_choices[row];
+        const bool heldByWindows = windowsCapture && wanted[row] == kPrintScreen;
+        if (wanted[row].IsOff() || !(changed || heldByWindows) || IsFree(row, wanted[row])) continue;
+        taken.push_back(row);
+        if (changed && !heldByWindows) refused.push_back(row);
+    }
+    if (!taken.empty()) {
+        TakenKeys told;
+        for (std::size_t row : taken) told.keys.push_back(wanted[row]);
+        told.windowsCaptureHoldsPrintScreen = HeldByWindowsCapture(taken, wanted);
+        // Only the key that Windows holds can be freed here; others are chosen anew.
+        told.askToSwitchOffWindowsCapture = refused.empty();
+        const std::string text = TakenKeysMessage(told, KeysTakenWhen::InKeysDialog, m_settings.Language);
+        if (!refused.empty()) {
+            m_messages.ShowError(text);
+            return refused.front();
+        }
+        if (m_messages.AskYesNo(text)) {
+            SwitchOffWindowsCapture();
+        } else if (wanted[taken.front()] != m_choices[taken.front()]) {
+            return taken.front();  // a new choice of Print Screen, which Windows keeps: choose again
+        }
+    }
+    m_choices = wanted;
+    SaveKeyChoices(m_store, m_choices);
+    return std::nullopt;
+}
+
+bool Hotkeys::TryRegister(std::size_t row) {
+    if (m_ids[row] == 0) m_ids[row] = m_service.AddAtom(kHotkeyTable[row].atomName);
+    if (m_ids[row] == 0) {
+        DebugOutput("No atom could be made for the key " + KeyText(m_choices[row]) + ".");
+        return false;
+    }
+    m_registered[row] = m_service.RegisterHotKey(m_ids[row], m_choices[row].modifiers, m_choices[row].key);
+    return m_registered[row];
+}
+
+// Tried under the row's own identifier and given back at once: the keys are suspended meanwhile.
+bool Hotkeys::IsFree(std::size_t row, KeyCombination keys) {
+    if (m_ids[row] == 0) m_ids[row] = m_service.AddAtom(kHotkeyTable[row].atomName);
+    if (m_ids[row] == 0) return false;
+    if (!m_service.RegisterHotKey(m_ids[row], keys.modifiers, keys.key)) return false;
+    m_service.UnregisterHotKey(m_ids[row]);
+    return true;
+}
+
+std::vector<std::size_t> Hotkeys::MissingRows() const {
+    std::vector<std::size_t> missing;
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        if (!m_choices[row].IsOff() && !m_registered[row]) missing.push_back(row);
+    }
+    return missing;
+}
+
+bool Hotkeys::HeldByWindowsCapture(const std::vector<std::size_t>& rows, const KeyChoices& keys) const {
+    return std::any_of(rows.begin(), rows.end(), [&keys](std::size_t row) { return keys[row] == kPrintScreen; }) &&
+           m_service.PrintScreenOpensSystemCapture();
+}
+
+// Windows lets go of the key in its own time: it is taken at once when it is free, else by the retry.
+void Hotkeys::SwitchOffWindowsCapture() {
+    if (!m_service.SwitchOffSystemCapture()) m_messages.ShowError(WindowsCaptureNotSwitchedOffMessage(m_settings.Language));
+    RetryMissingKeys();
+}
+
+// The timer runs exactly while a chosen key is missing and the keys are not suspended: once all
+// are held, nothing wakes the program.
+void Hotkeys::UpdateRetryTimer() {
+    const bool wanted = m_hooked && !m_suspended && !MissingRows().empty();
+    if (wanted == m_timerRunning) return;
+    if (wanted) {
+        m_service.StartRetryTimer(kRetryMilliseconds);
+    } else {
+        m_service.StopRetryTimer();
+    }
+    m_timerRunning = wanted;
 }
 
 }  // namespace snapwright

@@ -8,6 +8,24 @@
 
 namespace snapwright {
 
+namespace {
+
+// The key that does what a menu line does: it grabs the same and opens the editor on it. The
+// region key always does; a send key does when the send destination is the editor.
+std::optional<KeyCombination> KeyDoingTheSame(GrabKind grab, const Hotkeys& hotkeys, const Settings& settings) {
+    for (std::size_t row = 0; row < kHotkeyCount; ++row) {
+        const HotkeyRow& key = kHotkeyTable[row];
+        const bool toEditor =
+            key.grab == GrabKind::Region || (key.destination == Destination::Send && settings.SendTo == SendTarget::Editor);
+        if (key.grab == grab && toEditor) {
+            if (const auto working = hotkeys.WorkingKey(row)) return working;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::string TrayTip() {
     return std::string(kProductName) + "\u2122 V" + std::to_string(kVersionMajor) + "." +
            std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
@@ -15,6 +33,22 @@ std::string TrayTip() {
 
 std::string StartTitle() {
     return std::string(kProductName) + " " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+}
+
+// The captures that need no key come first; the program's own entries keep their order below them.
+std::span<const TrayProgram::MenuEntry> TrayProgram::Menu() {
+    static const MenuEntry kMenu[] = {
+        {TextId::ScreenMenuItem, &TrayProgram::CaptureScreen, GrabKind::WholeScreen},
+        {TextId::WindowMenuItem, &TrayProgram::CaptureWindowInFront, GrabKind::ActiveWindow},
+        {TextId::RegionMenuItem, &TrayProgram::CaptureRegion, GrabKind::Region},
+        {TextId::EditorMenuItem, &TrayProgram::OpenEditor, std::nullopt},
+        {std::nullopt, nullptr, std::nullopt},
+        {TextId::OptionsMenuItem, &TrayProgram::ShowOptions, std::nullopt},
+        {TextId::AboutMenuItem, &TrayProgram::ShowAbout, std::nullopt},
+        {TextId::CloseMenuItem, &TrayProgram::LeaveMenu, std::nullopt},
+        {TextId::ExitMenuItem, &TrayProgram::Exit, std::nullopt},
+    };
+    return kMenu;
 }
 
 TrayProgram::TrayProgram(IForm& form, SettingsManager& settingsManager, Settings& settings, Hotkeys& hotkeys,
@@ -39,6 +73,7 @@ bool TrayProgram::OnLoad() {
     } else {
         m_form.Hide();
     }
+    m_hotkeys.TellTakenKeys();
     return true;
 }
 
@@ -76,39 +111,76 @@ void TrayProgram::OnTrayIcon(int trayMessage) {
     // icon are ignored until it closes.
     const ScopedFlag busy(m_trayBusy);
     if (trayMessage == kWmLButtonDblClk) {
-        if (m_actions.showEditor) m_actions.showEditor();
+        OpenEditor();
     } else if (trayMessage == kWmRButtonUp) {
+        m_windowInFront = m_actions.windowInFront ? m_actions.windowInFront() : 0;
         ShowTrayMenu();
     }
 }
 
+std::string TrayProgram::MenuCaption(const MenuEntry& entry) const {
+    if (!entry.text) return "-";
+    std::string caption = Languages().Text(*entry.text, m_settings.Language);
+    if (entry.grab) {
+        if (const auto key = KeyDoingTheSame(*entry.grab, m_hotkeys, m_settings)) caption += "\t" + KeyText(*key);
+    }
+    return caption;
+}
+
+// A key that came free is taken before the menu shows the keys.
 void TrayProgram::ShowTrayMenu() {
     if (!m_actions.newPopupMenu) return;
+    m_hotkeys.RetryMissingKeys();
     std::unique_ptr<IPopupMenu> menu = m_actions.newPopupMenu();
     menu->SetOwner(m_actions.menuOwner);
     const LanguageTable& lang = Languages();
     const int language = m_settings.Language;
     menu->SetFont(lang.FontName(language), lang.FontSize(language));
     menu->Clear();
-    for (TextId item : kTrayMenuTexts) {
-        menu->AddItem(lang.Text(item, language));
-    }
+    for (const MenuEntry& entry : Menu()) menu->AddItem(MenuCaption(entry));
     menu->Store("Main");
     const Point cursor = m_actions.cursorPosition ? m_actions.cursorPosition() : Point{};
-    switch (menu->ShowPopupAbsolute(cursor.x, cursor.y)) {
-        case kTrayOptions:
-            if (m_actions.showOptions) m_actions.showOptions();
-            break;
-        case kTrayAbout:
-            if (m_actions.showAbout) m_actions.showAbout();
-            break;
-        case kTrayExit:
-            OnUnload();
-            if (m_actions.endProgram) m_actions.endProgram();
-            break;
-        default:
-            break;  // leave, or nothing chosen
+    const int chosen = menu->ShowPopupAbsolute(cursor.x, cursor.y);
+    const std::span<const MenuEntry> entries = Menu();
+    if (chosen < 1 || chosen > static_cast<int>(entries.size())) return;  // nothing chosen
+    const MenuEntry& entry = entries[static_cast<std::size_t>(chosen - 1)];
+    if (entry.choose) (this->*entry.choose)();
+}
+
+void TrayProgram::CaptureScreen() {
+    if (m_actions.waitForRepaint) m_actions.waitForRepaint();
+    if (PicturePtr shot = m_hotkeys.TakeShot(GrabKind::WholeScreen); shot && m_actions.openInEditor) {
+        m_actions.openInEditor(std::move(shot));
     }
+}
+
+void TrayProgram::CaptureWindowInFront() {
+    if (m_actions.waitForRepaint) m_actions.waitForRepaint();
+    const std::optional<WindowRef> window = m_windowInFront ? std::optional(m_windowInFront) : std::nullopt;
+    if (PicturePtr shot = m_hotkeys.TakeShot(GrabKind::ActiveWindow, window); shot && m_actions.openInEditor) {
+        m_actions.openInEditor(std::move(shot));
+    }
+}
+
+void TrayProgram::CaptureRegion() {
+    if (m_actions.takeRegion) m_actions.takeRegion();
+}
+
+void TrayProgram::OpenEditor() {
+    if (m_actions.showEditor) m_actions.showEditor();
+}
+
+void TrayProgram::ShowOptions() {
+    if (m_actions.showOptions) m_actions.showOptions();
+}
+
+void TrayProgram::ShowAbout() {
+    if (m_actions.showAbout) m_actions.showAbout();
+}
+
+void TrayProgram::Exit() {
+    OnUnload();
+    if (m_actions.endProgram) m_actions.endProgram();
 }
 
 }  // namespace snapwright

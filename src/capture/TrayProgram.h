@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "capture/Hotkeys.h"
@@ -17,11 +19,6 @@ std::string TrayTip();
 // The start window's title: product name with major and minor version.
 std::string StartTitle();
 
-// Indexes of the tray menu's items, in the order they are added.
-enum TrayMenuItem { kTrayOptions = 1, kTrayAbout = 2, kTrayLeave = 3, kTrayExit = 4 };
-// The tray menu's texts, item by item in the same order; the menu is one window for its access keys.
-inline constexpr TextId kTrayMenuTexts[] = {TextId::OptionsMenuItem, TextId::AboutMenuItem, TextId::CloseMenuItem,
-                                            TextId::ExitMenuItem};
 inline constexpr int kWmLButtonDblClk = 0x0203;
 inline constexpr int kWmRButtonUp = 0x0205;
 
@@ -33,8 +30,15 @@ public:
         std::function<void()> showOptions;  // modal
         std::function<void()> showAbout;    // modal
         std::function<void()> showEditor;   // not modal
+        std::function<void(PicturePtr)> openInEditor;  // not modal
+        std::function<void()> takeRegion;   // draws a region and opens the editor on it
         std::function<void()> endProgram;   // after the unload
         std::function<Point()> cursorPosition;
+        // The window the user works in, read when the tray icon is clicked, before the menu takes
+        // the foreground.
+        std::function<WindowRef()> windowInFront;
+        // The menu has closed: the windows it covered paint themselves before a capture.
+        std::function<void()> waitForRepaint;
         std::function<std::unique_ptr<IPopupMenu>()> newPopupMenu;
         WindowRef menuOwner = 0;
     };
@@ -42,7 +46,8 @@ public:
     TrayProgram(IForm& form, SettingsManager& settingsManager, Settings& settings, Hotkeys& hotkeys,
             ITrayIcon& trayIcon, Actions actions);
 
-    // False when the program cannot run (the hotkeys are taken); the user has been told.
+    // False when the program cannot run; the user has been told. Keys that other programs hold are
+    // told once the tray icon is there: the program runs without them.
     bool OnLoad();
     void OnMinimized();
     void OnUnload();
@@ -55,8 +60,27 @@ public:
 
     bool TrayBusy() const { return m_trayBusy; }
 
+    // A line of the tray menu: its text (none for a separator line), what choosing it does, and
+    // the capture it makes, whose key is shown beside it when a key does the same.
+    struct MenuEntry {
+        std::optional<TextId> text;
+        void (TrayProgram::*choose)();
+        std::optional<GrabKind> grab;
+    };
+    static std::span<const MenuEntry> Menu();
+    // The caption of a line as the menu shows it, with its key after a tab.
+    std::string MenuCaption(const MenuEntry& entry) const;
+
 private:
     void ShowTrayMenu();
+    void CaptureScreen();
+    void CaptureWindowInFront();
+    void CaptureRegion();
+    void OpenEditor();
+    void ShowOptions();
+    void ShowAbout();
+    void LeaveMenu() {}
+    void Exit();
 
     IForm& m_form;
     SettingsManager& m_settingsManager;
@@ -64,6 +88,7 @@ private:
     Hotkeys& m_hotkeys;
     ITrayIcon& m_trayIcon;
     Actions m_actions;
+    WindowRef m_windowInFront = 0;
     bool m_trayBusy = false;
     bool m_loaded = false;
 };

@@ -76,6 +76,7 @@ enum class TextId {
     SelectLanguageLabel,
     DefaultsButton,
     SaveButton,
+    KeysButton,
 
     // -- Save dialog (save/SaveAsControls.h) --
     SaveAsCaption,
@@ -87,8 +88,13 @@ enum class TextId {
     OptionsMenuItem,
     CloseMenuItem,
     ExitMenuItem,
+    ScreenMenuItem,
+    WindowMenuItem,
+    RegionMenuItem,
+    EditorMenuItem,
 
     // -- Start window --
+    AlreadyRunningMessage,  // a second start of the tray program
 
     // -- Editor --
     EditorSaveChangesQuestion,
@@ -101,7 +107,26 @@ enum class TextId {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    PrintScreenAction,  // what each key does, as the keys dialog names its rows
+    PrintWindowAction,
+    SaveScreenAction,
+    SaveWindowAction,
+    SendScreenAction,
+    SendWindowAction,
+    RegionAction,
+    KeysCaption,
+    KeysIntroLabel,
+    KeyDefaultsButton,
+    KeyTakenMessage,
+    KeysTakenMessage,
+    WindowsCaptureHoldsPrintScreen,
+    RunsWithoutKeysMessage,
+    WhereToChooseKeysMessage,  // {options}: the tray menu's item, {keys}: the options' button
+    SwitchOffWindowsCaptureQuestion,
+    ChooseAnotherKeyMessage,
+    SharedKeyMessage,
+    WindowsCaptureNotSwitchedOff,
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     ScrollingNoteHeading,

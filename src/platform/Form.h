@@ -27,6 +27,8 @@ public:
     virtual void AddListItem(ControlId control, const std::string& text) = 0;
     virtual void SetListIndex(ControlId control, int index) = 0;  // -1 selects nothing
     virtual int ListIndex(ControlId control) const = 0;
+    // Puts the keyboard focus on a control of a window that is shown.
+    virtual void SetFocus(ControlId /*control*/) {}
 
     virtual void ShowModal() = 0;
     virtual void Show() = 0;  // without a modal loop

@@ -48,6 +48,7 @@ enum class OptionsControl {
     LanguageList,
     // footer
     HelpButton,
+    KeysButton,
     DefaultsButton,
     CancelButton,
     SaveButton,
@@ -92,6 +93,7 @@ inline constexpr ControlText kOptionsTexts[] = {
     {OptionsControl::LanguageLabel, TextId::SelectLanguageLabel},
     {OptionsControl::LanguageList, kNoText},  // each language's own name
     {OptionsControl::HelpButton, kNoText},  // "?" in every language
+    {OptionsControl::KeysButton, TextId::KeysButton},
     {OptionsControl::DefaultsButton, TextId::DefaultsButton},
     {OptionsControl::CancelButton, TextId::CancelButton},
     {OptionsControl::SaveButton, TextId::SaveButton},

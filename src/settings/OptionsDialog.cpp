@@ -163,6 +163,11 @@ void OptionsDialog::OnHelp() {
     m_help.Open();
 }
 
+// The keys dialog takes its keys when it is confirmed, whatever becomes of the options.
+void OptionsDialog::OnKeys() {
+    if (m_showKeys) m_showKeys();
+}
+
 void OptionsDialog::ShowLoadedSettings(const Settings& settings) {
     ShowOptions(settings);
     ShowLanguage(settings.Language);

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "platform/Form.h"
 #include "settings/OptionsControls.h"
 #include "settings/SettingsManager.h"
@@ -15,6 +17,8 @@ public:
 
     // The tray menu's options entry: loads the dialog when it is not loaded and shows it modally.
     void Show();
+    // What the keys button opens (the keys dialog, modal); the keys are not part of the settings record.
+    void SetKeysAction(std::function<void()> showKeys) { m_showKeys = std::move(showKeys); }
 
     void OnLoad();
     // An option button, or a page picture, which chooses the print format beneath it.
@@ -26,6 +30,7 @@ public:
     void OnCancel();
     void OnRestoreDefaults();
     void OnHelp();
+    void OnKeys();
 
     void ShowLoadedSettings(const Settings& settings) override;
     void ShowDefaultSettings() override;
@@ -43,6 +48,7 @@ private:
     HelpFile& m_help;
     Settings m_stored;  // the record as the store holds it
     bool m_defaultsChosen = false;  // since the dialog loaded
+    std::function<void()> m_showKeys;
 };
 
 }  // namespace snapwright

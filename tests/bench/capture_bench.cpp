@@ -21,6 +21,7 @@
 
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
+#include "platform/win32/RegistrySettingsStore.h"
 #include "capture/RegionCapture.h"
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/RegionOverlay.h"
@@ -252,7 +253,8 @@ int main(int argc, char** argv) {
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(service, messages, engine, slots, destinations);
+    win32::RegistrySettingsStore store;
+    Hotkeys hotkeys(service, messages, engine, slots, destinations, store, settings);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM saveHotkey = ::GlobalFindAtomW(L"Snapwright\u21223");

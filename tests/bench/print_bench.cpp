@@ -17,6 +17,7 @@
 #include "capture/ShotDestinations.h"
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
+#include "platform/win32/RegistrySettingsStore.h"
 #include "capture/win32/MainWindow.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
     win32::Win32HotkeyService service(window.Handle(), [&target](UINT message, WPARAM wParam) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(service, messages, engine, slots, destinations);
+    win32::RegistrySettingsStore store;
+    Hotkeys hotkeys(service, messages, engine, slots, destinations, store, settings);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM printHotkey = ::GlobalFindAtomW(L"Snapwright\u21221");

@@ -13,6 +13,9 @@ EXE = os.environ.get("SNAPWRIGHT_EXE", "")
 DRIVER = os.environ.get("SNAPWRIGHT_DRIVER", "")
 SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Snapwright\Config"
 WM_RBUTTONUP = "517"  # the tray icon's callback for a right click
+# The tray menu's entries, as the number of Down presses that reach each (the separator is skipped).
+TRAY_SCREEN, TRAY_WINDOW, TRAY_REGION, TRAY_EDITOR, TRAY_OPTIONS, TRAY_ABOUT, TRAY_LEAVE, TRAY_EXIT = range(1, 9)
+KEYBOARD_KEY = r"HKCU\Control Panel\Keyboard"
 
 
 @functools.cache
@@ -146,8 +149,8 @@ def read_text(path, crop, language="eng"):
     """The text in a part of a screenshot, read by Tesseract OCR (for owner-drawn menus, which
     other processes cannot read)."""
     enlarged = path + ".ocr.png"
-    run(["convert", path, "-crop", crop, "+repage", "-resize", "400%", "-colorspace", "Gray", enlarged],
-        timeout=30, check=True)
+    run(["convert", path, "-crop", crop, "+repage", "-resize", "400%", "-colorspace", "Gray", "-threshold", "60%",
+         enlarged], timeout=30, check=True)
     result = run(["tesseract", enlarged, "-", "-l", language, "--psm", "6"], timeout=60, check=True)
     return [line.strip() for line in result.stdout.decode("utf-8", "replace").splitlines() if line.strip()]
 
@@ -282,7 +285,7 @@ class E2ETestCase(unittest.TestCase):
         self.assertEqual(driver("keys", keys)[0], 0)
 
     def choose_from_tray(self, item):
-        """Right-clicks the tray icon and picks the menu's item-th entry (1: the first) with the keyboard."""
+        """Right-clicks the tray icon and picks an entry of the menu (TRAY_...) with the keyboard."""
         self.assertEqual(driver("tray", WM_RBUTTONUP)[0], 0)
         self.assertEqual(driver("menu-rect")[0], 0, "the tray menu opens")
         for key in ["down"] * item + ["enter"]:

@@ -8,8 +8,8 @@ import re
 import subprocess
 
 import e2e_support
-from e2e_support import (E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, restart_wine, run,
-                         screenshot)
+from e2e_support import (TRAY_ABOUT, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size,
+                         restart_wine, run, screenshot)
 from fakeoffice import RunningOffice
 from test_printing import inked_box, pdf_files, pdf_images, render, wait_for_new_pdf
 
@@ -117,7 +117,7 @@ class SecondaryLeft(TwoMonitors):
         self.assertEqual(driver("tray", "515")[0], 0)  # a double click
         self.assertEqual(driver("wait-window", "Snapwright ScreenshotEditor", "", "20000")[0], 0)
         self.assertEqual(driver("rect", "Snapwright ScreenshotEditor")[1].split(), ["-800", "0", "800", "600"])
-        self.choose_from_tray(2)
+        self.choose_from_tray(TRAY_ABOUT)
         self.assertEqual(driver("wait-window", "About Snapwright", "", "20000")[0], 0)
         left, top, width, height = map(int, driver("rect", "About Snapwright")[1].split())
         self.assertEqual((left, top), (-800 + (800 - width) // 2, (600 - height) // 2))

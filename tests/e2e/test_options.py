@@ -6,7 +6,8 @@ import re
 import tempfile
 import unittest
 
-from e2e_support import E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, reg_values, session_dir, wait_until, wine_path
+from e2e_support import (TRAY_ABOUT, TRAY_OPTIONS, E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, reg_values, session_dir,
+                         wait_until, wine_path)
 from test_printing import pdf_files, wait_for_new_pdf
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
@@ -48,7 +49,7 @@ class OptionsTest(E2ETestCase):
     # shot with it. The clicks reach the dialog in the order they are sent.
     def test_choosing_deutsch_relabels_the_dialog_at_once_and_save_stores_it_with_the_print_format(self):
         self.start()
-        self.open_from_tray(1, OPTIONS_TITLE)
+        self.open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
         self.assertIn("&Save", self.texts(OPTIONS_TITLE))
         self.assertEqual(driver("select", OPTIONS_TITLE, "1", OPTIONS["IDC_OPT_LANGUAGE"])[0], 0)
 
@@ -69,7 +70,7 @@ class OptionsTest(E2ETestCase):
 
     def test_cancel_takes_the_clicks_back_and_print_screen_prints_without_asking(self):
         self.start()
-        self.open_from_tray(1, OPTIONS_TITLE)
+        self.open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
         # While a dialog from the tray menu is open, the icon's clicks open nothing.
         driver("tray", WM_RBUTTONUP)
         driver("tray", WM_LBUTTONDBLCLK)
@@ -94,7 +95,7 @@ class OptionsTest(E2ETestCase):
         self.start(SendTo="3", Language="1", SavePath="D:\\Bilder\\")
         before = self.stored()
         for button in ("&Cancel", "&Save"):
-            self.open_from_tray(1, OPTIONS_TITLE)
+            self.open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
             wait_until(lambda: "&Speichern" in self.texts(OPTIONS_TITLE), what="the stored language")
             self.click(OPTIONS_TITLE, "Stan&dardeinst.")
             wait_until(lambda: "&Save" in self.texts(OPTIONS_TITLE), what="the dialog English at once")
@@ -110,7 +111,7 @@ class OptionsTest(E2ETestCase):
     def test_the_help_button_opens_the_help_file_beside_the_program_only(self):
         elsewhere = tempfile.mkdtemp(prefix="elsewhere-", dir=session_dir())
         program = self.start(cwd=elsewhere)
-        self.open_from_tray(1, OPTIONS_TITLE)
+        self.open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
         self.click(OPTIONS_TITLE, "?")
         # Wine's help viewer names its window after the title the help file gives itself.
         self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer shows the file")
@@ -126,7 +127,7 @@ class OptionsTest(E2ETestCase):
 
     def test_the_about_box_shows_the_version_and_the_credits(self):
         self.start()
-        self.open_from_tray(2, ABOUT_TITLE)
+        self.open_from_tray(TRAY_ABOUT, ABOUT_TITLE)
         texts = self.texts(ABOUT_TITLE)
         self.assertIn("Snapwright", texts)
         self.assertIn("Version 1.1.9", texts)

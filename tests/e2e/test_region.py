@@ -137,8 +137,9 @@ class RegionKeyTakenTest(E2ETestCase):
         self.assertIn(b"held", holder.stdout.readline())
         program = self.start_program(ready=False)
         self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "the program says so")
-        self.assertIn("Ctrl+Shift+Print Screen is already used by another program. Snapwright runs without it: a region "
-                      "of the screen can be taken from the editor's Region button only.", self.texts("Snapwright"))
+        text = "\n".join(self.texts("Snapwright"))
+        self.assertIn("Ctrl+Shift+Print Screen is already used by another program.", text)
+        self.assertIn("Other keys can be chosen in that menu under Options \u203a Keys.", text)
         self.answer("Snapwright", "OK")
         program.wait_ready()
 

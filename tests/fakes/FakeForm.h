@@ -46,6 +46,7 @@ public:
     void AddListItem(ControlId c, const std::string& text) override { controls[c].items.push_back(text); }
     void SetListIndex(ControlId c, int index) override { controls[c].listIndex = index; }
     int ListIndex(ControlId c) const override { return State(c).listIndex; }
+    void SetFocus(ControlId c) override { focused = c; }
 
     // ShowModal runs the action given to OnShowModal, standing for what the user does while the
     // dialog is open (clicking a button, say), and then returns as the modal loop would.
@@ -74,6 +75,7 @@ public:
     bool Unloaded() const { return m_unloaded; }
 
     std::map<ControlId, FakeControl> controls;
+    ControlId focused = -1;
 
 private:
     std::function<void()> m_onShowModal;

@@ -1,5 +1,6 @@
 #pragma once
 // In-memory ports for the host tests of the capture spine and the settings.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -100,8 +101,16 @@ public:
     bool fail = false;
 };
 
+// Hotkeys of one window, beside other programs that hold keys (`taken`, as modifiers and virtual
+// key). A key is refused while another program or another identifier of ours holds it.
 class FakeHotkeyService : public IHotkeyService {
 public:
+    struct Keys {
+        unsigned modifiers;
+        unsigned virtualKey;
+        friend bool operator==(const Keys&, const Keys&) = default;
+    };
+
     std::uint16_t AddAtom(const std::string& name) override {
         const std::uint16_t atom = nextAtom++;
         atoms[atom] = name;
@@ -109,17 +118,40 @@ public:
     }
     void DeleteAtom(std::uint16_t atom) override { atoms.erase(atom); }
     bool RegisterHotKey(int id, unsigned modifiers, unsigned virtualKey) override {
+        const Keys keys{modifiers, virtualKey};
         registerCalls.push_back({id, modifiers, virtualKey});
-        for (unsigned taken : takenModifiers) {
-            if (taken == modifiers) return false;
+        if (std::find(taken.begin(), taken.end(), keys) != taken.end()) return false;
+        for (const auto& [other, held] : registered) {
+            if (held == keys) return false;
         }
-        registered[id] = modifiers;
+        registered[id] = keys;
         return true;
     }
     void UnregisterHotKey(int id) override { registered.erase(id); }
-    bool InstallHook() override { return hooked = true; }
+    bool InstallHook() override { return hooked = hookWorks; }
     void RemoveHook() override { hooked = false; }
     bool PrintScreenOpensSystemCapture() const override { return systemCapture; }
+    // As Windows' own capture, which lets go of Print Screen when it is switched off (at once, unless
+    // `letsGoLater`).
+    bool SwitchOffSystemCapture() override {
+        ++switchOffs;
+        if (switchOffFails) return false;
+        systemCapture = false;
+        if (!letsGoLater) std::erase(taken, Keys{0, 0x2C});
+        return true;
+    }
+    void StartRetryTimer(unsigned milliseconds) override {
+        timerMilliseconds = milliseconds;
+        timerRunning = true;
+    }
+    void StopRetryTimer() override { timerRunning = false; }
+
+    // The keys of ours that are held, by atom name.
+    std::map<std::string, Keys> Held() const {
+        std::map<std::string, Keys> held;
+        for (const auto& [id, keys] : registered) held[atoms.at(static_cast<std::uint16_t>(id))] = keys;
+        return held;
+    }
 
     struct RegisterCall {
         int id;
@@ -127,19 +159,31 @@ public:
         unsigned virtualKey;
     };
     std::map<std::uint16_t, std::string> atoms;
-    std::map<int, unsigned> registered;
+    std::map<int, Keys> registered;
     std::vector<RegisterCall> registerCalls;
-    std::vector<unsigned> takenModifiers;
+    std::vector<Keys> taken;
     bool hooked = false;
+    bool hookWorks = true;
     bool systemCapture = false;
+    bool switchOffFails = false;
+    bool letsGoLater = false;
+    int switchOffs = 0;
+    bool timerRunning = false;
+    unsigned timerMilliseconds = 0;
     std::uint16_t nextAtom = 0xC001;
 };
 
 class FakeUserMessages : public IUserMessages {
 public:
     void ShowError(const std::string& text) override { errors.push_back(text); }
-    bool AskYesNo(const std::string&) override { return false; }
+    // Answers with `answer`, No unless a test says otherwise.
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return answer;
+    }
     std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    bool answer = false;
 };
 
 }  // namespace snapwright::fakes

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "CaptureSpine.h"
 #include "fakes/FakeForm.h"
-#include "fakes/FakePorts.h"
 
 namespace snapwright {
 namespace {
@@ -18,24 +18,57 @@ public:
     MOCK_METHOD(void, Remove, (), (override));
 };
 
-class TrayProgramTest : public ::testing::Test {
+// Keeps the captions it is given and answers with the item the test chooses.
+class FakePopupMenu : public IPopupMenu {
+public:
+    FakePopupMenu(std::vector<std::string>& captions, int chosen) : m_captions(captions), m_chosen(chosen) {}
+    void SetOwner(WindowRef) override {}
+    void SetFont(const std::string&, int) override {}
+    void Clear() override { m_captions.clear(); }
+    int AddItem(const std::string& caption) override {
+        m_captions.push_back(caption);
+        return static_cast<int>(m_captions.size());
+    }
+    void Store(const std::string&) override {}
+    int ShowPopupAbsolute(int, int) override { return m_chosen; }
+
+private:
+    std::vector<std::string>& m_captions;
+    int m_chosen;
+};
+
+class TrayProgramTest : public ::testing::Test, protected CaptureSpine {
 protected:
+    TrayProgramTest() {
+        windows.rectangles[kWindowInFront] = WindowEdges{10, 10, 410, 310};
+        windows.foreground = kWindowInFront;
+    }
+
+    // Right-clicks the icon and chooses the menu's item `index` (0: nothing).
+    void Choose(int index) {
+        chosen = index;
+        program.OnTrayIcon(kWmRButtonUp);
+    }
+    TrayProgram::Actions Actions() {
+        TrayProgram::Actions actions;
+        actions.openInEditor = [this](PicturePtr shot) { edited.push_back(shot); };
+        actions.windowInFront = [this] { return windows.foreground; };
+        actions.waitForRepaint = [this] { windows.foreground = kMenuOwner; };  // the menu took the foreground
+        actions.newPopupMenu = [this] { return std::make_unique<FakePopupMenu>(captions, chosen); };
+        return actions;
+    }
+
+    static constexpr WindowRef kWindowInFront = 0x7000;
+    static constexpr WindowRef kMenuOwner = 0x8000;
     FakeForm form;
-    FakeSettingsStore store;
-    Settings settings;
     SettingsManager manager{store, settings};
-    FakeScreen screen;
-    FakeWindowService windows;
-    FakeScreenCapture capture;
-    FakeClipboard clipboard;
-    FakeHotkeyService hotkeyService;
-    FakeUserMessages messages;
     ShotDestinations destinations{settings, {}};
-    CaptureSlots slots;
-    CaptureEngine engine{screen, windows, capture, clipboard, slots};
-    Hotkeys hotkeys{hotkeyService, messages, engine, slots, destinations};
+    Hotkeys hotkeys{service, messages, engine, slots, destinations, store, settings};
     ::testing::NiceMock<MockTrayIcon> tray;
-    TrayProgram program{form, manager, settings, hotkeys, tray, {}};
+    std::vector<std::string> captions;
+    std::vector<PicturePtr> edited;
+    int chosen = 0;
+    TrayProgram program{form, manager, settings, hotkeys, tray, Actions()};
 };
 
 // The e2e tests show the start window, its check box, the tray menu's items and that the icon's
@@ -46,6 +79,52 @@ TEST_F(TrayProgramTest, ANewTaskbarGetsTheIconAgainButNotAfterTheUnload) {
     program.OnTaskbarCreated();
     program.OnUnload();
     program.OnTaskbarCreated();
+}
+
+// The user sees that the program runs before he reads which keys it runs without.
+TEST_F(TrayProgramTest, TakenKeysAreToldOnceTheTrayIconIsThere) {
+    service.taken = {{kModControl | kModShift, kVkSnapshot}};
+    EXPECT_CALL(tray, Add).WillOnce([this](const std::string&) {
+        EXPECT_TRUE(messages.errors.empty());
+        return true;
+    });
+    ASSERT_TRUE(program.OnLoad());
+    EXPECT_EQ(messages.errors.size(), 1u);
+}
+
+// An entry shows the key that does the same: the region key always, a send key when the editor
+// is the send destination; a key that is missing is not shown, and the menu tries it first.
+TEST_F(TrayProgramTest, TheCaptureEntriesComeFirstWithTheKeysThatDoTheSame) {
+    service.taken = {{kModControl | kModShift, kVkSnapshot}};
+    ASSERT_TRUE(program.OnLoad());
+    Choose(0);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Screen", "Window in front", "Region", "Editor", "-", "Options",
+                                                  "Information", "Leave Menu", "Exit"}));
+    service.taken.clear();
+    settings.SendTo = SendTarget::Editor;
+    settings.Language = 1;
+    Choose(0);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Bildschirm\tCtrl+Print Screen",
+                                                  "Fenster im Vordergrund\tCtrl+Alt+Print Screen",
+                                                  "Bereich\tCtrl+Shift+Print Screen", "Editor", "-", "Optionen", "Info",
+                                                  "Men\u00fc verlassen", "Beenden"}));
+}
+
+// With no key at all, the menu captures: the screen, and the window that was in front before the
+// menu took the foreground, each onto the clipboard and into the editor.
+TEST_F(TrayProgramTest, TheScreenAndTheWindowInFrontAreTakenWithoutAnyKey) {
+    for (const KeyCombination& keys : DefaultKeyChoices()) service.taken.push_back({keys.modifiers, keys.key});
+    ASSERT_TRUE(program.OnLoad());
+    Choose(1);
+    ASSERT_EQ(edited.size(), 1u);
+    EXPECT_EQ(edited[0]->Width(), 1024);
+    EXPECT_EQ(clipboard.held, edited[0]);
+
+    windows.foreground = kWindowInFront;  // the user works in it again
+    Choose(2);
+    ASSERT_EQ(edited.size(), 2u);
+    EXPECT_EQ((std::pair{edited[1]->Width(), edited[1]->Height()}), (std::pair{400, 300}));
+    EXPECT_EQ(slots.Current(), edited[1]);
 }
 
 }  // namespace

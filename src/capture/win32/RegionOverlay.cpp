@@ -1,6 +1,5 @@
 #include "capture/win32/RegionOverlay.h"
 
-#include <dwmapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <exception>
 #include <vector>
 
+#include "capture/win32/ShownWindows.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
@@ -120,15 +120,7 @@ void Write(HDC dc, const Rect& box, const std::string& text) {
 }
 
 BOOL CALLBACK AddShownWindow(HWND window, LPARAM list) {
-    // Cloaked windows (apps of other virtual desktops, suspended ones) and click-through windows
-    // are not what the user points at.
-    BOOL cloaked = FALSE;
-    if (!::IsWindowVisible(window) || ::IsIconic(window) ||
-        (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) ||
-        (SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked)) {
-        return TRUE;
-    }
-    reinterpret_cast<std::vector<WindowRef>*>(list)->push_back(reinterpret_cast<WindowRef>(window));
+    if (IsShownOnDesktop(window)) reinterpret_cast<std::vector<WindowRef>*>(list)->push_back(reinterpret_cast<WindowRef>(window));
     return TRUE;
 }
 

@@ -44,6 +44,7 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {SelectLanguageLabel, "vyberte jazyk"},
     {DefaultsButton, "&Výchozí nastavení"},
     {SaveButton, "&Uložit"},
+    {KeysButton, "&Klávesy…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Uložit snímek obrazovky jako ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {OptionsMenuItem, "Možnosti"},
     {CloseMenuItem, "Zavřít nabídku"},
     {ExitMenuItem, "Konec"},
+    {ScreenMenuItem, "Obrazovka"},
+    {WindowMenuItem, "Okno v popředí"},
+    {RegionMenuItem, "Oblast"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright už běží: jeho ikona je v oznamovací oblasti."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Uložit změny v tomto souboru?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Vytisknout obrazovku"},
+    {PrintWindowAction, "Vytisknout okno v popředí"},
+    {SaveScreenAction, "Uložit obrazovku"},
+    {SaveWindowAction, "Uložit okno v popředí"},
+    {SendScreenAction, "Odeslat obrazovku"},
+    {SendWindowAction, "Odeslat okno v popředí"},
+    {RegionAction, "Vybrat oblast pro editor"},
+    {KeysCaption, "Klávesy"},
+    {KeysIntroLabel, "Klikněte do pole a stiskněte klávesy. Klávesy, které píší nebo se pohybují v textu, potřebují Ctrl nebo Alt. Zrušením zaškrtnutí políčka akci vypnete."},
+    {KeyDefaultsButton, "&Výchozí"},
+    {KeyTakenMessage, "{key} už používá jiný program."},
+    {KeysTakenMessage, "Tyto klávesy už používají jiné programy: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Klávesu Print Screen obsadilo vlastní zachycení obrazovky Windows (Nastavení › Usnadnění přístupu › Klávesnice › „Použít klávesu Print Screen k otevření zachycení obrazovky“)."},
+    {RunsWithoutKeysMessage, "Snapwright přesto běží a nabídka jeho ikony v oznamovací oblasti také pořizuje snímky obrazovky."},
+    {WhereToChooseKeysMessage, "Jiné klávesy zvolíte v této nabídce v části {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Vypnout nyní pro tohoto uživatele zachycení obrazovky Windows na klávese Print Screen?"},
+    {ChooseAnotherKeyMessage, "Zvolte jinou klávesu, nebo akci vypněte."},
+    {SharedKeyMessage, "{key} je zvolena dvakrát: pro „{first}“ a pro „{second}“. Pro jednu z nich zvolte jinou klávesu."},
+    {WindowsCaptureNotSwitchedOff, "Zachycení obrazovky Windows na klávese Print Screen se nepodařilo vypnout. Vypněte je v Nastavení › Usnadnění přístupu › Klávesnice."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Posouvání… Esc zastaví"},

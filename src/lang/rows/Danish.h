@@ -44,6 +44,7 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {SelectLanguageLabel, "vælg sprog"},
     {DefaultsButton, "&Standardindstillinger"},
     {SaveButton, "&Gem"},
+    {KeysButton, "&Taster…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Gem skærmbillede som ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {OptionsMenuItem, "Indstillinger"},
     {CloseMenuItem, "Luk menuen"},
     {ExitMenuItem, "Afslut"},
+    {ScreenMenuItem, "Skærm"},
+    {WindowMenuItem, "Vindue i forgrunden"},
+    {RegionMenuItem, "Område"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright kører allerede: ikonet er i meddelelsesområdet."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Vil du gemme ændringerne i denne fil?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Udskriv skærmen"},
+    {PrintWindowAction, "Udskriv vinduet i forgrunden"},
+    {SaveScreenAction, "Gem skærmen"},
+    {SaveWindowAction, "Gem vinduet i forgrunden"},
+    {SendScreenAction, "Send skærmen"},
+    {SendWindowAction, "Send vinduet i forgrunden"},
+    {RegionAction, "Træk et område til editoren"},
+    {KeysCaption, "Taster"},
+    {KeysIntroLabel, "Klik i et felt, og tryk på tasterne. Taster, der skriver eller flytter i en tekst, kræver Ctrl eller Alt. Fjern et flueben for at slå handlingen fra."},
+    {KeyDefaultsButton, "&Standard"},
+    {KeyTakenMessage, "{key} bruges allerede af et andet program."},
+    {KeysTakenMessage, "Disse taster bruges allerede af andre programmer: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windows’ egen skærmoptagelse optager Print Screen-tasten (Indstillinger › Tilgængelighed › Tastatur › »Brug Print Screen-tasten til at åbne skærmoptagelse«)."},
+    {RunsWithoutKeysMessage, "Snapwright kører alligevel, og menuen for dets ikon i meddelelsesområdet tager også skærmbilleder."},
+    {WhereToChooseKeysMessage, "Andre taster vælges i den menu under {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Vil du slå Windows’ skærmoptagelse på Print Screen-tasten fra for denne bruger nu?"},
+    {ChooseAnotherKeyMessage, "Vælg en anden tast, eller slå handlingen fra."},
+    {SharedKeyMessage, "{key} er valgt to gange: til »{first}« og til »{second}«. Vælg en anden tast til den ene af dem."},
+    {WindowsCaptureNotSwitchedOff, "Windows’ skærmoptagelse på Print Screen-tasten kunne ikke slås fra. Slå den fra under Indstillinger › Tilgængelighed › Tastatur."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Ruller… Esc stopper"},

@@ -44,6 +44,7 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {SelectLanguageLabel, "taal kiezen"},
     {DefaultsButton, "&Standaardinstellingen"},
     {SaveButton, "&Opslaan"},
+    {KeysButton, "&Toetsen…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Schermafbeelding opslaan als ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {OptionsMenuItem, "Opties"},
     {CloseMenuItem, "Menu sluiten"},
     {ExitMenuItem, "Afsluiten"},
+    {ScreenMenuItem, "Scherm"},
+    {WindowMenuItem, "Venster op de voorgrond"},
+    {RegionMenuItem, "Gebied"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright wordt al uitgevoerd: het pictogram staat in het systeemvak."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Wijzigingen in dit bestand opslaan?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Scherm afdrukken"},
+    {PrintWindowAction, "Venster op de voorgrond afdrukken"},
+    {SaveScreenAction, "Scherm opslaan"},
+    {SaveWindowAction, "Venster op de voorgrond opslaan"},
+    {SendScreenAction, "Scherm verzenden"},
+    {SendWindowAction, "Venster op de voorgrond verzenden"},
+    {RegionAction, "Gebied voor de editor trekken"},
+    {KeysCaption, "Toetsen"},
+    {KeysIntroLabel, "Klik in een veld en druk op de toetsen. Toetsen die typen of in een tekst bewegen, hebben Ctrl of Alt nodig. Schakel een vakje uit om de actie uit te zetten."},
+    {KeyDefaultsButton, "&Standaard"},
+    {KeyTakenMessage, "{key} wordt al door een ander programma gebruikt."},
+    {KeysTakenMessage, "Deze toetsen worden al door andere programma’s gebruikt: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "De schermopname van Windows bezet de Print Screen-toets (Instellingen › Toegankelijkheid › Toetsenbord › ‘De Print Screen-toets gebruiken om schermopname te openen’)."},
+    {RunsWithoutKeysMessage, "Snapwright werkt toch, en het menu van zijn pictogram in het systeemvak maakt ook schermafbeeldingen."},
+    {WhereToChooseKeysMessage, "Andere toetsen kiest u in dat menu onder {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "De schermopname van Windows op de Print Screen-toets nu voor deze gebruiker uitschakelen?"},
+    {ChooseAnotherKeyMessage, "Kies een andere toets of schakel de actie uit."},
+    {SharedKeyMessage, "{key} is twee keer gekozen: voor ‘{first}’ en voor ‘{second}’. Kies voor een van beide een andere toets."},
+    {WindowsCaptureNotSwitchedOff, "De schermopname van Windows op de Print Screen-toets kon niet worden uitgeschakeld. Schakel deze uit onder Instellingen › Toegankelijkheid › Toetsenbord."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Scrollen… Esc stopt"},

@@ -45,6 +45,7 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {SelectLanguageLabel, "choose language"},
     {DefaultsButton, "&Default Settings"},
     {SaveButton, "&Save"},
+    {KeysButton, "&Keys…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Save Screenshot As ..."},
@@ -56,8 +57,13 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {OptionsMenuItem, "Options"},
     {CloseMenuItem, "Leave Menu"},
     {ExitMenuItem, "Exit"},
+    {ScreenMenuItem, "Screen"},
+    {WindowMenuItem, "Window in front"},
+    {RegionMenuItem, "Region"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright is already running: its icon is in the notification area."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Save changes to this file?"},
@@ -70,7 +76,26 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Print the screen"},
+    {PrintWindowAction, "Print the window in front"},
+    {SaveScreenAction, "Save the screen"},
+    {SaveWindowAction, "Save the window in front"},
+    {SendScreenAction, "Send the screen"},
+    {SendWindowAction, "Send the window in front"},
+    {RegionAction, "Draw a region for the editor"},
+    {KeysCaption, "Keys"},
+    {KeysIntroLabel, "Click a field and press the keys. Keys that type or move in a text need Ctrl or Alt. Clear a box to switch its action off."},
+    {KeyDefaultsButton, "&Defaults"},
+    {KeyTakenMessage, "{key} is already used by another program."},
+    {KeysTakenMessage, "These keys are already used by other programs: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windows’ own screen capture holds the Print Screen key (Settings › Accessibility › Keyboard › “Use the Print screen key to open screen capture”)."},
+    {RunsWithoutKeysMessage, "Snapwright runs all the same, and its tray icon’s menu takes screenshots too."},
+    {WhereToChooseKeysMessage, "Other keys can be chosen in that menu under {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Switch Windows’ Print Screen capture off for this user now?"},
+    {ChooseAnotherKeyMessage, "Choose another key, or switch the action off."},
+    {SharedKeyMessage, "{key} is chosen twice: for “{first}” and for “{second}”. Choose another key for one of them."},
+    {WindowsCaptureNotSwitchedOff, "Windows’ Print Screen capture could not be switched off. Switch it off in Settings › Accessibility › Keyboard."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Scrolling… Esc stops"},

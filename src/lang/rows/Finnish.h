@@ -44,6 +44,7 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {SelectLanguageLabel, "valitse kieli"},
     {DefaultsButton, "&Oletusasetukset"},
     {SaveButton, "&Tallenna"},
+    {KeysButton, "&Näppäimet…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Tallenna kuvakaappaus nimellä ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {OptionsMenuItem, "Asetukset"},
     {CloseMenuItem, "Sulje valikko"},
     {ExitMenuItem, "Lopeta"},
+    {ScreenMenuItem, "Näyttö"},
+    {WindowMenuItem, "Etualalla oleva ikkuna"},
+    {RegionMenuItem, "Alue"},
+    {EditorMenuItem, "Muokkain"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright on jo käynnissä: sen kuvake on ilmaisinalueella."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Tallennetaanko tähän tiedostoon tehdyt muutokset?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Tulosta näyttö"},
+    {PrintWindowAction, "Tulosta etualalla oleva ikkuna"},
+    {SaveScreenAction, "Tallenna näyttö"},
+    {SaveWindowAction, "Tallenna etualalla oleva ikkuna"},
+    {SendScreenAction, "Lähetä näyttö"},
+    {SendWindowAction, "Lähetä etualalla oleva ikkuna"},
+    {RegionAction, "Rajaa alue muokkaimeen"},
+    {KeysCaption, "Näppäimet"},
+    {KeysIntroLabel, "Napsauta kenttää ja paina näppäimiä. Kirjoittavat tai tekstissä liikkuvat näppäimet tarvitsevat Ctrl- tai Alt-näppäimen. Poista valinta ruudusta, niin toiminto poistuu käytöstä."},
+    {KeyDefaultsButton, "Ole&tukset"},
+    {KeyTakenMessage, "{key} on jo toisen ohjelman käytössä."},
+    {KeysTakenMessage, "Nämä näppäimet ovat jo muiden ohjelmien käytössä: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windowsin oma näyttökuvatoiminto varaa Print Screen -näppäimen (Asetukset › Helppokäyttöisyys › Näppäimistö › ”Avaa näyttökuvan ottaminen Print Screen -näppäimellä”)."},
+    {RunsWithoutKeysMessage, "Snapwright toimii silti, ja sen ilmaisinalueen kuvakkeen valikko ottaa myös näyttökuvia."},
+    {WhereToChooseKeysMessage, "Muut näppäimet valitaan siinä valikossa kohdasta {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Poistetaanko Windowsin näyttökuvatoiminto Print Screen -näppäimestä nyt tältä käyttäjältä?"},
+    {ChooseAnotherKeyMessage, "Valitse toinen näppäin tai poista toiminto käytöstä."},
+    {SharedKeyMessage, "{key} on valittu kahdesti: kohteille ”{first}” ja ”{second}”. Valitse toiselle niistä eri näppäin."},
+    {WindowsCaptureNotSwitchedOff, "Windowsin näyttökuvatoimintoa ei voitu poistaa Print Screen -näppäimestä. Poista se kohdassa Asetukset › Helppokäyttöisyys › Näppäimistö."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Vieritetään… Esc pysäyttää"},

@@ -44,6 +44,7 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {SelectLanguageLabel, "choisir la langue"},
     {DefaultsButton, "&Valeurs par défaut"},
     {SaveButton, "&Enregistrer"},
+    {KeysButton, "&Touches…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Enregistrer la capture d'écran sous ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {OptionsMenuItem, "Options"},
     {CloseMenuItem, "Fermer le menu"},
     {ExitMenuItem, "Quitter"},
+    {ScreenMenuItem, "Écran"},
+    {WindowMenuItem, "Fenêtre au premier plan"},
+    {RegionMenuItem, "Zone"},
+    {EditorMenuItem, "Éditeur"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright est déjà en cours d’exécution : son icône se trouve dans la zone de notification."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Enregistrer les modifications de ce fichier ?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Imprimer l’écran"},
+    {PrintWindowAction, "Imprimer la fenêtre au premier plan"},
+    {SaveScreenAction, "Enregistrer l’écran"},
+    {SaveWindowAction, "Enregistrer la fenêtre au premier plan"},
+    {SendScreenAction, "Envoyer l’écran"},
+    {SendWindowAction, "Envoyer la fenêtre au premier plan"},
+    {RegionAction, "Tracer une zone pour l’éditeur"},
+    {KeysCaption, "Touches"},
+    {KeysIntroLabel, "Cliquez dans un champ et appuyez sur les touches. Les touches qui écrivent ou déplacent dans un texte demandent Ctrl ou Alt. Décochez une case pour désactiver son action."},
+    {KeyDefaultsButton, "&Par défaut"},
+    {KeyTakenMessage, "La combinaison {key} est déjà utilisée par un autre programme."},
+    {KeysTakenMessage, "Ces touches sont déjà utilisées par d’autres programmes : {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "La capture d’écran de Windows occupe la touche Impr. écran (Paramètres › Accessibilité › Clavier › « Utiliser la touche Impr. écran pour ouvrir la capture d’écran »)."},
+    {RunsWithoutKeysMessage, "Snapwright fonctionne quand même, et le menu de son icône de notification prend aussi des captures d’écran."},
+    {WhereToChooseKeysMessage, "D’autres touches se choisissent dans ce menu sous {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Désactiver maintenant la capture d’écran de Windows sur la touche Impr. écran pour cet utilisateur ?"},
+    {ChooseAnotherKeyMessage, "Choisissez une autre touche ou désactivez l’action."},
+    {SharedKeyMessage, "La combinaison {key} est choisie deux fois : pour « {first} » et pour « {second} ». Choisissez une autre touche pour l’une des deux."},
+    {WindowsCaptureNotSwitchedOff, "La capture d’écran de Windows sur la touche Impr. écran n’a pas pu être désactivée. Désactivez-la dans Paramètres › Accessibilité › Clavier."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Défilement… Échap arrête"},

@@ -44,6 +44,7 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {SelectLanguageLabel, "Sprache auswählen"},
     {DefaultsButton, "Stan&dardeinst."},
     {SaveButton, "&Speichern"},
+    {KeysButton, "&Tasten…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Screenshot speichern unter ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {OptionsMenuItem, "Optionen"},
     {CloseMenuItem, "Menü verlassen"},
     {ExitMenuItem, "Beenden"},
+    {ScreenMenuItem, "Bildschirm"},
+    {WindowMenuItem, "Fenster im Vordergrund"},
+    {RegionMenuItem, "Bereich"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright läuft bereits: Sein Symbol ist im Infobereich der Taskleiste."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Änderungen an dieser Datei speichern?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Bildschirm drucken"},
+    {PrintWindowAction, "Fenster im Vordergrund drucken"},
+    {SaveScreenAction, "Bildschirm speichern"},
+    {SaveWindowAction, "Fenster im Vordergrund speichern"},
+    {SendScreenAction, "Bildschirm senden"},
+    {SendWindowAction, "Fenster im Vordergrund senden"},
+    {RegionAction, "Bereich für den Editor aufziehen"},
+    {KeysCaption, "Tasten"},
+    {KeysIntroLabel, "Klicken Sie in ein Feld und drücken Sie die Tasten. Tasten, die schreiben oder im Text bewegen, brauchen Strg (Ctrl) oder Alt. Ein leeres Kästchen schaltet seine Aktion aus."},
+    {KeyDefaultsButton, "&Standard"},
+    {KeyTakenMessage, "{key} wird bereits von einem anderen Programm verwendet."},
+    {KeysTakenMessage, "Diese Tasten werden bereits von anderen Programmen verwendet: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Die Bildschirmaufnahme von Windows belegt die Druck-Taste (Einstellungen › Barrierefreiheit › Tastatur › „Druck-Taste zum Öffnen der Bildschirmaufnahme verwenden“)."},
+    {RunsWithoutKeysMessage, "Snapwright läuft trotzdem, und das Menü seines Symbols im Infobereich nimmt ebenfalls Screenshots auf."},
+    {WhereToChooseKeysMessage, "Andere Tasten wählen Sie in diesem Menü unter {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Die Bildschirmaufnahme von Windows auf der Druck-Taste jetzt für diesen Benutzer ausschalten?"},
+    {ChooseAnotherKeyMessage, "Wählen Sie eine andere Taste, oder schalten Sie die Aktion aus."},
+    {SharedKeyMessage, "{key} ist zweimal gewählt: für „{first}“ und für „{second}“. Wählen Sie für eine davon eine andere Taste."},
+    {WindowsCaptureNotSwitchedOff, "Die Bildschirmaufnahme von Windows auf der Druck-Taste konnte nicht ausgeschaltet werden. Schalten Sie sie unter Einstellungen › Barrierefreiheit › Tastatur aus."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Scrollen… Esc beendet"},

@@ -45,6 +45,7 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {SelectLanguageLabel, "επιλογή γλώσσας"},
     {DefaultsButton, "&Προεπιλογές"},
     {SaveButton, "&Αποθήκευση"},
+    {KeysButton, "Πλή&κτρα…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Αποθήκευση στιγμιότυπου οθόνης ως ..."},
@@ -56,8 +57,13 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {OptionsMenuItem, "Επιλογές"},
     {CloseMenuItem, "Κλείσιμο μενού"},
     {ExitMenuItem, "Έξοδος"},
+    {ScreenMenuItem, "Οθόνη"},
+    {WindowMenuItem, "Παράθυρο σε πρώτο πλάνο"},
+    {RegionMenuItem, "Περιοχή"},
+    {EditorMenuItem, "Επεξεργαστής"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Το Snapwright εκτελείται ήδη: το εικονίδιό του βρίσκεται στην περιοχή ειδοποιήσεων."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Αποθήκευση αλλαγών σε αυτό το αρχείο;"},
@@ -70,7 +76,26 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Εκτύπωση οθόνης"},
+    {PrintWindowAction, "Εκτύπωση παραθύρου σε πρώτο πλάνο"},
+    {SaveScreenAction, "Αποθήκευση οθόνης"},
+    {SaveWindowAction, "Αποθήκευση παραθύρου σε πρώτο πλάνο"},
+    {SendScreenAction, "Αποστολή οθόνης"},
+    {SendWindowAction, "Αποστολή παραθύρου σε πρώτο πλάνο"},
+    {RegionAction, "Σχεδίαση περιοχής για τον επεξεργαστή"},
+    {KeysCaption, "Πλήκτρα"},
+    {KeysIntroLabel, "Κάντε κλικ σε ένα πεδίο και πατήστε τα πλήκτρα. Τα πλήκτρα που γράφουν ή μετακινούν σε κείμενο χρειάζονται Ctrl ή Alt. Καταργήστε την επιλογή ενός πλαισίου για να απενεργοποιήσετε την ενέργειά του."},
+    {KeyDefaultsButton, "&Προεπιλογές"},
+    {KeyTakenMessage, "Το {key} χρησιμοποιείται ήδη από άλλο πρόγραμμα."},
+    {KeysTakenMessage, "Αυτά τα πλήκτρα χρησιμοποιούνται ήδη από άλλα προγράμματα: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Η λήψη οθόνης των Windows δεσμεύει το πλήκτρο Print Screen (Ρυθμίσεις › Προσβασιμότητα › Πληκτρολόγιο › «Χρήση του πλήκτρου Print Screen για άνοιγμα της λήψης οθόνης»)."},
+    {RunsWithoutKeysMessage, "Το Snapwright λειτουργεί παρ’ όλα αυτά, και το μενού του εικονιδίου του στην περιοχή ειδοποιήσεων τραβά επίσης στιγμιότυπα οθόνης."},
+    {WhereToChooseKeysMessage, "Άλλα πλήκτρα επιλέγονται σε αυτό το μενού, στο {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Να απενεργοποιηθεί τώρα για αυτόν τον χρήστη η λήψη οθόνης των Windows στο πλήκτρο Print Screen;"},
+    {ChooseAnotherKeyMessage, "Επιλέξτε άλλο πλήκτρο ή απενεργοποιήστε την ενέργεια."},
+    {SharedKeyMessage, "Το {key} έχει επιλεγεί δύο φορές: για «{first}» και για «{second}». Επιλέξτε άλλο πλήκτρο για ένα από αυτά."},
+    {WindowsCaptureNotSwitchedOff, "Δεν ήταν δυνατή η απενεργοποίηση της λήψης οθόνης των Windows στο πλήκτρο Print Screen. Απενεργοποιήστε την στις Ρυθμίσεις › Προσβασιμότητα › Πληκτρολόγιο."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Κύλιση… Το Esc σταματά"},

@@ -44,6 +44,7 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {SelectLanguageLabel, "nyelv kiválasztása"},
     {DefaultsButton, "&Alapértelmezés"},
     {SaveButton, "&Mentés"},
+    {KeysButton, "&Billentyűk…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Képernyőkép mentése másként ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {OptionsMenuItem, "Beállítások"},
     {CloseMenuItem, "Menü bezárása"},
     {ExitMenuItem, "Kilépés"},
+    {ScreenMenuItem, "Képernyő"},
+    {WindowMenuItem, "Előtérben lévő ablak"},
+    {RegionMenuItem, "Terület"},
+    {EditorMenuItem, "Szerkesztő"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "A Snapwright már fut: ikonja az értesítési területen van."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Menti a fájl módosításait?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Képernyő nyomtatása"},
+    {PrintWindowAction, "Előtérben lévő ablak nyomtatása"},
+    {SaveScreenAction, "Képernyő mentése"},
+    {SaveWindowAction, "Előtérben lévő ablak mentése"},
+    {SendScreenAction, "Képernyő küldése"},
+    {SendWindowAction, "Előtérben lévő ablak küldése"},
+    {RegionAction, "Terület kijelölése a szerkesztőnek"},
+    {KeysCaption, "Billentyűk"},
+    {KeysIntroLabel, "Kattintson egy mezőbe, és nyomja le a billentyűket. Az írásra vagy a szövegben mozgásra szolgáló billentyűkhöz Ctrl vagy Alt kell. A jelölőnégyzet törlésével a művelet kikapcsol."},
+    {KeyDefaultsButton, "&Alapértékek"},
+    {KeyTakenMessage, "A(z) {key} billentyűt már egy másik program használja."},
+    {KeysTakenMessage, "Ezeket a billentyűket már más programok használják: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "A Windows saját képernyőfelvétele foglalja a Print Screen billentyűt (Gépház › Akadálymentesség › Billentyűzet › „A Print Screen billentyű használata a képernyőfelvétel megnyitásához”)."},
+    {RunsWithoutKeysMessage, "A Snapwright így is fut, és értesítési területen lévő ikonjának menüje is készít képernyőképeket."},
+    {WhereToChooseKeysMessage, "Más billentyűket ebben a menüben a(z) {options} › {keys} alatt választhat."},
+    {SwitchOffWindowsCaptureQuestion, "Kikapcsolja most ennél a felhasználónál a Windows képernyőfelvételét a Print Screen billentyűn?"},
+    {ChooseAnotherKeyMessage, "Válasszon másik billentyűt, vagy kapcsolja ki a műveletet."},
+    {SharedKeyMessage, "A(z) {key} kétszer van kiválasztva: a(z) „{first}” és a(z) „{second}” művelethez. Az egyikhez válasszon másik billentyűt."},
+    {WindowsCaptureNotSwitchedOff, "A Windows képernyőfelvételét nem sikerült kikapcsolni a Print Screen billentyűn. Kapcsolja ki itt: Gépház › Akadálymentesség › Billentyűzet."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Görgetés… az Esc leállítja"},

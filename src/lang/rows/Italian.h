@@ -44,6 +44,7 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {SelectLanguageLabel, "scegli la lingua"},
     {DefaultsButton, "&Impostazioni predefinite"},
     {SaveButton, "&Salva"},
+    {KeysButton, "&Tasti…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Salva la schermata con nome ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {OptionsMenuItem, "Opzioni"},
     {CloseMenuItem, "Chiudi il menu"},
     {ExitMenuItem, "Esci"},
+    {ScreenMenuItem, "Schermo"},
+    {WindowMenuItem, "Finestra in primo piano"},
+    {RegionMenuItem, "Area"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright è già in esecuzione: la sua icona è nell’area di notifica."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Salvare le modifiche a questo file?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Stampa lo schermo"},
+    {PrintWindowAction, "Stampa la finestra in primo piano"},
+    {SaveScreenAction, "Salva lo schermo"},
+    {SaveWindowAction, "Salva la finestra in primo piano"},
+    {SendScreenAction, "Invia lo schermo"},
+    {SendWindowAction, "Invia la finestra in primo piano"},
+    {RegionAction, "Traccia un’area per l’editor"},
+    {KeysCaption, "Tasti"},
+    {KeysIntroLabel, "Fai clic su un campo e premi i tasti. I tasti che scrivono o si muovono in un testo richiedono Ctrl o Alt. Togli il segno da una casella per disattivarne l’azione."},
+    {KeyDefaultsButton, "&Predefiniti"},
+    {KeyTakenMessage, "{key} è già usato da un altro programma."},
+    {KeysTakenMessage, "Questi tasti sono già usati da altri programmi: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "L’acquisizione schermo di Windows occupa il tasto Stamp (Impostazioni › Accessibilità › Tastiera › “Usa il tasto Stamp per aprire l’acquisizione schermo”)."},
+    {RunsWithoutKeysMessage, "Snapwright funziona comunque, e anche il menu della sua icona nell’area di notifica acquisisce schermate."},
+    {WhereToChooseKeysMessage, "Altri tasti si scelgono in quel menu in {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Disattivare ora per questo utente l’acquisizione schermo di Windows sul tasto Stamp?"},
+    {ChooseAnotherKeyMessage, "Scegli un altro tasto o disattiva l’azione."},
+    {SharedKeyMessage, "{key} è scelto due volte: per “{first}” e per “{second}”. Scegli un altro tasto per una delle due."},
+    {WindowsCaptureNotSwitchedOff, "Non è stato possibile disattivare l’acquisizione schermo di Windows sul tasto Stamp. Disattivala in Impostazioni › Accessibilità › Tastiera."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Scorrimento… Esc interrompe"},

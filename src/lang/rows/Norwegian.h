@@ -44,6 +44,7 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {SelectLanguageLabel, "velg språk"},
     {DefaultsButton, "&Standardinnstillinger"},
     {SaveButton, "&Lagre"},
+    {KeysButton, "&Taster…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Lagre skjermbilde som ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {OptionsMenuItem, "Innstillinger"},
     {CloseMenuItem, "Lukk menyen"},
     {ExitMenuItem, "Avslutt"},
+    {ScreenMenuItem, "Skjerm"},
+    {WindowMenuItem, "Vindu i forgrunnen"},
+    {RegionMenuItem, "Område"},
+    {EditorMenuItem, "Redigeringsprogram"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright kjører allerede: ikonet er i systemstatusfeltet."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Vil du lagre endringene i denne filen?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Skriv ut skjermen"},
+    {PrintWindowAction, "Skriv ut vinduet i forgrunnen"},
+    {SaveScreenAction, "Lagre skjermen"},
+    {SaveWindowAction, "Lagre vinduet i forgrunnen"},
+    {SendScreenAction, "Send skjermen"},
+    {SendWindowAction, "Send vinduet i forgrunnen"},
+    {RegionAction, "Dra et område til redigeringsprogrammet"},
+    {KeysCaption, "Taster"},
+    {KeysIntroLabel, "Klikk i et felt og trykk på tastene. Taster som skriver eller flytter i en tekst, trenger Ctrl eller Alt. Fjern merket i en boks for å slå av handlingen."},
+    {KeyDefaultsButton, "&Standard"},
+    {KeyTakenMessage, "{key} brukes allerede av et annet program."},
+    {KeysTakenMessage, "Disse tastene brukes allerede av andre programmer: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windows’ eget skjermopptak holder Print Screen-tasten (Innstillinger › Tilgjengelighet › Tastatur › «Bruk Print Screen-tasten til å åpne skjermopptak»)."},
+    {RunsWithoutKeysMessage, "Snapwright kjører likevel, og menyen til ikonet i systemstatusfeltet tar også skjermbilder."},
+    {WhereToChooseKeysMessage, "Andre taster velger du i den menyen under {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Vil du slå av Windows’ skjermopptak på Print Screen-tasten for denne brukeren nå?"},
+    {ChooseAnotherKeyMessage, "Velg en annen tast, eller slå av handlingen."},
+    {SharedKeyMessage, "{key} er valgt to ganger: for «{first}» og for «{second}». Velg en annen tast for en av dem."},
+    {WindowsCaptureNotSwitchedOff, "Windows’ skjermopptak på Print Screen-tasten kunne ikke slås av. Slå det av under Innstillinger › Tilgjengelighet › Tastatur."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Ruller… Esc stanser"},

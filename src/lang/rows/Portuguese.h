@@ -44,6 +44,7 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {SelectLanguageLabel, "escolher idioma"},
     {DefaultsButton, "&Predefinições"},
     {SaveButton, "&Guardar"},
+    {KeysButton, "&Teclas…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Guardar captura de ecrã como ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {OptionsMenuItem, "Opções"},
     {CloseMenuItem, "Fechar menu"},
     {ExitMenuItem, "Sair"},
+    {ScreenMenuItem, "Ecrã"},
+    {WindowMenuItem, "Janela em primeiro plano"},
+    {RegionMenuItem, "Região"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "O Snapwright já está em execução: o seu ícone está na área de notificação."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Guardar as alterações a este ficheiro?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Imprimir o ecrã"},
+    {PrintWindowAction, "Imprimir a janela em primeiro plano"},
+    {SaveScreenAction, "Guardar o ecrã"},
+    {SaveWindowAction, "Guardar a janela em primeiro plano"},
+    {SendScreenAction, "Enviar o ecrã"},
+    {SendWindowAction, "Enviar a janela em primeiro plano"},
+    {RegionAction, "Traçar uma região para o editor"},
+    {KeysCaption, "Teclas"},
+    {KeysIntroLabel, "Clique num campo e prima as teclas. As teclas que escrevem ou movem num texto precisam de Ctrl ou Alt. Desmarque uma caixa para desativar a sua ação."},
+    {KeyDefaultsButton, "&Predefinidas"},
+    {KeyTakenMessage, "{key} já está a ser utilizada por outro programa."},
+    {KeysTakenMessage, "Estas teclas já estão a ser utilizadas por outros programas: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "A captura de ecrã do Windows ocupa a tecla Print Screen (Definições › Acessibilidade › Teclado › «Utilizar a tecla Print Screen para abrir a captura de ecrã»)."},
+    {RunsWithoutKeysMessage, "O Snapwright funciona na mesma, e o menu do seu ícone na área de notificação também tira capturas de ecrã."},
+    {WhereToChooseKeysMessage, "Outras teclas escolhem-se nesse menu, em {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Desativar agora para este utilizador a captura de ecrã do Windows na tecla Print Screen?"},
+    {ChooseAnotherKeyMessage, "Escolha outra tecla ou desative a ação."},
+    {SharedKeyMessage, "{key} está escolhida duas vezes: para «{first}» e para «{second}». Escolha outra tecla para uma delas."},
+    {WindowsCaptureNotSwitchedOff, "Não foi possível desativar a captura de ecrã do Windows na tecla Print Screen. Desative-a em Definições › Acessibilidade › Teclado."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "A deslocar… Esc para"},

@@ -44,6 +44,7 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {SelectLanguageLabel, "alegeți limba"},
     {DefaultsButton, "Setări &implicite"},
     {SaveButton, "&Salvează"},
+    {KeysButton, "&Taste…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Salvează captura de ecran ca ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {OptionsMenuItem, "Opțiuni"},
     {CloseMenuItem, "Închide meniul"},
     {ExitMenuItem, "Ieșire"},
+    {ScreenMenuItem, "Ecran"},
+    {WindowMenuItem, "Fereastra din prim-plan"},
+    {RegionMenuItem, "Regiune"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright rulează deja: pictograma sa este în zona de notificare."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Salvați modificările aduse acestui fișier?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Imprimă ecranul"},
+    {PrintWindowAction, "Imprimă fereastra din prim-plan"},
+    {SaveScreenAction, "Salvează ecranul"},
+    {SaveWindowAction, "Salvează fereastra din prim-plan"},
+    {SendScreenAction, "Trimite ecranul"},
+    {SendWindowAction, "Trimite fereastra din prim-plan"},
+    {RegionAction, "Trasează o regiune pentru editor"},
+    {KeysCaption, "Taste"},
+    {KeysIntroLabel, "Faceți clic pe un câmp și apăsați tastele. Tastele care scriu sau mută într-un text au nevoie de Ctrl sau Alt. Debifați o casetă pentru a dezactiva acțiunea ei."},
+    {KeyDefaultsButton, "&Implicite"},
+    {KeyTakenMessage, "{key} este deja folosită de alt program."},
+    {KeysTakenMessage, "Aceste taste sunt deja folosite de alte programe: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Captura de ecran a Windows ocupă tasta Print Screen (Setări › Accesibilitate › Tastatură › „Utilizați tasta Print Screen pentru a deschide captura de ecran”)."},
+    {RunsWithoutKeysMessage, "Snapwright rulează totuși, iar meniul pictogramei sale din zona de notificare face și el capturi de ecran."},
+    {WhereToChooseKeysMessage, "Alte taste se aleg în acel meniu, la {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Dezactivați acum pentru acest utilizator captura de ecran a Windows de pe tasta Print Screen?"},
+    {ChooseAnotherKeyMessage, "Alegeți altă tastă sau dezactivați acțiunea."},
+    {SharedKeyMessage, "{key} este aleasă de două ori: pentru „{first}” și pentru „{second}”. Alegeți altă tastă pentru una dintre ele."},
+    {WindowsCaptureNotSwitchedOff, "Captura de ecran a Windows de pe tasta Print Screen nu a putut fi dezactivată. Dezactivați-o în Setări › Accesibilitate › Tastatură."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Derulare… Esc oprește"},

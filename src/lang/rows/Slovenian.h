@@ -44,6 +44,7 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {SelectLanguageLabel, "izberite jezik"},
     {DefaultsButton, "&Privzete nastavitve"},
     {SaveButton, "&Shrani"},
+    {KeysButton, "&Tipke…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Shrani posnetek zaslona kot ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {OptionsMenuItem, "Možnosti"},
     {CloseMenuItem, "Zapri meni"},
     {ExitMenuItem, "Izhod"},
+    {ScreenMenuItem, "Zaslon"},
+    {WindowMenuItem, "Okno v ospredju"},
+    {RegionMenuItem, "Območje"},
+    {EditorMenuItem, "Urejevalnik"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright se že izvaja: njegova ikona je v obvestilnem področju."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Želite shraniti spremembe te datoteke?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Natisni zaslon"},
+    {PrintWindowAction, "Natisni okno v ospredju"},
+    {SaveScreenAction, "Shrani zaslon"},
+    {SaveWindowAction, "Shrani okno v ospredju"},
+    {SendScreenAction, "Pošlji zaslon"},
+    {SendWindowAction, "Pošlji okno v ospredju"},
+    {RegionAction, "Označi območje za urejevalnik"},
+    {KeysCaption, "Tipke"},
+    {KeysIntroLabel, "Kliknite polje in pritisnite tipke. Tipke, ki pišejo ali premikajo po besedilu, potrebujejo Ctrl ali Alt. Počistite potrditveno polje, da izklopite njegovo dejanje."},
+    {KeyDefaultsButton, "&Privzeto"},
+    {KeyTakenMessage, "{key} že uporablja drug program."},
+    {KeysTakenMessage, "Te tipke že uporabljajo drugi programi: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windowsov zajem zaslona zaseda tipko Print Screen (Nastavitve › Dostopnost › Tipkovnica › »Uporabi tipko Print Screen za odpiranje zajema zaslona«)."},
+    {RunsWithoutKeysMessage, "Snapwright vseeno deluje, meni njegove ikone v obvestilnem področju pa tudi zajema posnetke zaslona."},
+    {WhereToChooseKeysMessage, "Druge tipke izberete v tem meniju pod {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Želite zdaj za tega uporabnika izklopiti Windowsov zajem zaslona na tipki Print Screen?"},
+    {ChooseAnotherKeyMessage, "Izberite drugo tipko ali izklopite dejanje."},
+    {SharedKeyMessage, "{key} je izbrana dvakrat: za »{first}« in za »{second}«. Za eno od njiju izberite drugo tipko."},
+    {WindowsCaptureNotSwitchedOff, "Windowsovega zajema zaslona na tipki Print Screen ni bilo mogoče izklopiti. Izklopite ga v Nastavitve › Dostopnost › Tipkovnica."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Pomikanje… Esc ustavi"},

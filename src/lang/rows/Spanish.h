@@ -44,6 +44,7 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {SelectLanguageLabel, "elegir idioma"},
     {DefaultsButton, "&Valores predeterminados"},
     {SaveButton, "&Guardar"},
+    {KeysButton, "&Teclas…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Guardar captura de pantalla como ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {OptionsMenuItem, "Opciones"},
     {CloseMenuItem, "Cerrar menú"},
     {ExitMenuItem, "Salir"},
+    {ScreenMenuItem, "Pantalla"},
+    {WindowMenuItem, "Ventana en primer plano"},
+    {RegionMenuItem, "Región"},
+    {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright ya se está ejecutando: su icono está en el área de notificación."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "¿Desea guardar los cambios en este archivo?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Imprimir la pantalla"},
+    {PrintWindowAction, "Imprimir la ventana en primer plano"},
+    {SaveScreenAction, "Guardar la pantalla"},
+    {SaveWindowAction, "Guardar la ventana en primer plano"},
+    {SendScreenAction, "Enviar la pantalla"},
+    {SendWindowAction, "Enviar la ventana en primer plano"},
+    {RegionAction, "Trazar una región para el editor"},
+    {KeysCaption, "Teclas"},
+    {KeysIntroLabel, "Haga clic en un campo y pulse las teclas. Las teclas que escriben o mueven en un texto necesitan Ctrl o Alt. Desmarque una casilla para desactivar su acción."},
+    {KeyDefaultsButton, "&Predeterminadas"},
+    {KeyTakenMessage, "{key} ya lo usa otro programa."},
+    {KeysTakenMessage, "Otros programas ya usan estas teclas: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "La captura de pantalla de Windows ocupa la tecla Imprimir pantalla (Configuración › Accesibilidad › Teclado › «Usar la tecla Imprimir pantalla para abrir la captura de pantalla»)."},
+    {RunsWithoutKeysMessage, "Snapwright funciona igualmente, y el menú de su icono en el área de notificación también toma capturas de pantalla."},
+    {WhereToChooseKeysMessage, "Otras teclas se eligen en ese menú, en {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "¿Desactivar ahora para este usuario la captura de pantalla de Windows con la tecla Imprimir pantalla?"},
+    {ChooseAnotherKeyMessage, "Elija otra tecla o desactive la acción."},
+    {SharedKeyMessage, "{key} está elegida dos veces: para «{first}» y para «{second}». Elija otra tecla para una de ellas."},
+    {WindowsCaptureNotSwitchedOff, "No se pudo desactivar la captura de pantalla de Windows con la tecla Imprimir pantalla. Desactívela en Configuración › Accesibilidad › Teclado."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Desplazando… Esc detiene"},

@@ -44,6 +44,7 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {SelectLanguageLabel, "välj språk"},
     {DefaultsButton, "Stan&dardinställningar"},
     {SaveButton, "&Spara"},
+    {KeysButton, "&Tangenter…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Spara skärmbild som ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {OptionsMenuItem, "Alternativ"},
     {CloseMenuItem, "Stäng menyn"},
     {ExitMenuItem, "Avsluta"},
+    {ScreenMenuItem, "Skärm"},
+    {WindowMenuItem, "Fönster i förgrunden"},
+    {RegionMenuItem, "Område"},
+    {EditorMenuItem, "Redigerare"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright körs redan: ikonen finns i meddelandefältet."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Vill du spara ändringarna i den här filen?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Skriv ut skärmen"},
+    {PrintWindowAction, "Skriv ut fönstret i förgrunden"},
+    {SaveScreenAction, "Spara skärmen"},
+    {SaveWindowAction, "Spara fönstret i förgrunden"},
+    {SendScreenAction, "Skicka skärmen"},
+    {SendWindowAction, "Skicka fönstret i förgrunden"},
+    {RegionAction, "Dra ett område till redigeraren"},
+    {KeysCaption, "Tangenter"},
+    {KeysIntroLabel, "Klicka i ett fält och tryck på tangenterna. Tangenter som skriver eller flyttar i en text behöver Ctrl eller Alt. Avmarkera en ruta för att stänga av åtgärden."},
+    {KeyDefaultsButton, "&Standard"},
+    {KeyTakenMessage, "{key} används redan av ett annat program."},
+    {KeysTakenMessage, "De här tangenterna används redan av andra program: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windows egen skärmbildsfunktion upptar Print Screen-tangenten (Inställningar › Hjälpmedel › Tangentbord › ”Använd Print Screen-tangenten för att öppna skärmbildsverktyget”)."},
+    {RunsWithoutKeysMessage, "Snapwright körs ändå, och menyn för dess ikon i meddelandefältet tar också skärmbilder."},
+    {WhereToChooseKeysMessage, "Andra tangenter väljer du i den menyn under {options} › {keys}."},
+    {SwitchOffWindowsCaptureQuestion, "Vill du stänga av Windows skärmbildsfunktion på Print Screen-tangenten för den här användaren nu?"},
+    {ChooseAnotherKeyMessage, "Välj en annan tangent eller stäng av åtgärden."},
+    {SharedKeyMessage, "{key} är vald två gånger: för ”{first}” och för ”{second}”. Välj en annan tangent för en av dem."},
+    {WindowsCaptureNotSwitchedOff, "Windows skärmbildsfunktion på Print Screen-tangenten kunde inte stängas av. Stäng av den under Inställningar › Hjälpmedel › Tangentbord."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Rullar… Esc stoppar"},

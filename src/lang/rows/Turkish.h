@@ -44,6 +44,7 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {SelectLanguageLabel, "dil seçin"},
     {DefaultsButton, "&Varsayılan ayarlar"},
     {SaveButton, "&Kaydet"},
+    {KeysButton, "&Tuşlar…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
     {SaveAsCaption, "Ekran görüntüsünü farklı kaydet ..."},
@@ -55,8 +56,13 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {OptionsMenuItem, "Seçenekler"},
     {CloseMenuItem, "Menüyü kapat"},
     {ExitMenuItem, "Çıkış"},
+    {ScreenMenuItem, "Ekran"},
+    {WindowMenuItem, "Öndeki pencere"},
+    {RegionMenuItem, "Bölge"},
+    {EditorMenuItem, "Düzenleyici"},
 
     // -- Start window --
+    {AlreadyRunningMessage, "Snapwright zaten çalışıyor: simgesi bildirim alanında."},
 
     // -- Editor --
     {EditorSaveChangesQuestion, "Bu dosyadaki değişiklikler kaydedilsin mi?"},
@@ -69,7 +75,26 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
 
     // -- Region overlay --
 
-    // -- Keys --
+    // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
+    {PrintScreenAction, "Ekranı yazdır"},
+    {PrintWindowAction, "Öndeki pencereyi yazdır"},
+    {SaveScreenAction, "Ekranı kaydet"},
+    {SaveWindowAction, "Öndeki pencereyi kaydet"},
+    {SendScreenAction, "Ekranı gönder"},
+    {SendWindowAction, "Öndeki pencereyi gönder"},
+    {RegionAction, "Düzenleyici için bölge çiz"},
+    {KeysCaption, "Tuşlar"},
+    {KeysIntroLabel, "Bir alana tıklayın ve tuşlara basın. Yazan veya metinde hareket eden tuşlar Ctrl veya Alt ister. Bir eylemi kapatmak için kutusundaki işareti kaldırın."},
+    {KeyDefaultsButton, "&Varsayılanlar"},
+    {KeyTakenMessage, "{key} zaten başka bir program tarafından kullanılıyor."},
+    {KeysTakenMessage, "Bu tuşlar zaten başka programlar tarafından kullanılıyor: {keys}."},
+    {WindowsCaptureHoldsPrintScreen, "Windows’un kendi ekran yakalama özelliği Print Screen tuşunu tutuyor (Ayarlar › Erişilebilirlik › Klavye › “Ekran yakalamayı açmak için Print Screen tuşunu kullan”)."},
+    {RunsWithoutKeysMessage, "Snapwright yine de çalışır ve bildirim alanındaki simgesinin menüsü de ekran görüntüsü alır."},
+    {WhereToChooseKeysMessage, "Başka tuşları bu menüde {options} › {keys} altında seçebilirsiniz."},
+    {SwitchOffWindowsCaptureQuestion, "Windows’un Print Screen tuşundaki ekran yakalama özelliği bu kullanıcı için şimdi kapatılsın mı?"},
+    {ChooseAnotherKeyMessage, "Başka bir tuş seçin veya eylemi kapatın."},
+    {SharedKeyMessage, "{key} iki kez seçildi: “{first}” ve “{second}” için. Bunlardan biri için başka bir tuş seçin."},
+    {WindowsCaptureNotSwitchedOff, "Windows’un Print Screen tuşundaki ekran yakalama özelliği kapatılamadı. Ayarlar › Erişilebilirlik › Klavye altında kapatın."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingNoteHeading, "Kaydırılıyor… Esc durdurur"},

@@ -77,6 +77,12 @@ struct FileHandleTraits {
     static void Close(pointer value) { ::CloseHandle(value); }
 };
 
+struct HookTraits {
+    using pointer = HHOOK;
+    static pointer Invalid() { return nullptr; }
+    static void Close(pointer value) { ::UnhookWindowsHookEx(value); }
+};
+
 struct WindowTraits {
     using pointer = HWND;
     static pointer Invalid() { return nullptr; }
@@ -94,6 +100,7 @@ using UniqueHkey = UniqueHandle<RegistryKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueHwnd = UniqueHandle<WindowTraits>;
+using UniqueHhook = UniqueHandle<HookTraits>;
 
 // A window's device context (client area or whole window), released to that window.
 class WindowDc {

@@ -8,8 +8,18 @@
 namespace snapwright::win32 {
 
 namespace {
+
 // The service behind the hooked window; one main window, so one hook.
 Win32HotkeyService* g_hooked = nullptr;
+
+// Windows' own setting "Use the Print screen key to open screen capture", per user.
+constexpr const wchar_t* kKeyboardKey = L"Control Panel\\Keyboard";
+constexpr const wchar_t* kSystemCaptureValue = L"PrintScreenKeyForSnippingEnabled";
+
+bool ForHotkeys(UINT message, WPARAM wParam) {
+    return message == WM_HOTKEY || message == WM_SETTINGCHANGE || (message == WM_TIMER && wParam == kRetryTimerId);
+}
+
 }  // namespace
 
 Win32HotkeyService::Win32HotkeyService(HWND window, Handler handler) : m_window(window), m_handler(std::move(handler)) {}
@@ -55,16 +65,33 @@ void Win32HotkeyService::RemoveHook() {
 bool Win32HotkeyService::PrintScreenOpensSystemCapture() const {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    return ::RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Keyboard", L"PrintScreenKeyForSnippingEnabled",
-                          RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS &&
+    return ::RegGetValueW(HKEY_CURRENT_USER, kKeyboardKey, kSystemCaptureValue, RRF_RT_REG_DWORD, nullptr, &value,
+                          &size) == ERROR_SUCCESS &&
            value == 1;
+}
+
+// Only the value is written; Windows reads it and lets go of the key in its own time.
+bool Win32HotkeyService::SwitchOffSystemCapture() {
+    const DWORD off = 0;
+    const LSTATUS status =
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, kKeyboardKey, kSystemCaptureValue, REG_DWORD, &off, sizeof(off));
+    if (status != ERROR_SUCCESS) DebugOutput("Windows' screen capture setting could not be written: " + std::to_string(status));
+    return status == ERROR_SUCCESS;
+}
+
+void Win32HotkeyService::StartRetryTimer(unsigned milliseconds) {
+    ::SetTimer(m_window, kRetryTimerId, milliseconds, nullptr);
+}
+
+void Win32HotkeyService::StopRetryTimer() {
+    if (::IsWindow(m_window)) ::KillTimer(m_window, kRetryTimerId);
 }
 
 LRESULT CALLBACK Win32HotkeyService::HotkeyWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
     Win32HotkeyService* self = g_hooked;
     if (!self) return ::DefWindowProcW(hwnd, iMsg, wParam, lParam);
     const WNDPROC previous = self->m_previousWindowProc;
-    if (iMsg == WM_HOTKEY) {
+    if (ForHotkeys(iMsg, wParam)) {
         // An exception must never cross into the system.
         try {
             self->m_handler(iMsg, wParam);

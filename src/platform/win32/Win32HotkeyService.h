@@ -8,7 +8,8 @@
 namespace snapwright::win32 {
 
 // Hotkeys on one window, whose message procedure is replaced by HotkeyWindowProc while they are
-// registered. WM_HOTKEY reaches the handler; every message then goes on to the previous procedure.
+// registered. WM_HOTKEY, the retry timer's WM_TIMER and WM_SETTINGCHANGE reach the handler; every
+// message then goes on to the previous procedure.
 class Win32HotkeyService : public IHotkeyService {
 public:
     using Handler = std::function<void(UINT message, WPARAM wParam)>;
@@ -23,6 +24,9 @@ public:
     bool InstallHook() override;
     void RemoveHook() override;
     bool PrintScreenOpensSystemCapture() const override;
+    bool SwitchOffSystemCapture() override;
+    void StartRetryTimer(unsigned milliseconds) override;
+    void StopRetryTimer() override;
 
 private:
     static LRESULT CALLBACK HotkeyWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);

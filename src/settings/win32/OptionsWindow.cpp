@@ -45,6 +45,7 @@ OptionsWindow::OptionsWindow(HINSTANCE instance, HICON icon)
               {Id(LanguageLabel), IDC_OPT_LANGUAGE_LABEL},
               {Id(LanguageList), IDC_OPT_LANGUAGE},
               {Id(HelpButton), IDC_OPT_HELP},
+              {Id(KeysButton), IDC_OPT_KEYS},
               {Id(DefaultsButton), IDC_OPT_DEFAULTS},
               {Id(CancelButton), IDC_OPT_CANCEL},
               {Id(SaveButton), IDC_OPT_OK}}) {
@@ -90,6 +91,7 @@ void OptionsWindow::OnClick(ControlId control) {
         case CancelButton: p.OnCancel(); break;
         case DefaultsButton: p.OnRestoreDefaults(); break;
         case HelpButton: p.OnHelp(); break;
+        case KeysButton: p.OnKeys(); break;
         default: break;
     }
 }

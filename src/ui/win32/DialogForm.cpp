@@ -210,6 +210,12 @@ int DialogForm::ListIndex(ControlId control) const {
     return static_cast<int>(::SendMessageW(Item(control), CB_GETCURSEL, 0, 0));
 }
 
+// Through the dialog manager, which moves the default button along.
+void DialogForm::SetFocus(ControlId control) {
+    Load();
+    if (HWND item = Item(control)) ::SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+}
+
 // Slider (trackbar) ranges move the position along when they pass it, as a slider's Min and Max do.
 void DialogForm::SetSliderMin(ControlId control, int value) {
     Load();
@@ -248,6 +254,8 @@ bool DialogForm::PreTranslateMessage(MSG& message) {
         std::find_if(forms.begin(), forms.end(), [root](const DialogForm* form) { return form->m_window == root; });
     if (found == forms.end()) return false;
     DialogForm& form = **found;
+    const bool keyboard = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    if (keyboard && form.m_events && form.m_events->OnKeyboardMessage(message)) return true;
     if (message.message == WM_KEYDOWN && form.m_events && form.m_events->OnKey(KeyOf(message.wParam))) return true;
     return ::IsDialogMessageW(root, &message) != FALSE;
 }

@@ -26,6 +26,9 @@ public:
     virtual void OnMinimized() {}
     // A key pressed in the window, before the dialog manager sees it; true when it was used.
     virtual bool OnKey(const KeyPress&) { return false; }
+    // Every keyboard message for the window or its controls (key down and up, system keys, characters),
+    // before anything else sees it; true when it was used and goes no further.
+    virtual bool OnKeyboardMessage(const MSG&) { return false; }
     // The window moved onto a monitor of another scale: true when it lays itself out anew, else the
     // form rescales its controls.
     virtual bool OnDpiChanged(int /*dpi*/) { return false; }
@@ -84,6 +87,7 @@ public:
     void AddListItem(ControlId control, const std::string& text) override;
     void SetListIndex(ControlId control, int index) override;
     int ListIndex(ControlId control) const override;
+    void SetFocus(ControlId control) override;
     void SetSliderMin(ControlId control, int value) override;
     void SetSliderMax(ControlId control, int value) override;
     void SetSliderValue(ControlId control, int value) override;

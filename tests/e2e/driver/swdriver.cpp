@@ -2,7 +2,7 @@
 // SendInput, finds windows and controls and clicks buttons.
 //
 //   swdriver keys shift+print                 press a key with modifiers (alt, shift, ctrl): print,
-//                                              escape, enter, down, tab or a letter (ctrl+z)
+//                                              escape, enter, down, tab, f1 to f24 or a letter (ctrl+z)
 //   swdriver wait-window TITLE [CLASS] [MS]    wait until a top-level window shows
 //   swdriver gone-window TITLE [CLASS] [MS]    wait until no such window exists
 //   swdriver texts TITLE [CLASS]               print the texts of the window and its children
@@ -22,8 +22,14 @@
 //   swdriver menu-closed                       wait until no popup menu is open
 //   swdriver click-id TITLE ID [CLASS]         click the child with control id ID (a button, or a
 //                                              picture that reports clicks)
-//   swdriver hold-key KEYS MS                  hold Print Screen with modifiers as a hotkey for MS
-//                                              milliseconds, as another program would; prints "held"
+//   swdriver hold-key KEYS MS                  hold a key with modifiers (as for keys) as a hotkey for
+//                                              MS milliseconds, as another program would; prints "held"
+//   swdriver windows-capture DELAY MS          stand in for Windows' own screen capture for MS
+//                                              milliseconds: hold plain Print Screen while the user's
+//                                              PrintScreenKeyForSnippingEnabled is 1, and let go DELAY
+//                                              milliseconds after it turns 0; prints "held", then "released"
+//   swdriver focus-id TITLE ID                 put the keyboard focus on the dialog's control with id ID
+//   swdriver text TITLE ID                     print the text of the window's control with id ID
 //   swdriver focus TITLE                       print the text of the control that has the keyboard
 //                                              focus in the window's thread
 //
@@ -110,20 +116,35 @@ void Key(WORD virtualKey, bool up) {
     ::Sleep(30);
 }
 
+// The key after the last "+" of a combination such as "ctrl+alt+f9"; 0 for none.
+WORD KeyNamed(const std::string& combination) {
+    const std::string name = combination.substr(combination.rfind('+') + 1);
+    if (name == "print") return VK_SNAPSHOT;
+    if (name == "escape") return VK_ESCAPE;
+    if (name == "enter") return VK_RETURN;
+    if (name == "down") return VK_DOWN;
+    if (name == "tab") return VK_TAB;
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return static_cast<WORD>(name[0] - 'a' + 'A');
+    if (name.size() >= 2 && name[0] == 'f') {
+        const int number = std::atoi(name.c_str() + 1);
+        if (number >= 1 && number <= 24) return static_cast<WORD>(VK_F1 + number - 1);
+    }
+    return 0;
+}
+
+UINT ModifiersNamed(const std::string& combination) {
+    return (combination.find("ctrl") != std::string::npos ? MOD_CONTROL : 0) |
+           (combination.find("alt") != std::string::npos ? MOD_ALT : 0) |
+           (combination.find("shift") != std::string::npos ? MOD_SHIFT : 0);
+}
+
 int PressKeys(const std::string& combination) {
     std::vector<WORD> modifiers;
     if (combination.find("ctrl") != std::string::npos) modifiers.push_back(VK_CONTROL);
     if (combination.find("alt") != std::string::npos) modifiers.push_back(VK_MENU);
     if (combination.find("shift") != std::string::npos) modifiers.push_back(VK_SHIFT);
-    const std::string name = combination.substr(combination.rfind('+') + 1);
-    WORD key = 0;
-    if (name == "print") key = VK_SNAPSHOT;
-    else if (name == "escape") key = VK_ESCAPE;
-    else if (name == "enter") key = VK_RETURN;
-    else if (name == "down") key = VK_DOWN;
-    else if (name == "tab") key = VK_TAB;
-    else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') key = static_cast<WORD>(name[0] - 'a' + 'A');
-    else return 1;
+    const WORD key = KeyNamed(combination);
+    if (key == 0) return 1;
     for (WORD modifier : modifiers) Key(modifier, false);
     Key(key, false);
     Key(key, true);
@@ -211,6 +232,38 @@ bool WaitForMenu(bool open, HWND& popup) {
     return false;
 }
 
+void Say(const char* line) {
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+// Whether Windows' setting "Use the Print screen key to open screen capture" is on for the user.
+bool WindowsCaptureOn() {
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    return ::RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Keyboard", L"PrintScreenKeyForSnippingEnabled",
+                          RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS &&
+           value == 1;
+}
+
+// Holds plain Print Screen as Windows' own capture does while its setting is on; lets go `delay`
+// milliseconds after the setting has been switched off, and stays for the rest of `lifetime`.
+int StandInForWindowsCapture(DWORD delay, DWORD lifetime) {
+    const DWORD start = ::GetTickCount();
+    if (!WindowsCaptureOn() || !::RegisterHotKey(nullptr, 1, 0, VK_SNAPSHOT)) return 1;
+    Say("held");
+    while (WindowsCaptureOn()) {
+        if (::GetTickCount() - start > lifetime) return 0;
+        ::Sleep(50);
+    }
+    ::Sleep(delay);
+    ::UnregisterHotKey(nullptr, 1);
+    Say("released");
+    const DWORD elapsed = ::GetTickCount() - start;
+    if (elapsed < lifetime) ::Sleep(lifetime - elapsed);
+    return 0;
+}
+
 const char* Arg(int argc, char** argv, int index) {
     return index < argc ? argv[index] : nullptr;
 }
@@ -296,15 +349,26 @@ int main() {
         return SelectEntry(list, std::atoi(argv[3]));
     }
     if (command == "hold-key" && title && Arg(argc, argv, 3)) {
-        const std::string keys = title;
-        const UINT modifiers = (keys.find("ctrl") != std::string::npos ? MOD_CONTROL : 0) |
-                               (keys.find("alt") != std::string::npos ? MOD_ALT : 0) |
-                               (keys.find("shift") != std::string::npos ? MOD_SHIFT : 0);
-        if (!::RegisterHotKey(nullptr, 1, modifiers, VK_SNAPSHOT)) return 1;
-        std::printf("held\n");
-        std::fflush(stdout);
+        const WORD key = KeyNamed(title);
+        if (key == 0 || !::RegisterHotKey(nullptr, 1, ModifiersNamed(title), key)) return 1;
+        Say("held");
         ::Sleep(static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
         return 0;
+    }
+    if (command == "windows-capture" && title && Arg(argc, argv, 3)) {
+        return StandInForWindowsCapture(std::strtoul(title, nullptr, 10), std::strtoul(argv[3], nullptr, 10));
+    }
+    if (command == "text" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, nullptr);
+        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
+        if (!control) return 1;
+        std::printf("%s\n", Narrow(WindowText(control)).c_str());
+        return 0;
+    }
+    if (command == "focus-id" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, nullptr);
+        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
+        return control && ::PostMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE) ? 0 : 1;
     }
     if (command == "focus" && title) {
         HWND window = FindTopLevel(title, nullptr);
