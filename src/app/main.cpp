@@ -185,8 +185,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // A window longer than its view, scrolled and stitched into one picture no taller than the
     // editor opens.
     win32::ScrollNoteWindow scrollNote(instance);
-    ScrollCapture scrollCapture(
-        {screen, scrollNote, &win32::OpenScrolledWindow, &win32::NewTallPicture, settings, kMaxPictureSide});
+    ScrollCapture scrollCapture({engine, slots, messages, screen, scrollNote, &win32::OpenScrolledWindow,
+                                 &win32::NewTallPicture, settings, kMaxPictureSide});
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
@@ -243,6 +243,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     actions.takeRegion = [&regionCapture, &editor] {
         if (PicturePtr region = regionCapture.Take(true)) editor.ShowPicture(std::move(region));
     };
+    actions.scrollWindow = [&scrollCapture](WindowRef window) { return scrollCapture.Take(window); };
+    actions.inform = [&informationBox](const std::string& text) { informationBox.Show("Snapwright", text); };
     actions.windowInFront = [] { return reinterpret_cast<WindowRef>(win32::WindowUserWorksIn()); };
     actions.waitForRepaint = [&regionOverlay] { regionOverlay.WaitForRepaint(); };
     actions.menuOwner = reinterpret_cast<WindowRef>(mainWindow.Handle());

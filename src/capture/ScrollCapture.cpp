@@ -5,6 +5,8 @@
 
 #include "capture/Desktop.h"
 #include "capture/ScrollRun.h"
+#include "lang/UserText.h"
+#include "platform/Diagnostics.h"
 #include "platform/ScopedFlag.h"
 
 namespace snapwright {
@@ -54,9 +56,17 @@ ScrollCapture::ScrollCapture(Ports ports) : m_ports(std::move(ports)) {}
 ScrollOutcome ScrollCapture::Take(WindowRef window) {
     if (m_busy) return {};
     const ScopedFlag busy(m_busy);
-    std::unique_ptr<IScrolledWindow> scrolled = m_ports.openWindow(window);
-    if (!scrolled) return {};
-    return ScrollRun(m_ports, *scrolled).Go();
+    ScrollOutcome outcome;
+    if (std::unique_ptr<IScrolledWindow> scrolled = m_ports.openWindow(window)) {
+        outcome = ScrollRun(m_ports, *scrolled).Go();
+    }
+    if (!outcome.picture) {
+        m_ports.messages.ShowError(UserText(TextId::ScrollingUnreadableMessage, m_ports.settings.Language));
+        return outcome;
+    }
+    m_ports.slots.SetCurrent(outcome.picture);
+    if (!m_ports.engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
+    return outcome;
 }
 
 }  // namespace snapwright

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "capture/CaptureEngine.h"
+#include "capture/CaptureSlots.h"
 #include "capture/ScrollPorts.h"
 #include "platform/Screen.h"
+#include "platform/UserMessages.h"
 #include "settings/Settings.h"
 
 namespace snapwright {
@@ -21,7 +24,7 @@ enum class ScrollEnding {
 };
 
 struct ScrollOutcome {
-    PicturePtr picture;  // null when the window could not be read
+    PicturePtr picture;  // null when the window could not be read (the user has been told)
     ScrollEnding ending = ScrollEnding::Bottom;
     std::string note;  // in words for the user, where the ending needs them; else empty
 };
@@ -43,6 +46,9 @@ NotePlacement PlaceNote(Size note, const Rect& area, const std::vector<Monitor>&
 class ScrollCapture {
 public:
     struct Ports {
+        CaptureEngine& engine;
+        CaptureSlots& slots;
+        IUserMessages& messages;
         const IScreen& screen;
         IScrollNote& note;
         // The window to scroll, for one capture; null when it cannot be scrolled or read.
@@ -56,7 +62,9 @@ public:
 
     explicit ScrollCapture(Ports ports);
 
-    // The outcome has no picture while a capture runs already.
+    // The picture becomes the current screenshot and goes onto the clipboard. The outcome has no
+    // picture when the window could not be read (the user has been told) or while a capture runs
+    // already.
     ScrollOutcome Take(WindowRef window);
 
 private:

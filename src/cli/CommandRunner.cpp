@@ -53,8 +53,9 @@ CommandOutcome CommandRunner::Carry(const Command& command) {
     PicturePtr shot = Capture(command, note);
     if (!shot) return NotDone();
     bool onClipboard = true;
-    // The region overlay has made its region current and put it on the clipboard.
-    if (command.area != CaptureArea::Region) {
+    // The region overlay and the scrolling capture have made their picture current and put it on
+    // the clipboard.
+    if (command.area != CaptureArea::Region && !command.scroll) {
         m_ports.slots.SetCurrent(shot);
         onClipboard = m_ports.engine.CopyShotToClipboard();
         if (!onClipboard) DebugOutput("The screenshot could not be put on the clipboard.");
@@ -77,11 +78,10 @@ PicturePtr CommandRunner::Capture(const Command& command, std::string& note) {
         case CaptureArea::Window:
             if (command.scroll && m_ports.scrollWindow) {
                 ScrollOutcome scrolled = m_ports.scrollWindow();
-                shot = std::move(scrolled.picture);
                 note = std::move(scrolled.note);
-            } else {
-                shot = m_ports.engine.GrabActiveWindowPicture();
+                return std::move(scrolled.picture);
             }
+            shot = m_ports.engine.GrabActiveWindowPicture();
             if (!shot) Fail("Snapwright could not take the screenshot: there is no window in front, or it could not be read.");
             break;
         case CaptureArea::Region:

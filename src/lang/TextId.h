@@ -129,6 +129,8 @@ enum class TextId {
     WindowsCaptureNotSwitchedOff,
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    ScrollingWindowMenuItem,  // in the tray menu (capture/TrayProgram.h)
+    ScrollingUnreadableMessage,
     ScrollingNoteHeading,
     ScrollingNoteCount,
     ScrollingDoesNotScrollMessage,

@@ -7,8 +7,9 @@ import os
 import subprocess
 import unittest
 
-from e2e_support import E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, run, screenshot, \
-    wait_until, wine_path
+from e2e_support import TRAY_SCROLLING, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, run, \
+    screenshot, wait_until, wine_path
+from test_editor import EDITOR
 
 EXE = os.environ.get("SNAPWRIGHT_EXE", "")
 SCROLLWINDOW = os.environ.get("SNAPWRIGHT_SCROLLWINDOW", "")
@@ -150,6 +151,17 @@ class ScrollingTest(E2ETestCase):
         x, y, width, height = window.frame
         self.assertEqual(image_size(picture), (width, height))
         self.assertEqual(different_pixels(picture, screen, f"{width}x{height}+{x}+{y}"), 0)
+
+    def test_the_tray_menu_takes_the_window_in_front_whole_into_the_editor(self):
+        program = self.start_program()
+        window = ScrollingWindow(self, start=9)
+        self.choose_from_tray(TRAY_SCROLLING)
+        self.assertEqual(driver("wait-window", EDITOR, "", "60000")[0], 0, "the editor opens on the picture")
+        taken = clipboard_bmp(self.path("tray.bmp"))
+        self.assertEqual(image_size(taken), (window.frame[2], window.full_height()))
+        self.assertEqual(different_pixels(*window.document_part(taken)), 0)
+        self.assertEqual(window.top_line(), 9, "scrolled back where it was")
+        self.assertIsNone(program.process.poll())
 
     def crop(self, picture, geometry):
         cut = picture + ".cut.png"

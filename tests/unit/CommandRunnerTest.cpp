@@ -23,7 +23,16 @@ protected:
         EXPECT_EQ(parsed.request, Request::Capture) << parsed.error;
         CommandRunner runner({engine, slots, destinations, exporter, files, messages, nullptr, nullptr,
                               [this](int milliseconds) { waits.push_back(milliseconds); }, runsOn,
-                              [this] { return scrolled; }});
+                              [this] {
+                                  // As the scrolling capture does: current and on the clipboard, or told.
+                                  if (scrolled.picture) {
+                                      slots.SetCurrent(scrolled.picture);
+                                      engine.CopyShotToClipboard();
+                                  } else {
+                                      messages.ShowError("The window cannot be read.");
+                                  }
+                                  return scrolled;
+                              }});
         return runner.Run(parsed.command, showErrors);
     }
 
@@ -107,9 +116,7 @@ TEST_F(CommandRunnerTest, AScrolledWindowGoesOnAsAnyShotAndItsNoteIsTheAnswer) {
     EXPECT_TRUE(files.files.contains("C:\\long.png"));
 
     scrolled = {};
-    const CommandOutcome failed = Run({"--window", "--scroll"});
-    EXPECT_EQ(failed.exitCode, kExitFailed);
-    EXPECT_THAT(failed.text, HasSubstr("no window in front"));
+    EXPECT_EQ(Run({"--window", "--scroll"}), (CommandOutcome{kExitFailed, "The window cannot be read."}));
 }
 
 }  // namespace

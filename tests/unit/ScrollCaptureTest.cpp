@@ -29,8 +29,11 @@ protected:
     }
 
     ScrollOutcome Take(int heightLimit = 16384) {
-        ScrollCapture capture({screen, note,
-                               [this](WindowRef) { return std::make_unique<fakes::FakeScrolledWindow>(state); },
+        ScrollCapture capture({engine, slots, messages, screen, note,
+                               [this](WindowRef) -> std::unique_ptr<IScrolledWindow> {
+                                   if (!readable) return nullptr;
+                                   return std::make_unique<fakes::FakeScrolledWindow>(state);
+                               },
                                [](int width, int rows, int) { return std::make_unique<fakes::FakeTallPicture>(width, rows); },
                                settings, heightLimit});
         return capture.Take(1);
@@ -39,8 +42,15 @@ protected:
     RgbImage Pixels(const ScrollOutcome& outcome) { return fakes::PixelsOf(*outcome.picture); }
 
     fakes::FakeScreen screen;
+    fakes::FakeWindowService windows;
+    fakes::FakeScreenCapture capture;
+    fakes::FakeClipboard clipboard;
+    CaptureSlots slots;
+    CaptureEngine engine{screen, windows, capture, clipboard, slots};
+    fakes::FakeUserMessages messages;
     fakes::FakeScrollNote note;
     Settings settings;
+    bool readable = true;
     ScrollState state;
 };
 
@@ -54,6 +64,8 @@ TEST_F(ScrollCaptureTest, TheWheelTakesTheWholeDocumentAndTheWindowGoesBackToThe
     EXPECT_EQ(state.position, 240) << "back through the scroll bar that told it";
     EXPECT_EQ(state.log.front(), "scroll bar top");
     EXPECT_EQ(state.log.back(), "scroll bar to 15");
+    EXPECT_EQ(slots.Current(), outcome.picture) << "the current screenshot";
+    EXPECT_EQ(clipboard.held, outcome.picture) << "on the clipboard";
 
     // Without a scroll bar the way up is measured and gone again.
     state.linePixels = 0;
@@ -96,6 +108,12 @@ TEST_F(ScrollCaptureTest, AWindowThatDoesNotScrollGivesItsPictureAndSaysSo) {
     EXPECT_EQ(outcome.ending, ScrollEnding::DoesNotScroll);
     EXPECT_FALSE(outcome.note.empty());
     EXPECT_TRUE(SamePixels(Pixels(outcome), state.look.Frame(0)));
+    EXPECT_TRUE(messages.errors.empty());
+
+    readable = false;
+    EXPECT_FALSE(Take().picture);
+    EXPECT_EQ(messages.errors.size(), 1u) << "a window that cannot be read is told";
+    EXPECT_EQ(slots.Current(), outcome.picture) << "the screenshot before stays current";
 }
 
 TEST_F(ScrollCaptureTest, EscapeKeepsWhatWasTakenAndAnotherCaptureTakesItAll) {

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Zachycení obrazovky Windows na klávese Print Screen se nepodařilo vypnout. Vypněte je v Nastavení › Usnadnění přístupu › Klávesnice."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Okno s posouváním"},
+    {ScrollingUnreadableMessage, "Snapwright nemohl pořídit snímek obrazovky: v popředí není žádné okno, nebo je nebylo možné přečíst."},
     {ScrollingNoteHeading, "Posouvání… Esc zastaví"},
     {ScrollingNoteCount, "Zachyceno {pixels} pixelů"},
     {ScrollingDoesNotScrollMessage, "Okno se neposouvá: obrázek je ukazuje tak, jak je."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Windows’ skærmoptagelse på Print Screen-tasten kunne ikke slås fra. Slå den fra under Indstillinger › Tilgængelighed › Tastatur."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Vindue med rulning"},
+    {ScrollingUnreadableMessage, "Snapwright kunne ikke tage skærmbilledet: der er intet vindue i forgrunden, eller det kunne ikke læses."},
     {ScrollingNoteHeading, "Ruller… Esc stopper"},
     {ScrollingNoteCount, "{pixels} pixel optaget"},
     {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulle: billedet viser det, som det er."},

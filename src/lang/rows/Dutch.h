@@ -97,6 +97,8 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "De schermopname van Windows op de Print Screen-toets kon niet worden uitgeschakeld. Schakel deze uit onder Instellingen › Toegankelijkheid › Toetsenbord."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Venster met scrollen"},
+    {ScrollingUnreadableMessage, "Snapwright kon de schermafbeelding niet maken: er staat geen venster op de voorgrond, of het kon niet worden gelezen."},
     {ScrollingNoteHeading, "Scrollen… Esc stopt"},
     {ScrollingNoteCount, "{pixels} pixels vastgelegd"},
     {ScrollingDoesNotScrollMessage, "Het venster scrolt niet: de afbeelding toont het zoals het is."},

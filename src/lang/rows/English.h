@@ -98,6 +98,8 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Windows’ Print Screen capture could not be switched off. Switch it off in Settings › Accessibility › Keyboard."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Scrolling window"},
+    {ScrollingUnreadableMessage, "Snapwright could not take the screenshot: there is no window in front, or it could not be read."},
     {ScrollingNoteHeading, "Scrolling… Esc stops"},
     {ScrollingNoteCount, "{pixels} pixels taken"},
     {ScrollingDoesNotScrollMessage, "The window does not scroll: the picture shows it as it is."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Windowsin näyttökuvatoimintoa ei voitu poistaa Print Screen -näppäimestä. Poista se kohdassa Asetukset › Helppokäyttöisyys › Näppäimistö."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Vieritettävä ikkuna"},
+    {ScrollingUnreadableMessage, "Snapwright ei voinut ottaa kuvakaappausta: etualalla ei ole ikkunaa, tai sitä ei voitu lukea."},
     {ScrollingNoteHeading, "Vieritetään… Esc pysäyttää"},
     {ScrollingNoteCount, "{pixels} pikseliä otettu"},
     {ScrollingDoesNotScrollMessage, "Ikkuna ei vieri: kuva näyttää sen sellaisenaan."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "La capture d’écran de Windows sur la touche Impr. écran n’a pas pu être désactivée. Désactivez-la dans Paramètres › Accessibilité › Clavier."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fenêtre avec défilement"},
+    {ScrollingUnreadableMessage, "Snapwright n'a pas pu prendre la capture : aucune fenêtre n'est au premier plan, ou elle n'a pas pu être lue."},
     {ScrollingNoteHeading, "Défilement… Échap arrête"},
     {ScrollingNoteCount, "{pixels} pixels capturés"},
     {ScrollingDoesNotScrollMessage, "La fenêtre ne défile pas : l'image la montre telle qu'elle est."},

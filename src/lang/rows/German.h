@@ -97,6 +97,8 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Die Bildschirmaufnahme von Windows auf der Druck-Taste konnte nicht ausgeschaltet werden. Schalten Sie sie unter Einstellungen › Barrierefreiheit › Tastatur aus."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fenster mit Bildlauf"},
+    {ScrollingUnreadableMessage, "Snapwright konnte den Screenshot nicht aufnehmen: Es ist kein Fenster im Vordergrund, oder es ließ sich nicht lesen."},
     {ScrollingNoteHeading, "Scrollen… Esc beendet"},
     {ScrollingNoteCount, "{pixels} Pixel aufgenommen"},
     {ScrollingDoesNotScrollMessage, "Das Fenster lässt sich nicht scrollen: Das Bild zeigt es, wie es ist."},

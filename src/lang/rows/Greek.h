@@ -98,6 +98,8 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {WindowsCaptureNotSwitchedOff, "Δεν ήταν δυνατή η απενεργοποίηση της λήψης οθόνης των Windows στο πλήκτρο Print Screen. Απενεργοποιήστε την στις Ρυθμίσεις › Προσβασιμότητα › Πληκτρολόγιο."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Παράθυρο με κύλιση"},
+    {ScrollingUnreadableMessage, "Το Snapwright δεν μπόρεσε να τραβήξει το στιγμιότυπο: δεν υπάρχει παράθυρο στο προσκήνιο ή δεν ήταν δυνατή η ανάγνωσή του."},
     {ScrollingNoteHeading, "Κύλιση… Το Esc σταματά"},
     {ScrollingNoteCount, "{pixels} εικονοστοιχεία"},
     {ScrollingDoesNotScrollMessage, "Το παράθυρο δεν κυλίεται: η εικόνα το δείχνει όπως είναι."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "A Windows képernyőfelvételét nem sikerült kikapcsolni a Print Screen billentyűn. Kapcsolja ki itt: Gépház › Akadálymentesség › Billentyűzet."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Ablak görgetéssel"},
+    {ScrollingUnreadableMessage, "A Snapwright nem tudta elkészíteni a képernyőképet: nincs ablak az előtérben, vagy nem lehetett beolvasni."},
     {ScrollingNoteHeading, "Görgetés… az Esc leállítja"},
     {ScrollingNoteCount, "{pixels} képpont rögzítve"},
     {ScrollingDoesNotScrollMessage, "Az ablak nem görgethető: a kép úgy mutatja, ahogy van."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Non è stato possibile disattivare l’acquisizione schermo di Windows sul tasto Stamp. Disattivala in Impostazioni › Accessibilità › Tastiera."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Finestra con scorrimento"},
+    {ScrollingUnreadableMessage, "Snapwright non ha potuto acquisire la schermata: non c'è alcuna finestra in primo piano, oppure non è stato possibile leggerla."},
     {ScrollingNoteHeading, "Scorrimento… Esc interrompe"},
     {ScrollingNoteCount, "{pixels} pixel acquisiti"},
     {ScrollingDoesNotScrollMessage, "La finestra non scorre: l'immagine la mostra così com'è."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Windows’ skjermopptak på Print Screen-tasten kunne ikke slås av. Slå det av under Innstillinger › Tilgjengelighet › Tastatur."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Vindu med rulling"},
+    {ScrollingUnreadableMessage, "Snapwright kunne ikke ta skjermbildet: det er ikke noe vindu i forgrunnen, eller det kunne ikke leses."},
     {ScrollingNoteHeading, "Ruller… Esc stanser"},
     {ScrollingNoteCount, "{pixels} piksler tatt"},
     {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulles: bildet viser det slik det er."},

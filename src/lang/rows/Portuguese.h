@@ -97,6 +97,8 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Não foi possível desativar a captura de ecrã do Windows na tecla Print Screen. Desative-a em Definições › Acessibilidade › Teclado."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Janela com deslocamento"},
+    {ScrollingUnreadableMessage, "O Snapwright não conseguiu fazer a captura: não há nenhuma janela em primeiro plano, ou não foi possível lê-la."},
     {ScrollingNoteHeading, "A deslocar… Esc para"},
     {ScrollingNoteCount, "{pixels} píxeis capturados"},
     {ScrollingDoesNotScrollMessage, "A janela não se desloca: a imagem mostra-a tal como está."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {WindowsCaptureNotSwitchedOff, "Captura de ecran a Windows de pe tasta Print Screen nu a putut fi dezactivată. Dezactivați-o în Setări › Accesibilitate › Tastatură."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fereastră cu derulare"},
+    {ScrollingUnreadableMessage, "Snapwright nu a putut face captura: nu există nicio fereastră în prim-plan sau nu a putut fi citită."},
     {ScrollingNoteHeading, "Derulare… Esc oprește"},
     {ScrollingNoteCount, "{pixels} pixeli capturați"},
     {ScrollingDoesNotScrollMessage, "Fereastra nu se derulează: imaginea o arată așa cum este."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Windowsovega zajema zaslona na tipki Print Screen ni bilo mogoče izklopiti. Izklopite ga v Nastavitve › Dostopnost › Tipkovnica."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Okno s pomikanjem"},
+    {ScrollingUnreadableMessage, "Snapwright ni mogel zajeti posnetka: v ospredju ni nobenega okna ali pa ga ni bilo mogoče prebrati."},
     {ScrollingNoteHeading, "Pomikanje… Esc ustavi"},
     {ScrollingNoteCount, "{pixels} slikovnih pik zajetih"},
     {ScrollingDoesNotScrollMessage, "Okno se ne pomika: slika ga kaže takšnega, kot je."},

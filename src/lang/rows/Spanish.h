@@ -97,6 +97,8 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "No se pudo desactivar la captura de pantalla de Windows con la tecla Imprimir pantalla. Desactívela en Configuración › Accesibilidad › Teclado."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Ventana con desplazamiento"},
+    {ScrollingUnreadableMessage, "Snapwright no pudo hacer la captura: no hay ninguna ventana en primer plano, o no se pudo leer."},
     {ScrollingNoteHeading, "Desplazando… Esc detiene"},
     {ScrollingNoteCount, "{pixels} píxeles capturados"},
     {ScrollingDoesNotScrollMessage, "La ventana no se desplaza: la imagen la muestra tal como está."},

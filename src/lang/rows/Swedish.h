@@ -97,6 +97,8 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Windows skärmbildsfunktion på Print Screen-tangenten kunde inte stängas av. Stäng av den under Inställningar › Hjälpmedel › Tangentbord."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fönster med rullning"},
+    {ScrollingUnreadableMessage, "Snapwright kunde inte ta skärmbilden: inget fönster ligger i förgrunden, eller så kunde det inte läsas."},
     {ScrollingNoteHeading, "Rullar… Esc stoppar"},
     {ScrollingNoteCount, "{pixels} pixlar tagna"},
     {ScrollingDoesNotScrollMessage, "Fönstret kan inte rullas: bilden visar det som det är."},

@@ -97,6 +97,8 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {WindowsCaptureNotSwitchedOff, "Windows’un Print Screen tuşundaki ekran yakalama özelliği kapatılamadı. Ayarlar › Erişilebilirlik › Klavye altında kapatın."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Kaydırmalı pencere"},
+    {ScrollingUnreadableMessage, "Snapwright ekran görüntüsünü alamadı: önde hiçbir pencere yok ya da okunamadı."},
     {ScrollingNoteHeading, "Kaydırılıyor… Esc durdurur"},
     {ScrollingNoteCount, "{pixels} piksel alındı"},
     {ScrollingDoesNotScrollMessage, "Pencere kaydırılamıyor: resim onu olduğu gibi gösteriyor."},
