@@ -189,7 +189,7 @@ ScrollEnding ScrollRun::GoDown(ScrollStitcher& stitcher) {
         // have been at its top, and the stitching starts again from there.
         if (!moved && !m_atTop && !m_triedUp[static_cast<std::size_t>(method)]) {
             if (GoUpMeasuring(method)) {
-                const std::optional<PixelRows> top = Settled(false);
+                const std::optional<PixelRows> top = m_grabs.Last();
                 if (!top) return ScrollEnding::WindowLost;
                 stitcher.Start(*top);
                 m_stitchedHash = m_grabs.LastHash();
@@ -332,7 +332,8 @@ ScrollOutcome ScrollRun::Go() {
     m_userRows = m_offsets->Hash(*users);
     GoToTop();
     DebugOutput("Scrolling capture: at the top after " + Elapsed());
-    std::optional<PixelRows> first = Settled(false);
+    // The way to the top ends with the window still, as the last grab shows it.
+    std::optional<PixelRows> first = m_grabs.Last();
     std::unique_ptr<ITallPicture> tall =
         first ? m_ports.newPicture(first->width, std::max(m_ports.heightLimit, first->height), first->height) : nullptr;
     if (!first || !tall) {

@@ -36,6 +36,7 @@ std::optional<PixelRows> SettledGrabs::Take(bool afterRequest) {
     std::optional<std::uint64_t> firstChange;
     int grabs = 0;
     PixelRows rows;
+    m_last.reset();
     for (;;) {
         rows = m_window.Grab();
         ++grabs;
@@ -54,13 +55,15 @@ std::optional<PixelRows> SettledGrabs::Take(bool afterRequest) {
         previous = hash;
         m_window.Wait(kSettleInterval);
     }
-    // A first grab that caught the window still painting costs a grab: the next request waits a
-    // little longer before its first grab; one that caught it done, a little less.
+    // A first grab that caught the window still painting costs a whole grab: the next request waits
+    // longer before its first grab; one that caught it done, hardly less, so that the wait settles
+    // just above what the window needs.
     if (firstChange && *firstChange != m_lastHash) {
         m_firstGrabDelay = std::min(m_firstGrabDelay + kFirstGrabDelayStep, kLongestFirstGrabDelay);
     } else if (firstChange && grabs == 2) {
-        m_firstGrabDelay = std::max(m_firstGrabDelay - kFirstGrabDelayStep / 2, 0);
+        m_firstGrabDelay = std::max(m_firstGrabDelay - kFirstGrabDelayStep / 10, 0);
     }
+    m_last = rows;
     return rows;
 }
 

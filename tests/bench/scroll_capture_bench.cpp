@@ -105,6 +105,35 @@ private:
     win32::UniqueKernelHandle m_output;
 };
 
+// The window as the capture scrolls it, with the time its grabs of the screen take counted.
+class CountedWindow : public IScrolledWindow {
+public:
+    CountedWindow(std::unique_ptr<IScrolledWindow> window, int& grabs, double& grabbing)
+        : m_window(std::move(window)), m_grabs(grabs), m_grabbing(grabbing) {}
+    Rect Area() const override { return m_window->Area(); }
+    int ViewHeight() const override { return m_window->ViewHeight(); }
+    PixelRows Grab() override {
+        const auto start = Clock::now();
+        const PixelRows rows = m_window->Grab();
+        m_grabbing += ::Milliseconds(Clock::now() - start);
+        ++m_grabs;
+        return rows;
+    }
+    std::optional<ScrollBarState> ScrollBar() const override { return m_window->ScrollBar(); }
+    bool Scroll(ScrollMethod method, int amount) override { return m_window->Scroll(method, amount); }
+    bool ScrollToTop(ScrollMethod method) override { return m_window->ScrollToTop(method); }
+    bool ScrollBarTo(int position) override { return m_window->ScrollBarTo(position); }
+    bool StillThere() const override { return m_window->StillThere(); }
+    bool StopAsked() override { return m_window->StopAsked(); }
+    void Wait(int milliseconds) override { m_window->Wait(milliseconds); }
+    std::int64_t Milliseconds() const override { return m_window->Milliseconds(); }
+
+private:
+    std::unique_ptr<IScrolledWindow> m_window;
+    int& m_grabs;
+    double& m_grabbing;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,8 +179,15 @@ int main(int argc, char** argv) {
     CaptureSlots slots;
     CaptureEngine engine(screen, windows, screenCapture, clipboard, slots);
     win32::Win32UserMessages messages;
-    ScrollCapture capture({engine, slots, messages, screen, note, &win32::OpenScrolledWindow, &win32::NewTallPicture,
-                           settings, kMaxPictureSide});
+    int grabs = 0;
+    double grabbing = 0;
+    ScrollCapture capture({engine, slots, messages, screen, note,
+                           [&](WindowRef window) -> std::unique_ptr<IScrolledWindow> {
+                               std::unique_ptr<IScrolledWindow> opened = win32::OpenScrolledWindow(window);
+                               if (!opened) return nullptr;
+                               return std::make_unique<CountedWindow>(std::move(opened), grabs, grabbing);
+                           },
+                           &win32::NewTallPicture, settings, kMaxPictureSide});
 
     std::printf("scrolling capture of a window of %d x %d pixels, %d screens of %d rows:\n", screenWidth,
                 screenHeight, kScreens, view * kLineHeight);
@@ -175,6 +211,8 @@ int main(int argc, char** argv) {
         ::SetForegroundWindow(test.window);
         if (round == 0) before = MemoryNow();
         steps = 0;
+        grabs = 0;
+        grabbing = 0;
         const auto start = Clock::now();
         ScrollOutcome outcome = capture.Take(reinterpret_cast<WindowRef>(test.window));
         const auto onClipboard = Clock::now();
@@ -189,9 +227,10 @@ int main(int argc, char** argv) {
         captures.push_back(Milliseconds(done - start));
         clipboards.push_back(Milliseconds(onClipboard - done));
         pictureMegabytes = outcome.picture->Width() * 3.0 * outcome.picture->Height() / 1048576.0;
-        std::printf("  round %d: %d x %d pixels in %d steps, captured in %.0f ms, on the clipboard %.0f ms later\n",
-                    round + 1, outcome.picture->Width(), outcome.picture->Height(), steps, captures.back(),
-                    clipboards.back());
+        std::printf("  round %d: %d x %d pixels in %d steps, captured in %.0f ms (%d grabs of the screen in %.0f ms),"
+                    " on the clipboard %.0f ms later\n",
+                    round + 1, outcome.picture->Width(), outcome.picture->Height(), steps, captures.back(), grabs,
+                    grabbing, clipboards.back());
     }
     const std::string painted = test.Close();
     std::sort(captures.begin(), captures.end());
