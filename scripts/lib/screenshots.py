@@ -4,9 +4,9 @@ Xvfb display that scripts/screenshots starts, driven the way the end-to-end test
     python3 scripts/lib/screenshots.py OUTPUT_FOLDER
 
 Each window is cut out of a screenshot of the display by its own rectangle, in English and in
-German (the start window and the editor only in English, the texts they keep in every language);
-the region overlay, which covers the display, by the part where a region is drawn; a printed page
-is rendered from the PDF file that the session's PDF printer made."""
+German (the editor's marking-up steps and the region overlay, whose labels are numbers, only in
+English); the region overlay, which covers the display, by the part where a region is drawn; a
+printed page is rendered from the PDF file that the session's PDF printer made."""
 
 import os
 import shutil
@@ -23,17 +23,19 @@ from test_options import control_ids  # noqa: E402
 from test_printing import pdf_files, wait_for_new_pdf  # noqa: E402
 
 # Per language: the value of the Language setting, the regional formats of the file names and the
-# page header, and the titles of the windows that take the language.
+# page header, the titles of the windows that take the language and the editor's buttons used.
 LANGUAGES = {
     "en": {"Language": "0", "sShortDate": "M/d/yyyy", "sTimeFormat": "h:mm:ss tt",
-           "ask": "Send Screenshot to ...", "save": "Save Screenshot As ..."},
+           "ask": "Send Screenshot to ...", "save": "Save Screenshot As ...", "options": "Options for Snapwright",
+           "about": "About Snapwright", "quit": "Quit program", "Frame": "Frame", "Ellipse": "Ellipse"},
     "de": {"Language": "1", "sShortDate": "dd.MM.yyyy", "sTimeFormat": "HH:mm:ss",
-           "ask": "Screenshot senden an ...", "save": "Screenshot speichern unter ..."},
+           "ask": "Screenshot senden an ...", "save": "Screenshot speichern unter ...",
+           "options": "Optionen f\u00fcr Snapwright", "about": "\u00dcber Snapwright", "quit": "Programm beenden",
+           "Frame": "Rahmen", "Ellipse": "Ellipse"},
 }
 INTERNATIONAL = r"HKCU\Control Panel\International"
 ASK_EACH_TIME = "4"
-START_TITLE, OPTIONS_TITLE, ABOUT_TITLE = "Snapwright", "Options for Snapwright", "About Snapwright"
-EDITOR_TITLE, QUIT_TITLE, TRAY_TITLE = "Snapwright ScreenshotEditor", "Quit program", "Wine System Tray"
+START_TITLE, EDITOR_TITLE, TRAY_TITLE = "Snapwright", "Snapwright ScreenshotEditor", "Wine System Tray"
 REGION_TITLE, KEYS_TITLE = "Snapwright region", "Keys for Snapwright"
 SCROLLWINDOW = os.environ.get("SNAPWRIGHT_SCROLLWINDOW", "")
 SCROLL_TITLE = "Snapwright scrolling test"
@@ -128,9 +130,9 @@ class Pictures:
         driver("keys", "escape")
         drive("menu-closed")
 
-    def editor(self, name, start_window):
+    def editor(self, name, start_window, settings):
         """The editor on the last screenshot, with a frame drawn around the start window in it and an
-        ellipse around the tray icon."""
+        ellipse around the tray icon; in English, the marking-up steps after it."""
         view_left, view_top, _, _ = rect(EDITOR_TITLE, "SnapwrightEditorView")
 
         def press(x, y):  # a point of the picture: the view shows it unscrolled
@@ -138,20 +140,21 @@ class Pictures:
 
         drive("select", EDITOR_TITLE, "2")  # 3 px
         left, top, width, height = start_window
-        drive("click", EDITOR_TITLE, "Frame")
+        drive("click", EDITOR_TITLE, settings["Frame"])
         press(left - 8, top - 8)
         press(left + width + 8, top + height + 8)
         icon_left, icon_top, icon_width, icon_height = rect(TRAY_TITLE, "__winex11_tray_icon")
-        drive("click", EDITOR_TITLE, "Ellipse")
+        drive("click", EDITOR_TITLE, settings["Ellipse"])
         press(max(icon_left - 10, 1), max(icon_top - 6, 1))
         press(icon_left + icon_width + 10, icon_top + icon_height + 6)
         run(["xdotool", "mousemove", "0", "0"], check=True)
         self.window(name, EDITOR_TITLE)
-        self.annotations(name, start_window, press)
+        if settings["Language"] == "0":
+            self.annotations(name, start_window, press)
         # Closed without keeping the drawing.
         drive("close", EDITOR_TITLE)
-        drive("wait-window", QUIT_TITLE, "", "20000")
-        drive("click", QUIT_TITLE, "&No")
+        drive("wait-window", settings["quit"], "", "20000")
+        drive("click", settings["quit"], "&No")
         drive("gone-window", EDITOR_TITLE, "", "20000")
 
     def annotations(self, name, start_window, press):
@@ -228,8 +231,6 @@ class Pictures:
         for name in ("sShortDate", "sTimeFormat"):
             reg_add(INTERNATIONAL, name, settings[name])
         program = Program("pictures" + suffix, exe=os.path.join(self.program_folder, "snapwright.exe")).start()
-        # The start window and the editor keep their English texts in every language: pictured once.
-        english = language == "en"
         try:
             program.wait_ready()
             # Once Wine shows its desktop, which paints the screen black at its start: a desktop
@@ -239,21 +240,18 @@ class Pictures:
             run(["xdotool", "mousemove", "1023", "767"], check=True)
             # The start window stays on the screen for the screenshots of the printed page and the editor.
             drive("wait-window", START_TITLE, "", "20000")
-            if english:
-                self.window("start" + suffix, START_TITLE)
+            self.window("start" + suffix, START_TITLE)
             start_window = rect(START_TITLE)
             self.printed_page("printed-page" + suffix)
 
             drive("keys", "ctrl+print")
             self.window("ask" + suffix, settings["ask"])
-            if english:
-                drive("click-id", settings["ask"], ASK["IDC_ASKAPP_EDITOR"])
-                click(settings["ask"], ASK, "IDC_ASKAPP_OK")
-                self.editor("editor" + suffix, start_window)
+            drive("click-id", settings["ask"], ASK["IDC_ASKAPP_EDITOR"])
+            click(settings["ask"], ASK, "IDC_ASKAPP_OK")
+            self.editor("editor" + suffix, start_window, settings)
+            if language == "en":
                 self.region("region" + suffix, start_window)
                 self.scrolling("scrolling" + suffix)
-            else:
-                click(settings["ask"], ASK, "IDC_ASKAPP_CANCEL")
 
             drive("keys", "shift+print")
             self.window("save" + suffix, settings["save"])
@@ -261,15 +259,15 @@ class Pictures:
             click(START_TITLE, START, "IDC_START_OK")
 
             self.tray_menu("tray-menu" + suffix)
-            open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
-            self.window("options" + suffix, OPTIONS_TITLE)
-            drive("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_KEYS"])
+            open_from_tray(TRAY_OPTIONS, settings["options"])
+            self.window("options" + suffix, settings["options"])
+            drive("click-id", settings["options"], OPTIONS["IDC_OPT_KEYS"])
             self.window("keys" + suffix, KEYS_TITLE)
             click(KEYS_TITLE, KEYS, "IDC_KEYS_CANCEL")
-            click(OPTIONS_TITLE, OPTIONS, "IDC_OPT_CANCEL")
-            open_from_tray(TRAY_ABOUT, ABOUT_TITLE)
-            self.window("about" + suffix, ABOUT_TITLE)
-            click(ABOUT_TITLE, ABOUT, "IDC_ABOUT_OK")
+            click(settings["options"], OPTIONS, "IDC_OPT_CANCEL")
+            open_from_tray(TRAY_ABOUT, settings["about"])
+            self.window("about" + suffix, settings["about"])
+            click(settings["about"], ABOUT, "IDC_ABOUT_OK")
         finally:
             program.stop()
 

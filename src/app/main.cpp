@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <charconv>
 #include <memory>
 #include <optional>
 
@@ -11,7 +12,7 @@
 #include "apps/win32/AskApplicationWindow.h"
 #include "apps/win32/StartApplicationWindow.h"
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/Hotkeys.h"
 #include "capture/KeysDialog.h"
 #include "capture/RegionCapture.h"
@@ -39,40 +40,55 @@
 #include "platform/win32/ComAutomation.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
-#include "platform/win32/MessagePump.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/RegistrySettingsStore.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HotkeyService.h"
+#include "platform/win32/Win32InformationBox.h"
 #include "platform/win32/Win32PrintDialogService.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemNames.h"
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "platform/win32/Win32TrayIcon.h"
-#include "platform/win32/UniqueHandle.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32UserMessages.h"
+#include "platform/win32/WideText.h"
 #include "print/Hardcopy.h"
-#include "platform/win32/Win32InformationBox.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32FileSystem.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
 #include "save/PictureLimits.h"
 #include "save/SaveAsDialog.h"
+#include "save/win32/FileDialogs.h"
 #include "save/win32/GdiBitmapFile.h"
 #include "save/win32/PictureFileLoad.h"
 #include "save/win32/SaveAsWindow.h"
 #include "save/win32/Win32FreeImageCodec.h"
-#include "save/win32/FileDialogs.h"
-#include "settings/SettingsManager.h"
 #include "settings/OptionsDialog.h"
+#include "settings/SettingsManager.h"
 #include "settings/win32/OptionsWindow.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpFile.h"
 #include "ui/win32/AboutWindow.h"
 
 namespace {
+
+// The language the user chose, read without changing the store, for a start that failed perhaps
+// before the settings were read; the table reads a value it has no row for as English.
+int StoredLanguage() {
+    try {
+        const std::string text =
+            snapwright::win32::RegistrySettingsStore().GetSetting(snapwright::kSettingsApp, snapwright::kSettingsSection, "Language", "0");
+        int language = 0;
+        std::from_chars(text.data(), text.data() + text.size(), language);
+        return language;
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
 
 // The tray program runs once per user session: a second start would find the keys held by the
 // first and offer the user a second icon. It says where the first one is and ends.
@@ -115,8 +131,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::Win32Clipboard clipboard([&codec](const Picture& picture) { return EncodePng(codec, picture, 0); });
     win32::Win32UserMessages shownMessages;
     CommandMessages messages(shownMessages);
-    CaptureSlots slots;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    CurrentShot currentShot;
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
     win32::GdiPrinter printer;
     win32::Win32PrintDialogService printDialogs;
     win32::Win32Clock clock;
@@ -159,7 +175,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     OfficeSender sender({clipboard, automation, topLevelWindows, messages,
                          [&startApplication](const std::string& name) { return startApplication.Ask(name); },
                          [](int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); },
-                         reinterpret_cast<WindowRef>(mainWindow.Handle())});
+                         reinterpret_cast<WindowRef>(mainWindow.Handle()), [&settings] { return settings.Language; }});
     targets.sendTo = [&sender](OfficeProgram program, PicturePtr shot) { return sender.Send(program, std::move(shot)); };
 
     // The screenshot editor: modal from the send hotkeys, without a modal loop from the tray icon
@@ -167,25 +183,26 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::EditorWindow editorWindow(instance, icon);
     win32::GdiPictureTools pictureTools;
     win32::Win32FileDialogs editorDialogs([&editorWindow] { return editorWindow.Window(); });
-    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, slots, messages,
+    Editor editor({editorWindow.Form(), editorWindow, pictureTools, topLevelWindows, settings, currentShot, messages,
                    editorDialogs, help, sender,
                    [&codec](const std::string& path) { return win32::LoadPictureWithBusyCursor(codec, path); },
                    [&saveAs](PicturePtr picture) { return saveAs.StartSaveAs(std::move(picture)); },
                    [&hardcopy](PicturePtr picture) { return hardcopy.PrintHardcopy(std::move(picture)); },
                    [&clipboard](PicturePtr picture) { return clipboard.PutPicture(std::move(picture)); }});
     editorWindow.SetPresenter(&editor);
+    options.SetLanguageSavedHandler([&editor] { editor.OnLanguageChanged(); });
     targets.openEditor = [&editor] { editor.ShowModal(); };
 
     // A region of the screen, drawn on the frozen desktop: Ctrl+Shift+Print Screen opens the editor
     // on it, and the editor's Region button takes one as a new picture.
-    win32::RegionOverlay regionOverlay(instance);
-    RegionCapture regionCapture(screen, windows, engine, slots, messages, regionOverlay);
+    win32::RegionOverlay regionOverlay(instance, [&settings] { return settings.Language; });
+    RegionCapture regionCapture(screen, windows, engine, currentShot, messages, regionOverlay);
     editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 
     // A window longer than its view, scrolled and stitched into one picture no taller than the
     // editor opens.
     win32::ScrollNoteWindow scrollNote(instance);
-    ScrollCapture scrollCapture({engine, slots, messages, screen, scrollNote, &win32::OpenScrolledWindow,
+    ScrollCapture scrollCapture({engine, currentShot, messages, screen, scrollNote, &win32::OpenScrolledWindow,
                                  &win32::NewTallPicture, settings, kMaxPictureSide});
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
@@ -201,7 +218,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::Win32HotkeyService hotkeyService(mainWindow.Handle(), [&hotkeysForHook](UINT message, WPARAM wParam) {
         if (hotkeysForHook) hotkeysForHook->HotkeyWindowProc(message, wParam);
     });
-    Hotkeys hotkeys(hotkeyService, messages, engine, slots, destinations, store, settings);
+    Hotkeys hotkeys(hotkeyService, messages, engine, currentShot, destinations, store, settings);
     hotkeysForHook = &hotkeys;
     hotkeys.SetRegionCapture([&regionCapture, &editor] {
         if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
@@ -214,7 +231,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     options.SetKeysAction([&keys] { keys.Show(); });
 
     // Commands from the command line, carried out as the hotkeys do.
-    CommandRunner commands({engine, slots, destinations, imageExport, files, messages,
+    CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages,
                             [&regionCapture] { return regionCapture.Take(); },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {
@@ -255,15 +272,17 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     };
     actions.endProgram = [&mainWindow] { ::DestroyWindow(mainWindow.Handle()); };
     actions.newPopupMenu = [] { return std::make_unique<win32::TrayPopupMenu>(); };
-    TrayProgram mainForm(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
-    startWindow.SetPresenter(&mainForm);
-    mainWindow.SetTrayHandler([&mainForm](int mouseMessage) { mainForm.OnTrayIcon(mouseMessage); });
-    mainWindow.SetTaskbarCreatedHandler([&mainForm] { mainForm.OnTaskbarCreated(); });
-    mainWindow.SetUnloadHandler([&mainForm] { mainForm.OnUnload(); });
+    TrayProgram trayProgram(startWindow.Form(), settingsManager, settings, hotkeys, trayIcon, std::move(actions));
+    startWindow.SetPresenter(&trayProgram);
+    mainWindow.SetTrayHandler([&trayProgram](int mouseMessage) { trayProgram.OnTrayIcon(mouseMessage); });
+    mainWindow.SetTaskbarCreatedHandler([&trayProgram] { trayProgram.OnTaskbarCreated(); });
+    mainWindow.SetUnloadHandler([&trayProgram] { trayProgram.OnUnload(); });
 
-    if (!mainForm.OnLoad()) return 1;
+    if (!trayProgram.OnLoad()) return 1;
     DebugOutput("ready");
-    const int exitCode = mainWindow.RunMessageLoop();
+    // Windows shown without a loop of their own (the start window, the editor from the tray) get
+    // their keys and keyboard navigation from it too.
+    const int exitCode = win32::RunMessageLoop();
     DebugOutput("ending: the windows and the clipboard's picture are let go");
     return exitCode;
 }
@@ -281,8 +300,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     } catch (const std::exception& error) {
         snapwright::DebugOutput(std::string("Snapwright stopped: ") + error.what());
         if (commandLine) return commandLine->Failed(error.what());
-        ::MessageBoxW(nullptr, L"Snapwright could not start because of an internal error.", L"Snapwright",
-                      MB_OK | MB_ICONERROR);
+        const std::wstring text = snapwright::win32::ToWide(snapwright::UserText(snapwright::TextId::StartFailedMessage, StoredLanguage()));
+        ::MessageBoxW(nullptr, text.c_str(), L"Snapwright", MB_OK | MB_ICONERROR);
         return 2;
     }
 }

@@ -23,7 +23,7 @@ inline constexpr ControlText kAskApplicationTexts[] = {
     {AskApplicationControl::WordProcessor, kNoText},  // the program's name
     {AskApplicationControl::Spreadsheet, kNoText},  // the program's name
     {AskApplicationControl::Presentation, kNoText},  // the program's name
-    {AskApplicationControl::Editor, kNoText},  // keeps its design text
+    {AskApplicationControl::Editor, TextId::SendToEditorOption},
     {AskApplicationControl::OkButton, TextId::OkButton},
     {AskApplicationControl::CancelButton, TextId::CancelButton},
 };

@@ -2,8 +2,8 @@
 #include <functional>
 
 #include "apps/OfficeSender.h"
+#include "model/Settings.h"
 #include "platform/Form.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 

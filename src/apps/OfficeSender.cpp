@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "lang/UserText.h"
+
 namespace snapwright {
 
 namespace {
@@ -21,7 +23,7 @@ std::string Lowered(std::string text) {
 // The object a member gives; a program that gives none cannot go on with the send.
 AutomationObjectPtr Require(const AutomationValue& value, const std::string& member) {
     AutomationObjectPtr object = ObjectOf(value);
-    if (!object) throw AutomationError("it did not provide its \"" + member + "\" object");
+    if (!object) throw AutomationError(AutomationFailure::NoObject, member);
     return object;
 }
 
@@ -55,11 +57,32 @@ void SetTaskbarButton(ITopLevelWindows& windows, WindowRef window, bool show) {
     windows.LockDesktopUpdates(false);
 }
 
-std::string SendFailureMessage(OfficeProgram program, const std::string& reason) {
-    const std::string name = DisplayName(program);
-    const bool sentenceEnds = !reason.empty() && (reason.back() == '.' || reason.back() == '!');
-    return "Snapwright could not send the screenshot to " + name + ": " + reason + (sentenceEnds ? "" : ".") +
-           "\r\n\r\nThe screenshot is on the clipboard: you can paste it into " + name + " yourself.";
+namespace {
+
+TextId ReasonText(AutomationFailure failure) {
+    switch (failure) {
+        case AutomationFailure::NotInstalled: return TextId::AutomationNotInstalledReason;
+        case AutomationFailure::Unreachable: return TextId::AutomationUnreachableReason;
+        case AutomationFailure::NotStarted: return TextId::AutomationNotStartedReason;
+        case AutomationFailure::UnknownMember: return TextId::AutomationUnknownMemberReason;
+        case AutomationFailure::Busy: return TextId::AutomationBusyReason;
+        case AutomationFailure::Closed: return TextId::AutomationClosedReason;
+        case AutomationFailure::Refused: break;
+        case AutomationFailure::NoMemory: return TextId::AutomationNoMemoryReason;
+        case AutomationFailure::NoObject: return TextId::AutomationNoObjectReason;
+        case AutomationFailure::NotScriptable: return TextId::AutomationNotScriptableReason;
+    }
+    return TextId::AutomationRefusedReason;
+}
+
+}  // namespace
+
+// The reason is a clause after a colon; the program's own words in it may end its sentence already.
+std::string SendFailureMessage(OfficeProgram program, const AutomationError& error, int language) {
+    std::string reason = UserText(ReasonText(error.Failure()), language,
+                                  {{"member", error.Member()}, {"reason", error.Detail()}});
+    if (reason.back() != '.' && reason.back() != '!') reason += '.';
+    return UserText(TextId::SendFailedMessage, language, {{"program", DisplayName(program)}, {"reason", reason}});
 }
 
 // The Microsoft programs are reached through their own automation objects.
@@ -80,16 +103,20 @@ struct OfficeSender::SuiteProgram {
 
 OfficeSender::OfficeSender(Ports ports) : m_ports(std::move(ports)) {}
 
+int OfficeSender::Language() const {
+    return m_ports.language ? m_ports.language() : 0;
+}
+
 bool OfficeSender::Send(OfficeProgram program, PicturePtr picture) {
     if (!picture || !m_ports.clipboard.PutPicture(std::move(picture))) {
-        m_ports.messages.ShowError("Snapwright could not put the picture on the clipboard, so it cannot send it to " +
-                                   DisplayName(program) + ".");
+        m_ports.messages.ShowError(
+            UserText(TextId::SendClipboardFailedMessage, Language(), {{"program", DisplayName(program)}}));
         return false;
     }
     try {
         return Paste(program);
     } catch (const AutomationError& error) {
-        m_ports.messages.ShowError(SendFailureMessage(program, error.what()));
+        m_ports.messages.ShowError(SendFailureMessage(program, error, Language()));
     }
     return false;
 }

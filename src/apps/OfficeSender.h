@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "apps/OfficeSuite.h"
+#include "model/OfficeSuite.h"
 #include "platform/Automation.h"
 #include "platform/Clipboard.h"
 #include "platform/TopLevelWindows.h"
@@ -30,6 +30,8 @@ public:
         std::function<bool(const std::string& displayName)> askToStart;
         std::function<void(int milliseconds)> wait;
         WindowRef mainWindow = 0;
+        // The user's language, asked when a message is made.
+        std::function<int()> language;
     };
 
     explicit OfficeSender(Ports ports);
@@ -41,6 +43,7 @@ public:
 
 private:
     bool Paste(OfficeProgram program);  // throws AutomationError when a step fails
+    int Language() const;
     struct MicrosoftProgram;
     struct SuiteProgram;
     bool SendToMicrosoftProgram(const MicrosoftProgram& program);
@@ -49,7 +52,7 @@ private:
     Ports m_ports;
 };
 
-// The text that tells the user that a send failed.
-std::string SendFailureMessage(OfficeProgram program, const std::string& reason);
+// The text that tells the user, in his language, that a send failed and why.
+std::string SendFailureMessage(OfficeProgram program, const AutomationError& error, int language);
 
 }  // namespace snapwright

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
+#include "model/Settings.h"
 #include "platform/Form.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 

@@ -14,8 +14,12 @@ double PixelsToTwips(int pixels, double twipsPerPixel) {
 }
 
 CaptureEngine::CaptureEngine(const IScreen& screen, IWindowService& windows, IScreenCapture& capture,
-                             IClipboard& clipboard, const CaptureSlots& slots)
-    : m_desktop(screen, windows), m_windows(windows), m_capture(capture), m_clipboard(clipboard), m_slots(slots) {}
+                             IClipboard& clipboard, const CurrentShot& currentShot)
+    : m_desktop(screen, windows),
+      m_windows(windows),
+      m_capture(capture),
+      m_clipboard(clipboard),
+      m_currentShot(currentShot) {}
 
 // Every monitor at its place in the virtual screen, as Windows' own Print Screen takes them; on one
 // monitor that is the primary screen from its origin, as always.
@@ -41,7 +45,7 @@ PicturePtr CaptureEngine::GrabArea(const Rect& area, const std::vector<Monitor>&
 }
 
 bool CaptureEngine::CopyShotToClipboard() {
-    const PicturePtr shot = m_slots.Current();
+    const PicturePtr shot = m_currentShot.Get();
     return shot && m_clipboard.PutPicture(shot);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/Desktop.h"
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
@@ -16,7 +16,7 @@ double PixelsToTwips(int pixels, double twipsPerPixel);
 class CaptureEngine {
 public:
     CaptureEngine(const IScreen& screen, IWindowService& windows, IScreenCapture& capture, IClipboard& clipboard,
-                  const CaptureSlots& slots);
+                  const CurrentShot& currentShot);
 
     PicturePtr GrabScreenPicture();
     PicturePtr GrabActiveWindowPicture();
@@ -31,7 +31,7 @@ private:
     IWindowService& m_windows;
     IScreenCapture& m_capture;
     IClipboard& m_clipboard;
-    const CaptureSlots& m_slots;
+    const CurrentShot& m_currentShot;
 };
 
 }  // namespace snapwright

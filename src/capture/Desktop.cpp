@@ -1,41 +1,10 @@
 #include "capture/Desktop.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace snapwright {
 
 namespace {
-
-// Edges in 64 bits: a rectangle near the end of the int range must not wrap when its right edge
-// is formed.
-struct Edges {
-    long long left, top, right, bottom;
-};
-
-Edges EdgesOf(const Rect& rect) {
-    return {rect.left, rect.top, static_cast<long long>(rect.left) + rect.width,
-            static_cast<long long>(rect.top) + rect.height};
-}
-
-long long Area(const Rect& rect) {
-    return static_cast<long long>(rect.width) * rect.height;
-}
-
-bool IsEmpty(const Rect& rect) {
-    return rect.width <= 0 || rect.height <= 0;
-}
-
-// Squared distance from a point to the nearest pixel of a rectangle; 0 inside it.
-long long DistanceSquared(const Rect& rect, Point point) {
-    const Edges edges = EdgesOf(rect);
-    const auto beyond = [](long long value, long long first, long long end) {
-        return value < first ? first - value : (value >= end ? value - end + 1 : 0);
-    };
-    const long long dx = beyond(point.x, edges.left, edges.right);
-    const long long dy = beyond(point.y, edges.top, edges.bottom);
-    return dx * dx + dy * dy;
-}
 
 std::optional<Rect> RectOf(const WindowEdges& edges) {
     constexpr long long kMin = std::numeric_limits<int>::min();
@@ -49,73 +18,6 @@ std::optional<Rect> RectOf(const WindowEdges& edges) {
 }
 
 }  // namespace
-
-Rect Intersection(const Rect& a, const Rect& b) {
-    const Edges ea = EdgesOf(a);
-    const Edges eb = EdgesOf(b);
-    const long long left = std::max(ea.left, eb.left);
-    const long long top = std::max(ea.top, eb.top);
-    const long long right = std::min(ea.right, eb.right);
-    const long long bottom = std::min(ea.bottom, eb.bottom);
-    if (IsEmpty(a) || IsEmpty(b) || right <= left || bottom <= top) return {};
-    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-            static_cast<int>(bottom - top)};
-}
-
-Rect BoundingRectangle(const std::vector<Monitor>& monitors) {
-    bool any = false;
-    Edges around{};
-    for (const Monitor& monitor : monitors) {
-        if (IsEmpty(monitor.bounds)) continue;
-        const Edges edges = EdgesOf(monitor.bounds);
-        around = any ? Edges{std::min(around.left, edges.left), std::min(around.top, edges.top),
-                             std::max(around.right, edges.right), std::max(around.bottom, edges.bottom)}
-                     : edges;
-        any = true;
-    }
-    if (!any) return {};
-    return RectOf({around.left, around.top, around.right, around.bottom}).value_or(Rect{});
-}
-
-std::vector<Rect> ShownParts(const Rect& area, const std::vector<Monitor>& monitors) {
-    std::vector<Rect> parts;
-    for (const Monitor& monitor : monitors) {
-        const Rect part = Intersection(area, monitor.bounds);
-        if (!IsEmpty(part)) parts.push_back(part);
-    }
-    return parts;
-}
-
-const Monitor* MonitorAt(const std::vector<Monitor>& monitors, Point point) {
-    const Monitor* nearest = nullptr;
-    long long nearestDistance = 0;
-    for (const Monitor& monitor : monitors) {
-        if (IsEmpty(monitor.bounds)) continue;
-        const long long distance = DistanceSquared(monitor.bounds, point);
-        if (!nearest || distance < nearestDistance) {
-            nearest = &monitor;
-            nearestDistance = distance;
-        }
-    }
-    return nearest;
-}
-
-const Monitor* MonitorOf(const std::vector<Monitor>& monitors, const Rect& rect) {
-    const Monitor* largest = nullptr;
-    long long largestArea = 0;
-    for (const Monitor& monitor : monitors) {
-        const long long area = Area(Intersection(rect, monitor.bounds));
-        if (area > largestArea) {
-            largest = &monitor;
-            largestArea = area;
-        }
-    }
-    if (largest) return largest;
-    const Edges edges = EdgesOf(rect);
-    const Point centre{static_cast<int>((edges.left + edges.right) / 2),
-                       static_cast<int>((edges.top + edges.bottom) / 2)};
-    return MonitorAt(monitors, centre);
-}
 
 std::optional<Rect> VisibleFrame(const WindowPlace& place, const std::vector<Monitor>& monitors) {
     const std::optional<Rect> outer = RectOf(place.outer);
@@ -137,14 +39,8 @@ std::optional<Rect> VisibleFrame(const WindowPlace& place, const std::vector<Mon
     return frame;
 }
 
-Rect CentredIn(Size size, const Rect& area) {
-    const auto place = [](int start, int length, int wanted) {
-        const long long centred = start + (static_cast<long long>(length) - wanted) / 2;
-        const long long last = static_cast<long long>(start) + length - wanted;
-        return static_cast<int>(std::max<long long>(start, std::min(centred, last)));
-    };
-    return {place(area.left, area.width, size.width), place(area.top, area.height, size.height), size.width,
-            size.height};
+bool IsShown(const TopLevelWindow& window) {
+    return window.visible && !window.minimised && !window.clickThrough && !window.cloaked;
 }
 
 Desktop::Desktop(const IScreen& screen, const IWindowService& windows) : m_screen(screen), m_windows(windows) {}
@@ -180,6 +76,15 @@ std::optional<Rect> Desktop::VisibleFrame(WindowRef window, const std::vector<Mo
     if (!outer) return std::nullopt;
     return snapwright::VisibleFrame({*outer, m_windows.ComposedFrame(window), m_windows.IsMaximised(window)},
                                     monitors);
+}
+
+std::vector<Rect> Desktop::ShownWindowFrames(const std::vector<Monitor>& monitors) const {
+    std::vector<Rect> frames;
+    for (const TopLevelWindow& window : m_windows.TopLevelWindowsTopFirst()) {
+        if (!IsShown(window)) continue;
+        if (const std::optional<Rect> frame = VisibleFrame(window.window, monitors)) frames.push_back(*frame);
+    }
+    return frames;
 }
 
 }  // namespace snapwright

@@ -7,18 +7,6 @@
 
 namespace snapwright {
 
-// The overlap of two rectangles; an empty rectangle (no width or height) when they do not meet.
-Rect Intersection(const Rect& a, const Rect& b);
-
-// The smallest rectangle around every monitor: the virtual screen. Empty without monitors.
-Rect BoundingRectangle(const std::vector<Monitor>& monitors);
-// The parts of an area that the monitors show, one per monitor that shows any of it.
-std::vector<Rect> ShownParts(const Rect& area, const std::vector<Monitor>& monitors);
-// The monitor that holds a point, or the nearest one to it; null without monitors.
-const Monitor* MonitorAt(const std::vector<Monitor>& monitors, Point point);
-// The monitor that shows the largest part of a rectangle, or the nearest one when none shows any.
-const Monitor* MonitorOf(const std::vector<Monitor>& monitors, const Rect& rect);
-
 // What the system tells of a window's place.
 struct WindowPlace {
     WindowEdges outer;
@@ -30,9 +18,9 @@ struct WindowPlace {
 // that hangs over its monitor's work area. Nothing when it does not fit into whole pixels.
 std::optional<Rect> VisibleFrame(const WindowPlace& place, const std::vector<Monitor>& monitors);
 
-// A window of a size in the middle of an area, moved into it where it would stick out; a window
-// larger than the area starts at the area's top-left corner.
-Rect CentredIn(Size size, const Rect& area);
+// Whether the user sees a top-level window and can point at it: visible, not minimised, not
+// click-through and not cloaked.
+bool IsShown(const TopLevelWindow& window);
 
 // The one place that answers where things are on the display: the monitors, the virtual screen
 // around them, which monitor holds a point, the pointer or a window, and a window's visible frame.
@@ -48,6 +36,8 @@ public:
     std::optional<Rect> VisibleFrame(WindowRef window) const;
     // The same with the monitors asked for already, for many windows at once.
     std::optional<Rect> VisibleFrame(WindowRef window, const std::vector<Monitor>& monitors) const;
+    // The visible frames of the windows the user sees, the top one first.
+    std::vector<Rect> ShownWindowFrames(const std::vector<Monitor>& monitors) const;
 
 private:
     const IScreen& m_screen;

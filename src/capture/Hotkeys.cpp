@@ -9,12 +9,12 @@
 
 namespace snapwright {
 
-Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
+Hotkeys::Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CurrentShot& currentShot,
                  ShotDestinations& destinations, ISettingsStore& store, const Settings& settings)
     : m_service(service),
       m_messages(messages),
       m_engine(engine),
-      m_slots(slots),
+      m_currentShot(currentShot),
       m_destinations(destinations),
       m_store(store),
       m_settings(settings) {}
@@ -100,7 +100,7 @@ PicturePtr Hotkeys::TakeShot(GrabKind grab, std::optional<WindowRef> window) {
                              "could not be read.");
         return nullptr;
     }
-    m_slots.SetCurrent(shot);
+    m_currentShot.Set(shot);
     if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
     return shot;
 }

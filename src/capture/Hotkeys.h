@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/HotkeyTable.h"
 #include "capture/ShotDestinations.h"
+#include "model/Settings.h"
 #include "platform/HotkeyService.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserMessages.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 
@@ -27,7 +27,7 @@ inline constexpr unsigned kRetryMilliseconds = 5000;
 // soon as it comes free.
 class Hotkeys {
 public:
-    Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CaptureSlots& slots,
+    Hotkeys(IHotkeyService& service, IUserMessages& messages, CaptureEngine& engine, CurrentShot& currentShot,
             ShotDestinations& destinations, ISettingsStore& store, const Settings& settings);
 
     // What the region key does.
@@ -77,7 +77,7 @@ private:
     IHotkeyService& m_service;
     IUserMessages& m_messages;
     CaptureEngine& m_engine;
-    CaptureSlots& m_slots;
+    CurrentShot& m_currentShot;
     ShotDestinations& m_destinations;
     ISettingsStore& m_store;
     const Settings& m_settings;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "settings/Settings.h"
+#include "model/Settings.h"
 
 namespace snapwright {
 

@@ -3,9 +3,9 @@
 
 #include "capture/Hotkeys.h"
 #include "capture/KeysControls.h"
+#include "model/Settings.h"
 #include "platform/Form.h"
 #include "platform/UserMessages.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 

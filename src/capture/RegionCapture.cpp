@@ -10,12 +10,12 @@ constexpr const char* kUnreadable = "Snapwright could not take the screenshot: t
 }  // namespace
 
 RegionCapture::RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine,
-                             CaptureSlots& slots, IUserMessages& messages,
+                             CurrentShot& currentShot, IUserMessages& messages,
                              IRegionOverlay& overlay)
     : m_screen(screen),
       m_desktop(screen, windows),
       m_engine(engine),
-      m_slots(slots),
+      m_currentShot(currentShot),
       m_messages(messages),
       m_overlay(overlay) {}
 
@@ -33,7 +33,7 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
         m_messages.ShowError(kUnreadable);
         return nullptr;
     }
-    RegionSelection selection(monitors, WindowFrames(monitors), m_screen.PointerPosition());
+    RegionSelection selection(monitors, m_desktop.ShownWindowFrames(monitors), m_screen.PointerPosition());
     m_overlay.Select(*desktop, area, selection);
     if (selection.CurrentStep() != RegionSelection::Step::Taken) return nullptr;
 
@@ -45,17 +45,9 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
         m_messages.ShowError(kUnreadable);
         return nullptr;
     }
-    m_slots.SetCurrent(shot);
+    m_currentShot.Set(shot);
     if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
     return shot;
-}
-
-std::vector<Rect> RegionCapture::WindowFrames(const std::vector<Monitor>& monitors) const {
-    std::vector<Rect> frames;
-    for (WindowRef window : m_overlay.ShownWindowsTopFirst()) {
-        if (const std::optional<Rect> frame = m_desktop.VisibleFrame(window, monitors)) frames.push_back(*frame);
-    }
-    return frames;
 }
 
 }  // namespace snapwright

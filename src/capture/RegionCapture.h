@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/Desktop.h"
 #include "capture/RegionSelection.h"
 #include "platform/Picture.h"
@@ -14,8 +14,6 @@ namespace snapwright {
 class IRegionOverlay {
 public:
     virtual ~IRegionOverlay() = default;
-    // The top-level windows that show on the desktop, the top one first.
-    virtual std::vector<WindowRef> ShownWindowsTopFirst() const = 0;
     // Gives the windows that a window of this program has just uncovered the time to paint.
     virtual void WaitForRepaint() = 0;
     // Shows the frozen desktop (the picture of `area`) dimmed over every monitor and hands the
@@ -29,7 +27,7 @@ public:
 // it is cut out of that one grab.
 class RegionCapture {
 public:
-    RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine, CaptureSlots& slots,
+    RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine, CurrentShot& currentShot,
                   IUserMessages& messages, IRegionOverlay& overlay);
 
     // The region becomes the current screenshot and goes onto the clipboard. Null, and nothing
@@ -39,12 +37,10 @@ public:
     PicturePtr Take(bool afterHiding = false);
 
 private:
-    std::vector<Rect> WindowFrames(const std::vector<Monitor>& monitors) const;
-
     const IScreen& m_screen;
     Desktop m_desktop;
     CaptureEngine& m_engine;
-    CaptureSlots& m_slots;
+    CurrentShot& m_currentShot;
     IUserMessages& m_messages;
     IRegionOverlay& m_overlay;
     bool m_busy = false;

@@ -3,32 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "capture/Desktop.h"
-
 namespace snapwright {
 
 namespace {
 
-bool Holds(const Rect& rect, Point point) {
-    return point.x >= rect.left && point.y >= rect.top && static_cast<long long>(point.x) - rect.left < rect.width &&
-           static_cast<long long>(point.y) - rect.top < rect.height;
-}
-
 bool OnDesktop(Point point, const std::vector<Monitor>& monitors) {
-    return std::any_of(monitors.begin(), monitors.end(), [&](const Monitor& m) { return Holds(m.bounds, point); });
-}
-
-bool HasPixels(const std::optional<Rect>& rect) {
-    return rect && rect->width > 0 && rect->height > 0;
-}
-
-// From `first`, `length` long, in front of `point` (after it, `gap` away) where that fits before
-// `end`, else behind it; never before `first`.
-int PlaceAlong(int point, int length, int gap, int first, int end) {
-    long long place = static_cast<long long>(point) + gap;
-    if (place + length > end) place = static_cast<long long>(point) - gap - length;
-    place = std::min<long long>(place, static_cast<long long>(end) - length);
-    return static_cast<int>(std::max<long long>(place, first));
+    return std::any_of(monitors.begin(), monitors.end(), [&](const Monitor& m) { return Contains(m.bounds, point); });
 }
 
 }  // namespace
@@ -56,7 +36,7 @@ std::optional<Rect> WindowUnder(Point point, const std::vector<Rect>& windowsTop
     const Monitor* monitor = MonitorAt(monitors, point);
     if (!monitor) return std::nullopt;
     for (const Rect& window : windowsTopFirst) {
-        if (Holds(window, point)) return Intersection(window, monitor->bounds);
+        if (Contains(window, point)) return Intersection(window, monitor->bounds);
     }
     return monitor->bounds;
 }
@@ -74,11 +54,6 @@ Point StepPointer(Point pointer, ArrowKey key, bool shift, const std::vector<Mon
 
 std::string SizeText(const Rect& region) {
     return std::to_string(region.width) + " \u00D7 " + std::to_string(region.height);
-}
-
-Rect PlaceBeside(Point point, Size size, int gap, const Rect& area) {
-    return {PlaceAlong(point.x, size.width, gap, area.left, area.left + area.width),
-            PlaceAlong(point.y, size.height, gap, area.top, area.top + area.height), size.width, size.height};
 }
 
 RegionSelection::RegionSelection(std::vector<Monitor> monitors, std::vector<Rect> windowsTopFirst, Point pointer)
@@ -149,7 +124,7 @@ void RegionSelection::Follow() {
 }
 
 void RegionSelection::Take() {
-    if (HasPixels(m_marked)) m_step = Step::Taken;
+    if (m_marked && !IsEmpty(*m_marked)) m_step = Step::Taken;
 }
 
 }  // namespace snapwright

@@ -28,9 +28,6 @@ Point StepPointer(Point pointer, ArrowKey key, bool shift, const std::vector<Mon
 
 // "240 × 180": the size of a region, as the overlay labels it.
 std::string SizeText(const Rect& region);
-// A box of a size beside a point, below and right of it where the area has room, else on the
-// other side, and within the area.
-Rect PlaceBeside(Point point, Size size, int gap, const Rect& area);
 
 // The drawing of one region: the user points (the window under the pointer is offered), presses,
 // drags beyond the click distance and releases, or confirms with Enter; a release without a drag

@@ -64,7 +64,7 @@ ScrollOutcome ScrollCapture::Take(WindowRef window) {
         m_ports.messages.ShowError(UserText(TextId::ScrollingUnreadableMessage, m_ports.settings.Language));
         return outcome;
     }
-    m_ports.slots.SetCurrent(outcome.picture);
+    m_ports.currentShot.Set(outcome.picture);
     if (!m_ports.engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
     return outcome;
 }

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/ScrollPorts.h"
 #include "platform/Screen.h"
 #include "platform/UserMessages.h"
-#include "settings/Settings.h"
+#include "model/Settings.h"
 
 namespace snapwright {
 
@@ -47,7 +47,7 @@ class ScrollCapture {
 public:
     struct Ports {
         CaptureEngine& engine;
-        CaptureSlots& slots;
+        CurrentShot& currentShot;
         IUserMessages& messages;
         const IScreen& screen;
         IScrollNote& note;

@@ -1,10 +1,10 @@
 #pragma once
 #include <functional>
 
-#include "apps/OfficeSuite.h"
+#include "model/OfficeSuite.h"
+#include "model/Settings.h"
 #include "platform/Picture.h"
-#include "print/Hardcopy.h"
-#include "settings/Settings.h"
+#include "print/PageOutcome.h"
 
 namespace snapwright {
 

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "capture/StartWindowControls.h"
+#include "lang/ApplyLanguage.h"
 #include "lang/LanguageTable.h"
 #include "platform/Diagnostics.h"
 #include "platform/ScopedFlag.h"
@@ -61,9 +62,13 @@ TrayProgram::TrayProgram(IForm& form, SettingsManager& settingsManager, Settings
       m_trayIcon(trayIcon),
       m_actions(std::move(actions)) {}
 
+// The start window speaks the stored language, which is known once the settings are loaded.
 bool TrayProgram::OnLoad() {
     m_form.SetText(Id(StartWindowControl::TitleLabel), StartTitle());
     m_settingsManager.LoadSettings();
+    const int language = m_settings.Language;
+    const TextValue optionsItem{"item", Languages().Text(TextId::OptionsMenuItem, language)};
+    ApplyLanguage(m_form, language, kStartWindowTexts, std::nullopt, {&optionsItem, 1});
     if (!m_hotkeys.RegisterHotkeys()) return false;
     m_loaded = true;
     m_trayIcon.Add(TrayTip());

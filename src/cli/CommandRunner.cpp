@@ -56,7 +56,7 @@ CommandOutcome CommandRunner::Carry(const Command& command) {
     // The region overlay and the scrolling capture have made their picture current and put it on
     // the clipboard.
     if (command.area != CaptureArea::Region && !command.scroll) {
-        m_ports.slots.SetCurrent(shot);
+        m_ports.currentShot.Set(shot);
         onClipboard = m_ports.engine.CopyShotToClipboard();
         if (!onClipboard) DebugOutput("The screenshot could not be put on the clipboard.");
     }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "cli/CommandLine.h"
@@ -19,7 +19,7 @@ class CommandRunner {
 public:
     struct Ports {
         CaptureEngine& engine;
-        CaptureSlots& slots;
+        CurrentShot& currentShot;
         ShotDestinations& destinations;
         ImageExport& imageExport;
         IFileSystem& files;

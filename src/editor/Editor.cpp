@@ -6,6 +6,8 @@
 #include "editor/ShapeTool.h"
 #include "editor/TextTool.h"
 #include "editor/ZoomTool.h"
+#include "lang/ApplyLanguage.h"
+#include "lang/LanguageTable.h"
 
 namespace snapwright {
 
@@ -15,21 +17,22 @@ namespace {
 
 constexpr int kStrengths = 10;
 
+// An office program's button bears the program's name in every language.
 struct OfficeButton {
     OfficeProgram program;
     const char* name;
-    const char* tip;
-    const char* picture;
+    const char* tipName;  // in "Send the picture to {program}"
+    ToolbarPicture picture;
 };
 
 // Both suites' buttons stand in the same three places; only the configured suite's show.
 constexpr OfficeButton kOfficeButtons[] = {
-    {OfficeProgram::Word, "Word", "Send the picture to Microsoft Word", "TOOL_WORD"},
-    {OfficeProgram::Excel, "Excel", "Send the picture to Microsoft Excel", "TOOL_EXCEL"},
-    {OfficeProgram::PowerPoint, "PowerPoint", "Send the picture to Microsoft PowerPoint", "TOOL_POWERPOINT"},
-    {OfficeProgram::Writer, "Writer", "Send the picture to Writer", "TOOL_WRITER"},
-    {OfficeProgram::Calc, "Calc", "Send the picture to Calc", "TOOL_CALC"},
-    {OfficeProgram::Impress, "Impress", "Send the picture to Impress", "TOOL_IMPRESS"},
+    {OfficeProgram::Word, "Word", "Microsoft Word", ToolbarPicture::Word},
+    {OfficeProgram::Excel, "Excel", "Microsoft Excel", ToolbarPicture::Excel},
+    {OfficeProgram::PowerPoint, "PowerPoint", "Microsoft PowerPoint", ToolbarPicture::PowerPoint},
+    {OfficeProgram::Writer, "Writer", "Writer", ToolbarPicture::Writer},
+    {OfficeProgram::Calc, "Calc", "Calc", ToolbarPicture::Calc},
+    {OfficeProgram::Impress, "Impress", "Impress", ToolbarPicture::Impress},
 };
 
 constexpr const char* kOpenFilter =
@@ -39,48 +42,43 @@ constexpr const char* kOpenFilter =
 }  // namespace
 
 // The toolbar, in its order. A command is a function of the editor; a tool is an object behind
-// the Tool interface, which the button chooses.
+// the Tool interface, which the button chooses. Each button has its name and tip in every language.
 Editor::Editor(Ports ports) : m_ports(std::move(ports)), m_core(m_ports.form, m_ports.window, m_ports.pictures) {
     using enum ToolbarGroup;
-    AddCommand("New", "New: start with an empty picture", "TOOL_NEW", File, CtrlKey('N'), [this] { OnNew(); });
-    AddCommand("Region", "Region: take a region of the screen as a new picture", "TOOL_REGION", File, {},
-               [this] { OnRegion(); });
-    AddCommand("Open", "Open an image file", "TOOL_OPEN", File, CtrlKey('O'), [this] { OnOpen(); });
-    AddCommand("Save", "Save the picture", "TOOL_SAVE", File, CtrlKey('S'), [this] { OnSave(); });
-    AddCommand("Print", "Print the picture", "TOOL_PRINT", File, CtrlKey('P'), [this] { OnPrint(); });
-    AddCommand("Copy", "Copy the picture to the clipboard", "TOOL_COPY", File, CtrlKey('C'), [this] { OnCopy(); });
+    using enum TextId;
+    AddCommand(EditorNewButton, EditorNewTip, ToolbarPicture::New, File, CtrlKey('N'), [this] { OnNew(); });
+    AddCommand(EditorRegionButton, EditorRegionTip, ToolbarPicture::Region, File, {}, [this] { OnRegion(); });
+    AddCommand(EditorOpenButton, EditorOpenTip, ToolbarPicture::Open, File, CtrlKey('O'), [this] { OnOpen(); });
+    AddCommand(EditorSaveButton, EditorSaveTip, ToolbarPicture::Save, File, CtrlKey('S'), [this] { OnSave(); });
+    AddCommand(EditorPrintButton, EditorPrintTip, ToolbarPicture::Print, File, CtrlKey('P'), [this] { OnPrint(); });
+    AddCommand(EditorCopyButton, EditorCopyTip, ToolbarPicture::Copy, File, CtrlKey('C'), [this] { OnCopy(); });
     for (const OfficeButton& button : kOfficeButtons) {
         m_officeButtons.emplace_back(button.program, ToolbarControl(m_toolbar.size()));
-        AddCommand(button.name, button.tip, button.picture, Office, {},
-                   [this, program = button.program] { OnSend(program); });
+        AddCommand(kNoText, EditorSendTip, button.picture, Office, {}, [this, program = button.program] { OnSend(program); });
+        m_toolbar.back().ownName = button.name;
+        m_toolbar.back().tip.values = {{"program", button.tipName}};
     }
     m_core.SetUndoButton(ToolbarControl(m_toolbar.size()));
-    AddCommand("Undo", "Undo the last change", "TOOL_UNDO", Undo, CtrlKey('Z'), [this] { m_core.Undo(); });
-    AddTool("Zoom", "Zoom: drag over a region or click two corners, then click where its enlargement goes",
-            "TOOL_ZOOM", {}, std::make_unique<ZoomTool>(m_core));
-    AddTool("Crop", "Crop: click where the nearest corner of the picture should move to", "TOOL_CROP", {},
-            std::make_unique<CropTool>(m_core));
-    AddTool("Frame", "Frame: drag from corner to corner, or click two opposite corners", "TOOL_FRAME", {},
-            std::make_unique<ShapeTool>(m_core, ShapeKind::Frame));
-    AddTool("Ellipse", "Ellipse: drag from corner to corner, or click two opposite corners", "TOOL_ELLIPSE", {},
+    AddCommand(EditorUndoButton, EditorUndoTip, ToolbarPicture::Undo, Undo, CtrlKey('Z'), [this] { m_core.Undo(); });
+    AddTool(EditorZoomButton, EditorZoomTip, ToolbarPicture::Zoom, {}, std::make_unique<ZoomTool>(m_core));
+    AddTool(EditorCropButton, EditorCropTip, ToolbarPicture::Crop, {}, std::make_unique<CropTool>(m_core));
+    AddTool(EditorFrameButton, EditorFrameTip, ToolbarPicture::Frame, {}, std::make_unique<ShapeTool>(m_core, ShapeKind::Frame));
+    AddTool(EditorEllipseButton, EditorEllipseTip, ToolbarPicture::Ellipse, {},
             std::make_unique<ShapeTool>(m_core, ShapeKind::Ellipse));
-    AddTool("Text", "Text: click or drag a box and type; Enter puts it in, Shift+Enter starts a line, Escape drops it",
-            "TOOL_TEXT", {'T'}, std::make_unique<TextTool>(m_core));
-    AddTool("Arrow", "Arrow: drag from its tail to its head", "TOOL_ARROW", {'A'}, std::make_unique<ArrowTool>(m_core));
-    AddTool("Highlight", "Highlighter: drag over what should stand out", "TOOL_HIGHLIGHT", {'H'},
+    AddTool(EditorTextButton, EditorTextTip, ToolbarPicture::Text, {'T'}, std::make_unique<TextTool>(m_core));
+    AddTool(EditorArrowButton, EditorArrowTip, ToolbarPicture::Arrow, {'A'}, std::make_unique<ArrowTool>(m_core));
+    AddTool(EditorHighlightButton, EditorHighlightTip, ToolbarPicture::Highlight, {'H'},
             std::make_unique<MarkTool>(m_core, MarkKind::Highlight));
-    AddTool("Redact", "Redact: drag over what nobody may read; hold Shift when letting go to fill it solid",
-            "TOOL_REDACT", {'R'}, std::make_unique<MarkTool>(m_core, MarkKind::Redact));
+    AddTool(EditorRedactButton, EditorRedactTip, ToolbarPicture::Redact, {'R'}, std::make_unique<MarkTool>(m_core, MarkKind::Redact));
 }
 
-void Editor::AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
+void Editor::AddCommand(TextId name, TextId tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,
                         std::function<void()> command) {
-    m_toolbar.push_back({std::move(name), std::move(tip), std::move(picture), group, key, std::move(command), nullptr});
+    m_toolbar.push_back({name, {}, {tip}, picture, group, key, std::move(command), nullptr});
 }
 
-void Editor::AddTool(std::string name, std::string tip, std::string picture, KeyPress key, std::unique_ptr<Tool> tool) {
-    m_toolbar.push_back(
-        {std::move(name), std::move(tip), std::move(picture), ToolbarGroup::Tools, key, nullptr, std::move(tool)});
+void Editor::AddTool(TextId name, TextId tip, ToolbarPicture picture, KeyPress key, std::unique_ptr<Tool> tool) {
+    m_toolbar.push_back({name, {}, {tip}, picture, ToolbarGroup::Tools, key, nullptr, std::move(tool)});
 }
 
 void Editor::Show() {
@@ -94,7 +92,7 @@ void Editor::ShowModal() {
 // An editor that opens loads the current screenshot, which is this picture, by itself.
 void Editor::ShowPicture(PicturePtr picture) {
     Show();
-    if (m_core.Picture() != picture && MayDiscard(TextId::EditorNewFileCaption)) LoadNewPicture(std::move(picture));
+    if (m_core.Picture() != picture && MayDiscard(TextId::EditorNewFileCaption)) LoadNewPicture(picture);
 }
 
 // The editor works on the current screenshot; before the first capture its view stays empty.
@@ -114,7 +112,29 @@ void Editor::OnLoad() {
     m_core.LeaveTool();
     m_core.style = {};
     m_ports.window.ShowColour(Id(ColourButton), m_core.style.colour);
-    m_core.Reset(m_ports.slots.Current());
+    ShowLanguage();
+    m_open = true;
+    m_core.Reset(m_ports.currentShot.Get());
+}
+
+void Editor::OnLanguageChanged() {
+    if (m_open) ShowLanguage();
+}
+
+// The buttons' names, the labels and every tooltip in the user's language, and the language's face,
+// in which the window lays its toolbar out anew.
+void Editor::ShowLanguage() {
+    const int language = m_ports.settings.Language;
+    m_core.language = language;
+    for (std::size_t i = 0; i < m_toolbar.size(); ++i) {
+        m_ports.form.SetText(ToolbarControl(i), m_toolbar[i].Name(language));
+        m_ports.window.SetTip(ToolbarControl(i), m_toolbar[i].Tooltip(language));
+    }
+    ApplyTexts(m_ports.form, language, kEditorTexts);
+    for (const ControlText& tip : kEditorTips) {
+        m_ports.window.SetTip(tip.control, tip.text == kNoText ? std::string() : UserText(tip.text, language));
+    }
+    m_ports.window.SetTextFont(Languages().FontName(language), Languages().FontSize(language));
 }
 
 void Editor::ShowOfficeButtons() {
@@ -144,6 +164,7 @@ bool Editor::OnClose() {
     // manager each of its disappearances then leaves its invisible frame over the screen for up to
     // two seconds, swallowing clicks meant for the tray icon.
     m_ports.form.Hide();
+    m_open = false;
     return true;
 }
 
@@ -181,7 +202,7 @@ void Editor::OnClick(ControlId control) {
     }
     switch (static_cast<EditorControl>(control)) {
         case ColourButton: OnColourButton(); break;
-        case HelpButton: m_ports.help.Open(); break;
+        case HelpButton: m_ports.help.Open(m_ports.settings.Language); break;
         case StrengthList: OnStrengthChosen(); break;
         default: m_core.OnToolControl(control); break;
     }
@@ -192,10 +213,10 @@ PicturePtr Editor::PictureToHandOn() {
     m_core.FinishTool();
     PicturePtr picture = m_core.Picture();
     if (!picture) {
-        m_ports.window.Inform("There is no picture in the editor to hand on.", kEditorCaption);
+        m_ports.window.Inform(UserText(TextId::EditorNothingToHandOnMessage, m_ports.settings.Language), kEditorCaption);
         return nullptr;
     }
-    m_ports.slots.SetCurrent(picture);
+    m_ports.currentShot.Set(picture);
     return picture;
 }
 
@@ -244,16 +265,17 @@ void Editor::LoadNewPicture(PicturePtr picture) {
     m_core.ClearUndo();
     m_ports.window.SetScrollValue(Id(HorizontalScroll), 0);
     m_ports.window.SetScrollValue(Id(VerticalScroll), 0);
-    m_core.ReplacePicture(std::move(picture));
+    m_core.ReplacePicture(picture);
     m_core.changed = false;
-    m_ports.slots.SetCurrent(m_core.Picture());
+    m_ports.currentShot.Set(m_core.Picture());
 }
 
 // Like New, Open asks before the edits go. The file is read before anything changes: one that is
 // no picture leaves the editor as it was. A file just opened has no changes to ask about.
 void Editor::OnOpen() {
     if (!MayDiscard(TextId::EditorOpenFileCaption)) return;
-    const std::string path = m_ports.dialogs.ShowOpenDialog(kOpenFilter, "Open Screenshot file", "");
+    const std::string path =
+        m_ports.dialogs.ShowOpenDialog(kOpenFilter, UserText(TextId::EditorOpenDialogTitle, m_ports.settings.Language), "");
     if (path.empty()) return;
     LoadedPicture loaded = m_ports.loadPicture(path);
     if (!loaded.picture) {
@@ -283,17 +305,14 @@ bool Editor::SaveEdits() {
 void Editor::OnPrint() {
     const PicturePtr picture = PictureToHandOn();
     if (picture && m_ports.printHardcopy(picture) == PageOutcome::WaitsForNextShot) {
-        m_ports.window.Inform("The page holds two screenshots: this picture is the first, and the page waits for "
-                              "the second.\r\n\r\nPress Print again, or take a screenshot with Print Screen, and "
-                              "the page is printed.",
-                              "Snapwright");
+        m_ports.window.Inform(UserText(TextId::EditorPageWaitsMessage, m_ports.settings.Language), "Snapwright");
     }
 }
 
 void Editor::OnCopy() {
     const PicturePtr picture = PictureToHandOn();
     if (picture && !m_ports.copyToClipboard(picture)) {
-        m_ports.messages.ShowError("Snapwright could not put the picture on the clipboard.");
+        m_ports.messages.ShowError(UserText(TextId::EditorCopyFailedMessage, m_ports.settings.Language));
     }
 }
 

@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "apps/OfficeSender.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "editor/EditorCore.h"
 #include "editor/Toolbar.h"
 #include "lang/UserText.h"
+#include "model/Settings.h"
 #include "platform/FileDialogs.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/UserMessages.h"
-#include "print/Hardcopy.h"
+#include "print/PageOutcome.h"
 #include "save/ImageLoad.h"
-#include "settings/Settings.h"
 #include "ui/HelpFile.h"
 
 namespace snapwright {
@@ -34,7 +34,7 @@ public:
         IPictureTools& pictures;
         ITopLevelWindows& windows;
         const Settings& settings;
-        CaptureSlots& slots;
+        CurrentShot& currentShot;
         IUserMessages& messages;
         IFileDialogs& dialogs;
         HelpFile& help;
@@ -62,6 +62,8 @@ public:
     const std::vector<ToolbarButton>& Toolbar() const { return m_toolbar; }
 
     void OnLoad();
+    // The language chosen in the options was saved: an open editor speaks it at once.
+    void OnLanguageChanged();
     // False keeps the window open (the user cancelled, or the save he asked for did not happen).
     bool OnClose();
     void OnScroll();
@@ -79,9 +81,10 @@ public:
     const EditorCore& Core() const { return m_core; }
 
 private:
-    void AddCommand(std::string name, std::string tip, std::string picture, ToolbarGroup group, KeyPress key,
+    void AddCommand(TextId name, TextId tip, ToolbarPicture picture, ToolbarGroup group, KeyPress key,
                     std::function<void()> command);
-    void AddTool(std::string name, std::string tip, std::string picture, KeyPress key, std::unique_ptr<Tool> tool);
+    void AddTool(TextId name, TextId tip, ToolbarPicture picture, KeyPress key, std::unique_ptr<Tool> tool);
+    void ShowLanguage();
     void OnNew();
     void OnRegion();
     void LoadNewPicture(PicturePtr picture);
@@ -106,6 +109,7 @@ private:
     std::vector<ToolbarButton> m_toolbar;
     std::vector<std::pair<OfficeProgram, ControlId>> m_officeButtons;
     std::function<PicturePtr()> m_takeRegion;
+    bool m_open = false;  // from loading the window to closing it
 };
 
 }  // namespace snapwright

@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
-#include "capture/Desktop.h"
+#include "lang/UserText.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 
@@ -142,7 +143,7 @@ Point EditorCore::OnPicture(Point view) const {
 }
 
 void EditorCore::TellFailure() {
-    window.Inform("Snapwright could not change the picture: the system has too little memory left.", "Snapwright");
+    window.Inform(UserText(TextId::EditorNoMemoryMessage, language), "Snapwright");
 }
 
 // The pixels that the change replaced are found by comparing the part of the picture it drew on,

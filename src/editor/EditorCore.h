@@ -84,6 +84,7 @@ public:
     void OnStyleChanged();
 
     bool changed = false;
+    int language = 0;  // the user's, for the core's notices
     DrawingStyle style;
 
     IForm& form;

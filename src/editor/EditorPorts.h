@@ -81,6 +81,10 @@ public:
     virtual void SetScrollValue(ControlId bar, int value) = 0;
 
     virtual void SetButtonPressed(ControlId button, bool pressed) = 0;
+    // A control's tooltip; an empty one shows none.
+    virtual void SetTip(ControlId control, const std::string& tip) = 0;
+    // The face and size in points of the toolbar's texts; the toolbar is laid out anew around them.
+    virtual void SetTextFont(const std::string& face, int points) = 0;
     // Whether Shift was held at the last press or release of a mouse button on the view.
     virtual bool ShiftHeld() const = 0;
 

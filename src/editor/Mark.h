@@ -67,10 +67,4 @@ private:
     MarkStyle m_style;
 };
 
-// Rectangles of pixels, both edges inside them.
-Rect Grown(const Rect& rect, int by);
-bool Contains(const Rect& rect, Point point);
-// The smallest rectangle around both; an empty one counts as nothing.
-Rect Union(const Rect& a, const Rect& b);
-
 }  // namespace snapwright

@@ -1,7 +1,7 @@
 #include "editor/MarkSelection.h"
 
-#include "capture/Desktop.h"
 #include "editor/TextMark.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

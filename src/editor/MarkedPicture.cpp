@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "capture/Desktop.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

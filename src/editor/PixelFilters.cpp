@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "capture/Desktop.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

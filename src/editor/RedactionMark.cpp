@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "capture/Desktop.h"
 #include "editor/PixelFilters.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

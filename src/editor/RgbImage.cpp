@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "capture/Desktop.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <utility>
 
-#include "capture/Desktop.h"
 #include "editor/StepMark.h"
+#include "platform/Geometry.h"
 
 namespace snapwright {
 

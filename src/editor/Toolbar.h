@@ -4,6 +4,9 @@
 #include <string>
 
 #include "editor/Tool.h"
+#include "editor/ToolbarPictures.h"
+#include "lang/ControlTexts.h"
+#include "lang/UserText.h"
 #include "platform/KeyPress.h"
 
 namespace snapwright {
@@ -14,15 +17,18 @@ enum class ToolbarGroup { File, Office, Undo, Tools };
 
 // A button of the editor's toolbar: a command, or a tool that the button chooses and leaves.
 struct ToolbarButton {
-    std::string name;     // its text, by which screen readers and test drivers find it
-    std::string tip;      // its tooltip, before the name of its key
-    std::string picture;  // the name of its picture among the program's resources
+    TextId name = kNoText;  // its text, by which screen readers and test drivers find it
+    std::string ownName;    // the text where it is the same in every language (an office program's name)
+    Message tip;            // its tooltip, before the name of its key
+    ToolbarPicture picture{};
     ToolbarGroup group = ToolbarGroup::File;
     KeyPress key;  // its shortcut; none when its code is 0
     std::function<void()> command;
     std::unique_ptr<Tool> tool;
 
-    std::string Tooltip() const { return key.code ? tip + " (" + KeyName(key) + ")" : tip; }
+    std::string Name(int language) const;
+    // The tip and the shortcut with the language's name for Ctrl: "Undo the last change (Ctrl+Z)".
+    std::string Tooltip(int language) const;
 };
 
 }  // namespace snapwright

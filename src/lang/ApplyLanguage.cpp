@@ -22,4 +22,10 @@ void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts
     }
 }
 
+void ApplyTexts(IForm& form, int language, std::span<const ControlText> texts) {
+    for (const ControlText& entry : texts) {
+        if (entry.text != kNoText) form.SetText(entry.control, Languages().Text(entry.text, language));
+    }
+}
+
 }  // namespace snapwright

@@ -14,5 +14,8 @@ namespace snapwright {
 // but keeps its design size.
 void ApplyLanguage(IForm& form, int language, std::span<const ControlText> texts,
                    std::optional<ControlId> captionLabel = std::nullopt, std::span<const TextValue> values = {});
+// The texts alone, for a window that puts the language's face on its controls itself (the editor,
+// which measures its toolbar in it).
+void ApplyTexts(IForm& form, int language, std::span<const ControlText> texts);
 
 }  // namespace snapwright

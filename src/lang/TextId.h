@@ -46,6 +46,14 @@ enum class TextId {
     AboutCopyright,
     AboutDisclaimer,
     UpdateButton,
+    AboutWindowTitle,  // the window's own title, which the taskbar and Alt+Tab show
+    AboutVersionLabel,
+    CreditsButton,
+    CreditsCaption,
+    CreditsAuthors,  // the credits box's lines
+    CreditsLibrary,
+    CreditsTranslators,
+    CreditsThanks,
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     AskApplicationCaption,
@@ -76,6 +84,8 @@ enum class TextId {
     SelectLanguageLabel,
     DefaultsButton,
     SaveButton,
+    OptionsWindowTitle,  // the window's own title, which the taskbar and Alt+Tab show
+    SendToEditorOption,
     KeysButton,
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -94,6 +104,8 @@ enum class TextId {
     EditorMenuItem,
 
     // -- Start window --
+    StartOptionsHint,  // {item}: the tray menu's options item
+    ShowAtStartupBox,
     AlreadyRunningMessage,  // a second start of the tray program
 
     // -- Editor --
@@ -102,10 +114,84 @@ enum class TextId {
     EditorDiscardQuestion,
     EditorNewFileCaption,
     EditorOpenFileCaption,
+    // the toolbar's buttons: their names, which screen readers and automation read, and their tooltips
+    EditorNewButton,
+    EditorNewTip,
+    EditorRegionButton,
+    EditorRegionTip,
+    EditorOpenButton,
+    EditorOpenTip,
+    EditorSaveButton,
+    EditorSaveTip,
+    EditorPrintButton,
+    EditorPrintTip,
+    EditorCopyButton,
+    EditorCopyTip,
+    EditorSendTip,  // {program}: the office program's name
+    EditorUndoButton,
+    EditorUndoTip,
+    EditorZoomButton,
+    EditorZoomTip,
+    EditorCropButton,
+    EditorCropTip,
+    EditorFrameButton,
+    EditorFrameTip,
+    EditorEllipseButton,
+    EditorEllipseTip,
+    EditorTextButton,
+    EditorTextTip,
+    EditorArrowButton,
+    EditorArrowTip,
+    EditorHighlightButton,
+    EditorHighlightTip,
+    EditorRedactButton,
+    EditorRedactTip,
+    // the strength and text-size lists, the colour and help buttons (editor/EditorControls.h)
+    EditorStrengthLabel,
+    EditorStrengthTip,
+    EditorTextSizeLabel,
+    EditorTextSizeTip,
+    EditorColourButton,
+    EditorColourTip,
+    EditorHelpButton,  // its tooltip too
+    EditorCtrlKey,  // the Ctrl key in the tooltips' shortcuts, as the language's keyboards label it
+    // questions and notices
+    EditorOpenDialogTitle,
+    EditorNothingToHandOnMessage,
+    EditorPageWaitsMessage,
+    EditorCopyFailedMessage,
+    EditorNoMemoryMessage,
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    RegionOverlayCaption,  // the window's name, which screen readers read
+    RegionSizeLabel,
+    RegionPointerLabel,
+
+    // -- Printing (print/Hardcopy.h) --
+    PrintNoPrinterMessage,
+    PrintPrinterUnusableMessage,  // {printer}: the printer's name
+    PrintFailedMessage,
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    SendFailedMessage,  // {reason}: one of the reasons below, its sentence ended
+    SendClipboardFailedMessage,
+    // why the office program did not take the screenshot, after a colon; {member}: a name it is driven by
+    AutomationNotInstalledReason,
+    AutomationUnreachableReason,
+    AutomationNotStartedReason,
+    AutomationUnknownMemberReason,
+    AutomationBusyReason,
+    AutomationClosedReason,
+    AutomationRefusedReason,  // {reason}: the system's or the program's own words
+    AutomationNoMemoryReason,
+    AutomationNoObjectReason,
+    AutomationNotScriptableReason,
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    HelpFileMissingMessage,
+    StartFailedMessage,
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     PrintScreenAction,  // what each key does, as the keys dialog names its rows

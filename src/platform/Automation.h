@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -22,11 +23,39 @@ struct EmptyArray {
 using AutomationValue = std::variant<std::monostate, std::int32_t, std::string, bool, AutomationObjectPtr, EmptyArray>;
 using AutomationArguments = std::vector<AutomationValue>;
 
-// A call that the automation system or the other program refused; what() says why, in words
-// for the user.
+// Why a call of another program failed, so that the user can be told in his language.
+enum class AutomationFailure {
+    NotInstalled,   // neither the program nor its class `member` is registered
+    Unreachable,    // its running instance could not be reached
+    NotStarted,     // it could not be started
+    UnknownMember,  // it does not know `member`
+    Busy,           // it does not answer, busy with something else
+    Closed,         // it was closed or stopped answering
+    Refused,        // it refused `member`, for the reason in `detail` (the system's or its own words)
+    NoMemory,       // there was not enough memory for the call
+    NoObject,       // `member` gave no object where one was needed
+    NotScriptable,  // its class `member` cannot be called by name
+};
+
+// A call that the automation system or the other program refused: why, and what it concerned;
+// what() tells the same for the debugger.
 class AutomationError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit AutomationError(AutomationFailure failure, std::string member = {}, std::string detail = {})
+        : std::runtime_error("automation failure " + std::to_string(static_cast<int>(failure)) + " at \"" + member +
+                             "\" " + detail),
+          m_failure(failure),
+          m_member(std::move(member)),
+          m_detail(std::move(detail)) {}
+
+    AutomationFailure Failure() const { return m_failure; }
+    const std::string& Member() const { return m_member; }
+    const std::string& Detail() const { return m_detail; }
+
+private:
+    AutomationFailure m_failure;
+    std::string m_member;
+    std::string m_detail;
 };
 
 // An object of another program, reached by late binding: members are found by name when they

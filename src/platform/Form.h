@@ -9,6 +9,10 @@ namespace snapwright {
 // enum; presenters pass its values as ControlId. Geometry is in twips.
 using ControlId = int;
 
+// The window itself, for SetText and Text: its own title, which the taskbar, Alt+Tab and screen
+// readers show.
+inline constexpr ControlId kWindowTitle = -2;
+
 class IForm {
 public:
     virtual ~IForm() = default;

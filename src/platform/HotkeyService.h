@@ -14,7 +14,7 @@ public:
     virtual void DeleteAtom(std::uint16_t atom) = 0;
     virtual bool RegisterHotKey(int id, unsigned modifiers, unsigned virtualKey) = 0;
     virtual void UnregisterHotKey(int id) = 0;
-    // Routes the main window's messages through the hotkey procedure, and back.
+    // Lets the hotkey messages of the main window reach the program, and stops it.
     virtual bool InstallHook() = 0;
     virtual void RemoveHook() = 0;
     // Whether the system itself opens its screen capture on the Print Screen key (a setting of the

@@ -1,5 +1,6 @@
 #pragma once
 #include <optional>
+#include <vector>
 
 #include "platform/Geometry.h"
 
@@ -13,6 +14,15 @@ struct WindowEdges {
     long long bottom = 0;
 };
 
+// A top-level window as the system lists it, with what tells whether the user sees it.
+struct TopLevelWindow {
+    WindowRef window = 0;
+    bool visible = false;
+    bool minimised = false;
+    bool clickThrough = false;  // the mouse goes through it to the window beneath
+    bool cloaked = false;       // kept out of sight by the system: another virtual desktop, a suspended app
+};
+
 class IWindowService {
 public:
     virtual ~IWindowService() = default;
@@ -23,6 +33,8 @@ public:
     virtual std::optional<WindowEdges> ComposedFrame(WindowRef window) const = 0;
     virtual bool IsMaximised(WindowRef window) const = 0;
     virtual void SetForegroundWindow(WindowRef window) = 0;
+    // Every top-level window, the top one first.
+    virtual std::vector<TopLevelWindow> TopLevelWindowsTopFirst() const = 0;
 };
 
 }  // namespace snapwright

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Version.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "print/PrintDialog.h"
 #include "print/ShotFitting.h"
@@ -34,7 +35,6 @@ constexpr PageLayout kPortraitTwo{kPortrait, 160, 120, 20, 15, 40, true, 20, 140
 constexpr PageLayout kLandscapeOne{kLandscape, 232, 174, 30, 15, 100, false, 0, 0, 0, 75, 195};
 
 constexpr const char* kVendorNotice = " - the screenshot tool for Windows";
-constexpr const char* kStillOnClipboard = " The last screenshot is still on the clipboard.";
 
 const PageLayout& LayoutOf(PageFormat format) {
     switch (format) {
@@ -85,13 +85,11 @@ PageOutcome Hardcopy::PrintHardcopy(PicturePtr shot) {
     if (m_settings.PrintTo == PrintTarget::ChosenPrinter && !ChoosePrinter()) return PageOutcome::NotPrinted;
 
     const std::string device = m_printer.DeviceName();
+    const int language = m_settings.Language;
     if (!m_printer.CanOpenPrinter(device)) {
         m_messages.ShowError(device.empty()
-                                 ? std::string("Snapwright could not print the screenshot: no printer is installed.") +
-                                       kStillOnClipboard
-                                 : "Snapwright could not print the screenshot: the printer \"" + device +
-                                       "\" cannot be used. Check that it is installed and ready, or choose another "
-                                       "printer." + kStillOnClipboard);
+                                 ? UserText(TextId::PrintNoPrinterMessage, language)
+                                 : UserText(TextId::PrintPrinterUnusableMessage, language, {{"printer", device}}));
         return PageOutcome::NotPrinted;
     }
 
@@ -102,8 +100,7 @@ PageOutcome Hardcopy::PrintHardcopy(PicturePtr shot) {
         // A half-composed document must not stay open: the next page would be added to it.
         DebugOutput(std::string("Printing failed: ") + error.what());
         m_printer.KillDoc();
-        m_messages.ShowError("Snapwright could not print the screenshot on the printer \"" + device + "\"." +
-                             kStillOnClipboard);
+        m_messages.ShowError(UserText(TextId::PrintFailedMessage, language, {{"printer", device}}));
         return PageOutcome::NotPrinted;
     }
     return PageOutcome::Printed;
@@ -111,7 +108,7 @@ PageOutcome Hardcopy::PrintHardcopy(PicturePtr shot) {
 
 bool Hardcopy::ChoosePrinter() {
     PrintDialog dialog(m_dialogs, m_printer);
-    dialog.SetDialogErrorHandler([](std::int32_t number, const std::string&, bool) {
+    dialog.SetDialogErrorHandler([](std::int32_t number, const std::string&) {
         DebugOutput("The print dialog failed with error " + std::to_string(number) + "; printing on the current printer.");
     });
     // The whole document, a page range of 1 to 1 and no further choices.

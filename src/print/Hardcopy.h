@@ -2,21 +2,19 @@
 #include <string>
 #include <vector>
 
+#include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Picture.h"
 #include "platform/PrintDialog.h"
 #include "platform/Printer.h"
 #include "platform/SystemNames.h"
 #include "platform/UserMessages.h"
-#include "settings/Settings.h"
+#include "print/PageOutcome.h"
 
 namespace snapwright {
 
 // Where a page format puts its shots and lines.
 struct PageLayout;
-
-// What became of a shot handed to the page.
-enum class PageOutcome { Printed, WaitsForNextShot, NotPrinted };
 
 // The vendor line at the foot of the page.
 std::string VendorLine();

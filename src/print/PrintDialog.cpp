@@ -31,7 +31,7 @@ std::uint32_t PrintDialog::DialogFlags() const {
 }
 
 void PrintDialog::RaiseDialogError(std::uint32_t number, const std::string& description) {
-    if (m_onDialogError) m_onDialogError(static_cast<std::int32_t>(number), description, false);
+    if (m_onDialogError) m_onDialogError(static_cast<std::int32_t>(number), description);
 }
 
 std::string PrintDialog::TextBeforeNul(const std::string& text) {
@@ -153,7 +153,7 @@ std::string PrintDialog::GetDefaultPrinterName(WindowRef hwnd) {
 
 void PrintDialog::ChangeDocProperties(const std::string& deviceName, WindowRef hwnd) {
     const DocumentPropertiesResult result = m_dialogs.ExchangeDocumentProperties(deviceName, hwnd);
-    if (!result.opened) RaiseDialogError(result.errorCode, "Fehler in ChangeDocProperties");
+    if (!result.opened) RaiseDialogError(result.errorCode, "ChangeDocProperties: the printer could not be opened");
 }
 
 }  // namespace snapwright

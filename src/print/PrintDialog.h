@@ -14,8 +14,8 @@ namespace snapwright {
 // colour and duplex mode applied, and the chosen settings are readable here.
 class PrintDialog {
 public:
-    // DialogError: error number, description, and a flag that is always false.
-    using DialogErrorHandler = std::function<void(std::int32_t number, const std::string& description, bool cancel)>;
+    // DialogError: the error number and a description (empty for the dialog's own errors).
+    using DialogErrorHandler = std::function<void(std::int32_t number, const std::string& description)>;
 
     PrintDialog(IPrintDialogService& dialogs, Printer& printer);
 

@@ -45,7 +45,7 @@ SaveAsDialog::SaveAsDialog(Ports ports) : m_ports(std::move(ports)) {}
 bool SaveAsDialog::StartSaveAs(PicturePtr picture) {
     if (m_open) {
         // A hotkey pressed while the dialog is open: the dialog stays with the picture it was
-        // opened for; the newer screenshot is on the clipboard and in its slot.
+        // opened for; the newer screenshot is on the clipboard and the current one.
         DebugOutput("StartSaveAs: the save dialog is already open.");
         m_ports.loadToForeground();
         return false;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -12,7 +13,6 @@
 #include "platform/UserMessages.h"
 #include "save/ImageExport.h"
 #include "save/ThumbnailSize.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 
@@ -41,7 +41,7 @@ public:
     explicit SaveAsDialog(Ports ports);
 
     // Opens the dialog modally for this picture. The dialog saves this picture, also when a
-    // hotkey pressed meanwhile puts a newer screenshot into the capture slot. True when a file
+    // hotkey pressed meanwhile makes a newer screenshot the current one. True when a file
     // was written.
     bool StartSaveAs(PicturePtr picture);
 

@@ -9,7 +9,7 @@ namespace snapwright {
 
 // One of the five formats of the save dialog.
 struct SaveFormat {
-    const char* listText;    // the entry of cmbFileFormat
+    const char* listText;    // its entry in the save dialog's FormatList
     const char* extension;   // lower case, with its dot
     const char* filter;      // for the system's save dialog: description|pattern
     CodecFormat codecFormat;  // of the main file and the thumbnail

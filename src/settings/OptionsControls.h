@@ -69,7 +69,7 @@ inline constexpr ControlText kOptionsTexts[] = {
     {OptionsControl::SendToSpreadsheet, TextId::SendToOfficeOption},  // the program's icon beside it
     {OptionsControl::SendToPresentation, TextId::SendToOfficeOption},  // the program's icon beside it
     {OptionsControl::AskAtSend, TextId::AskAtSendOption},
-    {OptionsControl::SendToEditor, kNoText},  // keeps its design text
+    {OptionsControl::SendToEditor, TextId::SendToEditorOption},
     {OptionsControl::OfficeSuiteList, kNoText},  // the suites' names
     {OptionsControl::WordIcon, kNoText},  // a picture
     {OptionsControl::ExcelIcon, kNoText},  // a picture

@@ -5,6 +5,7 @@
 
 #include "lang/ApplyLanguage.h"
 #include "lang/LanguageTable.h"
+#include "lang/UserText.h"
 
 namespace snapwright {
 
@@ -74,9 +75,15 @@ void OptionsDialog::OnLoad() {
     m_form.ClearList(Id(OfficeSuiteList));
     for (OfficeSuite suite : kOfficeSuites) m_form.AddListItem(Id(OfficeSuiteList), SuiteName(suite));
     ShowOfficeSuite();
-    ApplyLanguage(m_form, m_settings.Language, kOptionsTexts, Id(CaptionLabel));
+    PutLanguageOnWindow();
     m_stored = m_settings;
     m_defaultsChosen = false;
+}
+
+// The window's own title too: the taskbar and Alt+Tab show it.
+void OptionsDialog::PutLanguageOnWindow() {
+    m_form.SetText(kWindowTitle, UserText(TextId::OptionsWindowTitle, m_settings.Language));
+    ApplyLanguage(m_form, m_settings.Language, kOptionsTexts, Id(CaptionLabel));
 }
 
 void OptionsDialog::ShowOfficeSuite() {
@@ -119,7 +126,7 @@ void OptionsDialog::OnLanguageChosen() {
     const int index = m_form.ListIndex(Id(LanguageList));
     if (index < 0) return;  // nothing chosen
     m_settings.Language = index;
-    ApplyLanguage(m_form, m_settings.Language, kOptionsTexts, Id(CaptionLabel));
+    PutLanguageOnWindow();
 }
 
 void OptionsDialog::OnOfficeSuiteChosen() {
@@ -129,11 +136,14 @@ void OptionsDialog::OnOfficeSuiteChosen() {
     ShowSuiteIcons();
 }
 
+// A language saved reaches the windows that are open, the editor at once.
 void OptionsDialog::OnSave() {
     if (m_defaultsChosen) m_settings.ShowSplash = Settings{}.ShowSplash;
     m_settingsManager.SaveSettings();
+    const bool languageChanged = m_settings.Language != m_stored.Language;
     m_stored = m_settings;
     m_form.Unload();
+    if (languageChanged && m_languageSaved) m_languageSaved();
 }
 
 // Cancel closes without saving, and the clicks made meanwhile go with it: the following hotkeys,
@@ -160,7 +170,7 @@ void OptionsDialog::OnRestoreDefaults() {
 }
 
 void OptionsDialog::OnHelp() {
-    m_help.Open();
+    m_help.Open(m_settings.Language);
 }
 
 // The keys dialog takes its keys when it is confirmed, whatever becomes of the options.

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <utility>
 
 #include "platform/Form.h"
 #include "settings/OptionsControls.h"
@@ -17,6 +18,8 @@ public:
 
     // The tray menu's options entry: loads the dialog when it is not loaded and shows it modally.
     void Show();
+    // What follows when Save stores another language than the store held.
+    void SetLanguageSavedHandler(std::function<void()> handler) { m_languageSaved = std::move(handler); }
     // What the keys button opens (the keys dialog, modal); the keys are not part of the settings record.
     void SetKeysAction(std::function<void()> showKeys) { m_showKeys = std::move(showKeys); }
 
@@ -41,6 +44,7 @@ private:
     void ShowOfficeSuite();
     void ShowSuiteIcons();
     void ShowLanguage(int language);
+    void PutLanguageOnWindow();
 
     IForm& m_form;
     SettingsManager& m_settingsManager;
@@ -48,6 +52,7 @@ private:
     HelpFile& m_help;
     Settings m_stored;  // the record as the store holds it
     bool m_defaultsChosen = false;  // since the dialog loaded
+    std::function<void()> m_languageSaved;
     std::function<void()> m_showKeys;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
+#include "model/Settings.h"
 #include "platform/SettingsStore.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 

@@ -29,7 +29,7 @@ inline constexpr ControlText kAboutTexts[] = {
     {AboutControl::CopyrightLabel, TextId::AboutCopyright},
     {AboutControl::DisclaimerLabel, TextId::AboutDisclaimer},
     {AboutControl::Separator, kNoText},  // a line
-    {AboutControl::CreditsButton, kNoText},  // keeps its design text
+    {AboutControl::CreditsButton, TextId::CreditsButton},
     {AboutControl::UpdateButton, TextId::UpdateButton},
     {AboutControl::OkButton, TextId::OkButton},
 };

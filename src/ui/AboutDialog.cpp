@@ -1,7 +1,10 @@
 #include "ui/AboutDialog.h"
 
+#include <algorithm>
+
 #include "Version.h"
 #include "lang/ApplyLanguage.h"
+#include "lang/UserText.h"
 #include "ui/AboutControls.h"
 #include "ui/MakerSite.h"
 
@@ -17,33 +20,23 @@ std::string ProgramVersion() {
 
 }  // namespace
 
-std::string VersionLabel() {
-    return "Version " + ProgramVersion();
+std::string VersionLabel(int language) {
+    return UserText(TextId::AboutVersionLabel, language, {{"version", ProgramVersion()}});
 }
 
-std::string CreditsText() {
-    static constexpr const char* kLines[] = {
-        "*************************************************************",
-        "*************************  Credits  *************************",
-        "*************************************************************",
-        "",
-        "Snapwright\u2122 by the Snapwright authors, 2002-2006",
-        "",
-        "Image files are read and written with the FreeImage library, https://freeimage.sourceforge.io",
-        "",
-        "Translations:",
-        "Greek: the Snapwright translator for Greek, 2005",
-        "Czech: the Snapwright translator for Czech, 2005",
-        "Spanish: the Snapwright translator for Spanish, 2006",
-        "French: the Snapwright translator for French, 2006",
-        "German and English: the Snapwright authors, 2002-2006",
-        "Other languages: the Snapwright authors, with a machine-translation tool",
-        "",
-        "Many thanks to cppreference.com, winehq.org, learn.microsoft.com and the MSDN Library,",
-        "and to all the other programming web sites.",
-    };
+// The title stands in the middle of a line of asterisks as long as the frame's, counted in letters
+// rather than in the bytes of their UTF-8.
+std::string CreditsText(int language) {
+    const std::string frame(61, '*');
+    const std::string title = UserText(TextId::CreditsCaption, language);
+    const auto letters = static_cast<std::size_t>(std::ranges::count_if(title, [](char c) { return (c & 0xC0) != 0x80; }));
+    const std::size_t stars = frame.size() > letters + 4 ? frame.size() - letters - 4 : 0;
+    const std::string titleLine = std::string(stars / 2, '*') + "  " + title + "  " + std::string(stars - stars / 2, '*');
     std::string text;
-    for (const char* line : kLines) {
+    for (const std::string& line : {frame, titleLine, frame, std::string(), UserText(TextId::CreditsAuthors, language),
+                                    std::string(), UserText(TextId::CreditsLibrary, language), std::string(),
+                                    UserText(TextId::CreditsTranslators, language), std::string(),
+                                    UserText(TextId::CreditsThanks, language)}) {
         text += line;
         text += "\r\n";
     }
@@ -58,9 +51,11 @@ void AboutDialog::Show() {
 }
 
 void AboutDialog::OnLoad() {
-    m_form.SetText(Id(VersionText), VersionLabel());
+    const int language = m_settings.Language;
+    m_form.SetText(kWindowTitle, UserText(TextId::AboutWindowTitle, language));
+    m_form.SetText(Id(VersionText), VersionLabel(language));
     m_form.SetText(Id(TitleLabel), kProductName);
-    ApplyLanguage(m_form, m_settings.Language, kAboutTexts, Id(CaptionLabel));
+    ApplyLanguage(m_form, language, kAboutTexts, Id(CaptionLabel));
 }
 
 void AboutDialog::OnOk() {
@@ -72,7 +67,7 @@ void AboutDialog::OnUpdate() {
 }
 
 void AboutDialog::OnCredits() {
-    m_informationBox.Show("Credits", CreditsText());
+    m_informationBox.Show(UserText(TextId::CreditsCaption, m_settings.Language), CreditsText(m_settings.Language));
 }
 
 void AboutDialog::OnLogo() {

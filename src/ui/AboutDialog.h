@@ -1,17 +1,18 @@
 #pragma once
 #include <string>
 
+#include "model/Settings.h"
 #include "platform/Form.h"
 #include "platform/InformationBox.h"
 #include "platform/Shell.h"
-#include "settings/Settings.h"
 
 namespace snapwright {
 
-// "Version " and the program's three-part version number.
-std::string VersionLabel();
-// The text of the credits box: the frame of asterisks, the makers, the library, the translators.
-std::string CreditsText();
+// "Version " and the program's three-part version number, in a language.
+std::string VersionLabel(int language);
+// The text of the credits box in a language: the frame of asterisks, the makers, the library, the
+// translators.
+std::string CreditsText(int language);
 
 // The about box: title, version, notices, credits and the links to the maker's web site.
 class AboutDialog {

@@ -1,5 +1,7 @@
 #include "ui/HelpFile.h"
 
+#include "lang/UserText.h"
+
 namespace snapwright {
 
 HelpFile::HelpFile(IShell& shell, const IFileSystem& files, IUserMessages& messages)
@@ -9,10 +11,10 @@ std::string HelpFile::Path() const {
     return m_files.ProgramFolder() + "\\" + kName;
 }
 
-void HelpFile::Open() {
+void HelpFile::Open(int language) {
     const std::string path = Path();
     if (!m_files.Stamp(path)) {
-        m_messages.ShowError("The help file could not be found. Snapwright expects it here:\n" + path);
+        m_messages.ShowError(UserText(TextId::HelpFileMissingMessage, language, {{"file", path}}));
         return;
     }
     m_shell.Open(path, ShowAs::Maximized);

@@ -17,8 +17,8 @@ public:
     HelpFile(IShell& shell, const IFileSystem& files, IUserMessages& messages);
 
     std::string Path() const;
-    // Opens the file maximised, or tells the user where it was expected.
-    void Open();
+    // Opens the file maximised, or tells the user where it was expected, in the user's language.
+    void Open(int language);
 
 private:
     IShell& m_shell;

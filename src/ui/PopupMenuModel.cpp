@@ -298,10 +298,16 @@ int PopupMenuModel::IndexForKey(const std::string& key) const {
     return 0;
 }
 
-void PopupMenuModel::SetCaption(int index, const std::string& caption) {
+// Every change of an item that its native entry shows: the stored state the menu was restored from
+// no longer holds, and the entry is written again.
+void PopupMenuModel::ChangeEntry(int index, const std::function<void(PopupMenuItem&)>& change) {
     Touched();
-    Describe(At(index), caption);
+    change(At(index));
     UpdateEntry(index);
+}
+
+void PopupMenuModel::SetCaption(int index, const std::string& caption) {
+    ChangeEntry(index, [&](PopupMenuItem& item) { Describe(item, caption); });
 }
 
 void PopupMenuModel::SetHelpText(int index, const std::string& helpText) {
@@ -315,35 +321,26 @@ void PopupMenuModel::SetItemKey(int index, const std::string& key) {
 }
 
 void PopupMenuModel::SetItemData(int index, std::intptr_t itemData) {
-    Touched();
-    At(index).itemData = itemData;
-    UpdateEntry(index);
+    ChangeEntry(index, [&](PopupMenuItem& item) { item.itemData = itemData; });
 }
 
 void PopupMenuModel::SetChecked(int index, bool checked) {
-    Touched();
-    At(index).checked = checked;
-    UpdateEntry(index);
+    ChangeEntry(index, [&](PopupMenuItem& item) { item.checked = checked; });
 }
 
 void PopupMenuModel::SetEnabled(int index, bool enabled) {
-    Touched();
-    At(index).enabled = enabled;
-    UpdateEntry(index);
+    ChangeEntry(index, [&](PopupMenuItem& item) { item.enabled = enabled; });
 }
 
 void PopupMenuModel::SetVisible(int index, bool visible) {
-    Touched();
-    At(index).visible = visible;
-    UpdateEntry(index);
+    ChangeEntry(index, [&](PopupMenuItem& item) { item.visible = visible; });
 }
 
 void PopupMenuModel::SetHeader(int index, bool header) {
-    Touched();
-    PopupMenuItem& item = At(index);
-    item.header = header;
-    item.height = HeightOf(item);
-    UpdateEntry(index);
+    ChangeEntry(index, [&](PopupMenuItem& item) {
+        item.header = header;
+        item.height = HeightOf(item);
+    });
 }
 
 // Entries are written again so that the system measures every item anew.

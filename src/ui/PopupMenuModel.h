@@ -76,6 +76,7 @@ public:
 
 private:
     PopupMenuItem& At(int index);
+    void ChangeEntry(int index, const std::function<void(PopupMenuItem&)>& change);
     std::uintptr_t NextCommandId(int newCount);
     bool IdInUse(std::uintptr_t id) const;
     void Describe(PopupMenuItem& item, const std::string& caption) const;

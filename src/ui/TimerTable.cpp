@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "ui/ObjectError.h"
+#include "platform/ObjectError.h"
 
 namespace snapwright {
 

@@ -21,11 +21,12 @@
 
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
-#include "platform/win32/RegistrySettingsStore.h"
 #include "capture/RegionCapture.h"
+#include "capture/ShotDestinations.h"
 #include "capture/win32/MainWindow.h"
 #include "capture/win32/RegionOverlay.h"
 #include "platform/win32/GdiCapture.h"
+#include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32HotkeyService.h"
@@ -33,7 +34,6 @@
 #include "platform/win32/Win32UserMessages.h"
 #include "save/ImageExport.h"
 #include "save/win32/Win32FreeImageCodec.h"
-#include "capture/ShotDestinations.h"
 
 namespace {
 
@@ -245,8 +245,8 @@ int main(int argc, char** argv) {
     win32::Win32FreeImageCodec codec;
     win32::Win32Clipboard clipboard([&codec](const Picture& picture) { return EncodePng(codec, picture, 0); });
     win32::Win32UserMessages messages;
-    CaptureSlots slots;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    CurrentShot currentShot;
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
     Settings settings;
     ShotDestinations destinations(settings, {});
     Hotkeys* target = nullptr;
@@ -254,7 +254,7 @@ int main(int argc, char** argv) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
     win32::RegistrySettingsStore store;
-    Hotkeys hotkeys(service, messages, engine, slots, destinations, store, settings);
+    Hotkeys hotkeys(service, messages, engine, currentShot, destinations, store, settings);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM saveHotkey = ::GlobalFindAtomW(L"Snapwright\u21223");
@@ -314,7 +314,7 @@ int main(int argc, char** argv) {
 
     // The region key, with the overlay over the whole virtual screen.
     win32::RegionOverlay overlay(::GetModuleHandleW(nullptr));
-    RegionCapture region(screen, windows, engine, slots, messages, overlay);
+    RegionCapture region(screen, windows, engine, currentShot, messages, overlay);
     int regions = 0;
     hotkeys.SetRegionCapture([&] { regions += region.Take() ? 1 : 0; });
     if (!hotkeys.RegisterHotkeys()) return 1;
@@ -342,7 +342,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 50; ++i) pressRegionKey();
     const DWORD regionGdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     const Memory regionAfter = MemoryNow();
-    const PicturePtr last = slots.Current();
+    const PicturePtr last = currentShot.Get();
     std::printf("region key to overlay on screen, median of %d: %.1f ms; bare BitBlt of the virtual screen %.1f ms; "
                 "ratio %.2f (the program's own grab %.1f ms); %d of %d regions taken, the last %dx%d\n",
                 rounds, Median(overlayTimes), Median(grabTimes), Median(overlayTimes) / Median(grabTimes),

@@ -67,8 +67,8 @@ int main(int argc, char** argv) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
 
     win32::GdiPictureTools pictures;
-    CaptureSlots slots;
-    slots.SetCurrent(pictures.PictureOf(TestPicture(3840, 2160)));
+    CurrentShot currentShot;
+    currentShot.Set(pictures.PictureOf(TestPicture(3840, 2160)));
     Settings settings;
     win32::Win32TopLevelWindows windows;
     win32::Win32UserMessages messages;
@@ -78,10 +78,10 @@ int main(int argc, char** argv) {
     win32::Win32Clipboard clipboard;
     win32::ComAutomation automation;
     OfficeSender sender({clipboard, automation, windows, messages, [](const std::string&) { return false; }, [](int) {},
-                         0});
+                         0, [] { return 0; }});
     win32::EditorWindow window(instance, nullptr);
     win32::Win32FileDialogs dialogs([&window] { return window.Window(); });
-    Editor editor({window.Form(), window, pictures, windows, settings, slots, messages, dialogs, help, sender,
+    Editor editor({window.Form(), window, pictures, windows, settings, currentShot, messages, dialogs, help, sender,
                    [](const std::string&) { return LoadedPicture{}; }, [](PicturePtr) { return false; },
                    [](PicturePtr) { return PageOutcome::Printed; }, [](PicturePtr) { return false; }});
     window.SetPresenter(&editor);
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     const auto button = [&editor](const std::string& name) {
         const auto& toolbar = editor.Toolbar();
         for (std::size_t i = 0; i < toolbar.size(); ++i) {
-            if (toolbar[i].name == name) editor.OnClick(ToolbarControl(i));
+            if (toolbar[i].Name(0) == name) editor.OnClick(ToolbarControl(i));
         }
     };
     const auto click = [view](int x, int y) {

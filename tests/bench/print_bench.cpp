@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "../win/PrintingTools.h"
-#include "capture/ShotDestinations.h"
 #include "capture/CaptureEngine.h"
 #include "capture/Hotkeys.h"
-#include "platform/win32/RegistrySettingsStore.h"
+#include "capture/ShotDestinations.h"
 #include "capture/win32/MainWindow.h"
 #include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPrinter.h"
+#include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32HotkeyService.h"
@@ -77,8 +77,8 @@ int main(int argc, char** argv) {
     win32::GdiScreenCapture capture;
     win32::Win32Clipboard clipboard;
     win32::Win32UserMessages messages;
-    CaptureSlots slots;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
+    CurrentShot currentShot;
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
     Settings settings;
     TimedPrinter printer;
     win32::Win32PrintDialogService printDialogs;
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
         if (target) target->HotkeyWindowProc(message, wParam);
     });
     win32::RegistrySettingsStore store;
-    Hotkeys hotkeys(service, messages, engine, slots, destinations, store, settings);
+    Hotkeys hotkeys(service, messages, engine, currentShot, destinations, store, settings);
     target = &hotkeys;
     if (!hotkeys.RegisterHotkeys()) return 1;
     const ATOM printHotkey = ::GlobalFindAtomW(L"Snapwright\u21221");

@@ -176,12 +176,12 @@ int main(int argc, char** argv) {
     Settings settings;
     win32::Win32WindowService windows;
     win32::GdiScreenCapture screenCapture;
-    CaptureSlots slots;
-    CaptureEngine engine(screen, windows, screenCapture, clipboard, slots);
+    CurrentShot currentShot;
+    CaptureEngine engine(screen, windows, screenCapture, clipboard, currentShot);
     win32::Win32UserMessages messages;
     int grabs = 0;
     double grabbing = 0;
-    ScrollCapture capture({engine, slots, messages, screen, note,
+    ScrollCapture capture({engine, currentShot, messages, screen, note,
                            [&](WindowRef window) -> std::unique_ptr<IScrolledWindow> {
                                std::unique_ptr<IScrolledWindow> opened = win32::OpenScrolledWindow(window);
                                if (!opened) return nullptr;

@@ -86,11 +86,11 @@ class EditorCase(E2ETestCase):
         os.replace(saved, self.path(name))
         return self.path(name)
 
-    def open_file(self, path):
-        self.click("Open")
-        self.assertEqual(driver("wait-window", "Open Screenshot file", "", "20000")[0], 0)
-        self.assertEqual(driver("type", "Open Screenshot file", wine_path(path))[0], 0)
-        self.answer("Open Screenshot file", "&Open")
+    def open_file(self, path, button="Open", title="Open Screenshot file"):
+        self.click(button)
+        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0)
+        self.assertEqual(driver("type", title, wine_path(path))[0], 0)
+        self.answer(title, "&Open")
 
     def assert_the_view_shows(self, capture):
         left, top, width, height = self.view()
@@ -148,8 +148,8 @@ class EditorTest(EditorCase):
         self.answer("Snapwright", "OK")
         self.assertEqual(different_pixels(self.save("kept.png"), capture), 0)
 
-    def draw_frame(self):
-        self.click("Frame")
+    def draw_frame(self, button="Frame"):
+        self.click(button)
         self.press(100, 100)
         self.press(200, 150)
 
@@ -179,15 +179,22 @@ class EditorTest(EditorCase):
         self.assertEqual(driver("close", EDITOR)[0], 0)
         self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0, "an empty editor closes at once")
 
-    # The questions and messages speak the language chosen in the options; a hostile file's refusal
-    # gives its size inside the German sentence.
-    def test_in_german_a_hostile_file_and_the_close_question_are_told_in_german(self):
+    # The buttons' names, which automation and screen readers read, the questions and the messages
+    # speak the language chosen in the options; a hostile file's refusal gives its size inside the
+    # German sentence.
+    def test_in_german_the_buttons_a_hostile_file_and_the_close_question_are_german(self):
         self.fresh_settings(SendTo=5, Language=1)
         self.open_on_capture()
+        names = self.texts(EDITOR)
+        for name in ("Neu", "Bereich", "\u00d6ffnen", "Speichern", "Drucken", "Kopieren", "R\u00fcckg\u00e4ngig",
+                     "Zuschneiden", "Rahmen", "Ellipse", "Pfeil", "Textmarker", "Schw\u00e4rzen", "St\u00e4rke:",
+                     "Farbe", "Hilfe"):
+            self.assertIn(name, names)
+        self.assertFalse({"New", "Open", "Undo", "Crop", "Frame", "Colour", "Help"} & set(names), names)
         hostile = self.path("riesig.png")
         with open(hostile, "wb") as handle:
             handle.write(png_header_only(60000, 60000))
-        self.open_file(hostile)
+        self.open_file(hostile, "\u00d6ffnen", "Screenshot-Datei \u00f6ffnen")
         self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
         text = "\n".join(self.texts("Snapwright"))
         self.assertIn("riesig.png\nnicht \u00f6ffnen.", text)
@@ -195,18 +202,28 @@ class EditorTest(EditorCase):
                       "Pixeln je Seite.", text)
         self.answer("Snapwright", "OK")
 
-        self.draw_frame()
+        self.draw_frame("Rahmen")
         self.assertEqual(driver("close", EDITOR)[0], 0)
         self.assertEqual(driver("wait-window", "Programm beenden", "", "20000")[0], 0)
         self.assertIn("\u00c4nderungen an dieser Datei speichern?", self.texts("Programm beenden"))
         self.answer("Programm beenden", "&No")
         self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
 
-    def test_in_greek_the_discard_question_reads_in_greek_letters(self):
+    # Tesseract's Greek model reads the New button's tooltip and the question that New asks.
+    def test_in_greek_a_tooltip_and_the_discard_question_read_in_greek_letters(self):
         self.fresh_settings(SendTo=5, Language=16)
         self.open_on_capture()
-        self.draw_frame()
-        self.click("New")
+        left, top, _, _ = self.view()
+        x, y = left + 15, top - 21  # the first button, New, above the view
+        run(["xdotool", "mousemove", str(x), str(y)], check=True)
+        tip = "\u0394\u03b7\u03bc\u03b9\u03bf\u03c5\u03c1\u03b3\u03af\u03b1: \u03ad\u03bd\u03b1\u03c1\u03be\u03b7 \u03bc\u03b5 \u03ba\u03b5\u03bd\u03ae \u03b5\u03b9\u03ba\u03cc\u03bd\u03b1 (Ctrl+N)"
+
+        def tip_read():
+            lines = read_text(screenshot(self.path("tip.png")), f"640x50+{max(0, x - 40)}+{y + 8}", "ell")
+            return [line for line in lines if difflib.SequenceMatcher(None, line.lower(), tip.lower()).ratio() > 0.7]
+        wait_until(tip_read, timeout=30, interval=0.2, what="the Greek tooltip of New")
+        self.draw_frame("\u03a0\u03bb\u03b1\u03af\u03c3\u03b9\u03bf")  # Frame
+        self.click("\u0394\u03b7\u03bc\u03b9\u03bf\u03c5\u03c1\u03b3\u03af\u03b1")  # New
         title = "\u039d\u03ad\u03bf \u03b1\u03c1\u03c7\u03b5\u03af\u03bf"  # "New file"
         self.assertEqual(driver("wait-window", title, "", "20000")[0], 0)
         rect = driver("rect", title)[1]

@@ -23,6 +23,7 @@ OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
 START_WINDOW = ("Snapwright", "#32770")  # hidden: ShowSplash is "0"
 # The windows' own titles keep their design captions; the caption labels take the language.
 OPTIONS_TITLE = "Options for Snapwright"
+GERMAN_OPTIONS_TITLE = "Optionen f\u00fcr Snapwright"
 ABOUT_TITLE = "About Snapwright"
 HELP_TITLE = "Snapwright Help"
 WM_LBUTTONDBLCLK = "515"
@@ -90,15 +91,17 @@ class OptionsTest(E2ETestCase):
         self.assertEqual(stored["PrintTo"], "1")
 
     # The defaults are shown at once and stored only by Save: Cancel leaves every value as it was,
-    # and the next opening shows what is stored.
+    # and the next opening shows what is stored. The window's title, which the taskbar shows, speaks
+    # the language as the dialog does.
     def test_default_settings_are_stored_by_save_and_taken_back_by_cancel(self):
         self.start(SendTo="3", Language="1", SavePath="D:\\Bilder\\")
         before = self.stored()
         for button in ("&Cancel", "&Save"):
-            self.open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
-            wait_until(lambda: "&Speichern" in self.texts(OPTIONS_TITLE), what="the stored language")
-            self.click(OPTIONS_TITLE, "Stan&dardeinst.")
-            wait_until(lambda: "&Save" in self.texts(OPTIONS_TITLE), what="the dialog English at once")
+            self.open_from_tray(TRAY_OPTIONS, GERMAN_OPTIONS_TITLE)
+            wait_until(lambda: "&Speichern" in self.texts(GERMAN_OPTIONS_TITLE), what="the stored language")
+            self.click(GERMAN_OPTIONS_TITLE, "Stan&dardeinst.")
+            self.assertEqual(driver("wait-window", OPTIONS_TITLE, "", "20000")[0], 0, "the title English at once")
+            self.assertIn("&Save", self.texts(OPTIONS_TITLE))
             self.answer(OPTIONS_TITLE, button)
             if button == "&Cancel":
                 self.assertEqual(self.stored(), before)

@@ -18,7 +18,7 @@ class RecordingAutomation : public IAutomation {
 public:
     AutomationObjectPtr Attach(const std::string& id) override {
         log.push_back("attach " + id);
-        if (!running.count(id)) throw AutomationError("no running instance");
+        if (!running.count(id)) throw AutomationError(AutomationFailure::Unreachable, id);
         return MakeObject(id);
     }
     AutomationObjectPtr Create(const std::string& id) override {
@@ -63,7 +63,7 @@ public:
 private:
     void Record(const char* kind, const std::string& member, const std::string& arguments) {
         m_owner.log.push_back(m_path + " " + kind + " " + member + "(" + arguments + ")");
-        if (m_owner.refused == m_path + " " + member) throw AutomationError("the call was refused");
+        if (m_owner.refused == m_path + " " + member) throw AutomationError(AutomationFailure::Refused, member, "the call was refused");
     }
     static std::string Text(const AutomationValue& value) {
         if (const auto* number = std::get_if<std::int32_t>(&value)) return std::to_string(*number);

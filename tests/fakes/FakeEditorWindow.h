@@ -115,6 +115,8 @@ public:
     int ScrollValue(ControlId bar) const override { return value.count(bar) ? value.at(bar) : 0; }
     void SetScrollValue(ControlId bar, int v) override { value[bar] = v; }
     void SetButtonPressed(ControlId button, bool on) override { pressed[button] = on; }
+    void SetTip(ControlId control, const std::string& tip) override { tips[control] = tip; }
+    void SetTextFont(const std::string& face, int points) override { textFont = face + " " + std::to_string(points); }
     bool ShiftHeld() const override { return false; }
     void BeginText(const Rect& box, Colour, int height) override { field = Noted({box.left, box.top}, height); }
     std::string EndText() override { return field.clear(), std::exchange(typed, std::string()); }
@@ -139,6 +141,8 @@ public:
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};
     std::map<ControlId, int> value;
     std::map<ControlId, bool> pressed;
+    std::map<ControlId, std::string> tips;
+    std::string textFont;  // "face points"
     PicturePtr shown;
     Point shownFrom;
     Preview preview;

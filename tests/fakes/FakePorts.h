@@ -76,9 +76,11 @@ public:
     std::optional<WindowEdges> ComposedFrame(WindowRef) const override { return std::nullopt; }
     bool IsMaximised(WindowRef) const override { return false; }
     void SetForegroundWindow(WindowRef window) override { foreground = window; }
+    std::vector<TopLevelWindow> TopLevelWindowsTopFirst() const override { return topLevel; }
 
     WindowRef foreground = 0;
     std::map<WindowRef, WindowEdges> rectangles;
+    std::vector<TopLevelWindow> topLevel;
 };
 
 class FakeScreenCapture : public IScreenCapture {

@@ -32,7 +32,7 @@ protected:
                              automation.log.push_back("ask " + name);
                              return false;
                          },
-                         [](int) {}, 0}};
+                         [](int) {}, 0, [this] { return settings.Language; }}};
     int editorShown = 0;
     AskApplicationDialog dialog{{form, settings, sender, [this] {
                                      EXPECT_TRUE(form.Hidden()) << "the dialog hides before the editor shows";

@@ -1,9 +1,9 @@
 #pragma once
 // The capture spine over in-memory ports, for the tests of the keys and the tray program.
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureSlots.h"
+#include "capture/CurrentShot.h"
 #include "fakes/FakePorts.h"
-#include "settings/Settings.h"
+#include "model/Settings.h"
 
 namespace snapwright {
 
@@ -16,8 +16,8 @@ struct CaptureSpine {
     fakes::FakeUserMessages messages;
     fakes::FakeSettingsStore store;
     Settings settings;
-    CaptureSlots slots;
-    CaptureEngine engine{screen, windows, capture, clipboard, slots};
+    CurrentShot currentShot;
+    CaptureEngine engine{screen, windows, capture, clipboard, currentShot};
 };
 
 }  // namespace snapwright

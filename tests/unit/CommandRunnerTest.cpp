@@ -21,12 +21,12 @@ protected:
     CommandOutcome Run(const std::vector<std::string>& arguments, bool runsOn = true, bool showErrors = false) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
         EXPECT_EQ(parsed.request, Request::Capture) << parsed.error;
-        CommandRunner runner({engine, slots, destinations, exporter, files, messages, nullptr, nullptr,
+        CommandRunner runner({engine, currentShot, destinations, exporter, files, messages, nullptr, nullptr,
                               [this](int milliseconds) { waits.push_back(milliseconds); }, runsOn,
                               [this] {
                                   // As the scrolling capture does: current and on the clipboard, or told.
                                   if (scrolled.picture) {
-                                      slots.SetCurrent(scrolled.picture);
+                                      currentShot.Set(scrolled.picture);
                                       engine.CopyShotToClipboard();
                                   } else {
                                       messages.ShowError("The window cannot be read.");
@@ -40,8 +40,8 @@ protected:
     FakeWindowService windows;
     FakeScreenCapture capture;
     FakeClipboard clipboard;
-    CaptureSlots slots;
-    CaptureEngine engine{screen, windows, capture, clipboard, slots};
+    CurrentShot currentShot;
+    CaptureEngine engine{screen, windows, capture, clipboard, currentShot};
     FakeUserMessages shown;
     CommandMessages messages{shown};
     Settings settings;
@@ -65,8 +65,8 @@ TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFolders
     EXPECT_EQ(waits, std::vector<int>{1500});
     EXPECT_TRUE(files.folders.contains("C:\\shots\\new"));
     ASSERT_TRUE(files.files.contains("C:\\shots\\new\\a.png"));
-    EXPECT_EQ(SerialOf(slots.Current()), 1);
-    EXPECT_EQ(clipboard.held, slots.Current());
+    EXPECT_EQ(SerialOf(currentShot.Get()), 1);
+    EXPECT_EQ(clipboard.held, currentShot.Get());
 
     files.files["C:\\shots\\new\\a.png"] = {'m', 'i', 'n', 'e'};
     const CommandOutcome refused = Run(command);
@@ -111,8 +111,8 @@ TEST_F(CommandRunnerTest, AScrolledWindowGoesOnAsAnyShotAndItsNoteIsTheAnswer) {
     page = PageOutcome::WaitsForNextShot;
     EXPECT_EQ(Run({"--window", "--scroll", "--to", "print", "--file", "C:\\long.png"}),
               (CommandOutcome{kExitDone, "It does not scroll.\nThe page waits for its second screenshot."}));
-    EXPECT_EQ(SerialOf(slots.Current()), 9);
-    EXPECT_EQ(clipboard.held, slots.Current());
+    EXPECT_EQ(SerialOf(currentShot.Get()), 9);
+    EXPECT_EQ(clipboard.held, currentShot.Get());
     EXPECT_TRUE(files.files.contains("C:\\long.png"));
 
     scrolled = {};

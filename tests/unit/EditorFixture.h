@@ -18,13 +18,13 @@ class EditorTest : public ::testing::Test {
 protected:
     // A capture of this size as the current screenshot, and the editor opened on it.
     void OpenOn(int width, int height) {
-        slots.SetCurrent(std::make_shared<fakes::FakePicture>(width, height, 1));
+        currentShot.Set(std::make_shared<fakes::FakePicture>(width, height, 1));
         editor.OnLoad();
     }
-    // The toolbar button of this name.
+    // The toolbar button of this English name.
     std::size_t ToolbarIndex(const std::string& name) const {
         for (std::size_t i = 0; i < editor.Toolbar().size(); ++i) {
-            if (editor.Toolbar()[i].name == name) return i;
+            if (editor.Toolbar()[i].Name(0) == name) return i;
         }
         ADD_FAILURE() << "no button " << name;
         return 0;
@@ -33,9 +33,8 @@ protected:
     void Click(const std::string& button) { editor.OnClick(Button(button)); }
     bool Pressed(const std::string& button) { return window.pressed[Button(button)]; }
     // The open dialog, with the editor's title and filter, answers with this file.
-    void WillOpen(const std::string& path) {
-        EXPECT_CALL(dialogs, ShowOpenDialog(::testing::HasSubstr("Portable Network Graphics (*.png)|*.png"),
-                                            "Open Screenshot file", ""))
+    void WillOpen(const std::string& path, const std::string& title = "Open Screenshot file") {
+        EXPECT_CALL(dialogs, ShowOpenDialog(::testing::HasSubstr("Portable Network Graphics (*.png)|*.png"), title, ""))
             .WillOnce(::testing::Return(path));
     }
     // A click on the view.
@@ -64,7 +63,7 @@ protected:
     fakes::FakeEditorWindow window;
     fakes::FakeTopLevelWindows windows;
     Settings settings;
-    CaptureSlots slots;
+    CurrentShot currentShot;
     fakes::FakeUserMessages messages;
     ::testing::NiceMock<fakes::MockFileDialogs> dialogs;
     fakes::FakeShell shell;
@@ -72,11 +71,12 @@ protected:
     HelpFile help{shell, files, messages};
     fakes::FakeClipboard clipboard;
     fakes::RecordingAutomation automation;
-    OfficeSender sender{{clipboard, automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0}};
+    OfficeSender sender{{clipboard, automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0,
+                         [this] { return settings.Language; }}};
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;
-    Editor editor{{form, window, window, windows, settings, slots, messages, dialogs, help, sender,
+    Editor editor{{form, window, window, windows, settings, currentShot, messages, dialogs, help, sender,
                    [this](const std::string& path) {
                        handedOn.push_back("load " + path);
                        return fileContents;

@@ -1,5 +1,7 @@
 #include "unit/EditorFixture.h"
 
+#include <set>
+
 #include "editor/ScrollLayout.h"
 
 namespace snapwright {
@@ -51,16 +53,16 @@ TEST_F(EditorTest, BeforeTheFirstCaptureOnlyAnOpenedImageIsHandedOn) {
     EXPECT_EQ(window.informed.size(), 4u);
     EXPECT_THAT(window.informed[0], HasSubstr("no picture"));
     EXPECT_TRUE(handedOn.empty());
-    EXPECT_EQ(slots.Current(), nullptr);
+    EXPECT_EQ(currentShot.Get(), nullptr);
 
     WillOpen("C:\\pictures\\logo.png");
     fileContents.picture = std::make_shared<fakes::FakePicture>(64, 32, 7);
     Click("Open");
-    EXPECT_EQ(fakes::SerialOf(slots.Current()), 7);
+    EXPECT_EQ(fakes::SerialOf(currentShot.Get()), 7);
     DrawFrame();
     Click("Print");
     EXPECT_THAT(handedOn, ElementsAre("load C:\\pictures\\logo.png", "print " + std::to_string(Serial())));
-    EXPECT_EQ(slots.Current(), Core().Picture());
+    EXPECT_EQ(currentShot.Get(), Core().Picture());
 }
 
 // The editor speaks the language chosen in the options dialog from the next question on, even
@@ -74,12 +76,63 @@ TEST_F(EditorTest, QuestionsAndMessagesAreInTheLanguageChosenWhileTheEditorIsOpe
     EXPECT_THAT(window.questions, ElementsAre("Änderungen an dieser Datei speichern?"));
 
     window.answers = {EditorAnswer::Yes};
-    WillOpen("C:\\bilder\\riesig.png");
+    WillOpen("C:\\bilder\\riesig.png", "Screenshot-Datei öffnen");
     fileContents = {nullptr, {TextId::PictureTooLargeReason, {{"size", "60000 × 20"}, {"limit", "16384"}}}};
     Click("Open");
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_EQ(messages.errors[0], "Snapwright konnte\nC:\\bilder\\riesig.png\nnicht öffnen.\n\nDas Bild ist 60000 × 20 "
                                   "Pixel groß. Snapwright öffnet Bilder mit bis zu 16384 Pixeln je Seite.");
+}
+
+// The buttons' names (which automation reads), their tips with the keyboard's name for Ctrl, the
+// labels and the language's face go on the window when it opens, and at once on an open window
+// when the language chosen in the options is saved; a closed window is left alone until it opens.
+TEST_F(EditorTest, TheWindowSpeaksTheLanguageFromItsOpeningAndAtOnceWhenItChanges) {
+    settings.Language = 1;
+    OpenOn(400, 300);
+    EXPECT_EQ(form.State(Button("Undo")).text, "Rückgängig");
+    EXPECT_EQ(window.tips[Button("Undo")], "Letzte Änderung rückgängig machen (Strg+Z)");
+    EXPECT_EQ(form.State(Button("Word")).text, "Word");
+    EXPECT_EQ(window.tips[Button("Word")], "Bild an Microsoft Word senden");
+    EXPECT_EQ(form.State(Id(StrengthLabel)).text, "Stärke:");
+    EXPECT_EQ(window.tips[Id(HelpButton)], "Hilfe");
+    EXPECT_EQ(window.textFont, "Arial 8");
+
+    settings.Language = 16;
+    editor.OnLanguageChanged();
+    EXPECT_EQ(form.State(Button("Redact")).text, "Απόκρυψη");
+    EXPECT_EQ(window.tips[Button("Text")].substr(0, 15), "Κείμενο:");
+    EXPECT_EQ(form.State(Id(ColourButton)).text, "Χρώμα");
+    EXPECT_EQ(window.textFont, "Arial 11");
+
+    ASSERT_TRUE(editor.OnClose());
+    settings.Language = 0;
+    editor.OnLanguageChanged();
+    EXPECT_EQ(form.State(Button("Redact")).text, "Απόκρυψη") << "a closed window is not loaded to change it";
+    editor.OnLoad();
+    EXPECT_EQ(form.State(Button("Redact")).text, "Redact");
+}
+
+// Automation finds a button by its name: within the editor no two controls share one, and every
+// button and list has a tip, in every language.
+TEST_F(EditorTest, EveryControlHasItsOwnNameAndATipInEveryLanguage) {
+    OpenOn(100, 100);
+    std::vector<ControlId> named = {Id(ColourButton), Id(HelpButton), Id(StrengthLabel), Id(TextSizeLabel)};
+    for (std::size_t i = 0; i < editor.Toolbar().size(); ++i) named.push_back(ToolbarControl(i));
+    for (int language = 0; language < kLanguageCount; ++language) {
+        settings.Language = language;
+        editor.OnLanguageChanged();
+        std::set<std::string> names;
+        for (ControlId control : named) {
+            const std::string name = form.State(control).text;
+            EXPECT_FALSE(name.empty()) << language << ": control " << control;
+            EXPECT_TRUE(names.insert(name).second) << language << ": \"" << name << "\" twice";
+            if (control != Id(StrengthLabel) && control != Id(TextSizeLabel)) {
+                EXPECT_FALSE(window.tips[control].empty()) << language << ": control " << control;
+            }
+        }
+        EXPECT_FALSE(window.tips[Id(StrengthList)].empty() || window.tips[Id(TextSizeList)].empty()) << language;
+    }
 }
 
 TEST_F(EditorTest, SaveForgetsTheChangesOnlyWhenAFileWasWritten) {
@@ -142,7 +195,7 @@ TEST_F(EditorTest, RegionTakesANewPictureWithTheEditorHidden) {
     EXPECT_THAT(window.questions, ElementsAre("Really discard this file?", "Really discard this file?"));
     EXPECT_EQ(Serial(), 5);
     EXPECT_FALSE(Core().changed);
-    EXPECT_EQ(fakes::SerialOf(slots.Current()), 5);
+    EXPECT_EQ(fakes::SerialOf(currentShot.Get()), 5);
 }
 
 // The options dialog's help button is seen in the e2e tests; the editor's opens the same file.

@@ -224,7 +224,7 @@ TEST_F(EditorTest, UndoingEveryChangeGivesThePicturesBackPixelForPixel) {
         EXPECT_EQ(Pixels(), pictures[i - 1]) << "after undo " << pictures.size() - i;
     }
     EXPECT_FALSE(form.State(Button("Undo")).enabled);
-    EXPECT_EQ(editor.Toolbar()[ToolbarIndex("Undo")].Tooltip(), "Undo the last change (Ctrl+Z)");
+    EXPECT_EQ(editor.Toolbar()[ToolbarIndex("Undo")].Tooltip(0), "Undo the last change (Ctrl+Z)");
 }
 
 // A step keeps the tiles its change touched; a hundred frames of ten pixels around most of a

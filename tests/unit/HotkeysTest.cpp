@@ -49,7 +49,7 @@ protected:
                                        return true;
                                    },
                                    nullptr, nullptr, [this] { delivered.push_back("editor"); }}};
-    Hotkeys hotkeys{service, messages, engine, slots, destinations, store, settings};
+    Hotkeys hotkeys{service, messages, engine, currentShot, destinations, store, settings};
 };
 
 // The atoms would outlive the program in the global atom table.
@@ -81,7 +81,7 @@ TEST_F(HotkeysTest, EachKeyGoesToItsDestinationWithANewShot) {
     settings.SendTo = SendTarget::Editor;
     for (int row = 1; row <= 6; ++row) {
         Press(row);
-        EXPECT_EQ(SerialOf(slots.Current()), row) << "hotkey " << row;
+        EXPECT_EQ(SerialOf(currentShot.Get()), row) << "hotkey " << row;
         EXPECT_EQ(SerialOf(clipboard.held), row) << "hotkey " << row;
     }
     Press(7);
@@ -95,7 +95,7 @@ TEST_F(HotkeysTest, AFailedGrabTellsTheUserAndDeliversNothing) {
     capture.fail = true;
     Press(1);
     EXPECT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(SerialOf(slots.Current()), 1);
+    EXPECT_EQ(SerialOf(currentShot.Get()), 1);
 
     windows.rectangles.clear();  // the window in front cannot be measured
     capture.fail = false;
@@ -110,7 +110,7 @@ TEST_F(HotkeysTest, AShotOfAGivenWindowTakesThatWindow) {
     ASSERT_TRUE(shot);
     EXPECT_EQ((std::pair{shot->Width(), shot->Height()}), (std::pair{300, 200}));
     EXPECT_EQ(clipboard.held, shot);
-    EXPECT_EQ(slots.Current(), shot);
+    EXPECT_EQ(currentShot.Get(), shot);
 }
 
 // Only the procedure that every key's message needs ends the program.

@@ -45,7 +45,7 @@ protected:
 
     FakeForm form;
     ShotDestinations destinations{settings, {}};
-    Hotkeys hotkeys{service, messages, engine, slots, destinations, store, settings};
+    Hotkeys hotkeys{service, messages, engine, currentShot, destinations, store, settings};
     KeysDialog dialog{form, hotkeys, messages, settings};
 };
 

@@ -13,8 +13,10 @@
 
 #include "apps/AskApplicationControls.h"
 #include "apps/StartApplicationControls.h"
+#include "capture/StartWindowControls.h"
 #include "capture/KeysControls.h"
 #include "capture/TrayProgram.h"
+#include "editor/EditorControls.h"
 #include "fakes/FakeForm.h"
 #include "lang/ApplyLanguage.h"
 #include "lang/Placeholders.h"
@@ -118,6 +120,8 @@ std::vector<Window> Windows() {
             WindowOf("application start", kStartApplicationTexts),
             WindowOf("options", kOptionsTexts),
             WindowOf("save", kSaveAsTexts),
+            WindowOf("start window", kStartWindowTexts),
+            WindowOf("editor", kEditorTexts),
             WindowOf("keys", kKeysTexts),
             {"tray menu", TrayMenuTexts()}};
 }
@@ -149,6 +153,12 @@ struct SameTerm {
 };
 constexpr SameTerm kSameTerms[] = {
     {-1, "ok"},
+    {-1, "ctrl"},         // a key as most keyboards label it
+    {-1, "zoom"},         // the editor's tools, as Windows names them in many languages
+    {-1, "ellipse"},
+    {-1, "text"},
+    {-1, "version"},      // "Version {version}"
+    {4, "help"},          // Dutch: Windows' own Dutch says "Help"
     {1, "update ?"},      // German: Windows' own German says "Update"
     {2, "options"},       // French
     {7, "information"},   // Danish
@@ -160,6 +170,7 @@ constexpr SameTerm kSameTerms[] = {
     {14, "editor"},
 };
 
+// Without access marks and case; a placeholder parts the sentence, except at its ends.
 std::string Plain(std::string_view text) {
     std::string plain;
     for (std::size_t at = 0; at < text.size();) {
@@ -169,9 +180,10 @@ std::string Plain(std::string_view text) {
             if (text[at] != '&') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
         }
         if (placeholder.position == std::string_view::npos) break;
-        plain += '\n';  // a placeholder parts the sentence
         at = placeholder.End();
+        if (!plain.empty() && at < text.size()) plain += '\n';
     }
+    while (!plain.empty() && (plain.back() == ' ' || plain.back() == '\n')) plain.pop_back();
     return plain;
 }
 

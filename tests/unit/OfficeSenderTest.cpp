@@ -37,12 +37,14 @@ protected:
     FakeTopLevelWindows windows;
     fakes::FakeUserMessages messages;
     bool startAnswer = true;
+    int language = 0;
     OfficeSender sender{{clipboard, automation, windows, messages,
                          [this](const std::string& name) {
                              automation.log.push_back("ask " + name);
                              return startAnswer;
                          },
-                         [this](int ms) { automation.log.push_back("wait " + std::to_string(ms)); }, 0}};
+                         [this](int ms) { automation.log.push_back("wait " + std::to_string(ms)); }, 0,
+                         [this] { return language; }}};
 };
 
 // Word's sequences, and Calc's and Writer's, are read from the real automation calls in the e2e
@@ -71,18 +73,27 @@ TEST_F(OfficeSenderTest, MicrosoftProgramsGetADocumentWhenNoneIsOpenAndPowerPoin
 }
 
 // The e2e tests send to a Word that is registered nowhere; a program that refuses a step, and a
-// picture that cannot reach the clipboard, stop the send there too.
+// picture that cannot reach the clipboard, stop the send there too. The user is told in his
+// language, the program's own words about the refusal kept as they are.
 TEST_F(OfficeSenderTest, AFailedStepTellsWhichProgramAndWhyAndStopsThere) {
     automation.refused = "Word.Application.documents Add";
     EXPECT_EQ(Sent(OfficeProgram::Word).back(), "Word.Application.documents call Add()");
     ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_THAT(messages.errors[0], HasSubstr("to Microsoft Word: "));
-    EXPECT_THAT(messages.errors[0], HasSubstr("on the clipboard"));
+    EXPECT_EQ(messages.errors[0], "Snapwright could not send the screenshot to Microsoft Word: it refused \"Add\" (the "
+                                  "call was refused).\r\n\r\nThe screenshot is on the clipboard: you can paste it "
+                                  "into Microsoft Word yourself.");
 
+    language = 1;
+    Sent(OfficeProgram::Word);
+    EXPECT_EQ(messages.errors.at(1), "Snapwright konnte den Screenshot nicht an Microsoft Word senden: es hat „Add“ "
+                                     "abgelehnt (the call was refused).\r\n\r\nDer Screenshot ist in der "
+                                     "Zwischenablage: Sie können ihn selbst in Microsoft Word einfügen.");
+
+    language = 0;
     automation.log.clear();
     clipboard.fail = true;
     EXPECT_TRUE(Sent(OfficeProgram::Calc).empty());
-    EXPECT_THAT(messages.errors.at(1), HasSubstr("could not put the picture on the clipboard"));
+    EXPECT_THAT(messages.errors.at(2), HasSubstr("could not put the picture on the clipboard, so it cannot send it to Calc."));
 }
 
 // A running Word whose window reads "Document1 - Word" is pasted into, not started a second time.

@@ -97,6 +97,7 @@ TEST_F(OptionsDialogTest, ClicksWriteTheRecordAtOnceTheDefaultsShowAndCancelTake
     EXPECT_TRUE(form.State(WriterIcon).visible);
     EXPECT_FALSE(form.State(WordIcon).visible);
     EXPECT_EQ(form.State(SendToWordProcessor).text, "Screenshot senden an") << "the suite changes icons, not captions";
+    EXPECT_EQ(form.State(kWindowTitle).text, "Optionen für Snapwright") << "the taskbar's title follows at once";
 
     for (OptionsControl option : kOptionButtons) form.State(option).checked = false;  // as a group unchecks
     options.OnRestoreDefaults();
@@ -111,6 +112,23 @@ TEST_F(OptionsDialogTest, ClicksWriteTheRecordAtOnceTheDefaultsShowAndCancelTake
     EXPECT_EQ(settings, loaded);
     EXPECT_TRUE(store.writes.empty());
     EXPECT_TRUE(form.Unloaded());
+}
+
+// The open editor hears of a language only when Save stores one the store did not hold.
+TEST_F(OptionsDialogTest, SavingAnotherLanguageTellsTheOpenWindows) {
+    int told = 0;
+    options.SetLanguageSavedHandler([&told] { ++told; });
+    options.OnLoad();
+    EXPECT_EQ(form.State(kWindowTitle).text, "Options for Snapwright");
+    options.OnSave();
+    EXPECT_EQ(told, 0) << "the language stayed";
+    options.OnLoad();
+    form.SetListIndex(Id(LanguageList), 14);
+    options.OnLanguageChosen();
+    EXPECT_EQ(told, 0) << "not before it is saved";
+    options.OnSave();
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(store.Get("Language"), "14");
 }
 
 TEST_F(OptionsDialogTest, TheFirstLoadSettingsFromADamagedStoreEndsWithTheDefaultsStoredAgain) {

@@ -64,7 +64,6 @@ TEST(RegionSelectionTest, ADragAClickOrTheKeysTakeNoLineAndEscapeCancels) {
 // The user's part, played on the overlay.
 class ScriptedOverlay : public IRegionOverlay {
 public:
-    std::vector<WindowRef> ShownWindowsTopFirst() const override { return {7}; }
     void WaitForRepaint() override {}
     void Select(const Picture&, const Rect&, RegionSelection& selection) override { user(selection); }
     PicturePtr Cut(const Picture&, const Rect& part) override {
@@ -74,26 +73,33 @@ public:
 };
 
 // The region is cut from the one grab where the user drew it; a cancel, or a second region asked
-// for while one is drawn, leaves the screenshot and the clipboard as they were.
+// for while one is drawn, leaves the screenshot and the clipboard as they were. Windows the user
+// does not see are not offered, though they lie on top.
 TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     fakes::FakeScreen screen;
     screen.monitors = kMonitors;
     fakes::FakeWindowService windows;
     windows.rectangles[7] = {200, 200, 300, 300};
+    for (WindowRef unseen : {3, 4, 5, 6}) windows.rectangles[unseen] = {0, 0, 1024, 768};
+    windows.topLevel = {{3, false, false, false, false},
+                        {4, true, true, false, false},
+                        {5, true, false, true, false},
+                        {6, true, false, false, true},
+                        {7, true, false, false, false}};
     fakes::FakeScreenCapture capture;
     fakes::FakeClipboard clipboard;
     fakes::FakeUserMessages messages;
-    CaptureSlots slots;
+    CurrentShot currentShot;
     ScriptedOverlay overlay;
-    CaptureEngine engine(screen, windows, capture, clipboard, slots);
-    RegionCapture region(screen, windows, engine, slots, messages, overlay);
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
+    RegionCapture region(screen, windows, engine, currentShot, messages, overlay);
 
     overlay.user = [&](RegionSelection& selection) {
         EXPECT_EQ(region.Take(), nullptr);
         selection.Cancel();
     };
     EXPECT_EQ(region.Take(), nullptr);
-    EXPECT_EQ(slots.Current(), nullptr);
+    EXPECT_EQ(currentShot.Get(), nullptr);
     EXPECT_EQ(clipboard.held, nullptr);
 
     overlay.user = [](RegionSelection& selection) {
@@ -104,7 +110,7 @@ TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     EXPECT_EQ(capture.serial, 2) << "one grab each";
     EXPECT_TRUE(messages.errors.empty());
     EXPECT_EQ((Point{shot->Width(), shot->Height()}), (Point{1000, 200})) << "the window, in the picture";
-    EXPECT_EQ(slots.Current(), shot);
+    EXPECT_EQ(currentShot.Get(), shot);
     EXPECT_EQ(clipboard.held, shot);
 }
 

@@ -29,7 +29,7 @@ protected:
     }
 
     ScrollOutcome Take(int heightLimit = 16384) {
-        ScrollCapture capture({engine, slots, messages, screen, note,
+        ScrollCapture capture({engine, currentShot, messages, screen, note,
                                [this](WindowRef) -> std::unique_ptr<IScrolledWindow> {
                                    if (!readable) return nullptr;
                                    return std::make_unique<fakes::FakeScrolledWindow>(state);
@@ -45,8 +45,8 @@ protected:
     fakes::FakeWindowService windows;
     fakes::FakeScreenCapture capture;
     fakes::FakeClipboard clipboard;
-    CaptureSlots slots;
-    CaptureEngine engine{screen, windows, capture, clipboard, slots};
+    CurrentShot currentShot;
+    CaptureEngine engine{screen, windows, capture, clipboard, currentShot};
     fakes::FakeUserMessages messages;
     fakes::FakeScrollNote note;
     Settings settings;
@@ -64,7 +64,7 @@ TEST_F(ScrollCaptureTest, TheWheelTakesTheWholeDocumentAndTheWindowGoesBackToThe
     EXPECT_EQ(state.position, 240) << "back through the scroll bar that told it";
     EXPECT_EQ(state.log.front(), "scroll bar top");
     EXPECT_EQ(state.log.back(), "scroll bar to 15");
-    EXPECT_EQ(slots.Current(), outcome.picture) << "the current screenshot";
+    EXPECT_EQ(currentShot.Get(), outcome.picture) << "the current screenshot";
     EXPECT_EQ(clipboard.held, outcome.picture) << "on the clipboard";
 
     // Without a scroll bar the way up is measured and gone again.
@@ -113,7 +113,7 @@ TEST_F(ScrollCaptureTest, AWindowThatDoesNotScrollGivesItsPictureAndSaysSo) {
     readable = false;
     EXPECT_FALSE(Take().picture);
     EXPECT_EQ(messages.errors.size(), 1u) << "a window that cannot be read is told";
-    EXPECT_EQ(slots.Current(), outcome.picture) << "the screenshot before stays current";
+    EXPECT_EQ(currentShot.Get(), outcome.picture) << "the screenshot before stays current";
 }
 
 TEST_F(ScrollCaptureTest, EscapeKeepsWhatWasTakenAndAnotherCaptureTakesItAll) {

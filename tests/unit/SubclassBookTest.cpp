@@ -1,4 +1,4 @@
-#include "ui/SubclassBook.h"
+#include "platform/SubclassBook.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "capture/TrayProgram.h"
 
+#include "capture/StartWindowControls.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -68,7 +70,7 @@ protected:
     FakeForm form;
     SettingsManager manager{store, settings};
     ShotDestinations destinations{settings, {}};
-    Hotkeys hotkeys{service, messages, engine, slots, destinations, store, settings};
+    Hotkeys hotkeys{service, messages, engine, currentShot, destinations, store, settings};
     ::testing::NiceMock<MockTrayIcon> tray;
     std::vector<std::string> captions;
     std::vector<PicturePtr> edited;
@@ -87,6 +89,16 @@ TEST_F(TrayProgramTest, ANewTaskbarGetsTheIconAgainButNotAfterTheUnload) {
     program.OnTaskbarCreated();
     program.OnUnload();
     program.OnTaskbarCreated();
+}
+
+// The start window names the options item as the tray menu shows it, in the stored language.
+TEST_F(TrayProgramTest, TheStartWindowSpeaksTheStoredLanguage) {
+    store.Put("Language", "9");
+    ASSERT_TRUE(program.OnLoad());
+    EXPECT_EQ(form.State(StartWindowControl::OptionsHint).text,
+              "Du konfigurerer Snapwright™ ved å høyreklikke på ikonet på oppgavelinjen og velge \"Innstillinger\".");
+    EXPECT_EQ(form.State(StartWindowControl::ShowAtStartupBox).text, "Vis dette skjermbildet ved oppstart");
+    EXPECT_EQ(form.State(StartWindowControl::OkButton).fontName, "Arial");
 }
 
 // The user sees that the program runs before he reads which keys it runs without.
@@ -132,7 +144,7 @@ TEST_F(TrayProgramTest, TheScreenAndTheWindowInFrontAreTakenWithoutAnyKey) {
     Choose(2);
     ASSERT_EQ(edited.size(), 2u);
     EXPECT_EQ((std::pair{edited[1]->Width(), edited[1]->Height()}), (std::pair{400, 300}));
-    EXPECT_EQ(slots.Current(), edited[1]);
+    EXPECT_EQ(currentShot.Get(), edited[1]);
 }
 
 // The window in front before the menu opened is scrolled; its picture opens in the editor, and what

@@ -2,16 +2,24 @@
 """Draws the dialogs' pictures with ImageMagick: the print-format pages, the two office suites'
 application icons, the about logo and the mail icon. Every one of these fills its whole rectangle,
 so that no background colour has to match the dialog's. Then the screenshot editor's toolbar
-buttons, whose background turns into the button's face when loaded (see that section). Run it
-from anywhere; it writes beside itself."""
+buttons, whose background turns into the button's face when loaded (see that section): one for
+every picture that src/editor/ToolbarPictures.h lists, no more and no fewer. Run it from anywhere;
+it writes beside itself. With --check it draws nothing and only says whether every toolbar picture
+has its drawing here (the unit tests run it so)."""
 
 import os
+import re
 import subprocess
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+TOOLBAR_LIST = os.path.join(HERE, "..", "..", "editor", "ToolbarPictures.h")
+CHECK = "--check" in sys.argv[1:]
 
 
 def bmp(name, width, height, *draw, background="white"):
+    if CHECK:
+        return
     args = ["convert", "-size", f"{width}x{height}", f"xc:{background}", *draw,
             "-type", "TrueColor", f"BMP3:{os.path.join(HERE, name)}"]
     subprocess.run(args, check=True)
@@ -115,10 +123,12 @@ FACE = "#c0c0c0"
 INK, SHADE, LIGHT = "#404040", "#7f7f7f", "#e0e0e0"
 SKY, RED = "#b9d3f2", "#d02020"
 FOLDER, FOLDER_BACK = "#f4c430", "#d9a21e"
+MARKER, DARK = "#f8e020", "#202020"
+BUTTONS = {}  # file name: its drawing
 
 
 def button(name, *draw):
-    bmp(name, 24, 24, "+antialias", *draw, background=FACE)
+    BUTTONS[name] = draw
 
 
 def points(colour, pixels):
@@ -288,3 +298,57 @@ button("tool-help.bmp", *points(BLUE, disc(11.5, 11.5, 10, 10)),
                                "........",
                                "...##...",
                                "...##..."]))
+
+# the marking tools: an arrow with a filled head, a line of text under a highlighter, and a
+# pixelated block above a filled band; the blocks' greys keep clear of the face, shadow and
+# highlight colours that loading swaps
+
+button("tool-arrow.bmp",
+       *sprite(9, 3, RED, ["..........##",
+                           "........####",
+                           ".....######.",
+                           "..#########.",
+                           "##########..",
+                           ".#########..",
+                           "..########..",
+                           "...######...",
+                           "....#####...",
+                           ".....####...",
+                           "......##....",
+                           ".......#...."]),
+       *sprite(3, 11, INK, ["........##",
+                            ".......###",
+                            "......###.",
+                            ".....###..",
+                            "....###...",
+                            "...###....",
+                            "..###.....",
+                            ".###......",
+                            "###.......",
+                            ".#........"]))
+
+button("tool-highlight.bmp", *rect(4, 5, 19, 6, INK), *rect(2, 9, 21, 15, MARKER), *rect(4, 11, 17, 12, INK),
+       *rect(4, 17, 15, 18, INK))
+
+button("tool-redact.bmp",
+       *rect(3, 3, 8, 8, INK), *rect(9, 3, 14, 8, "#909090"), *rect(15, 3, 20, 8, "#606060"),
+       *rect(3, 9, 8, 14, "#a8a8a8"), *rect(9, 9, 14, 14, "#505050"), *rect(15, 9, 20, 14, SHADE),
+       *rect(3, 15, 20, 20, DARK))
+
+
+def toolbar_files():
+    """The files of the toolbar's pictures, as the editor's list names them."""
+    with open(TOOLBAR_LIST, encoding="utf-8") as listing:
+        return re.findall(r'PICTURE\(\w+, \d+, "res/([\w.-]+)"\)', listing.read())
+
+
+listed = toolbar_files()
+missing = [name for name in listed if name not in BUTTONS]
+unlisted = [name for name in BUTTONS if name not in listed]
+if not listed or missing or unlisted:
+    sys.exit(f"make_pictures.py: toolbar pictures without a drawing: {missing or 'none'}; "
+             f"drawings the toolbar does not list: {unlisted or 'none'}")
+for name in listed:
+    bmp(name, 24, 24, "+antialias", *BUTTONS[name], background=FACE)
+if CHECK:
+    print(f"make_pictures.py: all {len(listed)} toolbar pictures have their drawing")

@@ -17,14 +17,11 @@ AskApplicationWindow::AskApplicationWindow(HINSTANCE instance, HICON icon)
               {Id(Editor), IDC_ASKAPP_EDITOR},
               {Id(OkButton), IDC_ASKAPP_OK},
               {Id(CancelButton), IDC_ASKAPP_CANCEL}}) {
-    m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(CaptionLabel));
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
-// The caption label reads as a title bar, and the window's own title (on the task bar) is its text.
+// The window's own title (on the task bar) is the caption label's text.
 void AskApplicationWindow::OnLoad() {
-    m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
     m_form.TitleFromCaptionLabel();
 }

@@ -13,14 +13,11 @@ StartApplicationWindow::StartApplicationWindow(HINSTANCE instance, HICON icon)
               {Id(Question), IDC_STARTAPP_QUESTION},
               {Id(OkButton), IDC_STARTAPP_OK},
               {Id(CancelButton), IDC_STARTAPP_CANCEL}}) {
-    m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(CaptionLabel));
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
-// The caption label reads as a title bar, and the window's own title (on the task bar) is its text.
+// The window's own title (on the task bar) is the caption label's text.
 void StartApplicationWindow::OnLoad() {
-    m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
     m_form.TitleFromCaptionLabel();
 }

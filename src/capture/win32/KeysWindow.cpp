@@ -57,9 +57,7 @@ bool BelongsToTheDialog(WPARAM key, unsigned modifiers) {
 }  // namespace
 
 KeysWindow::KeysWindow(HINSTANCE instance, HICON icon) : m_form(instance, IDD_KEYS, Bindings()) {
-    m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(CaptionLabel));
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
 KeysWindow::~KeysWindow() {
@@ -69,7 +67,6 @@ KeysWindow::~KeysWindow() {
 // The window's own title, which only the task bar shows, stays English, like the other dialogs'.
 void KeysWindow::OnLoad() {
     ::SetWindowTextW(m_form.Handle(), L"Keys for Snapwright");
-    m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/WindowProcedure.h"
-#include "ui/win32/DialogForm.h"
 
 namespace snapwright::win32 {
 
@@ -26,18 +25,6 @@ MainWindow::MainWindow(HINSTANCE instance) {
 
 MainWindow::~MainWindow() {
     if (m_window && ::IsWindow(m_window)) ::DestroyWindow(m_window);
-}
-
-int MainWindow::RunMessageLoop() {
-    MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Windows shown without a loop of their own (the start window, the editor from the tray)
-        // get their keys and keyboard navigation.
-        if (DialogForm::PreTranslateMessage(message)) continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
 }
 
 void MainWindow::Unload() {

@@ -28,8 +28,6 @@ public:
     void SetTaskbarCreatedHandler(std::function<void()> handler) { m_onTaskbarCreated = std::move(handler); }
     // WM_COPYDATA from another program: true when the data was taken.
     void SetCopyDataHandler(std::function<bool(const COPYDATASTRUCT&)> handler) { m_onCopyData = std::move(handler); }
-    // The message loop; returns the program's exit code when the window has been closed.
-    int RunMessageLoop();
 
 private:
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

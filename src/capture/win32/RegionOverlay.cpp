@@ -3,17 +3,17 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <exception>
 #include <vector>
 
-#include "capture/win32/ShownWindows.h"
+#include "capture/DesktopRows.h"
+#include "capture/RegionLabels.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiCapture.h"
-#include "platform/win32/MessagePump.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/WindowProcedure.h"
@@ -22,16 +22,6 @@ namespace snapwright::win32 {
 
 namespace {
 
-using UniqueHrgn = UniqueHandle<GdiObjectTraits<HRGN>>;
-
-// At 96 dots per inch.
-constexpr int kFrame = 1;         // around a region drawn, outside it
-constexpr int kWindowFrame = 2;   // around the window offered, inside it: a maximised one has no outside
-constexpr int kLabelGap = 4;
-constexpr int kLabelPadding = 4;
-constexpr int kMagnifierGap = 20;
-constexpr int kMagnifiedPixels = 15;  // across; odd, so that the pointer's pixel is in the middle
-constexpr int kMagnifiedPixelSize = 8;
 constexpr int kFontPoints = 9;
 constexpr int kBandRows = 32;
 constexpr DWORD kRepaintMilliseconds = 250;
@@ -60,48 +50,12 @@ std::optional<Rows> RowsOf(const Picture& picture) {
     return Rows{bits + stride * (section.dsBm.bmHeight - 1), -stride};
 }
 
-std::uint32_t Dimmed(std::uint32_t pixel) {
-    return ((pixel >> 1) & 0x7F7F7F) + ((pixel >> 3) & 0x1F1F1F);
-}
-
-// A row of the desktop's 24-bit pixels as the 32-bit pixels that a window shows, which the system
-// then copies as they are; four pixels are three 32-bit words. Dimmed, each colour keeps five
-// eighths of its value: dark enough to tell the region from the rest, light enough to read what
-// lies around it.
-void ShowRow(const BYTE* from, std::uint32_t* to, int pixels, bool dimmed) {
-    int x = 0;
-    for (; x + 4 <= pixels; x += 4, from += 12) {
-        std::uint32_t words[3];
-        std::memcpy(words, from, sizeof(words));
-        const std::uint32_t four[4] = {words[0] & 0xFFFFFF, (words[0] >> 24 | words[1] << 8) & 0xFFFFFF,
-                                       (words[1] >> 16 | words[2] << 16) & 0xFFFFFF, words[2] >> 8};
-        for (int i = 0; i < 4; ++i) to[x + i] = dimmed ? Dimmed(four[i]) : four[i];
-    }
-    for (; x < pixels; ++x, from += 3) {
-        const std::uint32_t pixel = from[0] | static_cast<std::uint32_t>(from[1]) << 8 |
-                                    static_cast<std::uint32_t>(from[2]) << 16;
-        to[x] = dimmed ? Dimmed(pixel) : pixel;
-    }
-}
-
 RECT ToRect(const Rect& rect) {
     return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
 
-bool HasPixels(const Rect& rect) {
-    return rect.width > 0 && rect.height > 0;
-}
-
-// The frame just outside a rectangle, so that it covers none of the pixels it marks.
-std::array<Rect, 4> FrameAround(const Rect& r, int width) {
-    return {{{r.left - width, r.top - width, r.width + 2 * width, width},
-             {r.left - width, r.top + r.height, r.width + 2 * width, width},
-             {r.left - width, r.top, width, r.height},
-             {r.left + r.width, r.top, width, r.height}}};
-}
-
 void AddTo(HRGN region, const Rect& rect) {
-    if (!HasPixels(rect)) return;
+    if (IsEmpty(rect)) return;
     const UniqueHrgn piece(::CreateRectRgn(rect.left, rect.top, rect.left + rect.width, rect.top + rect.height));
     ::CombineRgn(region, region, piece.get(), RGN_OR);
 }
@@ -119,28 +73,26 @@ void Write(HDC dc, const Rect& box, const std::string& text) {
     ::DrawTextW(dc, ToWide(text).c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-BOOL CALLBACK AddShownWindow(HWND window, LPARAM list) {
-    if (IsShownOnDesktop(window)) reinterpret_cast<std::vector<WindowRef>*>(list)->push_back(reinterpret_cast<WindowRef>(window));
-    return TRUE;
-}
-
 }  // namespace
 
 // What the overlay works with while a region is drawn.
 struct RegionOverlay::Session {
-    Session(const Picture& picture, const Rect& area, RegionSelection& selection)
-        : area(area), selection(selection), rows(RowsOf(picture)), source(picture) {}
+    Session(const Picture& picture, const Rect& area, RegionSelection& selection, int language)
+        : area(area), selection(selection), rows(RowsOf(picture)), source(picture), layout(area, 96),
+          language(language) {}
 
     Rect area;
     RegionSelection& selection;
     std::optional<Rows> rows;
     PictureDc source;
     UniqueHfont font;
-    int dpi = 96;
-    Marks shown;
+    RegionOverlayLayout layout;
+    OverlayMarks shown;
+    int language;  // the user's, for the window's name and its labels
 };
 
-RegionOverlay::RegionOverlay(HINSTANCE instance) : m_instance(instance) {
+RegionOverlay::RegionOverlay(HINSTANCE instance, std::function<int()> language)
+    : m_instance(instance), m_language(std::move(language)) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     if (::GetClassInfoExW(instance, kClassName, &windowClass)) return;
@@ -151,12 +103,6 @@ RegionOverlay::RegionOverlay(HINSTANCE instance) : m_instance(instance) {
     if (!::RegisterClassExW(&windowClass)) throw Win32Error(::GetLastError(), "RegisterClassExW");
 }
 
-std::vector<WindowRef> RegionOverlay::ShownWindowsTopFirst() const {
-    std::vector<WindowRef> windows;
-    ::EnumWindows(&AddShownWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 // The owners of what a hidden window uncovered paint it when their messages are handled, ours
 // among them; the system fades a hidden window out over about a fifth of a second.
 void RegionOverlay::WaitForRepaint() {
@@ -165,7 +111,7 @@ void RegionOverlay::WaitForRepaint() {
 
 // The window is painted before it shows its first input; it is gone before the region is handed on.
 void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelection& selection) {
-    Session session(desktop, area, selection);
+    Session session(desktop, area, selection, m_language ? m_language() : 0);
     if (!session.rows || !session.source) {
         DebugOutput("The region cannot be drawn: the desktop picture cannot be read.");
         selection.Cancel();
@@ -180,15 +126,17 @@ void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelec
         }
     } endSession{*this};
 
-    HWND window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"Snapwright region", WS_POPUP,
+    const std::wstring name = ToWide(UserText(TextId::RegionOverlayCaption, session.language));
+    HWND window = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, name.c_str(), WS_POPUP,
                                     area.left, area.top, area.width, area.height, nullptr, nullptr, m_instance, this);
     if (!window) throw Win32Error(::GetLastError(), "CreateWindowExW");
     m_window.reset(window);
-    session.dpi = WindowDpi(window);
+    const int dpi = WindowDpi(window);
+    session.layout = RegionOverlayLayout(area, dpi);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    metrics.lfMessageFont.lfHeight = -::MulDiv(kFontPoints, session.dpi, 72);
+    metrics.lfMessageFont.lfHeight = -::MulDiv(kFontPoints, dpi, 72);
     metrics.lfMessageFont.lfWeight = FW_BOLD;
     session.font.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
     session.shown = Arrange();
@@ -198,16 +146,7 @@ void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelec
     ::SetForegroundWindow(window);
     ::SetCursor(::LoadCursorW(nullptr, IDC_CROSS));
 
-    MSG message{};
-    while (!selection.Finished()) {
-        if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            selection.Cancel();
-            break;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    if (!RunModalLoop([&selection] { return selection.Finished(); })) selection.Cancel();
 }
 
 PicturePtr RegionOverlay::Cut(const Picture& picture, const Rect& part) {
@@ -215,63 +154,38 @@ PicturePtr RegionOverlay::Cut(const Picture& picture, const Rect& part) {
     return source ? DCToPicture(source.get(), part.left, part.top, part.width, part.height, 1.0f) : nullptr;
 }
 
-Rect RegionOverlay::Window(const Rect& desktop) const {
-    return {desktop.left - m_session->area.left, desktop.top - m_session->area.top, desktop.width, desktop.height};
-}
-
-int RegionOverlay::Scaled(int pixels) const {
-    return ::MulDiv(pixels, m_session->dpi, 96);
-}
-
-// The size label sits above the marked rectangle where its monitor has room, else just inside it;
-// the magnifier beside the pointer, on the pointer's monitor.
-RegionOverlay::Marks RegionOverlay::Arrange() const {
+// The sizes of the label and the magnifier come from their texts in the overlay's font; the
+// layout places them.
+OverlayMarks RegionOverlay::Arrange() const {
     const Session& s = *m_session;
-    Marks marks;
     const WindowDc screen(m_window.get(), false);
     const ScopedSelectObject font(screen.get(), s.font.get());
-    const auto boxFor = [&](const std::string& text) {
+    const auto textSize = [&](const std::string& text) {
         SIZE extent{};
         const std::wstring wide = ToWide(text);
         ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
-        return Size{extent.cx + 2 * Scaled(kLabelPadding), extent.cy + Scaled(kLabelPadding)};
+        return Size{extent.cx, extent.cy};
     };
-
-    if (const std::optional<Rect> marked = s.selection.Marked()) {
-        marks.marked = Window(*marked);
-        marks.drawn = s.selection.CurrentStep() != RegionSelection::Step::Pointing &&
-                      s.selection.CurrentStep() != RegionSelection::Step::Pressed;
-        const Monitor* monitor = MonitorAt(s.selection.Monitors(), {marked->left, marked->top});
-        const Rect area = Window(monitor ? monitor->bounds : s.area);
-        const Size box = boxFor(SizeText(*marked));
-        const int gap = Scaled(kLabelGap) + Scaled(kFrame);
-        int top = marks.marked->top - gap - box.height;
-        if (top < area.top) top = marks.marked->top + gap;
-        const int left = std::max(area.left, std::min(marks.marked->left, area.left + area.width - box.width));
-        marks.label = {left, top, box.width, box.height};
-    }
-
-    const Point pointer = s.selection.Pointer();
-    const int cells = kMagnifiedPixels * Scaled(kMagnifiedPixelSize);
-    const Size box{cells + 2, cells + 2 + boxFor("0").height};
-    marks.magnifier = PlaceBeside({pointer.x - s.area.left, pointer.y - s.area.top}, box, Scaled(kMagnifierGap),
-                                  Window(s.selection.PointerMonitor()));
-    return marks;
+    const std::optional<Rect> marked = s.selection.Marked();
+    const Size label = marked ? s.layout.LabelSize(textSize(RegionSizeLabel(*marked, s.language))) : Size{};
+    const Size magnifier = s.layout.MagnifierSize(s.layout.LabelSize(textSize("0")).height);
+    return s.layout.Arrange(s.selection, label, magnifier);
 }
 
 // Only what changed is painted again: while a region is drawn, that is the bands between the
 // old and the new rectangle, their frames, the labels and the magnifier.
 void RegionOverlay::Refresh() {
     Session& s = *m_session;
-    const Marks marks = Arrange();
+    const OverlayMarks marks = Arrange();
     const UniqueHrgn changed(::CreateRectRgn(0, 0, 0, 0));
     if (marks.marked != s.shown.marked || marks.drawn != s.shown.drawn) {
         const UniqueHrgn before(::CreateRectRgn(0, 0, 0, 0));
         const UniqueHrgn after(::CreateRectRgn(0, 0, 0, 0));
-        for (const auto& [region, shown] : {std::pair<HRGN, const Marks*>{before.get(), &s.shown}, {after.get(), &marks}}) {
+        for (const auto& [region, shown] :
+             {std::pair<HRGN, const OverlayMarks*>{before.get(), &s.shown}, {after.get(), &marks}}) {
             if (!shown->marked) continue;
             if (shown->drawn) AddTo(region, *shown->marked);
-            for (const Rect& side : Frame(*shown)) AddTo(changed.get(), side);
+            for (const Rect& side : s.layout.Frame(*shown)) AddTo(changed.get(), side);
         }
         ::CombineRgn(before.get(), before.get(), after.get(), RGN_XOR);
         ::CombineRgn(changed.get(), changed.get(), before.get(), RGN_OR);
@@ -311,7 +225,7 @@ void RegionOverlay::Compose(HDC target, const RECT& part) {
     const Session& s = *m_session;
     const Rect area = Intersection({part.left, part.top, part.right - part.left, part.bottom - part.top},
                                    {0, 0, s.area.width, s.area.height});
-    if (!HasPixels(area)) return;
+    if (IsEmpty(area)) return;
     const int bandRows = std::min(area.height, kBandRows);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -335,49 +249,42 @@ void RegionOverlay::Compose(HDC target, const RECT& part) {
             const BYTE* from = s.rows->top + s.rows->stride * y + 3 * area.left;
             auto* to = static_cast<std::uint32_t*>(bits) + static_cast<std::size_t>(area.width) * (y - top);
             ShowRow(from, to, area.width, true);
-            if (HasPixels(clear) && y >= clear.top && y < clear.top + clear.height) {
+            if (!IsEmpty(clear) && y >= clear.top && y < clear.top + clear.height) {
                 const int offset = clear.left - area.left;
                 ShowRow(from + 3 * offset, to + offset, clear.width, false);
             }
         }
         ::SetViewportOrgEx(memory.get(), -area.left, -top, nullptr);
-        for (const Rect& side : Frame(s.shown)) Fill(memory.get(), side, kFrameColour);
+        for (const Rect& side : s.layout.Frame(s.shown)) Fill(memory.get(), side, kFrameColour);
         DrawLabel(memory.get(), s.shown);
         DrawMagnifier(memory.get(), s.shown);
         ::BitBlt(target, area.left, top, area.width, rows, memory.get(), area.left, top, SRCCOPY);
     }
 }
 
-std::array<Rect, 4> RegionOverlay::Frame(const Marks& marks) const {
-    if (!marks.marked) return {};
-    if (marks.drawn) return FrameAround(*marks.marked, Scaled(kFrame));
-    const int width = Scaled(kWindowFrame);
-    const Rect& r = *marks.marked;
-    return FrameAround({r.left + width, r.top + width, r.width - 2 * width, r.height - 2 * width}, width);
-}
-
-void RegionOverlay::DrawLabel(HDC dc, const Marks& marks) {
+void RegionOverlay::DrawLabel(HDC dc, const OverlayMarks& marks) {
     const std::optional<Rect> marked = m_session->selection.Marked();
-    if (!marked || !HasPixels(marks.label)) return;
+    if (!marked || IsEmpty(marks.label)) return;
     Fill(dc, marks.label, kLabelColour);
-    Write(dc, marks.label, SizeText(*marked));
+    Write(dc, marks.label, RegionSizeLabel(*marked, m_session->language));
 }
 
 // The pixels around the pointer, each a square, the pointer's own one outlined, and below them
 // the pointer's place on the desktop.
-void RegionOverlay::DrawMagnifier(HDC dc, const Marks& marks) {
+void RegionOverlay::DrawMagnifier(HDC dc, const OverlayMarks& marks) {
     const Session& s = *m_session;
     const Rect& box = marks.magnifier;
-    const int size = Scaled(kMagnifiedPixelSize);
-    const int half = kMagnifiedPixels / 2;
+    constexpr int kPixels = RegionOverlayLayout::kMagnifiedPixels;
+    const int size = s.layout.MagnifiedPixelSize();
+    const int half = kPixels / 2;
     const Point pointer = s.selection.Pointer();
-    const Point centre{pointer.x - s.area.left, pointer.y - s.area.top};
+    const Point centre = s.layout.ToOverlay(pointer);
     Fill(dc, box, kLabelColour);
-    const Rect around{centre.x - half, centre.y - half, kMagnifiedPixels, kMagnifiedPixels};
+    const Rect around{centre.x - half, centre.y - half, kPixels, kPixels};
     const Rect shown = Intersection(around, {0, 0, s.area.width, s.area.height});
     const Point cells{box.left + 1, box.top + 1};
-    Fill(dc, {cells.x, cells.y, kMagnifiedPixels * size, kMagnifiedPixels * size}, RGB(0, 0, 0));
-    if (HasPixels(shown)) {
+    Fill(dc, {cells.x, cells.y, kPixels * size, kPixels * size}, RGB(0, 0, 0));
+    if (!IsEmpty(shown)) {
         ::SetStretchBltMode(dc, COLORONCOLOR);
         ::StretchBlt(dc, cells.x + (shown.left - around.left) * size, cells.y + (shown.top - around.top) * size,
                      shown.width * size, shown.height * size, s.source.get(), shown.left, shown.top, shown.width,
@@ -388,9 +295,9 @@ void RegionOverlay::DrawMagnifier(HDC dc, const Marks& marks) {
     for (const Rect& side : FrameAround({own.left - 1, own.top - 1, size + 2, size + 2}, 1)) {
         Fill(dc, side, RGB(0, 0, 0));
     }
-    const int cellsHeight = kMagnifiedPixels * size + 2;
+    const int cellsHeight = kPixels * size + 2;
     Write(dc, {box.left, box.top + cellsHeight, box.width, box.height - cellsHeight},
-          std::to_string(pointer.x) + ", " + std::to_string(pointer.y));
+          PointerPlaceLabel(pointer, s.language));
 }
 
 void RegionOverlay::OnArrow(ArrowKey key) {

@@ -1,8 +1,9 @@
 #include "capture/win32/ShownWindows.h"
 
-#include <dwmapi.h>
-
 #include <string_view>
+
+#include "capture/Desktop.h"
+#include "platform/win32/Win32Screen.h"
 
 namespace snapwright::win32 {
 
@@ -30,10 +31,7 @@ bool IsWorkedIn(HWND window) {
 }  // namespace
 
 bool IsShownOnDesktop(HWND window) {
-    BOOL cloaked = FALSE;
-    return ::IsWindowVisible(window) && !::IsIconic(window) &&
-           !(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) &&
-           !(SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked);
+    return IsShown(TopLevelWindowOf(window));
 }
 
 HWND WindowUserWorksIn() {

@@ -14,8 +14,7 @@ StartWindow::StartWindow(HINSTANCE instance, HICON icon)
               {Id(StartWindowControl::OptionsHint), IDC_START_OPTIONS_HINT},
               {Id(StartWindowControl::TitleLabel), IDC_START_TITLE},
               {Id(StartWindowControl::StartPicture), IDC_START_PICTURE}}) {
-    m_form.SetEvents(this);
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon);
 }
 
 void StartWindow::OnClick(ControlId control) {

@@ -5,6 +5,7 @@
 #include "capture/win32/MainWindow.h"
 #include "cli/CommandPacket.h"
 #include "cli/win32/MessageWindow.h"
+#include "platform/win32/MessageLoop.h"
 
 namespace snapwright::win32 {
 
@@ -56,11 +57,7 @@ std::optional<HandOffOutcome> HandToTrayProgram(const std::vector<std::string>& 
     if (taken != TRUE) return std::nullopt;
 
     ::SetTimer(answerWindow.Handle(), kLookTimer, kLookMilliseconds, nullptr);
-    MSG message{};
-    while (!answer && !programEnded && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    RunModalLoop([&] { return answer || programEnded; });
     ::KillTimer(answerWindow.Handle(), kLookTimer);
     if (answer) return HandOffOutcome{*answer, true};
     return HandOffOutcome{{kExitFailed, "Snapwright ended before it finished the command."}, false};

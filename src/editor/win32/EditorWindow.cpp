@@ -64,8 +64,7 @@ private:
 }  // namespace
 
 EditorWindow::EditorWindow(HINSTANCE instance, HICON icon) : m_instance(instance), m_form(instance, IDD_EDITOR) {
-    m_form.SetEvents(this);
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon);
     m_form.PlaceByItself();
 }
 
@@ -93,22 +92,35 @@ void EditorWindow::OnLoad() {
     LayOutToolbar();
 }
 
-HWND EditorWindow::Make(ControlId control, const wchar_t* className, const std::wstring& text, DWORD style,
-                        const std::wstring& tip) {
-    HWND item = ::CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, m_window,
+// The controls' texts and tips are the presenter's, in the user's language (Editor::OnLoad).
+HWND EditorWindow::Make(ControlId control, const wchar_t* className, DWORD style) {
+    HWND item = ::CreateWindowExW(0, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, m_window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ItemOf(control))), m_instance, this);
     if (!item) throw Win32Error(::GetLastError(), "CreateWindowExW");
     m_form.Bind(control, ItemOf(control));
-    if (!tip.empty() && m_tooltip) {
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = m_window;
-        tool.uId = reinterpret_cast<UINT_PTR>(item);
-        tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-        ::SendMessageW(m_tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
     return item;
+}
+
+// A tip replaced is taken away and given anew: the tooltip control keeps its own copy of the text.
+void EditorWindow::SetTip(ControlId control, const std::string& tip) {
+    HWND item = Item(control);
+    if (!item || !m_tooltip) return;
+    std::wstring text = ToWide(tip);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_window;
+    tool.uId = reinterpret_cast<UINT_PTR>(item);
+    ::SendMessageW(m_tooltip.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (text.empty()) return;
+    tool.lpszText = text.data();
+    ::SendMessageW(m_tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void EditorWindow::SetTextFont(const std::string& face, int points) {
+    m_fontFace = ToWide(face);
+    m_fontPoints = points;
+    if (m_window) LayOutToolbar();
 }
 
 // In the tab order of the toolbar: its buttons, the line strength, the colour and help.
@@ -125,43 +137,59 @@ void EditorWindow::CreateControls() {
     m_tooltip.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
                                       m_instance, nullptr));
+    // Wine measures some tips a letter short of what it draws; a margin on each side keeps their
+    // last letter in the box.
+    const RECT margin{Scaled(4), Scaled(1), Scaled(4), Scaled(1)};
+    ::SendMessageW(m_tooltip.get(), TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
     if (m_presenter) {
         const auto& toolbar = m_presenter->Toolbar();
         for (std::size_t i = 0; i < toolbar.size(); ++i) {
-            Make(ToolbarControl(i), WC_BUTTONW, ToWide(toolbar[i].name),
-                 WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, ToWide(toolbar[i].Tooltip()));
+            Make(ToolbarControl(i), WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP);
         }
     }
-    Make(Id(StrengthLabel), WC_STATICW, L"Border:", WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE);
-    Make(Id(StrengthList), WC_COMBOBOXW, L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-         L"Line strength of frames, ellipses and arrows; block size of redactions");
-    Make(Id(TextSizeLabel), WC_STATICW, L"Size:", SS_RIGHT | SS_CENTERIMAGE);
-    Make(Id(TextSizeList), WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, L"Height of the text");
-    Make(Id(ColourButton), WC_BUTTONW, L"Colour", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-         L"Colour of frames, ellipses, text, arrows and highlights");
-    Make(Id(HelpButton), WC_BUTTONW, L"Help", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, L"Help");
-    Make(Id(View), kViewClass, L"", WS_VISIBLE | WS_CLIPCHILDREN);
-    Make(Id(HorizontalScroll), WC_SCROLLBARW, L"", SBS_HORZ);
-    Make(Id(VerticalScroll), WC_SCROLLBARW, L"", SBS_VERT);
+    Make(Id(StrengthLabel), WC_STATICW, WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE | SS_NOPREFIX);
+    Make(Id(StrengthList), WC_COMBOBOXW, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+    Make(Id(TextSizeLabel), WC_STATICW, SS_RIGHT | SS_CENTERIMAGE | SS_NOPREFIX);
+    Make(Id(TextSizeList), WC_COMBOBOXW, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+    Make(Id(ColourButton), WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW);
+    Make(Id(HelpButton), WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP);
+    Make(Id(View), kViewClass, WS_VISIBLE | WS_CLIPCHILDREN);
+    Make(Id(HorizontalScroll), WC_SCROLLBARW, SBS_HORZ);
+    Make(Id(VerticalScroll), WC_SCROLLBARW, SBS_VERT);
 }
 
 // A toolbar picture at the window's scale; its light grey becomes the button face.
-HBITMAP EditorWindow::LoadPicture(const std::string& name) const {
+HBITMAP EditorWindow::LoadPicture(ToolbarPicture picture) const {
     constexpr int kPictureSize = 24;
-    return static_cast<HBITMAP>(::LoadImageW(m_instance, ToWide(name).c_str(), IMAGE_BITMAP, Scaled(kPictureSize),
-                                             Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
+    return static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(static_cast<int>(picture)), IMAGE_BITMAP,
+                                             Scaled(kPictureSize), Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
 }
 
-// The toolbar, its font and pictures at the window's scale, and the view's corner below it. The
-// buttons that show stand in a row, the groups apart; the view's size and the scroll bars follow
-// from the window's size (Editor::OnResize).
+// The wider of the strength's and the text size's labels in the toolbar's font, which take turns in
+// one place: as wide as each language's words need.
+int EditorWindow::LabelWidth() const {
+    const WindowDc dc(m_window, false);
+    const ScopedSelectObject font(dc.get(), m_font.get());
+    int width = 0;
+    for (const EditorControl label : {StrengthLabel, TextSizeLabel}) {
+        const std::wstring text = ToWide(WindowText(Item(Id(label))));
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        width = std::max<int>(width, extent.cx);
+    }
+    return width;
+}
+
+// The toolbar, its font (the language's) and pictures at the window's scale, and the view's corner
+// below it. The buttons that show stand in a row, the groups apart; the view's size and the scroll
+// bars follow from the window's size (Editor::OnResize).
 void EditorWindow::LayOutToolbar() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     LOGFONTW face = metrics.lfMessageFont;
-    face.lfHeight = -::MulDiv(8, m_dpi, 72);
-    lstrcpynW(face.lfFaceName, L"Arial", LF_FACESIZE);
+    face.lfHeight = -::MulDiv(m_fontPoints, m_dpi, 72);
+    lstrcpynW(face.lfFaceName, m_fontFace.c_str(), LF_FACESIZE);
     UniqueHfont font(::CreateFontIndirectW(&face));
     for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
@@ -172,7 +200,7 @@ void EditorWindow::LayOutToolbar() {
     const int size = Scaled(kButtonSize);
     const int top = Scaled(kMargin);
     std::vector<UniqueHbitmap> pictures;
-    const auto place = [&](ControlId control, const std::string& picture, int x) {
+    const auto place = [&](ControlId control, ToolbarPicture picture, int x) {
         HWND item = Item(control);
         UniqueHbitmap bitmap(LoadPicture(picture));
         ::SendMessageW(item, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
@@ -191,14 +219,16 @@ void EditorWindow::LayOutToolbar() {
         x += Scaled(kGroupGap - kButtonGap);
     }
     // The text sizes take the strengths' place while the text tool is active.
+    const int labelWidth = std::max(Scaled(40), LabelWidth() + Scaled(2));
     for (const auto& [label, list] : {std::pair{StrengthLabel, StrengthList}, {TextSizeLabel, TextSizeList}}) {
-        ::MoveWindow(Item(Id(label)), x, top, Scaled(40), size, FALSE);
-        ::MoveWindow(Item(Id(list)), x + Scaled(44), top + (size - Scaled(22)) / 2, Scaled(64), Scaled(220), FALSE);
+        ::MoveWindow(Item(Id(label)), x, top, labelWidth, size, FALSE);
+        ::MoveWindow(Item(Id(list)), x + labelWidth + Scaled(4), top + (size - Scaled(22)) / 2, Scaled(64), Scaled(220),
+                     FALSE);
     }
-    x += Scaled(44 + 64 + kButtonGap + 4);
+    x += labelWidth + Scaled(4 + 64 + kButtonGap + 4);
     ::MoveWindow(Item(Id(ColourButton)), x, top, size, size, FALSE);
     x += size + Scaled(kGroupGap);
-    place(Id(HelpButton), "TOOL_HELP", x);
+    place(Id(HelpButton), ToolbarPicture::Help, x);
     m_pictures = std::move(pictures);
 
     const Rect view = ControlBounds(Id(View));

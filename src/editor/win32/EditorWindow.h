@@ -50,6 +50,8 @@ public:
     int ScrollValue(ControlId bar) const override;
     void SetScrollValue(ControlId bar, int value) override;
     void SetButtonPressed(ControlId button, bool pressed) override;
+    void SetTip(ControlId control, const std::string& tip) override;
+    void SetTextFont(const std::string& face, int points) override;
     bool ShiftHeld() const override { return m_shiftHeld; }
     void BeginText(const Rect& box, Colour colour, int pixelHeight) override;
     std::string EndText() override;
@@ -61,10 +63,10 @@ public:
 private:
     LRESULT OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
-    HWND Make(ControlId control, const wchar_t* className, const std::wstring& text, DWORD style,
-              const std::wstring& tip = L"");
+    HWND Make(ControlId control, const wchar_t* className, DWORD style);
     void LayOutToolbar();
-    HBITMAP LoadPicture(const std::string& name) const;
+    int LabelWidth() const;
+    HBITMAP LoadPicture(ToolbarPicture picture) const;
     void PaintView(HWND view);
     void ComposePicture(HDC dc, const RECT& area) const;
     void OnScrollBar(HWND bar, int code);
@@ -84,6 +86,8 @@ private:
     UniqueHwnd m_tooltip;
     std::vector<UniqueHbitmap> m_pictures;
     UniqueHfont m_font;
+    std::wstring m_fontFace = L"Arial";  // the language's, for the toolbar's texts
+    int m_fontPoints = 8;
     int m_dpi = 96;
     PicturePtr m_viewPicture;
     Point m_viewOffset;

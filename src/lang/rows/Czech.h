@@ -14,6 +14,14 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {AboutCopyright, "Copyright © 2002 autoři programu Snapwright. Všechna práva vyhrazena."},
     {AboutDisclaimer, "Tento program je chráněn německým a mezinárodním autorským právem."},
     {UpdateButton, "&Aktualizovat ?"},
+    {AboutWindowTitle, "O programu Snapwright"},
+    {AboutVersionLabel, "Verze {version}"},
+    {CreditsButton, "Autoři..."},
+    {CreditsCaption, "Autoři"},
+    {CreditsAuthors, "Snapwright™ od autorů aplikace Snapwright, 2002-2006"},
+    {CreditsLibrary, "Soubory obrázků se čtou a zapisují pomocí knihovny FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Překlady:\r\nŘečtina: překladatel aplikace Snapwright do řečtiny, 2005\r\nČeština: překladatel aplikace Snapwright do češtiny, 2005\r\nŠpanělština: překladatel aplikace Snapwright do španělštiny, 2006\r\nFrancouzština: překladatel aplikace Snapwright do francouzštiny, 2006\r\nNěmčina a angličtina: autoři aplikace Snapwright, 2002-2006\r\nOstatní jazyky: autoři aplikace Snapwright pomocí nástroje pro strojový překlad"},
+    {CreditsThanks, "Velké díky webům cppreference.com, winehq.org, learn.microsoft.com a MSDN Library\r\na všem ostatním webům o programování."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Odeslat snímek obrazovky do ..."},
@@ -44,6 +52,8 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {SelectLanguageLabel, "vyberte jazyk"},
     {DefaultsButton, "&Výchozí nastavení"},
     {SaveButton, "&Uložit"},
+    {OptionsWindowTitle, "Možnosti programu Snapwright"},
+    {SendToEditorOption, "Editor Snapwright™"},
     {KeysButton, "&Klávesy…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -62,6 +72,8 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {StartOptionsHint, "Chcete-li Snapwright™ nastavit, klikněte pravým tlačítkem myši na ikonu na hlavním panelu a vyberte „{item}“."},
+    {ShowAtStartupBox, "Zobrazit tuto obrazovku při spuštění"},
     {AlreadyRunningMessage, "Snapwright už běží: jeho ikona je v oznamovací oblasti."},
 
     // -- Editor --
@@ -70,10 +82,80 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {EditorDiscardQuestion, "Opravdu zahodit tento soubor?"},
     {EditorNewFileCaption, "Nový soubor"},
     {EditorOpenFileCaption, "Otevřít soubor"},
+    {EditorNewButton, "Nový"},
+    {EditorNewTip, "Nový: začít s prázdným obrázkem"},
+    {EditorRegionButton, "Oblast"},
+    {EditorRegionTip, "Oblast: sejmout oblast obrazovky jako nový obrázek"},
+    {EditorOpenButton, "Otevřít"},
+    {EditorOpenTip, "Otevřít soubor obrázku"},
+    {EditorSaveButton, "Uložit"},
+    {EditorSaveTip, "Uložit obrázek"},
+    {EditorPrintButton, "Tisk"},
+    {EditorPrintTip, "Vytisknout obrázek"},
+    {EditorCopyButton, "Kopírovat"},
+    {EditorCopyTip, "Zkopírovat obrázek do schránky"},
+    {EditorSendTip, "Odeslat obrázek do aplikace {program}"},
+    {EditorUndoButton, "Zpět"},
+    {EditorUndoTip, "Vrátit zpět poslední změnu"},
+    {EditorZoomButton, "Lupa"},
+    {EditorZoomTip, "Lupa: přetáhněte přes oblast nebo klikněte na dva rohy a pak klikněte, kam se má zvětšení umístit"},
+    {EditorCropButton, "Oříznout"},
+    {EditorCropTip, "Oříznout: klikněte tam, kam se má přesunout nejbližší roh obrázku"},
+    {EditorFrameButton, "Rámeček"},
+    {EditorFrameTip, "Rámeček: táhněte z rohu do rohu nebo klikněte na dva protilehlé rohy"},
+    {EditorEllipseButton, "Elipsa"},
+    {EditorEllipseTip, "Elipsa: táhněte z rohu do rohu nebo klikněte na dva protilehlé rohy"},
+    {EditorTextButton, "Text"},
+    {EditorTextTip, "Text: klikněte nebo táhněte rámeček a pište; Enter jej vloží, Shift+Enter začne nový řádek, Esc jej zahodí"},
+    {EditorArrowButton, "Šipka"},
+    {EditorArrowTip, "Šipka: táhněte od konce ke hrotu"},
+    {EditorHighlightButton, "Zvýrazňovač"},
+    {EditorHighlightTip, "Zvýrazňovač: táhněte přes to, co má vyniknout"},
+    {EditorRedactButton, "Začernit"},
+    {EditorRedactTip, "Začernit: táhněte přes to, co nikdo nesmí číst; při puštění podržte Shift a oblast se zcela vyplní"},
+    {EditorStrengthLabel, "Tloušťka:"},
+    {EditorStrengthTip, "Tloušťka čar rámečků, elips a šipek; velikost bloků při začernění"},
+    {EditorTextSizeLabel, "Velikost:"},
+    {EditorTextSizeTip, "Výška textu"},
+    {EditorColourButton, "Barva"},
+    {EditorColourTip, "Barva rámečků, elips, textu, šipek a zvýraznění"},
+    {EditorHelpButton, "Nápověda"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Otevřít soubor snímku obrazovky"},
+    {EditorNothingToHandOnMessage, "V editoru není žádný obrázek, který by šlo předat dál."},
+    {EditorPageWaitsMessage, "Stránka obsahuje dva snímky obrazovky: tento obrázek je první a stránka čeká na druhý.\r\n\r\nZnovu klikněte na Tisk nebo pořiďte snímek klávesou Print Screen a stránka se vytiskne."},
+    {EditorCopyFailedMessage, "Snapwright nemohl vložit obrázek do schránky."},
+    {EditorNoMemoryMessage, "Snapwright nemohl obrázek změnit: systému zbývá příliš málo paměti."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Oblast Snapwright"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "Snapwright nemohl snímek obrazovky vytisknout: není nainstalována žádná tiskárna. Poslední snímek obrazovky je stále ve schránce."},
+    {PrintPrinterUnusableMessage, "Snapwright nemohl snímek obrazovky vytisknout: tiskárnu „{printer}“ nelze použít. Zkontrolujte, zda je nainstalovaná a připravená, nebo vyberte jinou tiskárnu. Poslední snímek obrazovky je stále ve schránce."},
+    {PrintFailedMessage, "Snapwright nemohl snímek obrazovky vytisknout na tiskárně „{printer}“. Poslední snímek obrazovky je stále ve schránce."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "Snapwright nemohl odeslat snímek obrazovky do aplikace {program}: {reason}\r\n\r\nSnímek obrazovky je ve schránce: můžete jej do aplikace {program} vložit sami."},
+    {SendClipboardFailedMessage, "Snapwright nemohl vložit obrázek do schránky, a proto jej nemůže odeslat do aplikace {program}."},
+    {AutomationNotInstalledReason, "není nainstalována nebo její třída automatizace „{member}“ není registrována"},
+    {AutomationUnreachableReason, "její spuštěnou instanci nebylo možné zastihnout"},
+    {AutomationNotStartedReason, "nepodařilo se ji spustit"},
+    {AutomationUnknownMemberReason, "nezná „{member}“"},
+    {AutomationBusyReason, "neodpovídá (možná je zaneprázdněna, například vlastním dialogem)"},
+    {AutomationClosedReason, "byla zavřena nebo přestala odpovídat"},
+    {AutomationRefusedReason, "odmítla „{member}“ ({reason})"},
+    {AutomationNoMemoryReason, "pro volání nebylo dost paměti"},
+    {AutomationNoObjectReason, "neposkytla svůj objekt „{member}“"},
+    {AutomationNotScriptableReason, "její třídu automatizace „{member}“ nelze řídit podle názvu"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "Soubor nápovědy nebyl nalezen. Snapwright jej očekává zde:\n{file}"},
+    {StartFailedMessage, "Snapwright se kvůli vnitřní chybě nemohl spustit."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Vytisknout obrazovku"},

@@ -15,6 +15,14 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {AboutCopyright, "Copyright © 2002 the Snapwright authors. All rights reserved."},
     {AboutDisclaimer, "This program is protected by German and international copyright law."},
     {UpdateButton, "&Update ?"},
+    {AboutWindowTitle, "About Snapwright"},
+    {AboutVersionLabel, "Version {version}"},
+    {CreditsButton, "Credits..."},
+    {CreditsCaption, "Credits"},
+    {CreditsAuthors, "Snapwright™ by the Snapwright authors, 2002-2006"},
+    {CreditsLibrary, "Image files are read and written with the FreeImage library, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Translations:\r\nGreek: the Snapwright translator for Greek, 2005\r\nCzech: the Snapwright translator for Czech, 2005\r\nSpanish: the Snapwright translator for Spanish, 2006\r\nFrench: the Snapwright translator for French, 2006\r\nGerman and English: the Snapwright authors, 2002-2006\r\nOther languages: the Snapwright authors, with a machine-translation tool"},
+    {CreditsThanks, "Many thanks to cppreference.com, winehq.org, learn.microsoft.com and the MSDN Library,\r\nand to all the other programming web sites."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Send Screenshot to ..."},
@@ -45,6 +53,8 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {SelectLanguageLabel, "choose language"},
     {DefaultsButton, "&Default Settings"},
     {SaveButton, "&Save"},
+    {OptionsWindowTitle, "Options for Snapwright"},
+    {SendToEditorOption, "Snapwright™ Editor"},
     {KeysButton, "&Keys…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -63,6 +73,8 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {StartOptionsHint, "To configure Snapwright™, right-click the taskbar icon and select \"{item}\"."},
+    {ShowAtStartupBox, "Show this screen at startup"},
     {AlreadyRunningMessage, "Snapwright is already running: its icon is in the notification area."},
 
     // -- Editor --
@@ -71,10 +83,80 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {EditorDiscardQuestion, "Really discard this file?"},
     {EditorNewFileCaption, "New file"},
     {EditorOpenFileCaption, "Open file"},
+    {EditorNewButton, "New"},
+    {EditorNewTip, "New: start with an empty picture"},
+    {EditorRegionButton, "Region"},
+    {EditorRegionTip, "Region: take a region of the screen as a new picture"},
+    {EditorOpenButton, "Open"},
+    {EditorOpenTip, "Open an image file"},
+    {EditorSaveButton, "Save"},
+    {EditorSaveTip, "Save the picture"},
+    {EditorPrintButton, "Print"},
+    {EditorPrintTip, "Print the picture"},
+    {EditorCopyButton, "Copy"},
+    {EditorCopyTip, "Copy the picture to the clipboard"},
+    {EditorSendTip, "Send the picture to {program}"},
+    {EditorUndoButton, "Undo"},
+    {EditorUndoTip, "Undo the last change"},
+    {EditorZoomButton, "Zoom"},
+    {EditorZoomTip, "Zoom: drag over a region or click two corners, then click where its enlargement goes"},
+    {EditorCropButton, "Crop"},
+    {EditorCropTip, "Crop: click where the nearest corner of the picture should move to"},
+    {EditorFrameButton, "Frame"},
+    {EditorFrameTip, "Frame: drag from corner to corner, or click two opposite corners"},
+    {EditorEllipseButton, "Ellipse"},
+    {EditorEllipseTip, "Ellipse: drag from corner to corner, or click two opposite corners"},
+    {EditorTextButton, "Text"},
+    {EditorTextTip, "Text: click or drag a box and type; Enter puts it in, Shift+Enter starts a line, Escape drops it"},
+    {EditorArrowButton, "Arrow"},
+    {EditorArrowTip, "Arrow: drag from its tail to its head"},
+    {EditorHighlightButton, "Highlight"},
+    {EditorHighlightTip, "Highlighter: drag over what should stand out"},
+    {EditorRedactButton, "Redact"},
+    {EditorRedactTip, "Redact: drag over what nobody may read; hold Shift when letting go to fill it solid"},
+    {EditorStrengthLabel, "Border:"},
+    {EditorStrengthTip, "Line strength of frames, ellipses and arrows; block size of redactions"},
+    {EditorTextSizeLabel, "Size:"},
+    {EditorTextSizeTip, "Height of the text"},
+    {EditorColourButton, "Colour"},
+    {EditorColourTip, "Colour of frames, ellipses, text, arrows and highlights"},
+    {EditorHelpButton, "Help"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Open Screenshot file"},
+    {EditorNothingToHandOnMessage, "There is no picture in the editor to hand on."},
+    {EditorPageWaitsMessage, "The page holds two screenshots: this picture is the first, and the page waits for the second.\r\n\r\nPress Print again, or take a screenshot with Print Screen, and the page is printed."},
+    {EditorCopyFailedMessage, "Snapwright could not put the picture on the clipboard."},
+    {EditorNoMemoryMessage, "Snapwright could not change the picture: the system has too little memory left."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Snapwright region"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "Snapwright could not print the screenshot: no printer is installed. The last screenshot is still on the clipboard."},
+    {PrintPrinterUnusableMessage, "Snapwright could not print the screenshot: the printer \"{printer}\" cannot be used. Check that it is installed and ready, or choose another printer. The last screenshot is still on the clipboard."},
+    {PrintFailedMessage, "Snapwright could not print the screenshot on the printer \"{printer}\". The last screenshot is still on the clipboard."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "Snapwright could not send the screenshot to {program}: {reason}\r\n\r\nThe screenshot is on the clipboard: you can paste it into {program} yourself."},
+    {SendClipboardFailedMessage, "Snapwright could not put the picture on the clipboard, so it cannot send it to {program}."},
+    {AutomationNotInstalledReason, "it is not installed, or its automation class \"{member}\" is not registered"},
+    {AutomationUnreachableReason, "its running instance could not be reached"},
+    {AutomationNotStartedReason, "it could not be started"},
+    {AutomationUnknownMemberReason, "it does not know \"{member}\""},
+    {AutomationBusyReason, "it does not answer (it may be busy, for example with a dialog of its own)"},
+    {AutomationClosedReason, "it was closed or stopped answering"},
+    {AutomationRefusedReason, "it refused \"{member}\" ({reason})"},
+    {AutomationNoMemoryReason, "there was not enough memory for the call"},
+    {AutomationNoObjectReason, "it did not provide its \"{member}\" object"},
+    {AutomationNotScriptableReason, "its automation class \"{member}\" cannot be driven by name"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "The help file could not be found. Snapwright expects it here:\n{file}"},
+    {StartFailedMessage, "Snapwright could not start because of an internal error."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Print the screen"},

@@ -14,6 +14,14 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {AboutCopyright, "Copyright © 2002 Snapwrightin tekijät. Kaikki oikeudet pidätetään."},
     {AboutDisclaimer, "Tätä ohjelmaa suojaavat Saksan ja kansainväliset tekijänoikeuslait."},
     {UpdateButton, "&Päivitä ?"},
+    {AboutWindowTitle, "Tietoja Snapwright-ohjelmasta"},
+    {AboutVersionLabel, "Versio {version}"},
+    {CreditsButton, "Tekijät..."},
+    {CreditsCaption, "Tekijät"},
+    {CreditsAuthors, "Snapwright™, Snapwrightin tekijät, 2002-2006"},
+    {CreditsLibrary, "Kuvatiedostot luetaan ja kirjoitetaan FreeImage-kirjastolla, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Käännökset:\r\nKreikka: Snapwrightin kreikan kääntäjä, 2005\r\nTsekki: Snapwrightin tsekin kääntäjä, 2005\r\nEspanja: Snapwrightin espanjan kääntäjä, 2006\r\nRanska: Snapwrightin ranskan kääntäjä, 2006\r\nSaksa ja englanti: Snapwrightin tekijät, 2002-2006\r\nMuut kielet: Snapwrightin tekijät konekäännöstyökalun avulla"},
+    {CreditsThanks, "Kiitos sivustoille cppreference.com, winehq.org ja learn.microsoft.com, MSDN Librarylle\r\nsekä kaikille muille ohjelmointisivustoille."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Lähetä kuvakaappaus sovellukseen ..."},
@@ -44,6 +52,8 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {SelectLanguageLabel, "valitse kieli"},
     {DefaultsButton, "&Oletusasetukset"},
     {SaveButton, "&Tallenna"},
+    {OptionsWindowTitle, "Snapwrightin asetukset"},
+    {SendToEditorOption, "Snapwright™-editori"},
     {KeysButton, "&Näppäimet…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -62,6 +72,8 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {EditorMenuItem, "Muokkain"},
 
     // -- Start window --
+    {StartOptionsHint, "Voit määrittää Snapwright™-asetukset napsauttamalla tehtäväpalkin kuvaketta hiiren kakkospainikkeella ja valitsemalla \"{item}\"."},
+    {ShowAtStartupBox, "Näytä tämä näkymä käynnistettäessä"},
     {AlreadyRunningMessage, "Snapwright on jo käynnissä: sen kuvake on ilmaisinalueella."},
 
     // -- Editor --
@@ -70,10 +82,80 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {EditorDiscardQuestion, "Hylätäänkö tämä tiedosto varmasti?"},
     {EditorNewFileCaption, "Uusi tiedosto"},
     {EditorOpenFileCaption, "Avaa tiedosto"},
+    {EditorNewButton, "Uusi"},
+    {EditorNewTip, "Uusi: aloita tyhjällä kuvalla"},
+    {EditorRegionButton, "Alue"},
+    {EditorRegionTip, "Alue: kaappaa näytön alue uudeksi kuvaksi"},
+    {EditorOpenButton, "Avaa"},
+    {EditorOpenTip, "Avaa kuvatiedosto"},
+    {EditorSaveButton, "Tallenna"},
+    {EditorSaveTip, "Tallenna kuva"},
+    {EditorPrintButton, "Tulosta"},
+    {EditorPrintTip, "Tulosta kuva"},
+    {EditorCopyButton, "Kopioi"},
+    {EditorCopyTip, "Kopioi kuva Leikepöydälle"},
+    {EditorSendTip, "Lähetä kuva sovellukseen {program}"},
+    {EditorUndoButton, "Kumoa"},
+    {EditorUndoTip, "Kumoa viimeisin muutos"},
+    {EditorZoomButton, "Zoomaa"},
+    {EditorZoomTip, "Zoomaa: vedä alueen yli tai napsauta kahta kulmaa ja napsauta sitten, mihin suurennos sijoitetaan"},
+    {EditorCropButton, "Rajaa"},
+    {EditorCropTip, "Rajaa: napsauta kohtaa, johon kuvan lähin kulma siirretään"},
+    {EditorFrameButton, "Kehys"},
+    {EditorFrameTip, "Kehys: vedä kulmasta kulmaan tai napsauta kahta vastakkaista kulmaa"},
+    {EditorEllipseButton, "Ellipsi"},
+    {EditorEllipseTip, "Ellipsi: vedä kulmasta kulmaan tai napsauta kahta vastakkaista kulmaa"},
+    {EditorTextButton, "Teksti"},
+    {EditorTextTip, "Teksti: napsauta tai vedä ruutu ja kirjoita; Enter lisää tekstin, Vaihto+Enter aloittaa rivin, Esc hylkää sen"},
+    {EditorArrowButton, "Nuoli"},
+    {EditorArrowTip, "Nuoli: vedä hännästä kärkeen"},
+    {EditorHighlightButton, "Korostuskynä"},
+    {EditorHighlightTip, "Korostuskynä: vedä korostettavan kohdan yli"},
+    {EditorRedactButton, "Peitä"},
+    {EditorRedactTip, "Peitä: vedä sen yli, mitä kukaan ei saa lukea; pidä Vaihto painettuna vapauttaessasi, niin alue täytetään kokonaan"},
+    {EditorStrengthLabel, "Paksuus:"},
+    {EditorStrengthTip, "Kehysten, ellipsien ja nuolten viivan paksuus; peittämisen lohkokoko"},
+    {EditorTextSizeLabel, "Koko:"},
+    {EditorTextSizeTip, "Tekstin korkeus"},
+    {EditorColourButton, "Väri"},
+    {EditorColourTip, "Kehysten, ellipsien, tekstin, nuolten ja korostusten väri"},
+    {EditorHelpButton, "Ohje"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Avaa kuvakaappaustiedosto"},
+    {EditorNothingToHandOnMessage, "Editorissa ei ole kuvaa, jonka voisi välittää eteenpäin."},
+    {EditorPageWaitsMessage, "Sivulle tulee kaksi kuvakaappausta: tämä kuva on ensimmäinen, ja sivu odottaa toista.\r\n\r\nNapsauta Tulosta uudelleen tai ota kuvakaappaus Print Screen -näppäimellä, niin sivu tulostetaan."},
+    {EditorCopyFailedMessage, "Snapwright ei voinut siirtää kuvaa Leikepöydälle."},
+    {EditorNoMemoryMessage, "Snapwright ei voinut muuttaa kuvaa: järjestelmällä on liian vähän muistia jäljellä."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Snapwright-alue"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "Snapwright ei voinut tulostaa kuvakaappausta: tulostinta ei ole asennettu. Viimeisin kuvakaappaus on yhä Leikepöydällä."},
+    {PrintPrinterUnusableMessage, "Snapwright ei voinut tulostaa kuvakaappausta: tulostinta \"{printer}\" ei voi käyttää. Tarkista, että se on asennettu ja valmiina, tai valitse toinen tulostin. Viimeisin kuvakaappaus on yhä Leikepöydällä."},
+    {PrintFailedMessage, "Snapwright ei voinut tulostaa kuvakaappausta tulostimella \"{printer}\". Viimeisin kuvakaappaus on yhä Leikepöydällä."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "Snapwright ei voinut lähettää kuvakaappausta sovellukseen {program}: {reason}\r\n\r\nKuvakaappaus on Leikepöydällä: voit liittää sen itse sovellukseen {program}."},
+    {SendClipboardFailedMessage, "Snapwright ei voinut siirtää kuvaa Leikepöydälle, joten se ei voi lähettää sitä sovellukseen {program}."},
+    {AutomationNotInstalledReason, "sitä ei ole asennettu, tai sen automaatioluokkaa \"{member}\" ei ole rekisteröity"},
+    {AutomationUnreachableReason, "sen käynnissä olevaa esiintymää ei tavoitettu"},
+    {AutomationNotStartedReason, "sitä ei voitu käynnistää"},
+    {AutomationUnknownMemberReason, "se ei tunne kohdetta \"{member}\""},
+    {AutomationBusyReason, "se ei vastaa (se voi olla varattu, esimerkiksi omalla valintaikkunallaan)"},
+    {AutomationClosedReason, "se suljettiin tai se lakkasi vastaamasta"},
+    {AutomationRefusedReason, "se hylkäsi kohteen \"{member}\" ({reason})"},
+    {AutomationNoMemoryReason, "kutsulle ei ollut tarpeeksi muistia"},
+    {AutomationNoObjectReason, "se ei antanut objektiaan \"{member}\""},
+    {AutomationNotScriptableReason, "sen automaatioluokkaa \"{member}\" ei voi ohjata nimellä"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "Ohjetiedostoa ei löytynyt. Snapwright odottaa sen olevan tässä:\n{file}"},
+    {StartFailedMessage, "Snapwright ei käynnistynyt sisäisen virheen vuoksi."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Tulosta näyttö"},

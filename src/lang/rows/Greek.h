@@ -15,6 +15,14 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {AboutCopyright, "© 2002 οι δημιουργοί του Snapwright. Με την επιφύλαξη παντός δικαιώματος."},
     {AboutDisclaimer, "Το πρόγραμμα αυτό προστατεύεται από τη γερμανική και τη διεθνή νομοθεσία περί πνευματικής ιδιοκτησίας."},
     {UpdateButton, "&Ενημέρωση;"},
+    {AboutWindowTitle, "Σχετικά με το Snapwright"},
+    {AboutVersionLabel, "Έκδοση {version}"},
+    {CreditsButton, "Συντελεστές..."},
+    {CreditsCaption, "Συντελεστές"},
+    {CreditsAuthors, "Snapwright™ από τους δημιουργούς του Snapwright, 2002-2006"},
+    {CreditsLibrary, "Τα αρχεία εικόνας διαβάζονται και γράφονται με τη βιβλιοθήκη FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Μεταφράσεις:\r\nΕλληνικά: ο μεταφραστής του Snapwright για τα ελληνικά, 2005\r\nΤσεχικά: ο μεταφραστής του Snapwright για τα τσεχικά, 2005\r\nΙσπανικά: ο μεταφραστής του Snapwright για τα ισπανικά, 2006\r\nΓαλλικά: ο μεταφραστής του Snapwright για τα γαλλικά, 2006\r\nΓερμανικά και αγγλικά: οι δημιουργοί του Snapwright, 2002-2006\r\nΆλλες γλώσσες: οι δημιουργοί του Snapwright, με εργαλείο αυτόματης μετάφρασης"},
+    {CreditsThanks, "Ευχαριστούμε πολύ τα cppreference.com, winehq.org, learn.microsoft.com και τη MSDN Library,\r\nκαθώς και όλους τους άλλους ιστότοπους προγραμματισμού."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Αποστολή στιγμιότυπου οθόνης σε ..."},
@@ -45,6 +53,8 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {SelectLanguageLabel, "επιλογή γλώσσας"},
     {DefaultsButton, "&Προεπιλογές"},
     {SaveButton, "&Αποθήκευση"},
+    {OptionsWindowTitle, "Επιλογές του Snapwright"},
+    {SendToEditorOption, "Επεξεργαστής Snapwright™"},
     {KeysButton, "Πλή&κτρα…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -63,6 +73,8 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {EditorMenuItem, "Επεξεργαστής"},
 
     // -- Start window --
+    {StartOptionsHint, "Για ρύθμιση του Snapwright™, κάντε δεξί κλικ στο εικονίδιο της γραμμής εργασιών και επιλέξτε «{item}»."},
+    {ShowAtStartupBox, "Εμφάνιση κατά την εκκίνηση"},
     {AlreadyRunningMessage, "Το Snapwright εκτελείται ήδη: το εικονίδιό του βρίσκεται στην περιοχή ειδοποιήσεων."},
 
     // -- Editor --
@@ -71,10 +83,80 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {EditorDiscardQuestion, "Να απορριφθεί πράγματι αυτό το αρχείο;"},
     {EditorNewFileCaption, "Νέο αρχείο"},
     {EditorOpenFileCaption, "Άνοιγμα αρχείου"},
+    {EditorNewButton, "Δημιουργία"},
+    {EditorNewTip, "Δημιουργία: έναρξη με κενή εικόνα"},
+    {EditorRegionButton, "Περιοχή"},
+    {EditorRegionTip, "Περιοχή: λήψη περιοχής της οθόνης ως νέα εικόνα"},
+    {EditorOpenButton, "Άνοιγμα"},
+    {EditorOpenTip, "Άνοιγμα αρχείου εικόνας"},
+    {EditorSaveButton, "Αποθήκευση"},
+    {EditorSaveTip, "Αποθήκευση της εικόνας"},
+    {EditorPrintButton, "Εκτύπωση"},
+    {EditorPrintTip, "Εκτύπωση της εικόνας"},
+    {EditorCopyButton, "Αντιγραφή"},
+    {EditorCopyTip, "Αντιγραφή της εικόνας στο Πρόχειρο"},
+    {EditorSendTip, "Αποστολή της εικόνας στο {program}"},
+    {EditorUndoButton, "Αναίρεση"},
+    {EditorUndoTip, "Αναίρεση της τελευταίας αλλαγής"},
+    {EditorZoomButton, "Ζουμ"},
+    {EditorZoomTip, "Ζουμ: σύρετε πάνω σε περιοχή ή κάντε κλικ σε δύο γωνίες και μετά εκεί που θα μπει η μεγέθυνση"},
+    {EditorCropButton, "Περικοπή"},
+    {EditorCropTip, "Περικοπή: κάντε κλικ εκεί όπου θα μετακινηθεί η πλησιέστερη γωνία της εικόνας"},
+    {EditorFrameButton, "Πλαίσιο"},
+    {EditorFrameTip, "Πλαίσιο: σύρετε από γωνία σε γωνία ή κάντε κλικ σε δύο απέναντι γωνίες"},
+    {EditorEllipseButton, "Έλλειψη"},
+    {EditorEllipseTip, "Έλλειψη: σύρετε από γωνία σε γωνία ή κάντε κλικ σε δύο απέναντι γωνίες"},
+    {EditorTextButton, "Κείμενο"},
+    {EditorTextTip, "Κείμενο: κάντε κλικ ή σύρετε πλαίσιο και πληκτρολογήστε· Enter: εισαγωγή, Shift+Enter: νέα γραμμή, Esc: απόρριψη"},
+    {EditorArrowButton, "Βέλος"},
+    {EditorArrowTip, "Βέλος: σύρετε από την ουρά προς την αιχμή"},
+    {EditorHighlightButton, "Μαρκαδόρος"},
+    {EditorHighlightTip, "Μαρκαδόρος: σύρετε πάνω σε ό,τι πρέπει να ξεχωρίζει"},
+    {EditorRedactButton, "Απόκρυψη"},
+    {EditorRedactTip, "Απόκρυψη: σύρετε πάνω σε ό,τι δεν πρέπει να διαβαστεί· κρατήστε το Shift στο άφημα για πλήρες γέμισμα"},
+    {EditorStrengthLabel, "Πάχος:"},
+    {EditorStrengthTip, "Πάχος γραμμής πλαισίων, ελλείψεων και βελών· μέγεθος μπλοκ απόκρυψης"},
+    {EditorTextSizeLabel, "Μέγεθος:"},
+    {EditorTextSizeTip, "Ύψος του κειμένου"},
+    {EditorColourButton, "Χρώμα"},
+    {EditorColourTip, "Χρώμα πλαισίων, ελλείψεων, κειμένου, βελών και επισημάνσεων"},
+    {EditorHelpButton, "Βοήθεια"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Άνοιγμα αρχείου στιγμιότυπου"},
+    {EditorNothingToHandOnMessage, "Δεν υπάρχει εικόνα στον επεξεργαστή για να παραδοθεί."},
+    {EditorPageWaitsMessage, "Η σελίδα δέχεται δύο στιγμιότυπα: αυτή η εικόνα είναι το πρώτο και η σελίδα περιμένει το δεύτερο.\r\n\r\nΠατήστε ξανά Εκτύπωση ή τραβήξτε στιγμιότυπο με το πλήκτρο Print Screen και η σελίδα θα εκτυπωθεί."},
+    {EditorCopyFailedMessage, "Το Snapwright δεν μπόρεσε να βάλει την εικόνα στο Πρόχειρο."},
+    {EditorNoMemoryMessage, "Το Snapwright δεν μπόρεσε να αλλάξει την εικόνα: το σύστημα έχει πολύ λίγη ελεύθερη μνήμη."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Περιοχή Snapwright"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "Το Snapwright δεν μπόρεσε να εκτυπώσει το στιγμιότυπο: δεν υπάρχει εγκατεστημένος εκτυπωτής. Το τελευταίο στιγμιότυπο είναι ακόμη στο Πρόχειρο."},
+    {PrintPrinterUnusableMessage, "Το Snapwright δεν μπόρεσε να εκτυπώσει το στιγμιότυπο: ο εκτυπωτής «{printer}» δεν μπορεί να χρησιμοποιηθεί. Ελέγξτε ότι είναι εγκατεστημένος και έτοιμος ή επιλέξτε άλλον εκτυπωτή. Το τελευταίο στιγμιότυπο είναι ακόμη στο Πρόχειρο."},
+    {PrintFailedMessage, "Το Snapwright δεν μπόρεσε να εκτυπώσει το στιγμιότυπο στον εκτυπωτή «{printer}». Το τελευταίο στιγμιότυπο είναι ακόμη στο Πρόχειρο."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "Το Snapwright δεν μπόρεσε να στείλει το στιγμιότυπο στο {program}: {reason}\r\n\r\nΤο στιγμιότυπο είναι στο Πρόχειρο: μπορείτε να το επικολλήσετε μόνοι σας στο {program}."},
+    {SendClipboardFailedMessage, "Το Snapwright δεν μπόρεσε να βάλει την εικόνα στο Πρόχειρο, οπότε δεν μπορεί να τη στείλει στο {program}."},
+    {AutomationNotInstalledReason, "δεν είναι εγκατεστημένο ή η κλάση αυτοματοποίησης «{member}» δεν είναι καταχωρημένη"},
+    {AutomationUnreachableReason, "δεν ήταν δυνατή η πρόσβαση στην εκτελούμενη παρουσία του"},
+    {AutomationNotStartedReason, "δεν ήταν δυνατή η εκκίνησή του"},
+    {AutomationUnknownMemberReason, "δεν γνωρίζει το «{member}»"},
+    {AutomationBusyReason, "δεν αποκρίνεται (ίσως είναι απασχολημένο, π.χ. με δικό του παράθυρο διαλόγου)"},
+    {AutomationClosedReason, "έκλεισε ή σταμάτησε να αποκρίνεται"},
+    {AutomationRefusedReason, "απέρριψε το «{member}» ({reason})"},
+    {AutomationNoMemoryReason, "δεν υπήρχε αρκετή μνήμη για την κλήση"},
+    {AutomationNoObjectReason, "δεν παρείχε το αντικείμενό του «{member}»"},
+    {AutomationNotScriptableReason, "η κλάση αυτοματοποίησης «{member}» δεν ελέγχεται με όνομα"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "Δεν βρέθηκε το αρχείο βοήθειας. Το Snapwright το αναζητά εδώ:\n{file}"},
+    {StartFailedMessage, "Το Snapwright δεν μπόρεσε να ξεκινήσει λόγω εσωτερικού σφάλματος."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Εκτύπωση οθόνης"},

@@ -14,6 +14,14 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {AboutCopyright, "Copyright © 2002 a Snapwright szerzői. Minden jog fenntartva."},
     {AboutDisclaimer, "Ezt a programot a német és a nemzetközi szerzői jogi törvények védik."},
     {UpdateButton, "&Frissítés ?"},
+    {AboutWindowTitle, "A Snapwright névjegye"},
+    {AboutVersionLabel, "{version} verzió"},
+    {CreditsButton, "Közreműködők..."},
+    {CreditsCaption, "Közreműködők"},
+    {CreditsAuthors, "Snapwright™ – a Snapwright szerzői, 2002-2006"},
+    {CreditsLibrary, "A képfájlok olvasása és írása a FreeImage könyvtárral történik, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Fordítások:\r\nGörög: a Snapwright görög fordítója, 2005\r\nCseh: a Snapwright cseh fordítója, 2005\r\nSpanyol: a Snapwright spanyol fordítója, 2006\r\nFrancia: a Snapwright francia fordítója, 2006\r\nNémet és angol: a Snapwright szerzői, 2002-2006\r\nTovábbi nyelvek: a Snapwright szerzői, gépi fordítóeszközzel"},
+    {CreditsThanks, "Köszönet a cppreference.com, a winehq.org, a learn.microsoft.com és az MSDN Library oldalainak,\r\nvalamint minden más programozási webhelynek."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Képernyőkép küldése ..."},
@@ -44,6 +52,8 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {SelectLanguageLabel, "nyelv kiválasztása"},
     {DefaultsButton, "&Alapértelmezés"},
     {SaveButton, "&Mentés"},
+    {OptionsWindowTitle, "Snapwright beállításai"},
+    {SendToEditorOption, "Snapwright™ szerkesztő"},
     {KeysButton, "&Billentyűk…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -62,6 +72,8 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {EditorMenuItem, "Szerkesztő"},
 
     // -- Start window --
+    {StartOptionsHint, "A Snapwright™ beállításához kattintson a jobb gombbal a tálcán lévő ikonra, és válassza a(z) „{item}” parancsot."},
+    {ShowAtStartupBox, "Ez a képernyő jelenjen meg indításkor"},
     {AlreadyRunningMessage, "A Snapwright már fut: ikonja az értesítési területen van."},
 
     // -- Editor --
@@ -70,10 +82,80 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {EditorDiscardQuestion, "Biztosan elveti ezt a fájlt?"},
     {EditorNewFileCaption, "Új fájl"},
     {EditorOpenFileCaption, "Fájl megnyitása"},
+    {EditorNewButton, "Új"},
+    {EditorNewTip, "Új: kezdés üres képpel"},
+    {EditorRegionButton, "Terület"},
+    {EditorRegionTip, "Terület: a képernyő egy területe új képként"},
+    {EditorOpenButton, "Megnyitás"},
+    {EditorOpenTip, "Képfájl megnyitása"},
+    {EditorSaveButton, "Mentés"},
+    {EditorSaveTip, "A kép mentése"},
+    {EditorPrintButton, "Nyomtatás"},
+    {EditorPrintTip, "A kép nyomtatása"},
+    {EditorCopyButton, "Másolás"},
+    {EditorCopyTip, "A kép másolása a vágólapra"},
+    {EditorSendTip, "A kép küldése ide: {program}"},
+    {EditorUndoButton, "Visszavonás"},
+    {EditorUndoTip, "Az utolsó módosítás visszavonása"},
+    {EditorZoomButton, "Nagyítás"},
+    {EditorZoomTip, "Nagyítás: húzza végig egy területen, vagy kattintson két sarokra, majd oda, ahová a nagyítás kerüljön"},
+    {EditorCropButton, "Körülvágás"},
+    {EditorCropTip, "Körülvágás: kattintson oda, ahová a kép legközelebbi sarkának kell kerülnie"},
+    {EditorFrameButton, "Keret"},
+    {EditorFrameTip, "Keret: húzza sarokból sarokba, vagy kattintson két szemközti sarokra"},
+    {EditorEllipseButton, "Ellipszis"},
+    {EditorEllipseTip, "Ellipszis: húzza sarokból sarokba, vagy kattintson két szemközti sarokra"},
+    {EditorTextButton, "Szöveg"},
+    {EditorTextTip, "Szöveg: kattintson vagy húzzon egy keretet, és gépeljen; az Enter beszúrja, a Shift+Enter új sort kezd, az Esc elveti"},
+    {EditorArrowButton, "Nyíl"},
+    {EditorArrowTip, "Nyíl: húzza a végétől a hegyéig"},
+    {EditorHighlightButton, "Kiemelő"},
+    {EditorHighlightTip, "Kiemelő: húzza végig azon, aminek ki kell tűnnie"},
+    {EditorRedactButton, "Kitakarás"},
+    {EditorRedactTip, "Kitakarás: húzza végig azon, amit senki sem olvashat; elengedéskor tartsa lenyomva a Shiftet a teljes kitöltéshez"},
+    {EditorStrengthLabel, "Vastagság:"},
+    {EditorStrengthTip, "Keretek, ellipszisek és nyilak vonalvastagsága; kitakarásnál a blokkméret"},
+    {EditorTextSizeLabel, "Méret:"},
+    {EditorTextSizeTip, "A szöveg magassága"},
+    {EditorColourButton, "Szín"},
+    {EditorColourTip, "Keretek, ellipszisek, szöveg, nyilak és kiemelések színe"},
+    {EditorHelpButton, "Súgó"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Képernyőkép-fájl megnyitása"},
+    {EditorNothingToHandOnMessage, "A szerkesztőben nincs továbbadható kép."},
+    {EditorPageWaitsMessage, "Az oldalra két képernyőkép kerül: ez a kép az első, és az oldal a másodikra vár.\r\n\r\nKattintson ismét a Nyomtatás gombra, vagy készítsen képernyőképet a Print Screen billentyűvel, és az oldal kinyomtatódik."},
+    {EditorCopyFailedMessage, "A Snapwright nem tudta a vágólapra helyezni a képet."},
+    {EditorNoMemoryMessage, "A Snapwright nem tudta módosítani a képet: a rendszernek túl kevés szabad memóriája maradt."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Snapwright-terület"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "A Snapwright nem tudta kinyomtatni a képernyőképet: nincs telepítve nyomtató. Az utolsó képernyőkép még a vágólapon van."},
+    {PrintPrinterUnusableMessage, "A Snapwright nem tudta kinyomtatni a képernyőképet: a(z) „{printer}” nyomtató nem használható. Ellenőrizze, hogy telepítve van-e és üzemkész-e, vagy válasszon másik nyomtatót. Az utolsó képernyőkép még a vágólapon van."},
+    {PrintFailedMessage, "A Snapwright nem tudta kinyomtatni a képernyőképet a(z) „{printer}” nyomtatón. Az utolsó képernyőkép még a vágólapon van."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "A Snapwright nem tudta elküldeni a képernyőképet a(z) {program} programba: {reason}\r\n\r\nA képernyőkép a vágólapon van: saját maga is beillesztheti a(z) {program} programba."},
+    {SendClipboardFailedMessage, "A Snapwright nem tudta a vágólapra helyezni a képet, ezért nem tudja elküldeni a(z) {program} programba."},
+    {AutomationNotInstalledReason, "nincs telepítve, vagy a(z) „{member}” automatizálási osztálya nincs regisztrálva"},
+    {AutomationUnreachableReason, "a futó példánya nem érhető el"},
+    {AutomationNotStartedReason, "nem sikerült elindítani"},
+    {AutomationUnknownMemberReason, "nem ismeri ezt: „{member}”"},
+    {AutomationBusyReason, "nem válaszol (lehet, hogy foglalt, például egy saját párbeszédpanellel)"},
+    {AutomationClosedReason, "bezárták, vagy nem válaszol többé"},
+    {AutomationRefusedReason, "elutasította ezt: „{member}” ({reason})"},
+    {AutomationNoMemoryReason, "nem volt elég memória a híváshoz"},
+    {AutomationNoObjectReason, "nem adta át a(z) „{member}” objektumát"},
+    {AutomationNotScriptableReason, "a(z) „{member}” automatizálási osztálya név szerint nem vezérelhető"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "A súgófájl nem található. A Snapwright itt keresi:\n{file}"},
+    {StartFailedMessage, "A Snapwright belső hiba miatt nem tudott elindulni."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Képernyő nyomtatása"},

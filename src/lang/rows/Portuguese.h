@@ -14,6 +14,14 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {AboutCopyright, "Copyright © 2002 os autores do Snapwright. Todos os direitos reservados."},
     {AboutDisclaimer, "Este programa está protegido pela legislação alemã e internacional de direitos de autor."},
     {UpdateButton, "&Atualizar ?"},
+    {AboutWindowTitle, "Acerca do Snapwright"},
+    {AboutVersionLabel, "Versão {version}"},
+    {CreditsButton, "Créditos..."},
+    {CreditsCaption, "Créditos"},
+    {CreditsAuthors, "Snapwright™ pelos autores do Snapwright, 2002-2006"},
+    {CreditsLibrary, "Os ficheiros de imagem são lidos e escritos com a biblioteca FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Traduções:\r\nGrego: o tradutor do Snapwright para grego, 2005\r\nCheco: o tradutor do Snapwright para checo, 2005\r\nEspanhol: o tradutor do Snapwright para espanhol, 2006\r\nFrancês: o tradutor do Snapwright para francês, 2006\r\nAlemão e inglês: os autores do Snapwright, 2002-2006\r\nOutros idiomas: os autores do Snapwright, com uma ferramenta de tradução automática"},
+    {CreditsThanks, "Muito obrigado a cppreference.com, winehq.org, learn.microsoft.com e à MSDN Library,\r\ne a todos os outros sites de programação."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Enviar captura de ecrã para ..."},
@@ -44,6 +52,8 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {SelectLanguageLabel, "escolher idioma"},
     {DefaultsButton, "&Predefinições"},
     {SaveButton, "&Guardar"},
+    {OptionsWindowTitle, "Opções do Snapwright"},
+    {SendToEditorOption, "Editor do Snapwright™"},
     {KeysButton, "&Teclas…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -62,6 +72,8 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {EditorMenuItem, "Editor"},
 
     // -- Start window --
+    {StartOptionsHint, "Para configurar o Snapwright™, clique com o botão direito do rato no ícone da barra de tarefas e escolha \"{item}\"."},
+    {ShowAtStartupBox, "Mostrar este ecrã ao iniciar"},
     {AlreadyRunningMessage, "O Snapwright já está em execução: o seu ícone está na área de notificação."},
 
     // -- Editor --
@@ -70,10 +82,80 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {EditorDiscardQuestion, "Pretende mesmo descartar este ficheiro?"},
     {EditorNewFileCaption, "Novo ficheiro"},
     {EditorOpenFileCaption, "Abrir ficheiro"},
+    {EditorNewButton, "Novo"},
+    {EditorNewTip, "Novo: começar com uma imagem vazia"},
+    {EditorRegionButton, "Região"},
+    {EditorRegionTip, "Região: capturar uma região do ecrã como nova imagem"},
+    {EditorOpenButton, "Abrir"},
+    {EditorOpenTip, "Abrir um ficheiro de imagem"},
+    {EditorSaveButton, "Guardar"},
+    {EditorSaveTip, "Guardar a imagem"},
+    {EditorPrintButton, "Imprimir"},
+    {EditorPrintTip, "Imprimir a imagem"},
+    {EditorCopyButton, "Copiar"},
+    {EditorCopyTip, "Copiar a imagem para a Área de Transferência"},
+    {EditorSendTip, "Enviar a imagem para o {program}"},
+    {EditorUndoButton, "Anular"},
+    {EditorUndoTip, "Anular a última alteração"},
+    {EditorZoomButton, "Zoom"},
+    {EditorZoomTip, "Zoom: arraste sobre uma região ou clique em dois cantos e depois clique onde fica a ampliação"},
+    {EditorCropButton, "Recortar"},
+    {EditorCropTip, "Recortar: clique onde deve ficar o canto mais próximo da imagem"},
+    {EditorFrameButton, "Moldura"},
+    {EditorFrameTip, "Moldura: arraste de canto a canto ou clique em dois cantos opostos"},
+    {EditorEllipseButton, "Elipse"},
+    {EditorEllipseTip, "Elipse: arraste de canto a canto ou clique em dois cantos opostos"},
+    {EditorTextButton, "Texto"},
+    {EditorTextTip, "Texto: clique ou arraste uma caixa e escreva; Enter insere-o, Shift+Enter começa uma linha, Esc descarta-o"},
+    {EditorArrowButton, "Seta"},
+    {EditorArrowTip, "Seta: arraste da cauda até à ponta"},
+    {EditorHighlightButton, "Marcador"},
+    {EditorHighlightTip, "Marcador: arraste sobre o que deve sobressair"},
+    {EditorRedactButton, "Ocultar"},
+    {EditorRedactTip, "Ocultar: arraste sobre o que ninguém pode ler; mantenha Shift premido ao soltar para o preencher por completo"},
+    {EditorStrengthLabel, "Espessura:"},
+    {EditorStrengthTip, "Espessura da linha de molduras, elipses e setas; tamanho dos blocos ao ocultar"},
+    {EditorTextSizeLabel, "Tamanho:"},
+    {EditorTextSizeTip, "Altura do texto"},
+    {EditorColourButton, "Cor"},
+    {EditorColourTip, "Cor de molduras, elipses, texto, setas e realces"},
+    {EditorHelpButton, "Ajuda"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Abrir ficheiro de captura de ecrã"},
+    {EditorNothingToHandOnMessage, "Não há nenhuma imagem no editor para entregar."},
+    {EditorPageWaitsMessage, "A página contém duas capturas de ecrã: esta imagem é a primeira e a página aguarda a segunda.\r\n\r\nClique novamente em Imprimir ou faça uma captura com a tecla Print Screen, e a página será impressa."},
+    {EditorCopyFailedMessage, "O Snapwright não conseguiu colocar a imagem na Área de Transferência."},
+    {EditorNoMemoryMessage, "O Snapwright não conseguiu alterar a imagem: o sistema tem pouca memória livre."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Região do Snapwright"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "O Snapwright não conseguiu imprimir a captura de ecrã: não está instalada nenhuma impressora. A última captura continua na Área de Transferência."},
+    {PrintPrinterUnusableMessage, "O Snapwright não conseguiu imprimir a captura de ecrã: a impressora \"{printer}\" não pode ser utilizada. Verifique se está instalada e pronta, ou escolha outra impressora. A última captura continua na Área de Transferência."},
+    {PrintFailedMessage, "O Snapwright não conseguiu imprimir a captura de ecrã na impressora \"{printer}\". A última captura continua na Área de Transferência."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "O Snapwright não conseguiu enviar a captura de ecrã para o {program}: {reason}\r\n\r\nA captura está na Área de Transferência: pode colá-la no {program} manualmente."},
+    {SendClipboardFailedMessage, "O Snapwright não conseguiu colocar a imagem na Área de Transferência, por isso não a pode enviar para o {program}."},
+    {AutomationNotInstalledReason, "não está instalado, ou a sua classe de automatização \"{member}\" não está registada"},
+    {AutomationUnreachableReason, "não foi possível aceder à instância em execução"},
+    {AutomationNotStartedReason, "não foi possível iniciá-lo"},
+    {AutomationUnknownMemberReason, "não conhece \"{member}\""},
+    {AutomationBusyReason, "não responde (pode estar ocupado, por exemplo com uma caixa de diálogo própria)"},
+    {AutomationClosedReason, "foi fechado ou deixou de responder"},
+    {AutomationRefusedReason, "recusou \"{member}\" ({reason})"},
+    {AutomationNoMemoryReason, "não havia memória suficiente para a chamada"},
+    {AutomationNoObjectReason, "não forneceu o seu objeto \"{member}\""},
+    {AutomationNotScriptableReason, "a sua classe de automatização \"{member}\" não pode ser controlada por nome"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "Não foi possível encontrar o ficheiro de ajuda. O Snapwright espera-o aqui:\n{file}"},
+    {StartFailedMessage, "O Snapwright não conseguiu iniciar devido a um erro interno."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Imprimir o ecrã"},

@@ -14,6 +14,14 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {AboutCopyright, "Copyright © 2002 avtorji programa Snapwright. Vse pravice pridržane."},
     {AboutDisclaimer, "Ta program je zaščiten z nemško in mednarodno zakonodajo o avtorskih pravicah."},
     {UpdateButton, "&Posodobi ?"},
+    {AboutWindowTitle, "O programu Snapwright"},
+    {AboutVersionLabel, "Različica {version}"},
+    {CreditsButton, "Zasluge..."},
+    {CreditsCaption, "Zasluge"},
+    {CreditsAuthors, "Snapwright™, avtorji programa Snapwright, 2002-2006"},
+    {CreditsLibrary, "Slikovne datoteke se berejo in zapisujejo s knjižnico FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Prevodi:\r\nGrščina: prevajalec programa Snapwright za grščino, 2005\r\nČeščina: prevajalec programa Snapwright za češčino, 2005\r\nŠpanščina: prevajalec programa Snapwright za španščino, 2006\r\nFrancoščina: prevajalec programa Snapwright za francoščino, 2006\r\nNemščina in angleščina: avtorji programa Snapwright, 2002-2006\r\nDrugi jeziki: avtorji programa Snapwright z orodjem za strojno prevajanje"},
+    {CreditsThanks, "Najlepša hvala spletnim mestom cppreference.com, winehq.org, learn.microsoft.com in MSDN Library\r\nter vsem drugim spletnim mestom o programiranju."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Pošlji posnetek zaslona v ..."},
@@ -44,6 +52,8 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {SelectLanguageLabel, "izberite jezik"},
     {DefaultsButton, "&Privzete nastavitve"},
     {SaveButton, "&Shrani"},
+    {OptionsWindowTitle, "Možnosti programa Snapwright"},
+    {SendToEditorOption, "Urejevalnik Snapwright™"},
     {KeysButton, "&Tipke…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -62,6 +72,8 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {EditorMenuItem, "Urejevalnik"},
 
     // -- Start window --
+    {StartOptionsHint, "Če želite nastaviti Snapwright™, z desno tipko miške kliknite ikono v opravilni vrstici in izberite »{item}«."},
+    {ShowAtStartupBox, "Ob zagonu prikaži ta zaslon"},
     {AlreadyRunningMessage, "Snapwright se že izvaja: njegova ikona je v obvestilnem področju."},
 
     // -- Editor --
@@ -70,10 +82,80 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {EditorDiscardQuestion, "Res želite zavreči to datoteko?"},
     {EditorNewFileCaption, "Nova datoteka"},
     {EditorOpenFileCaption, "Odpri datoteko"},
+    {EditorNewButton, "Novo"},
+    {EditorNewTip, "Novo: začni s prazno sliko"},
+    {EditorRegionButton, "Območje"},
+    {EditorRegionTip, "Območje: zajemi območje zaslona kot novo sliko"},
+    {EditorOpenButton, "Odpri"},
+    {EditorOpenTip, "Odpri slikovno datoteko"},
+    {EditorSaveButton, "Shrani"},
+    {EditorSaveTip, "Shrani sliko"},
+    {EditorPrintButton, "Natisni"},
+    {EditorPrintTip, "Natisni sliko"},
+    {EditorCopyButton, "Kopiraj"},
+    {EditorCopyTip, "Kopiraj sliko v odložišče"},
+    {EditorSendTip, "Pošlji sliko v {program}"},
+    {EditorUndoButton, "Razveljavi"},
+    {EditorUndoTip, "Razveljavi zadnjo spremembo"},
+    {EditorZoomButton, "Povečava"},
+    {EditorZoomTip, "Povečava: povlecite čez območje ali kliknite dva kota, nato kliknite, kam naj gre povečava"},
+    {EditorCropButton, "Obreži"},
+    {EditorCropTip, "Obreži: kliknite, kamor naj se premakne najbližji kot slike"},
+    {EditorFrameButton, "Okvir"},
+    {EditorFrameTip, "Okvir: povlecite od kota do kota ali kliknite dva nasprotna kota"},
+    {EditorEllipseButton, "Elipsa"},
+    {EditorEllipseTip, "Elipsa: povlecite od kota do kota ali kliknite dva nasprotna kota"},
+    {EditorTextButton, "Besedilo"},
+    {EditorTextTip, "Besedilo: kliknite ali povlecite okvir in tipkajte; Enter ga vstavi, Shift+Enter začne novo vrstico, Esc ga zavrže"},
+    {EditorArrowButton, "Puščica"},
+    {EditorArrowTip, "Puščica: povlecite od repa do konice"},
+    {EditorHighlightButton, "Označevalnik"},
+    {EditorHighlightTip, "Označevalnik: povlecite čez tisto, kar naj izstopa"},
+    {EditorRedactButton, "Zakrij"},
+    {EditorRedactTip, "Zakrij: povlecite čez tisto, česar nihče ne sme prebrati; ob spustu držite Shift, da se območje povsem zapolni"},
+    {EditorStrengthLabel, "Debelina:"},
+    {EditorStrengthTip, "Debelina črte okvirjev, elips in puščic; velikost blokov pri zakrivanju"},
+    {EditorTextSizeLabel, "Velikost:"},
+    {EditorTextSizeTip, "Višina besedila"},
+    {EditorColourButton, "Barva"},
+    {EditorColourTip, "Barva okvirjev, elips, besedila, puščic in označb"},
+    {EditorHelpButton, "Pomoč"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Odpri datoteko posnetka zaslona"},
+    {EditorNothingToHandOnMessage, "V urejevalniku ni slike, ki bi jo lahko predali naprej."},
+    {EditorPageWaitsMessage, "Stran vsebuje dva posnetka zaslona: ta slika je prvi, stran pa čaka na drugega.\r\n\r\nZnova kliknite Natisni ali naredite posnetek s tipko Print Screen in stran bo natisnjena."},
+    {EditorCopyFailedMessage, "Snapwright slike ni mogel postaviti v odložišče."},
+    {EditorNoMemoryMessage, "Snapwright slike ni mogel spremeniti: sistemu je ostalo premalo pomnilnika."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Območje Snapwright"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "Snapwright posnetka zaslona ni mogel natisniti: nameščen ni noben tiskalnik. Zadnji posnetek zaslona je še vedno v odložišču."},
+    {PrintPrinterUnusableMessage, "Snapwright posnetka zaslona ni mogel natisniti: tiskalnika »{printer}« ni mogoče uporabiti. Preverite, ali je nameščen in pripravljen, ali izberite drug tiskalnik. Zadnji posnetek zaslona je še vedno v odložišču."},
+    {PrintFailedMessage, "Snapwright posnetka zaslona ni mogel natisniti v tiskalniku »{printer}«. Zadnji posnetek zaslona je še vedno v odložišču."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "Snapwright posnetka zaslona ni mogel poslati v {program}: {reason}\r\n\r\nPosnetek zaslona je v odložišču: v {program} ga lahko prilepite sami."},
+    {SendClipboardFailedMessage, "Snapwright slike ni mogel postaviti v odložišče, zato je ne more poslati v {program}."},
+    {AutomationNotInstalledReason, "ni nameščen ali pa njegov razred za avtomatizacijo »{member}« ni registriran"},
+    {AutomationUnreachableReason, "njegovega zagnanega primerka ni bilo mogoče doseči"},
+    {AutomationNotStartedReason, "ni ga bilo mogoče zagnati"},
+    {AutomationUnknownMemberReason, "ne pozna »{member}«"},
+    {AutomationBusyReason, "se ne odziva (morda je zaseden, na primer z lastnim pogovornim oknom)"},
+    {AutomationClosedReason, "zaprt je bil ali pa se ne odziva več"},
+    {AutomationRefusedReason, "zavrnil je »{member}« ({reason})"},
+    {AutomationNoMemoryReason, "za klic ni bilo dovolj pomnilnika"},
+    {AutomationNoObjectReason, "ni zagotovil svojega predmeta »{member}«"},
+    {AutomationNotScriptableReason, "njegovega razreda za avtomatizacijo »{member}« ni mogoče upravljati po imenu"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "Datoteke s pomočjo ni bilo mogoče najti. Snapwright jo pričakuje tukaj:\n{file}"},
+    {StartFailedMessage, "Snapwright se zaradi notranje napake ni mogel zagnati."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Natisni zaslon"},

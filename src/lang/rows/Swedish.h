@@ -14,6 +14,14 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {AboutCopyright, "Copyright © 2002 Snapwrights upphovsmän. Alla rättigheter förbehållna."},
     {AboutDisclaimer, "Detta program skyddas av tysk och internationell upphovsrättslagstiftning."},
     {UpdateButton, "&Uppdatera ?"},
+    {AboutWindowTitle, "Om Snapwright"},
+    {AboutVersionLabel, "Version {version}"},
+    {CreditsButton, "Medverkande..."},
+    {CreditsCaption, "Medverkande"},
+    {CreditsAuthors, "Snapwright™ av Snapwright-författarna, 2002-2006"},
+    {CreditsLibrary, "Bildfiler läses och skrivs med biblioteket FreeImage, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Översättningar:\r\nGrekiska: Snapwrights översättare till grekiska, 2005\r\nTjeckiska: Snapwrights översättare till tjeckiska, 2005\r\nSpanska: Snapwrights översättare till spanska, 2006\r\nFranska: Snapwrights översättare till franska, 2006\r\nTyska och engelska: Snapwright-författarna, 2002-2006\r\nÖvriga språk: Snapwright-författarna, med ett verktyg för maskinöversättning"},
+    {CreditsThanks, "Stort tack till cppreference.com, winehq.org, learn.microsoft.com och MSDN Library\r\nsamt till alla andra webbplatser om programmering."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Skicka skärmbild till ..."},
@@ -44,6 +52,8 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {SelectLanguageLabel, "välj språk"},
     {DefaultsButton, "Stan&dardinställningar"},
     {SaveButton, "&Spara"},
+    {OptionsWindowTitle, "Alternativ för Snapwright"},
+    {SendToEditorOption, "Snapwright™-redigeraren"},
     {KeysButton, "&Tangenter…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -62,6 +72,8 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {EditorMenuItem, "Redigerare"},
 
     // -- Start window --
+    {StartOptionsHint, "Om du vill konfigurera Snapwright™ högerklickar du på ikonen i aktivitetsfältet och väljer \"{item}\"."},
+    {ShowAtStartupBox, "Visa den här skärmen vid start"},
     {AlreadyRunningMessage, "Snapwright körs redan: ikonen finns i meddelandefältet."},
 
     // -- Editor --
@@ -70,10 +82,80 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {EditorDiscardQuestion, "Vill du verkligen förkasta den här filen?"},
     {EditorNewFileCaption, "Ny fil"},
     {EditorOpenFileCaption, "Öppna fil"},
+    {EditorNewButton, "Ny"},
+    {EditorNewTip, "Ny: börja med en tom bild"},
+    {EditorRegionButton, "Område"},
+    {EditorRegionTip, "Område: ta ett område av skärmen som en ny bild"},
+    {EditorOpenButton, "Öppna"},
+    {EditorOpenTip, "Öppna en bildfil"},
+    {EditorSaveButton, "Spara"},
+    {EditorSaveTip, "Spara bilden"},
+    {EditorPrintButton, "Skriv ut"},
+    {EditorPrintTip, "Skriv ut bilden"},
+    {EditorCopyButton, "Kopiera"},
+    {EditorCopyTip, "Kopiera bilden till Urklipp"},
+    {EditorSendTip, "Skicka bilden till {program}"},
+    {EditorUndoButton, "Ångra"},
+    {EditorUndoTip, "Ångra den senaste ändringen"},
+    {EditorZoomButton, "Zooma"},
+    {EditorZoomTip, "Zooma: dra över ett område eller klicka på två hörn och klicka sedan där förstoringen ska placeras"},
+    {EditorCropButton, "Beskär"},
+    {EditorCropTip, "Beskär: klicka där bildens närmaste hörn ska flyttas"},
+    {EditorFrameButton, "Ram"},
+    {EditorFrameTip, "Ram: dra från hörn till hörn eller klicka på två motsatta hörn"},
+    {EditorEllipseButton, "Ellips"},
+    {EditorEllipseTip, "Ellips: dra från hörn till hörn eller klicka på två motsatta hörn"},
+    {EditorTextButton, "Text"},
+    {EditorTextTip, "Text: klicka eller dra upp en ruta och skriv; Retur infogar den, Skift+Retur börjar en ny rad, Esc tar bort den"},
+    {EditorArrowButton, "Pil"},
+    {EditorArrowTip, "Pil: dra från stjärten till spetsen"},
+    {EditorHighlightButton, "Överstrykningspenna"},
+    {EditorHighlightTip, "Överstrykningspenna: dra över det som ska framhävas"},
+    {EditorRedactButton, "Maskera"},
+    {EditorRedactTip, "Maskera: dra över det som ingen får läsa; håll ned Skift när du släpper för att fylla det helt"},
+    {EditorStrengthLabel, "Tjocklek:"},
+    {EditorStrengthTip, "Linjetjocklek för ramar, ellipser och pilar; blockstorlek vid maskering"},
+    {EditorTextSizeLabel, "Storlek:"},
+    {EditorTextSizeTip, "Textens höjd"},
+    {EditorColourButton, "Färg"},
+    {EditorColourTip, "Färg på ramar, ellipser, text, pilar och överstrykningar"},
+    {EditorHelpButton, "Hjälp"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Öppna skärmbildsfil"},
+    {EditorNothingToHandOnMessage, "Det finns ingen bild i redigeraren att lämna vidare."},
+    {EditorPageWaitsMessage, "Sidan rymmer två skärmbilder: den här bilden är den första och sidan väntar på den andra.\r\n\r\nKlicka på Skriv ut igen eller ta en skärmbild med tangenten Print Screen, så skrivs sidan ut."},
+    {EditorCopyFailedMessage, "Snapwright kunde inte lägga bilden i Urklipp."},
+    {EditorNoMemoryMessage, "Snapwright kunde inte ändra bilden: systemet har för lite minne kvar."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Snapwright-område"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "Snapwright kunde inte skriva ut skärmbilden: ingen skrivare är installerad. Den senaste skärmbilden finns kvar i Urklipp."},
+    {PrintPrinterUnusableMessage, "Snapwright kunde inte skriva ut skärmbilden: skrivaren \"{printer}\" kan inte användas. Kontrollera att den är installerad och redo, eller välj en annan skrivare. Den senaste skärmbilden finns kvar i Urklipp."},
+    {PrintFailedMessage, "Snapwright kunde inte skriva ut skärmbilden på skrivaren \"{printer}\". Den senaste skärmbilden finns kvar i Urklipp."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "Snapwright kunde inte skicka skärmbilden till {program}: {reason}\r\n\r\nSkärmbilden finns i Urklipp: du kan själv klistra in den i {program}."},
+    {SendClipboardFailedMessage, "Snapwright kunde inte lägga bilden i Urklipp och kan därför inte skicka den till {program}."},
+    {AutomationNotInstalledReason, "det är inte installerat, eller så är dess automatiseringsklass \"{member}\" inte registrerad"},
+    {AutomationUnreachableReason, "den körande instansen kunde inte nås"},
+    {AutomationNotStartedReason, "det kunde inte startas"},
+    {AutomationUnknownMemberReason, "det känner inte till \"{member}\""},
+    {AutomationBusyReason, "det svarar inte (det kan vara upptaget, till exempel av en egen dialogruta)"},
+    {AutomationClosedReason, "det stängdes eller slutade svara"},
+    {AutomationRefusedReason, "det avvisade \"{member}\" ({reason})"},
+    {AutomationNoMemoryReason, "det fanns inte tillräckligt med minne för anropet"},
+    {AutomationNoObjectReason, "det tillhandahöll inte sitt objekt \"{member}\""},
+    {AutomationNotScriptableReason, "dess automatiseringsklass \"{member}\" kan inte styras via namn"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "Hjälpfilen hittades inte. Snapwright förväntar sig den här:\n{file}"},
+    {StartFailedMessage, "Snapwright kunde inte starta på grund av ett internt fel."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Skriv ut skärmen"},

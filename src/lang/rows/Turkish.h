@@ -14,6 +14,14 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {AboutCopyright, "Telif hakkı © 2002 Snapwright yazarları. Tüm hakları saklıdır."},
     {AboutDisclaimer, "Bu program Alman ve uluslararası telif hakkı yasalarıyla korunmaktadır."},
     {UpdateButton, "&Güncelle ?"},
+    {AboutWindowTitle, "Snapwright hakkında"},
+    {AboutVersionLabel, "Sürüm {version}"},
+    {CreditsButton, "Emeği Geçenler..."},
+    {CreditsCaption, "Emeği Geçenler"},
+    {CreditsAuthors, "Snapwright™, Snapwright yazarları, 2002-2006"},
+    {CreditsLibrary, "Resim dosyaları FreeImage kitaplığıyla okunur ve yazılır, https://freeimage.sourceforge.io"},
+    {CreditsTranslators, "Çeviriler:\r\nYunanca: Snapwright'ın Yunanca çevirmeni, 2005\r\nÇekçe: Snapwright'ın Çekçe çevirmeni, 2005\r\nİspanyolca: Snapwright'ın İspanyolca çevirmeni, 2006\r\nFransızca: Snapwright'ın Fransızca çevirmeni, 2006\r\nAlmanca ve İngilizce: Snapwright yazarları, 2002-2006\r\nDiğer diller: Snapwright yazarları, bir makine çevirisi aracıyla"},
+    {CreditsThanks, "cppreference.com, winehq.org, learn.microsoft.com ve MSDN Library'ye\r\nve diğer tüm programlama web sitelerine çok teşekkürler."},
 
     // -- Dialog that asks where a screenshot goes (apps/AskApplicationControls.h) --
     {AskApplicationCaption, "Ekran görüntüsünü gönder ..."},
@@ -44,6 +52,8 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {SelectLanguageLabel, "dil seçin"},
     {DefaultsButton, "&Varsayılan ayarlar"},
     {SaveButton, "&Kaydet"},
+    {OptionsWindowTitle, "Snapwright Seçenekleri"},
+    {SendToEditorOption, "Snapwright™ Düzenleyici"},
     {KeysButton, "&Tuşlar…"},
 
     // -- Save dialog (save/SaveAsControls.h) --
@@ -62,6 +72,8 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {EditorMenuItem, "Düzenleyici"},
 
     // -- Start window --
+    {StartOptionsHint, "Snapwright™'ı yapılandırmak için görev çubuğundaki simgeye sağ tıklayın ve \"{item}\" seçeneğini belirleyin."},
+    {ShowAtStartupBox, "Başlangıçta bu ekranı göster"},
     {AlreadyRunningMessage, "Snapwright zaten çalışıyor: simgesi bildirim alanında."},
 
     // -- Editor --
@@ -70,10 +82,80 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {EditorDiscardQuestion, "Bu dosya gerçekten atılsın mı?"},
     {EditorNewFileCaption, "Yeni dosya"},
     {EditorOpenFileCaption, "Dosya aç"},
+    {EditorNewButton, "Yeni"},
+    {EditorNewTip, "Yeni: boş bir resimle başla"},
+    {EditorRegionButton, "Bölge"},
+    {EditorRegionTip, "Bölge: ekranın bir bölgesini yeni resim olarak al"},
+    {EditorOpenButton, "Aç"},
+    {EditorOpenTip, "Bir resim dosyası aç"},
+    {EditorSaveButton, "Kaydet"},
+    {EditorSaveTip, "Resmi kaydet"},
+    {EditorPrintButton, "Yazdır"},
+    {EditorPrintTip, "Resmi yazdır"},
+    {EditorCopyButton, "Kopyala"},
+    {EditorCopyTip, "Resmi panoya kopyala"},
+    {EditorSendTip, "Resmi {program} uygulamasına gönder"},
+    {EditorUndoButton, "Geri al"},
+    {EditorUndoTip, "Son değişikliği geri al"},
+    {EditorZoomButton, "Yakınlaştır"},
+    {EditorZoomTip, "Yakınlaştır: bir bölgenin üzerinde sürükleyin veya iki köşeye tıklayın, ardından büyütmenin konacağı yere tıklayın"},
+    {EditorCropButton, "Kırp"},
+    {EditorCropTip, "Kırp: resmin en yakın köşesinin taşınacağı yere tıklayın"},
+    {EditorFrameButton, "Çerçeve"},
+    {EditorFrameTip, "Çerçeve: köşeden köşeye sürükleyin veya iki karşı köşeye tıklayın"},
+    {EditorEllipseButton, "Elips"},
+    {EditorEllipseTip, "Elips: köşeden köşeye sürükleyin veya iki karşı köşeye tıklayın"},
+    {EditorTextButton, "Metin"},
+    {EditorTextTip, "Metin: tıklayın veya bir kutu sürükleyip yazın; Enter ekler, Üst Karakter+Enter yeni satır başlatır, Esc vazgeçer"},
+    {EditorArrowButton, "Ok"},
+    {EditorArrowTip, "Ok: kuyruğundan ucuna doğru sürükleyin"},
+    {EditorHighlightButton, "Vurgulayıcı"},
+    {EditorHighlightTip, "Vurgulayıcı: öne çıkması gereken yerin üzerinde sürükleyin"},
+    {EditorRedactButton, "Karart"},
+    {EditorRedactTip, "Karart: kimsenin okumaması gereken yerin üzerinde sürükleyin; tamamen doldurmak için bırakırken Üst Karakter'i basılı tutun"},
+    {EditorStrengthLabel, "Kalınlık:"},
+    {EditorStrengthTip, "Çerçeve, elips ve okların çizgi kalınlığı; karartmada blok boyutu"},
+    {EditorTextSizeLabel, "Boyut:"},
+    {EditorTextSizeTip, "Metnin yüksekliği"},
+    {EditorColourButton, "Renk"},
+    {EditorColourTip, "Çerçeve, elips, metin, ok ve vurguların rengi"},
+    {EditorHelpButton, "Yardım"},
+    {EditorCtrlKey, "Ctrl"},
+    {EditorOpenDialogTitle, "Ekran görüntüsü dosyasını aç"},
+    {EditorNothingToHandOnMessage, "Düzenleyicide aktarılacak bir resim yok."},
+    {EditorPageWaitsMessage, "Sayfa iki ekran görüntüsü alır: bu resim birincisidir ve sayfa ikincisini bekliyor.\r\n\r\nYeniden Yazdır'a tıklayın veya Print Screen tuşuyla bir ekran görüntüsü alın; sayfa yazdırılır."},
+    {EditorCopyFailedMessage, "Snapwright resmi panoya koyamadı."},
+    {EditorNoMemoryMessage, "Snapwright resmi değiştiremedi: sistemde çok az bellek kaldı."},
 
     // -- Editor: marks --
 
     // -- Region overlay --
+    {RegionOverlayCaption, "Snapwright bölgesi"},
+    {RegionSizeLabel, "{width} × {height}"},
+    {RegionPointerLabel, "{x}, {y}"},
+
+    // -- Printing (print/Hardcopy.h) --
+    {PrintNoPrinterMessage, "Snapwright ekran görüntüsünü yazdıramadı: yüklü yazıcı yok. Son ekran görüntüsü hâlâ panoda."},
+    {PrintPrinterUnusableMessage, "Snapwright ekran görüntüsünü yazdıramadı: \"{printer}\" yazıcısı kullanılamıyor. Yüklü ve hazır olduğunu denetleyin veya başka bir yazıcı seçin. Son ekran görüntüsü hâlâ panoda."},
+    {PrintFailedMessage, "Snapwright ekran görüntüsünü \"{printer}\" yazıcısında yazdıramadı. Son ekran görüntüsü hâlâ panoda."},
+
+    // -- Sending to an office program (apps/OfficeSender.h) --
+    {SendFailedMessage, "Snapwright ekran görüntüsünü {program} uygulamasına gönderemedi: {reason}\r\n\r\nEkran görüntüsü panoda: {program} uygulamasına kendiniz yapıştırabilirsiniz."},
+    {SendClipboardFailedMessage, "Snapwright resmi panoya koyamadı, bu nedenle {program} uygulamasına gönderemiyor."},
+    {AutomationNotInstalledReason, "yüklü değil veya \"{member}\" otomasyon sınıfı kayıtlı değil"},
+    {AutomationUnreachableReason, "çalışan örneğine ulaşılamadı"},
+    {AutomationNotStartedReason, "başlatılamadı"},
+    {AutomationUnknownMemberReason, "\"{member}\" öğesini tanımıyor"},
+    {AutomationBusyReason, "yanıt vermiyor (örneğin kendi iletişim kutusuyla meşgul olabilir)"},
+    {AutomationClosedReason, "kapatıldı veya yanıt vermeyi bıraktı"},
+    {AutomationRefusedReason, "\"{member}\" isteğini reddetti ({reason})"},
+    {AutomationNoMemoryReason, "çağrı için yeterli bellek yoktu"},
+    {AutomationNoObjectReason, "\"{member}\" nesnesini sağlamadı"},
+    {AutomationNotScriptableReason, "\"{member}\" otomasyon sınıfı adla yönetilemiyor"},
+
+    // -- The help file (ui/HelpFile.h) and the program's start --
+    {HelpFileMissingMessage, "Yardım dosyası bulunamadı. Snapwright onu burada bekliyor:\n{file}"},
+    {StartFailedMessage, "Snapwright bir iç hata nedeniyle başlatılamadı."},
 
     // -- Keys (capture/KeysControls.h, capture/KeyMessages.h) --
     {PrintScreenAction, "Ekranı yazdır"},

@@ -16,33 +16,27 @@ constexpr DWORD kRetryRejectedCallsMs = 10000;
 constexpr DWORD kRetryIntervalMs = 250;
 
 // What a failed call means to the user, by its result code.
-std::string Reason(HRESULT result, const std::string& member) {
+AutomationError Reason(HRESULT result, const std::string& member) {
     switch (result) {
         case REGDB_E_CLASSNOTREG:
-        case CO_E_CLASSSTRING:
-            return "it is not installed, or its automation class \"" + member + "\" is not registered";
-        case MK_E_UNAVAILABLE:
-            return "its running instance could not be reached";
-        case CO_E_SERVER_EXEC_FAILURE:
-            return "it could not be started";
+        case CO_E_CLASSSTRING: return AutomationError(AutomationFailure::NotInstalled, member);
+        case MK_E_UNAVAILABLE: return AutomationError(AutomationFailure::Unreachable, member);
+        case CO_E_SERVER_EXEC_FAILURE: return AutomationError(AutomationFailure::NotStarted, member);
         case DISP_E_UNKNOWNNAME:
-        case DISP_E_MEMBERNOTFOUND:
-            return "it does not know \"" + member + "\"";
+        case DISP_E_MEMBERNOTFOUND: return AutomationError(AutomationFailure::UnknownMember, member);
         case RPC_E_CALL_REJECTED:
-        case RPC_E_SERVERCALL_RETRYLATER:
-            return "it does not answer (it may be busy, for example with a dialog of its own)";
+        case RPC_E_SERVERCALL_RETRYLATER: return AutomationError(AutomationFailure::Busy, member);
         case RPC_E_DISCONNECTED:
         case RPC_E_SERVER_DIED:
         case RPC_E_SERVER_DIED_DNE:
-        case HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE):
-            return "it was closed or stopped answering";
+        case HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE): return AutomationError(AutomationFailure::Closed, member);
         default:
-            return "it refused \"" + member + "\" (" + SystemErrorText(static_cast<DWORD>(result)) + ")";
+            return AutomationError(AutomationFailure::Refused, member, SystemErrorText(static_cast<DWORD>(result)));
     }
 }
 
 [[noreturn]] void Fail(HRESULT result, const std::string& member) {
-    throw AutomationError(Reason(result, member));
+    throw Reason(result, member);
 }
 
 CLSID ClassOf(const std::string& programmaticId) {
@@ -134,7 +128,7 @@ void InvokeArguments::Fill(VARIANT& target, const AutomationValue& value) {
     } else if (const auto* text = std::get_if<std::string>(&value)) {
         const std::wstring wide = ToWide(*text);
         target.bstrVal = ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-        if (!target.bstrVal) throw AutomationError("there was not enough memory for the call");
+        if (!target.bstrVal) throw AutomationError(AutomationFailure::NoMemory);
         target.vt = VT_BSTR;
     } else if (const auto* truth = std::get_if<bool>(&value)) {
         target.vt = VT_BOOL;
@@ -147,7 +141,7 @@ void InvokeArguments::Fill(VARIANT& target, const AutomationValue& value) {
     } else if (const auto* array = std::get_if<EmptyArray>(&value)) {
         SAFEARRAYBOUND bound{0, 0};
         SAFEARRAY* empty = ::SafeArrayCreate(VT_VARIANT, 1, &bound);
-        if (!empty) throw AutomationError("there was not enough memory for the call");
+        if (!empty) throw AutomationError(AutomationFailure::NoMemory);
         if (array->byReference) {
             m_referencedArrays.push_back(empty);
             target.vt = VT_BYREF | VT_ARRAY | VT_VARIANT;
@@ -179,7 +173,7 @@ AutomationValue DispatchObject::Invoke(const std::string& member, WORD kind, con
     result = m_dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &parameters,
                                 kind == DISPATCH_PROPERTYPUT ? nullptr : answer.get(), exception.get(), &wrongArgument);
     if (result == DISP_E_EXCEPTION && exception.value().bstrDescription) {
-        throw AutomationError("it refused \"" + member + "\": " + ToUtf8(exception.value().bstrDescription));
+        throw AutomationError(AutomationFailure::Refused, member, ToUtf8(exception.value().bstrDescription));
     }
     if (FAILED(result)) Fail(result, member);
     return FromVariant(answer.value());
@@ -187,7 +181,7 @@ AutomationValue DispatchObject::Invoke(const std::string& member, WORD kind, con
 
 AutomationObjectPtr Wrap(ComPtr<IUnknown> unknown, const std::string& programmaticId) {
     ComPtr<IDispatch> dispatch = unknown.As<IDispatch>();
-    if (!dispatch) throw AutomationError("its automation class \"" + programmaticId + "\" cannot be driven by name");
+    if (!dispatch) throw AutomationError(AutomationFailure::NotScriptable, programmaticId);
     return std::make_shared<DispatchObject>(std::move(dispatch));
 }
 

@@ -1,20 +1,22 @@
 #include "platform/win32/Win32HotkeyService.h"
 
 #include <exception>
+#include <iterator>
 
 #include "platform/Diagnostics.h"
+#include "platform/ObjectError.h"
+#include "platform/win32/SharedWindowProc.h"
 #include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
 
 namespace {
 
-// The service behind the hooked window; one main window, so one hook.
-Win32HotkeyService* g_hooked = nullptr;
-
 // Windows' own setting "Use the Print screen key to open screen capture", per user.
 constexpr const wchar_t* kKeyboardKey = L"Control Panel\\Keyboard";
 constexpr const wchar_t* kSystemCaptureValue = L"PrintScreenKeyForSnippingEnabled";
+
+constexpr UINT kListenedMessages[] = {WM_HOTKEY, WM_SETTINGCHANGE, WM_TIMER};
 
 bool ForHotkeys(UINT message, WPARAM wParam) {
     return message == WM_HOTKEY || message == WM_SETTINGCHANGE || (message == WM_TIMER && wParam == kRetryTimerId);
@@ -44,22 +46,27 @@ void Win32HotkeyService::UnregisterHotKey(int id) {
     ::UnregisterHotKey(m_window, id);
 }
 
+// All of the messages or none: a failed attachment takes back the ones before it.
 bool Win32HotkeyService::InstallHook() {
-    if (m_previousWindowProc) return true;
-    g_hooked = this;
-    m_previousWindowProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotkeyWindowProc)));
-    if (!m_previousWindowProc) g_hooked = nullptr;
-    return m_previousWindowProc != nullptr;
+    if (m_hooked) return true;
+    std::size_t attached = 0;
+    try {
+        for (; attached < std::size(kListenedMessages); ++attached) {
+            SharedWindowProc::AttachMessage(this, m_window, kListenedMessages[attached]);
+        }
+    } catch (const ObjectError& error) {
+        DebugOutput(std::string("The hotkeys cannot reach the main window: ") + error.what());
+        while (attached > 0) SharedWindowProc::DetachMessage(this, m_window, kListenedMessages[--attached]);
+        return false;
+    }
+    m_hooked = true;
+    return true;
 }
 
 void Win32HotkeyService::RemoveHook() {
-    if (!m_previousWindowProc) return;
-    if (::IsWindow(m_window)) {
-        ::SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousWindowProc));
-    }
-    m_previousWindowProc = nullptr;
-    g_hooked = nullptr;
+    if (!m_hooked) return;
+    for (UINT message : kListenedMessages) SharedWindowProc::DetachMessage(this, m_window, message);
+    m_hooked = false;
 }
 
 bool Win32HotkeyService::PrintScreenOpensSystemCapture() const {
@@ -87,21 +94,17 @@ void Win32HotkeyService::StopRetryTimer() {
     if (::IsWindow(m_window)) ::KillTimer(m_window, kRetryTimerId);
 }
 
-LRESULT CALLBACK Win32HotkeyService::HotkeyWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
-    Win32HotkeyService* self = g_hooked;
-    if (!self) return ::DefWindowProcW(hwnd, iMsg, wParam, lParam);
-    const WNDPROC previous = self->m_previousWindowProc;
-    if (ForHotkeys(iMsg, wParam)) {
-        // An exception must never cross into the system.
-        try {
-            self->m_handler(iMsg, wParam);
-        } catch (const std::exception& error) {
-            DebugOutput(std::string("The hotkey could not be handled: ") + error.what());
-        } catch (...) {
-            DebugOutput("The hotkey could not be handled.");
-        }
+// An exception must never cross into the system; the message goes on to the window all the same.
+std::intptr_t Win32HotkeyService::WindowProc(WindowRef, std::uint32_t message, std::uintptr_t wParam, std::intptr_t) {
+    if (!ForHotkeys(message, wParam)) return 0;
+    try {
+        m_handler(message, wParam);
+    } catch (const std::exception& error) {
+        DebugOutput(std::string("The hotkey could not be handled: ") + error.what());
+    } catch (...) {
+        DebugOutput("The hotkey could not be handled.");
     }
-    return ::CallWindowProcW(previous, hwnd, iMsg, wParam, lParam);
+    return 0;
 }
 
 }  // namespace snapwright::win32

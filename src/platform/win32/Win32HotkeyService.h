@@ -4,13 +4,14 @@
 #include <functional>
 
 #include "platform/HotkeyService.h"
+#include "platform/MessageListener.h"
 
 namespace snapwright::win32 {
 
-// Hotkeys on one window, whose message procedure is replaced by HotkeyWindowProc while they are
-// registered. WM_HOTKEY, the retry timer's WM_TIMER and WM_SETTINGCHANGE reach the handler; every
-// message then goes on to the previous procedure.
-class Win32HotkeyService : public IHotkeyService {
+// Hotkeys on one window, which listens through the subclassing service (SharedWindowProc) while
+// they are registered: WM_HOTKEY, the retry timer's WM_TIMER and WM_SETTINGCHANGE reach the
+// handler, then go on to the window's own procedure.
+class Win32HotkeyService : public IHotkeyService, private IMessageListener {
 public:
     using Handler = std::function<void(UINT message, WPARAM wParam)>;
 
@@ -29,11 +30,14 @@ public:
     void StopRetryTimer() override;
 
 private:
-    static LRESULT CALLBACK HotkeyWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+    SubclassResponse Response() const override { return SubclassResponse::CallPreviousAfter; }
+    void Response(SubclassResponse) override {}
+    std::intptr_t WindowProc(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) override;
 
     HWND m_window;
     Handler m_handler;
-    WNDPROC m_previousWindowProc = nullptr;
+    bool m_hooked = false;
 };
 
 }  // namespace snapwright::win32

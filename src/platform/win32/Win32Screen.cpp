@@ -21,6 +21,11 @@ BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
     return TRUE;
 }
 
+BOOL CALLBACK AddTopLevelWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<TopLevelWindow>*>(list)->push_back(TopLevelWindowOf(window));
+    return TRUE;
+}
+
 }  // namespace
 
 std::vector<Monitor> Win32Screen::Monitors() const {
@@ -72,15 +77,23 @@ void Win32WindowService::SetForegroundWindow(WindowRef window) {
     ::SetForegroundWindow(reinterpret_cast<HWND>(window));
 }
 
-const Desktop& SystemDesktop() {
-    static const Win32Screen screen;
-    static const Win32WindowService windows;
-    static const Desktop desktop(screen, windows);
-    return desktop;
+std::vector<TopLevelWindow> Win32WindowService::TopLevelWindowsTopFirst() const {
+    std::vector<TopLevelWindow> windows;
+    ::EnumWindows(&AddTopLevelWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+TopLevelWindow TopLevelWindowOf(HWND window) {
+    BOOL cloaked = FALSE;
+    return {reinterpret_cast<WindowRef>(window), ::IsWindowVisible(window) != FALSE, ::IsIconic(window) != FALSE,
+            (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0,
+            SUCCEEDED(::DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked};
 }
 
 Rect PointerWorkArea() {
-    const std::optional<Monitor> monitor = SystemDesktop().PointerMonitor();
+    const Win32Screen screen;
+    const std::vector<Monitor> monitors = screen.Monitors();
+    const Monitor* monitor = MonitorAt(monitors, screen.PointerPosition());
     return monitor ? monitor->workArea : Rect{};
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include "capture/Desktop.h"
 #include "platform/Screen.h"
 #include "platform/WindowService.h"
 
@@ -20,11 +19,11 @@ public:
     std::optional<WindowEdges> ComposedFrame(WindowRef window) const override;
     bool IsMaximised(WindowRef window) const override;
     void SetForegroundWindow(WindowRef window) override;
+    std::vector<TopLevelWindow> TopLevelWindowsTopFirst() const override;
 };
 
-// The desktop of this session, over the system's monitors and windows, for the windows of the
-// program that open where the user works.
-const Desktop& SystemDesktop();
+// What the system tells of a top-level window.
+TopLevelWindow TopLevelWindowOf(HWND window);
 // The work area of the monitor under the mouse pointer.
 Rect PointerWorkArea();
 // Moves a top-level window into the middle of the work area of the monitor under the mouse

@@ -9,7 +9,7 @@ namespace {
 
 // The texts that end in "error code " take the system's last error number.
 void ReportLastError(const std::string& text) {
-    ReportDiagnostic(text + std::to_string(::GetLastError()), true);
+    ReportDiagnostic(text + std::to_string(::GetLastError()));
 }
 
 // The device contexts that a picture can be drawn into: a window's and a memory context.
@@ -20,7 +20,7 @@ bool IsDrawingTarget(HDC dc) {
 
 }  // namespace
 
-void ReportDiagnostic(const std::string& text, bool /*flag*/) {
+void ReportDiagnostic(const std::string& text) {
     DebugOutput(text);
 }
 
@@ -30,7 +30,7 @@ bool DibFromBitmap(HBITMAP bitmap, FIBITMAP*& dib) {
         dib = nullptr;
     }
     if (!bitmap) {
-        ReportDiagnostic("[DibFromBitmap] No bitmap specified to convert", true);
+        ReportDiagnostic("[DibFromBitmap] No bitmap specified to convert");
         return false;
     }
     // Any other kind of handle would fill the bitmap record with what is not a bitmap's.
@@ -51,10 +51,10 @@ bool DibFromBitmap(HBITMAP bitmap, FIBITMAP*& dib) {
         BYTE* bits = FreeImage_GetBits(made);
         if (!info) {
             FreeImage_Unload(made);
-            ReportDiagnostic("[DibFromBitmap] FreeImage_GetInfo failed to get the DIB info", true);
+            ReportDiagnostic("[DibFromBitmap] FreeImage_GetInfo failed to get the DIB info");
         } else if (!bits) {
             FreeImage_Unload(made);
-            ReportDiagnostic("[DibFromBitmap] FreeImage_GetBits failed to get the DIB bits", true);
+            ReportDiagnostic("[DibFromBitmap] FreeImage_GetBits failed to get the DIB bits");
         } else if (::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(description.bmHeight), bits, info,
                                DIB_RGB_COLORS) == 0) {
             ReportLastError("[DibFromBitmap] GetDIBits failed to get the DIB's bits reporting error code ");
@@ -64,7 +64,7 @@ bool DibFromBitmap(HBITMAP bitmap, FIBITMAP*& dib) {
             converted = true;
         }
     } else {
-        ReportDiagnostic("[DibFromBitmap] FreeImage_Allocate failed to create a DIB to work with", true);
+        ReportDiagnostic("[DibFromBitmap] FreeImage_Allocate failed to create a DIB to work with");
     }
     return converted;
 }
@@ -75,22 +75,22 @@ bool BitmapFromDib(FIBITMAP* dib, HBITMAP& bitmap) {
         bitmap = nullptr;
     }
     if (!dib) {
-        ReportDiagnostic("[BitmapFromDib] No DIB specified to convert", true);
+        ReportDiagnostic("[BitmapFromDib] No DIB specified to convert");
         return false;
     }
     BITMAPINFOHEADER* header = FreeImage_GetInfoHeader(dib);
     if (!header) {
-        ReportDiagnostic("[BitmapFromDib] FreeImage_GetInfoHeader failed to get the DIB header", true);
+        ReportDiagnostic("[BitmapFromDib] FreeImage_GetInfoHeader failed to get the DIB header");
         return false;
     }
     BITMAPINFO* info = FreeImage_GetInfo(dib);
     if (!info) {
-        ReportDiagnostic("[BitmapFromDib] FreeImage_GetInfo failed to get the DIB info", true);
+        ReportDiagnostic("[BitmapFromDib] FreeImage_GetInfo failed to get the DIB info");
         return false;
     }
     BYTE* bits = FreeImage_GetBits(dib);
     if (!bits) {
-        ReportDiagnostic("[BitmapFromDib] FreeImage_GetBits failed to get the DIB's bits", true);
+        ReportDiagnostic("[BitmapFromDib] FreeImage_GetBits failed to get the DIB's bits");
         return false;
     }
     const WindowDc screen(nullptr, false);
@@ -112,11 +112,11 @@ namespace {
 int BitmapDimension(HBITMAP bitmap, const char* function, bool width) {
     const std::string prefix = std::string("[") + function + "] ";
     if (!bitmap) {
-        ReportDiagnostic(prefix + "No bitmap specified to get the info for", true);
+        ReportDiagnostic(prefix + "No bitmap specified to get the info for");
         return 0;
     }
     if (::GetObjectType(bitmap) != OBJ_BITMAP) {
-        ReportDiagnostic(prefix + "Handle specified is not a valid BITMAP", true);
+        ReportDiagnostic(prefix + "Handle specified is not a valid BITMAP");
         return 0;
     }
     BITMAP description{};
@@ -139,28 +139,28 @@ int BitmapHeight(HBITMAP bitmap) {
 
 bool RenderBitmap(HBITMAP bitmap, HDC target, int x, int y, int width, int height, bool invert) {
     if (!bitmap) {
-        ReportDiagnostic("[RenderBitmap] No bitmap specified to render", true);
+        ReportDiagnostic("[RenderBitmap] No bitmap specified to render");
         return false;
     }
     if (::GetObjectType(bitmap) != OBJ_BITMAP) {
-        ReportDiagnostic("[RenderBitmap] Handle specified is not a valid BITMAP", true);
+        ReportDiagnostic("[RenderBitmap] Handle specified is not a valid BITMAP");
         return false;
     }
     if (!IsDrawingTarget(target)) {
-        ReportDiagnostic("[RenderBitmap] DC specified is not valid", true);
+        ReportDiagnostic("[RenderBitmap] DC specified is not valid");
         return false;
     }
     if (width < 1) {
         width = BitmapWidth(bitmap);
         if (width < 1) {
-            ReportDiagnostic("[RenderBitmap] Could not get bitmap's width", true);
+            ReportDiagnostic("[RenderBitmap] Could not get bitmap's width");
             return false;
         }
     }
     if (height < 1) {
         height = BitmapHeight(bitmap);
         if (height < 1) {
-            ReportDiagnostic("[RenderBitmap] Could not get bitmap's height", true);
+            ReportDiagnostic("[RenderBitmap] Could not get bitmap's height");
             return false;
         }
     }
@@ -168,7 +168,7 @@ bool RenderBitmap(HBITMAP bitmap, HDC target, int x, int y, int width, int heigh
     CreateMemoryDc(created);
     const UniqueMemoryDc memory(created);
     if (!memory) {
-        ReportDiagnostic("[RenderBitmap] Coult not create a DC to work with", true);
+        ReportDiagnostic("[RenderBitmap] Could not create a DC to work with");
         return false;
     }
     // The bitmap belongs to the caller: it comes out of the context before the context goes.
@@ -183,35 +183,35 @@ bool RenderBitmap(HBITMAP bitmap, HDC target, int x, int y, int width, int heigh
 
 bool RenderDib(FIBITMAP* dib, HDC target, int x, int y, int width, int height) {
     if (!dib) {
-        ReportDiagnostic("[RenderDib] No DIB specified to render", true);
+        ReportDiagnostic("[RenderDib] No DIB specified to render");
         return false;
     }
     if (!IsDrawingTarget(target)) {
-        ReportDiagnostic("[RenderDib] DC specified was invalid", true);
+        ReportDiagnostic("[RenderDib] DC specified was invalid");
         return false;
     }
     if (width < 1) {
         width = static_cast<int>(FreeImage_GetWidth(dib));
         if (width < 1) {
-            ReportDiagnostic("[RenderDib] Could not get the bitmap's width", true);
+            ReportDiagnostic("[RenderDib] Could not get the bitmap's width");
             return false;
         }
     }
     if (height < 1) {
         height = static_cast<int>(FreeImage_GetHeight(dib));
         if (height < 1) {
-            ReportDiagnostic("[RenderDib] Could not get the bitmap's height", true);
+            ReportDiagnostic("[RenderDib] Could not get the bitmap's height");
             return false;
         }
     }
     BYTE* bits = FreeImage_GetBits(dib);
     if (!bits) {
-        ReportDiagnostic("[RenderDib] Could not get the DIB's bits", true);
+        ReportDiagnostic("[RenderDib] Could not get the DIB's bits");
         return false;
     }
     BITMAPINFO* info = FreeImage_GetInfo(dib);
     if (!info) {
-        ReportDiagnostic("[RenderDib] Could not get the DIB's information", true);
+        ReportDiagnostic("[RenderDib] Could not get the DIB's information");
         return false;
     }
     if (::SetDIBitsToDevice(target, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,

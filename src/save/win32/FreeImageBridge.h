@@ -23,6 +23,7 @@ bool RenderDib(FIBITMAP* dib, HDC target, int x, int y, int width, int height);
 bool CreateMemoryDc(HDC& dc);
 // Selects `previous` back (deleting what it replaces) when it is set, then deletes the context.
 bool DestroyMemoryDc(HDC& dc, HGDIOBJ& previous);
-void ReportDiagnostic(const std::string& text, bool flag);
+// To the debugger.
+void ReportDiagnostic(const std::string& text);
 
 }  // namespace snapwright::win32

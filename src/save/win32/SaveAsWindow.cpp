@@ -27,16 +27,12 @@ SaveAsWindow::SaveAsWindow(HINSTANCE instance, HICON icon)
               {Id(ThumbnailSizeLabel), IDC_SAVEAS_THUMBSIZE},
               {Id(OkButton), IDC_SAVEAS_OK},
               {Id(CancelButton), IDC_SAVEAS_CANCEL}}) {
-    m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(CaptionLabel));
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
-// The caption label reads as a title bar: bold, in the system's caption colours, and the window's
-// own title (on the task bar) is its text in the current language. The slider marks every tenth
+// The window's own title (on the task bar) is the caption label's text in the current language. The slider marks every tenth
 // percent once the presenter has set its range.
 void SaveAsWindow::OnLoad() {
-    m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
     m_form.TitleFromCaptionLabel();
     ::SendMessageW(m_form.ItemWindow(Id(ThumbnailSlider)), TBM_SETTICFREQ, kTicksEvery, 0);

@@ -49,16 +49,10 @@ OptionsWindow::OptionsWindow(HINSTANCE instance, HICON icon)
               {Id(DefaultsButton), IDC_OPT_DEFAULTS},
               {Id(CancelButton), IDC_OPT_CANCEL},
               {Id(SaveButton), IDC_OPT_OK}}) {
-    m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(CaptionLabel));
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
-// The caption label reads as a title bar: bold, in the system's caption colours. The window's own
-// title, which only the task bar shows, keeps the design caption.
 void OptionsWindow::OnLoad() {
-    ::SetWindowTextW(m_form.Handle(), L"Options for Snapwright");
-    m_form.SetFontBold(Id(CaptionLabel), true);
     if (m_presenter) m_presenter->OnLoad();
 }
 

@@ -26,17 +26,11 @@ AboutWindow::AboutWindow(HINSTANCE instance, HICON icon)
               {Id(CreditsButton), IDC_ABOUT_CREDITS},
               {Id(UpdateButton), IDC_ABOUT_UPDATE},
               {Id(OkButton), IDC_ABOUT_OK}}) {
-    m_form.SetEvents(this);
-    m_form.SetCaptionLabel(Id(CaptionLabel));
-    m_form.SetIcon(icon);
+    m_form.Attach(*this, icon, Id(CaptionLabel));
 }
 
-// The caption label reads as a title bar: bold, in the system's caption colours. The window's own
-// title, which only the task bar shows, keeps the design caption. The program's title is large
-// and bold; the language does not touch it.
+// The program's title is large and bold; the language does not touch it.
 void AboutWindow::OnLoad() {
-    ::SetWindowTextW(m_form.Handle(), L"About Snapwright");
-    m_form.SetFontBold(Id(CaptionLabel), true);
     m_form.SetFontSize(Id(TitleLabel), kTitlePoints);
     m_form.SetFontBold(Id(TitleLabel), true);
     if (m_presenter) m_presenter->OnLoad();

@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <exception>
 #include <utility>
 #include <vector>
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FormRegistry.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/Win32Screen.h"
@@ -16,17 +17,6 @@
 namespace snapwright::win32 {
 
 namespace {
-
-// The forms whose windows exist, for the message loops to find them by their windows.
-std::vector<DialogForm*>& LiveForms() {
-    static std::vector<DialogForm*> forms;
-    return forms;
-}
-
-void Forget(DialogForm* form) {
-    auto& forms = LiveForms();
-    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
-}
 
 KeyPress KeyOf(WPARAM virtualKey) {
     return {static_cast<int>(virtualKey), ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0,
@@ -38,9 +28,14 @@ KeyPress KeyOf(WPARAM virtualKey) {
 DialogForm::DialogForm(HINSTANCE instance, int templateId, std::vector<ControlBinding> controls)
     : m_instance(instance), m_templateId(templateId), m_controls(std::move(controls)) {}
 
+void DialogForm::Attach(IFormEvents& events, HICON icon, std::optional<ControlId> captionLabel) {
+    m_events = &events;
+    m_icon = icon;
+    m_captionLabel = captionLabel.value_or(-1);
+}
+
 DialogForm::~DialogForm() {
     if (m_window) ::DestroyWindow(m_window);
-    Forget(this);
 }
 
 HWND DialogForm::Handle() {
@@ -62,6 +57,7 @@ HWND DialogForm::ItemWindow(ControlId control) {
 }
 
 HWND DialogForm::Item(ControlId control) const {
+    if (control == kWindowTitle) return m_window;
     for (const auto& binding : m_controls) {
         if (binding.control == control) return m_window ? ::GetDlgItem(m_window, binding.dialogItem) : nullptr;
     }
@@ -99,45 +95,21 @@ std::string DialogForm::Text(ControlId control) const {
 
 void DialogForm::SetFontName(ControlId control, const std::string& face) {
     Load();
-    auto& font = m_fontDescriptions[control];
-    if (font.lfHeight == 0) {
-        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
-        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    }
     const std::wstring wide = ToWide(face);
-    lstrcpynW(font.lfFaceName, wide.c_str(), LF_FACESIZE);
-    ApplyFont(control);
+    m_fonts.Change(control, Item(control), [&](LOGFONTW& font) { lstrcpynW(font.lfFaceName, wide.c_str(), LF_FACESIZE); });
 }
 
 void DialogForm::SetFontSize(ControlId control, int points) {
     Load();
-    auto& font = m_fontDescriptions[control];
-    if (font.lfFaceName[0] == L'\0') {
-        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
-        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    }
-    font.lfHeight = -::MulDiv(points, Dpi(), 72);
-    font.lfWidth = 0;
-    ApplyFont(control);
+    m_fonts.Change(control, Item(control), [&](LOGFONTW& font) {
+        font.lfHeight = -::MulDiv(points, m_dpi, 72);
+        font.lfWidth = 0;
+    });
 }
 
 void DialogForm::SetFontBold(ControlId control, bool bold) {
     Load();
-    auto& font = m_fontDescriptions[control];
-    if (font.lfFaceName[0] == L'\0' && font.lfHeight == 0) {
-        HFONT current = reinterpret_cast<HFONT>(::SendMessageW(Item(control), WM_GETFONT, 0, 0));
-        ::GetObjectW(current ? current : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    }
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    ApplyFont(control);
-}
-
-void DialogForm::ApplyFont(ControlId control) {
-    UniqueHfont font(::CreateFontIndirectW(&m_fontDescriptions[control]));
-    if (!font) return;
-    ::SendMessageW(Item(control), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    // The previous font may only go once the control has let go of it.
-    m_fonts[control] = std::move(font);
+    m_fonts.Change(control, Item(control), [&](LOGFONTW& font) { font.lfWeight = bold ? FW_BOLD : FW_NORMAL; });
 }
 
 void DialogForm::SetChecked(ControlId control, bool checked) {
@@ -176,7 +148,7 @@ void DialogForm::SetEnabled(ControlId control, bool enabled) {
 
 void DialogForm::SetBounds(ControlId control, const Rect& twips) {
     Load();
-    const int dpi = Dpi();
+    const int dpi = m_dpi;
     ::MoveWindow(Item(control), ::MulDiv(twips.left, dpi, 1440), ::MulDiv(twips.top, dpi, 1440),
                  ::MulDiv(twips.width, dpi, 1440), ::MulDiv(twips.height, dpi, 1440), TRUE);
 }
@@ -186,7 +158,7 @@ Rect DialogForm::Bounds(ControlId control) const {
     RECT rect{};
     if (!item || !::GetWindowRect(item, &rect)) return {};
     ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
-    const int dpi = Dpi();
+    const int dpi = m_dpi;
     return Rect{::MulDiv(rect.left, 1440, dpi), ::MulDiv(rect.top, 1440, dpi), ::MulDiv(rect.right - rect.left, 1440, dpi),
                 ::MulDiv(rect.bottom - rect.top, 1440, dpi)};
 }
@@ -246,18 +218,12 @@ void DialogForm::PlaceOnPointerMonitor() {
     if (!m_placesItself && !::IsWindowVisible(m_window)) CentreOnPointerMonitor(m_window);
 }
 
-bool DialogForm::PreTranslateMessage(MSG& message) {
-    HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (!root) return false;
-    const auto& forms = LiveForms();
-    const auto found =
-        std::find_if(forms.begin(), forms.end(), [root](const DialogForm* form) { return form->m_window == root; });
-    if (found == forms.end()) return false;
-    DialogForm& form = **found;
+// A form's keys go to its view first, as they are, then as a key press to its presenter.
+bool DialogForm::OnKeyboard(const MSG& message) {
+    if (!m_events) return false;
     const bool keyboard = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
-    if (keyboard && form.m_events && form.m_events->OnKeyboardMessage(message)) return true;
-    if (message.message == WM_KEYDOWN && form.m_events && form.m_events->OnKey(KeyOf(message.wParam))) return true;
-    return ::IsDialogMessageW(root, &message) != FALSE;
+    if (keyboard && m_events->OnKeyboardMessage(message)) return true;
+    return message.message == WM_KEYDOWN && m_events->OnKey(KeyOf(message.wParam));
 }
 
 // A form shown modal already only comes to the front: its loop runs further down the stack.
@@ -269,19 +235,8 @@ void DialogForm::ShowModal() {
     }
     m_modal = true;
     BringToFront();
-    // The dialog's own message loop: it runs until the dialog is hidden or unloaded. Hotkeys
-    // still arrive meanwhile, as messages of the main window.
-    MSG message{};
-    while (m_window && ::IsWindowVisible(m_window)) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (PreTranslateMessage(message)) continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    // Until the dialog is hidden or unloaded.
+    RunModalLoop([this] { return !m_window || !::IsWindowVisible(m_window); });
     m_modal = false;
 }
 
@@ -323,53 +278,16 @@ void DialogForm::OnDpiChanged(int dpi, const RECT& suggested) {
 // The controls, their fonts and the template's font take the new scale, so that nothing is
 // blurred or cut off.
 void DialogForm::RescaleControls(int dpi, int previous) {
-    // The places are read before the fonts change: a drop-down list fits its height to a new
-    // font, and its window reaches down over its open list.
-    std::vector<std::pair<HWND, RECT>> places;
-    for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        RECT dropped{};
-        if (::SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) {
-            rect.bottom = std::max(rect.bottom, dropped.bottom);
-        }
-        ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
-        places.emplace_back(child, rect);
-    }
-    RescaleDialogFont(dpi, previous);
-    for (auto& [control, font] : m_fontDescriptions) {
-        font.lfHeight = Rescaled(font.lfHeight, dpi, previous);
-        ApplyFont(control);
-    }
-    for (const auto& [child, rect] : places) {
-        ::MoveWindow(child, Rescaled(rect.left, dpi, previous), Rescaled(rect.top, dpi, previous),
-                     Rescaled(rect.right - rect.left, dpi, previous),
-                     Rescaled(rect.bottom - rect.top, dpi, previous), FALSE);
-    }
-}
-
-// The template's font belongs to the dialog; the controls that wear it get a rescaled copy of ours.
-void DialogForm::RescaleDialogFont(int dpi, int previous) {
-    HFONT templateFont = reinterpret_cast<HFONT>(::SendMessageW(m_window, WM_GETFONT, 0, 0));
-    HFONT current = m_dialogFont ? m_dialogFont.get() : templateFont;
-    LOGFONTW description{};
-    if (!current || !::GetObjectW(current, sizeof(description), &description)) return;
-    description.lfHeight = Rescaled(description.lfHeight, dpi, previous);
-    UniqueHfont rescaled(::CreateFontIndirectW(&description));
-    if (!rescaled) return;
-    for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        const auto font = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0));
-        if (font == templateFont || font == current) {
-            ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(rescaled.get()), FALSE);
-        }
-    }
-    m_dialogFont = std::move(rescaled);
+    const std::vector<DialogScaling::ChildPlace> places = DialogScaling::ChildPlaces(m_window);
+    m_scaling.RescaleTemplateFont(m_window, dpi, previous);
+    m_fonts.Rescale(dpi, previous, [this](ControlId control) { return Item(control); });
+    DialogScaling::MoveChildren(places, dpi, previous);
 }
 
 INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         m_window = window;
-        LiveForms().push_back(this);
+        FormRegistry::Add(window, [this](const MSG& message) { return OnKeyboard(message); });
     }
     if (m_events) {
         if (const std::optional<INT_PTR> handled = m_events->OnWindowMessage(message, wParam, lParam)) return *handled;
@@ -380,13 +298,14 @@ INT_PTR DialogForm::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
 INT_PTR DialogForm::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            m_fontDescriptions.clear();
+            m_fonts.Clear();
             m_dpi = WindowDpi(m_window);
             ScaleDialogByItself(m_window);
             if (m_icon) {
                 ::SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
                 ::SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
             }
+            if (m_captionLabel >= 0) SetFontBold(m_captionLabel, true);
             if (m_events) m_events->OnLoad();
             return TRUE;
         case WM_COMMAND: {
@@ -436,10 +355,10 @@ INT_PTR DialogForm::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return TRUE;
         case WM_NCDESTROY:
+            FormRegistry::Remove(m_window);
             m_window = nullptr;
-            Forget(this);
-            m_fonts.clear();
-            m_dialogFont.reset();
+            m_fonts.Clear();
+            m_scaling.Reset();
             return FALSE;
         default:
             return FALSE;

@@ -1,14 +1,14 @@
 #pragma once
 #include <windows.h>
 
-#include <map>
 #include <optional>
 #include <vector>
 
 #include "platform/Form.h"
 #include "platform/KeyPress.h"
 #include "platform/SliderForm.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/ControlFonts.h"
+#include "platform/win32/DialogScaling.h"
 #include "platform/win32/WideText.h"
 
 namespace snapwright::win32 {
@@ -38,8 +38,9 @@ public:
 
 // A dialog laid out by a DIALOGEX resource, or by its window in code, and seen by its presenter
 // through IForm. Like a form of the program's windows, it is loaded (created, hidden) when first
-// addressed and unloaded by its own buttons; ShowModal shows it and runs a message loop until it
-// is hidden or unloaded.
+// addressed and unloaded by its own buttons; ShowModal shows it and runs a modal loop
+// (MessageLoop.h) until it is hidden or unloaded. While it exists, its keys go to its presenter
+// first in every message loop (FormRegistry).
 class DialogForm : public IForm, public ISliderForm {
 public:
     struct ControlBinding {
@@ -52,20 +53,15 @@ public:
     DialogForm(const DialogForm&) = delete;
     DialogForm& operator=(const DialogForm&) = delete;
 
-    void SetEvents(IFormEvents* events) { m_events = events; }
-    // The label that stands in for the title bar: it drags the window and wears the caption colours.
-    void SetCaptionLabel(ControlId control) { m_captionLabel = control; }
+    // The window's presenter side, its icon, and the label that stands in for its title bar: it
+    // drags the window and wears the caption colours, in bold.
+    void Attach(IFormEvents& events, HICON icon, std::optional<ControlId> captionLabel = std::nullopt);
     // The window's own title (on the task bar) becomes the caption label's text.
     void TitleFromCaptionLabel() { ::SetWindowTextW(Handle(), ToWide(Text(m_captionLabel)).c_str()); }
-    void SetIcon(HICON icon) { m_icon = icon; }
     // A control made in code takes its place in the form.
     void Bind(ControlId control, int dialogItem);
     // The window is placed by its own code when it loads, not centred on the pointer's monitor.
     void PlaceByItself() { m_placesItself = true; }
-
-    // The keys of a message for one of the program's forms: its presenter's first, then the dialog
-    // manager's (Tab, Escape, Enter). True when the message was used. Every message loop calls it.
-    static bool PreTranslateMessage(MSG& message);
 
     bool IsLoaded() const { return m_window != nullptr; }
     HWND Handle();  // loads the dialog when it is not loaded
@@ -100,13 +96,11 @@ public:
 private:
     INT_PTR OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnKeyboard(const MSG& message);
     HWND Item(ControlId control) const;
     bool FindControl(int dialogItem, ControlId& control) const;
-    void ApplyFont(ControlId control);
-    int Dpi() const { return m_dpi; }
     void OnDpiChanged(int dpi, const RECT& suggested);
     void RescaleControls(int dpi, int previous);
-    void RescaleDialogFont(int dpi, int previousDpi);
     void PlaceOnPointerMonitor();
     void BringToFront();
 
@@ -119,10 +113,9 @@ private:
     ControlId m_captionLabel = -1;
     bool m_modal = false;
     bool m_placesItself = false;
-    std::map<ControlId, LOGFONTW> m_fontDescriptions;
-    std::map<ControlId, UniqueHfont> m_fonts;
+    ControlFonts m_fonts;
     int m_dpi = 96;
-    UniqueHfont m_dialogFont;  // the template's font at a scale it was not made for
+    DialogScaling m_scaling;
 };
 
 }  // namespace snapwright::win32

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "platform/Diagnostics.h"
+#include "platform/win32/SharedWindowProc.h"
 #include "platform/win32/WideText.h"
-#include "ui/win32/SharedWindowProc.h"
 
 namespace snapwright::win32 {
 
@@ -153,7 +153,7 @@ int PopupMenu::ItemOfEntry(HMENU menu, UINT_PTR id) const {
 std::intptr_t PopupMenu::WindowProc(WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam,
                                      std::intptr_t lParam) {
     // Unless a handler below answers the message alone, the owner's procedure sees it too.
-    m_msgResponse = SubclassResponse::CallPreviousAfter;
+    m_response = SubclassResponse::CallPreviousAfter;
     switch (message) {
         case WM_COMMAND:
             return OnCommand(reinterpret_cast<HWND>(hwnd), wParam, lParam);
@@ -189,7 +189,7 @@ LRESULT PopupMenu::OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     if ((control != nullptr && control != hwnd) || (control == nullptr && HIWORD(wParam) != 0)) return 0;
     const int index = ItemForId(LOWORD(wParam));
     if (index == 0 || m_model.Item(index).subMenu != 0) return 0;
-    m_msgResponse = SubclassResponse::Consume;
+    m_response = SubclassResponse::Consume;
     ProcessClick(index);
     return 0;
 }
@@ -202,7 +202,7 @@ LRESULT PopupMenu::OnMeasureItem(MEASUREITEMSTRUCT& measure) {
     measure.itemWidth = static_cast<UINT>(size.cx);
     measure.itemHeight = static_cast<UINT>(size.cy);
     if (MeasureItem) MeasureItem(index, measure.itemWidth, measure.itemHeight);
-    m_msgResponse = SubclassResponse::Consume;
+    m_response = SubclassResponse::Consume;
     return TRUE;
 }
 
@@ -214,7 +214,7 @@ LRESULT PopupMenu::OnDrawItem(const DRAWITEMSTRUCT& draw) {
     if (index == 0) return 0;
     m_painter.Draw(m_model.Item(index), draw);
     if (DrawItem) DrawItem(index, draw.hDC, draw.rcItem, draw.itemState);
-    m_msgResponse = SubclassResponse::Consume;
+    m_response = SubclassResponse::Consume;
     return TRUE;
 }
 
@@ -236,7 +236,7 @@ LRESULT PopupMenu::OnMenuChar(WCHAR character, UINT flags, HMENU menu) {
         }
     }
     if (matches.empty()) return 0;
-    m_msgResponse = SubclassResponse::Consume;
+    m_response = SubclassResponse::Consume;
     if (matches.size() == 1) return MAKELRESULT(matches.front(), MNC_EXECUTE);
     int next = matches.front();
     for (int position : matches) {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/MessageListener.h"
+#include "platform/MessageListener.h"
 #include "ui/MenuFont.h"
 #include "ui/PopupMenuModel.h"
 #include "ui/win32/PopupMenuPainter.h"
@@ -92,8 +92,8 @@ public:
     std::function<void(int index, HDC dc, const RECT& bounds, UINT state)> DrawItem;
     std::function<void(int index, UINT& width, UINT& height)> MeasureItem;
 
-    SubclassResponse Response() const override { return m_msgResponse; }
-    void Response(SubclassResponse response) override { m_msgResponse = response; }
+    SubclassResponse Response() const override { return m_response; }
+    void Response(SubclassResponse response) override { m_response = response; }
     std::intptr_t WindowProc(WindowRef hwnd, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) override;
 
@@ -114,7 +114,7 @@ private:
     PopupMenuPainter m_painter;
     HWND m_owner = nullptr;
     HWND m_listening = nullptr;
-    SubclassResponse m_msgResponse = SubclassResponse::CallPreviousAfter;
+    SubclassResponse m_response = SubclassResponse::CallPreviousAfter;
     bool m_noMenuAnimation = false;
 };
 

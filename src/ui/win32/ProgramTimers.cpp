@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/Diagnostics.h"
-#include "ui/win32/ErrorSource.h"
+#include "platform/win32/ErrorSource.h"
 
 namespace snapwright::win32::ProgramTimers {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/Geometry.h"
-#include "ui/MessageListener.h"
-#include "ui/SubclassWindows.h"
+#include "platform/MessageListener.h"
+#include "platform/SubclassWindows.h"
 
 namespace snapwright {
 

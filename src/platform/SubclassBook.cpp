@@ -1,8 +1,8 @@
-#include "ui/SubclassBook.h"
+#include "platform/SubclassBook.h"
 
 #include <utility>
 
-#include "ui/ObjectError.h"
+#include "platform/ObjectError.h"
 
 namespace snapwright {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "apps/OfficeSuite.h"
+#include "model/OfficeSuite.h"
 
 namespace snapwright {
 

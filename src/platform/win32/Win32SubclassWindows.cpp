@@ -1,4 +1,4 @@
-#include "ui/win32/Win32SubclassWindows.h"
+#include "platform/win32/Win32SubclassWindows.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "apps/OfficeSuite.h"
+#include "model/OfficeSuite.h"
 
 namespace snapwright {
 

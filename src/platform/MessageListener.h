@@ -13,7 +13,7 @@ enum class SubclassResponse : std::int32_t {
     CallPreviousBefore = 2,
 };
 
-// An object that listens to chosen messages of a window (attached through WindowSubclasser).
+// An object that listens to chosen messages of a window (attached through SharedWindowProc).
 class IMessageListener {
 public:
     virtual ~IMessageListener() = default;

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/MessageListener.h"
+#include "platform/MessageListener.h"
 
 namespace snapwright::win32::SharedWindowProc {
 

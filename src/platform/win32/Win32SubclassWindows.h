@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/SubclassWindows.h"
+#include "platform/SubclassWindows.h"
 
 namespace snapwright::win32 {
 

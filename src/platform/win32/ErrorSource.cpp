@@ -1,11 +1,11 @@
-#include "ui/win32/ErrorSource.h"
+#include "platform/win32/ErrorSource.h"
 
 #include <windows.h>
 
 #include <vector>
 
+#include "platform/ObjectError.h"
 #include "platform/win32/WideText.h"
-#include "ui/ObjectError.h"
 
 namespace snapwright::win32 {
 

@@ -1,4 +1,4 @@
-#include "ui/ObjectError.h"
+#include "platform/ObjectError.h"
 
 namespace snapwright {
 

@@ -1,12 +1,12 @@
-#include "ui/win32/SharedWindowProc.h"
+#include "platform/win32/SharedWindowProc.h"
 
 #include <exception>
 #include <string>
 
 #include "platform/Diagnostics.h"
-#include "ui/SubclassBook.h"
-#include "ui/win32/ErrorSource.h"
-#include "ui/win32/Win32SubclassWindows.h"
+#include "platform/SubclassBook.h"
+#include "platform/win32/ErrorSource.h"
+#include "platform/win32/Win32SubclassWindows.h"
 
 namespace snapwright::win32::SharedWindowProc {
 
