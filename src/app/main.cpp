@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <charconv>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -197,13 +198,28 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // on it, and the editor's Region button takes one as a new picture.
     win32::RegionOverlay regionOverlay(instance, [&settings] { return settings.Language; });
     RegionCapture regionCapture(screen, windows, engine, currentShot, messages, regionOverlay);
-    editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
 
     // A window longer than its view, scrolled and stitched into one picture no taller than the
-    // editor opens.
+    // editor opens: from the tray menu, the command line, or with S in the region overlay.
     win32::ScrollNoteWindow scrollNote(instance);
     ScrollCapture scrollCapture({engine, currentShot, messages, screen, scrollNote, &win32::OpenScrolledWindow,
                                  &win32::NewTallPicture, settings, kMaxPictureSide});
+    regionCapture.SetScrollCapture([&scrollCapture](WindowRef window) { return scrollCapture.Take(window); });
+    // A region for the editor, which `show` opens on it; where a scrolled window ended early, the
+    // user is told why once the editor shows it.
+    const auto regionIntoEditor = [&regionCapture, &informationBox](bool afterHiding,
+                                                                    const std::function<void(PicturePtr)>& show) {
+        RegionRequest request;
+        request.afterHiding = afterHiding;
+        if (PicturePtr region = regionCapture.Take(request)) show(std::move(region));
+        if (!request.note.empty()) informationBox.Show("Snapwright", request.note);
+    };
+    const auto showInEditor = [&editor](PicturePtr shot) { editor.ShowPicture(std::move(shot)); };
+    editor.SetRegionCapture([&regionIntoEditor] {
+        PicturePtr region;
+        regionIntoEditor(true, [&region](PicturePtr taken) { region = std::move(taken); });
+        return region;
+    });
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
@@ -220,9 +236,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     });
     Hotkeys hotkeys(hotkeyService, messages, engine, currentShot, destinations, store, settings);
     hotkeysForHook = &hotkeys;
-    hotkeys.SetRegionCapture([&regionCapture, &editor] {
-        if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
-    });
+    hotkeys.SetRegionCapture([&regionIntoEditor, &showInEditor] { regionIntoEditor(false, showInEditor); });
 
     // The keys dialog, opened from the options dialog.
     win32::KeysWindow keysWindow(instance, icon);
@@ -232,7 +246,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
 
     // Commands from the command line, carried out as the hotkeys do.
     CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages,
-                            [&regionCapture] { return regionCapture.Take(); },
+                            [&regionCapture](RegionRequest& request) { return regionCapture.Take(request); },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {
                                     editor.ShowModal();
@@ -257,9 +271,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     actions.showAbout = [&about] { about.Show(); };
     actions.showEditor = [&editor] { editor.Show(); };
     actions.openInEditor = [&editor](PicturePtr shot) { editor.ShowPicture(std::move(shot)); };
-    actions.takeRegion = [&regionCapture, &editor] {
-        if (PicturePtr region = regionCapture.Take(true)) editor.ShowPicture(std::move(region));
-    };
+    actions.takeRegion = [&regionIntoEditor, &showInEditor] { regionIntoEditor(true, showInEditor); };
     actions.scrollWindow = [&scrollCapture](WindowRef window) { return scrollCapture.Take(window); };
     actions.inform = [&informationBox](const std::string& text) { informationBox.Show("Snapwright", text); };
     actions.windowInFront = [] { return reinterpret_cast<WindowRef>(win32::WindowUserWorksIn()); };

@@ -4,6 +4,7 @@
 
 #include "capture/CaptureEngine.h"
 #include "capture/CurrentShot.h"
+#include "capture/RegionCapture.h"
 #include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "cli/CommandLine.h"
@@ -25,7 +26,8 @@ public:
         IFileSystem& files;
         CommandMessages& messages;
         // The region overlay: the region, already current and on the clipboard; null when cancelled.
-        std::function<PicturePtr()> takeRegion;
+        // `request.clickScrolls`: a window taken by a click is scrolled whole, as by S.
+        std::function<PicturePtr(RegionRequest& request)> takeRegion;
         std::function<void(PicturePtr)> openEditor;
         // Waits and keeps the program answering meanwhile.
         std::function<void(int milliseconds)> wait;

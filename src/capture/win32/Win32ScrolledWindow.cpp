@@ -79,7 +79,9 @@ INPUT KeyInput(WORD key, bool up, bool extended = true) {
 // move; a window without one (a browser, a modern list) is scrolled by the wheel over its middle.
 std::unique_ptr<Win32ScrolledWindow> Win32ScrolledWindow::Open(HWND window) {
     if (!window || !::IsWindow(window) || !::IsWindowVisible(window) || ::IsIconic(window)) return nullptr;
-    const Desktop& desktop = SystemDesktop();
+    const Win32Screen screen;
+    const Win32WindowService windows;
+    const Desktop desktop(screen, windows);
     const std::optional<Rect> area = desktop.VisibleFrame(reinterpret_cast<WindowRef>(window));
     if (!area || area->width <= 0 || area->height <= 0) return nullptr;
     std::vector<Rect> shownParts = ShownParts(*area, desktop.Monitors());
