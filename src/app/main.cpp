@@ -204,7 +204,11 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::ScrollNoteWindow scrollNote(instance);
     ScrollCapture scrollCapture({engine, currentShot, messages, screen, scrollNote, &win32::OpenScrolledWindow,
                                  &win32::NewTallPicture, settings, kMaxPictureSide});
-    regionCapture.SetScrollCapture([&scrollCapture](WindowRef window) { return scrollCapture.Take(window); });
+    // S in the overlay scrolls the window in the tray program; a command run on its own takes the
+    // window as it shows.
+    if (!commandLine) {
+        regionCapture.SetScrollCapture([&scrollCapture](WindowRef window) { return scrollCapture.Take(window); });
+    }
     // A region for the editor, which `show` opens on it; where a scrolled window ended early, the
     // user is told why once the editor shows it.
     const auto regionIntoEditor = [&regionCapture, &informationBox](bool afterHiding,
@@ -246,7 +250,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
 
     // Commands from the command line, carried out as the hotkeys do.
     CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages,
-                            [&regionCapture](RegionRequest& request) { return regionCapture.Take(request); },
+                            [&regionCapture] { return regionCapture.Take(); },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {
                                     editor.ShowModal();

@@ -65,9 +65,11 @@ PicturePtr RegionCapture::Take(RegionRequest& request) {
 }
 
 // The overlay has gone; the window comes in front, where the page keys reach it and nothing covers
-// what is grabbed. The scrolling capture makes its picture current and puts it on the clipboard.
+// what is grabbed, and paints what the overlay and the windows in front of it covered before its
+// first frame is taken. The scrolling capture makes its picture current and puts it on the clipboard.
 PicturePtr RegionCapture::Scroll(WindowRef window, RegionRequest& request) {
     m_windows.SetForegroundWindow(window);
+    m_overlay.WaitForRepaint();
     ScrollOutcome outcome = m_scrollWindow(window);
     request.note = std::move(outcome.note);
     return std::move(outcome.picture);

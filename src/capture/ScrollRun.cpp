@@ -69,7 +69,7 @@ std::optional<PixelRows> ScrollRun::Settled(bool afterRequest) {
     return rows;
 }
 
-// A scroll bar that tells where the top is// A scroll bar that tells where the top is brings the window there at once, and back at the end.
+// A scroll bar that tells where the top is brings the window there at once, and back at the end.
 // Other windows are scrolled up step by step with the wheel, and the steps measured, so that the
 // user's place can be found again; another way up is tried only when the wheel turns out not to
 // move the window down either (GoDown).

@@ -55,7 +55,7 @@ CommandOutcome CommandRunner::Carry(const Command& command) {
     bool onClipboard = true;
     // The region overlay and the scrolling capture have made their picture current and put it on
     // the clipboard.
-    if (command.area == CaptureArea::Screen || (command.area == CaptureArea::Window && !command.scroll)) {
+    if (command.area != CaptureArea::Region && !command.scroll) {
         m_ports.currentShot.Set(shot);
         onClipboard = m_ports.engine.CopyShotToClipboard();
         if (!onClipboard) DebugOutput("The screenshot could not be put on the clipboard.");
@@ -85,13 +85,7 @@ PicturePtr CommandRunner::Capture(const Command& command, std::string& note) {
             if (!shot) Fail("Snapwright could not take the screenshot: there is no window in front, or it could not be read.");
             break;
         case CaptureArea::Region:
-            if (m_ports.takeRegion) {
-                RegionRequest request;
-                request.clickScrolls = command.scroll;
-                PicturePtr region = m_ports.takeRegion(request);
-                note = std::move(request.note);
-                return region;
-            }
+            if (m_ports.takeRegion) return m_ports.takeRegion();
             Fail("Snapwright cannot take a region here.");
             break;
     }

@@ -4,7 +4,6 @@
 
 #include "capture/CaptureEngine.h"
 #include "capture/CurrentShot.h"
-#include "capture/RegionCapture.h"
 #include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "cli/CommandLine.h"
@@ -26,8 +25,7 @@ public:
         IFileSystem& files;
         CommandMessages& messages;
         // The region overlay: the region, already current and on the clipboard; null when cancelled.
-        // `request.clickScrolls`: a window taken by a click is scrolled whole, as by S.
-        std::function<PicturePtr(RegionRequest& request)> takeRegion;
+        std::function<PicturePtr()> takeRegion;
         std::function<void(PicturePtr)> openEditor;
         // Waits and keeps the program answering meanwhile.
         std::function<void(int milliseconds)> wait;

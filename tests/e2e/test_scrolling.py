@@ -2,7 +2,7 @@
 over a long document of known pixels) taken whole with --window --scroll, checked with ImageMagick
 against the document it painted, by each way the window answers; the window found again where it
 was; Escape during the capture; a window that does not scroll; the window under the pointer taken
-with S in the region overlay, or by a click with --region --scroll."""
+with S in the region overlay."""
 
 import os
 import subprocess
@@ -166,12 +166,11 @@ class ScrollingTest(E2ETestCase):
         self.assertEqual(window.top_line(), 9, "scrolled back where it was")
         self.assertIsNone(program.process.poll())
 
-    # S over the window takes it whole into the editor, though another window is in front; the window
-    # it covered is brought forward and scrolled back where it was.
+    # S over the window in the region overlay takes it whole into the editor, and the window is scrolled
+    # back where it was.
     def test_s_in_the_region_overlay_scrolls_the_window_under_the_pointer_into_the_editor(self):
         program = self.start_program()
         window = ScrollingWindow(self, start=9)
-        self.cover_with_another(window)
         self.assertEqual(driver("keys", "ctrl+shift+print")[0], 0)
         self.assertEqual(driver("wait-window", OVERLAY, "", "20000")[0], 0, "the overlay shows")
         self.point_at(window)
@@ -183,44 +182,6 @@ class ScrollingTest(E2ETestCase):
         self.assertEqual(different_pixels(*window.document_part(taken)), 0, "the document, row for row")
         self.assertEqual(window.top_line(), 9, "scrolled back where it was")
         self.assertIsNone(program.process.poll())
-
-    # From the command line: --region --scroll scrolls the window clicked; without --scroll, a click takes
-    # the window as it shows and S scrolls it.
-    def test_region_from_the_command_line_scrolls_the_window_clicked_or_pointed_at_with_s(self):
-        window = ScrollingWindow(self, start=3)
-        for name, options, act in (("clicked", ["--scroll"], "click"), ("as-shown", [], "click"), ("s", [], "s")):
-            with self.subTest(name):
-                picture = self.path(name + ".png")
-                capture = subprocess.Popen(["wine", EXE, "--region", *options, "--file", wine_path(picture)],
-                                           env=env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-                self.assertEqual(driver("wait-window", OVERLAY, "", "30000")[0], 0, "the overlay shows")
-                self.point_at(window)
-                if act == "click":
-                    run(["xdotool", "click", "1"], check=True)
-                else:
-                    self.assertEqual(driver("keys", "s")[0], 0)
-                self.assertEqual(capture.communicate(timeout=120)[0], b"")
-                self.assertEqual(capture.returncode, 0)
-                whole = name != "as-shown"
-                self.assertEqual(image_size(picture),
-                                 (window.frame[2], window.full_height() if whole else window.frame[3]))
-                if whole:
-                    self.assertEqual(different_pixels(*window.document_part(picture)), 0)
-                self.assertEqual(window.top_line(), 3, "scrolled back where it was")
-
-    def cover_with_another(self, window):
-        """A second scrolling window in front, over the right half of the first."""
-        x, y, width, _ = window.frame
-        other = subprocess.Popen(["wine", SCROLLWINDOW, "--lines", "40", "--width", "300", "--title", "In front",
-                                  "--at", f"{x + width - 200},{y + 40}"], env=env(), stdout=subprocess.PIPE,
-                                 stderr=subprocess.DEVNULL)
-        self.assertIn(b"ready", other.stdout.readline())
-
-        def close():
-            driver("close", "In front")
-            other.wait(timeout=15)
-            other.stdout.close()
-        self.addCleanup(close)
 
     def point_at(self, window):
         """The pointer over the left of the window's document, where nothing covers it."""

@@ -21,15 +21,7 @@ protected:
     CommandOutcome Run(const std::vector<std::string>& arguments, bool runsOn = true, bool showErrors = false) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
         EXPECT_EQ(parsed.request, Request::Capture) << parsed.error;
-        const auto region = [this](RegionRequest& request) {
-            // As the region capture does with a window scrolled: current and on the clipboard.
-            clicksScroll.push_back(request.clickScrolls);
-            currentShot.Set(scrolled.picture);
-            engine.CopyShotToClipboard();
-            request.note = scrolled.note;
-            return scrolled.picture;
-        };
-        CommandRunner runner({engine, currentShot, destinations, exporter, files, messages, region, nullptr,
+        CommandRunner runner({engine, currentShot, destinations, exporter, files, messages, nullptr, nullptr,
                               [this](int milliseconds) { waits.push_back(milliseconds); }, runsOn,
                               [this] {
                                   // As the scrolling capture does: current and on the clipboard, or told.
@@ -65,7 +57,6 @@ protected:
     ImageExport exporter{codec, bitmapFiles, files};
     std::vector<int> waits;
     ScrollOutcome scrolled;
-    std::vector<bool> clicksScroll;  // what each region was asked
 };
 
 TEST_F(CommandRunnerTest, TheShotIsCurrentOnTheClipboardAndInTheFileWhoseFoldersAreMadeButNeverReplacedUnasked) {
@@ -126,17 +117,6 @@ TEST_F(CommandRunnerTest, AScrolledWindowGoesOnAsAnyShotAndItsNoteIsTheAnswer) {
 
     scrolled = {};
     EXPECT_EQ(Run({"--window", "--scroll"}), (CommandOutcome{kExitFailed, "The window cannot be read."}));
-}
-
-// With --region, --scroll has a click scroll the window it takes; the scrolled window's note is the answer.
-TEST_F(CommandRunnerTest, ARegionWithScrollAsksThatAClickScrollsTheWindow) {
-    scrolled = {std::make_shared<FakePicture>(90, 16384, 5), ScrollEnding::HeightLimit, "The height limit."};
-    EXPECT_EQ(Run({"--region", "--scroll", "--file", "C:\\tall.png"}), (CommandOutcome{kExitDone, "The height limit."}));
-    EXPECT_TRUE(files.files.contains("C:\\tall.png"));
-    scrolled = {std::make_shared<FakePicture>(90, 60, 6), ScrollEnding::Bottom, ""};
-    EXPECT_EQ(Run({"--region"}), (CommandOutcome{kExitDone, ""}));
-    EXPECT_EQ(clicksScroll, (std::vector<bool>{true, false}));
-    EXPECT_EQ(SerialOf(clipboard.held), 6);
 }
 
 }  // namespace

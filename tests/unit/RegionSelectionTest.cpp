@@ -96,12 +96,13 @@ TEST(RegionSelectionTest, STakesTheWindowOfferedToBeScrolled) {
 // The user's part, played on the overlay.
 class ScriptedOverlay : public IRegionOverlay {
 public:
-    void WaitForRepaint() override {}
+    void WaitForRepaint() override { ++repaints; }
     void Select(const Picture&, const Rect&, RegionSelection& selection) override { user(selection); }
     PicturePtr Cut(const Picture&, const Rect& part) override {
         return std::make_shared<fakes::FakePicture>(part.left, part.top, 99);
     }
     std::function<void(RegionSelection&)> user;
+    std::size_t repaints = 0;
 };
 
 // The region is cut from the one grab where the user drew it; a cancel, or a second region asked
@@ -146,9 +147,9 @@ TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     EXPECT_EQ(clipboard.held, shot);
 }
 
-// A window taken with S is scrolled once the overlay has gone, brought in front first; what the
-// scrolling capture says about its end comes back. A click scrolls only where asked; a region
-// drawn is cut as drawn even then.
+// A window taken with S is scrolled once the overlay has gone, brought in front and painted first;
+// what the scrolling capture says about its end comes back. A click scrolls only where asked; a
+// region drawn is cut as drawn even then.
 TEST(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
     fakes::FakeScreen screen;
     screen.monitors = kMonitors;
@@ -167,6 +168,7 @@ TEST(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
     const PicturePtr tall = std::make_shared<fakes::FakePicture>(100, 2000, 42);
     region.SetScrollCapture([&](WindowRef window) {
         EXPECT_EQ(windows.foreground, window) << "in front before it is scrolled";
+        EXPECT_EQ(overlay.repaints, scrolled.size() + 1) << "and given the time to paint";
         scrolled.push_back(window);
         return ScrollOutcome{tall, ScrollEnding::HeightLimit, "The height limit was reached."};
     });
