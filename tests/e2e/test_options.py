@@ -46,15 +46,16 @@ class OptionsTest(E2ETestCase):
     def click(self, title, text):
         self.assertEqual(driver("click", title, text)[0], 0, f"no {text} on {title}")
 
-    # Then two shots a page, and landscape by its picture: Save stores the language and the page's one
-    # shot with it. The clicks reach the dialog in the order they are sent.
+    # The window's title follows at once. Then two shots a page, and landscape by its picture: Save
+    # stores the language and the page's one shot with it. The clicks reach the dialog in the order
+    # they are sent.
     def test_choosing_deutsch_relabels_the_dialog_at_once_and_save_stores_it_with_the_print_format(self):
         self.start()
         self.open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
         self.assertIn("&Save", self.texts(OPTIONS_TITLE))
         self.assertEqual(driver("select", OPTIONS_TITLE, "1", OPTIONS["IDC_OPT_LANGUAGE"])[0], 0)
 
-        texts = wait_until(lambda: (t := self.texts(OPTIONS_TITLE)) and "&Speichern" in t and t,
+        texts = wait_until(lambda: (t := self.texts(GERMAN_OPTIONS_TITLE)) and "&Speichern" in t and t,
                            what="the German texts")
         for german in ("A&bbrechen", "Stan&dardeinst.", "Snapwright\u2122 Optionen", "Drucken", "Sprache"):
             self.assertIn(german, texts)
@@ -62,9 +63,9 @@ class OptionsTest(E2ETestCase):
         for german in ("Druckformat", "Zeitstempel und Fußzeile", "Zeitstempel drucken", "Fußzeile mit Werbung drucken"):
             self.assertIn(german, texts)
 
-        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_PORTRAIT_TWO_SHOTS"])
-        driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_LANDSCAPE_ONE_SHOT_PICTURE"])
-        self.answer(OPTIONS_TITLE, "&Speichern")
+        driver("click-id", GERMAN_OPTIONS_TITLE, OPTIONS["IDC_OPT_PORTRAIT_TWO_SHOTS"])
+        driver("click-id", GERMAN_OPTIONS_TITLE, OPTIONS["IDC_OPT_LANDSCAPE_ONE_SHOT_PICTURE"])
+        self.answer(GERMAN_OPTIONS_TITLE, "&Speichern")
         stored = wait_until(lambda: self.stored() if "NumShots" in self.stored() else None, what="the saved keys")
         self.assertEqual(len(stored), 12)
         self.assertEqual((stored["Language"], stored["Printformat"], stored["NumShots"]), ("1", "3", "1"))

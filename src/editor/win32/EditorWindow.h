@@ -1,22 +1,24 @@
 #pragma once
 #include <windows.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/Editor.h"
 #include "editor/Preview.h"
+#include "editor/win32/EditorTextField.h"
+#include "editor/win32/EditorToolbar.h"
+#include "editor/win32/EditorView.h"
 #include "platform/win32/UniqueHandle.h"
 #include "ui/win32/DialogForm.h"
 
 namespace snapwright::win32 {
 
-// The editor's window: a form whose controls are made and laid out in code, a toolbar row from the
-// presenter's table, the view that shows the picture from the scroll offset with the preview over
-// it and reports the mouse, and the two scroll bars. It forwards every event to its Editor and
-// offers it the editor's own window services beside the form.
+// The editor's window: a form whose controls are made in code and held by the parts that serve
+// them: the toolbar (its buttons, tips and layout), the view (the picture, its scrolling and the
+// mouse) and the text field typed in place. It forwards the form's events to its Editor and offers
+// it the editor's own window services beside the form.
 class EditorWindow : public IFormEvents, public IEditorWindow {
 public:
     EditorWindow(HINSTANCE instance, HICON icon);
@@ -25,7 +27,7 @@ public:
     EditorWindow& operator=(const EditorWindow&) = delete;
 
     DialogForm& Form() { return m_form; }
-    void SetPresenter(Editor* presenter) { m_presenter = presenter; }
+    void SetPresenter(Editor* presenter);
     HWND Window() const { return m_window; }  // null while it is not loaded
 
     // IFormEvents
@@ -39,80 +41,46 @@ public:
 
     // IEditorWindow
     WindowRef Handle() override { return reinterpret_cast<WindowRef>(m_form.Handle()); }
-    void ShowPicture(PicturePtr picture, Point offset) override;
-    void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) override;
-    PicturePtr CopyFromView(const Rect& region) override;
+    void ShowPicture(PicturePtr picture, Point offset) override { m_view.ShowPicture(std::move(picture), offset); }
+    void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) override {
+        m_view.ShowPreview(preview, changed);
+    }
+    PicturePtr CopyFromView(const Rect& region) override { return m_view.CopyFromView(region); }
     Size ClientSize() const override;
     Rect ControlBounds(ControlId control) const override;
     void SetControlBounds(ControlId control, const Rect& bounds) override;
     int ScrollBarThickness() const override;
-    void SetScrollMaximum(ControlId bar, int maximum) override;
-    int ScrollValue(ControlId bar) const override;
-    void SetScrollValue(ControlId bar, int value) override;
-    void SetButtonPressed(ControlId button, bool pressed) override;
-    void SetTip(ControlId control, const std::string& tip) override;
+    void SetScrollMaximum(ControlId bar, int maximum) override { m_view.SetScrollMaximum(bar, maximum); }
+    int ScrollValue(ControlId bar) const override { return m_view.ScrollValue(bar); }
+    void SetScrollValue(ControlId bar, int value) override { m_view.SetScrollValue(bar, value); }
+    void SetButtonPressed(ControlId button, bool pressed) override { m_toolbar.SetButtonPressed(button, pressed); }
+    void SetTip(ControlId control, const std::string& tip) override { m_toolbar.SetTip(control, tip); }
     void SetTextFont(const std::string& face, int points) override;
-    bool ShiftHeld() const override { return m_shiftHeld; }
+    bool ShiftHeld() const override { return m_view.ShiftHeld(); }
     void BeginText(const Rect& box, Colour colour, int pixelHeight) override;
-    std::string EndText() override;
-    void ShowColour(ControlId button, Colour colour) override;
+    std::string EndText() override { return m_textField.End(); }
+    void ShowColour(ControlId button, Colour colour) override { m_toolbar.ShowColour(button, colour); }
     std::optional<Colour> ChooseColour(Colour initial) override;
     EditorAnswer Ask(const std::string& text, const std::string& title, EditorQuestion question) override;
     void Inform(const std::string& text, const std::string& title) override;
 
 private:
-    LRESULT OnViewMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
-    HWND Make(ControlId control, const wchar_t* className, DWORD style);
+    HWND Make(ControlId control, const wchar_t* className, DWORD style, void* creator = nullptr);
     void LayOutToolbar();
-    int LabelWidth() const;
-    HBITMAP LoadPicture(ToolbarPicture picture) const;
-    void PaintView(HWND view);
-    void ComposePicture(HDC dc, const RECT& area) const;
-    void OnScrollBar(HWND bar, int code);
-    void ScrollBy(EditorControl bar, int steps);
-    void DrawColourButton(const DRAWITEMSTRUCT& item) const;
-    void FitTextField();
-    void OnTextFieldLeft(HWND field);
-    bool OnTextFieldKey(const KeyPress& key);
+    void PlaceToolbar();
+    bool ListOpen() const;
     void Unloaded();
     HWND Item(ControlId control) const;
-    int Scaled(int pixels) const { return ::MulDiv(pixels, m_dpi, 96); }
 
     HINSTANCE m_instance;
     DialogForm m_form;
     Editor* m_presenter = nullptr;
     HWND m_window = nullptr;
-    UniqueHwnd m_tooltip;
-    std::vector<UniqueHbitmap> m_pictures;
-    UniqueHfont m_font;
-    std::wstring m_fontFace = L"Arial";  // the language's, for the toolbar's texts
-    int m_fontPoints = 8;
     int m_dpi = 96;
-    PicturePtr m_viewPicture;
-    Point m_viewOffset;
-    Preview m_preview;
-    // A bitmap in the display's format as large as the view, with its memory context.
-    struct ViewBuffer {
-        UniqueMemoryDc dc;
-        UniqueHbitmap bitmap;
-        std::optional<ScopedSelectObject> selected;
-        Size size;
-        bool Prepare(Size wanted);  // false when the system made none
-        void Release();
-    };
-    ViewBuffer m_shown;  // the picture as the view shows it
-    bool m_shownCurrent = false;
-    ViewBuffer m_back;  // where the view is composed, to be copied to the screen at once
-    Colour m_colour = 0;
-    bool m_shiftHeld = false;
-    // The field where text is typed, a child of the view, with its look and place.
-    UniqueHwnd m_textField;
-    UniqueHfont m_textFont;
-    Colour m_textColour = 0;
-    int m_textHeight = 0;
-    Rect m_textBox;
-    std::array<int, 2> m_scrollMaximum{};
+    EditorToolbar m_toolbar;
+    EditorTextField m_textField;
+    EditorView m_view;
 };
 
 }  // namespace snapwright::win32

@@ -10,6 +10,9 @@
 //   swdriver close TITLE [CLASS]               ask the window to close
 //   swdriver rect TITLE [CHILDCLASS]           print the screen rectangle of the window, or of its
 //                                              first child of that class
+//   swdriver child-rect TITLE TEXT             print the screen rectangle of the visible child whose
+//                                              text is TEXT
+//   swdriver size TITLE WIDTH HEIGHT           give the window that outer size
 //   swdriver select TITLE INDEX [ID]           choose entry INDEX of the window's drop-down list
 //                                              with control id ID, or of its first one
 //   swdriver slider TITLE POSITION [CLASS]     move the window's slider to POSITION
@@ -315,6 +318,21 @@ int main() {
     if (command == "rect" && title) {
         HWND window = FindTopLevel(title, nullptr);
         return PrintRect(window && Arg(argc, argv, 3) ? ChildOfClass(window, Widen(argv[3]).c_str()) : window);
+    }
+    if (command == "child-rect" && title && Arg(argc, argv, 3)) {
+        HWND window = FindTopLevel(title, nullptr);
+        const std::wstring text = Widen(argv[3]);
+        for (HWND child : window ? Children(window) : std::vector<HWND>{}) {
+            if (WindowText(child) == text && ::IsWindowVisible(child)) return PrintRect(child);
+        }
+        return 1;
+    }
+    if (command == "size" && title && Arg(argc, argv, 4)) {
+        HWND window = FindTopLevel(title, nullptr);
+        return window && ::SetWindowPos(window, nullptr, 0, 0, std::atoi(argv[3]), std::atoi(argv[4]),
+                                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
     }
     if (command == "tray" && title) {
         // As the shell does it: the icon id in wParam, the mouse message in lParam. Posted, so

@@ -1,0 +1,122 @@
+"""The editor's window as the user handles it: narrowed, driven from its toolbar by keys, and typed
+into, each checked from outside (xdotool, ImageMagick, Tesseract)."""
+
+import unittest
+
+from e2e_support import driver, run, screenshot, wait_until
+from test_annotation import words
+from test_editor import EDITOR, EditorCase
+from test_options import HELP_TITLE
+
+
+def rect(name):
+    """The screen rectangle of the editor's visible control of that name, or None."""
+    code, text = driver("child-rect", EDITOR, name)
+    return [int(v) for v in text.split()] if code == 0 else None
+
+
+class EditorWindowTest(EditorCase):
+    def white_picture(self):
+        self.open_on_capture()
+        white = self.path("white.png")
+        run(["convert", "-size", "800x500", "xc:white", "PNG24:" + white], check=True)
+        self.open_file(white)
+        return white
+
+    def shift_drag(self, x1, y1, x2, y2):
+        """A drag over the view let go with Shift held: a redaction so made is solid."""
+        left, top, _, _ = self.view()
+        run(["xdotool", "mousemove", str(left + x1), str(top + y1), "mousedown", "1", "mousemove",
+             str(left + (x1 + x2) // 2), str(top + (y1 + y2) // 2), "mousemove", str(left + x2), str(top + y2),
+             "keydown", "shift", "mouseup", "1", "keyup", "shift"], check=True)
+
+    def focused(self):
+        return driver("focus", EDITOR)[1].strip()
+
+    # Narrowed to 500 x 350, the toolbar takes more rows: every control shows whole inside the window,
+    # the view starts below the last row, the last tool and the last button work with the mouse.
+    def test_narrowed_to_500_by_350_every_control_of_the_toolbar_is_reachable(self):
+        self.white_picture()
+        wide = rect("Help")
+        self.assertEqual(driver("size", EDITOR, "500", "350")[0], 0)
+        wait_until(lambda: rect("Help") and rect("Help")[1] > wide[1], what="the toolbar wrapped")
+        left, top, width, height = [int(v) for v in driver("rect", EDITOR)[1].split()]
+        self.assertEqual((width, height), (500, 350))
+        names = [n for n in driver("texts", EDITOR)[1].splitlines()[1:] if n.strip()]
+        for name in ("New", "Open", "Save", "Frame", "Ellipse", "Text", "Arrow", "Highlight", "Redact", "Help"):
+            self.assertIn(name, names)
+        shown = {name: rect(name) for name in names if rect(name)}
+        self.assertGreaterEqual(len(shown), 12, shown)
+        for name, (x, y, w, h) in shown.items():
+            self.assertTrue(left <= x and x + w <= left + width and top <= y and y + h <= top + height, (name, shown))
+        view_left, view_top, _, _ = self.view()
+        self.assertGreater(view_top, max(y + h for x, y, w, h in shown.values()) - 1, "the view below the toolbar")
+        self.assertEqual(view_left, shown["New"][0])
+
+        def click_on(name):
+            x, y, w, h = shown[name]
+            run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+
+        click_on("Redact")
+        self.shift_drag(40, 30, 120, 90)
+        self.wait_for_view(lambda at: at(80, 60) == (255, 0, 0), "a solid redaction drawn after the Redact button")
+        click_on("Help")
+        self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer opens")
+        driver("close", HELP_TITLE)
+        self.assertEqual(driver("gone-window", HELP_TITLE)[0], 0)
+
+    # With a toolbar button focused (as after the Open dialog, or Tab), the tool letters choose their
+    # tools as they do in the view; typed into a text, they are letters of the text.
+    def test_the_tool_letters_choose_their_tools_with_the_toolbar_focused(self):
+        self.white_picture()
+        wait_until(lambda: self.focused() == "Open", what="the Open button focused after its dialog")
+        self.keys("r")
+        self.shift_drag(40, 30, 120, 90)
+        self.wait_for_view(lambda at: at(80, 60) == (255, 0, 0), "a solid redaction after R")
+        self.keys("tab")
+        wait_until(lambda: self.focused() not in ("", "Open"), what="the next button focused")
+        focused = self.focused()
+        self.keys("h")
+        self.assertEqual(self.focused(), focused, "the button keeps the focus")
+        self.drag(200, 30, 300, 90)
+        self.wait_for_view(lambda at: at(250, 60) not in ((255, 255, 255), (255, 0, 0)), "a highlight after H")
+        self.keys("t")
+        self.press(40, 200)
+        run(["xdotool", "type", "--delay", "60", "That art"], check=True)
+        self.keys("enter")
+        self.assertIn("That", words(self.save("lettered.png"), "600x100+20+180"))
+
+    # In a box of 300 pixels at 48 pixels, the field shows the typed words in the lines in which they
+    # land in the picture.
+    def test_text_typed_into_a_box_lands_line_for_line_as_the_field_shows_it(self):
+        self.white_picture()
+        self.click("Text")
+        self.assertEqual(driver("select", EDITOR, "6", "1008")[0], 0)  # the text size list: 48px
+        self.drag(40, 40, 340, 60)
+        run(["xdotool", "type", "--delay", "60", "Typed words land line for line"], check=True)
+        left, top, _, _ = self.view()
+        area = "560x300+30+30"
+        field = self.path("field.png")
+
+        def shown_lines():
+            run(["convert", screenshot(self.path("screen.png")), "-crop", f"560x300+{left + 30}+{top + 30}",
+                 "+repage", field], check=True)
+            read = lines(field)
+            return read if " ".join(read) == "Typed words land line for line" else None
+        typed = wait_until(shown_lines, what="the typed words in the field")
+        self.assertGreaterEqual(len(typed), 3, typed)
+        self.keys("enter")
+        self.assertEqual(lines(self.save("typed.png"), area), typed)
+
+
+def lines(path, crop="100%"):
+    """The lines of text Tesseract reads in a picture, as one block."""
+    run(["convert", path, "-crop", crop, "+repage", "-resize", "200%", "-colorspace", "Gray", path + ".lines.png"],
+        check=True)
+    text = run(["tesseract", path + ".lines.png", "-", "-l", "eng", "--psm", "6"], timeout=120,
+               check=True).stdout.decode()
+    return [line.strip() for line in text.splitlines() if line.strip()]
+
+
+if __name__ == "__main__":
+    unittest.main()
