@@ -10,14 +10,15 @@ printed page is rendered from the PDF file that the session's PDF printer made."
 
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
 
-from e2e_support import (EXE, SETTINGS_KEY, TRAY_ABOUT, TRAY_OPTIONS, Program, driver, reg_add,  # noqa: E402
-                         reg_delete_key, run, screenshot, session_dir)
+from e2e_support import (EXE, SETTINGS_KEY, TRAY_ABOUT, TRAY_OPTIONS, Program, driver, env, reg_add,  # noqa: E402
+                         reg_delete_key, run, screenshot, session_dir, wine_path)
 from test_options import control_ids  # noqa: E402
 from test_printing import pdf_files, wait_for_new_pdf  # noqa: E402
 
@@ -36,6 +37,10 @@ INTERNATIONAL = r"HKCU\Control Panel\International"
 ASK_EACH_TIME = "4"
 START_TITLE, EDITOR_TITLE, TRAY_TITLE = "Snapwright", "Snapwright ScreenshotEditor", "Wine System Tray"
 REGION_TITLE, KEYS_TITLE = "Snapwright region", "Keys for Snapwright"
+SCROLLWINDOW = os.environ.get("SNAPWRIGHT_SCROLLWINDOW", "")
+SCROLL_TITLE = "Snapwright scrolling test"
+# The help file shows the stitched window too, from its own folder.
+HELP_FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs", "help")
 START = control_ids("src/capture/win32/StartWindowIds.h")
 OPTIONS = control_ids("src/settings/win32/OptionsWindowIds.h")
 ABOUT = control_ids("src/ui/win32/AboutWindowIds.h")
@@ -196,6 +201,27 @@ class Pictures:
         drive("gone-window", REGION_TITLE, "", "20000")
         run(["xdotool", "mouseup", "1", "mousemove", "1023", "767"], check=True)
 
+    def scrolling(self, name):
+        """A window three views long, scrolled half-way down, taken whole from the command line: the
+        stitched picture at half its size, with the window's header and frame once. The help file
+        gets it too."""
+        window = subprocess.Popen(["wine", SCROLLWINDOW, "--lines", "72", "--start", "30", "--at", "250,60"],
+                                  env=env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        try:
+            expect(b"ready" in window.stdout.readline(), "the scrolling window did not start")
+            picture = os.path.join(self.work, name + ".stitched.png")
+            result = run(["wine", os.path.join(self.program_folder, "snapwright.exe"), "--window", "--scroll",
+                          "--file", wine_path(picture)], timeout=120)
+            expect(result.returncode == 0, "the scrolling capture failed")
+            self.write(name, picture, "-resize", "50%", "-bordercolor", "#a0a0a0", "-border", "1")
+            help_picture = os.path.join(HELP_FOLDER, "scrolling.png")
+            run(["convert", picture, "-resize", "40%", "-bordercolor", "#a0a0a0", "-border", "1", "-strip",
+                 "-define", "png:compression-level=9", help_picture], check=True)
+        finally:
+            drive("close", SCROLL_TITLE)
+            window.wait(timeout=30)
+            window.stdout.close()
+
     def take(self, language):
         settings = LANGUAGES[language]
         suffix = "-" + language
@@ -225,6 +251,7 @@ class Pictures:
             self.editor("editor" + suffix, start_window, settings)
             if language == "en":
                 self.region("region" + suffix, start_window)
+                self.scrolling("scrolling" + suffix)
 
             drive("keys", "shift+print")
             self.window("save" + suffix, settings["save"])

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <charconv>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,12 +17,16 @@
 #include "capture/Hotkeys.h"
 #include "capture/KeysDialog.h"
 #include "capture/RegionCapture.h"
+#include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "capture/TrayProgram.h"
 #include "capture/win32/KeysWindow.h"
 #include "capture/win32/MainWindow.h"
+#include "capture/win32/MappedTallPicture.h"
 #include "capture/win32/RegionOverlay.h"
+#include "capture/win32/ScrollNoteWindow.h"
 #include "capture/win32/ShownWindows.h"
+#include "capture/win32/Win32ScrolledWindow.h"
 #include "capture/win32/StartWindow.h"
 #include "capture/win32/TrayPopupMenu.h"
 #include "cli/CommandMessages.h"
@@ -58,6 +63,7 @@
 #include "print/Hardcopy.h"
 #include "save/ImageExport.h"
 #include "save/ImageLoad.h"
+#include "save/PictureLimits.h"
 #include "save/SaveAsDialog.h"
 #include "save/win32/FileDialogs.h"
 #include "save/win32/GdiBitmapFile.h"
@@ -195,7 +201,32 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // on it, and the editor's Region button takes one as a new picture.
     win32::RegionOverlay regionOverlay(instance, [&settings] { return settings.Language; });
     RegionCapture regionCapture(screen, windows, engine, currentShot, messages, regionOverlay);
-    editor.SetRegionCapture([&regionCapture] { return regionCapture.Take(true); });
+
+    // A window longer than its view, scrolled and stitched into one picture no taller than the
+    // editor opens: from the tray menu, the command line, or with S in the region overlay.
+    win32::ScrollNoteWindow scrollNote(instance);
+    ScrollCapture scrollCapture({engine, currentShot, messages, screen, scrollNote, &win32::OpenScrolledWindow,
+                                 &win32::NewTallPicture, settings, kMaxPictureSide});
+    // S in the overlay scrolls the window in the tray program; a command run on its own takes the
+    // window as it shows.
+    if (!commandLine) {
+        regionCapture.SetScrollCapture([&scrollCapture](WindowRef window) { return scrollCapture.Take(window); });
+    }
+    // A region for the editor, which `show` opens on it; where a scrolled window ended early, the
+    // user is told why once the editor shows it.
+    const auto regionIntoEditor = [&regionCapture, &informationBox](bool afterHiding,
+                                                                    const std::function<void(PicturePtr)>& show) {
+        RegionRequest request;
+        request.afterHiding = afterHiding;
+        if (PicturePtr region = regionCapture.Take(request)) show(std::move(region));
+        if (!request.note.empty()) informationBox.Show("Snapwright", request.note);
+    };
+    const auto showInEditor = [&editor](PicturePtr shot) { editor.ShowPicture(std::move(shot)); };
+    editor.SetRegionCapture([&regionIntoEditor] {
+        PicturePtr region;
+        regionIntoEditor(true, [&region](PicturePtr taken) { region = std::move(taken); });
+        return region;
+    });
 
     win32::AskApplicationWindow askApplicationWindow(instance, icon);
     AskApplicationDialog askApplication({askApplicationWindow.Form(), settings, sender, [&editor] { editor.Show(); },
@@ -212,9 +243,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     });
     Hotkeys hotkeys(hotkeyService, messages, engine, currentShot, destinations, store, settings);
     hotkeysForHook = &hotkeys;
-    hotkeys.SetRegionCapture([&regionCapture, &editor] {
-        if (PicturePtr region = regionCapture.Take()) editor.ShowPicture(std::move(region));
-    });
+    hotkeys.SetRegionCapture([&regionIntoEditor, &showInEditor] { regionIntoEditor(false, showInEditor); });
 
     // The keys dialog, opened from the options dialog.
     win32::KeysWindow keysWindow(instance, icon);
@@ -239,7 +268,8 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
                             [&delayedCalls](int milliseconds, std::function<void()> then) {
                                 delayedCalls.After(milliseconds, std::move(then));
                             },
-                            commandLine == nullptr});
+                            commandLine == nullptr,
+                            [&scrollCapture, &windows] { return scrollCapture.Take(windows.ForegroundWindow()); }});
     if (commandLine) {
         // Not the tray program, which other starts hand their commands to.
         ::SetWindowTextW(mainWindow.Handle(), L"Snapwright command");
@@ -254,9 +284,9 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     actions.showAbout = [&about] { about.Show(); };
     actions.showEditor = [&editor] { editor.Show(); };
     actions.openInEditor = [&editor](PicturePtr shot) { editor.ShowPicture(std::move(shot)); };
-    actions.takeRegion = [&regionCapture, &editor] {
-        if (PicturePtr region = regionCapture.Take(true)) editor.ShowPicture(std::move(region));
-    };
+    actions.takeRegion = [&regionIntoEditor, &showInEditor] { regionIntoEditor(true, showInEditor); };
+    actions.scrollWindow = [&scrollCapture](WindowRef window) { return scrollCapture.Take(window); };
+    actions.inform = [&informationBox](const std::string& text) { informationBox.Show("Snapwright", text); };
     actions.windowInFront = [] { return reinterpret_cast<WindowRef>(win32::WindowUserWorksIn()); };
     actions.waitForRepaint = [&regionOverlay] { regionOverlay.WaitForRepaint(); };
     actions.menuOwner = reinterpret_cast<WindowRef>(mainWindow.Handle());

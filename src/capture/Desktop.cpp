@@ -78,13 +78,16 @@ std::optional<Rect> Desktop::VisibleFrame(WindowRef window, const std::vector<Mo
                                     monitors);
 }
 
-std::vector<Rect> Desktop::ShownWindowFrames(const std::vector<Monitor>& monitors) const {
-    std::vector<Rect> frames;
+std::vector<ShownWindow> Desktop::ShownWindows(const std::vector<Monitor>& monitors) const {
+    std::vector<ShownWindow> shown;
     for (const TopLevelWindow& window : m_windows.TopLevelWindowsTopFirst()) {
         if (!IsShown(window)) continue;
-        if (const std::optional<Rect> frame = VisibleFrame(window.window, monitors)) frames.push_back(*frame);
+        if (const std::optional<Rect> frame = VisibleFrame(window.window, monitors)) {
+            shown.push_back({window.window, *frame});
+        }
     }
-    return frames;
+    return shown;
 }
+
 
 }  // namespace snapwright

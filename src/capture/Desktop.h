@@ -22,6 +22,12 @@ std::optional<Rect> VisibleFrame(const WindowPlace& place, const std::vector<Mon
 // click-through and not cloaked.
 bool IsShown(const TopLevelWindow& window);
 
+// A top-level window the user sees, and its visible frame.
+struct ShownWindow {
+    WindowRef window;
+    Rect frame;
+};
+
 // The one place that answers where things are on the display: the monitors, the virtual screen
 // around them, which monitor holds a point, the pointer or a window, and a window's visible frame.
 class Desktop {
@@ -36,8 +42,8 @@ public:
     std::optional<Rect> VisibleFrame(WindowRef window) const;
     // The same with the monitors asked for already, for many windows at once.
     std::optional<Rect> VisibleFrame(WindowRef window, const std::vector<Monitor>& monitors) const;
-    // The visible frames of the windows the user sees, the top one first.
-    std::vector<Rect> ShownWindowFrames(const std::vector<Monitor>& monitors) const;
+    // The windows the user sees, the top one first.
+    std::vector<ShownWindow> ShownWindows(const std::vector<Monitor>& monitors) const;
 
 private:
     const IScreen& m_screen;

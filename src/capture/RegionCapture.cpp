@@ -9,10 +9,10 @@ namespace {
 constexpr const char* kUnreadable = "Snapwright could not take the screenshot: the screen could not be read.";
 }  // namespace
 
-RegionCapture::RegionCapture(const IScreen& screen, const IWindowService& windows, CaptureEngine& engine,
-                             CurrentShot& currentShot, IUserMessages& messages,
-                             IRegionOverlay& overlay)
+RegionCapture::RegionCapture(const IScreen& screen, IWindowService& windows, CaptureEngine& engine,
+                             CurrentShot& currentShot, IUserMessages& messages, IRegionOverlay& overlay)
     : m_screen(screen),
+      m_windows(windows),
       m_desktop(screen, windows),
       m_engine(engine),
       m_currentShot(currentShot),
@@ -22,10 +22,16 @@ RegionCapture::RegionCapture(const IScreen& screen, const IWindowService& window
 // The grab comes first, so that the menus and tooltips that were open at the key press are in it.
 // The desktop picture is the one copy of the screen: it goes when the overlay has closed.
 PicturePtr RegionCapture::Take(bool afterHiding) {
+    RegionRequest request;
+    request.afterHiding = afterHiding;
+    return Take(request);
+}
+
+PicturePtr RegionCapture::Take(RegionRequest& request) {
     if (m_busy) return nullptr;
     const ScopedFlag busy(m_busy);
 
-    if (afterHiding) m_overlay.WaitForRepaint();
+    if (request.afterHiding) m_overlay.WaitForRepaint();
     const std::vector<Monitor> monitors = m_desktop.Monitors();
     const Rect area = BoundingRectangle(monitors);
     PicturePtr desktop = m_engine.GrabScreenPicture();
@@ -33,7 +39,10 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
         m_messages.ShowError(kUnreadable);
         return nullptr;
     }
-    RegionSelection selection(monitors, m_desktop.ShownWindowFrames(monitors), m_screen.PointerPosition());
+    const std::vector<ShownWindow> shown = m_desktop.ShownWindows(monitors);
+    std::vector<Rect> frames;
+    for (const ShownWindow& window : shown) frames.push_back(window.frame);
+    RegionSelection selection(monitors, std::move(frames), m_screen.PointerPosition());
     {
         // What is grabbed while the overlay is up comes from the frozen desktop.
         struct Thaw {
@@ -46,6 +55,11 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
         m_overlay.Select(*desktop, area, selection);
     }
     if (selection.CurrentStep() != RegionSelection::Step::Taken) return nullptr;
+    if (const std::optional<std::size_t> window = selection.TakenWindow();
+        window && m_scrollWindow && (selection.ScrollAsked() || request.clickScrolls)) {
+        desktop.reset();
+        return Scroll(shown[*window].window, request);
+    }
 
     const Rect region = *selection.Marked();
     PicturePtr shot = m_overlay.Cut(*desktop, {region.left - area.left, region.top - area.top, region.width,
@@ -58,6 +72,17 @@ PicturePtr RegionCapture::Take(bool afterHiding) {
     m_currentShot.Set(shot);
     if (!m_engine.CopyShotToClipboard()) DebugOutput("The screenshot could not be put on the clipboard.");
     return shot;
+}
+
+// The overlay has gone; the window comes in front, where the page keys reach it and nothing covers
+// what is grabbed, and paints what the overlay and the windows in front of it covered before its
+// first frame is taken. The scrolling capture makes its picture current and puts it on the clipboard.
+PicturePtr RegionCapture::Scroll(WindowRef window, RegionRequest& request) {
+    m_windows.SetForegroundWindow(window);
+    m_overlay.WaitForRepaint();
+    ScrollOutcome outcome = m_scrollWindow(window);
+    request.note = std::move(outcome.note);
+    return std::move(outcome.picture);
 }
 
 }  // namespace snapwright

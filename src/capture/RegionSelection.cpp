@@ -35,10 +35,17 @@ std::optional<Rect> WindowUnder(Point point, const std::vector<Rect>& windowsTop
                                 const std::vector<Monitor>& monitors) {
     const Monitor* monitor = MonitorAt(monitors, point);
     if (!monitor) return std::nullopt;
-    for (const Rect& window : windowsTopFirst) {
-        if (Contains(window, point)) return Intersection(window, monitor->bounds);
+    if (const std::optional<std::size_t> index = WindowIndexUnder(point, windowsTopFirst)) {
+        return Intersection(windowsTopFirst[*index], monitor->bounds);
     }
     return monitor->bounds;
+}
+
+std::optional<std::size_t> WindowIndexUnder(Point point, const std::vector<Rect>& windowsTopFirst) {
+    for (std::size_t index = 0; index < windowsTopFirst.size(); ++index) {
+        if (Contains(windowsTopFirst[index], point)) return index;
+    }
+    return std::nullopt;
 }
 
 Point StepPointer(Point pointer, ArrowKey key, bool shift, const std::vector<Monitor>& monitors) {
@@ -109,6 +116,12 @@ void RegionSelection::Cancel() {
     m_marked.reset();
 }
 
+void RegionSelection::ScrollWindow() {
+    if (m_step != Step::Pointing || !m_window) return;
+    m_scrollAsked = true;
+    Take();
+}
+
 Rect RegionSelection::PointerMonitor() const {
     const Monitor* monitor = MonitorAt(m_monitors, m_pointer);
     return monitor ? monitor->bounds : Rect{};
@@ -118,8 +131,10 @@ Rect RegionSelection::PointerMonitor() const {
 void RegionSelection::Follow() {
     if (m_step == Step::Dragging) {
         m_marked = DragRectangle(m_anchor, m_pointer, m_monitors);
+        m_window.reset();
     } else if (m_step == Step::Pointing) {
         m_marked = WindowUnder(m_pointer, m_windows, m_monitors);
+        m_window = m_marked ? WindowIndexUnder(m_pointer, m_windows) : std::nullopt;
     }
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ Point ClampToDesktop(Point point, const std::vector<Monitor>& monitors);
 // as the monitor under the point shows it, or that monitor where no window is.
 std::optional<Rect> WindowUnder(Point point, const std::vector<Rect>& windowsTopFirst,
                                 const std::vector<Monitor>& monitors);
+// Which of them that is: the first (top) window that holds the point; none over the bare desktop.
+std::optional<std::size_t> WindowIndexUnder(Point point, const std::vector<Rect>& windowsTopFirst);
 
 enum class ArrowKey { Left, Right, Up, Down };
 // The pointer moved by an arrow key: one pixel, ten with Shift, and not off the desktop.
@@ -32,7 +35,7 @@ std::string SizeText(const Rect& region);
 // The drawing of one region: the user points (the window under the pointer is offered), presses,
 // drags beyond the click distance and releases, or confirms with Enter; a release without a drag
 // takes the window offered. A region of no width or height is refused and drawing starts again.
-// Escape or the right button cancels.
+// Escape or the right button cancels. S takes the window offered to be scrolled whole.
 class RegionSelection {
 public:
     enum class Step { Pointing, Pressed, Dragging, Taken, Cancelled };
@@ -46,6 +49,9 @@ public:
     void MoveBy(ArrowKey key, bool shift);
     void Confirm();  // Enter
     void Cancel();   // Escape or a right click
+    // S: the window offered, to be scrolled from its top to its end; nothing over the bare desktop
+    // or while a region is drawn.
+    void ScrollWindow();
 
     Step CurrentStep() const { return m_step; }
     bool Finished() const { return m_step == Step::Taken || m_step == Step::Cancelled; }
@@ -53,6 +59,11 @@ public:
     // What a release or Enter takes now: the region drawn, or the window offered; once taken, the region.
     std::optional<Rect> Marked() const { return m_marked; }
     const std::vector<Monitor>& Monitors() const { return m_monitors; }
+    // Once taken: which of the windows was taken whole, by a click, Enter or S; none for a region
+    // drawn or a monitor taken over the bare desktop.
+    std::optional<std::size_t> TakenWindow() const { return m_step == Step::Taken ? m_window : std::nullopt; }
+    // Whether the window was taken by S.
+    bool ScrollAsked() const { return m_scrollAsked; }
     // The monitor under the pointer.
     Rect PointerMonitor() const;
 
@@ -66,6 +77,8 @@ private:
     Point m_anchor;
     Step m_step = Step::Pointing;
     std::optional<Rect> m_marked;
+    std::optional<std::size_t> m_window;  // the window offered, while one is
+    bool m_scrollAsked = false;
 };
 
 }  // namespace snapwright

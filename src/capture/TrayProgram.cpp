@@ -42,6 +42,7 @@ std::span<const TrayProgram::MenuEntry> TrayProgram::Menu() {
         {TextId::ScreenMenuItem, &TrayProgram::CaptureScreen, GrabKind::WholeScreen},
         {TextId::WindowMenuItem, &TrayProgram::CaptureWindowInFront, GrabKind::ActiveWindow},
         {TextId::RegionMenuItem, &TrayProgram::CaptureRegion, GrabKind::Region},
+        {TextId::ScrollingWindowMenuItem, &TrayProgram::CaptureScrollingWindow, std::nullopt},
         {TextId::EditorMenuItem, &TrayProgram::OpenEditor, std::nullopt},
         {std::nullopt, nullptr, std::nullopt},
         {TextId::OptionsMenuItem, &TrayProgram::ShowOptions, std::nullopt},
@@ -169,6 +170,17 @@ void TrayProgram::CaptureWindowInFront() {
 
 void TrayProgram::CaptureRegion() {
     if (m_actions.takeRegion) m_actions.takeRegion();
+}
+
+// The window that was in front before the menu took the foreground, scrolled from its top to its end
+// and opened in the editor; where the capture ended early, the user is told why.
+void TrayProgram::CaptureScrollingWindow() {
+    if (!m_actions.scrollWindow) return;
+    if (m_actions.waitForRepaint) m_actions.waitForRepaint();
+    const ScrollOutcome outcome = m_actions.scrollWindow(m_windowInFront);
+    if (!outcome.picture) return;
+    if (m_actions.openInEditor) m_actions.openInEditor(outcome.picture);
+    if (!outcome.note.empty() && m_actions.inform) m_actions.inform(outcome.note);
 }
 
 void TrayProgram::OpenEditor() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "capture/Hotkeys.h"
+#include "capture/ScrollCapture.h"
 #include "lang/TextId.h"
 #include "platform/Form.h"
 #include "platform/PopupMenu.h"
@@ -32,6 +33,10 @@ public:
         std::function<void()> showEditor;   // not modal
         std::function<void(PicturePtr)> openInEditor;  // not modal
         std::function<void()> takeRegion;   // draws a region and opens the editor on it
+        // Takes the window whole by scrolling it, as the current screenshot and on the clipboard.
+        std::function<ScrollOutcome(WindowRef)> scrollWindow;
+        // Tells the user what a capture he asked for has to say (a message box with OK).
+        std::function<void(const std::string&)> inform;
         std::function<void()> endProgram;   // after the unload
         // Asks about the editor's unsaved edits before the program ends: false when the user
         // keeps them (Cancel), and the program runs on.
@@ -79,6 +84,7 @@ private:
     void CaptureScreen();
     void CaptureWindowInFront();
     void CaptureRegion();
+    void CaptureScrollingWindow();
     void OpenEditor();
     void ShowOptions();
     void ShowAbout();

@@ -18,7 +18,7 @@ constexpr int kMaxDelaySeconds = 3600;
 constexpr int kThumbnailMin = 10;
 constexpr int kThumbnailMax = 50;
 
-enum class Option { Screen, Window, Region, Delay, To, File, Format, Thumbnail, Overwrite, Quiet };
+enum class Option { Screen, Window, Region, Scroll, Delay, To, File, Format, Thumbnail, Overwrite, Quiet };
 
 struct OptionName {
     const char* name;
@@ -28,7 +28,8 @@ struct OptionName {
 
 constexpr OptionName kOptions[] = {
     {"--screen", Option::Screen, false},       {"--window", Option::Window, false},
-    {"--region", Option::Region, false},       {"--delay", Option::Delay, true},
+    {"--region", Option::Region, false},       {"--scroll", Option::Scroll, false},
+    {"--delay", Option::Delay, true},
     {"--to", Option::To, true},                {"--file", Option::File, true},
     {"--format", Option::Format, true},        {"--thumbnail", Option::Thumbnail, true},
     {"--overwrite", Option::Overwrite, false}, {"--quiet", Option::Quiet, false},
@@ -142,6 +143,7 @@ private:
             case Option::Screen: return Capture(CaptureArea::Screen, "--screen");
             case Option::Window: return Capture(CaptureArea::Window, "--window");
             case Option::Region: return Capture(CaptureArea::Region, "--region");
+            case Option::Scroll: m_command.scroll = true; return std::nullopt;
             case Option::Delay:
                 if (const std::optional<int> milliseconds = Milliseconds(value)) {
                     m_command.delayMilliseconds = *milliseconds;
@@ -185,6 +187,7 @@ private:
 
     std::optional<Message> Check() {
         if (m_capture.empty()) return Message{TextId::NoCaptureError};
+        if (m_command.scroll && m_command.area != CaptureArea::Window) return Message{TextId::ScrollNeedsWindowError};
         if (m_command.file.empty()) {
             for (const char* needsFile : {"--format", "--thumbnail", "--overwrite"}) {
                 if (m_given.contains(needsFile)) return Message{TextId::NeedsFileError, {{"option", needsFile}}};
@@ -248,6 +251,7 @@ CommandOutcome AnswerWithoutCapture(const ParsedCommandLine& parsed, int languag
 std::vector<std::string> CommandArguments(const Command& command) {
     static constexpr const char* kAreas[] = {"--screen", "--window", "--region"};
     std::vector<std::string> arguments{kAreas[static_cast<int>(command.area)]};
+    if (command.scroll) arguments.emplace_back("--scroll");
     if (command.delayMilliseconds > 0) {
         const int fraction = command.delayMilliseconds % 1000;
         std::string seconds = std::to_string(command.delayMilliseconds / 1000);
@@ -268,7 +272,7 @@ std::vector<std::string> CommandArguments(const Command& command) {
 }
 
 std::string UsageText() {
-    return R"(Usage: snapwright.exe --screen|--window|--region [--delay SECONDS]
+    return R"(Usage: snapwright.exe --screen|--window [--scroll]|--region [--delay SECONDS]
                       [--to clipboard|print|save|send|editor]
                       [--file PATH [--format bmp|jpg|png|tif|mng] [--thumbnail PERCENT] [--overwrite]]
                       [--quiet]
@@ -281,6 +285,9 @@ with its settings, its open editor and the page it is collecting.
   --screen             the whole desktop, every monitor
   --window             the window in front when the delay is over, by the frame you see
   --region             a region you draw on the frozen desktop (Escape cancels)
+  --scroll             with --window: scrolls the window from its top to its end and takes all
+                       of it in one tall picture, up to 16384 pixels (Escape stops and keeps
+                       what was taken); the window is scrolled back where it was
   --delay SECONDS      waits first: 0 to 3600 seconds, such as 5 or 0.5
   --to clipboard       the clipboard only (the default)
   --to print           prints the page, as Print Screen does
@@ -302,6 +309,7 @@ Messages go to the console that started Snapwright, or, without one, into a mess
 Examples:
   snapwright.exe --screen --file shots\desktop.png
   snapwright.exe --window --delay 2 --to print
+  snapwright.exe --window --scroll --delay 3 --file "whole page.png"
   snapwright.exe --region --file "%USERPROFILE%\Pictures\Bug 1234.jpg" --thumbnail 20
   start /wait snapwright.exe --window --file window.png --overwrite --quiet
 )";

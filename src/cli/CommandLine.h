@@ -27,6 +27,7 @@ struct Command {
     std::optional<int> thumbnailPercent{};
     bool overwrite = false;
     bool quiet = false;
+    bool scroll = false;  // the whole scrolled content of the window, in one tall picture
 
     friend bool operator==(const Command&, const Command&) = default;
 };

@@ -55,20 +55,26 @@ CommandOutcome CommandRunner::RunNow(const Command& command, bool showErrors) {
 // The file comes before the destination: a script that names a file wants it whatever a dialog
 // of the destination is answered, and a file that fails ends the command before a page is printed.
 CommandOutcome CommandRunner::Carry(const Command& command) {
-    PicturePtr shot = Capture(command);
+    std::string note;
+    PicturePtr shot = Capture(command, note);
     if (!shot) return NotDone();
     bool onClipboard = true;
-    // The region overlay has made its region current and put it on the clipboard.
-    if (command.area != CaptureArea::Region) {
+    // The region overlay and the scrolling capture have made their picture current and put it on
+    // the clipboard.
+    if (command.area != CaptureArea::Region && !command.scroll) {
         m_ports.currentShot.Set(shot);
         onClipboard = m_ports.engine.CopyShotToClipboard();
         if (!onClipboard) DebugOutput("The screenshot could not be put on the clipboard.");
     }
     if (!command.file.empty() && !WriteFile(command, shot)) return {kExitFailed, {}};
-    return Deliver(command, std::move(shot), onClipboard);
+    CommandOutcome outcome = Deliver(command, std::move(shot), onClipboard);
+    if (outcome.exitCode == kExitDone && !note.empty()) {
+        outcome.text = outcome.text.empty() ? note : note + "\n" + outcome.text;
+    }
+    return outcome;
 }
 
-PicturePtr CommandRunner::Capture(const Command& command) {
+PicturePtr CommandRunner::Capture(const Command& command, std::string& note) {
     PicturePtr shot;
     switch (command.area) {
         case CaptureArea::Screen:
@@ -76,6 +82,11 @@ PicturePtr CommandRunner::Capture(const Command& command) {
             if (!shot) Fail(TextId::ScreenUnreadableMessage);
             break;
         case CaptureArea::Window:
+            if (command.scroll && m_ports.scrollWindow) {
+                ScrollOutcome scrolled = m_ports.scrollWindow();
+                note = std::move(scrolled.note);
+                return std::move(scrolled.picture);
+            }
             shot = m_ports.engine.GrabActiveWindowPicture();
             if (!shot) Fail(TextId::NoWindowInFrontMessage);
             break;

@@ -4,6 +4,7 @@
 
 #include "capture/CaptureEngine.h"
 #include "capture/CurrentShot.h"
+#include "capture/ScrollCapture.h"
 #include "capture/ShotDestinations.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandMessages.h"
@@ -42,6 +43,8 @@ public:
         // The program runs on after the command, so that a page of two can wait for its second shot
         // and the editor stays open after the command has ended.
         bool runsOn = true;
+        // The whole scrolled content of the window in front.
+        std::function<ScrollOutcome()> scrollWindow{};
     };
     using Answer = std::function<void(const CommandOutcome&)>;
 
@@ -54,7 +57,8 @@ public:
 private:
     CommandOutcome RunNow(const Command& command, bool showErrors);
     CommandOutcome Carry(const Command& command);
-    PicturePtr Capture(const Command& command);
+    // `note`: what the capture has to tell about the picture, such as where it ends.
+    PicturePtr Capture(const Command& command, std::string& note);
     bool WriteFile(const Command& command, const PicturePtr& shot);
     CommandOutcome Deliver(const Command& command, PicturePtr shot, bool onClipboard);
     CommandOutcome Fail(TextId message);

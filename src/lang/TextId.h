@@ -216,7 +216,14 @@ enum class TextId {
     SharedKeyMessage,
     WindowsCaptureNotSwitchedOff,
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    ScrollingWindowMenuItem,  // in the tray menu (capture/TrayProgram.h)
+    ScrollingUnreadableMessage,
+    ScrollingNoteHeading,
+    ScrollingNoteCount,
+    ScrollingDoesNotScrollMessage,
+    ScrollingHeightLimitMessage,
+    ScrollingWindowLostMessage,
 
     // -- Opening a picture file (save/ImageLoad.h) --
     OpenFailedMessage,
@@ -274,6 +281,7 @@ enum class TextId {
     OneCaptureError,          // {first}, {second}: two options
     NoCaptureError,
     NeedsFileError,           // {option}
+    ScrollNeedsWindowError,
     FileWithSaveError,
     FormatMismatchError,      // {format}, {file}
     UnknownFormatError,       // {file}

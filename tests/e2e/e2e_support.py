@@ -14,7 +14,8 @@ DRIVER = os.environ.get("SNAPWRIGHT_DRIVER", "")
 SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Snapwright\Config"
 WM_RBUTTONUP = "517"  # the tray icon's callback for a right click
 # The tray menu's entries, as the number of Down presses that reach each (the separator is skipped).
-TRAY_SCREEN, TRAY_WINDOW, TRAY_REGION, TRAY_EDITOR, TRAY_OPTIONS, TRAY_ABOUT, TRAY_LEAVE, TRAY_EXIT = range(1, 9)
+(TRAY_SCREEN, TRAY_WINDOW, TRAY_REGION, TRAY_SCROLLING, TRAY_EDITOR, TRAY_OPTIONS, TRAY_ABOUT, TRAY_LEAVE,
+ TRAY_EXIT) = range(1, 10)
 KEYBOARD_KEY = r"HKCU\Control Panel\Keyboard"
 
 

@@ -45,8 +45,9 @@ class TrayMenuTest(E2ETestCase):
 
         # The captures come first, each with the key that does the same when there is one.
         read = self.open_menu("deu")
-        self.assertEqual(read[4:], ["Optionen", "Info", "Men\u00fc verlassen", "Beenden"])
-        self.assertEqual([line.split()[0] for line in read[:4]], ["Bildschirm", "Fenster", "Bereich", "Editor"])
+        self.assertEqual(read[5:], ["Optionen", "Info", "Men\u00fc verlassen", "Beenden"])
+        self.assertEqual([line.split()[0] for line in read[:5]], ["Bildschirm", "Fenster", "Bereich", "Fenster",
+                                                                  "Editor"])
         self.assertTrue(read[2].replace(" ", "").endswith("+Shift+PrintScreen"), read)
         for key in ["down"] * TRAY_LEAVE + ["enter"]:
             driver("keys", key)
@@ -63,8 +64,8 @@ class TrayMenuTest(E2ETestCase):
     def test_menu_in_greek_reads_in_greek_letters(self):
         self.fresh_settings(Language=16, Hotkey7="")
         self.start_program()
-        expected = ["Οθόνη", "Παράθυρο σε πρώτο πλάνο", "Περιοχή", "Επεξεργαστής", "Επιλογές", "Πληροφορίες",
-                    "Κλείσιμο μενού", "Έξοδος"]
+        expected = ["Οθόνη", "Παράθυρο σε πρώτο πλάνο", "Περιοχή", "Παράθυρο με κύλιση", "Επεξεργαστής", "Επιλογές",
+                    "Πληροφορίες", "Κλείσιμο μενού", "Έξοδος"]
         read = self.open_menu("ell")
         driver("keys", "escape")
         # OCR mistakes a letter now and then, which weighs much in a short word: the menu that reads

@@ -20,6 +20,8 @@ TEST(CommandLine, GoodLinesGiveTheirCommandAndTheSameCommandAgainInFull) {
         // Options and their words in any case, as Windows users type them; the path as it is.
         {{"--Window", "--TO", "EDITOR", "--File=Shot.PNG", "--Quiet"},
          Command{CaptureArea::Window, 0, CommandTarget::Editor, "Shot.PNG", &kSaveFormats[2], std::nullopt, false, true}},
+        {{"--scroll", "--window", "--file", "long.png"},
+         Command{CaptureArea::Window, 0, CommandTarget::Clipboard, "long.png", &kSaveFormats[2], {}, false, false, true}},
     };
     for (const auto& [arguments, expected] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
@@ -50,6 +52,7 @@ TEST(CommandLine, BadLinesSayWhatIsWrongWithCodeTwo) {
         {{"--screen", "--file", "a.png", "--thumbnail", "60"}, "--thumbnail takes a percentage from 10 to 50, not \"60\"."},
         {{"--screen", "--file", "a.png", "--to", "save"},
          "--file cannot go with --to save: the save dialog asks for the file itself."},
+        {{"--screen", "--scroll"}, "--scroll goes with --window: it scrolls the window in front."},
     };
     for (const auto& [arguments, error] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);

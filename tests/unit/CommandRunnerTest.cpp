@@ -67,6 +67,7 @@ protected:
     ImageExport exporter{codec, bitmapFiles, files};
     std::vector<std::pair<int, std::function<void()>>> later;
     std::vector<int> waits;
+    ScrollOutcome scrolled;
     std::vector<CommandOutcome> answers;
     RegionTaken region;
     std::vector<int> editorGot;  // the serials of the pictures the editor was given
@@ -75,6 +76,17 @@ protected:
                                [this](PicturePtr shot) { editorGot.push_back(SerialOf(shot)); },
                                [this](int milliseconds, std::function<void()> then) {
                                    later.emplace_back(milliseconds, std::move(then));
+                               },
+                               true,
+                               [this] {
+                                   // As the scrolling capture does: current and on the clipboard, or told.
+                                   if (scrolled.picture) {
+                                       currentShot.Set(scrolled.picture);
+                                       engine.CopyShotToClipboard();
+                                   } else {
+                                       messages.ShowError("The window cannot be read.");
+                                   }
+                                   return scrolled;
                                }};
     std::list<CommandRunner> runners;  // each command's, as long as it may be answered
 };
@@ -199,6 +211,19 @@ TEST_F(CommandRunnerTest, ACommandToTheEditorEndsBeforeTheEditorAsksAnything) {
     ports.runsOn = false;
     Start({"--screen", "--to", "editor"});
     EXPECT_EQ(editorGot, (std::vector<int>{1, 2})) << "without the tray the editor is the command's own end";
+}
+
+TEST_F(CommandRunnerTest, AScrolledWindowGoesOnAsAnyShotAndItsNoteIsTheAnswer) {
+    scrolled = {std::make_shared<FakePicture>(90, 4000, 9), ScrollEnding::DoesNotScroll, "It does not scroll."};
+    page = PageOutcome::WaitsForNextShot;
+    EXPECT_EQ(Run({"--window", "--scroll", "--to", "print", "--file", "C:\\long.png"}),
+              (CommandOutcome{kExitDone, "It does not scroll.\nThe page waits for its second screenshot."}));
+    EXPECT_EQ(SerialOf(currentShot.Get()), 9);
+    EXPECT_EQ(clipboard.held, currentShot.Get());
+    EXPECT_TRUE(files.files.contains("C:\\long.png"));
+
+    scrolled = {};
+    EXPECT_EQ(Run({"--window", "--scroll"}), (CommandOutcome{kExitFailed, "The window cannot be read."}));
 }
 
 }  // namespace

@@ -62,15 +62,48 @@ TEST(RegionSelectionTest, ADragAClickOrTheKeysTakeNoLineAndEscapeCancels) {
     EXPECT_EQ(escape.Marked(), std::nullopt) << "cancelled for good";
 }
 
+// S takes the window offered, as a click does, to be scrolled; over the bare desktop or while a region
+// is drawn it does nothing. A click tells the window too; a region drawn does not.
+TEST(RegionSelectionTest, STakesTheWindowOfferedToBeScrolled) {
+    RegionSelection pointing(kMonitors, kWindows, {0, 0});
+    pointing.MoveTo({-700, 50});
+    pointing.ScrollWindow();
+    EXPECT_EQ(pointing.CurrentStep(), Step::Pointing) << "no window over the bare desktop";
+    pointing.MoveTo({-200, 150});
+    pointing.Press({-200, 150});
+    pointing.ScrollWindow();
+    EXPECT_EQ(pointing.CurrentStep(), Step::Pressed) << "not while pressed";
+    pointing.Release({-200, 150});
+    EXPECT_EQ(pointing.TakenWindow(), std::optional<std::size_t>(1)) << "a click takes the window below";
+    EXPECT_FALSE(pointing.ScrollAsked());
+
+    RegionSelection s(kMonitors, kWindows, {250, 250});
+    s.ScrollWindow();
+    EXPECT_EQ(s.CurrentStep(), Step::Taken);
+    EXPECT_EQ(s.TakenWindow(), std::optional<std::size_t>(0)) << "the top window under the pointer";
+    EXPECT_TRUE(s.ScrollAsked());
+    EXPECT_EQ(s.Marked(), kWindows[0]);
+
+    RegionSelection drawn(kMonitors, kWindows, {0, 0});
+    drawn.Press({250, 250});
+    drawn.MoveTo({280, 290});
+    drawn.ScrollWindow();
+    EXPECT_EQ(drawn.CurrentStep(), Step::Dragging);
+    drawn.Release({280, 290});
+    EXPECT_EQ(drawn.CurrentStep(), Step::Taken);
+    EXPECT_EQ(drawn.TakenWindow(), std::nullopt) << "a region drawn over a window is no window";
+}
+
 // The user's part, played on the overlay.
 class ScriptedOverlay : public IRegionOverlay {
 public:
-    void WaitForRepaint() override {}
+    void WaitForRepaint() override { ++repaints; }
     void Select(const Picture&, const Rect&, RegionSelection& selection) override { user(selection); }
     PicturePtr Cut(const Picture&, const Rect& part) override {
         return std::make_shared<fakes::FakePicture>(part.left, part.top, 99);
     }
     std::function<void(RegionSelection&)> user;
+    std::size_t repaints = 0;
 };
 
 // The region is cut from the one grab where the user drew it; a cancel, or a second region asked
@@ -144,6 +177,63 @@ TEST(RegionCaptureTest, CapturesWhileTheOverlayIsUpAreCutFromTheFrozenDesktop) {
     ASSERT_EQ(fakes::SerialOf(windowShot), 99);
     EXPECT_EQ((Point{windowShot->Width(), windowShot->Height()}), (Point{750, 200}));
     EXPECT_EQ(fakes::SerialOf(spine.engine.GrabScreenPicture()), 2);
+}
+
+// A window taken with S is scrolled once the overlay has gone, brought in front and painted first;
+// what the scrolling capture says about its end comes back. A click scrolls only where asked; a
+// region drawn is cut as drawn even then.
+TEST(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
+    fakes::FakeScreen screen;
+    screen.monitors = kMonitors;
+    fakes::FakeWindowService windows;
+    windows.rectangles[7] = {200, 200, 300, 300};
+    windows.rectangles[8] = {-300, 100, 300, 500};
+    windows.topLevel = {{7, true, false, false, false}, {8, true, false, false, false}};
+    fakes::FakeScreenCapture capture;
+    fakes::FakeClipboard clipboard;
+    fakes::FakeUserMessages messages;
+    CurrentShot currentShot;
+    ScriptedOverlay overlay;
+    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
+    RegionCapture region(screen, windows, engine, currentShot, messages, overlay);
+    std::vector<WindowRef> scrolled;
+    const PicturePtr tall = std::make_shared<fakes::FakePicture>(100, 2000, 42);
+    region.SetScrollCapture([&](WindowRef window) {
+        EXPECT_EQ(windows.foreground, window) << "in front before it is scrolled";
+        EXPECT_EQ(overlay.repaints, scrolled.size() + 1) << "and given the time to paint";
+        scrolled.push_back(window);
+        return ScrollOutcome{tall, ScrollEnding::HeightLimit, "The height limit was reached."};
+    });
+
+    overlay.user = [](RegionSelection& selection) {
+        selection.MoveTo({0, 300});
+        selection.ScrollWindow();
+    };
+    RegionRequest request;
+    EXPECT_EQ(region.Take(request), tall);
+    EXPECT_EQ(scrolled, std::vector<WindowRef>{8});
+    EXPECT_EQ(request.note, "The height limit was reached.");
+
+    const auto click = [](RegionSelection& selection) {
+        selection.Press({250, 250});
+        selection.Release({250, 250});
+    };
+    overlay.user = click;
+    RegionRequest plain;
+    EXPECT_NE(region.Take(plain), tall) << "a click takes the window as it shows";
+    RegionRequest clickScrolls;
+    clickScrolls.clickScrolls = true;
+    EXPECT_EQ(region.Take(clickScrolls), tall);
+    overlay.user = [](RegionSelection& selection) {
+        selection.Press({250, 250});
+        selection.MoveTo({300, 320});
+        selection.Release({300, 320});
+    };
+    const PicturePtr drawn = region.Take(clickScrolls);
+    EXPECT_EQ(fakes::SerialOf(drawn), 99) << "a region drawn, cut as drawn";
+    EXPECT_EQ((Point{drawn->Width(), drawn->Height()}), (Point{1050, 250})) << "where it was drawn";
+    EXPECT_EQ(scrolled, (std::vector<WindowRef>{8, 7}));
+    EXPECT_TRUE(messages.errors.empty());
 }
 
 }  // namespace

@@ -59,6 +59,11 @@ protected:
         actions.newPopupMenu = [this] { return std::make_unique<FakePopupMenu>(captions, chosen); };
         actions.mayEnd = [this] { return mayEnd; };
         actions.endProgram = [this] { ++ended; };
+        actions.scrollWindow = [this](WindowRef window) {
+            scrolledWindows.push_back(window);
+            return scrolled;
+        };
+        actions.inform = [this](const std::string& text) { told.push_back(text); };
         return actions;
     }
 
@@ -71,6 +76,9 @@ protected:
     ::testing::NiceMock<MockTrayIcon> tray;
     std::vector<std::string> captions;
     std::vector<PicturePtr> edited;
+    std::vector<WindowRef> scrolledWindows;
+    ScrollOutcome scrolled;
+    std::vector<std::string> told;
     int chosen = 0;
     bool mayEnd = true;  // what the editor's question about unsaved edits is answered
     int ended = 0;
@@ -114,16 +122,16 @@ TEST_F(TrayProgramTest, TheCaptureEntriesComeFirstWithTheKeysThatDoTheSame) {
     service.taken = {{kModControl | kModShift, kVkSnapshot}};
     ASSERT_TRUE(program.OnLoad());
     Choose(0);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Screen", "Window in front", "Region", "Editor", "-", "Options",
-                                                  "Information", "Leave Menu", "Exit"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Screen", "Window in front", "Region", "Scrolling window", "Editor",
+                                                  "-", "Options", "Information", "Leave Menu", "Exit"}));
     service.taken.clear();
     settings.SendTo = SendTarget::Editor;
     settings.Language = 1;
     Choose(0);
     EXPECT_EQ(captions, (std::vector<std::string>{"Bildschirm\tCtrl+Print Screen",
                                                   "Fenster im Vordergrund\tCtrl+Alt+Print Screen",
-                                                  "Bereich\tCtrl+Shift+Print Screen", "Editor", "-", "Optionen", "Info",
-                                                  "Men\u00fc verlassen", "Beenden"}));
+                                                  "Bereich\tCtrl+Shift+Print Screen", "Fenster mit Bildlauf", "Editor",
+                                                  "-", "Optionen", "Info", "Men\u00fc verlassen", "Beenden"}));
 }
 
 // With no key at all, the menu captures: the screen, and the window that was in front before the
@@ -161,6 +169,23 @@ TEST_F(TrayProgramTest, ExitEndsTheProgramOnlyWhenTheEditorLetsItsEditsGo) {
     EXPECT_CALL(tray, Remove()).Times(::testing::AtLeast(1));
     Choose(exit);
     EXPECT_EQ(ended, 1);
+}
+
+// The window in front before the menu opened is scrolled; its picture opens in the editor, and what
+// the capture has to say about where it ended is told after it.
+TEST_F(TrayProgramTest, AScrollingWindowIsTheWindowInFrontTakenWholeAndOpenedInTheEditor) {
+    ASSERT_TRUE(program.OnLoad());
+    scrolled = {std::make_shared<FakePicture>(400, 5000, 3), ScrollEnding::HeightLimit, "It ends there."};
+    Choose(4);
+    EXPECT_EQ(scrolledWindows, std::vector<WindowRef>{kWindowInFront});
+    ASSERT_EQ(edited.size(), 1u);
+    EXPECT_EQ(edited[0], scrolled.picture);
+    EXPECT_EQ(told, std::vector<std::string>{"It ends there."});
+
+    scrolled = {};  // not read: the user has been told by the capture
+    Choose(4);
+    EXPECT_EQ(edited.size(), 1u);
+    EXPECT_EQ(told.size(), 1u);
 }
 
 }  // namespace

@@ -340,6 +340,7 @@ LRESULT RegionOverlay::OnSessionMessage(HWND window, UINT message, WPARAM wParam
             switch (wParam) {
                 case VK_ESCAPE: selection.Cancel(); break;
                 case VK_RETURN: selection.Confirm(); break;
+                case 'S': selection.ScrollWindow(); break;
                 case VK_LEFT: OnArrow(ArrowKey::Left); break;
                 case VK_RIGHT: OnArrow(ArrowKey::Right); break;
                 case VK_UP: OnArrow(ArrowKey::Up); break;

@@ -15,7 +15,7 @@ namespace snapwright::win32 {
 // dimmed, the window a click takes outlined, the region drawn clear in a frame, either with its
 // size beside it, and a magnifier of the pixels under the pointer with its coordinates. It paints
 // from the one picture of the desktop it is given, where RegionOverlayLayout places the marks, and
-// forwards the mouse and the keys to the selection.
+// forwards the mouse and the keys to the selection (S: the window outlined, to be scrolled whole).
 class RegionOverlay : public IRegionOverlay {
 public:
     static constexpr const wchar_t* kClassName = L"SnapwrightRegionOverlay";

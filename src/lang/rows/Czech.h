@@ -180,7 +180,14 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {SharedKeyMessage, "{key} je zvolena dvakrát: pro „{first}“ a pro „{second}“. Pro jednu z nich zvolte jinou klávesu."},
     {WindowsCaptureNotSwitchedOff, "Zachycení obrazovky Windows na klávese Print Screen se nepodařilo vypnout. Vypněte je v Nastavení › Usnadnění přístupu › Klávesnice."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Okno s posouváním"},
+    {ScrollingUnreadableMessage, "Snapwright nemohl pořídit snímek obrazovky: v popředí není žádné okno, nebo je nebylo možné přečíst."},
+    {ScrollingNoteHeading, "Posouvání… Esc zastaví"},
+    {ScrollingNoteCount, "Zachyceno {pixels} pixelů"},
+    {ScrollingDoesNotScrollMessage, "Okno se neposouvá: obrázek je ukazuje tak, jak je."},
+    {ScrollingHeightLimitMessage, "Byla dosažena největší výška: obrázek končí na {pixels} pixelech."},
+    {ScrollingWindowLostMessage, "Okno bylo během posouvání zavřeno nebo přesunuto: obrázek obsahuje, co bylo zachyceno do té doby."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright nemohl otevřít soubor\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {OneCaptureError, "Zadejte jen jeden druh snímku, nikoli {first} a {second}."},
     {NoCaptureError, "Zadejte, co se má sejmout: --screen, --window nebo --region."},
     {NeedsFileError, "{option} vyžaduje --file."},
+    {ScrollNeedsWindowError, "--scroll patří k --window: posouvá okno v popředí."},
     {FileWithSaveError, "--file nelze použít s --to save: dialog ukládání se na soubor zeptá sám."},
     {FormatMismatchError, "--format {format} neodpovídá souboru „{file}“."},
     {UnknownFormatError, "Formát souboru „{file}“ je neznámý: zadejte --format nebo příponu (.bmp, .jpg, .png, .tif, .mng)."},

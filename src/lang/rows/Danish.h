@@ -180,7 +180,14 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {SharedKeyMessage, "{key} er valgt to gange: til »{first}« og til »{second}«. Vælg en anden tast til den ene af dem."},
     {WindowsCaptureNotSwitchedOff, "Windows’ skærmoptagelse på Print Screen-tasten kunne ikke slås fra. Slå den fra under Indstillinger › Tilgængelighed › Tastatur."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Vindue med rulning"},
+    {ScrollingUnreadableMessage, "Snapwright kunne ikke tage skærmbilledet: der er intet vindue i forgrunden, eller det kunne ikke læses."},
+    {ScrollingNoteHeading, "Ruller… Esc stopper"},
+    {ScrollingNoteCount, "{pixels} pixel optaget"},
+    {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulle: billedet viser det, som det er."},
+    {ScrollingHeightLimitMessage, "Højdegrænsen blev nået: billedet slutter ved {pixels} pixel."},
+    {ScrollingWindowLostMessage, "Vinduet blev lukket eller flyttet under rulningen: billedet indeholder det, der var optaget indtil da."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunne ikke åbne\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {OneCaptureError, "Angiv kun én optagelse, ikke {first} og {second}."},
     {NoCaptureError, "Angiv en optagelse: --screen, --window eller --region."},
     {NeedsFileError, "{option} kræver --file."},
+    {ScrollNeedsWindowError, "--scroll hører sammen med --window: det ruller vinduet i forgrunden."},
     {FileWithSaveError, "--file kan ikke bruges med --to save: Dialogboksen Gem spørger selv efter filen."},
     {FormatMismatchError, "--format {format} passer ikke til filen »{file}«."},
     {UnknownFormatError, "Formatet af »{file}« er ukendt: Angiv --format eller et filtypenavn (.bmp, .jpg, .png, .tif, .mng)."},

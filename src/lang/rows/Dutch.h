@@ -180,7 +180,14 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {SharedKeyMessage, "{key} is twee keer gekozen: voor ‘{first}’ en voor ‘{second}’. Kies voor een van beide een andere toets."},
     {WindowsCaptureNotSwitchedOff, "De schermopname van Windows op de Print Screen-toets kon niet worden uitgeschakeld. Schakel deze uit onder Instellingen › Toegankelijkheid › Toetsenbord."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Venster met scrollen"},
+    {ScrollingUnreadableMessage, "Snapwright kon de schermafbeelding niet maken: er staat geen venster op de voorgrond, of het kon niet worden gelezen."},
+    {ScrollingNoteHeading, "Scrollen… Esc stopt"},
+    {ScrollingNoteCount, "{pixels} pixels vastgelegd"},
+    {ScrollingDoesNotScrollMessage, "Het venster scrolt niet: de afbeelding toont het zoals het is."},
+    {ScrollingHeightLimitMessage, "De maximale hoogte is bereikt: de afbeelding eindigt bij {pixels} pixels."},
+    {ScrollingWindowLostMessage, "Het venster is tijdens het scrollen gesloten of verplaatst: de afbeelding bevat wat tot dan toe was vastgelegd."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kan dit bestand niet openen:\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {OneCaptureError, "Geef maar één opname, niet {first} en {second}."},
     {NoCaptureError, "Geef een opname: --screen, --window of --region."},
     {NeedsFileError, "{option} heeft --file nodig."},
+    {ScrollNeedsWindowError, "--scroll hoort bij --window: het schuift door het venster op de voorgrond."},
     {FileWithSaveError, "--file kan niet samen met --to save: het dialoogvenster Opslaan vraagt zelf om het bestand."},
     {FormatMismatchError, "--format {format} past niet bij het bestand ‘{file}’."},
     {UnknownFormatError, "De indeling van ‘{file}’ is onbekend: geef --format of een extensie (.bmp, .jpg, .png, .tif, .mng)."},

@@ -181,7 +181,14 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {SharedKeyMessage, "{key} is chosen twice: for “{first}” and for “{second}”. Choose another key for one of them."},
     {WindowsCaptureNotSwitchedOff, "Windows’ Print Screen capture could not be switched off. Switch it off in Settings › Accessibility › Keyboard."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Scrolling window"},
+    {ScrollingUnreadableMessage, "Snapwright could not take the screenshot: there is no window in front, or it could not be read."},
+    {ScrollingNoteHeading, "Scrolling… Esc stops"},
+    {ScrollingNoteCount, "{pixels} pixels taken"},
+    {ScrollingDoesNotScrollMessage, "The window does not scroll: the picture shows it as it is."},
+    {ScrollingHeightLimitMessage, "The height limit was reached: the picture ends at {pixels} pixels."},
+    {ScrollingWindowLostMessage, "The window closed or moved while it was being scrolled: the picture holds what was taken until then."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright could not open\n{file}\n\n{reason}"},
@@ -239,6 +246,7 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {OneCaptureError, "Give only one capture, not {first} and {second}."},
     {NoCaptureError, "Give a capture: --screen, --window or --region."},
     {NeedsFileError, "{option} needs --file."},
+    {ScrollNeedsWindowError, "--scroll goes with --window: it scrolls the window in front."},
     {FileWithSaveError, "--file cannot go with --to save: the save dialog asks for the file itself."},
     {FormatMismatchError, "--format {format} does not match the file \"{file}\"."},
     {UnknownFormatError, "The format of \"{file}\" is unknown: give --format or an extension (.bmp, .jpg, .png, .tif, .mng)."},

@@ -180,7 +180,14 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {SharedKeyMessage, "{key} on valittu kahdesti: kohteille ”{first}” ja ”{second}”. Valitse toiselle niistä eri näppäin."},
     {WindowsCaptureNotSwitchedOff, "Windowsin näyttökuvatoimintoa ei voitu poistaa Print Screen -näppäimestä. Poista se kohdassa Asetukset › Helppokäyttöisyys › Näppäimistö."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Vieritettävä ikkuna"},
+    {ScrollingUnreadableMessage, "Snapwright ei voinut ottaa kuvakaappausta: etualalla ei ole ikkunaa, tai sitä ei voitu lukea."},
+    {ScrollingNoteHeading, "Vieritetään… Esc pysäyttää"},
+    {ScrollingNoteCount, "{pixels} pikseliä otettu"},
+    {ScrollingDoesNotScrollMessage, "Ikkuna ei vieri: kuva näyttää sen sellaisenaan."},
+    {ScrollingHeightLimitMessage, "Korkeusraja tuli vastaan: kuva päättyy {pixels} pikselin kohdalla."},
+    {ScrollingWindowLostMessage, "Ikkuna suljettiin tai sitä siirrettiin vierityksen aikana: kuvassa on se, mikä siihen asti ehdittiin ottaa."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright ei voinut avata tiedostoa\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {OneCaptureError, "Anna vain yksi kaappaus, ei {first} ja {second}."},
     {NoCaptureError, "Anna kaappaus: --screen, --window tai --region."},
     {NeedsFileError, "{option} tarvitsee valitsimen --file."},
+    {ScrollNeedsWindowError, "--scroll käy vain valitsimen --window kanssa: se vierittää edessä olevaa ikkunaa."},
     {FileWithSaveError, "--file ei käy yhdessä valitsimen --to save kanssa: tallennusikkuna kysyy tiedoston itse."},
     {FormatMismatchError, "--format {format} ei vastaa tiedostoa ”{file}”."},
     {UnknownFormatError, "Tiedoston ”{file}” muoto on tuntematon: anna --format tai tiedostotunniste (.bmp, .jpg, .png, .tif, .mng)."},

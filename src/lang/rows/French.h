@@ -180,7 +180,14 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {SharedKeyMessage, "La combinaison {key} est choisie deux fois : pour « {first} » et pour « {second} ». Choisissez une autre touche pour l’une des deux."},
     {WindowsCaptureNotSwitchedOff, "La capture d’écran de Windows sur la touche Impr. écran n’a pas pu être désactivée. Désactivez-la dans Paramètres › Accessibilité › Clavier."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fenêtre avec défilement"},
+    {ScrollingUnreadableMessage, "Snapwright n'a pas pu prendre la capture : aucune fenêtre n'est au premier plan, ou elle n'a pas pu être lue."},
+    {ScrollingNoteHeading, "Défilement… Échap arrête"},
+    {ScrollingNoteCount, "{pixels} pixels capturés"},
+    {ScrollingDoesNotScrollMessage, "La fenêtre ne défile pas : l'image la montre telle qu'elle est."},
+    {ScrollingHeightLimitMessage, "La hauteur maximale a été atteinte : l'image s'arrête à {pixels} pixels."},
+    {ScrollingWindowLostMessage, "La fenêtre a été fermée ou déplacée pendant le défilement : l'image contient ce qui a été capturé jusque-là."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright n'a pas pu ouvrir\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {OneCaptureError, "Indiquez une seule capture, et non {first} et {second}."},
     {NoCaptureError, "Indiquez une capture : --screen, --window ou --region."},
     {NeedsFileError, "{option} demande --file."},
+    {ScrollNeedsWindowError, "--scroll va avec --window : il fait défiler la fenêtre au premier plan."},
     {FileWithSaveError, "--file ne va pas avec --to save : la boîte de dialogue d'enregistrement demande elle-même le fichier."},
     {FormatMismatchError, "--format {format} ne correspond pas au fichier « {file} »."},
     {UnknownFormatError, "Le format de « {file} » est inconnu : indiquez --format ou une extension (.bmp, .jpg, .png, .tif, .mng)."},

@@ -180,7 +180,14 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {SharedKeyMessage, "{key} ist zweimal gewählt: für „{first}“ und für „{second}“. Wählen Sie für eine davon eine andere Taste."},
     {WindowsCaptureNotSwitchedOff, "Die Bildschirmaufnahme von Windows auf der Druck-Taste konnte nicht ausgeschaltet werden. Schalten Sie sie unter Einstellungen › Barrierefreiheit › Tastatur aus."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fenster mit Bildlauf"},
+    {ScrollingUnreadableMessage, "Snapwright konnte den Screenshot nicht aufnehmen: Es ist kein Fenster im Vordergrund, oder es ließ sich nicht lesen."},
+    {ScrollingNoteHeading, "Scrollen… Esc beendet"},
+    {ScrollingNoteCount, "{pixels} Pixel aufgenommen"},
+    {ScrollingDoesNotScrollMessage, "Das Fenster lässt sich nicht scrollen: Das Bild zeigt es, wie es ist."},
+    {ScrollingHeightLimitMessage, "Die Höhengrenze wurde erreicht: Das Bild endet bei {pixels} Pixeln."},
+    {ScrollingWindowLostMessage, "Das Fenster wurde beim Scrollen geschlossen oder verschoben: Das Bild enthält, was bis dahin aufgenommen war."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright konnte\n{file}\nnicht öffnen.\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {OneCaptureError, "Geben Sie nur eine Aufnahme an, nicht {first} und {second}."},
     {NoCaptureError, "Geben Sie eine Aufnahme an: --screen, --window oder --region."},
     {NeedsFileError, "{option} braucht --file."},
+    {ScrollNeedsWindowError, "--scroll geht nur mit --window: Es scrollt das Fenster im Vordergrund."},
     {FileWithSaveError, "--file geht nicht mit --to save: Der Speichern-Dialog fragt selbst nach der Datei."},
     {FormatMismatchError, "--format {format} passt nicht zur Datei „{file}“."},
     {UnknownFormatError, "Das Format von „{file}“ ist unbekannt: Geben Sie --format oder eine Endung an (.bmp, .jpg, .png, .tif, .mng)."},

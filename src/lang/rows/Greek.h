@@ -181,7 +181,14 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {SharedKeyMessage, "Το {key} έχει επιλεγεί δύο φορές: για «{first}» και για «{second}». Επιλέξτε άλλο πλήκτρο για ένα από αυτά."},
     {WindowsCaptureNotSwitchedOff, "Δεν ήταν δυνατή η απενεργοποίηση της λήψης οθόνης των Windows στο πλήκτρο Print Screen. Απενεργοποιήστε την στις Ρυθμίσεις › Προσβασιμότητα › Πληκτρολόγιο."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Παράθυρο με κύλιση"},
+    {ScrollingUnreadableMessage, "Το Snapwright δεν μπόρεσε να τραβήξει το στιγμιότυπο: δεν υπάρχει παράθυρο στο προσκήνιο ή δεν ήταν δυνατή η ανάγνωσή του."},
+    {ScrollingNoteHeading, "Κύλιση… Το Esc σταματά"},
+    {ScrollingNoteCount, "{pixels} εικονοστοιχεία"},
+    {ScrollingDoesNotScrollMessage, "Το παράθυρο δεν κυλίεται: η εικόνα το δείχνει όπως είναι."},
+    {ScrollingHeightLimitMessage, "Το όριο ύψους συμπληρώθηκε: η εικόνα τελειώνει στα {pixels} εικονοστοιχεία."},
+    {ScrollingWindowLostMessage, "Το παράθυρο έκλεισε ή μετακινήθηκε κατά την κύλιση: η εικόνα περιέχει ό,τι είχε ληφθεί ως τότε."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Το Snapwright δεν μπόρεσε να ανοίξει το αρχείο\n{file}\n\n{reason}"},
@@ -239,6 +246,7 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {OneCaptureError, "Δώστε μόνο ένα είδος λήψης, όχι {first} και {second}."},
     {NoCaptureError, "Δώστε είδος λήψης: --screen, --window ή --region."},
     {NeedsFileError, "Το {option} χρειάζεται --file."},
+    {ScrollNeedsWindowError, "Το --scroll πάει μόνο με το --window: κυλά το παράθυρο στο προσκήνιο."},
     {FileWithSaveError, "Το --file δεν ταιριάζει με το --to save: ο διάλογος αποθήκευσης ζητά μόνος του το αρχείο."},
     {FormatMismatchError, "Το --format {format} δεν ταιριάζει με το αρχείο «{file}»."},
     {UnknownFormatError, "Η μορφή του «{file}» είναι άγνωστη: δώστε --format ή επέκταση (.bmp, .jpg, .png, .tif, .mng)."},

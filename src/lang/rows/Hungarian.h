@@ -180,7 +180,14 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {SharedKeyMessage, "A(z) {key} kétszer van kiválasztva: a(z) „{first}” és a(z) „{second}” művelethez. Az egyikhez válasszon másik billentyűt."},
     {WindowsCaptureNotSwitchedOff, "A Windows képernyőfelvételét nem sikerült kikapcsolni a Print Screen billentyűn. Kapcsolja ki itt: Gépház › Akadálymentesség › Billentyűzet."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Ablak görgetéssel"},
+    {ScrollingUnreadableMessage, "A Snapwright nem tudta elkészíteni a képernyőképet: nincs ablak az előtérben, vagy nem lehetett beolvasni."},
+    {ScrollingNoteHeading, "Görgetés… az Esc leállítja"},
+    {ScrollingNoteCount, "{pixels} képpont rögzítve"},
+    {ScrollingDoesNotScrollMessage, "Az ablak nem görgethető: a kép úgy mutatja, ahogy van."},
+    {ScrollingHeightLimitMessage, "Elérte a magassági korlátot: a kép {pixels} képpontnál véget ér."},
+    {ScrollingWindowLostMessage, "Az ablakot görgetés közben bezárták vagy elmozdították: a kép az addig rögzítetteket tartalmazza."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "A Snapwright nem tudta megnyitni a következő fájlt:\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {OneCaptureError, "Csak egyféle felvételt adjon meg, ne ezt a kettőt: {first} és {second}."},
     {NoCaptureError, "Adja meg, mit rögzítsen: --screen, --window vagy --region."},
     {NeedsFileError, "A(z) {option} mellé --file is kell."},
+    {ScrollNeedsWindowError, "A --scroll csak a --window mellett használható: az előtérben lévő ablakot görgeti."},
     {FileWithSaveError, "A --file nem adható meg a --to save mellett: a mentési párbeszédpanel maga kérdezi meg a fájlt."},
     {FormatMismatchError, "A --format {format} nem illik a(z) „{file}” fájlhoz."},
     {UnknownFormatError, "A(z) „{file}” formátuma ismeretlen: adja meg a --format kapcsolót vagy egy kiterjesztést (.bmp, .jpg, .png, .tif, .mng)."},

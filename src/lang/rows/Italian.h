@@ -180,7 +180,14 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {SharedKeyMessage, "{key} è scelto due volte: per “{first}” e per “{second}”. Scegli un altro tasto per una delle due."},
     {WindowsCaptureNotSwitchedOff, "Non è stato possibile disattivare l’acquisizione schermo di Windows sul tasto Stamp. Disattivala in Impostazioni › Accessibilità › Tastiera."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Finestra con scorrimento"},
+    {ScrollingUnreadableMessage, "Snapwright non ha potuto acquisire la schermata: non c'è alcuna finestra in primo piano, oppure non è stato possibile leggerla."},
+    {ScrollingNoteHeading, "Scorrimento… Esc interrompe"},
+    {ScrollingNoteCount, "{pixels} pixel acquisiti"},
+    {ScrollingDoesNotScrollMessage, "La finestra non scorre: l'immagine la mostra così com'è."},
+    {ScrollingHeightLimitMessage, "È stata raggiunta l'altezza massima: l'immagine termina a {pixels} pixel."},
+    {ScrollingWindowLostMessage, "La finestra è stata chiusa o spostata durante lo scorrimento: l'immagine contiene ciò che era stato acquisito fino ad allora."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright non è riuscito ad aprire\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {OneCaptureError, "Indica una sola acquisizione, non {first} e {second}."},
     {NoCaptureError, "Indica un'acquisizione: --screen, --window o --region."},
     {NeedsFileError, "{option} richiede --file."},
+    {ScrollNeedsWindowError, "--scroll va con --window: scorre la finestra in primo piano."},
     {FileWithSaveError, "--file non può andare con --to save: la finestra di salvataggio chiede il file da sé."},
     {FormatMismatchError, "--format {format} non corrisponde al file “{file}”."},
     {UnknownFormatError, "Il formato di “{file}” è sconosciuto: indica --format o un'estensione (.bmp, .jpg, .png, .tif, .mng)."},

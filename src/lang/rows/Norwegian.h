@@ -180,7 +180,14 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {SharedKeyMessage, "{key} er valgt to ganger: for «{first}» og for «{second}». Velg en annen tast for en av dem."},
     {WindowsCaptureNotSwitchedOff, "Windows’ skjermopptak på Print Screen-tasten kunne ikke slås av. Slå det av under Innstillinger › Tilgjengelighet › Tastatur."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Vindu med rulling"},
+    {ScrollingUnreadableMessage, "Snapwright kunne ikke ta skjermbildet: det er ikke noe vindu i forgrunnen, eller det kunne ikke leses."},
+    {ScrollingNoteHeading, "Ruller… Esc stanser"},
+    {ScrollingNoteCount, "{pixels} piksler tatt"},
+    {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulles: bildet viser det slik det er."},
+    {ScrollingHeightLimitMessage, "Høydegrensen ble nådd: bildet slutter ved {pixels} piksler."},
+    {ScrollingWindowLostMessage, "Vinduet ble lukket eller flyttet mens det ble rullet: bildet inneholder det som ble tatt frem til da."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunne ikke åpne\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {OneCaptureError, "Angi bare ett slags skjermbilde, ikke {first} og {second}."},
     {NoCaptureError, "Angi hva som skal tas: --screen, --window eller --region."},
     {NeedsFileError, "{option} trenger --file."},
+    {ScrollNeedsWindowError, "--scroll hører sammen med --window: det ruller vinduet i forgrunnen."},
     {FileWithSaveError, "--file kan ikke brukes med --to save: Dialogboksen Lagre spør selv etter filen."},
     {FormatMismatchError, "--format {format} passer ikke til filen «{file}»."},
     {UnknownFormatError, "Formatet til «{file}» er ukjent: Angi --format eller en filtype (.bmp, .jpg, .png, .tif, .mng)."},

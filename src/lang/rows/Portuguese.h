@@ -180,7 +180,14 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {SharedKeyMessage, "{key} está escolhida duas vezes: para «{first}» e para «{second}». Escolha outra tecla para uma delas."},
     {WindowsCaptureNotSwitchedOff, "Não foi possível desativar a captura de ecrã do Windows na tecla Print Screen. Desative-a em Definições › Acessibilidade › Teclado."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Janela com deslocamento"},
+    {ScrollingUnreadableMessage, "O Snapwright não conseguiu fazer a captura: não há nenhuma janela em primeiro plano, ou não foi possível lê-la."},
+    {ScrollingNoteHeading, "A deslocar… Esc para"},
+    {ScrollingNoteCount, "{pixels} píxeis capturados"},
+    {ScrollingDoesNotScrollMessage, "A janela não se desloca: a imagem mostra-a tal como está."},
+    {ScrollingHeightLimitMessage, "Foi atingido o limite de altura: a imagem termina nos {pixels} píxeis."},
+    {ScrollingWindowLostMessage, "A janela foi fechada ou movida enquanto era deslocada: a imagem contém o que foi capturado até então."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "O Snapwright não conseguiu abrir\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {OneCaptureError, "Indique uma só captura, não {first} e {second}."},
     {NoCaptureError, "Indique uma captura: --screen, --window ou --region."},
     {NeedsFileError, "{option} precisa de --file."},
+    {ScrollNeedsWindowError, "--scroll só funciona com --window: percorre a janela em primeiro plano."},
     {FileWithSaveError, "--file não pode ir com --to save: a caixa de diálogo Guardar pede o ficheiro por si."},
     {FormatMismatchError, "--format {format} não corresponde ao ficheiro «{file}»."},
     {UnknownFormatError, "O formato de «{file}» é desconhecido: indique --format ou uma extensão (.bmp, .jpg, .png, .tif, .mng)."},

@@ -180,7 +180,14 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {SharedKeyMessage, "{key} este aleasă de două ori: pentru „{first}” și pentru „{second}”. Alegeți altă tastă pentru una dintre ele."},
     {WindowsCaptureNotSwitchedOff, "Captura de ecran a Windows de pe tasta Print Screen nu a putut fi dezactivată. Dezactivați-o în Setări › Accesibilitate › Tastatură."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fereastră cu derulare"},
+    {ScrollingUnreadableMessage, "Snapwright nu a putut face captura: nu există nicio fereastră în prim-plan sau nu a putut fi citită."},
+    {ScrollingNoteHeading, "Derulare… Esc oprește"},
+    {ScrollingNoteCount, "{pixels} pixeli capturați"},
+    {ScrollingDoesNotScrollMessage, "Fereastra nu se derulează: imaginea o arată așa cum este."},
+    {ScrollingHeightLimitMessage, "S-a atins limita de înălțime: imaginea se termină la {pixels} pixeli."},
+    {ScrollingWindowLostMessage, "Fereastra a fost închisă sau mutată în timpul derulării: imaginea conține ce s-a capturat până atunci."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright nu a putut deschide\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {OneCaptureError, "Indicați o singură captură, nu {first} și {second}."},
     {NoCaptureError, "Indicați o captură: --screen, --window sau --region."},
     {NeedsFileError, "{option} necesită --file."},
+    {ScrollNeedsWindowError, "--scroll merge doar cu --window: derulează fereastra din prim-plan."},
     {FileWithSaveError, "--file nu poate fi folosit cu --to save: caseta de dialog de salvare cere singură fișierul."},
     {FormatMismatchError, "--format {format} nu se potrivește cu fișierul „{file}”."},
     {UnknownFormatError, "Formatul fișierului „{file}” este necunoscut: indicați --format sau o extensie (.bmp, .jpg, .png, .tif, .mng)."},

@@ -180,7 +180,14 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {SharedKeyMessage, "{key} je izbrana dvakrat: za »{first}« in za »{second}«. Za eno od njiju izberite drugo tipko."},
     {WindowsCaptureNotSwitchedOff, "Windowsovega zajema zaslona na tipki Print Screen ni bilo mogoče izklopiti. Izklopite ga v Nastavitve › Dostopnost › Tipkovnica."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Okno s pomikanjem"},
+    {ScrollingUnreadableMessage, "Snapwright ni mogel zajeti posnetka: v ospredju ni nobenega okna ali pa ga ni bilo mogoče prebrati."},
+    {ScrollingNoteHeading, "Pomikanje… Esc ustavi"},
+    {ScrollingNoteCount, "{pixels} slikovnih pik zajetih"},
+    {ScrollingDoesNotScrollMessage, "Okno se ne pomika: slika ga kaže takšnega, kot je."},
+    {ScrollingHeightLimitMessage, "Dosežena je največja višina: slika se konča pri {pixels} slikovnih pikah."},
+    {ScrollingWindowLostMessage, "Okno je bilo med pomikanjem zaprto ali premaknjeno: slika vsebuje, kar je bilo zajeto do tedaj."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright ni mogel odpreti datoteke\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {OneCaptureError, "Navedite samo eno vrsto posnetka, ne {first} in {second}."},
     {NoCaptureError, "Navedite, kaj naj se zajame: --screen, --window ali --region."},
     {NeedsFileError, "{option} potrebuje --file."},
+    {ScrollNeedsWindowError, "--scroll gre samo z --window: drsi okno v ospredju."},
     {FileWithSaveError, "--file ne gre skupaj z --to save: pogovorno okno za shranjevanje samo vpraša za datoteko."},
     {FormatMismatchError, "--format {format} se ne ujema z datoteko »{file}«."},
     {UnknownFormatError, "Oblika datoteke »{file}« ni znana: navedite --format ali pripono (.bmp, .jpg, .png, .tif, .mng)."},

@@ -180,7 +180,14 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {SharedKeyMessage, "{key} está elegida dos veces: para «{first}» y para «{second}». Elija otra tecla para una de ellas."},
     {WindowsCaptureNotSwitchedOff, "No se pudo desactivar la captura de pantalla de Windows con la tecla Imprimir pantalla. Desactívela en Configuración › Accesibilidad › Teclado."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Ventana con desplazamiento"},
+    {ScrollingUnreadableMessage, "Snapwright no pudo hacer la captura: no hay ninguna ventana en primer plano, o no se pudo leer."},
+    {ScrollingNoteHeading, "Desplazando… Esc detiene"},
+    {ScrollingNoteCount, "{pixels} píxeles capturados"},
+    {ScrollingDoesNotScrollMessage, "La ventana no se desplaza: la imagen la muestra tal como está."},
+    {ScrollingHeightLimitMessage, "Se alcanzó la altura máxima: la imagen termina en {pixels} píxeles."},
+    {ScrollingWindowLostMessage, "La ventana se cerró o se movió mientras se desplazaba: la imagen contiene lo capturado hasta entonces."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright no pudo abrir\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {OneCaptureError, "Indique una sola captura, no {first} y {second}."},
     {NoCaptureError, "Indique una captura: --screen, --window o --region."},
     {NeedsFileError, "{option} necesita --file."},
+    {ScrollNeedsWindowError, "--scroll va con --window: desplaza la ventana en primer plano."},
     {FileWithSaveError, "--file no puede ir con --to save: el cuadro de diálogo Guardar pide el archivo por sí mismo."},
     {FormatMismatchError, "--format {format} no coincide con el archivo «{file}»."},
     {UnknownFormatError, "El formato de «{file}» es desconocido: indique --format o una extensión (.bmp, .jpg, .png, .tif, .mng)."},

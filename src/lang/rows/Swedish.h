@@ -180,7 +180,14 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {SharedKeyMessage, "{key} är vald två gånger: för ”{first}” och för ”{second}”. Välj en annan tangent för en av dem."},
     {WindowsCaptureNotSwitchedOff, "Windows skärmbildsfunktion på Print Screen-tangenten kunde inte stängas av. Stäng av den under Inställningar › Hjälpmedel › Tangentbord."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Fönster med rullning"},
+    {ScrollingUnreadableMessage, "Snapwright kunde inte ta skärmbilden: inget fönster ligger i förgrunden, eller så kunde det inte läsas."},
+    {ScrollingNoteHeading, "Rullar… Esc stoppar"},
+    {ScrollingNoteCount, "{pixels} pixlar tagna"},
+    {ScrollingDoesNotScrollMessage, "Fönstret kan inte rullas: bilden visar det som det är."},
+    {ScrollingHeightLimitMessage, "Höjdgränsen nåddes: bilden slutar vid {pixels} pixlar."},
+    {ScrollingWindowLostMessage, "Fönstret stängdes eller flyttades medan det rullades: bilden innehåller det som togs fram till dess."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunde inte öppna\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {OneCaptureError, "Ange bara en sorts skärmbild, inte {first} och {second}."},
     {NoCaptureError, "Ange vad som ska tas: --screen, --window eller --region."},
     {NeedsFileError, "{option} behöver --file."},
+    {ScrollNeedsWindowError, "--scroll hör ihop med --window: det rullar fönstret i förgrunden."},
     {FileWithSaveError, "--file kan inte användas med --to save: dialogrutan Spara frågar själv efter filen."},
     {FormatMismatchError, "--format {format} passar inte till filen ”{file}”."},
     {UnknownFormatError, "Formatet för ”{file}” är okänt: ange --format eller ett filnamnstillägg (.bmp, .jpg, .png, .tif, .mng)."},

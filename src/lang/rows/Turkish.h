@@ -180,7 +180,14 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {SharedKeyMessage, "{key} iki kez seçildi: “{first}” ve “{second}” için. Bunlardan biri için başka bir tuş seçin."},
     {WindowsCaptureNotSwitchedOff, "Windows’un Print Screen tuşundaki ekran yakalama özelliği kapatılamadı. Ayarlar › Erişilebilirlik › Klavye altında kapatın."},
 
-    // -- Scrolling capture --
+    // -- Scrolling capture (capture/ScrollCapture.h) --
+    {ScrollingWindowMenuItem, "Kaydırmalı pencere"},
+    {ScrollingUnreadableMessage, "Snapwright ekran görüntüsünü alamadı: önde hiçbir pencere yok ya da okunamadı."},
+    {ScrollingNoteHeading, "Kaydırılıyor… Esc durdurur"},
+    {ScrollingNoteCount, "{pixels} piksel alındı"},
+    {ScrollingDoesNotScrollMessage, "Pencere kaydırılamıyor: resim onu olduğu gibi gösteriyor."},
+    {ScrollingHeightLimitMessage, "Yükseklik sınırına ulaşıldı: resim {pixels} pikselde bitiyor."},
+    {ScrollingWindowLostMessage, "Pencere kaydırılırken kapatıldı ya da taşındı: resim o ana kadar alınanları içeriyor."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright şu dosyayı açamadı:\n{file}\n\n{reason}"},
@@ -238,6 +245,7 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {OneCaptureError, "Yalnızca bir yakalama türü verin; {first} ve {second} birlikte olmaz."},
     {NoCaptureError, "Ne yakalanacağını verin: --screen, --window veya --region."},
     {NeedsFileError, "{option} için --file gerekir."},
+    {ScrollNeedsWindowError, "--scroll yalnızca --window ile kullanılır: öndeki pencereyi kaydırır."},
     {FileWithSaveError, "--file, --to save ile birlikte kullanılamaz: kaydetme iletişim kutusu dosyayı kendisi sorar."},
     {FormatMismatchError, "--format {format}, “{file}” dosyasıyla uyuşmuyor."},
     {UnknownFormatError, "“{file}” dosyasının biçimi bilinmiyor: --format veya bir uzantı verin (.bmp, .jpg, .png, .tif, .mng)."},
