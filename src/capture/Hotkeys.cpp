@@ -5,6 +5,7 @@
 
 #include "capture/KeyChoices.h"
 #include "capture/KeyMessages.h"
+#include "lang/UserText.h"
 #include "platform/Diagnostics.h"
 
 namespace snapwright {
@@ -24,7 +25,7 @@ bool Hotkeys::RegisterHotkeys() {
     m_choices = LoadKeyChoices(m_store);
     m_hooked = m_service.InstallHook();
     if (!m_hooked) {
-        m_messages.ShowError("Snapwright cannot start: the system refused to set up its Print Screen keys.");
+        m_messages.ShowError(UserText(TextId::HotkeyHookFailedMessage, m_settings.Language));
         return false;
     }
     for (std::size_t row = 0; row < kHotkeyCount; ++row) {
@@ -96,8 +97,7 @@ PicturePtr Hotkeys::TakeShot(GrabKind grab, std::optional<WindowRef> window) {
         shot = window ? m_engine.GrabWindowPicture(*window) : m_engine.GrabActiveWindowPicture();
     }
     if (!shot) {
-        m_messages.ShowError("Snapwright could not take the screenshot: the screen or the window in front "
-                             "could not be read.");
+        m_messages.ShowError(UserText(TextId::ShotUnreadableMessage, m_settings.Language));
         return nullptr;
     }
     m_currentShot.Set(shot);

@@ -215,6 +215,8 @@ enum class TextId {
     ChooseAnotherKeyMessage,
     SharedKeyMessage,
     WindowsCaptureNotSwitchedOff,
+    HotkeyHookFailedMessage,
+    ShotUnreadableMessage,
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     ScrollingWindowMenuItem,  // in the tray menu (capture/TrayProgram.h)

@@ -179,6 +179,8 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Zvolte jinou klávesu, nebo akci vypněte."},
     {SharedKeyMessage, "{key} je zvolena dvakrát: pro „{first}“ a pro „{second}“. Pro jednu z nich zvolte jinou klávesu."},
     {WindowsCaptureNotSwitchedOff, "Zachycení obrazovky Windows na klávese Print Screen se nepodařilo vypnout. Vypněte je v Nastavení › Usnadnění přístupu › Klávesnice."},
+    {HotkeyHookFailedMessage, "Snapwright nelze spustit: systém odmítl nastavit jeho klávesy Print Screen."},
+    {ShotUnreadableMessage, "Snapwright nemohl pořídit snímek obrazovky: obrazovku nebo okno v popředí nelze přečíst."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Okno s posouváním"},

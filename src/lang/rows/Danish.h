@@ -179,6 +179,8 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Vælg en anden tast, eller slå handlingen fra."},
     {SharedKeyMessage, "{key} er valgt to gange: til »{first}« og til »{second}«. Vælg en anden tast til den ene af dem."},
     {WindowsCaptureNotSwitchedOff, "Windows’ skærmoptagelse på Print Screen-tasten kunne ikke slås fra. Slå den fra under Indstillinger › Tilgængelighed › Tastatur."},
+    {HotkeyHookFailedMessage, "Snapwright kan ikke starte: systemet afviste at konfigurere dets Print Screen-taster."},
+    {ShotUnreadableMessage, "Snapwright kunne ikke tage skærmbilledet: skærmen eller vinduet i forgrunden kunne ikke læses."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Vindue med rulning"},

@@ -179,6 +179,8 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Kies een andere toets of schakel de actie uit."},
     {SharedKeyMessage, "{key} is twee keer gekozen: voor ‘{first}’ en voor ‘{second}’. Kies voor een van beide een andere toets."},
     {WindowsCaptureNotSwitchedOff, "De schermopname van Windows op de Print Screen-toets kon niet worden uitgeschakeld. Schakel deze uit onder Instellingen › Toegankelijkheid › Toetsenbord."},
+    {HotkeyHookFailedMessage, "Snapwright kan niet starten: het systeem weigerde de Print Screen-toetsen in te stellen."},
+    {ShotUnreadableMessage, "Snapwright kon de schermafbeelding niet maken: het scherm of het venster op de voorgrond kon niet worden gelezen."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Venster met scrollen"},

@@ -180,6 +180,8 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Choose another key, or switch the action off."},
     {SharedKeyMessage, "{key} is chosen twice: for “{first}” and for “{second}”. Choose another key for one of them."},
     {WindowsCaptureNotSwitchedOff, "Windows’ Print Screen capture could not be switched off. Switch it off in Settings › Accessibility › Keyboard."},
+    {HotkeyHookFailedMessage, "Snapwright cannot start: the system refused to set up its Print Screen keys."},
+    {ShotUnreadableMessage, "Snapwright could not take the screenshot: the screen or the window in front could not be read."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Scrolling window"},

@@ -179,6 +179,8 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Valitse toinen näppäin tai poista toiminto käytöstä."},
     {SharedKeyMessage, "{key} on valittu kahdesti: kohteille ”{first}” ja ”{second}”. Valitse toiselle niistä eri näppäin."},
     {WindowsCaptureNotSwitchedOff, "Windowsin näyttökuvatoimintoa ei voitu poistaa Print Screen -näppäimestä. Poista se kohdassa Asetukset › Helppokäyttöisyys › Näppäimistö."},
+    {HotkeyHookFailedMessage, "Snapwright ei voi käynnistyä: järjestelmä kieltäytyi ottamasta käyttöön sen Print Screen -näppäimiä."},
+    {ShotUnreadableMessage, "Snapwright ei voinut ottaa kuvakaappausta: näyttöä tai edessä olevaa ikkunaa ei voitu lukea."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Vieritettävä ikkuna"},

@@ -179,6 +179,8 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Choisissez une autre touche ou désactivez l’action."},
     {SharedKeyMessage, "La combinaison {key} est choisie deux fois : pour « {first} » et pour « {second} ». Choisissez une autre touche pour l’une des deux."},
     {WindowsCaptureNotSwitchedOff, "La capture d’écran de Windows sur la touche Impr. écran n’a pas pu être désactivée. Désactivez-la dans Paramètres › Accessibilité › Clavier."},
+    {HotkeyHookFailedMessage, "Snapwright ne peut pas démarrer : le système a refusé de configurer ses touches Impr. écran."},
+    {ShotUnreadableMessage, "Snapwright n'a pas pu prendre la capture d'écran : l'écran ou la fenêtre au premier plan n'a pas pu être lu."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Fenêtre avec défilement"},

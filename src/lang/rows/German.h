@@ -179,6 +179,8 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Wählen Sie eine andere Taste, oder schalten Sie die Aktion aus."},
     {SharedKeyMessage, "{key} ist zweimal gewählt: für „{first}“ und für „{second}“. Wählen Sie für eine davon eine andere Taste."},
     {WindowsCaptureNotSwitchedOff, "Die Bildschirmaufnahme von Windows auf der Druck-Taste konnte nicht ausgeschaltet werden. Schalten Sie sie unter Einstellungen › Barrierefreiheit › Tastatur aus."},
+    {HotkeyHookFailedMessage, "Snapwright kann nicht starten: Das System hat die Einrichtung seiner Druck-Tasten verweigert."},
+    {ShotUnreadableMessage, "Snapwright konnte den Screenshot nicht aufnehmen: Der Bildschirm oder das Fenster im Vordergrund konnte nicht gelesen werden."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Fenster mit Bildlauf"},

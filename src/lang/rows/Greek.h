@@ -180,6 +180,8 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {ChooseAnotherKeyMessage, "Επιλέξτε άλλο πλήκτρο ή απενεργοποιήστε την ενέργεια."},
     {SharedKeyMessage, "Το {key} έχει επιλεγεί δύο φορές: για «{first}» και για «{second}». Επιλέξτε άλλο πλήκτρο για ένα από αυτά."},
     {WindowsCaptureNotSwitchedOff, "Δεν ήταν δυνατή η απενεργοποίηση της λήψης οθόνης των Windows στο πλήκτρο Print Screen. Απενεργοποιήστε την στις Ρυθμίσεις › Προσβασιμότητα › Πληκτρολόγιο."},
+    {HotkeyHookFailedMessage, "Το Snapwright δεν μπορεί να ξεκινήσει: το σύστημα αρνήθηκε να ρυθμίσει τα πλήκτρα Print Screen."},
+    {ShotUnreadableMessage, "Το Snapwright δεν μπόρεσε να τραβήξει το στιγμιότυπο: η οθόνη ή το παράθυρο στο προσκήνιο δεν ήταν δυνατό να διαβαστεί."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Παράθυρο με κύλιση"},

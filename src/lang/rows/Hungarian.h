@@ -179,6 +179,8 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Válasszon másik billentyűt, vagy kapcsolja ki a műveletet."},
     {SharedKeyMessage, "A(z) {key} kétszer van kiválasztva: a(z) „{first}” és a(z) „{second}” művelethez. Az egyikhez válasszon másik billentyűt."},
     {WindowsCaptureNotSwitchedOff, "A Windows képernyőfelvételét nem sikerült kikapcsolni a Print Screen billentyűn. Kapcsolja ki itt: Gépház › Akadálymentesség › Billentyűzet."},
+    {HotkeyHookFailedMessage, "A Snapwright nem indulhat el: a rendszer nem engedte beállítani a Print Screen billentyűit."},
+    {ShotUnreadableMessage, "A Snapwright nem tudta elkészíteni a képernyőképet: a képernyő vagy az előtérben lévő ablak nem olvasható."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Ablak görgetéssel"},

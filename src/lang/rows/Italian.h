@@ -179,6 +179,8 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Scegli un altro tasto o disattiva l’azione."},
     {SharedKeyMessage, "{key} è scelto due volte: per “{first}” e per “{second}”. Scegli un altro tasto per una delle due."},
     {WindowsCaptureNotSwitchedOff, "Non è stato possibile disattivare l’acquisizione schermo di Windows sul tasto Stamp. Disattivala in Impostazioni › Accessibilità › Tastiera."},
+    {HotkeyHookFailedMessage, "Snapwright non può avviarsi: il sistema ha rifiutato di configurare i tasti Stamp."},
+    {ShotUnreadableMessage, "Snapwright non è riuscito ad acquisire la schermata: non è stato possibile leggere lo schermo o la finestra in primo piano."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Finestra con scorrimento"},

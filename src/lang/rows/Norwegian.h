@@ -179,6 +179,8 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Velg en annen tast, eller slå av handlingen."},
     {SharedKeyMessage, "{key} er valgt to ganger: for «{first}» og for «{second}». Velg en annen tast for en av dem."},
     {WindowsCaptureNotSwitchedOff, "Windows’ skjermopptak på Print Screen-tasten kunne ikke slås av. Slå det av under Innstillinger › Tilgjengelighet › Tastatur."},
+    {HotkeyHookFailedMessage, "Snapwright kan ikke starte: systemet nektet å sette opp Print Screen-tastene."},
+    {ShotUnreadableMessage, "Snapwright kunne ikke ta skjermbildet: skjermen eller vinduet i forgrunnen kunne ikke leses."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Vindu med rulling"},

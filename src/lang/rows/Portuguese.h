@@ -179,6 +179,8 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Escolha outra tecla ou desative a ação."},
     {SharedKeyMessage, "{key} está escolhida duas vezes: para «{first}» e para «{second}». Escolha outra tecla para uma delas."},
     {WindowsCaptureNotSwitchedOff, "Não foi possível desativar a captura de ecrã do Windows na tecla Print Screen. Desative-a em Definições › Acessibilidade › Teclado."},
+    {HotkeyHookFailedMessage, "O Snapwright não pode iniciar: o sistema recusou configurar as teclas Print Screen."},
+    {ShotUnreadableMessage, "O Snapwright não conseguiu tirar a captura de ecrã: não foi possível ler o ecrã ou a janela em primeiro plano."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Janela com deslocamento"},

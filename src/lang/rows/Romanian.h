@@ -179,6 +179,8 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {ChooseAnotherKeyMessage, "Alegeți altă tastă sau dezactivați acțiunea."},
     {SharedKeyMessage, "{key} este aleasă de două ori: pentru „{first}” și pentru „{second}”. Alegeți altă tastă pentru una dintre ele."},
     {WindowsCaptureNotSwitchedOff, "Captura de ecran a Windows de pe tasta Print Screen nu a putut fi dezactivată. Dezactivați-o în Setări › Accesibilitate › Tastatură."},
+    {HotkeyHookFailedMessage, "Snapwright nu poate porni: sistemul a refuzat configurarea tastelor Print Screen."},
+    {ShotUnreadableMessage, "Snapwright nu a putut realiza captura de ecran: ecranul sau fereastra din prim-plan nu a putut fi citită."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Fereastră cu derulare"},

@@ -179,6 +179,8 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Izberite drugo tipko ali izklopite dejanje."},
     {SharedKeyMessage, "{key} je izbrana dvakrat: za »{first}« in za »{second}«. Za eno od njiju izberite drugo tipko."},
     {WindowsCaptureNotSwitchedOff, "Windowsovega zajema zaslona na tipki Print Screen ni bilo mogoče izklopiti. Izklopite ga v Nastavitve › Dostopnost › Tipkovnica."},
+    {HotkeyHookFailedMessage, "Snapwright se ne more zagnati: sistem ni dovolil nastavitve tipk Print Screen."},
+    {ShotUnreadableMessage, "Snapwright ni mogel zajeti posnetka zaslona: zaslona ali okna v ospredju ni bilo mogoče prebrati."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Okno s pomikanjem"},

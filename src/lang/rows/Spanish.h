@@ -179,6 +179,8 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Elija otra tecla o desactive la acción."},
     {SharedKeyMessage, "{key} está elegida dos veces: para «{first}» y para «{second}». Elija otra tecla para una de ellas."},
     {WindowsCaptureNotSwitchedOff, "No se pudo desactivar la captura de pantalla de Windows con la tecla Imprimir pantalla. Desactívela en Configuración › Accesibilidad › Teclado."},
+    {HotkeyHookFailedMessage, "Snapwright no puede iniciarse: el sistema rechazó configurar sus teclas Impr Pant."},
+    {ShotUnreadableMessage, "Snapwright no pudo tomar la captura de pantalla: no se pudo leer la pantalla o la ventana en primer plano."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Ventana con desplazamiento"},

@@ -179,6 +179,8 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Välj en annan tangent eller stäng av åtgärden."},
     {SharedKeyMessage, "{key} är vald två gånger: för ”{first}” och för ”{second}”. Välj en annan tangent för en av dem."},
     {WindowsCaptureNotSwitchedOff, "Windows skärmbildsfunktion på Print Screen-tangenten kunde inte stängas av. Stäng av den under Inställningar › Hjälpmedel › Tangentbord."},
+    {HotkeyHookFailedMessage, "Snapwright kan inte starta: systemet vägrade att ställa in dess Print Screen-tangenter."},
+    {ShotUnreadableMessage, "Snapwright kunde inte ta skärmbilden: skärmen eller fönstret i förgrunden kunde inte läsas."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Fönster med rullning"},

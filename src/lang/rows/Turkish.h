@@ -179,6 +179,8 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {ChooseAnotherKeyMessage, "Başka bir tuş seçin veya eylemi kapatın."},
     {SharedKeyMessage, "{key} iki kez seçildi: “{first}” ve “{second}” için. Bunlardan biri için başka bir tuş seçin."},
     {WindowsCaptureNotSwitchedOff, "Windows’un Print Screen tuşundaki ekran yakalama özelliği kapatılamadı. Ayarlar › Erişilebilirlik › Klavye altında kapatın."},
+    {HotkeyHookFailedMessage, "Snapwright başlatılamıyor: sistem Print Screen tuşlarını ayarlamayı reddetti."},
+    {ShotUnreadableMessage, "Snapwright ekran görüntüsünü alamadı: ekran veya öndeki pencere okunamadı."},
 
     // -- Scrolling capture (capture/ScrollCapture.h) --
     {ScrollingWindowMenuItem, "Kaydırmalı pencere"},
