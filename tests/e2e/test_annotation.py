@@ -52,8 +52,10 @@ class AnnotationTest(EditorCase):
              str(top + 510), "keydown", "shift", "mouseup", "1", "keyup", "shift"], check=True)
 
         saved = self.save("marked.png")
-        # Tesseract's mixed model takes the Greek for Latin look-alikes: each script by its own.
+        # Tesseract's mixed model takes the Greek for Latin look-alikes: each script by its own. Its
+        # Greek model may read the mu as the micro sign, a glyph drawn alike.
         latin, greek = (words(saved, "600x60+20+290", language) for language in ("eng", "ell"))
+        greek = [word.replace("\u00b5", "\u03bc") for word in greek]
         self.assertTrue({"Snapwright", "123"} <= set(latin) and "Ωμέγα" in greek, (latin, greek))
         run(["convert", saved, "-crop", "500x50+0+405", "+repage", self.path("dropped.png")], check=True)
         self.assertEqual(different_pixels(self.path("dropped.png"), source, crop_b="500x50+0+405"), 0)
