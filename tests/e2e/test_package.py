@@ -63,7 +63,8 @@ class PackagedFilesTest(unittest.TestCase):
                 headers = run([f"{triplet}-objdump", "-h", exe], check=True).stdout.decode()
                 self.assertIn(object_format, headers)
                 self.assertNotIn(".debug", headers)
-                self.assertLess(os.path.getsize(exe), 4 * 1024 * 1024)
+                # Stripped and statically linked, with FreeImage and its codecs: about 4.3 MB today.
+                self.assertLess(os.path.getsize(exe), 5 * 1024 * 1024)
                 resources = run([f"{triplet}-windres", "-i", exe, "-O", "rc"], check=True).stdout.decode()
                 self.assertIn(f'VALUE "ProductVersion", "{VERSION}"', resources)
                 self.assertIn("PerMonitorV2", resources)
