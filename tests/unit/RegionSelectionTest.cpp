@@ -183,19 +183,14 @@ TEST(RegionCaptureTest, CapturesWhileTheOverlayIsUpAreCutFromTheFrozenDesktop) {
 // what the scrolling capture says about its end comes back. A click scrolls only where asked; a
 // region drawn is cut as drawn even then.
 TEST(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
-    fakes::FakeScreen screen;
-    screen.monitors = kMonitors;
-    fakes::FakeWindowService windows;
+    CaptureSpine spine;
+    spine.screen.monitors = kMonitors;
+    fakes::FakeWindowService& windows = spine.windows;
     windows.rectangles[7] = {200, 200, 300, 300};
     windows.rectangles[8] = {-300, 100, 300, 500};
     windows.topLevel = {{7, true, false, false, false}, {8, true, false, false, false}};
-    fakes::FakeScreenCapture capture;
-    fakes::FakeClipboard clipboard;
-    fakes::FakeUserMessages messages;
-    CurrentShot currentShot;
     ScriptedOverlay overlay;
-    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
-    RegionCapture region(screen, windows, engine, currentShot, messages, overlay);
+    RegionCapture region(spine.screen, windows, spine.engine, spine.currentShot, spine.messages, overlay);
     std::vector<WindowRef> scrolled;
     const PicturePtr tall = std::make_shared<fakes::FakePicture>(100, 2000, 42);
     region.SetScrollCapture([&](WindowRef window) {
@@ -233,7 +228,7 @@ TEST(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
     EXPECT_EQ(fakes::SerialOf(drawn), 99) << "a region drawn, cut as drawn";
     EXPECT_EQ((Point{drawn->Width(), drawn->Height()}), (Point{1050, 250})) << "where it was drawn";
     EXPECT_EQ(scrolled, (std::vector<WindowRef>{8, 7}));
-    EXPECT_TRUE(messages.errors.empty());
+    EXPECT_TRUE(spine.messages.errors.empty());
 }
 
 }  // namespace
