@@ -76,6 +76,14 @@ def wine_path(path):
     return "Z:" + path.replace("/", "\\")
 
 
+def finished_files(folder):
+    """The files in a folder that are complete: the program writes "~snapwright-N.tmp" first and
+    renames it when the picture is whole. An empty list while the folder does not exist."""
+    if not os.path.isdir(folder):
+        return []
+    return sorted(name for name in os.listdir(folder) if not name.startswith("~"))
+
+
 def wait_for_file(path, timeout=30):
     """Waits until the file exists and its size has stopped changing."""
     def settled():

@@ -7,8 +7,8 @@ import struct
 import unittest
 import zlib
 
-from e2e_support import (TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, read_text, reg_add,
-                         restart_wine, run, screenshot, wait_for_file, wait_until, wine_path)
+from e2e_support import (TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, driver, finished_files, image_size,
+                         read_text, reg_add, restart_wine, run, screenshot, wait_for_file, wait_until, wine_path)
 
 EDITOR = "Snapwright ScreenshotEditor"
 SAVE_DIALOG = "Save Screenshot As ..."
@@ -81,7 +81,7 @@ class EditorCase(E2ETestCase):
         self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the save dialog opens")
         self.answer(SAVE_DIALOG, "&OK")
         folder = os.path.join(self.program.folder, "Screenshots")
-        found = wait_until(lambda: os.path.isdir(folder) and os.listdir(folder), what="a saved file")
+        found = wait_until(lambda: finished_files(folder), what="a saved file")
         saved = wait_for_file(os.path.join(folder, found[0]))
         os.replace(saved, self.path(name))
         return self.path(name)

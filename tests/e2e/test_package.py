@@ -7,8 +7,8 @@ import subprocess
 import tempfile
 import unittest
 
-from e2e_support import (E2ETestCase, SETTINGS_KEY, driver, env, image_size, reg_add, reg_values, run, session_dir,
-                         use_prefix, wait_for_file, wait_until, wine)
+from e2e_support import (SETTINGS_KEY, E2ETestCase, driver, env, finished_files, image_size, reg_add, reg_values, run,
+                         session_dir, use_prefix, wait_for_file, wait_until, wine)
 from test_printing import product_version, windows_variable
 
 PACKAGES = os.environ.get("SNAPWRIGHT_PACKAGES", "")
@@ -134,7 +134,7 @@ class SetupTest(E2ETestCase):
         self.assertEqual(driver("wait-window", SAVE_TITLE, "", "20000")[0], 0, "the save dialog opens")
         self.answer(SAVE_TITLE, "&OK")
         screenshots = self.path("Screenshots")
-        saved = wait_until(lambda: os.path.isdir(screenshots) and os.listdir(screenshots), what="a saved screenshot")
+        saved = wait_until(lambda: finished_files(screenshots), what="a saved screenshot")
         self.assertEqual(image_size(wait_for_file(os.path.join(screenshots, saved[0]))), (1024, 768))
 
         # A running program holds its file open: the setup must end it before writing.
@@ -148,7 +148,7 @@ class SetupTest(E2ETestCase):
         self.assertEqual(updated.exit_code(timeout=5), 0, "the uninstaller ended the running copy")
         self.assert_uninstalled()
         self.assertEqual(reg_values(SETTINGS_KEY).get("ShowSplash"), ("REG_SZ", "0"), "the settings are kept")
-        self.assertEqual(os.listdir(screenshots), saved, "the screenshots are kept")
+        self.assertEqual(finished_files(screenshots), saved, "the screenshots are kept")
 
     def test_uninstall_with_the_settings_removes_them_and_keeps_other_programs_settings(self):
         self.install()

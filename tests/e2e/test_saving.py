@@ -7,8 +7,9 @@ import shutil
 import time
 import unittest
 
-from e2e_support import (E2ETestCase, SETTINGS_KEY, clipboard_bmp, clipboard_targets, different_pixels, driver,
-                         image_size, reg_add, reg_values, run, wait_for_file, wait_until, wine, wine_path)
+from e2e_support import (SETTINGS_KEY, E2ETestCase, clipboard_bmp, clipboard_targets, different_pixels, driver,
+                         finished_files, image_size, reg_add, reg_values, run, wait_for_file, wait_until, wine,
+                         wine_path)
 
 TITLE = "Save Screenshot As ..."
 SCREEN = (1024, 768)
@@ -145,7 +146,7 @@ class SavingTest(E2ETestCase):
         self.start_program()
         self.open_dialog()
         self.answer(TITLE, "&OK")
-        saved = wait_until(lambda: os.path.isdir(made) and os.listdir(made), what="a file in the folder made again")
+        saved = wait_until(lambda: finished_files(made), what="a file in the folder made again")
         self.assertEqual(image_size(wait_for_file(os.path.join(made, saved[0]))), SCREEN)
 
         self.open_dialog()
