@@ -52,7 +52,7 @@ TEST(CommandLine, BadLinesSayWhatIsWrongWithCodeTwo) {
         {{"--screen", "--file", "a.png", "--thumbnail", "60"}, "--thumbnail takes a percentage from 10 to 50, not \"60\"."},
         {{"--screen", "--file", "a.png", "--to", "save"},
          "--file cannot go with --to save: the save dialog asks for the file itself."},
-        {{"--screen", "--scroll"}, "--scroll goes with --window: it scrolls the window in front."},
+        {{"--screen", "--scroll"}, "--scroll goes with --window or --region: it scrolls a window."},
     };
     for (const auto& [arguments, error] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);

@@ -114,6 +114,16 @@ TEST_F(ScrollCaptureTest, AWindowThatDoesNotScrollGivesItsPictureAndSaysSo) {
     EXPECT_FALSE(Take().picture);
     EXPECT_EQ(messages.errors.size(), 1u) << "a window that cannot be read is told";
     EXPECT_EQ(currentShot.Get(), outcome.picture) << "the screenshot before stays current";
+
+    // Another window that stays over it would be in every frame: nothing is scrolled or taken.
+    readable = true;
+    state.staysCovered = true;
+    state.log.clear();
+    EXPECT_FALSE(Take().picture);
+    ASSERT_EQ(messages.errors.size(), 2u);
+    EXPECT_NE(messages.errors[1].find("another window stays in front"), std::string::npos) << messages.errors[1];
+    EXPECT_TRUE(state.log.empty()) << "not scrolled";
+    EXPECT_EQ(currentShot.Get(), outcome.picture);
 }
 
 TEST_F(ScrollCaptureTest, EscapeKeepsWhatWasTakenAndAnotherCaptureTakesItAll) {
