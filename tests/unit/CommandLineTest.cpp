@@ -22,6 +22,8 @@ TEST(CommandLine, GoodLinesGiveTheirCommandAndTheSameCommandAgainInFull) {
          Command{CaptureArea::Window, 0, CommandTarget::Editor, "Shot.PNG", &kSaveFormats[2], std::nullopt, false, true}},
         {{"--scroll", "--window", "--file", "long.png"},
          Command{CaptureArea::Window, 0, CommandTarget::Clipboard, "long.png", &kSaveFormats[2], {}, false, false, true}},
+        {{"--region", "--scroll", "--to", "editor"},
+         Command{CaptureArea::Region, 0, CommandTarget::Editor, "", nullptr, {}, false, false, true}},
     };
     for (const auto& [arguments, expected] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
