@@ -78,6 +78,14 @@ TEST_F(ScrollCaptureTest, TheWheelTakesTheWholeDocumentAndTheWindowGoesBackToThe
     EXPECT_EQ(note.places.front(), (Rect{140, 388, 120, 40})) << "below the area";
     EXPECT_EQ(note.texts.front(), "Scrolling\u2026 Esc stops / 0 pixels taken");
     EXPECT_EQ(note.texts.back(), "Scrolling\u2026 Esc stops / 1240 pixels taken");
+
+    // Less than a step from the top: the step up that reaches it moves less than the wheel does, and
+    // the steps down are not sized by it.
+    for (const int start : {48, 96}) {
+        state.position = start;
+        EXPECT_TRUE(SamePixels(Pixels(Take()), state.look.Expected())) << start;
+        EXPECT_EQ(state.position, start);
+    }
 }
 
 TEST_F(ScrollCaptureTest, AWindowThatIgnoresTheWheelIsScrolledByItsScrollBarOrTheKeys) {

@@ -268,18 +268,13 @@ bool Win32ScrolledWindow::InFront() const {
     return ::GetForegroundWindow() == m_window;
 }
 
-// Only the program in front (or one it lets) may bring another program's window forward: for the
-// calls, this thread shares the input state of the window in front, as that program would. The
-// window is raised without waiting for its program, which answers in its own time.
+// A window that nothing covers is left as it is. Another one comes in front by the rights of this
+// program, which the user has just used (the overlay, the tray menu), and is raised in any case
+// without waiting for its program, which answers in its own time.
 bool Win32ScrolledWindow::ComeToFront() {
-    if (InFront() && !Covered()) return true;
-    const DWORD self = ::GetCurrentThreadId();
-    const HWND front = ::GetForegroundWindow();
-    const DWORD frontThread = front ? ::GetWindowThreadProcessId(front, nullptr) : 0;
-    const bool attached = frontThread && frontThread != self && ::AttachThreadInput(self, frontThread, TRUE);
+    if (!Covered()) return true;
     ::SetForegroundWindow(m_window);
     ::SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
-    if (attached) ::AttachThreadInput(self, frontThread, FALSE);
     const ULONGLONG end = ::GetTickCount64() + kFrontMilliseconds;
     while (Covered()) {
         if (::GetTickCount64() >= end) return false;
