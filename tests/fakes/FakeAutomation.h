@@ -1,5 +1,6 @@
 #pragma once
 // Recording automation and desktop windows for the host tests of sending, and a sender over them.
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -120,14 +121,14 @@ struct FakeSending {
     FakeTopLevelWindows windows;
     FakeUserMessages messages;
     bool startAnswer = true;
-    int language = 0;
+    std::function<int()> language = [] { return 0; };
     OfficeSender sender{{clipboard, automation, windows, messages,
                          [this](const std::string& name) {
                              automation.log.push_back("ask " + name);
                              return startAnswer;
                          },
                          [this](int ms) { automation.log.push_back("wait " + std::to_string(ms)); }, 0,
-                         [this] { return language; }}};
+                         [this] { return language(); }}};
 };
 
 }  // namespace snapwright::fakes

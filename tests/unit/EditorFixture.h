@@ -18,6 +18,7 @@ namespace snapwright {
 // bars, so it is 980 x 640 pixels before it shrinks to a smaller picture.
 class EditorTest : public ::testing::Test, protected fakes::FakeSending {
 protected:
+    EditorTest() { language = [this] { return settings.Language; }; }
     // A capture of this size as the current screenshot, and the editor opened on it.
     void OpenOn(int width, int height) {
         currentShot.Set(std::make_shared<fakes::FakePicture>(width, height, 1));

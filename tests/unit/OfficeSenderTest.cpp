@@ -67,13 +67,13 @@ TEST_F(OfficeSenderTest, AFailedStepTellsWhichProgramAndWhyAndStopsThere) {
                                   "call was refused).\r\n\r\nThe screenshot is on the clipboard: you can paste it "
                                   "into Microsoft Word yourself.");
 
-    language = 1;
+    language = [] { return 1; };
     Sent(OfficeProgram::Word);
     EXPECT_EQ(messages.errors.at(1), "Snapwright konnte den Screenshot nicht an Microsoft Word senden: es hat „Add“ "
                                      "abgelehnt (the call was refused).\r\n\r\nDer Screenshot ist in der "
                                      "Zwischenablage: Sie können ihn selbst in Microsoft Word einfügen.");
 
-    language = 0;
+    language = [] { return 0; };
     automation.log.clear();
     clipboard.fail = true;
     EXPECT_TRUE(Sent(OfficeProgram::Calc).empty());
