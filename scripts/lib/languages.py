@@ -5,25 +5,29 @@ driven the way the end-to-end tests drive it.
     python3 scripts/lib/languages.py OUTPUT_FOLDER [--editor] [LANGUAGE_INDEX ...]
 
 For each language: the start window, the application choice, the save dialog, the tray menu, the
-options dialog, the about box and its credits, the editor's toolbar with every button's tooltip,
-and the editor's notice (with --editor, only the editor). One sheet per window puts the languages side by side
+options dialog with its keys dialog, the about box and its credits, the message of a key that
+another program holds, the editor's toolbar with every button's tooltip, and the editor's notice
+(with --editor, only the editor). One sheet per window puts the languages side by side
 (OUTPUT/sheet-WINDOW.png)."""
 
 import os
 import re
+import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
 
-from e2e_support import SETTINGS_KEY, Program, driver, reg_add, reg_delete_key, run, screenshot  # noqa: E402
+from e2e_support import DRIVER, SETTINGS_KEY, Program, driver, env, reg_add, reg_delete_key, run, screenshot  # noqa: E402
 from e2e_support import TRAY_ABOUT, TRAY_OPTIONS  # noqa: E402
-from screenshots import ABOUT, ASK, EDITOR_TITLE as EDITOR, OPTIONS, SAVE_AS, START, drive, open_from_tray, rect  # noqa: E402
+from screenshots import ABOUT, ASK, EDITOR_TITLE as EDITOR, KEYS, OPTIONS, SAVE_AS, START, drive, open_from_tray, rect  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 ROWS = ["English", "German", "French", "Italian", "Dutch", "Spanish", "Portuguese", "Danish", "Swedish", "Norwegian",
         "Finnish", "Romanian", "Hungarian", "Slovenian", "Czech", "Turkish", "Greek"]
 TRAY_RIGHT_BUTTON_UP, TRAY_DOUBLE_CLICK = "517", "515"
+KEYS_TITLE = "Keys for Snapwright"
+MESSAGE = "Snapwright"
 
 
 def texts(row):
@@ -89,6 +93,8 @@ class Look:
         reg_delete_key(SETTINGS_KEY)
         reg_add(SETTINGS_KEY, "Language", str(language))
         reg_add(SETTINGS_KEY, "SendTo", "4")
+        if not self.editor_only:
+            self.key_taken(suffix)
         program = Program("look" + suffix).start()
         try:
             program.wait_ready()
@@ -98,6 +104,26 @@ class Look:
             self.editor(t, suffix)
         finally:
             program.stop()
+
+    def key_taken(self, suffix):
+        """Another program holds the region's key: the program says so as it starts."""
+        reg_add(SETTINGS_KEY, "ShowSplash", "0")
+        holder = subprocess.Popen(["wine", DRIVER, "hold-key", "ctrl+shift+print", "120000"], env=env(),
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        program = Program("keys" + suffix)
+        try:
+            holder.stdout.readline()
+            program.start()
+            self.window("key-taken-" + suffix, MESSAGE)
+            drive("keys", "enter")
+            drive("gone-window", MESSAGE, "", "20000")
+            program.wait_ready()
+        finally:
+            program.stop()
+            holder.kill()
+            holder.wait()
+            holder.stdout.close()
+            reg_add(SETTINGS_KEY, "ShowSplash", "1")
 
     def dialogs(self, t, suffix):
         self.window("start-" + suffix, "Snapwright")
@@ -115,6 +141,9 @@ class Look:
         self.tray_menu("tray-" + suffix)
         open_from_tray(TRAY_OPTIONS, t["OptionsWindowTitle"])
         self.window("options-" + suffix, t["OptionsWindowTitle"])
+        drive("click-id", t["OptionsWindowTitle"], OPTIONS["IDC_OPT_KEYS"])
+        self.window("keys-" + suffix, KEYS_TITLE)
+        self.close(KEYS_TITLE, KEYS, "IDC_KEYS_CANCEL")
         self.close(t["OptionsWindowTitle"], OPTIONS, "IDC_OPT_CANCEL")
         open_from_tray(TRAY_ABOUT, t["AboutWindowTitle"])
         self.window("about-" + suffix, t["AboutWindowTitle"])
@@ -127,10 +156,10 @@ class Look:
     def editor(self, t, suffix):
         drive("tray", TRAY_DOUBLE_CLICK)
         drive("wait-window", EDITOR, "", "20000")
-        # New, Region, Open, Save, Print, Copy, Word, Excel, PowerPoint, Undo, the eight tools, colour, help.
+        # New, Region, Open, Save, Print, Copy, Word, Excel, PowerPoint, Undo, the nine tools, colour, help.
         buttons = [15 + 32 * i for i in range(6)] + [15 + 32 * 6 + 8 + 32 * i for i in range(3)]
         buttons += [15 + 32 * 9 + 16 + 32 * i for i in range(1)]
-        buttons += [15 + 32 * 10 + 24 + 32 * i for i in range(8)]
+        buttons += [15 + 32 * 10 + 24 + 32 * i for i in range(9)]
         self.tooltips("editor-" + suffix, buttons)
         # New empties the editor; Save then tells that there is nothing to hand on, in a message
         # box in the middle of the screen.
@@ -151,7 +180,8 @@ def main():
     look = Look(output, editor_only)
     for language in languages:
         look.take(language)
-    for window in ("start", "ask", "save", "tray", "options", "about", "credits", "editor", "notice"):
+    for window in ("key-taken", "start", "ask", "save", "tray", "options", "keys", "about", "credits", "editor",
+                   "notice"):
         pictures = sorted(name for name in os.listdir(output) if re.fullmatch(window + r"-\d\d\.png", name))
         if pictures:
             run(["montage", *[os.path.join(output, name) for name in pictures], "-tile", "3x", "-geometry", "+4+4",

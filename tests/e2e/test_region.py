@@ -2,11 +2,12 @@
 with xdotool on a desktop of known content, the clipboard read with xclip and compared with the
 screen by ImageMagick, the overlay's texts read by Tesseract."""
 
+import os
 import subprocess
 import unittest
 
-from e2e_support import (DRIVER, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, reg_add,
-                         restart_wine, run, screenshot, wait_until)
+from e2e_support import (DRIVER, EXE, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, reg_add,
+                         restart_wine, run, screenshot, wait_until, wine_path)
 from fakeoffice import RunningOffice
 from test_editor import pixel
 from test_monitors import crop
@@ -103,6 +104,35 @@ class RegionTest(RegionCase):
                 self.assertEqual(driver("keys", "escape")[0], 0)
             self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
             self.assertEqual(different_pixels(clipboard_bmp(self.path("now.bmp")), shot), 0, "kept")
+
+    # A command given while the overlay is up: its screen is the desktop under the overlay, which
+    # stays up for the user; a second region is refused at once with its reason, and the one being
+    # drawn is still taken.
+    def test_commands_while_the_overlay_is_up_take_the_desktop_under_it_and_no_second_region(self):
+        def command(*arguments):
+            result = run(["wine", EXE, *arguments], timeout=120)
+            return result.returncode, result.stderr.decode("utf-8").replace("\r", "")
+
+        for turn in range(2):
+            screen = self.press_key()
+            shot = self.path(f"screen{turn}.png")
+            self.assertEqual(command("--screen", "--file", wine_path(shot)), (0, ""))
+            self.assertEqual(different_pixels(shot, screen), 0, "the desktop under the overlay, not dimmed")
+            self.assertEqual(driver("wait-window", OVERLAY, "", "5000")[0], 0, "the overlay is still up")
+            shown = screenshot(self.path(f"overlay{turn}.png"))
+            for x, y in ((50, 600), (900, 100)):
+                self.assertEqual(pixel(shown, x, y), tuple(v // 2 + v // 8 for v in pixel(screen, x, y)), "dimmed")
+            self.assertEqual(driver("keys", "escape")[0], 0)
+            self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
+        screen = self.press_key()
+        self.drag((100, 120), (340, 300), release=False)
+        region = self.path("region.png")
+        code, errors = command("--region", "--file", wine_path(region))
+        self.assertEqual(code, 3)
+        self.assertIn("A region is being drawn already, and Snapwright draws one at a time.", errors)
+        self.assertFalse(os.path.exists(region))
+        run(["xdotool", "mouseup", "1"], check=True)
+        self.assert_taken(screen, REGION)
 
     def test_the_editors_region_button_takes_what_the_editor_covered(self):
         screen = screenshot(self.path("before.png"))

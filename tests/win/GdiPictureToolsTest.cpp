@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "editor/EditorCore.h"
 #include "editor/win32/GdiPictureTools.h"
 #include "editor/win32/GdiTextRasteriser.h"
 #include "fakes/FakeEditorWindow.h"
 #include "fakes/FakeForm.h"
+#include "platform/win32/GdiPicture.h"
 
 namespace snapwright::win32 {
 namespace {
@@ -15,6 +18,18 @@ RgbImage Pattern(int width, int height) {
         for (int x = 0; x < width; ++x) image.Set(x, y, static_cast<Colour>(x * 0x010203 + y * 0x030105) & 0xFFFFFF);
     }
     return image;
+}
+
+// A bitmap goes into one context at a time: a second context on the same picture says it can read
+// nothing, rather than reading black, until the first has let it go.
+TEST(GdiPictureTools, APictureIsReadThroughOneContextAtATime) {
+    GdiPictureTools tools;
+    const PicturePtr picture = tools.PictureOf(Pattern(8, 4));
+    std::optional<PictureDc> first(std::in_place, *picture);
+    ASSERT_TRUE(static_cast<bool>(*first));
+    EXPECT_FALSE(static_cast<bool>(PictureDc(*picture)));
+    first.reset();
+    EXPECT_TRUE(static_cast<bool>(PictureDc(*picture)));
 }
 
 // GDI draws where it rounds to, up to the picture's edges: every change is undone to the pixel.

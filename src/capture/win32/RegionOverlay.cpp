@@ -78,9 +78,10 @@ void Write(HDC dc, const Rect& box, const std::string& text) {
 // What the overlay works with while a region is drawn.
 struct RegionOverlay::Session {
     Session(const Picture& picture, const Rect& area, RegionSelection& selection, int language)
-        : area(area), selection(selection), rows(RowsOf(picture)), source(picture), layout(area, 96),
-          language(language) {}
+        : picture(picture), area(area), selection(selection), rows(RowsOf(picture)), source(picture),
+          layout(area, 96), language(language) {}
 
+    const Picture& picture;
     Rect area;
     RegionSelection& selection;
     std::optional<Rows> rows;
@@ -149,7 +150,12 @@ void RegionOverlay::Select(const Picture& desktop, const Rect& area, RegionSelec
     if (!RunModalLoop([&selection] { return selection.Finished(); })) selection.Cancel();
 }
 
+// While the overlay shows the picture, its bitmap is in the overlay's own context, and no other
+// context can take it: a grab meanwhile (a key's, a command's) is cut through that one.
 PicturePtr RegionOverlay::Cut(const Picture& picture, const Rect& part) {
+    if (m_session && &m_session->picture == &picture) {
+        return DCToPicture(m_session->source.get(), part.left, part.top, part.width, part.height, 1.0f);
+    }
     const PictureDc source(picture);
     return source ? DCToPicture(source.get(), part.left, part.top, part.width, part.height, 1.0f) : nullptr;
 }

@@ -23,6 +23,7 @@ constexpr int kButtonGap = 2;
 constexpr int kGroupGap = 10;
 constexpr int kRowGap = 4;
 constexpr int kViewGap = 6;
+constexpr int kLongestTipLine = 420;  // pixels at 96 dpi
 
 bool HasVisibleStyle(HWND item) {
     return (::GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -40,10 +41,11 @@ void EditorToolbar::Attach(HWND window, int dpi) {
     m_tooltip.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                                       m_instance, nullptr));
-    // Wine measures some tips a letter short of what it draws; a margin on each side keeps their
-    // last letter in the box.
     const RECT margin{Scaled(4), Scaled(1), Scaled(4), Scaled(1)};
     ::SendMessageW(m_tooltip.get(), TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+    // A long tip (a tool's, in a language of long words) wraps onto more lines instead of running
+    // past the screen's edge from a button on the right.
+    ::SendMessageW(m_tooltip.get(), TTM_SETMAXTIPWIDTH, 0, Scaled(kLongestTipLine));
 }
 
 void EditorToolbar::Detach() {
@@ -55,7 +57,10 @@ void EditorToolbar::Detach() {
 void EditorToolbar::SetTip(ControlId control, const std::string& tip) {
     HWND item = Item(control);
     if (!item || !m_tooltip) return;
+    // Wine measures some tips a letter short of what it draws (Greek ones that end in Latin
+    // letters, for one); a no-break space at the end, measured too, keeps their last letter in the box.
     std::wstring text = ToWide(tip);
+    if (!text.empty()) text += L'\u00A0';
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

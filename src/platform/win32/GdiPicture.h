@@ -33,7 +33,9 @@ public:
     PictureDc(const PictureDc&) = delete;
     PictureDc& operator=(const PictureDc&) = delete;
     HDC get() const { return m_dc.get(); }
-    explicit operator bool() const { return m_bitmap.has_value(); }
+    // False when the picture has no bitmap, or its bitmap is selected into another context
+    // already (a bitmap goes into one at a time): nothing could be read through this one.
+    explicit operator bool() const { return m_bitmap && m_bitmap->Selected(); }
 
 private:
     UniqueMemoryDc m_dc;

@@ -128,6 +128,8 @@ public:
     ~ScopedSelectObject() { Restore(); }
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+    // False when the context refused the object, such as a bitmap that another context holds.
+    bool Selected() const { return m_previous != nullptr; }
     HGDIOBJ Restore() {
         if (!m_previous) return nullptr;
         return ::SelectObject(m_dc, std::exchange(m_previous, nullptr));
