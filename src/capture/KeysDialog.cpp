@@ -4,6 +4,7 @@
 #include "capture/KeyMessages.h"
 #include "lang/ApplyLanguage.h"
 #include "lang/LanguageTable.h"
+#include "lang/UserText.h"
 #include "platform/ScopedFlag.h"
 
 namespace snapwright {
@@ -29,6 +30,7 @@ void KeysDialog::Show() {
 // The fields show key names in English, as the keys are stored; they take the language's font.
 void KeysDialog::OnLoad() {
     ApplyLanguage(m_form, m_settings.Language, kKeysTexts, Id(CaptionLabel));
+    m_form.SetText(kWindowTitle, UserText(TextId::KeysWindowTitle, m_settings.Language));
     const LanguageTable& lang = Languages();
     const KeyChoices& chosen = m_hotkeys.Choices();
     for (std::size_t row = 0; row < kHotkeyCount; ++row) {

@@ -204,6 +204,7 @@ enum class TextId {
     SendWindowAction,
     RegionAction,
     KeysCaption,
+    KeysWindowTitle,  // the window's own title, which the taskbar and Alt+Tab show
     KeysIntroLabel,
     KeyDefaultsButton,
     KeyTakenMessage,

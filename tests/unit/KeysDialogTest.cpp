@@ -91,7 +91,9 @@ TEST_F(KeysDialogTest, CancelKeepsWhatWasStoredAndDefaultsBringBackEveryRow) {
     });
     EXPECT_EQ(service.registered.size(), 6u);
     EXPECT_EQ(store.Get("Hotkey1"), std::nullopt);
+    settings.Language = 1;  // German: the window's title, which the taskbar shows, follows too
     Open([this] {
+        EXPECT_EQ(form.State(kWindowTitle).text, "Tasten für Snapwright");
         EXPECT_EQ(form.State(KeyField(0)).text, "Print Screen");
         dialog.OnDefaults();
         EXPECT_EQ(Fields()[2], "Shift+Print Screen");

@@ -64,9 +64,7 @@ KeysWindow::~KeysWindow() {
     StopReading();
 }
 
-// The window's own title, which only the task bar shows, stays English, like the other dialogs'.
 void KeysWindow::OnLoad() {
-    ::SetWindowTextW(m_form.Handle(), L"Keys for Snapwright");
     if (m_presenter) m_presenter->OnLoad();
 }
 

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {SendWindowAction, "Odeslat okno v popředí"},
     {RegionAction, "Vybrat oblast pro editor"},
     {KeysCaption, "Klávesy"},
+    {KeysWindowTitle, "Klávesy programu Snapwright"},
     {KeysIntroLabel, "Klikněte do pole a stiskněte klávesy. Klávesy, které píší nebo se pohybují v textu, potřebují Ctrl nebo Alt. Zrušením zaškrtnutí políčka akci vypnete."},
     {KeyDefaultsButton, "&Výchozí"},
     {KeyTakenMessage, "{key} už používá jiný program."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {SendWindowAction, "Send vinduet i forgrunden"},
     {RegionAction, "Træk et område til editoren"},
     {KeysCaption, "Taster"},
+    {KeysWindowTitle, "Taster for Snapwright"},
     {KeysIntroLabel, "Klik i et felt, og tryk på tasterne. Taster, der skriver eller flytter i en tekst, kræver Ctrl eller Alt. Fjern et flueben for at slå handlingen fra."},
     {KeyDefaultsButton, "&Standard"},
     {KeyTakenMessage, "{key} bruges allerede af et andet program."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {SendWindowAction, "Venster op de voorgrond verzenden"},
     {RegionAction, "Gebied voor de editor trekken"},
     {KeysCaption, "Toetsen"},
+    {KeysWindowTitle, "Toetsen voor Snapwright"},
     {KeysIntroLabel, "Klik in een veld en druk op de toetsen. Toetsen die typen of in een tekst bewegen, hebben Ctrl of Alt nodig. Schakel een vakje uit om de actie uit te zetten."},
     {KeyDefaultsButton, "&Standaard"},
     {KeyTakenMessage, "{key} wordt al door een ander programma gebruikt."},

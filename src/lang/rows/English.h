@@ -169,6 +169,7 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {SendWindowAction, "Send the window in front"},
     {RegionAction, "Draw a region for the editor"},
     {KeysCaption, "Keys"},
+    {KeysWindowTitle, "Keys for Snapwright"},
     {KeysIntroLabel, "Click a field and press the keys. Keys that type or move in a text need Ctrl or Alt. Clear a box to switch its action off."},
     {KeyDefaultsButton, "&Defaults"},
     {KeyTakenMessage, "{key} is already used by another program."},

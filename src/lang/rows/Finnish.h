@@ -168,6 +168,7 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {SendWindowAction, "Lähetä etualalla oleva ikkuna"},
     {RegionAction, "Rajaa alue muokkaimeen"},
     {KeysCaption, "Näppäimet"},
+    {KeysWindowTitle, "Snapwrightin näppäimet"},
     {KeysIntroLabel, "Napsauta kenttää ja paina näppäimiä. Kirjoittavat tai tekstissä liikkuvat näppäimet tarvitsevat Ctrl- tai Alt-näppäimen. Poista valinta ruudusta, niin toiminto poistuu käytöstä."},
     {KeyDefaultsButton, "Ole&tukset"},
     {KeyTakenMessage, "{key} on jo toisen ohjelman käytössä."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {SendWindowAction, "Envoyer la fenêtre au premier plan"},
     {RegionAction, "Tracer une zone pour l’éditeur"},
     {KeysCaption, "Touches"},
+    {KeysWindowTitle, "Touches de Snapwright"},
     {KeysIntroLabel, "Cliquez dans un champ et appuyez sur les touches. Les touches qui écrivent ou déplacent dans un texte demandent Ctrl ou Alt. Décochez une case pour désactiver son action."},
     {KeyDefaultsButton, "&Par défaut"},
     {KeyTakenMessage, "La combinaison {key} est déjà utilisée par un autre programme."},

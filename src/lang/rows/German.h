@@ -168,6 +168,7 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {SendWindowAction, "Fenster im Vordergrund senden"},
     {RegionAction, "Bereich für den Editor aufziehen"},
     {KeysCaption, "Tasten"},
+    {KeysWindowTitle, "Tasten für Snapwright"},
     {KeysIntroLabel, "Klicken Sie in ein Feld und drücken Sie die Tasten. Tasten, die schreiben oder im Text bewegen, brauchen Strg (Ctrl) oder Alt. Ein leeres Kästchen schaltet seine Aktion aus."},
     {KeyDefaultsButton, "&Standard"},
     {KeyTakenMessage, "{key} wird bereits von einem anderen Programm verwendet."},

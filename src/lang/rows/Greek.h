@@ -169,6 +169,7 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {SendWindowAction, "Αποστολή παραθύρου σε πρώτο πλάνο"},
     {RegionAction, "Σχεδίαση περιοχής για τον επεξεργαστή"},
     {KeysCaption, "Πλήκτρα"},
+    {KeysWindowTitle, "Πλήκτρα του Snapwright"},
     {KeysIntroLabel, "Κάντε κλικ σε ένα πεδίο και πατήστε τα πλήκτρα. Τα πλήκτρα που γράφουν ή μετακινούν σε κείμενο χρειάζονται Ctrl ή Alt. Καταργήστε την επιλογή ενός πλαισίου για να απενεργοποιήσετε την ενέργειά του."},
     {KeyDefaultsButton, "&Προεπιλογές"},
     {KeyTakenMessage, "Το {key} χρησιμοποιείται ήδη από άλλο πρόγραμμα."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {SendWindowAction, "Előtérben lévő ablak küldése"},
     {RegionAction, "Terület kijelölése a szerkesztőnek"},
     {KeysCaption, "Billentyűk"},
+    {KeysWindowTitle, "Snapwright billentyűi"},
     {KeysIntroLabel, "Kattintson egy mezőbe, és nyomja le a billentyűket. Az írásra vagy a szövegben mozgásra szolgáló billentyűkhöz Ctrl vagy Alt kell. A jelölőnégyzet törlésével a művelet kikapcsol."},
     {KeyDefaultsButton, "&Alapértékek"},
     {KeyTakenMessage, "A(z) {key} billentyűt már egy másik program használja."},

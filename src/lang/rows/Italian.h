@@ -168,6 +168,7 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {SendWindowAction, "Invia la finestra in primo piano"},
     {RegionAction, "Traccia un’area per l’editor"},
     {KeysCaption, "Tasti"},
+    {KeysWindowTitle, "Tasti di Snapwright"},
     {KeysIntroLabel, "Fai clic su un campo e premi i tasti. I tasti che scrivono o si muovono in un testo richiedono Ctrl o Alt. Togli il segno da una casella per disattivarne l’azione."},
     {KeyDefaultsButton, "&Predefiniti"},
     {KeyTakenMessage, "{key} è già usato da un altro programma."},

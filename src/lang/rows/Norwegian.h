@@ -168,6 +168,7 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {SendWindowAction, "Send vinduet i forgrunnen"},
     {RegionAction, "Dra et område til redigeringsprogrammet"},
     {KeysCaption, "Taster"},
+    {KeysWindowTitle, "Taster for Snapwright"},
     {KeysIntroLabel, "Klikk i et felt og trykk på tastene. Taster som skriver eller flytter i en tekst, trenger Ctrl eller Alt. Fjern merket i en boks for å slå av handlingen."},
     {KeyDefaultsButton, "&Standard"},
     {KeyTakenMessage, "{key} brukes allerede av et annet program."},

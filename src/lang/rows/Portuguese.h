@@ -168,6 +168,7 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {SendWindowAction, "Enviar a janela em primeiro plano"},
     {RegionAction, "Traçar uma região para o editor"},
     {KeysCaption, "Teclas"},
+    {KeysWindowTitle, "Teclas do Snapwright"},
     {KeysIntroLabel, "Clique num campo e prima as teclas. As teclas que escrevem ou movem num texto precisam de Ctrl ou Alt. Desmarque uma caixa para desativar a sua ação."},
     {KeyDefaultsButton, "&Predefinidas"},
     {KeyTakenMessage, "{key} já está a ser utilizada por outro programa."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {SendWindowAction, "Trimite fereastra din prim-plan"},
     {RegionAction, "Trasează o regiune pentru editor"},
     {KeysCaption, "Taste"},
+    {KeysWindowTitle, "Taste Snapwright"},
     {KeysIntroLabel, "Faceți clic pe un câmp și apăsați tastele. Tastele care scriu sau mută într-un text au nevoie de Ctrl sau Alt. Debifați o casetă pentru a dezactiva acțiunea ei."},
     {KeyDefaultsButton, "&Implicite"},
     {KeyTakenMessage, "{key} este deja folosită de alt program."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {SendWindowAction, "Pošlji okno v ospredju"},
     {RegionAction, "Označi območje za urejevalnik"},
     {KeysCaption, "Tipke"},
+    {KeysWindowTitle, "Tipke programa Snapwright"},
     {KeysIntroLabel, "Kliknite polje in pritisnite tipke. Tipke, ki pišejo ali premikajo po besedilu, potrebujejo Ctrl ali Alt. Počistite potrditveno polje, da izklopite njegovo dejanje."},
     {KeyDefaultsButton, "&Privzeto"},
     {KeyTakenMessage, "{key} že uporablja drug program."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {SendWindowAction, "Enviar la ventana en primer plano"},
     {RegionAction, "Trazar una región para el editor"},
     {KeysCaption, "Teclas"},
+    {KeysWindowTitle, "Teclas de Snapwright"},
     {KeysIntroLabel, "Haga clic en un campo y pulse las teclas. Las teclas que escriben o mueven en un texto necesitan Ctrl o Alt. Desmarque una casilla para desactivar su acción."},
     {KeyDefaultsButton, "&Predeterminadas"},
     {KeyTakenMessage, "{key} ya lo usa otro programa."},

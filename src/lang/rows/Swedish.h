@@ -168,6 +168,7 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {SendWindowAction, "Skicka fönstret i förgrunden"},
     {RegionAction, "Dra ett område till redigeraren"},
     {KeysCaption, "Tangenter"},
+    {KeysWindowTitle, "Tangenter för Snapwright"},
     {KeysIntroLabel, "Klicka i ett fält och tryck på tangenterna. Tangenter som skriver eller flyttar i en text behöver Ctrl eller Alt. Avmarkera en ruta för att stänga av åtgärden."},
     {KeyDefaultsButton, "&Standard"},
     {KeyTakenMessage, "{key} används redan av ett annat program."},

@@ -168,6 +168,7 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {SendWindowAction, "Öndeki pencereyi gönder"},
     {RegionAction, "Düzenleyici için bölge çiz"},
     {KeysCaption, "Tuşlar"},
+    {KeysWindowTitle, "Snapwright Tuşları"},
     {KeysIntroLabel, "Bir alana tıklayın ve tuşlara basın. Yazan veya metinde hareket eden tuşlar Ctrl veya Alt ister. Bir eylemi kapatmak için kutusundaki işareti kaldırın."},
     {KeyDefaultsButton, "&Varsayılanlar"},
     {KeyTakenMessage, "{key} zaten başka bir program tarafından kullanılıyor."},
