@@ -4,7 +4,8 @@
 
 import unittest
 
-from e2e_support import clipboard_bmp, different_pixels, driver, put_text_on_clipboard, run, wait_until
+from e2e_support import (clipboard_bmp, different_pixels, driver, put_text_on_clipboard, run, screenshot,
+                         wait_until)
 from test_annotation import words
 from test_editor import EDITOR, EditorCase, pixel
 
@@ -104,7 +105,7 @@ class MarksTest(EditorCase):
         self.wait_for_view(lambda shown: shown(*moved_edge) == pixel(source, *moved_edge), "the move undone")
         self.assertEqual(different_pixels(self.copied("undone.png"), drawn), 0, "the frame is back at its place")
 
-    def test_a_text_double_clicked_and_retyped_is_saved_with_the_new_word_only(self):
+    def test_a_retyped_text_and_deletions_undone_across_wrapping_are_saved_as_typed(self):
         self.open_words()
         self.click("Text")
         self.assertEqual(driver("select", EDITOR, "4", "1008")[0], 0)  # 24px
@@ -115,10 +116,35 @@ class MarksTest(EditorCase):
         self.double_click(80, 312)
         self.assertEqual(driver("type", EDITOR, "Lemon")[0], 0)  # the field's text is selected: replaced
         self.keys("enter")
+        # In a narrow box the words wrap, and wrap back as they are deleted; Ctrl+Z still takes
+        # back each Backspace.
+        self.click("Text")
+        self.drag(60, 380, 150, 430)
+        run(["xdotool", "type", "--delay", "100", "alpha beta"], check=True)  # keys, which the field wraps
+        self.wait_for_second_line(True, "beta wrapped onto a second line")
+        run(["xdotool", "key", "--delay", "150"] + ["BackSpace"] * 5, check=True)
+        self.wait_for_second_line(False, "beta deleted, one line again")
+        run(["xdotool", "key", "--delay", "150"] + ["ctrl+z"] * 5, check=True)
+        self.wait_for_second_line(True, "beta back")
+        self.keys("enter")
         saved = self.save("retyped.png")
         read = words(saved, "500x80+40+280")
         self.assertIn("Lemon", read)
         self.assertNotIn("Orange", read)
+        read = words(saved, "300x120+40+370")
+        self.assertIn("alpha", read)
+        self.assertIn("beta", read)
+
+    def wait_for_second_line(self, shown, what):
+        """Waits until the second line of the box drawn at (60, 380) shows red letters, or none."""
+        left, top, _, _ = self.view()
+        screen = self.path("screen-line.png")
+
+        def letters():
+            screenshot(screen)
+            count, _ = red_pixels(cut(screen, (left + 60, top + 410, 100, 28), self.path("line.png")))
+            return (count > 20) == shown
+        wait_until(letters, timeout=30, what=what)
 
     def test_a_redaction_moved_onto_a_word_hides_it_and_the_word_it_left_reads_again(self):
         source = self.open_words()
