@@ -5,6 +5,7 @@
 #include <cstring>
 #include <algorithm>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <utility>
@@ -128,6 +129,13 @@ inline RgbImage Document(int width, const std::vector<std::uint32_t>& rows) {
     RgbImage document(width, static_cast<int>(rows.size()));
     for (int y = 0; y < document.Height(); ++y) PaintDocumentRow(document, y, rows[static_cast<std::size_t>(y)]);
     return document;
+}
+
+// Text rows numbered from `first` on: every row of its own.
+inline std::vector<std::uint32_t> TextRows(int count, std::uint32_t first = 1) {
+    std::vector<std::uint32_t> rows(static_cast<std::size_t>(count));
+    std::iota(rows.begin(), rows.end(), first);
+    return rows;
 }
 
 // A window that shows a ScrollingWindow and scrolls by the ways it is made to answer, in pixels

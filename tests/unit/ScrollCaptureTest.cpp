@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "fakes/FakePorts.h"
 #include "fakes/FakeScrollPorts.h"
 
@@ -13,19 +11,13 @@ namespace {
 using fakes::SamePixels;
 using fakes::ScrollState;
 
-// A document of 1200 rows, each of its own: the view of 240 rows ends at 960, 60 lines of 16.
-RgbImage LongDocument(int width) {
-    std::vector<std::uint32_t> rows(1200);
-    std::iota(rows.begin(), rows.end(), 1u);
-    return fakes::Document(width, rows);
-}
-
 class ScrollCaptureTest : public testing::Test {
 protected:
     ScrollCaptureTest() {
         state.look.view = 240;
         state.area = {100, 100, 200, 280};
-        state.look.document = LongDocument(state.look.Content());
+        // 1200 rows, each of its own: the view of 240 rows ends at 960, 60 lines of 16.
+        state.look.document = fakes::Document(state.look.Content(), fakes::TextRows(1200));
     }
 
     ScrollOutcome Take(int heightLimit = 16384) {
