@@ -5,8 +5,7 @@
 import unittest
 
 from e2e_support import (clipboard_bmp, different_pixels, driver, put_text_on_clipboard, run, screenshot,
-                         wait_until)
-from test_annotation import words
+                         wait_until, words)
 from test_editor import EDITOR, EditorCase, pixel
 
 RED = "rgb(255,0,0)"
