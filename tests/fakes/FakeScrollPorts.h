@@ -151,6 +151,7 @@ struct ScrollState {
     int pagePixels = 0;  // Page Down; 0: the keys move nothing
     int stopAfter = -1;  // Escape once this many requests to scroll have come
     int lostAfter = -1;  // the window closes then
+    bool staysCovered = false;  // another window stays in front of it
     int requests = 0;
     std::int64_t now = 0;
     std::vector<std::string> log;
@@ -202,6 +203,7 @@ public:
         if (m_state.scrollBarAnswers) m_state.position = position * m_state.linePixels;
         return true;
     }
+    bool ComeToFront() override { return !m_state.staysCovered; }
     bool StillThere() const override { return m_state.lostAfter < 0 || m_state.requests < m_state.lostAfter; }
     bool StopAsked() override { return m_state.stopAfter >= 0 && m_state.requests >= m_state.stopAfter; }
     void Wait(int milliseconds) override { m_state.now += milliseconds; }
