@@ -132,7 +132,8 @@ class Pictures:
 
     def editor(self, name, start_window, settings):
         """The editor on the last screenshot, with a frame drawn around the start window in it and an
-        ellipse around the tray icon; in English, the marking-up steps after it."""
+        ellipse around the tray icon, the frame selected with its handles; in English, the marking-up
+        steps after it."""
         view_left, view_top, _, _ = rect(EDITOR_TITLE, "SnapwrightEditorView")
 
         def press(x, y):  # a point of the picture: the view shows it unscrolled
@@ -147,6 +148,9 @@ class Pictures:
         drive("click", EDITOR_TITLE, settings["Ellipse"])
         press(max(icon_left - 10, 1), max(icon_top - 6, 1))
         press(icon_left + icon_width + 10, icon_top + icon_height + 6)
+        # Escape leaves the tool; a click on the frame's top edge selects it, and its handles show.
+        drive("keys", "escape")
+        press(left + width // 4, top - 8)
         run(["xdotool", "mousemove", "0", "0"], check=True)
         self.window(name, EDITOR_TITLE)
         if settings["Language"] == "0":

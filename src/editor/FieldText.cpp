@@ -19,8 +19,9 @@ std::u32string AsTyped(const std::u32string& text) {
 
 }  // namespace
 
-FieldText::FieldText(int width, TextExtents extents) : m_width(width), m_extents(std::move(extents)) {
-    Wrap(0);
+FieldText::FieldText(int width, TextExtents extents, std::u32string typed)
+    : m_width(width), m_extents(std::move(extents)), m_typed(AsTyped(typed)) {
+    Wrap(m_typed.size());
 }
 
 void FieldText::Rewrap(int width, TextExtents extents) {
@@ -76,8 +77,29 @@ void FieldText::Edited(const std::u32string& shown, std::size_t caret, bool forw
     } else {
         typedCaret = TypedAt(caret - shown.size() + old.size()) - to + from + inserted.size();
     }
+    Remember(from, to, inserted);
     m_typed = m_typed.substr(0, from) + inserted + m_typed.substr(to);
     Wrap(std::min(typedCaret, m_typed.size()));
+}
+
+// A letter typed where the previous one went in continues that change, as a word typed is undone
+// whole in the system's fields; anything else (a letter that replaces a selection starts a run of
+// its own) is a change of its own. Undone, a change leaves the caret at the end of what it replaced.
+void FieldText::Remember(std::size_t from, std::size_t to, const std::u32string& inserted) {
+    if (from == to && inserted.empty()) return;
+    const bool letter = inserted.size() == 1;
+    if (!(letter && from == to && from == m_typingEnd)) m_undo.push_back({m_typed, to});
+    m_typingEnd = letter ? from + 1 : std::u32string::npos;
+}
+
+bool FieldText::Undo() {
+    m_typingEnd = std::u32string::npos;
+    if (m_undo.empty()) return false;
+    Before before = std::move(m_undo.back());
+    m_undo.pop_back();
+    m_typed = std::move(before.typed);
+    Wrap(std::min(before.caret, m_typed.size()));
+    return true;
 }
 
 void FieldText::Wrap(std::size_t typedCaret) {

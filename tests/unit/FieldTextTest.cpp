@@ -119,5 +119,46 @@ TEST(FieldTextTest, DeletingAtASoftBreakDeletesTheLetterBesideItAndEditsInTheMid
     EXPECT_EQ(field.Shown(), U"xa\r\nbc \r\nef\r\ngh");
 }
 
+// Ctrl+Z takes back the changes one by one, across the rewraps each of them made: a paste, a
+// Backspace, then the letters typed one after the other at once; letters typed elsewhere are a
+// change of their own. The text the field opened with stays.
+TEST(FieldTextTest, UndoTakesBackTheChangesAcrossRewrapsAndKeepsTheOpeningText) {
+    FieldText field(180, Extents, U"Start\nhere");
+    EXPECT_EQ(field.Shown(), U"Start\r\nhere");
+    EXPECT_EQ(field.ShownCaret(), field.Shown().size());
+    EXPECT_FALSE(field.Undo()) << "the opening text is no change";
+    EXPECT_EQ(field.Typed(), U"Start\nhere");
+
+    // The lines shown are the picture's, but for the spaces where they wrap.
+    const auto wrappedAsThePicture = [&field] {
+        std::u32string shown = field.Shown();
+        std::u32string lines = Lines(field.Typed(), 180);
+        std::erase(shown, U' ');
+        std::erase(lines, U' ');
+        return shown == lines;
+    };
+    for (char32_t letter : std::u32string(U" wrapped words")) Type(field, std::u32string(1, letter));
+    ASSERT_EQ(field.Typed(), U"Start\nhere wrapped words");
+    ASSERT_EQ(field.Shown(), U"Start\r\nhere \r\nwrapped \r\nwords") << "the typing rewrapped";
+    Type(field, U"X", 0);  // elsewhere
+    Backspace(field, field.Shown().size());
+    Type(field, U" pasted");
+    ASSERT_EQ(field.Typed(), U"XStart\nhere wrapped word pasted");
+
+    const std::u32string steps[] = {U"XStart\nhere wrapped word", U"XStart\nhere wrapped words",
+                                    U"Start\nhere wrapped words", U"Start\nhere"};
+    for (const std::u32string& typed : steps) {
+        ASSERT_TRUE(field.Undo()) << "back to " << typed.size() << " characters";
+        EXPECT_EQ(field.Typed(), typed);
+        EXPECT_TRUE(wrappedAsThePicture()) << "shown: " << field.Shown().size() << " characters";
+    }
+    EXPECT_EQ(field.ShownCaret(), field.Shown().size()) << "where the typing had begun";
+    EXPECT_FALSE(field.Undo());
+    Type(field, U"!");
+    EXPECT_EQ(field.Typed(), U"Start\nhere!") << "typing goes on after an undo";
+    EXPECT_TRUE(field.Undo());
+    EXPECT_EQ(field.Typed(), U"Start\nhere");
+}
+
 }  // namespace
 }  // namespace snapwright

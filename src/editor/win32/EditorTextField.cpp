@@ -32,13 +32,7 @@ void EditorTextField::Begin(HWND view, const Rect& box, Colour colour, int pixel
         m_field.reset(::CreateWindowExW(0, WC_EDITW, L"", style, box.left, box.top, 0, 0, view,
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFieldItem)), m_instance, nullptr));
         if (!m_field) return;
-        m_text.emplace(box.width, std::move(extents));
-        std::u32string start;
-        for (char32_t c : DecodeUtf8(text)) {
-            if (c == U'\n') start += U'\r';
-            start += c;
-        }
-        m_text->Edited(start, start.size(), false);
+        m_text.emplace(box.width, std::move(extents), DecodeUtf8(text));
     } else {
         m_text->Rewrap(box.width, std::move(extents));
     }
@@ -84,6 +78,14 @@ bool EditorTextField::OnKey(const KeyPress& key) {
         return true;
     }
     if (key == KeyPress{kKeyReturn} || key == KeyPress{kKeyEscape}) return m_presenter->OnKey(key);
+    // The field's own undo would be lost at the first rewrap, which sets its text anew.
+    if (key == KeyPress{'Z', true, false, false}) {
+        if (m_text && m_text->Undo()) {
+            ShowText();
+            Fit();
+        }
+        return true;
+    }
     return false;
 }
 
