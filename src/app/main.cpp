@@ -207,11 +207,7 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     win32::ScrollNoteWindow scrollNote(instance);
     ScrollCapture scrollCapture({engine, currentShot, messages, screen, scrollNote, &win32::OpenScrolledWindow,
                                  &win32::NewTallPicture, settings, kMaxPictureSide});
-    // S in the overlay scrolls the window in the tray program; a command run on its own takes the
-    // window as it shows.
-    if (!commandLine) {
-        regionCapture.SetScrollCapture([&scrollCapture](WindowRef window) { return scrollCapture.Take(window); });
-    }
+    regionCapture.SetScrollCapture([&scrollCapture](WindowRef window) { return scrollCapture.Take(window); });
     // A region for the editor, which `show` opens on it; where a scrolled window ended early, the
     // user is told why once the editor shows it.
     const auto regionIntoEditor = [&regionCapture, &informationBox](bool afterHiding,
@@ -254,9 +250,12 @@ int RunSnapwright(HINSTANCE instance, snapwright::win32::CommandLineStart* comma
     // Commands from the command line, carried out as the hotkeys do.
     win32::DelayedCalls delayedCalls;
     CommandRunner commands({engine, currentShot, destinations, imageExport, files, messages, settings,
-                            [&regionCapture] {
+                            [&regionCapture](bool clickScrolls) {
                                 if (regionCapture.Drawing()) return RegionTaken{nullptr, true};
-                                return RegionTaken{regionCapture.Take()};
+                                RegionRequest request;
+                                request.clickScrolls = clickScrolls;
+                                PicturePtr region = regionCapture.Take(request);
+                                return RegionTaken{std::move(region), false, std::move(request.note)};
                             },
                             [&editor, commandLine](PicturePtr shot) {
                                 if (commandLine) {

@@ -89,5 +89,14 @@ std::vector<ShownWindow> Desktop::ShownWindows(const std::vector<Monitor>& monit
     return shown;
 }
 
+bool Desktop::Covered(WindowRef window, const Rect& part) const {
+    for (const ShownWindow& shown : ShownWindows(Monitors())) {
+        if (shown.window == window) return false;
+        const Rect over = Intersection(shown.frame, part);
+        if (over.width > 0 && over.height > 0) return true;
+    }
+    return false;
+}
+
 
 }  // namespace snapwright

@@ -44,6 +44,9 @@ public:
     std::optional<Rect> VisibleFrame(WindowRef window, const std::vector<Monitor>& monitors) const;
     // The windows the user sees, the top one first.
     std::vector<ShownWindow> ShownWindows(const std::vector<Monitor>& monitors) const;
+    // Whether a window the user sees lies over a part of the screen that shows a window: one above
+    // it, or, where the window is not among those shown, any.
+    bool Covered(WindowRef window, const Rect& part) const;
 
 private:
     const IScreen& m_screen;

@@ -58,6 +58,11 @@ ScrollOutcome ScrollCapture::Take(WindowRef window) {
     const ScopedFlag busy(m_busy);
     ScrollOutcome outcome;
     if (std::unique_ptr<IScrolledWindow> scrolled = m_ports.openWindow(window)) {
+        // Another window over it would be stitched into the picture, step after step.
+        if (!scrolled->ComeToFront()) {
+            m_ports.messages.ShowError(UserText(TextId::ScrollingCoveredMessage, m_ports.settings.Language));
+            return outcome;
+        }
         outcome = ScrollRun(m_ports, *scrolled).Go();
     }
     if (!outcome.picture) {

@@ -62,9 +62,9 @@ public:
 
     explicit ScrollCapture(Ports ports);
 
-    // The picture becomes the current screenshot and goes onto the clipboard. The outcome has no
-    // picture when the window could not be read (the user has been told) or while a capture runs
-    // already.
+    // The window comes in front first. The picture becomes the current screenshot and goes onto the
+    // clipboard. The outcome has no picture when the window could not be read or stays covered by
+    // another (the user has been told), or while a capture runs already.
     ScrollOutcome Take(WindowRef window);
 
 private:

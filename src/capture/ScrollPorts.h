@@ -41,6 +41,9 @@ public:
     // position of its scroll bar.
     virtual bool ScrollToTop(ScrollMethod method) = 0;
     virtual bool ScrollBarTo(int position) = 0;
+    // Brings the window in front of every other and waits until none lies over what is taken;
+    // false when one stays there.
+    virtual bool ComeToFront() = 0;
     // False once the window has closed, moved or changed its size.
     virtual bool StillThere() const = 0;
     // Whether the user asked to stop (Escape), since the capture began.

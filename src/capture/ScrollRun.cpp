@@ -95,6 +95,9 @@ bool ScrollRun::GoUpMeasuring(ScrollMethod method) {
     std::vector<std::uint64_t> below = m_offsets->Hash(*frame);
     std::optional<RowBand> band;
     bool moved = false;
+    // The last step measured is learned only once another one has moved: the one that reaches the top
+    // moves less than it asked for, and steps sized by it down again would leave nothing in common.
+    std::optional<std::pair<int, int>> measured;
     for (int request = 0; request < kMostRequestsUp; ++request) {
         if (m_window.StopAsked()) {
             m_stopped = true;
@@ -123,7 +126,9 @@ bool ScrollRun::GoUpMeasuring(ScrollMethod method) {
                         " moved " + std::to_string(offset->rows) + (offset->unambiguous ? " rows, measured" : " rows") +
                         " at " + Elapsed());
             m_userFromTop += offset->rows;
-            if (offset->unambiguous) Learn(method, amount, offset->rows);
+            if (measured) Learn(method, measured->first, measured->second);
+            measured.reset();
+            if (offset->unambiguous) measured.emplace(amount, offset->rows);
         } else {
             m_userFromTopKnown = false;
             DebugOutput("Scrolling capture: a step up could not be measured.");

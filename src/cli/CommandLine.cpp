@@ -187,7 +187,7 @@ private:
 
     std::optional<Message> Check() {
         if (m_capture.empty()) return Message{TextId::NoCaptureError};
-        if (m_command.scroll && m_command.area != CaptureArea::Window) return Message{TextId::ScrollNeedsWindowError};
+        if (m_command.scroll && m_command.area == CaptureArea::Screen) return Message{TextId::ScrollNeedsWindowOrRegionError};
         if (m_command.file.empty()) {
             for (const char* needsFile : {"--format", "--thumbnail", "--overwrite"}) {
                 if (m_given.contains(needsFile)) return Message{TextId::NeedsFileError, {{"option", needsFile}}};
@@ -272,7 +272,7 @@ std::vector<std::string> CommandArguments(const Command& command) {
 }
 
 std::string UsageText() {
-    return R"(Usage: snapwright.exe --screen|--window [--scroll]|--region [--delay SECONDS]
+    return R"(Usage: snapwright.exe --screen|--window|--region [--scroll] [--delay SECONDS]
                       [--to clipboard|print|save|send|editor]
                       [--file PATH [--format bmp|jpg|png|tif|mng] [--thumbnail PERCENT] [--overwrite]]
                       [--quiet]
@@ -287,7 +287,9 @@ with its settings, its open editor and the page it is collecting.
   --region             a region you draw on the frozen desktop (Escape cancels)
   --scroll             with --window: scrolls the window from its top to its end and takes all
                        of it in one tall picture, up to 16384 pixels (Escape stops and keeps
-                       what was taken); the window is scrolled back where it was
+                       what was taken); the window is scrolled back where it was. With
+                       --region: a window you click is taken so, as S over it always is;
+                       a region you draw is taken as drawn
   --delay SECONDS      waits first: 0 to 3600 seconds, such as 5 or 0.5
   --to clipboard       the clipboard only (the default)
   --to print           prints the page, as Print Screen does
@@ -310,6 +312,7 @@ Examples:
   snapwright.exe --screen --file shots\desktop.png
   snapwright.exe --window --delay 2 --to print
   snapwright.exe --window --scroll --delay 3 --file "whole page.png"
+  snapwright.exe --region --scroll --to editor
   snapwright.exe --region --file "%USERPROFILE%\Pictures\Bug 1234.jpg" --thumbnail 20
   start /wait snapwright.exe --window --file window.png --overwrite --quiet
 )";

@@ -95,8 +95,9 @@ PicturePtr CommandRunner::Capture(const Command& command, std::string& note) {
                 Fail(TextId::NoRegionHereMessage);
                 break;
             }
-            RegionTaken region = m_ports.takeRegion();
+            RegionTaken region = m_ports.takeRegion(command.scroll);
             if (region.busy) Fail(TextId::RegionInUseMessage);
+            note = std::move(region.note);
             shot = std::move(region.picture);
             break;
         }

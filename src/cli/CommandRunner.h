@@ -19,6 +19,7 @@ namespace snapwright {
 struct RegionTaken {
     PicturePtr picture;  // current and on the clipboard; null when there is none
     bool busy = false;   // a region was being drawn already, and none was taken
+    std::string note{};  // where a window taken whole by scrolling ended early, in words
 };
 
 // Carries out a command as the hotkeys do: the capture becomes the current screenshot and goes onto
@@ -34,8 +35,8 @@ public:
         IFileSystem& files;
         CommandMessages& messages;
         const Settings& settings;  // the user's language
-        // The region overlay.
-        std::function<RegionTaken()> takeRegion;
+        // The region overlay. `clickScrolls`: a window taken by a click is scrolled whole, as by S.
+        std::function<RegionTaken(bool clickScrolls)> takeRegion;
         std::function<void(PicturePtr)> openEditor;
         // Calls the function after the milliseconds, from the program's message loop: the program
         // answers meanwhile, and other commands run.

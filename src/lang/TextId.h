@@ -226,6 +226,7 @@ enum class TextId {
     ScrollingDoesNotScrollMessage,
     ScrollingHeightLimitMessage,
     ScrollingWindowLostMessage,
+    ScrollingCoveredMessage,
 
     // -- Opening a picture file (save/ImageLoad.h) --
     OpenFailedMessage,
@@ -283,7 +284,7 @@ enum class TextId {
     OneCaptureError,          // {first}, {second}: two options
     NoCaptureError,
     NeedsFileError,           // {option}
-    ScrollNeedsWindowError,
+    ScrollNeedsWindowOrRegionError,
     FileWithSaveError,
     FormatMismatchError,      // {format}, {file}
     UnknownFormatError,       // {file}

@@ -123,6 +123,7 @@ public:
     bool Scroll(ScrollMethod method, int amount) override { return m_window->Scroll(method, amount); }
     bool ScrollToTop(ScrollMethod method) override { return m_window->ScrollToTop(method); }
     bool ScrollBarTo(int position) override { return m_window->ScrollBarTo(position); }
+    bool ComeToFront() override { return m_window->ComeToFront(); }
     bool StillThere() const override { return m_window->StillThere(); }
     bool StopAsked() override { return m_window->StopAsked(); }
     void Wait(int milliseconds) override { m_window->Wait(milliseconds); }

@@ -154,14 +154,29 @@ def screenshot(path):
     return path
 
 
-def read_text(path, crop, language="eng"):
-    """The text in a part of a screenshot, read by Tesseract OCR (for owner-drawn menus, which
-    other processes cannot read)."""
+def read_text(path, crop="100%", language="eng", scale="400%", threshold="60%", layout="6"):
+    """The lines of text in a part of a picture, read by Tesseract OCR as one block (layout 6) or as
+    words scattered anywhere (layout 11). Enlarged, grey and, where the letters are drawn on a
+    screen's own background, cut to black and white by a threshold."""
     enlarged = path + ".ocr.png"
-    run(["convert", path, "-crop", crop, "+repage", "-resize", "400%", "-colorspace", "Gray", "-threshold", "60%",
-         enlarged], timeout=30, check=True)
-    result = run(["tesseract", enlarged, "-", "-l", language, "--psm", "6"], timeout=60, check=True)
+    run(["convert", path, "-crop", crop, "+repage", "-resize", scale, "-colorspace", "Gray",
+         *(["-threshold", threshold] if threshold else []), enlarged], timeout=30, check=True)
+    result = run(["tesseract", enlarged, "-", "-l", language, "--psm", layout], timeout=120, check=True)
     return [line.strip() for line in result.stdout.decode("utf-8", "replace").splitlines() if line.strip()]
+
+
+def words(path, crop="100%", language="eng"):
+    """The words Tesseract finds anywhere in a part of a picture (text put into screenshots)."""
+    return " ".join(read_text(path, crop, language, "200%", None, "11")).split()
+
+
+def window_rect(title, child_class=None):
+    """Left, top, width and height on the screen of a top-level window, or of its first child of a
+    class."""
+    code, text = driver("rect", title, *([child_class] if child_class else []))
+    if code != 0:
+        raise AssertionError(f"no window {title!r}" + (f" with a {child_class}" if child_class else ""))
+    return tuple(int(v) for v in text.split())
 
 
 def image_size(path):
@@ -283,6 +298,15 @@ class E2ETestCase(unittest.TestCase):
         self.assertEqual(code, 0, f"no window {title!r}")
         return text.splitlines()
 
+    def message(self, answer=None, title="Snapwright", timeout="20000"):
+        """The text of the program's message box once it shows; answered with the button `answer`
+        when one is given."""
+        self.assertEqual(driver("wait-window", title, "", timeout)[0], 0, f"a message {title!r}")
+        text = "\n".join(self.texts(title))
+        if answer:
+            self.answer(title, answer)
+        return text
+
     def answer(self, title, button):
         """Clicks a button of a window and waits until the window has gone."""
         self.assertEqual(driver("click", title, button)[0], 0, f"no {button} on {title}")
@@ -293,10 +317,16 @@ class E2ETestCase(unittest.TestCase):
         put_text_on_clipboard()
         self.assertEqual(driver("keys", keys)[0], 0)
 
-    def choose_from_tray(self, item):
-        """Right-clicks the tray icon and picks an entry of the menu (TRAY_...) with the keyboard."""
+    def open_tray_menu(self):
+        """Right-clicks the tray icon; gives the rectangle of the menu that opens."""
         self.assertEqual(driver("tray", WM_RBUTTONUP)[0], 0)
-        self.assertEqual(driver("menu-rect")[0], 0, "the tray menu opens")
+        code, rect = driver("menu-rect")
+        self.assertEqual(code, 0, "the tray menu opens")
+        return tuple(int(v) for v in rect.split())
+
+    def choose_from_tray(self, item):
+        """Picks an entry of the tray menu (TRAY_...) with the keyboard."""
+        self.open_tray_menu()
         for key in ["down"] * item + ["enter"]:
             driver("keys", key)
 

@@ -4,16 +4,9 @@
 import os
 import unittest
 
-from e2e_support import clipboard_bmp, different_pixels, driver, put_text_on_clipboard, run, wait_until
+from e2e_support import clipboard_bmp, different_pixels, driver, put_text_on_clipboard, run, wait_until, words
 from test_editor import EDITOR, SAVE_DIALOG, EditorCase, pixel
 from test_printing import pdf_files, wait_for_new_pdf
-
-
-def words(path, crop="100%", language="eng"):
-    run(["convert", path, "-crop", crop, "+repage", "-resize", "200%", "-colorspace", "Gray", path + ".ocr.png"],
-        check=True)
-    return run(["tesseract", path + ".ocr.png", "-", "-l", language, "--psm", "11"], timeout=120,
-               check=True).stdout.decode().split()
 
 
 def red_pixels(path, x, y):
@@ -47,9 +40,7 @@ class AnnotationTest(EditorCase):
             self.drag(*corners)
             self.click(tool)
         self.click("Redact")
-        left, top, _, _ = self.view()  # a redaction with Shift held at the release: solid red
-        run(["xdotool", "mousemove", str(left + 700), str(top + 460), "mousedown", "1", "mousemove", str(left + 900),
-             str(top + 510), "keydown", "shift", "mouseup", "1", "keyup", "shift"], check=True)
+        self.drag(700, 460, 900, 510, shift=True)  # a redaction with Shift held at the release: solid red
 
         saved = self.save("marked.png")
         # Tesseract's mixed model takes the Greek for Latin look-alikes: each script by its own. Its

@@ -3,7 +3,7 @@ xclip, the screen read with ImageMagick, the registry read with wine reg."""
 
 import unittest
 
-from e2e_support import TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, driver, image_size, screenshot
+from e2e_support import TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, image_size, screenshot, window_rect
 from fakeoffice import RunningOffice
 
 SCREEN = (1024, 768)
@@ -46,9 +46,7 @@ class CaptureTest(E2ETestCase):
 
     def test_alt_print_screen_grabs_the_foreground_window_with_its_frame(self):
         shot = self.press_and_read_clipboard("alt+print", "window.bmp")
-        code, text = driver("rect", "Snapwright test window")
-        self.assertEqual(code, 0)
-        left, top, width, height = (int(v) for v in text.split())
+        left, top, width, height = window_rect("Snapwright test window")
         self.assertEqual(image_size(shot), (width, height))
         self.assertEqual((width, height), WINDOW)
         screen = screenshot(self.path("root.png"))
@@ -64,9 +62,7 @@ class CaptureTest(E2ETestCase):
     # no key from it. Shift+Print Screen is the one hotkey of the six that the loop above leaves out.
     def test_a_second_start_says_the_program_runs_already_and_the_first_still_reacts(self):
         second = self.start_program("second", ready=False)
-        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "the second start shows a message")
-        self.assertIn("Snapwright is already running: its icon is in the notification area.", self.texts("Snapwright"))
-        self.answer("Snapwright", "OK")
+        self.assertIn("Snapwright is already running: its icon is in the notification area.", self.message("OK"))
         self.assertEqual(second.exit_code(), 1)
 
         shot = self.press_and_read_clipboard("shift+print", "after.bmp")

@@ -3,8 +3,7 @@ into, each checked from outside (xdotool, ImageMagick, Tesseract)."""
 
 import unittest
 
-from e2e_support import driver, run, screenshot, wait_until
-from test_annotation import words
+from e2e_support import driver, read_text, run, screenshot, wait_until, window_rect, words
 from test_editor import EDITOR, EditorCase
 from test_options import HELP_TITLE
 
@@ -23,13 +22,6 @@ class EditorWindowTest(EditorCase):
         self.open_file(white)
         return white
 
-    def shift_drag(self, x1, y1, x2, y2):
-        """A drag over the view let go with Shift held: a redaction so made is solid."""
-        left, top, _, _ = self.view()
-        run(["xdotool", "mousemove", str(left + x1), str(top + y1), "mousedown", "1", "mousemove",
-             str(left + (x1 + x2) // 2), str(top + (y1 + y2) // 2), "mousemove", str(left + x2), str(top + y2),
-             "keydown", "shift", "mouseup", "1", "keyup", "shift"], check=True)
-
     def focused(self):
         return driver("focus", EDITOR)[1].strip()
 
@@ -40,7 +32,7 @@ class EditorWindowTest(EditorCase):
         wide = rect("Help")
         self.assertEqual(driver("size", EDITOR, "500", "350")[0], 0)
         wait_until(lambda: rect("Help") and rect("Help")[1] > wide[1], what="the toolbar wrapped")
-        left, top, width, height = [int(v) for v in driver("rect", EDITOR)[1].split()]
+        left, top, width, height = window_rect(EDITOR)
         self.assertEqual((width, height), (500, 350))
         names = [n for n in driver("texts", EDITOR)[1].splitlines()[1:] if n.strip()]
         for name in ("New", "Open", "Save", "Frame", "Ellipse", "Text", "Arrow", "Highlight", "Redact", "Help"):
@@ -58,7 +50,7 @@ class EditorWindowTest(EditorCase):
             run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
 
         click_on("Redact")
-        self.shift_drag(40, 30, 120, 90)
+        self.drag(40, 30, 120, 90, shift=True)  # a redaction so made is solid
         self.wait_for_view(lambda at: at(80, 60) == (255, 0, 0), "a solid redaction drawn after the Redact button")
         click_on("Help")
         self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer opens")
@@ -71,7 +63,7 @@ class EditorWindowTest(EditorCase):
         self.white_picture()
         wait_until(lambda: self.focused() == "Open", what="the Open button focused after its dialog")
         self.keys("r")
-        self.shift_drag(40, 30, 120, 90)
+        self.drag(40, 30, 120, 90, shift=True)
         self.wait_for_view(lambda at: at(80, 60) == (255, 0, 0), "a solid redaction after R")
         self.keys("tab")
         wait_until(lambda: self.focused() not in ("", "Open"), what="the next button focused")
@@ -101,21 +93,12 @@ class EditorWindowTest(EditorCase):
         def shown_lines():
             run(["convert", screenshot(self.path("screen.png")), "-crop", f"560x300+{left + 30}+{top + 30}",
                  "+repage", field], check=True)
-            read = lines(field)
+            read = read_text(field, scale="200%", threshold=None)
             return read if " ".join(read) == "Typed words land line for line" else None
         typed = wait_until(shown_lines, what="the typed words in the field")
         self.assertGreaterEqual(len(typed), 3, typed)
         self.keys("enter")
-        self.assertEqual(lines(self.save("typed.png"), area), typed)
-
-
-def lines(path, crop="100%"):
-    """The lines of text Tesseract reads in a picture, as one block."""
-    run(["convert", path, "-crop", crop, "+repage", "-resize", "200%", "-colorspace", "Gray", path + ".lines.png"],
-        check=True)
-    text = run(["tesseract", path + ".lines.png", "-", "-l", "eng", "--psm", "6"], timeout=120,
-               check=True).stdout.decode()
-    return [line.strip() for line in text.splitlines() if line.strip()]
+        self.assertEqual(read_text(self.save("typed.png"), area, scale="200%", threshold=None), typed)
 
 
 if __name__ == "__main__":

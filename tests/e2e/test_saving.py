@@ -127,10 +127,7 @@ class SavingTest(E2ETestCase):
     def ok_and_answer(self, answer):
         """OK, and the answer to the question it asks first; gives the question."""
         self.press("&OK")
-        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "OK asks first")
-        question = "\n".join(self.texts("Snapwright"))
-        self.answer("Snapwright", answer)
-        return question
+        return self.message(answer)
 
     # A removed folder is made again. A name typed without its extension, a format chosen after
     # browsing, a thumbnail beside the file: each asks before it replaces, and No keeps the file as it
@@ -172,9 +169,7 @@ class SavingTest(E2ETestCase):
     def refused(self):
         """OK, refused while the dialog stays open: gives the message's lines."""
         self.press("&OK")
-        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a message tells the user")
-        lines = [line for line in self.texts("Snapwright") if line.strip()]
-        self.answer("Snapwright", "OK")
+        lines = [line for line in self.message("OK").splitlines() if line.strip()]
         self.assertEqual(driver("wait-window", TITLE, "", "20000")[0], 0, "the dialog stays open for another name")
         return lines
 

@@ -2,7 +2,7 @@
 over a long document of known pixels) taken whole with --window --scroll, checked with ImageMagick
 against the document it painted, by each way the window answers; the window found again where it
 was; Escape during the capture; a window that does not scroll; the window under the pointer taken
-with S in the region overlay."""
+with S in the region overlay, partly covered by another, or by a click with --region --scroll."""
 
 import os
 import subprocess
@@ -21,6 +21,8 @@ NOTE_CLASS = "SnapwrightScrollNote"
 LINE = 16
 VIEW_LINES = 24
 DOES_NOT_SCROLL = "The window does not scroll: the picture shows it as it is.\n"
+STAYS_COVERED = ("Snapwright could not take the screenshot: another window stays in front of the window to be "
+                 "scrolled. Close or move it, then try again.\n")
 WINDOW_LOST = ("The window closed or moved while it was being scrolled: the picture holds what was taken "
                "until then.\n")
 
@@ -166,11 +168,12 @@ class ScrollingTest(E2ETestCase):
         self.assertEqual(window.top_line(), 9, "scrolled back where it was")
         self.assertIsNone(program.process.poll())
 
-    # S over the window in the region overlay takes it whole into the editor, and the window is scrolled
-    # back where it was.
+    # S over the window in the region overlay takes it whole into the editor, though another window covers
+    # part of it: it is brought forward, and scrolled back where it was.
     def test_s_in_the_region_overlay_scrolls_the_window_under_the_pointer_into_the_editor(self):
         program = self.start_program()
         window = ScrollingWindow(self, start=9)
+        self.cover_with_another(window)
         self.assertEqual(driver("keys", "ctrl+shift+print")[0], 0)
         self.assertEqual(driver("wait-window", OVERLAY, "", "20000")[0], 0, "the overlay shows")
         self.point_at(window)
@@ -182,6 +185,63 @@ class ScrollingTest(E2ETestCase):
         self.assertEqual(different_pixels(*window.document_part(taken)), 0, "the document, row for row")
         self.assertEqual(window.top_line(), 9, "scrolled back where it was")
         self.assertIsNone(program.process.poll())
+
+    # From the command line, --region --scroll: S over a window partly covered by another, or a click on
+    # it, takes it whole into the file; a region drawn is taken as drawn. A window that stays covered (by
+    # one always on top) is neither scrolled nor taken, and the command says why.
+    def test_region_with_scroll_from_the_command_line_scrolls_the_window_pointed_at_with_s_or_clicked(self):
+        window = ScrollingWindow(self, start=3)
+        screen = self.cover_with_another(window)
+        x, y = window.frame[0] + window.document_at[0], window.frame[1] + window.document_at[1]
+        for act in ("drag", "s", "click", "always covered"):
+            with self.subTest(act):
+                if act == "always covered":
+                    self.cover_with_another(window, "Always in front", "--topmost", "1")
+                picture = self.path(act + ".png")
+                capture = subprocess.Popen(["wine", EXE, "--region", "--scroll", "--file", wine_path(picture)],
+                                           env=env(), stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                self.assertEqual(driver("wait-window", OVERLAY, "", "30000")[0], 0, "the overlay shows")
+                if act == "drag":
+                    run(["xdotool", "mousemove", str(x + 20), str(y + 20), "mousedown", "1", "mousemove",
+                         str(x + 520), str(y + 120), "mouseup", "1"], check=True)
+                else:
+                    self.point_at(window)
+                    if act == "click":
+                        run(["xdotool", "click", "1"], check=True)
+                    else:
+                        self.assertEqual(driver("keys", "s")[0], 0)
+                output, errors = (text.decode("utf-8").replace("\r", "") for text in capture.communicate(timeout=120))
+                if act == "always covered":
+                    self.assertEqual(capture.returncode, 3)
+                    self.assertIn(STAYS_COVERED, errors)
+                    self.assertFalse(os.path.exists(picture))
+                    self.assertEqual(window.top_line(), 3, "not scrolled")
+                    continue
+                self.assertEqual((capture.returncode, output), (0, ""))
+                if act == "drag":
+                    self.assertEqual(image_size(picture), (500, 100))
+                    self.assertEqual(different_pixels(picture, screen, f"500x100+{x + 20}+{y + 20}"), 0,
+                                     "the region as drawn, with the window in front over it")
+                else:
+                    self.assertEqual(image_size(picture), (window.frame[2], window.full_height()))
+                    self.assertEqual(different_pixels(*window.document_part(picture)), 0, "the document, row for row")
+                self.assertEqual(window.top_line(), 3, "scrolled back where it was")
+
+    def cover_with_another(self, window, title="In front", *options):
+        """A second scrolling window in front, over the right of the first and its scroll bar; the screen
+        once it shows."""
+        x, y, width, _ = window.frame
+        other = subprocess.Popen(["wine", SCROLLWINDOW, "--lines", "40", "--width", "300", "--title", title,
+                                  "--at", f"{x + width - 200},{y + 40}", *options], env=env(),
+                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.assertIn(b"ready", other.stdout.readline())
+
+        def close():
+            driver("close", title)
+            other.wait(timeout=15)
+            other.stdout.close()
+        self.addCleanup(close)
+        return self.settled_screen("cover")
 
     def point_at(self, window):
         """The pointer over the left of the window's document, where nothing covers it."""

@@ -3,8 +3,8 @@
 import difflib
 import unittest
 
-from e2e_support import (TRAY_EXIT, TRAY_LEAVE, E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, read_text, reg_delete_key,
-                         reg_values, screenshot, wait_until)
+from e2e_support import (TRAY_EXIT, TRAY_LEAVE, E2ETestCase, SETTINGS_KEY, driver, read_text, reg_delete_key, reg_values,
+                         screenshot, wait_until)
 
 START_TITLE = "Snapwright"
 
@@ -32,12 +32,8 @@ class StartWindowTest(E2ETestCase):
 class TrayMenuTest(E2ETestCase):
     def open_menu(self, language="eng"):
         """Opens the tray menu through the icon's callback message; returns the texts it shows."""
-        self.assertEqual(driver("tray", WM_RBUTTONUP)[0], 0)
-        code, rect = driver("menu-rect")
-        self.assertEqual(code, 0, "the tray menu opens")
-        left, top, width, height = rect.split()
-        shot = screenshot(self.path("menu.png"))
-        return read_text(shot, f"{width}x{height}+{left}+{top}", language)
+        left, top, width, height = self.open_tray_menu()
+        return read_text(screenshot(self.path("menu.png")), f"{width}x{height}+{left}+{top}", language)
 
     def test_menu_in_german_leave_does_nothing_and_exit_ends_the_program(self):
         self.fresh_settings(Language=1)

@@ -1,11 +1,14 @@
 #pragma once
-// Recording automation and desktop windows for the host tests of sending.
+// Recording automation and desktop windows for the host tests of sending, and a sender over them.
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "apps/OfficeSender.h"
+#include "fakes/FakePorts.h"
 #include "platform/Automation.h"
 #include "platform/TopLevelWindows.h"
 
@@ -108,6 +111,24 @@ public:
     }
 
     std::vector<Window> windows;  // window n is windows[n - 1]
+};
+
+// A sender to the office programs over these fakes: the question before a start is logged as
+// "ask <program>" and answered with `startAnswer`, a wait as "wait <milliseconds>".
+struct FakeSending {
+    FakeClipboard clipboard;
+    RecordingAutomation automation;
+    FakeTopLevelWindows windows;
+    FakeUserMessages messages;
+    bool startAnswer = true;
+    std::function<int()> language = [] { return 0; };
+    OfficeSender sender{{clipboard, automation, windows, messages,
+                         [this](const std::string& name) {
+                             automation.log.push_back("ask " + name);
+                             return startAnswer;
+                         },
+                         [this](int ms) { automation.log.push_back("wait " + std::to_string(ms)); }, 0,
+                         [this] { return language(); }}};
 };
 
 }  // namespace snapwright::fakes

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <algorithm>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <utility>
@@ -130,6 +131,13 @@ inline RgbImage Document(int width, const std::vector<std::uint32_t>& rows) {
     return document;
 }
 
+// Text rows numbered from `first` on: every row of its own.
+inline std::vector<std::uint32_t> TextRows(int count, std::uint32_t first = 1) {
+    std::vector<std::uint32_t> rows(static_cast<std::size_t>(count));
+    std::iota(rows.begin(), rows.end(), first);
+    return rows;
+}
+
 // A window that shows a ScrollingWindow and scrolls by the ways it is made to answer, in pixels
 // from the top of its document; its scroll bar counts lines. The state outlives the capture.
 struct ScrollState {
@@ -143,6 +151,7 @@ struct ScrollState {
     int pagePixels = 0;  // Page Down; 0: the keys move nothing
     int stopAfter = -1;  // Escape once this many requests to scroll have come
     int lostAfter = -1;  // the window closes then
+    bool staysCovered = false;  // another window stays in front of it
     int requests = 0;
     std::int64_t now = 0;
     std::vector<std::string> log;
@@ -194,6 +203,7 @@ public:
         if (m_state.scrollBarAnswers) m_state.position = position * m_state.linePixels;
         return true;
     }
+    bool ComeToFront() override { return !m_state.staysCovered; }
     bool StillThere() const override { return m_state.lostAfter < 0 || m_state.requests < m_state.lostAfter; }
     bool StopAsked() override { return m_state.stopAfter >= 0 && m_state.requests >= m_state.stopAfter; }
     void Wait(int milliseconds) override { m_state.now += milliseconds; }

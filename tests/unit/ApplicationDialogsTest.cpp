@@ -4,15 +4,15 @@
 #include "apps/AskApplicationDialog.h"
 #include "fakes/FakeAutomation.h"
 #include "fakes/FakeForm.h"
-#include "fakes/FakePorts.h"
 
 namespace snapwright {
 namespace {
 
 using enum AskApplicationControl;
 
-class AskApplicationDialogTest : public ::testing::Test {
+class AskApplicationDialogTest : public ::testing::Test, protected fakes::FakeSending {
 protected:
+    AskApplicationDialogTest() { startAnswer = false; }
     void Open(std::function<void()> user) {
         form.OnShowModal([this, user] {
             dialog.OnLoad();
@@ -23,16 +23,6 @@ protected:
 
     FakeForm form;
     Settings settings;
-    fakes::FakeClipboard clipboard;
-    fakes::RecordingAutomation automation;
-    fakes::FakeTopLevelWindows windows;
-    fakes::FakeUserMessages messages;
-    OfficeSender sender{{clipboard, automation, windows, messages,
-                         [this](const std::string& name) {
-                             automation.log.push_back("ask " + name);
-                             return false;
-                         },
-                         [](int) {}, 0, [this] { return settings.Language; }}};
     int editorShown = 0;
     AskApplicationDialog dialog{{form, settings, sender, [this] {
                                      EXPECT_TRUE(form.Hidden()) << "the dialog hides before the editor shows";

@@ -22,6 +22,8 @@ TEST(CommandLine, GoodLinesGiveTheirCommandAndTheSameCommandAgainInFull) {
          Command{CaptureArea::Window, 0, CommandTarget::Editor, "Shot.PNG", &kSaveFormats[2], std::nullopt, false, true}},
         {{"--scroll", "--window", "--file", "long.png"},
          Command{CaptureArea::Window, 0, CommandTarget::Clipboard, "long.png", &kSaveFormats[2], {}, false, false, true}},
+        {{"--region", "--scroll", "--to", "editor"},
+         Command{CaptureArea::Region, 0, CommandTarget::Editor, "", nullptr, {}, false, false, true}},
     };
     for (const auto& [arguments, expected] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);
@@ -52,7 +54,7 @@ TEST(CommandLine, BadLinesSayWhatIsWrongWithCodeTwo) {
         {{"--screen", "--file", "a.png", "--thumbnail", "60"}, "--thumbnail takes a percentage from 10 to 50, not \"60\"."},
         {{"--screen", "--file", "a.png", "--to", "save"},
          "--file cannot go with --to save: the save dialog asks for the file itself."},
-        {{"--screen", "--scroll"}, "--scroll goes with --window: it scrolls the window in front."},
+        {{"--screen", "--scroll"}, "--scroll goes with --window or --region: it scrolls a window."},
     };
     for (const auto& [arguments, error] : cases) {
         const ParsedCommandLine parsed = ParseCommandLine(arguments);

@@ -70,9 +70,13 @@ protected:
     ScrollOutcome scrolled;
     std::vector<CommandOutcome> answers;
     RegionTaken region;
+    std::vector<bool> clicksScroll;  // what each region was asked
     std::vector<int> editorGot;  // the serials of the pictures the editor was given
     CommandRunner::Ports ports{engine, currentShot, destinations, exporter, files, messages, settings,
-                               [this] { return region; },
+                               [this](bool clickScrolls) {
+                                   clicksScroll.push_back(clickScrolls);
+                                   return region;
+                               },
                                [this](PicturePtr shot) { editorGot.push_back(SerialOf(shot)); },
                                [this](int milliseconds, std::function<void()> then) {
                                    later.emplace_back(milliseconds, std::move(then));
@@ -224,6 +228,18 @@ TEST_F(CommandRunnerTest, AScrolledWindowGoesOnAsAnyShotAndItsNoteIsTheAnswer) {
 
     scrolled = {};
     EXPECT_EQ(Run({"--window", "--scroll"}), (CommandOutcome{kExitFailed, "The window cannot be read."}));
+}
+
+// With --region, --scroll has a click scroll the window it takes; the region capture has made the
+// scrolled window current, and its note is the answer.
+TEST_F(CommandRunnerTest, ARegionWithScrollAsksThatAClickScrollsTheWindowAndTellsItsNote) {
+    region = {std::make_shared<FakePicture>(90, 16384, 5), false, "The height limit."};
+    EXPECT_EQ(Run({"--region", "--scroll", "--file", "C:\\tall.png"}), (CommandOutcome{kExitDone, "The height limit."}));
+    EXPECT_TRUE(files.files.contains("C:\\tall.png"));
+    region = {std::make_shared<FakePicture>(90, 60, 6)};
+    EXPECT_EQ(Run({"--region", "--to", "editor"}), (CommandOutcome{kExitDone, ""}));
+    EXPECT_EQ(clicksScroll, (std::vector<bool>{true, false}));
+    EXPECT_EQ(editorGot, std::vector<int>{6});
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/FakePorts.h"
+
 namespace snapwright {
 namespace {
 
@@ -20,6 +22,23 @@ TEST(Desktop, TheVisibleFrameIsTheComposedOneWhereItFitsAndAMaximisedWindowKeeps
     EXPECT_EQ(VisibleFrame({maximised, std::nullopt, true}, kMonitors), kLeft.workArea);
     EXPECT_EQ(VisibleFrame({maximised, std::nullopt, false}, kMonitors), (Rect{-804, -4, 808, 578}));
     EXPECT_EQ(VisibleFrame({WindowEdges{-2, 0, 2147483647, 10}, std::nullopt, false}, kMonitors), std::nullopt);
+}
+
+// Only what the user sees above the window counts: a window below it, a hidden or minimised one
+// above it and one beside it do not.
+TEST(Desktop, AWindowIsCoveredByAShownWindowAboveItThatOverlapsThePart) {
+    fakes::FakeScreen screen;
+    fakes::FakeWindowService windows;
+    windows.rectangles = {{1, {0, 0, 100, 100}}, {2, {100, 0, 200, 100}}, {3, {50, 50, 150, 150}},
+                          {4, {50, 50, 150, 150}}, {5, {0, 0, 300, 300}}};
+    windows.topLevel = {{1, true}, {2, true}, {3, false}, {4, true, true}, {5, true}};
+    const Desktop desktop(screen, windows);
+    EXPECT_FALSE(desktop.Covered(5, {20, 120, 200, 100})) << "the one above lies beside the part";
+    EXPECT_TRUE(desktop.Covered(5, {20, 20, 200, 100}));
+    EXPECT_TRUE(desktop.Covered(5, {150, 50, 50, 50})) << "covered by the second one above";
+    EXPECT_FALSE(desktop.Covered(5, {100, 100, 100, 100})) << "hidden and minimised windows show nothing";
+    EXPECT_FALSE(desktop.Covered(1, {0, 0, 100, 100})) << "the top window";
+    EXPECT_TRUE(desktop.Covered(9, {150, 150, 10, 10})) << "a window not shown: the one that shows there";
 }
 
 }  // namespace

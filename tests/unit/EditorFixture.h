@@ -16,8 +16,9 @@ namespace snapwright {
 
 // An editor on fakes; the view sits at (0, 40) in a 1000 x 700 client area with 20-pixel scroll
 // bars, so it is 980 x 640 pixels before it shrinks to a smaller picture.
-class EditorTest : public ::testing::Test {
+class EditorTest : public ::testing::Test, protected fakes::FakeSending {
 protected:
+    EditorTest() { language = [this] { return settings.Language; }; }
     // A capture of this size as the current screenshot, and the editor opened on it.
     void OpenOn(int width, int height) {
         currentShot.Set(std::make_shared<fakes::FakePicture>(width, height, 1));
@@ -73,21 +74,19 @@ protected:
     int Serial() const { return fakes::SerialOf(Core().LastPicture()); }
     // The picture as it is handed on, with its marks.
     RgbImage Pixels() const { return Core().Marked().Flatten(); }
+    // A picture handed on to a destination, noted by its serial.
+    void HandOn(const char* destination, const PicturePtr& picture) {
+        handedOn.push_back(destination + (" " + std::to_string(fakes::SerialOf(picture))));
+    }
 
     FakeForm form;
     fakes::FakeEditorWindow window;
-    fakes::FakeTopLevelWindows windows;
     Settings settings;
     CurrentShot currentShot;
-    fakes::FakeUserMessages messages;
     ::testing::NiceMock<fakes::MockFileDialogs> dialogs;
     fakes::FakeShell shell;
     fakes::FakeFileSystem files;
     HelpFile help{shell, files, messages};
-    fakes::FakeClipboard clipboard;
-    fakes::RecordingAutomation automation;
-    OfficeSender sender{{clipboard, automation, windows, messages, [](const std::string&) { return false; }, [](int) {}, 0,
-                         [this] { return settings.Language; }}};
     std::vector<std::string> handedOn;  // what the destinations received, by picture serial
     bool saveWrites = true;
     LoadedPicture fileContents;
@@ -97,18 +96,9 @@ protected:
                        handedOn.push_back("load " + path);
                        return fileContents;
                    },
-                   [this](PicturePtr picture) {
-                       handedOn.push_back("save " + std::to_string(fakes::SerialOf(picture)));
-                       return saveWrites;
-                   },
-                   [this](PicturePtr picture) {
-                       handedOn.push_back("print " + std::to_string(fakes::SerialOf(picture)));
-                       return PageOutcome::Printed;
-                   },
-                   [this](PicturePtr picture) {
-                       handedOn.push_back("copy " + std::to_string(fakes::SerialOf(picture)));
-                       return true;
-                   }}};
+                   [this](PicturePtr picture) { HandOn("save", picture); return saveWrites; },
+                   [this](PicturePtr picture) { HandOn("print", picture); return PageOutcome::Printed; },
+                   [this](PicturePtr picture) { HandOn("copy", picture); return true; }}};
 };
 
 }  // namespace snapwright

@@ -201,7 +201,7 @@ TEST_F(EditorTest, EscapeMidDragLeavesTheToolAndChangesNothing) {
 }
 
 // Draw, undo, draw again, a crop among the changes: every undo (Ctrl+Z) gives back exactly the
-// pixels of the picture before the change, with its size.
+// pixels of the picture before the change, with its size, and the view shows them.
 TEST_F(EditorTest, UndoingEveryChangeGivesThePicturesBackPixelForPixel) {
     OpenOn(400, 300);
     std::vector<RgbImage> pictures{Pixels()};
@@ -223,6 +223,7 @@ TEST_F(EditorTest, UndoingEveryChangeGivesThePicturesBackPixelForPixel) {
     for (std::size_t i = pictures.size() - 1; i > 0; --i) {
         EXPECT_TRUE(editor.OnKey(CtrlKey('Z')));
         EXPECT_EQ(Pixels(), pictures[i - 1]) << "after undo " << pictures.size() - i;
+        EXPECT_EQ(window.shownPixels, Pixels()) << "after undo " << pictures.size() - i;
     }
     EXPECT_FALSE(form.State(Button("Undo")).enabled);
     EXPECT_EQ(editor.Toolbar()[ToolbarIndex("Undo")].Tooltip(0), "Undo the last change (Ctrl+Z)");

@@ -35,6 +35,13 @@ protected:
         ADD_FAILURE() << "no atom for hotkey " << number;
     }
     void Tick() { hotkeys.HotkeyWindowProc(kWmTimer, kRetryTimerId); }
+    // Windows' own capture holds plain Print Screen while the keys are registered and told.
+    void StartBesideWindowsCapture() {
+        service.taken = {kPlainPrint};
+        service.systemCapture = true;
+        ASSERT_TRUE(hotkeys.RegisterHotkeys());
+        hotkeys.TellTakenKeys();
+    }
 
     static constexpr WindowRef kWindow = 0x5000;
     static constexpr WindowRef kOtherWindow = 0x6000;
@@ -162,10 +169,7 @@ TEST_F(HotkeysTest, TakenKeysAreToldOnceAndTakenWhenTheyComeFree) {
 // Plain Print Screen held by Windows' own screen capture: the user is asked, and Yes switches it
 // off and takes the key at once, or on the timer when Windows lets go later.
 TEST_F(HotkeysTest, WindowsCaptureOnPrintScreenIsSwitchedOffOnlyWithConsent) {
-    service.taken = {kPlainPrint};
-    service.systemCapture = true;
-    ASSERT_TRUE(hotkeys.RegisterHotkeys());
-    hotkeys.TellTakenKeys();
+    StartBesideWindowsCapture();
     ASSERT_EQ(messages.questions.size(), 1u);
     EXPECT_TRUE(messages.errors.empty());
     EXPECT_EQ(service.switchOffs, 0) << "No leaves the system as it is";
@@ -174,8 +178,7 @@ TEST_F(HotkeysTest, WindowsCaptureOnPrintScreenIsSwitchedOffOnlyWithConsent) {
 
     messages.answer = true;
     service.letsGoLater = true;
-    ASSERT_TRUE(hotkeys.RegisterHotkeys());
-    hotkeys.TellTakenKeys();
+    StartBesideWindowsCapture();
     EXPECT_EQ(service.switchOffs, 1);
     EXPECT_FALSE(service.systemCapture);
     EXPECT_FALSE(service.Held().contains(Atom(1)));
@@ -185,20 +188,14 @@ TEST_F(HotkeysTest, WindowsCaptureOnPrintScreenIsSwitchedOffOnlyWithConsent) {
     EXPECT_FALSE(service.timerRunning);
     hotkeys.UnregisterHotkeys();
 
-    service.taken = {kPlainPrint};
-    service.systemCapture = true;
     service.letsGoLater = false;
-    ASSERT_TRUE(hotkeys.RegisterHotkeys());
-    hotkeys.TellTakenKeys();
+    StartBesideWindowsCapture();
     EXPECT_EQ(service.Held().at(Atom(1)), kPlainPrint) << "taken at once after Yes";
     EXPECT_FALSE(service.timerRunning);
     hotkeys.UnregisterHotkeys();
 
-    service.taken = {kPlainPrint};
-    service.systemCapture = true;
     service.switchOffFails = true;
-    ASSERT_TRUE(hotkeys.RegisterHotkeys());
-    hotkeys.TellTakenKeys();
+    StartBesideWindowsCapture();
     EXPECT_EQ(messages.errors, std::vector<std::string>{WindowsCaptureNotSwitchedOffMessage(0)});
 }
 
@@ -257,10 +254,7 @@ TEST_F(HotkeysTest, PrintScreenChosenWhileWindowsHoldsItIsAskedAbout) {
 // No at start is not the last word: confirming the keys dialog asks again, while Print Screen is
 // still the choice and Windows still holds it; No keeps the choice, missing as before.
 TEST_F(HotkeysTest, TheKeysDialogAsksAgainAboutPrintScreenThatWindowsStillHolds) {
-    service.taken = {kPlainPrint};
-    service.systemCapture = true;
-    ASSERT_TRUE(hotkeys.RegisterHotkeys());
-    hotkeys.TellTakenKeys();
+    StartBesideWindowsCapture();
     hotkeys.Suspend();
     EXPECT_EQ(hotkeys.ChooseKeys(hotkeys.Choices()), std::nullopt);
     EXPECT_EQ(messages.questions.size(), 2u);

@@ -102,21 +102,15 @@ TEST_F(KeysDialogTest, CancelKeepsWhatWasStoredAndDefaultsBringBackEveryRow) {
     EXPECT_EQ(LoadKeyChoices(store), DefaultKeyChoices());
 }
 
-// Two rows with one key, and a key another program holds: told by name, the dialog stays open on
-// that row, and nothing is stored until the user has chosen again.
-TEST_F(KeysDialogTest, ASharedKeyOrAKeyAnotherProgramHoldsKeepsTheDialogOpenOnItsRow) {
-    service.taken = {{kModControl, 'K'}};
+// Two rows with one key: told by name, the dialog stays open on that row, and nothing is stored
+// until the user has chosen again. (A key another program holds is refused alike: the hotkeys'
+// test refuses it, the e2e keys test sees the dialog keep its row.)
+TEST_F(KeysDialogTest, ASharedKeyKeepsTheDialogOpenOnItsRow) {
     Open([this] {
         dialog.OnKeyPressed(3, {kModControl | kModAlt, 'S'});
         dialog.OnOk();
         EXPECT_EQ(messages.errors, std::vector<std::string>{SharedKeyMessage({kModControl | kModAlt, 'S'}, 2, 3, 0)});
         EXPECT_EQ(form.focused, Id(KeyField(3)));
-
-        dialog.OnKeyPressed(3, {kModControl, 'K'});
-        dialog.OnOk();
-        ASSERT_EQ(messages.errors.size(), 2u);
-        EXPECT_TRUE(messages.errors[1].starts_with("Ctrl+K is already used by another program.")) << messages.errors[1];
-        EXPECT_EQ(form.State(KeyField(3)).text, "Ctrl+K") << "the row is kept";
         EXPECT_FALSE(form.Unloaded());
         EXPECT_TRUE(store.writes.empty());
 

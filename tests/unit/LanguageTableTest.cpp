@@ -20,7 +20,6 @@
 #include "fakes/FakeForm.h"
 #include "lang/ApplyLanguage.h"
 #include "lang/Placeholders.h"
-#include "lang/UserText.h"
 #include "save/SaveAsControls.h"
 #include "settings/OptionsControls.h"
 #include "ui/AboutControls.h"
@@ -244,19 +243,6 @@ TEST(LanguageTable, EveryRowWritesTheLettersOfItsOwnAlphabet) {
         EXPECT_EQ(beyondWestern, i == kGreek || std::ranges::any_of(kAccentedLetters[i], IsBeyondWestern))
             << lang.LanguageName(i);
     }
-}
-
-// Each language puts the values where its sentence needs them, the same values in every language.
-TEST(LanguageTable, AMessageWithPlaceholdersIsFilledInEveryLanguage) {
-    const Message message{PictureNeedsTooMuchMemoryReason, {{"size", "30000 × 9000"}, {"megabytes", "1803"}}};
-    for (int i = 0; i < kLanguageCount; ++i) {
-        const std::string text = UserText(message, i);
-        EXPECT_NE(text.find("30000 × 9000"), std::string::npos) << text;
-        EXPECT_NE(text.find("1803"), std::string::npos) << text;
-        EXPECT_EQ(text.find('{'), std::string::npos) << text;
-    }
-    EXPECT_EQ(UserText(message, 1), "Das Bild ist 30000 × 9000 Pixel groß und braucht zum Öffnen etwa 1803 MB "
-                                    "Arbeitsspeicher, mehr als Snapwright jetzt bekommen kann.");
 }
 
 // The caption label keeps its design size; a damaged Language setting puts English on the window.

@@ -4,17 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeAutomation.h"
-#include "fakes/FakePorts.h"
 
 namespace snapwright {
 namespace {
 
-using fakes::FakeTopLevelWindows;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using Log = std::vector<std::string>;
 
-class OfficeSenderTest : public ::testing::Test {
+class OfficeSenderTest : public ::testing::Test, protected fakes::FakeSending {
 protected:
     // The log with the second suite's long service names shortened.
     Log Sent(OfficeProgram program) {
@@ -31,20 +29,6 @@ protected:
         }
         return log;
     }
-
-    fakes::FakeClipboard clipboard;
-    fakes::RecordingAutomation automation;
-    FakeTopLevelWindows windows;
-    fakes::FakeUserMessages messages;
-    bool startAnswer = true;
-    int language = 0;
-    OfficeSender sender{{clipboard, automation, windows, messages,
-                         [this](const std::string& name) {
-                             automation.log.push_back("ask " + name);
-                             return startAnswer;
-                         },
-                         [this](int ms) { automation.log.push_back("wait " + std::to_string(ms)); }, 0,
-                         [this] { return language; }}};
 };
 
 // Word's sequences, and Calc's and Writer's, are read from the real automation calls in the e2e
@@ -83,13 +67,13 @@ TEST_F(OfficeSenderTest, AFailedStepTellsWhichProgramAndWhyAndStopsThere) {
                                   "call was refused).\r\n\r\nThe screenshot is on the clipboard: you can paste it "
                                   "into Microsoft Word yourself.");
 
-    language = 1;
+    language = [] { return 1; };
     Sent(OfficeProgram::Word);
     EXPECT_EQ(messages.errors.at(1), "Snapwright konnte den Screenshot nicht an Microsoft Word senden: es hat „Add“ "
                                      "abgelehnt (the call was refused).\r\n\r\nDer Screenshot ist in der "
                                      "Zwischenablage: Sie können ihn selbst in Microsoft Word einfügen.");
 
-    language = 0;
+    language = [] { return 0; };
     automation.log.clear();
     clipboard.fail = true;
     EXPECT_TRUE(Sent(OfficeProgram::Calc).empty());

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "fakes/FakePorts.h"
 #include "fakes/FakeScrollPorts.h"
 
@@ -13,19 +11,13 @@ namespace {
 using fakes::SamePixels;
 using fakes::ScrollState;
 
-// A document of 1200 rows, each of its own: the view of 240 rows ends at 960, 60 lines of 16.
-RgbImage LongDocument(int width) {
-    std::vector<std::uint32_t> rows(1200);
-    std::iota(rows.begin(), rows.end(), 1u);
-    return fakes::Document(width, rows);
-}
-
 class ScrollCaptureTest : public testing::Test {
 protected:
     ScrollCaptureTest() {
         state.look.view = 240;
         state.area = {100, 100, 200, 280};
-        state.look.document = LongDocument(state.look.Content());
+        // 1200 rows, each of its own: the view of 240 rows ends at 960, 60 lines of 16.
+        state.look.document = fakes::Document(state.look.Content(), fakes::TextRows(1200));
     }
 
     ScrollOutcome Take(int heightLimit = 16384) {
@@ -78,6 +70,14 @@ TEST_F(ScrollCaptureTest, TheWheelTakesTheWholeDocumentAndTheWindowGoesBackToThe
     EXPECT_EQ(note.places.front(), (Rect{140, 388, 120, 40})) << "below the area";
     EXPECT_EQ(note.texts.front(), "Scrolling\u2026 Esc stops / 0 pixels taken");
     EXPECT_EQ(note.texts.back(), "Scrolling\u2026 Esc stops / 1240 pixels taken");
+
+    // Less than a step from the top: the step up that reaches it moves less than the wheel does, and
+    // the steps down are not sized by it.
+    for (const int start : {48, 96}) {
+        state.position = start;
+        EXPECT_TRUE(SamePixels(Pixels(Take()), state.look.Expected())) << start;
+        EXPECT_EQ(state.position, start);
+    }
 }
 
 TEST_F(ScrollCaptureTest, AWindowThatIgnoresTheWheelIsScrolledByItsScrollBarOrTheKeys) {
@@ -114,6 +114,16 @@ TEST_F(ScrollCaptureTest, AWindowThatDoesNotScrollGivesItsPictureAndSaysSo) {
     EXPECT_FALSE(Take().picture);
     EXPECT_EQ(messages.errors.size(), 1u) << "a window that cannot be read is told";
     EXPECT_EQ(currentShot.Get(), outcome.picture) << "the screenshot before stays current";
+
+    // Another window that stays over it would be in every frame: nothing is scrolled or taken.
+    readable = true;
+    state.staysCovered = true;
+    state.log.clear();
+    EXPECT_FALSE(Take().picture);
+    ASSERT_EQ(messages.errors.size(), 2u);
+    EXPECT_NE(messages.errors[1].find("another window stays in front"), std::string::npos) << messages.errors[1];
+    EXPECT_TRUE(state.log.empty()) << "not scrolled";
+    EXPECT_EQ(currentShot.Get(), outcome.picture);
 }
 
 TEST_F(ScrollCaptureTest, EscapeKeepsWhatWasTakenAndAnotherCaptureTakesItAll) {

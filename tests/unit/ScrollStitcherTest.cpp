@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <numeric>
-
 #include "fakes/FakeScrollPorts.h"
 
 namespace snapwright {
@@ -13,18 +10,11 @@ namespace {
 using fakes::Document;
 using fakes::RowsOf;
 using fakes::SamePixels;
+using fakes::TextRows;
 using fakes::ScrollingWindow;
 
 RgbImage PixelsOf(const PicturePtr& picture) {
     return fakes::PixelsOf(*picture);
-}
-
-
-// Text rows numbered 1, 2, 3 ...: every row of its own.
-std::vector<std::uint32_t> TextRows(int count, std::uint32_t first = 1) {
-    std::vector<std::uint32_t> rows(static_cast<std::size_t>(count));
-    std::iota(rows.begin(), rows.end(), first);
-    return rows;
 }
 
 std::vector<std::uint32_t> Joined(std::initializer_list<std::vector<std::uint32_t>> parts) {

@@ -134,23 +134,6 @@ TEST_F(TrayProgramTest, TheCaptureEntriesComeFirstWithTheKeysThatDoTheSame) {
                                                   "-", "Optionen", "Info", "Men\u00fc verlassen", "Beenden"}));
 }
 
-// With no key at all, the menu captures: the screen, and the window that was in front before the
-// menu took the foreground, each onto the clipboard and into the editor.
-TEST_F(TrayProgramTest, TheScreenAndTheWindowInFrontAreTakenWithoutAnyKey) {
-    for (const KeyCombination& keys : DefaultKeyChoices()) service.taken.push_back({keys.modifiers, keys.key});
-    ASSERT_TRUE(program.OnLoad());
-    Choose(1);
-    ASSERT_EQ(edited.size(), 1u);
-    EXPECT_EQ(edited[0]->Width(), 1024);
-    EXPECT_EQ(clipboard.held, edited[0]);
-
-    windows.foreground = kWindowInFront;  // the user works in it again
-    Choose(2);
-    ASSERT_EQ(edited.size(), 2u);
-    EXPECT_EQ((std::pair{edited[1]->Width(), edited[1]->Height()}), (std::pair{400, 300}));
-    EXPECT_EQ(currentShot.Get(), edited[1]);
-}
-
 // Exit, the menu's last item, ends the program only once the editor's unsaved edits are let go
 // of: kept (Cancel), the program runs on with its icon and keys.
 TEST_F(TrayProgramTest, ExitEndsTheProgramOnlyWhenTheEditorLetsItsEditsGo) {

@@ -14,6 +14,9 @@ constexpr int kEscapeHotkey = 0x5357;  // a thread hotkey's id, 0 to 0xBFFF
 constexpr DWORD kAnswerMilliseconds = 2000;
 // The longest wait for the window's program to have handled a request and painted.
 constexpr DWORD kIdleMilliseconds = 500;
+// The longest wait for the window to come in front, and how often it is looked at meanwhile.
+constexpr ULONGLONG kFrontMilliseconds = 3000;
+constexpr int kFrontLookMilliseconds = 30;
 
 Rect RectOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
@@ -263,6 +266,27 @@ bool Win32ScrolledWindow::Keys(int pages) {
 
 bool Win32ScrolledWindow::InFront() const {
     return ::GetForegroundWindow() == m_window;
+}
+
+// A window that nothing covers is left as it is. Another one comes in front by the rights of this
+// program, which the user has just used (the overlay, the tray menu), and is raised in any case
+// without waiting for its program, which answers in its own time.
+bool Win32ScrolledWindow::ComeToFront() {
+    if (!Covered()) return true;
+    ::SetForegroundWindow(m_window);
+    ::SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+    const ULONGLONG end = ::GetTickCount64() + kFrontMilliseconds;
+    while (Covered()) {
+        if (::GetTickCount64() >= end) return false;
+        Wait(kFrontLookMilliseconds);
+    }
+    return true;
+}
+
+bool Win32ScrolledWindow::Covered() const {
+    const Win32Screen screen;
+    const Win32WindowService windows;
+    return Desktop(screen, windows).Covered(reinterpret_cast<WindowRef>(m_window), m_area);
 }
 
 bool Win32ScrolledWindow::StillThere() const {

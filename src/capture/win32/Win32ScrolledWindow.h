@@ -31,6 +31,7 @@ public:
     bool Scroll(ScrollMethod method, int amount) override;
     bool ScrollToTop(ScrollMethod method) override;
     bool ScrollBarTo(int position) override;
+    bool ComeToFront() override;
     bool StillThere() const override;
     bool StopAsked() override;
     void Wait(int milliseconds) override;
@@ -43,6 +44,7 @@ private:
     bool Keys(int pages);
     bool SendScrollBar(WORD request, int position = 0) const;
     bool InFront() const;
+    bool Covered() const;
     bool Answered(bool sent) const;
 
     HWND m_window;

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Okno se neposouvá: obrázek je ukazuje tak, jak je."},
     {ScrollingHeightLimitMessage, "Byla dosažena největší výška: obrázek končí na {pixels} pixelech."},
     {ScrollingWindowLostMessage, "Okno bylo během posouvání zavřeno nebo přesunuto: obrázek obsahuje, co bylo zachyceno do té doby."},
+    {ScrollingCoveredMessage, "Snapwright nemohl pořídit snímek obrazovky: před oknem, které se má posouvat, zůstává jiné okno. Zavřete je nebo přesuňte a zkuste to znovu."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright nemohl otevřít soubor\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {OneCaptureError, "Zadejte jen jeden druh snímku, nikoli {first} a {second}."},
     {NoCaptureError, "Zadejte, co se má sejmout: --screen, --window nebo --region."},
     {NeedsFileError, "{option} vyžaduje --file."},
-    {ScrollNeedsWindowError, "--scroll patří k --window: posouvá okno v popředí."},
+    {ScrollNeedsWindowOrRegionError, "--scroll patří k --window nebo --region: posouvá okno."},
     {FileWithSaveError, "--file nelze použít s --to save: dialog ukládání se na soubor zeptá sám."},
     {FormatMismatchError, "--format {format} neodpovídá souboru „{file}“."},
     {UnknownFormatError, "Formát souboru „{file}“ je neznámý: zadejte --format nebo příponu (.bmp, .jpg, .png, .tif, .mng)."},

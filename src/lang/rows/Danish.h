@@ -190,6 +190,7 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulle: billedet viser det, som det er."},
     {ScrollingHeightLimitMessage, "Højdegrænsen blev nået: billedet slutter ved {pixels} pixel."},
     {ScrollingWindowLostMessage, "Vinduet blev lukket eller flyttet under rulningen: billedet indeholder det, der var optaget indtil da."},
+    {ScrollingCoveredMessage, "Snapwright kunne ikke tage skærmbilledet: et andet vindue bliver liggende foran det vindue, der skal rulles. Luk eller flyt det, og prøv igen."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunne ikke åbne\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {OneCaptureError, "Angiv kun én optagelse, ikke {first} og {second}."},
     {NoCaptureError, "Angiv en optagelse: --screen, --window eller --region."},
     {NeedsFileError, "{option} kræver --file."},
-    {ScrollNeedsWindowError, "--scroll hører sammen med --window: det ruller vinduet i forgrunden."},
+    {ScrollNeedsWindowOrRegionError, "--scroll hører sammen med --window eller --region: det ruller et vindue."},
     {FileWithSaveError, "--file kan ikke bruges med --to save: Dialogboksen Gem spørger selv efter filen."},
     {FormatMismatchError, "--format {format} passer ikke til filen »{file}«."},
     {UnknownFormatError, "Formatet af »{file}« er ukendt: Angiv --format eller et filtypenavn (.bmp, .jpg, .png, .tif, .mng)."},

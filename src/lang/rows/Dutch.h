@@ -190,6 +190,7 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Het venster scrolt niet: de afbeelding toont het zoals het is."},
     {ScrollingHeightLimitMessage, "De maximale hoogte is bereikt: de afbeelding eindigt bij {pixels} pixels."},
     {ScrollingWindowLostMessage, "Het venster is tijdens het scrollen gesloten of verplaatst: de afbeelding bevat wat tot dan toe was vastgelegd."},
+    {ScrollingCoveredMessage, "Snapwright kon de schermafbeelding niet maken: een ander venster blijft voor het venster staan dat moet worden gescrold. Sluit of verplaats het en probeer het opnieuw."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kan dit bestand niet openen:\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {OneCaptureError, "Geef maar één opname, niet {first} en {second}."},
     {NoCaptureError, "Geef een opname: --screen, --window of --region."},
     {NeedsFileError, "{option} heeft --file nodig."},
-    {ScrollNeedsWindowError, "--scroll hoort bij --window: het schuift door het venster op de voorgrond."},
+    {ScrollNeedsWindowOrRegionError, "--scroll hoort bij --window of --region: het schuift door een venster."},
     {FileWithSaveError, "--file kan niet samen met --to save: het dialoogvenster Opslaan vraagt zelf om het bestand."},
     {FormatMismatchError, "--format {format} past niet bij het bestand ‘{file}’."},
     {UnknownFormatError, "De indeling van ‘{file}’ is onbekend: geef --format of een extensie (.bmp, .jpg, .png, .tif, .mng)."},

@@ -191,6 +191,7 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "The window does not scroll: the picture shows it as it is."},
     {ScrollingHeightLimitMessage, "The height limit was reached: the picture ends at {pixels} pixels."},
     {ScrollingWindowLostMessage, "The window closed or moved while it was being scrolled: the picture holds what was taken until then."},
+    {ScrollingCoveredMessage, "Snapwright could not take the screenshot: another window stays in front of the window to be scrolled. Close or move it, then try again."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright could not open\n{file}\n\n{reason}"},
@@ -248,7 +249,7 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {OneCaptureError, "Give only one capture, not {first} and {second}."},
     {NoCaptureError, "Give a capture: --screen, --window or --region."},
     {NeedsFileError, "{option} needs --file."},
-    {ScrollNeedsWindowError, "--scroll goes with --window: it scrolls the window in front."},
+    {ScrollNeedsWindowOrRegionError, "--scroll goes with --window or --region: it scrolls a window."},
     {FileWithSaveError, "--file cannot go with --to save: the save dialog asks for the file itself."},
     {FormatMismatchError, "--format {format} does not match the file \"{file}\"."},
     {UnknownFormatError, "The format of \"{file}\" is unknown: give --format or an extension (.bmp, .jpg, .png, .tif, .mng)."},

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Ikkuna ei vieri: kuva näyttää sen sellaisenaan."},
     {ScrollingHeightLimitMessage, "Korkeusraja tuli vastaan: kuva päättyy {pixels} pikselin kohdalla."},
     {ScrollingWindowLostMessage, "Ikkuna suljettiin tai sitä siirrettiin vierityksen aikana: kuvassa on se, mikä siihen asti ehdittiin ottaa."},
+    {ScrollingCoveredMessage, "Snapwright ei voinut ottaa kuvakaappausta: vieritettävän ikkunan edessä pysyy toinen ikkuna. Sulje tai siirrä se ja yritä uudelleen."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright ei voinut avata tiedostoa\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {OneCaptureError, "Anna vain yksi kaappaus, ei {first} ja {second}."},
     {NoCaptureError, "Anna kaappaus: --screen, --window tai --region."},
     {NeedsFileError, "{option} tarvitsee valitsimen --file."},
-    {ScrollNeedsWindowError, "--scroll käy vain valitsimen --window kanssa: se vierittää edessä olevaa ikkunaa."},
+    {ScrollNeedsWindowOrRegionError, "--scroll käy vain valitsimen --window tai --region kanssa: se vierittää ikkunaa."},
     {FileWithSaveError, "--file ei käy yhdessä valitsimen --to save kanssa: tallennusikkuna kysyy tiedoston itse."},
     {FormatMismatchError, "--format {format} ei vastaa tiedostoa ”{file}”."},
     {UnknownFormatError, "Tiedoston ”{file}” muoto on tuntematon: anna --format tai tiedostotunniste (.bmp, .jpg, .png, .tif, .mng)."},

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "La fenêtre ne défile pas : l'image la montre telle qu'elle est."},
     {ScrollingHeightLimitMessage, "La hauteur maximale a été atteinte : l'image s'arrête à {pixels} pixels."},
     {ScrollingWindowLostMessage, "La fenêtre a été fermée ou déplacée pendant le défilement : l'image contient ce qui a été capturé jusque-là."},
+    {ScrollingCoveredMessage, "Snapwright n'a pas pu prendre la capture : une autre fenêtre reste devant la fenêtre à faire défiler. Fermez-la ou déplacez-la, puis réessayez."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright n'a pas pu ouvrir\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {OneCaptureError, "Indiquez une seule capture, et non {first} et {second}."},
     {NoCaptureError, "Indiquez une capture : --screen, --window ou --region."},
     {NeedsFileError, "{option} demande --file."},
-    {ScrollNeedsWindowError, "--scroll va avec --window : il fait défiler la fenêtre au premier plan."},
+    {ScrollNeedsWindowOrRegionError, "--scroll va avec --window ou --region : il fait défiler une fenêtre."},
     {FileWithSaveError, "--file ne va pas avec --to save : la boîte de dialogue d'enregistrement demande elle-même le fichier."},
     {FormatMismatchError, "--format {format} ne correspond pas au fichier « {file} »."},
     {UnknownFormatError, "Le format de « {file} » est inconnu : indiquez --format ou une extension (.bmp, .jpg, .png, .tif, .mng)."},

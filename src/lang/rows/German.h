@@ -190,6 +190,7 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Das Fenster lässt sich nicht scrollen: Das Bild zeigt es, wie es ist."},
     {ScrollingHeightLimitMessage, "Die Höhengrenze wurde erreicht: Das Bild endet bei {pixels} Pixeln."},
     {ScrollingWindowLostMessage, "Das Fenster wurde beim Scrollen geschlossen oder verschoben: Das Bild enthält, was bis dahin aufgenommen war."},
+    {ScrollingCoveredMessage, "Snapwright konnte den Screenshot nicht aufnehmen: Ein anderes Fenster bleibt vor dem Fenster, das gescrollt werden soll. Schließen oder verschieben Sie es und versuchen Sie es erneut."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright konnte\n{file}\nnicht öffnen.\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {OneCaptureError, "Geben Sie nur eine Aufnahme an, nicht {first} und {second}."},
     {NoCaptureError, "Geben Sie eine Aufnahme an: --screen, --window oder --region."},
     {NeedsFileError, "{option} braucht --file."},
-    {ScrollNeedsWindowError, "--scroll geht nur mit --window: Es scrollt das Fenster im Vordergrund."},
+    {ScrollNeedsWindowOrRegionError, "--scroll geht nur mit --window oder --region: Es scrollt ein Fenster."},
     {FileWithSaveError, "--file geht nicht mit --to save: Der Speichern-Dialog fragt selbst nach der Datei."},
     {FormatMismatchError, "--format {format} passt nicht zur Datei „{file}“."},
     {UnknownFormatError, "Das Format von „{file}“ ist unbekannt: Geben Sie --format oder eine Endung an (.bmp, .jpg, .png, .tif, .mng)."},

@@ -191,6 +191,7 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {ScrollingDoesNotScrollMessage, "Το παράθυρο δεν κυλίεται: η εικόνα το δείχνει όπως είναι."},
     {ScrollingHeightLimitMessage, "Το όριο ύψους συμπληρώθηκε: η εικόνα τελειώνει στα {pixels} εικονοστοιχεία."},
     {ScrollingWindowLostMessage, "Το παράθυρο έκλεισε ή μετακινήθηκε κατά την κύλιση: η εικόνα περιέχει ό,τι είχε ληφθεί ως τότε."},
+    {ScrollingCoveredMessage, "Το Snapwright δεν μπόρεσε να τραβήξει το στιγμιότυπο: ένα άλλο παράθυρο παραμένει μπροστά από το παράθυρο που θα κυλιστεί. Κλείστε το ή μετακινήστε το και δοκιμάστε ξανά."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Το Snapwright δεν μπόρεσε να ανοίξει το αρχείο\n{file}\n\n{reason}"},
@@ -248,7 +249,7 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {OneCaptureError, "Δώστε μόνο ένα είδος λήψης, όχι {first} και {second}."},
     {NoCaptureError, "Δώστε είδος λήψης: --screen, --window ή --region."},
     {NeedsFileError, "Το {option} χρειάζεται --file."},
-    {ScrollNeedsWindowError, "Το --scroll πάει μόνο με το --window: κυλά το παράθυρο στο προσκήνιο."},
+    {ScrollNeedsWindowOrRegionError, "Το --scroll πάει μόνο με το --window ή το --region: κυλά ένα παράθυρο."},
     {FileWithSaveError, "Το --file δεν ταιριάζει με το --to save: ο διάλογος αποθήκευσης ζητά μόνος του το αρχείο."},
     {FormatMismatchError, "Το --format {format} δεν ταιριάζει με το αρχείο «{file}»."},
     {UnknownFormatError, "Η μορφή του «{file}» είναι άγνωστη: δώστε --format ή επέκταση (.bmp, .jpg, .png, .tif, .mng)."},

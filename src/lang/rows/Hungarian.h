@@ -190,6 +190,7 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Az ablak nem görgethető: a kép úgy mutatja, ahogy van."},
     {ScrollingHeightLimitMessage, "Elérte a magassági korlátot: a kép {pixels} képpontnál véget ér."},
     {ScrollingWindowLostMessage, "Az ablakot görgetés közben bezárták vagy elmozdították: a kép az addig rögzítetteket tartalmazza."},
+    {ScrollingCoveredMessage, "A Snapwright nem tudta elkészíteni a képernyőképet: egy másik ablak a görgetendő ablak előtt marad. Zárja be vagy helyezze át, majd próbálja újra."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "A Snapwright nem tudta megnyitni a következő fájlt:\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {OneCaptureError, "Csak egyféle felvételt adjon meg, ne ezt a kettőt: {first} és {second}."},
     {NoCaptureError, "Adja meg, mit rögzítsen: --screen, --window vagy --region."},
     {NeedsFileError, "A(z) {option} mellé --file is kell."},
-    {ScrollNeedsWindowError, "A --scroll csak a --window mellett használható: az előtérben lévő ablakot görgeti."},
+    {ScrollNeedsWindowOrRegionError, "A --scroll csak a --window vagy a --region mellett használható: egy ablakot görget."},
     {FileWithSaveError, "A --file nem adható meg a --to save mellett: a mentési párbeszédpanel maga kérdezi meg a fájlt."},
     {FormatMismatchError, "A --format {format} nem illik a(z) „{file}” fájlhoz."},
     {UnknownFormatError, "A(z) „{file}” formátuma ismeretlen: adja meg a --format kapcsolót vagy egy kiterjesztést (.bmp, .jpg, .png, .tif, .mng)."},

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "La finestra non scorre: l'immagine la mostra così com'è."},
     {ScrollingHeightLimitMessage, "È stata raggiunta l'altezza massima: l'immagine termina a {pixels} pixel."},
     {ScrollingWindowLostMessage, "La finestra è stata chiusa o spostata durante lo scorrimento: l'immagine contiene ciò che era stato acquisito fino ad allora."},
+    {ScrollingCoveredMessage, "Snapwright non ha potuto acquisire la schermata: un'altra finestra resta davanti alla finestra da scorrere. Chiudila o spostala, quindi riprova."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright non è riuscito ad aprire\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {OneCaptureError, "Indica una sola acquisizione, non {first} e {second}."},
     {NoCaptureError, "Indica un'acquisizione: --screen, --window o --region."},
     {NeedsFileError, "{option} richiede --file."},
-    {ScrollNeedsWindowError, "--scroll va con --window: scorre la finestra in primo piano."},
+    {ScrollNeedsWindowOrRegionError, "--scroll va con --window o --region: scorre una finestra."},
     {FileWithSaveError, "--file non può andare con --to save: la finestra di salvataggio chiede il file da sé."},
     {FormatMismatchError, "--format {format} non corrisponde al file “{file}”."},
     {UnknownFormatError, "Il formato di “{file}” è sconosciuto: indica --format o un'estensione (.bmp, .jpg, .png, .tif, .mng)."},

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Vinduet kan ikke rulles: bildet viser det slik det er."},
     {ScrollingHeightLimitMessage, "Høydegrensen ble nådd: bildet slutter ved {pixels} piksler."},
     {ScrollingWindowLostMessage, "Vinduet ble lukket eller flyttet mens det ble rullet: bildet inneholder det som ble tatt frem til da."},
+    {ScrollingCoveredMessage, "Snapwright kunne ikke ta skjermbildet: et annet vindu blir liggende foran vinduet som skal rulles. Lukk eller flytt det, og prøv igjen."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunne ikke åpne\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {OneCaptureError, "Angi bare ett slags skjermbilde, ikke {first} og {second}."},
     {NoCaptureError, "Angi hva som skal tas: --screen, --window eller --region."},
     {NeedsFileError, "{option} trenger --file."},
-    {ScrollNeedsWindowError, "--scroll hører sammen med --window: det ruller vinduet i forgrunnen."},
+    {ScrollNeedsWindowOrRegionError, "--scroll hører sammen med --window eller --region: det ruller et vindu."},
     {FileWithSaveError, "--file kan ikke brukes med --to save: Dialogboksen Lagre spør selv etter filen."},
     {FormatMismatchError, "--format {format} passer ikke til filen «{file}»."},
     {UnknownFormatError, "Formatet til «{file}» er ukjent: Angi --format eller en filtype (.bmp, .jpg, .png, .tif, .mng)."},

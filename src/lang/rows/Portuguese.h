@@ -190,6 +190,7 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "A janela não se desloca: a imagem mostra-a tal como está."},
     {ScrollingHeightLimitMessage, "Foi atingido o limite de altura: a imagem termina nos {pixels} píxeis."},
     {ScrollingWindowLostMessage, "A janela foi fechada ou movida enquanto era deslocada: a imagem contém o que foi capturado até então."},
+    {ScrollingCoveredMessage, "O Snapwright não conseguiu fazer a captura: outra janela permanece à frente da janela a deslocar. Feche-a ou mova-a e tente novamente."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "O Snapwright não conseguiu abrir\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {OneCaptureError, "Indique uma só captura, não {first} e {second}."},
     {NoCaptureError, "Indique uma captura: --screen, --window ou --region."},
     {NeedsFileError, "{option} precisa de --file."},
-    {ScrollNeedsWindowError, "--scroll só funciona com --window: percorre a janela em primeiro plano."},
+    {ScrollNeedsWindowOrRegionError, "--scroll só funciona com --window ou --region: percorre uma janela."},
     {FileWithSaveError, "--file não pode ir com --to save: a caixa de diálogo Guardar pede o ficheiro por si."},
     {FormatMismatchError, "--format {format} não corresponde ao ficheiro «{file}»."},
     {UnknownFormatError, "O formato de «{file}» é desconhecido: indique --format ou uma extensão (.bmp, .jpg, .png, .tif, .mng)."},

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {ScrollingDoesNotScrollMessage, "Fereastra nu se derulează: imaginea o arată așa cum este."},
     {ScrollingHeightLimitMessage, "S-a atins limita de înălțime: imaginea se termină la {pixels} pixeli."},
     {ScrollingWindowLostMessage, "Fereastra a fost închisă sau mutată în timpul derulării: imaginea conține ce s-a capturat până atunci."},
+    {ScrollingCoveredMessage, "Snapwright nu a putut face captura: o altă fereastră rămâne în fața ferestrei de derulat. Închideți-o sau mutați-o, apoi încercați din nou."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright nu a putut deschide\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {OneCaptureError, "Indicați o singură captură, nu {first} și {second}."},
     {NoCaptureError, "Indicați o captură: --screen, --window sau --region."},
     {NeedsFileError, "{option} necesită --file."},
-    {ScrollNeedsWindowError, "--scroll merge doar cu --window: derulează fereastra din prim-plan."},
+    {ScrollNeedsWindowOrRegionError, "--scroll merge doar cu --window sau --region: derulează o fereastră."},
     {FileWithSaveError, "--file nu poate fi folosit cu --to save: caseta de dialog de salvare cere singură fișierul."},
     {FormatMismatchError, "--format {format} nu se potrivește cu fișierul „{file}”."},
     {UnknownFormatError, "Formatul fișierului „{file}” este necunoscut: indicați --format sau o extensie (.bmp, .jpg, .png, .tif, .mng)."},

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Okno se ne pomika: slika ga kaže takšnega, kot je."},
     {ScrollingHeightLimitMessage, "Dosežena je največja višina: slika se konča pri {pixels} slikovnih pikah."},
     {ScrollingWindowLostMessage, "Okno je bilo med pomikanjem zaprto ali premaknjeno: slika vsebuje, kar je bilo zajeto do tedaj."},
+    {ScrollingCoveredMessage, "Snapwright ni mogel zajeti posnetka: pred oknom, ki naj se pomika, ostaja drugo okno. Zaprite ga ali premaknite in poskusite znova."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright ni mogel odpreti datoteke\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {OneCaptureError, "Navedite samo eno vrsto posnetka, ne {first} in {second}."},
     {NoCaptureError, "Navedite, kaj naj se zajame: --screen, --window ali --region."},
     {NeedsFileError, "{option} potrebuje --file."},
-    {ScrollNeedsWindowError, "--scroll gre samo z --window: drsi okno v ospredju."},
+    {ScrollNeedsWindowOrRegionError, "--scroll gre samo z --window ali --region: drsi okno."},
     {FileWithSaveError, "--file ne gre skupaj z --to save: pogovorno okno za shranjevanje samo vpraša za datoteko."},
     {FormatMismatchError, "--format {format} se ne ujema z datoteko »{file}«."},
     {UnknownFormatError, "Oblika datoteke »{file}« ni znana: navedite --format ali pripono (.bmp, .jpg, .png, .tif, .mng)."},

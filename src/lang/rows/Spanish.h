@@ -190,6 +190,7 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "La ventana no se desplaza: la imagen la muestra tal como está."},
     {ScrollingHeightLimitMessage, "Se alcanzó la altura máxima: la imagen termina en {pixels} píxeles."},
     {ScrollingWindowLostMessage, "La ventana se cerró o se movió mientras se desplazaba: la imagen contiene lo capturado hasta entonces."},
+    {ScrollingCoveredMessage, "Snapwright no pudo hacer la captura: otra ventana sigue delante de la ventana que se va a desplazar. Ciérrela o muévala e inténtelo de nuevo."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright no pudo abrir\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {OneCaptureError, "Indique una sola captura, no {first} y {second}."},
     {NoCaptureError, "Indique una captura: --screen, --window o --region."},
     {NeedsFileError, "{option} necesita --file."},
-    {ScrollNeedsWindowError, "--scroll va con --window: desplaza la ventana en primer plano."},
+    {ScrollNeedsWindowOrRegionError, "--scroll va con --window o --region: desplaza una ventana."},
     {FileWithSaveError, "--file no puede ir con --to save: el cuadro de diálogo Guardar pide el archivo por sí mismo."},
     {FormatMismatchError, "--format {format} no coincide con el archivo «{file}»."},
     {UnknownFormatError, "El formato de «{file}» es desconocido: indique --format o una extensión (.bmp, .jpg, .png, .tif, .mng)."},

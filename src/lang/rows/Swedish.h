@@ -190,6 +190,7 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Fönstret kan inte rullas: bilden visar det som det är."},
     {ScrollingHeightLimitMessage, "Höjdgränsen nåddes: bilden slutar vid {pixels} pixlar."},
     {ScrollingWindowLostMessage, "Fönstret stängdes eller flyttades medan det rullades: bilden innehåller det som togs fram till dess."},
+    {ScrollingCoveredMessage, "Snapwright kunde inte ta skärmbilden: ett annat fönster ligger kvar framför fönstret som ska rullas. Stäng eller flytta det och försök igen."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright kunde inte öppna\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {OneCaptureError, "Ange bara en sorts skärmbild, inte {first} och {second}."},
     {NoCaptureError, "Ange vad som ska tas: --screen, --window eller --region."},
     {NeedsFileError, "{option} behöver --file."},
-    {ScrollNeedsWindowError, "--scroll hör ihop med --window: det rullar fönstret i förgrunden."},
+    {ScrollNeedsWindowOrRegionError, "--scroll hör ihop med --window eller --region: det rullar ett fönster."},
     {FileWithSaveError, "--file kan inte användas med --to save: dialogrutan Spara frågar själv efter filen."},
     {FormatMismatchError, "--format {format} passar inte till filen ”{file}”."},
     {UnknownFormatError, "Formatet för ”{file}” är okänt: ange --format eller ett filnamnstillägg (.bmp, .jpg, .png, .tif, .mng)."},

@@ -190,6 +190,7 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {ScrollingDoesNotScrollMessage, "Pencere kaydırılamıyor: resim onu olduğu gibi gösteriyor."},
     {ScrollingHeightLimitMessage, "Yükseklik sınırına ulaşıldı: resim {pixels} pikselde bitiyor."},
     {ScrollingWindowLostMessage, "Pencere kaydırılırken kapatıldı ya da taşındı: resim o ana kadar alınanları içeriyor."},
+    {ScrollingCoveredMessage, "Snapwright ekran görüntüsünü alamadı: kaydırılacak pencerenin önünde başka bir pencere duruyor. Onu kapatıp ya da taşıyıp yeniden deneyin."},
 
     // -- Opening a picture file (save/ImageLoad.h) --
     {OpenFailedMessage, "Snapwright şu dosyayı açamadı:\n{file}\n\n{reason}"},
@@ -247,7 +248,7 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {OneCaptureError, "Yalnızca bir yakalama türü verin; {first} ve {second} birlikte olmaz."},
     {NoCaptureError, "Ne yakalanacağını verin: --screen, --window veya --region."},
     {NeedsFileError, "{option} için --file gerekir."},
-    {ScrollNeedsWindowError, "--scroll yalnızca --window ile kullanılır: öndeki pencereyi kaydırır."},
+    {ScrollNeedsWindowOrRegionError, "--scroll yalnızca --window veya --region ile kullanılır: bir pencereyi kaydırır."},
     {FileWithSaveError, "--file, --to save ile birlikte kullanılamaz: kaydetme iletişim kutusu dosyayı kendisi sorar."},
     {FormatMismatchError, "--format {format}, “{file}” dosyasıyla uyuşmuyor."},
     {UnknownFormatError, "“{file}” dosyasının biçimi bilinmiyor: --format veya bir uzantı verin (.bmp, .jpg, .png, .tif, .mng)."},

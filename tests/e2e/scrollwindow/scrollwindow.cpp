@@ -5,13 +5,16 @@
 // less a line, Ctrl+Home and Ctrl+End, the arrows).
 //
 //   scrollwindow [--lines N] [--start LINE] [--only wheel|scrollbar|keys] [--at LEFT,TOP]
-//                [--view LINES] [--width PIXELS] [--slow MS] [--dump PATH]
+//                [--view LINES] [--width PIXELS] [--slow MS] [--dump PATH] [--title TEXT]
+//                [--topmost 1]
 //
 // The window is `--width` (640) pixels wide, its document shows `--view` (24) lines; it starts at
 // line `--start` and answers only one way of scrolling when told. `--slow` makes every paint of the
 // document take that long. `--dump` writes the whole document as a 24-bit BMP, exactly as it is
-// painted. Prints "ready" once the window has painted, then runs until it is closed, and then
-// "painted N times in M ms": the time its paints of the document took. The header's window text
+// painted; `--title` gives the window another caption than "Snapwright scrolling test", and
+// `--topmost 1` keeps it in front of every window that is not. Prints "ready" once the window has
+// painted, then runs until it is closed, and then "painted N times in M ms": the time its paints of
+// the document took. The header's window text
 // (not painted) tells the document's top line: "top line N".
 //
 // The document: line numbers and bars of their own on every line, a blank stretch of ten lines
@@ -41,6 +44,8 @@ struct Options {
     int width = 640;
     int slow = 0;
     std::wstring dump;
+    std::wstring title = L"Snapwright scrolling test";
+    bool topmost = false;
 };
 
 Options g_options;
@@ -263,6 +268,8 @@ void ReadOptions(int count, wchar_t** arguments) {
         if (name == L"--width") g_options.width = _wtoi(value);
         if (name == L"--slow") g_options.slow = _wtoi(value);
         if (name == L"--dump") g_options.dump = value;
+        if (name == L"--title") g_options.title = value;
+        if (name == L"--topmost") g_options.topmost = _wtoi(value) != 0;
         if (name == L"--only") {
             char only[32] = {};
             std::wcstombs(only, value, sizeof(only) - 1);
@@ -290,9 +297,9 @@ int main() {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     RECT outer{0, 0, g_options.width, kHeaderHeight + viewHeight};
     ::AdjustWindowRectEx(&outer, style, FALSE, 0);
-    HWND frame = ::CreateWindowExW(0, L"ScrollTestFrame", L"Snapwright scrolling test", style, g_options.left,
-                                   g_options.top, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                                   ::GetModuleHandleW(nullptr), nullptr);
+    HWND frame = ::CreateWindowExW(g_options.topmost ? WS_EX_TOPMOST : 0, L"ScrollTestFrame", g_options.title.c_str(),
+                                   style, g_options.left, g_options.top, outer.right - outer.left,
+                                   outer.bottom - outer.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     g_header = ::CreateWindowExW(0, L"ScrollTestHeader", L"", WS_CHILD | WS_VISIBLE, 0, 0, g_options.width,
                                  kHeaderHeight, frame, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     g_document = ::CreateWindowExW(0, L"ScrollTestDocument", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, kHeaderHeight,
