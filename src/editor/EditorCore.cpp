@@ -190,11 +190,13 @@ void EditorCore::ShowChanges() {
         LayOut();
         UpdatePicture();
     } else {
+        std::vector<PlacedPixels> parts;
         for (const Rect& area : m_marked.TakeChangedAreas()) {
             const Rect shown = Intersection(area, m_marked.Area());
             if (shown.width <= 0 || shown.height <= 0) continue;
-            window.ChangePicture(m_marked.Flatten(shown, m_selection.LeftOut()), {shown.left, shown.top});
+            parts.push_back({m_marked.Flatten(shown, m_selection.LeftOut()), {shown.left, shown.top}});
         }
+        if (!parts.empty()) window.ChangePicture(parts);
     }
     ShowUndoState();
     ShowPreview();

@@ -53,6 +53,12 @@ public:
 
 class Preview;
 
+// Pixels of the picture with their top-left pixel at a point of it.
+struct PlacedPixels {
+    RgbImage pixels;
+    Point at;
+};
+
 enum class EditorAnswer { Yes, No, Cancel };
 enum class EditorQuestion { YesNo, YesNoCancel };
 
@@ -68,9 +74,9 @@ public:
     // The picture the view shows (null: an empty view), from an offset in the picture. The same
     // picture again keeps the changes made to it since.
     virtual void ShowPicture(PicturePtr picture, Point offset) = 0;
-    // Pixels of the picture the view shows changed, their top-left pixel at a point of the picture:
-    // the view shows them from now on (the picture given stays as it was).
-    virtual void ChangePicture(const RgbImage& pixels, Point at) = 0;
+    // Parts of the picture the view shows changed, each at its place: the view shows them from now
+    // on (the picture given stays as it was), all painted again at once.
+    virtual void ChangePicture(const std::vector<PlacedPixels>& parts) = 0;
     // What the view shows over the picture from now on; only the changed areas are painted again.
     virtual void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) = 0;
     // What the view shows in a region without the preview; null when the system made no copy.

@@ -12,6 +12,7 @@ std::size_t PictureStep::Bytes() const {
 
 void MarkedPicture::Reset(RgbImage pixels) {
     m_pixels = std::move(pixels);
+    m_flat = RgbImage();
     m_scene.Clear();
     m_history.Clear();
     NoteWhole();
@@ -113,8 +114,14 @@ std::optional<std::size_t> MarkedPicture::Undo() {
     return given;
 }
 
-RgbImage MarkedPicture::Flatten() const {
-    return Flatten(Area());
+// The whole picture needs no more pixels than its own, whatever the pixelations over it.
+const RgbImage& MarkedPicture::Flatten() const {
+    if (m_flat.Width() != m_pixels.Width() || m_flat.Height() != m_pixels.Height()) {
+        m_flat = RgbImage(m_pixels.Width(), m_pixels.Height());
+    }
+    m_flat.Paste(m_pixels, {0, 0});
+    m_scene.DrawOver(m_flat, {0, 0}, Area());
+    return m_flat;
 }
 
 // The pixels at hand are those of the source area, which pixelations may make larger than the

@@ -63,8 +63,10 @@ public:
     // How many changes and undos were made since it was made: a change of it shows as a new count.
     std::size_t Changes() const { return m_changes; }
 
-    // The picture with every mark painted in: what leaves the editor.
-    RgbImage Flatten() const;
+    // The picture with every mark painted in: what leaves the editor. It is painted into memory
+    // kept from one hand-off to the next (new memory is slow to be first written to), so what it
+    // gives is valid until the next call, and is to be copied to be kept.
+    const RgbImage& Flatten() const;
     // A region of it as the view shows it, without a mark left out (a text being edited in place).
     RgbImage Flatten(const Rect& region, const Mark* leftOut = nullptr) const;
     // The areas of the picture whose looks changed since it was last asked, grown by what the
@@ -80,6 +82,7 @@ private:
     void NoteWhole();
 
     RgbImage m_pixels;
+    mutable RgbImage m_flat;  // the last picture flattened whole, its memory kept for the next
     Scene m_scene;
     UndoStackOf<PictureStep> m_history;
     std::optional<TileMask> m_changed;

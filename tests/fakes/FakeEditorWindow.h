@@ -101,9 +101,11 @@ public:
         shown = std::move(picture);
         shownFrom = offset;
     }
-    void ChangePicture(const RgbImage& pixels, Point at) override {
-        shownPixels.Paste(pixels, at);
-        changedPixels += static_cast<std::size_t>(pixels.Width()) * static_cast<std::size_t>(pixels.Height());
+    void ChangePicture(const std::vector<PlacedPixels>& parts) override {
+        for (const PlacedPixels& part : parts) {
+            shownPixels.Paste(part.pixels, part.at);
+            changedPixels += static_cast<std::size_t>(part.pixels.Width()) * static_cast<std::size_t>(part.pixels.Height());
+        }
     }
     void ShowPreview(const Preview& next, const std::vector<Rect>& changed) override {
         preview = next;

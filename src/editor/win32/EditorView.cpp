@@ -74,9 +74,9 @@ void EditorView::ShowPicture(PicturePtr picture, Point offset) {
 }
 
 // The changes go into a copy of the picture, made with the first of them, and into the view as it
-// is shown, which is painted again where they lie.
-void EditorView::ChangePicture(const RgbImage& pixels, Point at) {
-    if (!m_picture || pixels.Empty()) return;
+// is shown, which is painted again where they lie in it.
+void EditorView::ChangePicture(const std::vector<PlacedPixels>& parts) {
+    if (!m_picture || parts.empty()) return;
     if (!m_canvas) {
         m_canvas = std::make_unique<GdiWorkingPicture>(*m_picture);
         if (!m_canvas->Ready()) {
@@ -84,22 +84,37 @@ void EditorView::ChangePicture(const RgbImage& pixels, Point at) {
             return;
         }
     }
-    m_canvas->WritePixels(pixels, at);
+    RECT client{};
+    if (HWND view = Item(Id(View))) ::GetClientRect(view, &client);
+    std::vector<RECT> shown;
+    for (const PlacedPixels& part : parts) {
+        m_canvas->WritePixels(part.pixels, part.at);
+        const RECT area{part.at.x - m_offset.x, part.at.y - m_offset.y,
+                        part.at.x - m_offset.x + part.pixels.Width(), part.at.y - m_offset.y + part.pixels.Height()};
+        RECT inView{};
+        if (::IntersectRect(&inView, &area, &client)) shown.push_back(inView);
+    }
     ::GdiFlush();
-    const RECT area{at.x - m_offset.x, at.y - m_offset.y, at.x - m_offset.x + pixels.Width(),
-                    at.y - m_offset.y + pixels.Height()};
-    if (m_shownCurrent) ComposePicture(m_shown.dc.get(), area);
-    if (HWND view = Item(Id(View))) ::InvalidateRect(view, &area, FALSE);
+    if (m_shownCurrent) {
+        for (const RECT& area : shown) ComposePicture(m_shown.dc.get(), area);
+    }
+    Invalidate(shown);
 }
 
 void EditorView::ShowPreview(const Preview& preview, const std::vector<Rect>& changed) {
     m_preview = preview;
+    std::vector<RECT> areas;
+    areas.reserve(changed.size());
+    for (const Rect& area : changed) areas.push_back({area.left, area.top, area.left + area.width, area.top + area.height});
+    Invalidate(areas);
+}
+
+void EditorView::Invalidate(const std::vector<RECT>& areas) const {
     HWND view = Item(Id(View));
-    if (!view || changed.empty()) return;
-    // One region for all the changes: each invalidation is a round trip to the window manager.
+    if (!view || areas.empty()) return;
     UniqueHrgn region(::CreateRectRgn(0, 0, 0, 0));
-    for (const Rect& area : changed) {
-        const UniqueHrgn part(::CreateRectRgn(area.left, area.top, area.left + area.width, area.top + area.height));
+    for (const RECT& area : areas) {
+        const UniqueHrgn part(::CreateRectRgnIndirect(&area));
         ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
     }
     ::InvalidateRgn(view, region.get(), FALSE);

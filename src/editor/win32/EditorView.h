@@ -33,8 +33,8 @@ public:
     void Detach();
 
     void ShowPicture(PicturePtr picture, Point offset);
-    // Pixels of the picture changed since it was given (a mark drawn, moved or gone), at their place.
-    void ChangePicture(const RgbImage& pixels, Point at);
+    // Parts of the picture changed since it was given (a mark drawn, moved or gone), at their place.
+    void ChangePicture(const std::vector<PlacedPixels>& parts);
     void ShowPreview(const Preview& preview, const std::vector<Rect>& changed);
     PicturePtr CopyFromView(const Rect& region);
     bool ShiftHeld() const { return m_shiftHeld; }
@@ -50,6 +50,8 @@ private:
     LRESULT OnMessage(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HWND view);
     void ComposePicture(HDC dc, const RECT& area) const;
+    // Areas of the view to paint again, in one call: each is a round trip to the window manager.
+    void Invalidate(const std::vector<RECT>& areas) const;
     void ScrollBy(EditorControl bar, int steps);
     HWND Item(ControlId control) const;
 

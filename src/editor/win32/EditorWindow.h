@@ -42,7 +42,7 @@ public:
     // IEditorWindow
     WindowRef Handle() override { return reinterpret_cast<WindowRef>(m_form.Handle()); }
     void ShowPicture(PicturePtr picture, Point offset) override { m_view.ShowPicture(std::move(picture), offset); }
-    void ChangePicture(const RgbImage& pixels, Point at) override { m_view.ChangePicture(pixels, at); }
+    void ChangePicture(const std::vector<PlacedPixels>& parts) override { m_view.ChangePicture(parts); }
     void ShowPreview(const Preview& preview, const std::vector<Rect>& changed) override {
         m_view.ShowPreview(preview, changed);
     }
