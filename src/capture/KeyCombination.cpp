@@ -4,26 +4,39 @@
 #include <cctype>
 #include <vector>
 
+#include "lang/UserText.h"
+
 namespace snapwright {
 
 namespace {
 
 struct NamedKey {
     unsigned key;
-    const char* name;
+    const char* name;   // as stored, in English
+    TextId shownName;   // as the user reads it
 };
 
 // The keys with names of their own, as Windows' virtual keys. Letters, digits, the number pad's
 // digits and the function keys are named by rule (KeyName).
 constexpr NamedKey kNamedKeys[] = {
-    {0x2C, "Print Screen"}, {0x13, "Pause"},     {0x91, "Scroll Lock"}, {0x2D, "Insert"},  {0x2E, "Delete"},
-    {0x24, "Home"},         {0x23, "End"},       {0x21, "Page Up"},     {0x22, "Page Down"}, {0x25, "Left"},
-    {0x26, "Up"},           {0x27, "Right"},     {0x28, "Down"},        {0x20, "Space"},   {0x0D, "Enter"},
-    {0x08, "Backspace"},    {0x09, "Tab"},
+    {0x2C, "Print Screen", TextId::KeyNamePrintScreen}, {0x13, "Pause", TextId::KeyNamePause},
+    {0x91, "Scroll Lock", TextId::KeyNameScrollLock},   {0x2D, "Insert", TextId::KeyNameInsert},
+    {0x2E, "Delete", TextId::KeyNameDelete},            {0x24, "Home", TextId::KeyNameHome},
+    {0x23, "End", TextId::KeyNameEnd},                  {0x21, "Page Up", TextId::KeyNamePageUp},
+    {0x22, "Page Down", TextId::KeyNamePageDown},       {0x25, "Left", TextId::KeyNameLeft},
+    {0x26, "Up", TextId::KeyNameUp},                    {0x27, "Right", TextId::KeyNameRight},
+    {0x28, "Down", TextId::KeyNameDown},                {0x20, "Space", TextId::KeyNameSpace},
+    {0x0D, "Enter", TextId::KeyNameEnter},              {0x08, "Backspace", TextId::KeyNameBackspace},
+    {0x09, "Tab", TextId::KeyNameTab},
+};
+
+struct Spelling {
+    unsigned code;  // the key, or the modifier's flag
+    const char* name;
 };
 
 // Other spellings that people and other programs write.
-constexpr NamedKey kOtherSpellings[] = {
+constexpr Spelling kOtherSpellings[] = {
     {0x2C, "PrtSc"}, {0x2C, "PrtScr"}, {0x2C, "PrtScn"}, {0x2C, "Print"}, {0x2E, "Del"},   {0x2D, "Ins"},
     {0x21, "PgUp"},  {0x22, "PgDn"},   {0x0D, "Return"}, {0x25, "Left Arrow"}, {0x26, "Up Arrow"},
     {0x27, "Right Arrow"}, {0x28, "Down Arrow"},
@@ -32,11 +45,15 @@ constexpr NamedKey kOtherSpellings[] = {
 struct Modifier {
     unsigned flag;
     const char* name;
+    TextId shownName;
 };
 
 // In the order the texts write them.
-constexpr Modifier kModifiers[] = {{kModControl, "Ctrl"}, {kModAlt, "Alt"}, {kModShift, "Shift"}, {kModWin, "Win"}};
-constexpr Modifier kOtherModifierSpellings[] = {{kModControl, "Control"}, {kModControl, "Strg"}, {kModWin, "Windows"}};
+constexpr Modifier kModifiers[] = {{kModControl, "Ctrl", TextId::EditorCtrlKey},
+                                   {kModAlt, "Alt", TextId::KeyNameAlt},
+                                   {kModShift, "Shift", TextId::KeyNameShift},
+                                   {kModWin, "Win", TextId::KeyNameWin}};
+constexpr Spelling kOtherModifierSpellings[] = {{kModControl, "Control"}, {kModControl, "Strg"}, {kModWin, "Windows"}};
 
 constexpr unsigned kNumPad0 = 0x60;
 constexpr unsigned kF1 = 0x70;
@@ -70,8 +87,8 @@ std::optional<unsigned> ModifierNamed(const std::string& folded) {
     for (const Modifier& modifier : kModifiers) {
         if (folded == Folded(modifier.name)) return modifier.flag;
     }
-    for (const Modifier& modifier : kOtherModifierSpellings) {
-        if (folded == Folded(modifier.name)) return modifier.flag;
+    for (const Spelling& spelling : kOtherModifierSpellings) {
+        if (folded == Folded(spelling.name)) return spelling.code;
     }
     return std::nullopt;
 }
@@ -82,8 +99,8 @@ std::optional<unsigned> KeyNamed(const std::string& folded) {
     for (unsigned key = 0; key < names.size(); ++key) {
         if (!names[key].empty() && folded == Folded(names[key])) return key;
     }
-    for (const NamedKey& named : kOtherSpellings) {
-        if (folded == Folded(named.name)) return named.key;
+    for (const Spelling& spelling : kOtherSpellings) {
+        if (folded == Folded(spelling.name)) return spelling.code;
     }
     return std::nullopt;
 }
@@ -110,6 +127,22 @@ std::string KeyText(KeyCombination keys) {
     }
     const std::string_view name = KeyName(keys.key);
     return text + (name.empty() ? "Key " + std::to_string(keys.key) : std::string(name));
+}
+
+std::string ShownKeyText(KeyCombination keys, int language) {
+    if (keys.IsOff()) return {};
+    std::string text;
+    for (const Modifier& modifier : kModifiers) {
+        if (keys.modifiers & modifier.flag) text += UserText(modifier.shownName, language) + "+";
+    }
+    if (keys.key >= kNumPad0 && keys.key <= kNumPad0 + 9) {
+        return text + UserText(TextId::KeyNameNumPad, language, {{"digit", std::to_string(keys.key - kNumPad0)}});
+    }
+    for (const NamedKey& named : kNamedKeys) {
+        if (named.key == keys.key) return text + UserText(named.shownName, language);
+    }
+    // Letters, digits and function keys read alike in every language.
+    return text + KeyText({0, keys.key});
 }
 
 std::optional<KeyCombination> ParseKeyText(std::string_view text) {

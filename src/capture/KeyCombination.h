@@ -23,10 +23,15 @@ struct KeyCombination {
 
 inline constexpr KeyCombination kPrintScreen{0, kVkSnapshot};
 
-// The key's text as the settings store keeps it and the program shows it, in English:
+// The key's text as the settings store keeps it, in English:
 // "Ctrl+Alt+Shift+Win+" in that order before the key's name ("Alt+Shift+Print Screen"). Empty for
 // no key.
 std::string KeyText(KeyCombination keys);
+
+// The key's text as the user reads it in a language (the Language setting): the names the
+// language's keyboards and Windows give the modifiers and named keys ("Strg+Umschalt+Druck"),
+// letters, digits and function keys as they are. English gives KeyText's text. Empty for no key.
+std::string ShownKeyText(KeyCombination keys, int language);
 
 // Reads a key text: modifiers in any order, names in any case, blanks anywhere (also inside a name:
 // "printscreen", "Page  Up"). Empty or blank text is no key; anything else that is not one key with

@@ -9,9 +9,9 @@ namespace {
 
 constexpr const char* kParagraph = "\r\n\r\n";
 
-std::string KeyList(const std::vector<KeyCombination>& keys) {
+std::string KeyList(const std::vector<KeyCombination>& keys, int language) {
     std::string list;
-    for (const KeyCombination& key : keys) list += (list.empty() ? "" : ", ") + KeyText(key);
+    for (const KeyCombination& key : keys) list += (list.empty() ? "" : ", ") + ShownKeyText(key, language);
     return list;
 }
 
@@ -32,8 +32,8 @@ std::string ButtonNameInText(const std::string& caption) {
 // One key and several are told apart by whole sentences, which every language words its own way.
 std::string TakenKeysMessage(const TakenKeys& taken, KeysTakenWhen when, int language) {
     std::string text = taken.keys.size() == 1
-                           ? UserText(TextId::KeyTakenMessage, language, {{"key", KeyText(taken.keys.front())}})
-                           : UserText(TextId::KeysTakenMessage, language, {{"keys", KeyList(taken.keys)}});
+                           ? UserText(TextId::KeyTakenMessage, language, {{"key", ShownKeyText(taken.keys.front(), language)}})
+                           : UserText(TextId::KeysTakenMessage, language, {{"keys", KeyList(taken.keys, language)}});
     if (taken.windowsCaptureHoldsPrintScreen) {
         text += kParagraph + UserText(TextId::WindowsCaptureHoldsPrintScreen, language);
     }
@@ -55,7 +55,7 @@ std::string TakenKeysMessage(const TakenKeys& taken, KeysTakenWhen when, int lan
 std::string SharedKeyMessage(KeyCombination keys, std::size_t firstRow, std::size_t secondRow, int language) {
     const LanguageTable& lang = Languages();
     return UserText(TextId::SharedKeyMessage, language,
-                    {{"key", KeyText(keys)},
+                    {{"key", ShownKeyText(keys, language)},
                      {"first", lang.Text(kHotkeyTable.at(firstRow).action, language)},
                      {"second", lang.Text(kHotkeyTable.at(secondRow).action, language)}});
 }

@@ -27,7 +27,7 @@ void KeysDialog::Show() {
     m_form.ShowModal();
 }
 
-// The fields show key names in English, as the keys are stored; they take the language's font.
+// The fields show the keys as the language names them (they are stored in English) in its font.
 void KeysDialog::OnLoad() {
     ApplyLanguage(m_form, m_settings.Language, kKeysTexts, Id(CaptionLabel));
     m_form.SetText(kWindowTitle, UserText(TextId::KeysWindowTitle, m_settings.Language));
@@ -79,7 +79,7 @@ void KeysDialog::OnCancel() {
 
 void KeysDialog::ShowRow(std::size_t row) {
     m_form.SetChecked(Id(RowBox(row)), m_on[row]);
-    m_form.SetText(Id(KeyField(row)), KeyText(m_keys[row]));
+    m_form.SetText(Id(KeyField(row)), ShownKeyText(m_keys[row], m_settings.Language));
     m_form.SetEnabled(Id(KeyField(row)), m_on[row]);
 }
 

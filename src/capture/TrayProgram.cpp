@@ -128,7 +128,7 @@ std::string TrayProgram::MenuCaption(const MenuEntry& entry) const {
     if (!entry.text) return "-";
     std::string caption = Languages().Text(*entry.text, m_settings.Language);
     if (entry.grab) {
-        if (const auto key = KeyDoingTheSame(*entry.grab, m_hotkeys, m_settings)) caption += "\t" + KeyText(*key);
+        if (const auto key = KeyDoingTheSame(*entry.grab, m_hotkeys, m_settings)) caption += "\t" + ShownKeyText(*key, m_settings.Language);
     }
     return caption;
 }

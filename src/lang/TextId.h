@@ -302,6 +302,29 @@ enum class TextId {
     PageOfTwoAloneMessage,
     TrayProgramSilentMessage,
     TrayProgramEndedMessage,
+    // Key names as the user reads them (capture/KeyCombination.h); the settings keep them in English.
+    // The Ctrl key is EditorCtrlKey.
+    KeyNameAlt,
+    KeyNameShift,
+    KeyNameWin,
+    KeyNamePrintScreen,
+    KeyNamePause,
+    KeyNameScrollLock,
+    KeyNameInsert,
+    KeyNameDelete,
+    KeyNameHome,
+    KeyNameEnd,
+    KeyNamePageUp,
+    KeyNamePageDown,
+    KeyNameLeft,
+    KeyNameUp,
+    KeyNameRight,
+    KeyNameDown,
+    KeyNameSpace,
+    KeyNameEnter,
+    KeyNameBackspace,
+    KeyNameTab,
+    KeyNameNumPad,  // {digit}: a digit key of the number pad
 
     Count,  // not a text: the number of them
 };

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "fakes/FakePorts.h"
+#include "lang/LanguageTable.h"
 
-// The texts of the keys as the settings store keeps them and the keys dialog shows them.
+// The texts of the keys as the settings store keeps them and as the user reads them.
 namespace snapwright {
 namespace {
 
@@ -23,6 +25,7 @@ TEST(KeyText, EveryKeyTheFieldGivesIsWrittenAndReadBackWithEveryModifier) {
         for (unsigned modifiers = 0; modifiers < 16; ++modifiers) {
             const KeyCombination keys{modifiers, key};
             EXPECT_EQ(ParseKeyText(KeyText(keys)), keys) << KeyText(keys);
+            EXPECT_EQ(ShownKeyText(keys, 0), KeyText(keys)) << "English shows the stored text";
         }
     }
     EXPECT_EQ(named, 26 + 10 + 10 + 24 + 17) << "letters, digits, the number pad's digits, F1-F24 and the named keys";
@@ -31,6 +34,32 @@ TEST(KeyText, EveryKeyTheFieldGivesIsWrittenAndReadBackWithEveryModifier) {
     EXPECT_EQ(KeyText(Keys(kModControl | kModAlt, 'S')), "Ctrl+Alt+S");
     EXPECT_EQ(KeyText(Keys(0, 0x62)), "Num 2");
     EXPECT_EQ(KeyText({}), "");
+}
+
+// Shown in a language, the named keys and the modifiers take its names, each key one of its own;
+// letters, digits and function keys stay as they are.
+TEST(KeyText, EachLanguageShowsItsOwnNameForEachKey) {
+    EXPECT_EQ(ShownKeyText(Keys(kModControl | kModShift, kVkSnapshot), 1), "Strg+Umschalt+Druck");
+    EXPECT_EQ(ShownKeyText(Keys(kModControl | kModAlt | kModShift | kModWin, 0x62), 1),
+              "Strg+Alt+Umschalt+Win+Ziffernblock 2");
+    EXPECT_EQ(ShownKeyText(Keys(kModAlt, 0x21), 1), "Alt+Bild auf");
+    EXPECT_EQ(ShownKeyText(Keys(kModShift, 0x2E), 2), "Maj+Suppr");
+    EXPECT_EQ(ShownKeyText(Keys(kModControl, 'S'), 1), "Strg+S");
+    EXPECT_EQ(ShownKeyText(Keys(kModWin, 0x87), 16), "Win+F24");
+    EXPECT_EQ(ShownKeyText({}, 1), "");
+    for (int language = 0; language < kLanguageCount; ++language) {
+        std::set<std::string> shown;
+        int named = 0;
+        for (unsigned key = 1; key < 256; ++key) {
+            if (KeyName(key).empty()) continue;
+            ++named;
+            shown.insert(ShownKeyText({kModControl | kModAlt | kModShift | kModWin, key}, language));
+        }
+        EXPECT_EQ(shown.size(), static_cast<std::size_t>(named)) << "two keys read alike in language " << language;
+        std::set<std::string> modifiers;
+        for (unsigned flag : {kModControl, kModAlt, kModShift, kModWin}) modifiers.insert(ShownKeyText({flag, 'A'}, language));
+        EXPECT_EQ(modifiers.size(), 4u) << "two modifiers read alike in language " << language;
+    }
 }
 
 TEST(KeyText, ModifiersInAnyOrderCaseAndBlanksReadAlike) {

@@ -37,6 +37,8 @@ TEST(KeyMessages, SharedKeysNameBothActions) {
     EXPECT_EQ(SharedKeyMessage({kModControl, 'S'}, 2, 6, 0),
               "Ctrl+S is chosen twice: for \u201cSave the screen\u201d and for \u201cDraw a region for the editor\u201d. "
               "Choose another key for one of them.");
+    EXPECT_TRUE(SharedKeyMessage({kModControl | kModShift, kVkSnapshot}, 2, 6, 1).starts_with("Strg+Umschalt+Druck "))
+        << "German names the keys as its keyboards do";
     EXPECT_EQ(ButtonNameInText("\u03a0\u03bb\u03ae&\u03ba\u03c4\u03c1\u03b1\u2026"), "\u03a0\u03bb\u03ae\u03ba\u03c4\u03c1\u03b1");
     EXPECT_EQ(ButtonNameInText("Save && &Close..."), "Save & Close");
 }
@@ -56,9 +58,11 @@ TEST(KeyMessages, EveryLanguageFillsEveryPlace) {
         for (const std::string& text : texts) {
             EXPECT_EQ(text.find_first_of("{}&"), std::string::npos) << text;
         }
-        EXPECT_NE(texts[0].find("Alt+Print Screen"), std::string::npos) << texts[0];
+        const std::string altPrint = ShownKeyText(kAltPrint, language);
+        EXPECT_NE(texts[0].find(altPrint), std::string::npos) << texts[0];
         EXPECT_NE(texts[0].find(options), std::string::npos) << texts[0];
-        EXPECT_NE(texts[1].find("Print Screen, Alt+Print Screen"), std::string::npos) << texts[1];
+        EXPECT_NE(texts[1].find(ShownKeyText(kPrintScreen, language) + ", " + altPrint), std::string::npos) << texts[1];
+        EXPECT_NE(texts[4].find(altPrint), std::string::npos) << texts[4];
         EXPECT_NE(texts[4].find(Languages().Text(TextId::PrintWindowAction, language)), std::string::npos) << texts[4];
     }
 }

@@ -94,14 +94,16 @@ TEST_F(KeysDialogTest, CancelKeepsWhatWasStoredAndDefaultsBringBackEveryRow) {
     settings.Language = 1;  // German: the window's title, which the taskbar shows, follows too
     Open([this] {
         EXPECT_EQ(form.State(kWindowTitle).text, "Tasten für Snapwright");
-        EXPECT_EQ(form.State(KeyField(0)).text, "Print Screen");
+        EXPECT_EQ(form.State(KeyField(0)).text, "Druck") << "the keys as German keyboards name them";
         dialog.OnDefaults();
-        EXPECT_EQ(Fields()[2], "Shift+Print Screen");
+        EXPECT_EQ(Fields()[2], "Umschalt+Druck");
+        EXPECT_EQ(Fields()[6], "Strg+Umschalt+Druck");
         EXPECT_TRUE(form.State(RowBox(4)).checked);
         EXPECT_TRUE(form.State(KeyField(4)).enabled);
         dialog.OnOk();
     });
     EXPECT_EQ(LoadKeyChoices(store), DefaultKeyChoices());
+    EXPECT_EQ(store.Get("Hotkey7"), "Ctrl+Shift+Print Screen") << "stored in English whatever the language";
 }
 
 // Two rows with one key: told by name, the dialog stays open on that row, and nothing is stored

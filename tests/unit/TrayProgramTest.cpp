@@ -128,9 +128,9 @@ TEST_F(TrayProgramTest, TheCaptureEntriesComeFirstWithTheKeysThatDoTheSame) {
     settings.SendTo = SendTarget::Editor;
     settings.Language = 1;
     Choose(0);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Bildschirm\tCtrl+Print Screen",
-                                                  "Fenster im Vordergrund\tCtrl+Alt+Print Screen",
-                                                  "Bereich\tCtrl+Shift+Print Screen", "Fenster mit Bildlauf", "Editor",
+    EXPECT_EQ(captions, (std::vector<std::string>{"Bildschirm\tStrg+Druck",
+                                                  "Fenster im Vordergrund\tStrg+Alt+Druck",
+                                                  "Bereich\tStrg+Umschalt+Druck", "Fenster mit Bildlauf", "Editor",
                                                   "-", "Optionen", "Info", "Men\u00fc verlassen", "Beenden"}));
 }
 

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kCzech = Row("Ceský *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Stránka obsahuje dva snímky obrazovky, a bez Snapwrightu spuštěného v oznamovací oblasti žádný druhý nepřijde: nic se nevytiskne. Nejprve spusťte Snapwright, nebo v jeho možnostech zvolte stránku s jedním snímkem."},
     {TrayProgramSilentMessage, "Snapwright běží v oznamovací oblasti, ale neodpovídá."},
     {TrayProgramEndedMessage, "Snapwright skončil dříve, než dokončil příkaz."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Šipka vlevo"},
+    {KeyNameUp, "Šipka nahoru"},
+    {KeyNameRight, "Šipka vpravo"},
+    {KeyNameDown, "Šipka dolů"},
+    {KeyNameSpace, "Mezerník"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Backspace"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Numerická {digit}"},
 });
 
 }  // namespace snapwright::language_rows

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kDanish = Row("Dansk", "Arial", 8, {
     {PageOfTwoAloneMessage, "Siden rummer to skærmbilleder, og uden Snapwright i meddelelsesområdet kommer der intet andet: Der udskrives intet. Start Snapwright først, eller vælg en side med ét skærmbillede i indstillingerne."},
     {TrayProgramSilentMessage, "Snapwright kører i meddelelsesområdet, men svarer ikke."},
     {TrayProgramEndedMessage, "Snapwright blev afsluttet, før kommandoen var udført."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Skift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Venstre pil"},
+    {KeyNameUp, "Pil op"},
+    {KeyNameRight, "Højre pil"},
+    {KeyNameDown, "Pil ned"},
+    {KeyNameSpace, "Mellemrum"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Tilbage"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Numerisk {digit}"},
 });
 
 }  // namespace snapwright::language_rows

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kDutch = Row("Nederlands", "Arial", 8, {
     {PageOfTwoAloneMessage, "De pagina bevat twee schermafbeeldingen, en zonder Snapwright in het systeemvak komt er geen tweede: er wordt niets afgedrukt. Start eerst Snapwright, of kies in de opties een pagina met één schermafbeelding."},
     {TrayProgramSilentMessage, "Snapwright wordt uitgevoerd in het systeemvak, maar reageert niet."},
     {TrayProgramEndedMessage, "Snapwright is afgesloten voordat de opdracht klaar was."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Pijl-links"},
+    {KeyNameUp, "Pijl-omhoog"},
+    {KeyNameRight, "Pijl-rechts"},
+    {KeyNameDown, "Pijl-omlaag"},
+    {KeyNameSpace, "Spatiebalk"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Backspace"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Numeriek {digit}"},
 });
 
 }  // namespace snapwright::language_rows

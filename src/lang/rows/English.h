@@ -267,6 +267,29 @@ inline constexpr LanguageRow kEnglish = Row("English", "Arial", 8, {
     {PageOfTwoAloneMessage, "The page takes two screenshots, and without Snapwright running in the tray no second one will come: nothing is printed. Start Snapwright first, or choose a page of one screenshot in its options."},
     {TrayProgramSilentMessage, "Snapwright runs in the tray but does not answer."},
     {TrayProgramEndedMessage, "Snapwright ended before it finished the command."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Left"},
+    {KeyNameUp, "Up"},
+    {KeyNameRight, "Right"},
+    {KeyNameDown, "Down"},
+    {KeyNameSpace, "Space"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Backspace"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Num {digit}"},
 });
 
 }  // namespace snapwright::language_rows

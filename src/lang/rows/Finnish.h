@@ -266,6 +266,29 @@ inline constexpr LanguageRow kFinnish = Row("Suomalainen", "Arial", 8, {
     {PageOfTwoAloneMessage, "Sivulle tulee kaksi kuvakaappausta, eikä toista tule ilman ilmaisinalueella käynnissä olevaa Snapwrightia: mitään ei tulosteta. Käynnistä ensin Snapwright tai valitse sen asetuksista yhden kuvakaappauksen sivu."},
     {TrayProgramSilentMessage, "Snapwright on käynnissä ilmaisinalueella, mutta se ei vastaa."},
     {TrayProgramEndedMessage, "Snapwright sulkeutui ennen kuin komento oli valmis."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Vaihto"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Vasen nuoli"},
+    {KeyNameUp, "Ylänuoli"},
+    {KeyNameRight, "Oikea nuoli"},
+    {KeyNameDown, "Alanuoli"},
+    {KeyNameSpace, "Välilyönti"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Askelpalautin"},
+    {KeyNameTab, "Sarkain"},
+    {KeyNameNumPad, "Numeronäppäimistö {digit}"},
 });
 
 }  // namespace snapwright::language_rows

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kFrench = Row("Français", "Arial", 8, {
     {PageOfTwoAloneMessage, "La page comprend deux captures d'écran, et sans Snapwright dans la zone de notification, aucune deuxième ne viendra : rien n'est imprimé. Démarrez d'abord Snapwright, ou choisissez dans ses options une page d'une seule capture d'écran."},
     {TrayProgramSilentMessage, "Snapwright s'exécute dans la zone de notification, mais ne répond pas."},
     {TrayProgramEndedMessage, "Snapwright s'est arrêté avant d'avoir terminé la commande."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Maj"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Impr. écran"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Arrêt défil"},
+    {KeyNameInsert, "Inser"},
+    {KeyNameDelete, "Suppr"},
+    {KeyNameHome, "Origine"},
+    {KeyNameEnd, "Fin"},
+    {KeyNamePageUp, "Page préc."},
+    {KeyNamePageDown, "Page suiv."},
+    {KeyNameLeft, "Gauche"},
+    {KeyNameUp, "Haut"},
+    {KeyNameRight, "Droite"},
+    {KeyNameDown, "Bas"},
+    {KeyNameSpace, "Espace"},
+    {KeyNameEnter, "Entrée"},
+    {KeyNameBackspace, "Retour arrière"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Pavé num. {digit}"},
 });
 
 }  // namespace snapwright::language_rows

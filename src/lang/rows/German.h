@@ -266,6 +266,29 @@ inline constexpr LanguageRow kGerman = Row("Deutsch", "Arial", 8, {
     {PageOfTwoAloneMessage, "Die Seite nimmt zwei Screenshots auf, und ohne Snapwright im Infobereich kommt kein zweiter: Es wird nichts gedruckt. Starten Sie zuerst Snapwright, oder wählen Sie in seinen Optionen eine Seite mit einem Screenshot."},
     {TrayProgramSilentMessage, "Snapwright läuft im Infobereich, antwortet aber nicht."},
     {TrayProgramEndedMessage, "Snapwright wurde beendet, bevor der Befehl ausgeführt war."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Umschalt"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Druck"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Rollen"},
+    {KeyNameInsert, "Einfg"},
+    {KeyNameDelete, "Entf"},
+    {KeyNameHome, "Pos1"},
+    {KeyNameEnd, "Ende"},
+    {KeyNamePageUp, "Bild auf"},
+    {KeyNamePageDown, "Bild ab"},
+    {KeyNameLeft, "Nach-links"},
+    {KeyNameUp, "Nach-oben"},
+    {KeyNameRight, "Nach-rechts"},
+    {KeyNameDown, "Nach-unten"},
+    {KeyNameSpace, "Leertaste"},
+    {KeyNameEnter, "Eingabe"},
+    {KeyNameBackspace, "Rücktaste"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Ziffernblock {digit}"},
 });
 
 }  // namespace snapwright::language_rows

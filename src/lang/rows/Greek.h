@@ -267,6 +267,29 @@ inline constexpr LanguageRow kGreek = Row("Greek **", "Arial", 11, {
     {PageOfTwoAloneMessage, "Η σελίδα παίρνει δύο στιγμιότυπα και χωρίς το Snapwright στην περιοχή ειδοποιήσεων δεν θα έρθει δεύτερο: δεν τυπώνεται τίποτα. Ξεκινήστε πρώτα το Snapwright ή επιλέξτε στις επιλογές σελίδα με ένα στιγμιότυπο."},
     {TrayProgramSilentMessage, "Το Snapwright εκτελείται στην περιοχή ειδοποιήσεων αλλά δεν αποκρίνεται."},
     {TrayProgramEndedMessage, "Το Snapwright τερματίστηκε πριν ολοκληρώσει την εντολή."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Αριστερό βέλος"},
+    {KeyNameUp, "Επάνω βέλος"},
+    {KeyNameRight, "Δεξί βέλος"},
+    {KeyNameDown, "Κάτω βέλος"},
+    {KeyNameSpace, "Διάστημα"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Backspace"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Αριθμητικό πληκτρολόγιο {digit}"},
 });
 
 }  // namespace snapwright::language_rows

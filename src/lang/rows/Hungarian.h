@@ -266,6 +266,29 @@ inline constexpr LanguageRow kHungarian = Row("Magyar *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Az oldalra két képernyőkép kerül, és ha a Snapwright nem fut az értesítési területen, második nem érkezik: semmi sem kerül nyomtatásra. Először indítsa el a Snapwrightot, vagy a beállításaiban válasszon egy képernyőképes oldalt."},
     {TrayProgramSilentMessage, "A Snapwright fut az értesítési területen, de nem válaszol."},
     {TrayProgramEndedMessage, "A Snapwright befejeződött, mielőtt végrehajtotta volna a parancsot."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Balra nyíl"},
+    {KeyNameUp, "Felfelé nyíl"},
+    {KeyNameRight, "Jobbra nyíl"},
+    {KeyNameDown, "Lefelé nyíl"},
+    {KeyNameSpace, "Szóköz"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Backspace"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Numerikus {digit}"},
 });
 
 }  // namespace snapwright::language_rows

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kItalian = Row("Italiano", "Arial", 8, {
     {PageOfTwoAloneMessage, "La pagina contiene due schermate, e senza Snapwright nell'area di notifica non ne arriverà una seconda: non viene stampato nulla. Avvia prima Snapwright, oppure scegli nelle sue opzioni una pagina con una sola schermata."},
     {TrayProgramSilentMessage, "Snapwright è in esecuzione nell'area di notifica, ma non risponde."},
     {TrayProgramEndedMessage, "Snapwright è terminato prima di completare il comando."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Maiusc"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Stamp"},
+    {KeyNamePause, "Pausa"},
+    {KeyNameScrollLock, "Bloc Scorr"},
+    {KeyNameInsert, "Ins"},
+    {KeyNameDelete, "Canc"},
+    {KeyNameHome, "Inizio"},
+    {KeyNameEnd, "Fine"},
+    {KeyNamePageUp, "Pag su"},
+    {KeyNamePageDown, "Pag giù"},
+    {KeyNameLeft, "Freccia sinistra"},
+    {KeyNameUp, "Freccia su"},
+    {KeyNameRight, "Freccia destra"},
+    {KeyNameDown, "Freccia giù"},
+    {KeyNameSpace, "Barra spaziatrice"},
+    {KeyNameEnter, "Invio"},
+    {KeyNameBackspace, "Backspace"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Tastierino {digit}"},
 });
 
 }  // namespace snapwright::language_rows

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kNorwegian = Row("Norsk", "Arial", 8, {
     {PageOfTwoAloneMessage, "Siden har plass til to skjermbilder, og uten Snapwright i systemstatusfeltet kommer det ikke noe andre: Ingenting skrives ut. Start Snapwright først, eller velg en side med ett skjermbilde i innstillingene."},
     {TrayProgramSilentMessage, "Snapwright kjører i systemstatusfeltet, men svarer ikke."},
     {TrayProgramEndedMessage, "Snapwright ble avsluttet før kommandoen var ferdig."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Skift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Venstre pil"},
+    {KeyNameUp, "Pil opp"},
+    {KeyNameRight, "Høyre pil"},
+    {KeyNameDown, "Pil ned"},
+    {KeyNameSpace, "Mellomrom"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Tilbake"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Numerisk {digit}"},
 });
 
 }  // namespace snapwright::language_rows

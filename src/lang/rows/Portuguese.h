@@ -266,6 +266,29 @@ inline constexpr LanguageRow kPortuguese = Row("Português", "Arial", 8, {
     {PageOfTwoAloneMessage, "A página leva duas capturas de ecrã, e sem o Snapwright na área de notificação não virá uma segunda: nada é impresso. Inicie primeiro o Snapwright ou escolha nas opções uma página de uma só captura."},
     {TrayProgramSilentMessage, "O Snapwright está em execução na área de notificação, mas não responde."},
     {TrayProgramEndedMessage, "O Snapwright terminou antes de concluir o comando."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pausa"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Seta para a esquerda"},
+    {KeyNameUp, "Seta para cima"},
+    {KeyNameRight, "Seta para a direita"},
+    {KeyNameDown, "Seta para baixo"},
+    {KeyNameSpace, "Barra de espaço"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Retrocesso"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Teclado numérico {digit}"},
 });
 
 }  // namespace snapwright::language_rows

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kRomanian = Row("Român *", "Arial *", 8, {
     {PageOfTwoAloneMessage, "Pagina cuprinde două capturi de ecran, iar fără Snapwright în zona de notificare nu va veni a doua: nu se imprimă nimic. Porniți mai întâi Snapwright sau alegeți în opțiunile sale o pagină cu o singură captură."},
     {TrayProgramSilentMessage, "Snapwright rulează în zona de notificare, dar nu răspunde."},
     {TrayProgramEndedMessage, "Snapwright s-a închis înainte de a termina comanda."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Săgeată stânga"},
+    {KeyNameUp, "Săgeată sus"},
+    {KeyNameRight, "Săgeată dreapta"},
+    {KeyNameDown, "Săgeată jos"},
+    {KeyNameSpace, "Spațiu"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Backspace"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Tastatură numerică {digit}"},
 });
 
 }  // namespace snapwright::language_rows

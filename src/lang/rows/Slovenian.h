@@ -266,6 +266,29 @@ inline constexpr LanguageRow kSlovenian = Row("Slovenski *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Stran vsebuje dva posnetka zaslona, brez Snapwrighta v obvestilnem področju pa drugega ne bo: nič se ne natisne. Najprej zaženite Snapwright ali v njegovih možnostih izberite stran z enim posnetkom."},
     {TrayProgramSilentMessage, "Snapwright se izvaja v obvestilnem področju, vendar se ne odziva."},
     {TrayProgramEndedMessage, "Snapwright se je končal, preden je dokončal ukaz."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Shift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Puščica levo"},
+    {KeyNameUp, "Puščica gor"},
+    {KeyNameRight, "Puščica desno"},
+    {KeyNameDown, "Puščica dol"},
+    {KeyNameSpace, "Preslednica"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Vračalka"},
+    {KeyNameTab, "Tabulatorka"},
+    {KeyNameNumPad, "Številčnica {digit}"},
 });
 
 }  // namespace snapwright::language_rows

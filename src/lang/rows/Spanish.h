@@ -266,6 +266,29 @@ inline constexpr LanguageRow kSpanish = Row("Español", "Arial", 8, {
     {PageOfTwoAloneMessage, "La página lleva dos capturas de pantalla, y sin Snapwright en el área de notificación no llegará una segunda: no se imprime nada. Inicie primero Snapwright o elija en sus opciones una página de una sola captura."},
     {TrayProgramSilentMessage, "Snapwright se está ejecutando en el área de notificación, pero no responde."},
     {TrayProgramEndedMessage, "Snapwright terminó antes de completar el comando."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Mayús"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Impr Pant"},
+    {KeyNamePause, "Pausa"},
+    {KeyNameScrollLock, "Bloq Despl"},
+    {KeyNameInsert, "Insertar"},
+    {KeyNameDelete, "Supr"},
+    {KeyNameHome, "Inicio"},
+    {KeyNameEnd, "Fin"},
+    {KeyNamePageUp, "Re Pág"},
+    {KeyNamePageDown, "Av Pág"},
+    {KeyNameLeft, "Flecha izquierda"},
+    {KeyNameUp, "Flecha arriba"},
+    {KeyNameRight, "Flecha derecha"},
+    {KeyNameDown, "Flecha abajo"},
+    {KeyNameSpace, "Barra espaciadora"},
+    {KeyNameEnter, "Entrar"},
+    {KeyNameBackspace, "Retroceso"},
+    {KeyNameTab, "Tab"},
+    {KeyNameNumPad, "Teclado numérico {digit}"},
 });
 
 }  // namespace snapwright::language_rows

@@ -266,6 +266,29 @@ inline constexpr LanguageRow kSwedish = Row("Svensk", "Arial", 8, {
     {PageOfTwoAloneMessage, "Sidan rymmer två skärmbilder, och utan Snapwright i meddelandefältet kommer ingen andra: inget skrivs ut. Starta Snapwright först, eller välj en sida med en skärmbild i alternativen."},
     {TrayProgramSilentMessage, "Snapwright körs i meddelandefältet men svarar inte."},
     {TrayProgramEndedMessage, "Snapwright avslutades innan kommandot var klart."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Skift"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Paus"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Vänsterpil"},
+    {KeyNameUp, "Uppil"},
+    {KeyNameRight, "Högerpil"},
+    {KeyNameDown, "Nedpil"},
+    {KeyNameSpace, "Blanksteg"},
+    {KeyNameEnter, "Retur"},
+    {KeyNameBackspace, "Backsteg"},
+    {KeyNameTab, "Tabb"},
+    {KeyNameNumPad, "Numeriskt {digit}"},
 });
 
 }  // namespace snapwright::language_rows

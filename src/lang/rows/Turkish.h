@@ -266,6 +266,29 @@ inline constexpr LanguageRow kTurkish = Row("Türkçe *", "Arial", 8, {
     {PageOfTwoAloneMessage, "Sayfa iki ekran görüntüsü alır ve Snapwright bildirim alanında çalışmadan ikincisi gelmez: hiçbir şey yazdırılmaz. Önce Snapwright'ı başlatın veya seçeneklerinde tek ekran görüntülü bir sayfa seçin."},
     {TrayProgramSilentMessage, "Snapwright bildirim alanında çalışıyor ancak yanıt vermiyor."},
     {TrayProgramEndedMessage, "Snapwright, komutu bitirmeden kapandı."},
+
+    // -- Key names (capture/KeyCombination.h) --
+    {KeyNameAlt, "Alt"},
+    {KeyNameShift, "Üst Karakter"},
+    {KeyNameWin, "Win"},
+    {KeyNamePrintScreen, "Print Screen"},
+    {KeyNamePause, "Pause"},
+    {KeyNameScrollLock, "Scroll Lock"},
+    {KeyNameInsert, "Insert"},
+    {KeyNameDelete, "Delete"},
+    {KeyNameHome, "Home"},
+    {KeyNameEnd, "End"},
+    {KeyNamePageUp, "Page Up"},
+    {KeyNamePageDown, "Page Down"},
+    {KeyNameLeft, "Sol ok"},
+    {KeyNameUp, "Yukarı ok"},
+    {KeyNameRight, "Sağ ok"},
+    {KeyNameDown, "Aşağı ok"},
+    {KeyNameSpace, "Ara çubuğu"},
+    {KeyNameEnter, "Enter"},
+    {KeyNameBackspace, "Geri al"},
+    {KeyNameTab, "Sekme"},
+    {KeyNameNumPad, "Sayısal tuş takımı {digit}"},
 });
 
 }  // namespace snapwright::language_rows
