@@ -26,7 +26,6 @@ ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 ROWS = ["English", "German", "French", "Italian", "Dutch", "Spanish", "Portuguese", "Danish", "Swedish", "Norwegian",
         "Finnish", "Romanian", "Hungarian", "Slovenian", "Czech", "Turkish", "Greek"]
 TRAY_RIGHT_BUTTON_UP, TRAY_DOUBLE_CLICK = "517", "515"
-KEYS_TITLE = "Keys for Snapwright"
 MESSAGE = "Snapwright"
 
 
@@ -142,8 +141,8 @@ class Look:
         open_from_tray(TRAY_OPTIONS, t["OptionsWindowTitle"])
         self.window("options-" + suffix, t["OptionsWindowTitle"])
         drive("click-id", t["OptionsWindowTitle"], OPTIONS["IDC_OPT_KEYS"])
-        self.window("keys-" + suffix, KEYS_TITLE)
-        self.close(KEYS_TITLE, KEYS, "IDC_KEYS_CANCEL")
+        self.window("keys-" + suffix, t["KeysWindowTitle"])
+        self.close(t["KeysWindowTitle"], KEYS, "IDC_KEYS_CANCEL")
         self.close(t["OptionsWindowTitle"], OPTIONS, "IDC_OPT_CANCEL")
         open_from_tray(TRAY_ABOUT, t["AboutWindowTitle"])
         self.window("about-" + suffix, t["AboutWindowTitle"])

@@ -27,16 +27,17 @@ from test_printing import pdf_files, wait_for_new_pdf  # noqa: E402
 LANGUAGES = {
     "en": {"Language": "0", "sShortDate": "M/d/yyyy", "sTimeFormat": "h:mm:ss tt",
            "ask": "Send Screenshot to ...", "save": "Save Screenshot As ...", "options": "Options for Snapwright",
-           "about": "About Snapwright", "quit": "Quit program", "Frame": "Frame", "Ellipse": "Ellipse"},
+           "keys": "Keys for Snapwright", "about": "About Snapwright", "quit": "Quit program", "Frame": "Frame",
+           "Ellipse": "Ellipse"},
     "de": {"Language": "1", "sShortDate": "dd.MM.yyyy", "sTimeFormat": "HH:mm:ss",
            "ask": "Screenshot senden an ...", "save": "Screenshot speichern unter ...",
-           "options": "Optionen f\u00fcr Snapwright", "about": "\u00dcber Snapwright", "quit": "Programm beenden",
-           "Frame": "Rahmen", "Ellipse": "Ellipse"},
+           "options": "Optionen f\u00fcr Snapwright", "keys": "Tasten f\u00fcr Snapwright",
+           "about": "\u00dcber Snapwright", "quit": "Programm beenden", "Frame": "Rahmen", "Ellipse": "Ellipse"},
 }
 INTERNATIONAL = r"HKCU\Control Panel\International"
 ASK_EACH_TIME = "4"
 START_TITLE, EDITOR_TITLE, TRAY_TITLE = "Snapwright", "Snapwright ScreenshotEditor", "Wine System Tray"
-REGION_TITLE, KEYS_TITLE = "Snapwright region", "Keys for Snapwright"
+REGION_TITLE = "Snapwright region"
 SCROLLWINDOW = os.environ.get("SNAPWRIGHT_SCROLLWINDOW", "")
 SCROLL_TITLE = "Snapwright scrolling test"
 # The help file shows the stitched window too, from its own folder.
@@ -266,8 +267,8 @@ class Pictures:
             open_from_tray(TRAY_OPTIONS, settings["options"])
             self.window("options" + suffix, settings["options"])
             drive("click-id", settings["options"], OPTIONS["IDC_OPT_KEYS"])
-            self.window("keys" + suffix, KEYS_TITLE)
-            click(KEYS_TITLE, KEYS, "IDC_KEYS_CANCEL")
+            self.window("keys" + suffix, settings["keys"])
+            click(settings["keys"], KEYS, "IDC_KEYS_CANCEL")
             click(settings["options"], OPTIONS, "IDC_OPT_CANCEL")
             open_from_tray(TRAY_ABOUT, settings["about"])
             self.window("about" + suffix, settings["about"])
