@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "capture/Desktop.h"
+#include "platform/win32/GdiCapture.h"
 #include "platform/win32/GdiPicture.h"
 #include "platform/win32/Win32Screen.h"
 
@@ -157,8 +158,8 @@ PixelRows Win32ScrolledWindow::Grab() {
         ::PatBlt(m_memory.get(), 0, 0, m_area.width, m_area.height, BLACKNESS);
     }
     for (const Rect& part : m_shownParts) {
-        if (!::BitBlt(m_memory.get(), part.left - m_area.left, part.top - m_area.top, part.width, part.height,
-                      screen.get(), part.left, part.top, SRCCOPY)) {
+        if (!CopyInBands(m_memory.get(), part.left - m_area.left, part.top - m_area.top, part.width, part.height,
+                         screen.get(), part.left, part.top)) {
             return {};
         }
     }
