@@ -90,7 +90,9 @@ void ScrollRun::GoToTop() {
 // True when the method moved the window.
 bool ScrollRun::GoUpMeasuring(ScrollMethod method) {
     m_triedUp[static_cast<std::size_t>(method)] = true;
-    std::optional<PixelRows> frame = Settled(false);
+    // The window is still as the last grab showed it: nothing has asked it to move since.
+    std::optional<PixelRows> frame = m_grabs.Last();
+    if (!frame) frame = Settled(false);
     if (!frame) return false;
     std::vector<std::uint64_t> below = m_offsets->Hash(*frame);
     std::optional<RowBand> band;

@@ -8,11 +8,11 @@ namespace snapwright {
 
 namespace {
 
-// Between two grabs of an area that is still changing.
+// Between the starts of two grabs of an area that is still changing.
 constexpr int kSettleInterval = 20;
 // A window answers a request to scroll within this time, or it did not move; once it has answered
 // a few, within four times its slowest answer, but never less than the shortest time here.
-constexpr int kAnswerTime = 400;
+constexpr int kAnswerTime = 300;
 constexpr int kShortestAnswerTime = 200;
 // The wait before the first grab after a request grows by this while first grabs catch the window
 // still painting.
@@ -38,14 +38,18 @@ std::optional<PixelRows> SettledGrabs::Take(bool afterRequest) {
     PixelRows rows;
     m_last.reset();
     for (;;) {
+        const std::int64_t grabStart = m_window.Milliseconds();
         rows = m_window.Grab();
+        const std::int64_t grabEnd = m_window.Milliseconds();
         ++grabs;
         if (rows.height <= 0) return std::nullopt;
         const std::uint64_t hash = FrameHash(rows);
-        const std::int64_t waited = m_window.Milliseconds() - start;
+        const std::int64_t waited = grabEnd - start;
         if (afterRequest && !firstChange && hash != before) {
             firstChange = hash;
-            m_slowestAnswer = std::max(m_slowestAnswer, waited);
+            // The window answered while this grab read the screen: halfway through it, as near as
+            // can be told.
+            m_slowestAnswer = std::max(m_slowestAnswer, (grabStart + grabEnd) / 2 - start);
         }
         const bool waiting = afterRequest && !firstChange && waited < AnswerTime();
         if ((previous == hash && !waiting) || waited >= kSettleLimit) {
@@ -53,7 +57,9 @@ std::optional<PixelRows> SettledGrabs::Take(bool afterRequest) {
             break;
         }
         previous = hash;
-        m_window.Wait(kSettleInterval);
+        // A grab that took the interval itself is time enough for the window to change.
+        const std::int64_t grabTime = grabEnd - grabStart;
+        if (grabTime < kSettleInterval) m_window.Wait(static_cast<int>(kSettleInterval - grabTime));
     }
     // A first grab that caught the window still painting costs a whole grab: the next request waits
     // longer before its first grab; one that caught it done, hardly less, so that the wait settles

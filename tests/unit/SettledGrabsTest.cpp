@@ -53,7 +53,7 @@ TEST(SettledGrabsTest, AFrameIsTakenOnceTwoGrabsAgreeAfterTheWindowHasAnswered) 
     EXPECT_EQ(ColourOf(*rows), 0x333333u);
 
     // A slow answer is waited for; no answer at all is the frame as it was, after the answer time.
-    window.PaintAt(300, 0x444444);
+    window.PaintAt(200, 0x444444);
     rows = grabs.Take(true);
     EXPECT_EQ(ColourOf(*rows), 0x444444u);
     const std::int64_t start = state.now;
