@@ -47,7 +47,7 @@ PicturePtr CaptureEngine::GrabArea(const Rect& area, const std::vector<Monitor>&
 
 bool CaptureEngine::CopyShotToClipboard() {
     const PicturePtr shot = m_currentShot.Get();
-    return shot && m_clipboard.PutPicture(shot);
+    return shot && m_clipboard.OfferPicture(shot);
 }
 
 }  // namespace snapwright

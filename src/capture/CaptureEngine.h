@@ -23,7 +23,8 @@ public:
     PicturePtr GrabScreenPicture();
     PicturePtr GrabActiveWindowPicture();
     PicturePtr GrabWindowPicture(WindowRef window);
-    // Puts the current screenshot on the clipboard; false when there is none or the copy failed.
+    // Offers the current screenshot on the clipboard; false when there is none or the clipboard
+    // refused it.
     bool CopyShotToClipboard();
 
     // A part of the desktop as it was frozen (virtual-screen pixels), or null.

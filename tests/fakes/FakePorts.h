@@ -99,7 +99,12 @@ public:
         held = std::move(picture);
         return !fail;
     }
+    bool OfferPicture(PicturePtr picture) override {
+        offered = true;
+        return PutPicture(std::move(picture));
+    }
     PicturePtr held;
+    bool offered = false;
     bool fail = false;
 };
 

@@ -118,12 +118,16 @@ protected:
 };
 
 // The e2e tests compare the X clipboard's BMP and PNG of a captured screen with the display.
+// An offered picture reads the same, its DIB made when asked for.
 TEST_F(Win32ClipboardTest, APictureGoesOnTheClipboardAsA24BitDibItsBitmapAndPngOfItsOwnCopy) {
     Win32Clipboard clipboard(CountingEncoder());
+    for (const bool offered : {false, true})
     for (const bool deviceBitmap : {false, true}) {
         SCOPED_TRACE(deviceBitmap ? "a device bitmap" : "a captured DIB section");
+        SCOPED_TRACE(offered ? "offered" : "put");
         encodings = 0;
-        ASSERT_TRUE(clipboard.PutPicture(PatternPicture(deviceBitmap)));
+        PicturePtr picture = PatternPicture(deviceBitmap);
+        ASSERT_TRUE(offered ? clipboard.OfferPicture(std::move(picture)) : clipboard.PutPicture(std::move(picture)));
         EXPECT_EQ(encodings, 0) << "PNG waits until a program asks for it";
 
         const Contents contents = ReadClipboard();
@@ -154,21 +158,29 @@ TEST_F(Win32ClipboardTest, AClipboardThatAnotherProgramEmptiedLetsGoOfThePicture
 }
 
 // A program that holds the clipboard open keeps every other from reading it: Wine's bridge answers
-// a paste from an X program in that time with nothing. The PNG still owed when the program ends is
-// encoded before the clipboard is opened for it, and stays.
-TEST_F(Win32ClipboardTest, ThePngOwedAtTheEndIsEncodedWithTheClipboardClosedAndStays) {
-    bool openWhileEncoding = true;
-    {
-        Win32Clipboard clipboard([this, &openWhileEncoding](const Picture& picture) {
-            openWhileEncoding = ::GetOpenClipboardWindow() != nullptr;
-            ++encodings;
-            return EncodePng(codec, picture, 0);
-        });
-        ASSERT_TRUE(clipboard.PutPicture(PatternPicture(false)));
+// a paste from an X program in that time with nothing. What is still owed when the program ends is
+// made before the clipboard is opened for it, and stays: an offered picture's DIB and PNG alike.
+TEST_F(Win32ClipboardTest, WhatIsOwedAtTheEndIsMadeWithTheClipboardClosedAndStays) {
+    for (const bool offered : {false, true}) {
+        SCOPED_TRACE(offered ? "offered" : "put");
+        bool openWhileEncoding = true;
+        encodings = 0;
+        {
+            Win32Clipboard clipboard([this, &openWhileEncoding](const Picture& picture) {
+                openWhileEncoding = ::GetOpenClipboardWindow() != nullptr;
+                ++encodings;
+                return EncodePng(codec, picture, 0);
+            });
+            PicturePtr picture = PatternPicture(offered);
+            ASSERT_TRUE(offered ? clipboard.OfferPicture(std::move(picture)) : clipboard.PutPicture(std::move(picture)));
+        }
+        EXPECT_EQ(encodings, 1);
+        EXPECT_FALSE(openWhileEncoding);
+        const Contents contents = ReadClipboard();
+        EXPECT_EQ(contents.dib.biBitCount, 24);
+        EXPECT_EQ(contents.bitmap, pattern);
+        EXPECT_EQ(contents.png, pattern);
     }
-    EXPECT_EQ(encodings, 1);
-    EXPECT_FALSE(openWhileEncoding);
-    EXPECT_EQ(ReadClipboard().png, pattern);
 }
 
 // A program pasting the owed PNG holds the clipboard open until this one has rendered it. Waiting

@@ -110,13 +110,26 @@ Win32Clipboard::~Win32Clipboard() {
 }
 
 bool Win32Clipboard::PutPicture(PicturePtr picture) {
+    return Put(std::move(picture), false);
+}
+
+// Under Wine a packed DIB of a tall scrolling capture (55 MB) takes most of a second to go onto the
+// clipboard, which an offer spends only when somebody pastes.
+bool Win32Clipboard::OfferPicture(PicturePtr picture) {
+    return Put(std::move(picture), true);
+}
+
+bool Win32Clipboard::Put(PicturePtr picture, bool dibWhenAsked) {
     const GdiPicture* gdi = AsGdiPicture(picture.get());
     if (!gdi || !gdi->Bitmap()) return false;
     // The copy is made before the clipboard is opened, which keeps it open only for a moment.
-    UniqueHglobal dib = PackedDib(gdi->Bitmap());
-    if (!dib) {
-        DebugOutput("The screenshot could not be copied for the clipboard");
-        return false;
+    UniqueHglobal dib;
+    if (!dibWhenAsked) {
+        dib = PackedDib(gdi->Bitmap());
+        if (!dib) {
+            DebugOutput("The screenshot could not be copied for the clipboard");
+            return false;
+        }
     }
     if (!OpenClipboardPatiently(m_owner.get())) {
         DebugOutput("The clipboard is held by another program");
@@ -124,55 +137,78 @@ bool Win32Clipboard::PutPicture(PicturePtr picture) {
     }
     bool done = false;
     // Emptying tells the previous owner, this window too, to let go of its picture (with
-    // WM_DESTROYCLIPBOARD); the new one is kept only after it.
+    // WM_DESTROYCLIPBOARD); the new one is kept only after it. A format offered without data gives
+    // a null result whether it worked or not: the clipboard is asked what it holds.
     if (::EmptyClipboard()) {
-        m_picture.reset();
-        if (::SetClipboardData(CF_DIB, dib.get())) {
-            dib.release();
-            done = true;
-            // PNG is encoded only for a program that asks for it: the hotkey does not wait for it.
-            // Offered without data, the call's result is null whether it worked or not.
-            if (m_pngFormat) {
-                ::SetClipboardData(m_pngFormat, nullptr);
-                m_picture = std::move(picture);
-            }
+        LetGo();
+        if (dib) {
+            done = ::SetClipboardData(CF_DIB, dib.get()) != nullptr;
+            if (done) dib.release();
+        } else {
+            ::SetClipboardData(CF_DIB, nullptr);
+            done = m_dibOwed = ::IsClipboardFormatAvailable(CF_DIB) != FALSE;
         }
+        // PNG is encoded only for a program that asks for it: the hotkey does not wait for it.
+        if (done && m_pngFormat) {
+            ::SetClipboardData(m_pngFormat, nullptr);
+            m_pngOwed = ::IsClipboardFormatAvailable(m_pngFormat) != FALSE;
+        }
+        if (m_dibOwed || m_pngOwed) m_picture = std::move(picture);
     }
     ::CloseClipboard();
     return done;
 }
 
+void Win32Clipboard::LetGo() {
+    m_picture.reset();
+    m_dibOwed = m_pngOwed = false;
+}
+
+// The DIB of the picture owed to the clipboard; empty when none is owed.
+UniqueHglobal Win32Clipboard::OwedDib() const {
+    const GdiPicture* gdi = m_dibOwed ? AsGdiPicture(m_picture.get()) : nullptr;
+    UniqueHglobal memory = gdi && gdi->Bitmap() ? PackedDib(gdi->Bitmap()) : UniqueHglobal();
+    if (m_dibOwed && !memory) DebugOutput("The screenshot could not be copied for the clipboard");
+    return memory;
+}
+
 // The PNG of the picture owed to the clipboard, in global memory; empty when none is owed or the
 // encoder failed.
 UniqueHglobal Win32Clipboard::EncodeOwedPng() const {
-    if (!m_picture || !m_encodePng) return {};
+    if (!m_picture || !m_pngOwed || !m_encodePng) return {};
     const std::vector<std::uint8_t> png = m_encodePng(*m_picture);
     UniqueHglobal memory = png.empty() ? UniqueHglobal() : GlobalCopy(png);
     if (!memory) DebugOutput("The screenshot could not be encoded as PNG for the clipboard");
     return memory;
 }
 
-void Win32Clipboard::PutOwedPng(UniqueHglobal png) {
-    if (!png || !::SetClipboardData(m_pngFormat, png.get())) return;
-    png.release();
-    // Nothing more is owed: the picture is let go now rather than when the clipboard changes.
-    m_picture.reset();
+// Once nothing more is owed, the picture is let go now rather than when the clipboard changes.
+void Win32Clipboard::PutOwed(UINT format, UniqueHglobal data, bool& owed) {
+    if (!data || !::SetClipboardData(format, data.get())) return;
+    data.release();
+    owed = false;
+    if (!m_dibOwed && !m_pngOwed) m_picture.reset();
 }
 
 // The program that asked holds the clipboard open while this runs.
 void Win32Clipboard::OnRenderFormat(UINT format) {
-    if (format == m_pngFormat) PutOwedPng(EncodeOwedPng());
+    if (format == CF_DIB && m_dibOwed) PutOwed(CF_DIB, OwedDib(), m_dibOwed);
+    if (format == m_pngFormat && m_pngOwed) PutOwed(m_pngFormat, EncodeOwedPng(), m_pngOwed);
 }
 
-// The window is the one being destroyed: its owner has already let go of its handle. The PNG is
-// encoded before the clipboard is opened: as long as it is open, no other program can read it,
+// The window is the one being destroyed: its owner has already let go of its handle. What is owed
+// is made before the clipboard is opened: as long as it is open, no other program can read it,
 // and Wine's bridge to the X clipboard answers a paste in that time with nothing.
 void Win32Clipboard::OnRenderAllFormats(HWND owner) {
+    UniqueHglobal dib = OwedDib();
     UniqueHglobal png = EncodeOwedPng();
-    if (!png || !OpenClipboardPatiently(owner)) return;
-    // Another program may have taken the clipboard since, or asked for the PNG while this waited;
-    // then there is nothing left to render.
-    if (m_picture && ::GetClipboardOwner() == owner) PutOwedPng(std::move(png));
+    if ((!dib && !png) || !OpenClipboardPatiently(owner)) return;
+    // Another program may have taken the clipboard since, or asked for a format while this waited;
+    // then there is nothing left to render of it.
+    if (m_picture && ::GetClipboardOwner() == owner) {
+        if (m_dibOwed) PutOwed(CF_DIB, std::move(dib), m_dibOwed);
+        if (m_pngOwed) PutOwed(m_pngFormat, std::move(png), m_pngOwed);
+    }
     ::CloseClipboard();
 }
 
@@ -186,7 +222,7 @@ LRESULT Win32Clipboard::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             OnRenderAllFormats(hwnd);
             return 0;
         case WM_DESTROYCLIPBOARD:
-            m_picture.reset();
+            LetGo();
             return 0;
         default:
             return ::DefWindowProcW(hwnd, message, wParam, lParam);
