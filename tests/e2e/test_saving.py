@@ -7,12 +7,11 @@ import shutil
 import time
 import unittest
 
-from e2e_support import (SETTINGS_KEY, E2ETestCase, clipboard_bmp, clipboard_targets, different_pixels, driver,
+from e2e_support import (SCREEN, SETTINGS_KEY, E2ETestCase, clipboard_bmp, clipboard_targets, different_pixels, driver,
                          finished_files, image_size, reg_add, reg_values, run, wait_for_file, wait_until, wine,
                          wine_path)
 
 TITLE = "Save Screenshot As ..."
-SCREEN = (1024, 768)
 INTERNATIONAL = r"HKCU\Control Panel\International"
 
 
@@ -48,7 +47,7 @@ class SavingTest(E2ETestCase):
         """Presses Shift+Print Screen and waits for the dialog; gives the screenshot from the clipboard."""
         self.pressed = time.time()
         self.hotkey("shift+print")
-        self.assertEqual(driver("wait-window", TITLE, "", "20000")[0], 0, "the save dialog opens")
+        self.wait_window(TITLE, "the save dialog opens")
         self.shots += 1
         return clipboard_bmp(self.path(f"shot{self.shots}.bmp"))
 
@@ -120,7 +119,7 @@ class SavingTest(E2ETestCase):
 
     def browse(self, path):
         self.press("...")
-        self.assertEqual(driver("wait-window", "Save screenshot", "", "20000")[0], 0)
+        self.wait_window("Save screenshot")
         self.assertEqual(driver("type", "Save screenshot", wine_path(path))[0], 0)
         self.answer("Save screenshot", "&Save")
 
@@ -170,7 +169,7 @@ class SavingTest(E2ETestCase):
         """OK, refused while the dialog stays open: gives the message's lines."""
         self.press("&OK")
         lines = [line for line in self.message("OK").splitlines() if line.strip()]
-        self.assertEqual(driver("wait-window", TITLE, "", "20000")[0], 0, "the dialog stays open for another name")
+        self.wait_window(TITLE, "the dialog stays open for another name")
         return lines
 
     # Where no file can go is told while the dialog is open, by what is wrong with the place, and
