@@ -369,6 +369,12 @@ class E2ETestCase(unittest.TestCase):
         self.addCleanup(restart_wine)
         self.addCleanup(reg_add, desktop, "LogPixels", "96", "REG_DWORD")
 
+    def choose_file(self, title, path, button):
+        """Waits for the file dialog with that title, types the path into it and answers it."""
+        self.wait_window(title)
+        self.assertEqual(driver("type", title, wine_path(path))[0], 0)
+        self.answer(title, button)
+
     def texts(self, title):
         code, text = driver("texts", title)
         self.assertEqual(code, 0, f"no window {title!r}")

@@ -9,7 +9,7 @@ import zlib
 
 from e2e_support import (EDITOR, TRAY_EXIT, E2ETestCase, clipboard_bmp, cut, different_pixels, drag, driver,
                          finished_files, image_size, read_text, run, screenshot, wait_for_file, wait_until, window_rect,
-                         wine_path, xdotool)
+                         xdotool)
 
 SAVE_DIALOG = "Save Screenshot As ..."
 
@@ -87,9 +87,7 @@ class EditorCase(E2ETestCase):
         self.click(button)
         if question:
             self.ask_and_answer(question, "&Yes")
-        self.wait_window(title)
-        self.assertEqual(driver("type", title, wine_path(path))[0], 0)
-        self.answer(title, "&Open")
+        self.choose_file(title, path, "&Open")
 
     def ask_and_answer(self, title, button):
         self.wait_window(title, f"the question {title!r}")
