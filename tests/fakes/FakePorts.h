@@ -99,12 +99,8 @@ public:
         held = std::move(picture);
         return !fail;
     }
-    bool OfferPicture(PicturePtr picture) override {
-        offered = true;
-        return PutPicture(std::move(picture));
-    }
+    bool OfferPicture(PicturePtr picture) override { return PutPicture(std::move(picture)); }
     PicturePtr held;
-    bool offered = false;
     bool fail = false;
 };
 
