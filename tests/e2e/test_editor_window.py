@@ -52,6 +52,37 @@ class EditorWindowTest(EditorCase):
         self.wait_window(HELP_TITLE, "the help viewer opens", timeout=30)
         self.close_window(HELP_TITLE)
 
+    # The Undo button shows its blue arrow while there is something to undo, and the arrow greyed on
+    # the button's face when there is nothing; it once showed one grey square.
+    def test_the_undo_button_shows_its_arrow_greyed_while_there_is_nothing_to_undo(self):
+        self.white_picture()
+
+        def inside(name, shot):
+            x, y, w, h = rect(name)
+            return ["convert", shot, "-crop", f"{w - 12}x{h - 12}+{x + 6}+{y + 6}", "+repage"]
+
+        def undo_button():
+            crop = inside("Undo", screenshot(self.path("toolbar.png")))
+            colours = run([*crop, "-format", "%k", "info:"], check=True).stdout
+            saturation = run([*crop, "-colorspace", "HSL", "-channel", "G", "-separate", "-format", "%[fx:maxima]",
+                              "info:"], check=True).stdout
+            return int(colours), float(saturation)
+
+        colours, saturation = undo_button()
+        self.assertGreater(colours, 1, "an arrow, not one grey square")
+        self.assertLess(saturation, 0.2, "greyed")
+        x, y, w, h = rect("Frame")
+        run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+        self.drag(40, 30, 120, 90)
+        wait_until(lambda: undo_button()[1] > 0.5, what="the Undo button's blue arrow")
+        shot = screenshot(self.path("toolbar.png"))
+        face = [run([*inside(name, shot), "-format", "%[pixel:p{0,0}]", "info:"], check=True).stdout
+                for name in ("Undo", "Zoom")]
+        self.assertEqual(face[0], face[1], "the Undo button's face is the other buttons' face")
+        self.keys("ctrl+z")
+        wait_until(lambda: undo_button()[1] < 0.2, what="the Undo button greyed again")
+        self.assertGreater(undo_button()[0], 1, "an arrow, not one grey square")
+
     # With a toolbar button focused (as after the Open dialog, or Tab), the tool letters choose their
     # tools as they do in the view; typed into a text, they are letters of the text.
     def test_the_tool_letters_choose_their_tools_with_the_toolbar_focused(self):

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's window and picture tools for host tests. Working copies hold real pixels: lines
-// and rectangles are drawn pixel by pixel, an ellipse marks its four extreme points, and a
-// stretched picture is sampled.
+// and rectangles are drawn pixel by pixel and a stretched picture is sampled, as the zoom's inset
+// draws; ellipses and text are marks, which no working copy draws on the host.
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
@@ -51,11 +51,7 @@ public:
                 Line(from, to, c);
             }
         }
-        void Ellipse(double cx, double cy, double rx, double ry, Colour c) override {
-            for (const auto& [x, y] : {std::pair{cx - rx, cy}, {cx + rx, cy}, {cx, cy - ry}, {cx, cy + ry}}) {
-                Set(static_cast<int>(x), static_cast<int>(y), c);
-            }
-        }
+        void Ellipse(double, double, double, double, Colour) override {}
         void StretchPicture(const PicturePtr& picture, const Rect& to) override {
             const RgbImage source = fakes::PixelsOf(*picture);
             for (int y = 0; y < to.height; ++y) {
@@ -69,10 +65,7 @@ public:
         PicturePtr CopyOut(const Rect& r) override {
             return std::make_shared<PixelPicture>(m_pixels.Copy(r), 1000 + ++m_owner.copies);
         }
-        Rect Text(Point at, const std::string& text, Colour, int height, int) override {
-            m_owner.texts.push_back(Noted(at, height) + text);
-            return {at.x, at.y, 1, 1};
-        }
+        Rect Text(Point at, const std::string&, Colour, int, int) override { return {at.x, at.y, 0, 0}; }
 
     private:
         void Set(int x, int y, Colour c) {
@@ -145,8 +138,7 @@ public:
     static std::string Noted(Point at, int height) {
         return std::to_string(at.x) + "," + std::to_string(at.y) + " " + std::to_string(height) + ": ";
     }
-    std::string field, typed;        // the open text field as noted, and what is typed in it
-    std::vector<std::string> texts;  // put into pictures
+    std::string field, typed;  // the open text field as noted, and what is typed in it
 
     const Size client{1000, 700};
     std::map<ControlId, Rect> bounds{{Id(EditorControl::View), {0, 40, 0, 0}}};

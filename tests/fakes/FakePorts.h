@@ -99,12 +99,8 @@ public:
         held = std::move(picture);
         return !fail;
     }
-    bool OfferPicture(PicturePtr picture) override {
-        offered = true;
-        return PutPicture(std::move(picture));
-    }
+    bool OfferPicture(PicturePtr picture) override { return PutPicture(std::move(picture)); }
     PicturePtr held;
-    bool offered = false;
     bool fail = false;
 };
 
@@ -126,7 +122,7 @@ public:
     void DeleteAtom(std::uint16_t atom) override { atoms.erase(atom); }
     bool RegisterHotKey(int id, unsigned modifiers, unsigned virtualKey) override {
         const Keys keys{modifiers, virtualKey};
-        registerCalls.push_back({id, modifiers, virtualKey});
+        ++registerCalls;
         if (std::find(taken.begin(), taken.end(), keys) != taken.end()) return false;
         for (const auto& [other, held] : registered) {
             if (held == keys) return false;
@@ -160,14 +156,9 @@ public:
         return held;
     }
 
-    struct RegisterCall {
-        int id;
-        unsigned modifiers;
-        unsigned virtualKey;
-    };
     std::map<std::uint16_t, std::string> atoms;
     std::map<int, Keys> registered;
-    std::vector<RegisterCall> registerCalls;
+    int registerCalls = 0;  // tries to register, held or refused
     std::vector<Keys> taken;
     bool hooked = false;
     bool hookWorks = true;

@@ -47,17 +47,6 @@ inline void Append(RgbImage& image, const RgbImage& rows, int from, int count) {
     image = std::move(longer);
 }
 
-// A row of a document: text (a pattern of its own in every row, between blank margins), blank, or
-// one row of an item that repeats with a period.
-inline void PaintDocumentRow(RgbImage& picture, int y, std::uint32_t seed) {
-    for (int x = 0; x < picture.Width(); ++x) {
-        const bool margin = x < 6 || x >= picture.Width() - 6;
-        std::uint32_t value = seed * 2654435761u ^ static_cast<std::uint32_t>(x) * 40503u;
-        value ^= value >> 13;
-        picture.Set(x, y, margin || seed == 0 ? 0xFFFFFF : (value * 0x9E3779B1u) & 0xFFFFFF);
-    }
-}
-
 // A window that shows a document: a header and a footer that stay, between them the document from a
 // scroll position, and a scroll bar along the document's part whose thumb moves.
 struct ScrollingWindow {
@@ -124,10 +113,17 @@ struct ScrollingWindow {
     }
 };
 
-// A document of rows: 0 blank, any other value a text row of its own pattern.
+// A document of rows: 0 blank, any other value a text row, a pattern of its own between blank margins.
 inline RgbImage Document(int width, const std::vector<std::uint32_t>& rows) {
     RgbImage document(width, static_cast<int>(rows.size()));
-    for (int y = 0; y < document.Height(); ++y) PaintDocumentRow(document, y, rows[static_cast<std::size_t>(y)]);
+    for (int y = 0; y < document.Height(); ++y) {
+        const std::uint32_t seed = rows[static_cast<std::size_t>(y)];
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t value = seed * 2654435761u ^ static_cast<std::uint32_t>(x) * 40503u;
+            value ^= value >> 13;
+            document.Set(x, y, x < 6 || x >= width - 6 || seed == 0 ? 0xFFFFFF : (value * 0x9E3779B1u) & 0xFFFFFF);
+        }
+    }
     return document;
 }
 
@@ -146,7 +142,6 @@ struct ScrollState {
     int position = 0;
     int wheelPixels = 48;  // a notch; 0: the wheel moves nothing
     int linePixels = 16;   // the scroll bar's unit; 0: no scroll bar
-    bool scrollBarAnswers = true;
     bool scrollBarTold = true;  // whether the scroll bar's position can be read
     int pagePixels = 0;  // Page Down; 0: the keys move nothing
     int stopAfter = -1;  // Escape once this many requests to scroll have come
@@ -184,7 +179,7 @@ public:
             case ScrollMethod::Wheel: m_state.Move(amount * m_state.wheelPixels); return true;
             case ScrollMethod::ScrollBar:
                 if (m_state.linePixels == 0) return false;
-                if (m_state.scrollBarAnswers) m_state.Move(amount * m_state.linePixels);
+                m_state.Move(amount * m_state.linePixels);
                 return true;
             case ScrollMethod::Keys: m_state.Move(amount * m_state.pagePixels); return true;
         }
@@ -192,7 +187,7 @@ public:
     }
     bool ScrollToTop(ScrollMethod method) override {
         m_state.log.push_back(Name(method) + " top");
-        if (method == ScrollMethod::ScrollBar && (m_state.linePixels == 0 || !m_state.scrollBarAnswers)) return false;
+        if (method == ScrollMethod::ScrollBar && m_state.linePixels == 0) return false;
         if (method == ScrollMethod::Keys && m_state.pagePixels == 0) return true;
         m_state.position = 0;
         return true;
@@ -200,7 +195,7 @@ public:
     bool ScrollBarTo(int position) override {
         m_state.log.push_back("scroll bar to " + std::to_string(position));
         if (m_state.linePixels == 0) return false;
-        if (m_state.scrollBarAnswers) m_state.position = position * m_state.linePixels;
+        m_state.position = position * m_state.linePixels;
         return true;
     }
     bool ComeToFront() override { return !m_state.staysCovered; }

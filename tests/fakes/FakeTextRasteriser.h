@@ -10,6 +10,15 @@
 
 namespace snapwright::fakes {
 
+// The extents of a line whose characters are 24 pixels wide and spaces 12, as letters of 48
+// pixels might be: the measure of the wrapping tests.
+inline std::vector<int> WideLetterExtents(const std::u32string& line) {
+    std::vector<int> extents;
+    int x = 0;
+    for (char32_t c : line) extents.push_back(x += c == U' ' ? 12 : 24);
+    return extents;
+}
+
 class FakeTextRasteriser : public ITextRasteriser {
 public:
     static int Advance(char32_t c, int pixelHeight) {

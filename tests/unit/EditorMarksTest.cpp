@@ -1,6 +1,3 @@
-#include "editor/FrameMark.h"
-#include "editor/RedactionMark.h"
-#include "editor/StepMark.h"
 #include "unit/EditorFixture.h"
 
 namespace snapwright {
@@ -25,7 +22,6 @@ protected:
     // What the view shows is the picture with its marks, nothing more or less.
     void ExpectViewShowsPicture() { EXPECT_EQ(window.shownPixels, Pixels()); }
     std::size_t Marks() const { return Core().Marked().Marks().Count(); }
-    RgbImage copied;  // the last picture handed to the clipboard
     RgbImage original;
 };
 
@@ -53,31 +49,10 @@ TEST_F(EditorMarksTest, AFrameDrawnStaysSelectedMovesByItsEdgeAndComesBackWithUn
     ExpectViewShowsPicture();
 }
 
-// A press beside every mark lets the selection go; arrow keys nudge by one pixel, with Shift by
-// ten, and Delete removes; each is one step of the undo.
-TEST_F(EditorMarksTest, KeysNudgeAndDeleteTheSelectedMarkEachOneStep) {
-    OpenOnSquare();
-    Click("Highlight");
-    Drag({10, 10}, {50, 30});
-    EXPECT_TRUE(editor.OnKey({kKeyEscape}));  // the tool goes, the mark stays selected
-    EXPECT_TRUE(editor.OnKey({kKeyRight}));
-    EXPECT_TRUE(editor.OnKey({kKeyDown, false, true}));
-    const auto& highlight = static_cast<const BoxMark&>(Core().Marked().Marks().At(0));
-    EXPECT_EQ(highlight.Box(), (Rect{11, 20, 41, 21}));
-    EXPECT_TRUE(editor.OnKey({kKeyDelete}));
-    EXPECT_EQ(Marks(), 0u);
-    EXPECT_EQ(Pixels(), original);
-    EXPECT_EQ(Core().UndoCount(), 4u);
-    editor.OnKey(CtrlKey('Z'));
-    EXPECT_EQ(Marks(), 1u);
-    Press({280, 190});
-    EXPECT_FALSE(Core().Selection().Selected());
-    EXPECT_FALSE(editor.OnKey({kKeyDelete})) << "nothing selected: the key is not used";
-}
-
 // Choosing a colour or strength with a mark selected changes that mark, as one step, and the marks
-// drawn next.
-TEST_F(EditorMarksTest, ColourAndStrengthRestyleTheSelectedMark) {
+// drawn next. Delete removes the selected mark as one more step; with nothing selected (a press
+// beside every mark lets the selection go) the key is not used.
+TEST_F(EditorMarksTest, ColourStrengthAndDeleteChangeTheSelectedMarkEachAsOneStep) {
     OpenOnSquare();
     Click("Frame");
     Drag({20, 20}, {80, 60});
@@ -92,21 +67,13 @@ TEST_F(EditorMarksTest, ColourAndStrengthRestyleTheSelectedMark) {
     ExpectViewShowsPicture();
     Click("Undo");
     EXPECT_EQ(Core().Marked().Marks().At(0).Style(), (MarkStyle{0x00FF00, 1}));
-}
-
-// A redaction moved over the square hides it wherever it lies; where it was, the picture shows again.
-TEST_F(EditorMarksTest, ARedactionMovedHidesWhatLiesUnderItsNewPlaceInEveryHandOff) {
-    OpenOnSquare();
-    Click("Redact");
-    Drag({20, 20}, {79, 59});
-    EXPECT_TRUE(editor.OnKey({kKeyEscape}));
-    Drag({40, 40}, {200, 140});
-    const RgbImage handed = Pixels();
-    EXPECT_EQ(handed.Copy({20, 20, 60, 60}), original.Copy({20, 20, 60, 60}));
-    EXPECT_NE(handed.Copy({200, 120, 40, 30}), original.Copy({200, 120, 40, 30}));
-    Click("Copy");
-    EXPECT_EQ(fakes::PixelsOf(*currentShot.Get()), handed);
-    ExpectViewShowsPicture();
+    EXPECT_TRUE(editor.OnKey({kKeyDelete}));
+    EXPECT_EQ(Marks(), 0u);
+    EXPECT_EQ(Pixels(), original);
+    EXPECT_TRUE(editor.OnKey(CtrlKey('Z')));
+    EXPECT_EQ(Marks(), 1u);
+    Press({280, 190});
+    EXPECT_FALSE(editor.OnKey({kKeyDelete}));
 }
 
 // After a save the marks stay editable and the undo steps go; a new picture takes the marks away.
@@ -152,21 +119,6 @@ TEST_F(EditorMarksTest, ADoubleClickOnATextEditsItInPlace) {
     editor.OnKey({kKeyEscape});
     EXPECT_THAT(Texts(), ::testing::ElementsAre("30,40 16: Bye"));
     EXPECT_EQ(Core().UndoCount(), 2u);
-    ExpectViewShowsPicture();
-}
-
-// Each click of the Step tool (key N) puts the next number, and the tool stays for the next step.
-// (How a step deleted renumbers the others is the marked picture's own test.)
-TEST_F(EditorMarksTest, StepsAreNumberedInOrderAndTheToolStays) {
-    OpenOnSquare();
-    EXPECT_TRUE(editor.OnKey({'N'}));
-    for (const int x : {40, 100, 160}) Press({x, 60});
-    const Scene& marks = Core().Marked().Marks();
-    ASSERT_EQ(marks.Count(), 3u);
-    for (std::size_t i = 0; i < marks.Count(); ++i) {
-        EXPECT_EQ(static_cast<const StepMark&>(marks.At(i)).Number(), static_cast<int>(i) + 1);
-    }
-    EXPECT_TRUE(Pressed("Step"));
     ExpectViewShowsPicture();
 }
 

@@ -4,17 +4,13 @@
 #include <optional>
 
 #include "editor/FieldText.h"
+#include "fakes/FakeTextRasteriser.h"
 
 namespace snapwright {
 namespace {
 
-// Characters 24 pixels wide and spaces 12, as letters of 48 pixels might be.
-std::vector<int> Extents(const std::u32string& line) {
-    std::vector<int> extents;
-    int x = 0;
-    for (char32_t c : line) extents.push_back(x += c == U' ' ? 12 : 24);
-    return extents;
-}
+// Characters 24 pixels wide and spaces 12.
+constexpr auto Extents = fakes::WideLetterExtents;
 
 // The field's text typed or deleted at a caret (by default, its own), as an edit field does it: a
 // line break is one key.

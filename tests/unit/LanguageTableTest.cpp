@@ -18,6 +18,7 @@
 #include "capture/KeysControls.h"
 #include "capture/TrayProgram.h"
 #include "editor/EditorControls.h"
+#include "editor/TextWrap.h"
 #include "fakes/FakeForm.h"
 #include "lang/ApplyLanguage.h"
 #include "lang/Placeholders.h"
@@ -32,20 +33,10 @@ namespace {
 
 using enum TextId;
 
-std::u32string CodePoints(const std::string& text) {
-    std::u32string points;
-    for (const char byte : text) {
-        const auto b = static_cast<unsigned char>(byte);
-        if ((b & 0xC0) == 0x80) points.back() = (points.back() << 6) | (b & 0x3F);
-        else points.push_back(b < 0x80 ? b : b & (b < 0xE0 ? 0x1F : b < 0xF0 ? 0x0F : 0x07));
-    }
-    return points;
-}
-
 // The letters a caption marks with "&" ("&&" is a literal ampersand), Latin and Greek ones in
 // lower case; nothing when a "&" marks no letter.
 std::optional<std::u32string> AccessLetters(const std::string& text) {
-    const std::u32string points = CodePoints(text);
+    const std::u32string points = DecodeUtf8(text);
     std::u32string letters;
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (points[i] != U'&') continue;
@@ -251,10 +242,13 @@ TEST(LanguageTable, EveryRowWritesTheLettersOfItsOwnAlphabet) {
         bool beyondWestern = false;
         for (std::size_t t = 0; t < kTextCount; ++t) {
             const std::string text = lang.Text(static_cast<TextId>(t), i);
-            for (char32_t c : CodePoints(text)) {
+            for (char32_t c : DecodeUtf8(text)) {
                 beyondWestern = beyondWestern || IsBeyondWestern(c);
-                const bool letter = (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x3FF);
-                const bool own = i == kGreek ? c >= 0x370 : kAccentedLetters[i].find(c) != std::u32string_view::npos;
+                // A byte that is no UTF-8 decodes as U+FFFD, which no alphabet has.
+                const bool letter =
+                    c == 0xFFFD || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x3FF);
+                const bool own = c != 0xFFFD && (i == kGreek ? c >= 0x370
+                                                             : kAccentedLetters[i].find(c) != std::u32string_view::npos);
                 EXPECT_TRUE(!letter || own) << lang.LanguageName(i) << ": U+" << std::hex << static_cast<unsigned>(c)
                                             << " in \"" << text << "\"";
             }

@@ -106,13 +106,18 @@ public:
     std::size_t repaints = 0;
 };
 
+// A region capture on the monitors and windows above, with the user's part scripted.
+class RegionCaptureTest : public ::testing::Test, protected CaptureSpine {
+protected:
+    RegionCaptureTest() { screen.monitors = kMonitors; }
+    ScriptedOverlay overlay;
+    RegionCapture region{screen, windows, engine, currentShot, messages, overlay};
+};
+
 // The region is cut from the one grab where the user drew it; a cancel, or a second region asked
 // for while one is drawn, leaves the screenshot and the clipboard as they were. Windows the user
 // does not see are not offered, though they lie on top.
-TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
-    fakes::FakeScreen screen;
-    screen.monitors = kMonitors;
-    fakes::FakeWindowService windows;
+TEST_F(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
     windows.rectangles[7] = {200, 200, 300, 300};
     for (WindowRef unseen : {3, 4, 5, 6}) windows.rectangles[unseen] = {0, 0, 1024, 768};
     windows.topLevel = {{3, false, false, false, false},
@@ -120,14 +125,6 @@ TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
                         {5, true, false, true, false},
                         {6, true, false, false, true},
                         {7, true, false, false, false}};
-    fakes::FakeScreenCapture capture;
-    fakes::FakeClipboard clipboard;
-    fakes::FakeUserMessages messages;
-    CurrentShot currentShot;
-    ScriptedOverlay overlay;
-    CaptureEngine engine(screen, windows, capture, clipboard, currentShot);
-    RegionCapture region(screen, windows, engine, currentShot, messages, overlay);
-
     overlay.user = [&](RegionSelection& selection) {
         EXPECT_EQ(region.Take(), nullptr);
         selection.Cancel();
@@ -152,45 +149,37 @@ TEST(RegionCaptureTest, TheRegionIsCutFromTheOneGrabAndACancelChangesNothing) {
 // overlay: its part of the grab the overlay froze, found by the virtual screen's coordinates (a
 // monitor left of the primary one starts them below zero). Once the overlay has gone, grabs read
 // the screen again.
-TEST(RegionCaptureTest, CapturesWhileTheOverlayIsUpAreCutFromTheFrozenDesktop) {
-    CaptureSpine spine;
-    spine.screen.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true},
-                             {{-800, 100, 800, 600}, {-800, 100, 800, 600}, false}};
-    spine.windows.rectangles[7] = {-50, 200, 350, 500};
-    spine.windows.foreground = 7;
-    ScriptedOverlay overlay;
-    RegionCapture region(spine.screen, spine.windows, spine.engine, spine.currentShot, spine.messages, overlay);
+TEST_F(RegionCaptureTest, CapturesWhileTheOverlayIsUpAreCutFromTheFrozenDesktop) {
+    screen.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true},
+                       {{-800, 100, 800, 600}, {-800, 100, 800, 600}, false}};
+    windows.rectangles[7] = {-50, 200, 350, 500};
+    windows.foreground = 7;
     PicturePtr screenShot, windowShot;
     overlay.user = [&](RegionSelection& selection) {
         EXPECT_TRUE(region.Drawing());
-        screenShot = spine.engine.GrabScreenPicture();
-        windowShot = spine.engine.GrabActiveWindowPicture();
+        screenShot = engine.GrabScreenPicture();
+        windowShot = engine.GrabActiveWindowPicture();
         selection.Cancel();
     };
     EXPECT_EQ(region.Take(), nullptr);
     EXPECT_FALSE(region.Drawing());
 
-    EXPECT_EQ(spine.capture.serial, 1) << "the screen was read once, for the overlay";
+    EXPECT_EQ(capture.serial, 1) << "the screen was read once, for the overlay";
     // The scripted cut is a picture as wide and high as the cut's left and top.
     ASSERT_EQ(fakes::SerialOf(screenShot), 99);
     EXPECT_EQ((Point{screenShot->Width(), screenShot->Height()}), (Point{0, 0}));
     ASSERT_EQ(fakes::SerialOf(windowShot), 99);
     EXPECT_EQ((Point{windowShot->Width(), windowShot->Height()}), (Point{750, 200}));
-    EXPECT_EQ(fakes::SerialOf(spine.engine.GrabScreenPicture()), 2);
+    EXPECT_EQ(fakes::SerialOf(engine.GrabScreenPicture()), 2);
 }
 
 // A window taken with S is scrolled once the overlay has gone, brought in front and painted first;
 // what the scrolling capture says about its end comes back. A click scrolls only where asked; a
 // region drawn is cut as drawn even then.
-TEST(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
-    CaptureSpine spine;
-    spine.screen.monitors = kMonitors;
-    fakes::FakeWindowService& windows = spine.windows;
+TEST_F(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
     windows.rectangles[7] = {200, 200, 300, 300};
     windows.rectangles[8] = {-300, 100, 300, 500};
     windows.topLevel = {{7, true, false, false, false}, {8, true, false, false, false}};
-    ScriptedOverlay overlay;
-    RegionCapture region(spine.screen, windows, spine.engine, spine.currentShot, spine.messages, overlay);
     std::vector<WindowRef> scrolled;
     const PicturePtr tall = std::make_shared<fakes::FakePicture>(100, 2000, 42);
     region.SetScrollCapture([&](WindowRef window) {
@@ -228,7 +217,7 @@ TEST(RegionCaptureTest, SScrollsTheWindowUnderThePointerInFront) {
     EXPECT_EQ(fakes::SerialOf(drawn), 99) << "a region drawn, cut as drawn";
     EXPECT_EQ((Point{drawn->Width(), drawn->Height()}), (Point{1050, 250})) << "where it was drawn";
     EXPECT_EQ(scrolled, (std::vector<WindowRef>{8, 7}));
-    EXPECT_TRUE(spine.messages.errors.empty());
+    EXPECT_TRUE(messages.errors.empty());
 }
 
 }  // namespace

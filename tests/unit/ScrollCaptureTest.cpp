@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakePorts.h"
+#include "CaptureSpine.h"
 #include "fakes/FakeScrollPorts.h"
 
 namespace snapwright {
@@ -11,7 +11,7 @@ namespace {
 using fakes::SamePixels;
 using fakes::ScrollState;
 
-class ScrollCaptureTest : public testing::Test {
+class ScrollCaptureTest : public testing::Test, protected CaptureSpine {
 protected:
     ScrollCaptureTest() {
         state.look.view = 240;
@@ -33,15 +33,7 @@ protected:
 
     RgbImage Pixels(const ScrollOutcome& outcome) { return fakes::PixelsOf(*outcome.picture); }
 
-    fakes::FakeScreen screen;
-    fakes::FakeWindowService windows;
-    fakes::FakeScreenCapture capture;
-    fakes::FakeClipboard clipboard;
-    CurrentShot currentShot;
-    CaptureEngine engine{screen, windows, capture, clipboard, currentShot};
-    fakes::FakeUserMessages messages;
     fakes::FakeScrollNote note;
-    Settings settings;
     bool readable = true;
     ScrollState state;
 };

@@ -2,19 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "editor/TextWrap.h"
+#include "fakes/FakeTextRasteriser.h"
 
 namespace snapwright {
 namespace {
 
 using ::testing::ElementsAre;
 
-// Characters 24 pixels wide and spaces 12, as letters of 48 pixels might be.
-std::vector<int> Extents(const std::u32string& line) {
-    std::vector<int> extents;
-    int x = 0;
-    for (char32_t c : line) extents.push_back(x += c == U' ' ? 12 : 24);
-    return extents;
-}
+// Characters 24 pixels wide and spaces 12.
+constexpr auto Extents = fakes::WideLetterExtents;
 
 std::vector<std::string> Wrapped(const std::string& text, int width) {
     const std::u32string characters = DecodeUtf8(text);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -24,6 +25,10 @@ constexpr int kGroupGap = 10;
 constexpr int kRowGap = 4;
 constexpr int kViewGap = 6;
 constexpr int kLongestTipLine = 420;  // pixels at 96 dpi
+constexpr int kPictureSize = 24;
+// The pictures' background, exactly #c0c0c0 in every channel, which LR_LOADMAP3DCOLORS turns into
+// the button's face.
+constexpr std::uint8_t kPictureFace = 0xC0;
 
 bool HasVisibleStyle(HWND item) {
     return (::GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -79,9 +84,33 @@ void EditorToolbar::SetFont(const std::string& face, int points) {
 
 // A toolbar picture at the window's scale; its light grey becomes the button face.
 HBITMAP EditorToolbar::LoadPicture(ToolbarPicture picture) const {
-    constexpr int kPictureSize = 24;
     return static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(static_cast<int>(picture)), IMAGE_BITMAP,
                                              Scaled(kPictureSize), Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
+}
+
+// The picture while the button is disabled. The system draws a disabled button's picture embossed
+// in grey and leaves out only its white pixels: the face of this copy is white, so that the drawing
+// shows rather than one grey square.
+HBITMAP EditorToolbar::LoadDisabledPicture(ToolbarPicture picture) const {
+    const auto bitmap = static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(static_cast<int>(picture)),
+                                                          IMAGE_BITMAP, Scaled(kPictureSize), Scaled(kPictureSize),
+                                                          LR_CREATEDIBSECTION));
+    DIBSECTION section{};
+    if (!bitmap || ::GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) ||
+        section.dsBm.bmBitsPixel != 24 || !section.dsBm.bmBits) {
+        return bitmap;
+    }
+    ::GdiFlush();
+    auto* bits = static_cast<std::uint8_t*>(section.dsBm.bmBits);
+    for (int y = 0; y < section.dsBm.bmHeight; ++y) {
+        std::uint8_t* pixel = bits + static_cast<std::ptrdiff_t>(y) * section.dsBm.bmWidthBytes;
+        for (int x = 0; x < section.dsBm.bmWidth; ++x, pixel += 3) {
+            if (pixel[0] == kPictureFace && pixel[1] == kPictureFace && pixel[2] == kPictureFace) {
+                pixel[0] = pixel[1] = pixel[2] = 0xFF;
+            }
+        }
+    }
+    return bitmap;
 }
 
 // The wider of the strength's and the text size's labels in the toolbar's font, which take turns in
@@ -113,11 +142,13 @@ void EditorToolbar::Dress() {
     for (HWND child = ::GetWindow(m_window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     }
-    std::vector<UniqueHbitmap> pictures;
+    std::map<ControlId, ButtonPictures> pictures;
     const auto dress = [&](ControlId control, ToolbarPicture picture) {
-        UniqueHbitmap bitmap(LoadPicture(picture));
-        ::SendMessageW(Item(control), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
-        pictures.push_back(std::move(bitmap));
+        ButtonPictures& dressed = pictures[control];
+        dressed.enabled.reset(LoadPicture(picture));
+        dressed.disabled.reset(LoadDisabledPicture(picture));
+        const HBITMAP shown = ::IsWindowEnabled(Item(control)) ? dressed.enabled.get() : dressed.disabled.get();
+        ::SendMessageW(Item(control), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
     };
     if (m_presenter) {
         const auto& toolbar = m_presenter->Toolbar();
@@ -174,6 +205,13 @@ Point EditorToolbar::Place() {
     const ToolbarPlaces places = LayOutToolbarRows(items, client.right, Scaled(kMargin), size, Scaled(kRowGap));
     for (std::size_t i = 0; i < controls.size(); ++i) controls[i].move(places.places[i]);
     return {Scaled(kMargin), places.bottom + Scaled(kViewGap)};
+}
+
+void EditorToolbar::ShowEnabled(ControlId button, bool enabled) {
+    const auto dressed = m_pictures.find(button);
+    if (dressed == m_pictures.end()) return;
+    const HBITMAP shown = enabled ? dressed->second.enabled.get() : dressed->second.disabled.get();
+    ::SendMessageW(Item(button), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
 }
 
 void EditorToolbar::SetButtonPressed(ControlId button, bool pressed) {

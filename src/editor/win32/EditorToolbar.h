@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     // view below the toolbar.
     Point Place();
     void SetButtonPressed(ControlId button, bool pressed);
+    // The button's picture for its state: a disabled one shows its drawing greyed.
+    void ShowEnabled(ControlId button, bool enabled);
     void ShowColour(ControlId button, Colour colour);
     // True when the item was the colour button, which the toolbar draws.
     bool DrawItem(const DRAWITEMSTRUCT& item) const;
@@ -43,6 +46,7 @@ public:
 private:
     int LabelWidth() const;
     HBITMAP LoadPicture(ToolbarPicture picture) const;
+    HBITMAP LoadDisabledPicture(ToolbarPicture picture) const;
     HWND Item(ControlId control) const;
     int Scaled(int pixels) const { return ::MulDiv(pixels, m_dpi, 96); }
 
@@ -51,7 +55,11 @@ private:
     HWND m_window = nullptr;
     int m_dpi = 96;
     UniqueHwnd m_tooltip;
-    std::vector<UniqueHbitmap> m_pictures;
+    struct ButtonPictures {
+        UniqueHbitmap enabled;
+        UniqueHbitmap disabled;
+    };
+    std::map<ControlId, ButtonPictures> m_pictures;
     UniqueHfont m_font;
     std::wstring m_fontFace = L"Arial";
     int m_fontPoints = 8;

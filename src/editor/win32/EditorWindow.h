@@ -37,6 +37,7 @@ public:
     void OnEscape() override {}  // Escape leaves a tool (OnKey); it never closes the editor
     bool OnKey(const KeyPress& key) override;
     bool OnDpiChanged(int dpi) override;
+    void OnEnabledChanged(ControlId control, bool enabled) override { m_toolbar.ShowEnabled(control, enabled); }
     std::optional<INT_PTR> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // IEditorWindow

@@ -144,6 +144,7 @@ void DialogForm::SetVisible(ControlId control, bool visible) {
 void DialogForm::SetEnabled(ControlId control, bool enabled) {
     Load();
     ::EnableWindow(Item(control), enabled ? TRUE : FALSE);
+    if (m_events) m_events->OnEnabledChanged(control, enabled);
 }
 
 void DialogForm::SetBounds(ControlId control, const Rect& twips) {

@@ -32,6 +32,8 @@ public:
     // The window moved onto a monitor of another scale: true when it lays itself out anew, else the
     // form rescales its controls.
     virtual bool OnDpiChanged(int /*dpi*/) { return false; }
+    // A control was enabled or disabled through the form.
+    virtual void OnEnabledChanged(ControlId /*control*/, bool /*enabled*/) {}
     // Every message, before the form's own handling; a result when the message was handled.
     virtual std::optional<INT_PTR> OnWindowMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
 };
