@@ -3,7 +3,7 @@ into, each checked from outside (xdotool, ImageMagick, Tesseract)."""
 
 import unittest
 
-from e2e_support import driver, read_text, screenshot, wait_until, window_rect, words, xdotool
+from e2e_support import driver, read_text, run, screenshot, wait_until, window_rect, words, xdotool
 from test_editor import EDITOR, EditorCase
 from test_options import HELP_TITLE
 
@@ -72,7 +72,7 @@ class EditorWindowTest(EditorCase):
         self.assertGreater(colours, 1, "an arrow, not one grey square")
         self.assertLess(saturation, 0.2, "greyed")
         x, y, w, h = rect("Frame")
-        run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+        xdotool("mousemove", x + w // 2, y + h // 2, "click", "1")
         self.drag(40, 30, 120, 90)
         wait_until(lambda: undo_button()[1] > 0.5, what="the Undo button's blue arrow")
         shot = screenshot(self.path("toolbar.png"))
