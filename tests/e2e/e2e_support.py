@@ -17,6 +17,8 @@ WM_RBUTTONUP = "517"  # the tray icon's callback for a right click
 (TRAY_SCREEN, TRAY_WINDOW, TRAY_REGION, TRAY_SCROLLING, TRAY_EDITOR, TRAY_OPTIONS, TRAY_ABOUT, TRAY_LEAVE,
  TRAY_EXIT) = range(1, 10)
 KEYBOARD_KEY = r"HKCU\Control Panel\Keyboard"
+SCREEN = (1024, 768)  # the test display
+EDITOR = "Snapwright ScreenshotEditor"
 
 
 @functools.cache
@@ -179,24 +181,66 @@ def window_rect(title, child_class=None):
     return tuple(int(v) for v in text.split())
 
 
+def xdotool(*args):
+    """The pointer and keys of X, as the user moves and presses them."""
+    run(["xdotool", *map(str, args)], check=True)
+
+
+def drag(start, end, release=True, shift=False):
+    """A press at one point of the screen, a move through the middle to another, and a release there
+    (with Shift held when asked) unless told to keep the button down."""
+    middle = ((start[0] + end[0]) // 2, (start[1] + end[1]) // 2)
+    up = ["keydown", "shift", "mouseup", "1", "keyup", "shift"] if shift else ["mouseup", "1"]
+    xdotool("mousemove", *start, "mousedown", "1", "mousemove", *middle, "mousemove", *end, *(up if release else []))
+
+
 def image_size(path):
     result = run(["identify", "-format", "%w %h", path], timeout=30, check=True)
     width, height = result.stdout.decode().split()
     return int(width), int(height)
 
 
+def cut(path, geometry, name=None):
+    """A part of a picture (ImageMagick geometry, WxH+X+Y) in a file of its own."""
+    name = name or f"{path}.{geometry}.png"
+    run(["convert", path, "-crop", geometry, "+repage", name], timeout=60, check=True)
+    return name
+
+
 def different_pixels(path_a, path_b, crop_b=None):
     """Number of pixels that differ between two images (ImageMagick compare, metric AE)."""
-    second = path_b
-    if crop_b:
-        second = path_b + ".crop.png"
-        run(["convert", path_b, "-crop", crop_b, "+repage", second], timeout=30, check=True)
+    second = cut(path_b, crop_b) if crop_b else path_b
     result = run(["compare", "-metric", "AE", path_a, second, "null:"], timeout=60)
     text = result.stderr.decode().strip()
     try:
         return int(float(text.split()[0]))
     except (ValueError, IndexError):
         raise AssertionError(f"compare failed: {text}")
+
+
+class Helper:
+    """A test tool (fakeoffice, scrollwindow, swdriver holding keys) run until the test ends: started
+    once it prints its first line, asked to close its window with that title, or else ended."""
+
+    def __init__(self, args, title=None, environment=None, first_line=b"ready"):
+        self.title = title
+        self.process = subprocess.Popen(["wine", *args], env={**env(), **(environment or {})},
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        line = self.process.stdout.readline()
+        assert first_line in line, f"the test tool did not start: {args}"
+
+    def close(self):
+        if self.process.poll() is None:
+            if self.title:
+                driver("close", self.title)
+            else:
+                self.process.kill()
+            try:
+                self.process.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self.process.stdout.close()
 
 
 class Program:
@@ -293,15 +337,53 @@ class E2ETestCase(unittest.TestCase):
         wait_until(settled, what="the screen to settle")
         return pictures[-1]
 
+    def wait_window(self, title, what=None, timeout=20):
+        """Waits until a top-level window with that title shows."""
+        code = driver("wait-window", title, "", str(int(timeout * 1000)))[0]
+        self.assertEqual(code, 0, what or f"the window {title!r} shows")
+
+    def no_window(self, title, what, timeout=2):
+        """Asserts that no window with that title shows within the time."""
+        self.assertNotEqual(driver("wait-window", title, "", str(int(timeout * 1000)))[0], 0, what)
+
+    def window_gone(self, title, what=None, timeout=20):
+        """Waits until no window with that title is left."""
+        code = driver("gone-window", title, "", str(int(timeout * 1000)))[0]
+        self.assertEqual(code, 0, what or f"the window {title!r} goes")
+
+    def close_window(self, title, what=None):
+        """Asks a window to close, as its close box does, and waits until it has gone."""
+        self.assertEqual(driver("close", title)[0], 0, f"no window {title!r}")
+        self.window_gone(title, what)
+
+    def command(self, *arguments, cwd=None, timeout=120):
+        """Runs snapwright.exe with a command line; gives its exit code, output and errors."""
+        result = run(["wine", EXE, *arguments], cwd=cwd, timeout=timeout)
+        return (result.returncode, *(text.decode("utf-8").replace("\r", "") for text in (result.stdout, result.stderr)))
+
+    def scale_display(self, dots_per_inch=144):
+        """Scales the display (144: 150 %) until the test ends; Wine takes it when it starts again."""
+        desktop = r"HKCU\Control Panel\Desktop"
+        reg_add(desktop, "LogPixels", str(dots_per_inch), "REG_DWORD")
+        restart_wine()
+        self.addCleanup(restart_wine)
+        self.addCleanup(reg_add, desktop, "LogPixels", "96", "REG_DWORD")
+
+    def choose_file(self, title, path, button):
+        """Waits for the file dialog with that title, types the path into it and answers it."""
+        self.wait_window(title)
+        self.assertEqual(driver("type", title, wine_path(path))[0], 0)
+        self.answer(title, button)
+
     def texts(self, title):
         code, text = driver("texts", title)
         self.assertEqual(code, 0, f"no window {title!r}")
         return text.splitlines()
 
-    def message(self, answer=None, title="Snapwright", timeout="20000"):
+    def message(self, answer=None, title="Snapwright", timeout=20):
         """The text of the program's message box once it shows; answered with the button `answer`
         when one is given."""
-        self.assertEqual(driver("wait-window", title, "", timeout)[0], 0, f"a message {title!r}")
+        self.wait_window(title, f"a message {title!r}", timeout)
         text = "\n".join(self.texts(title))
         if answer:
             self.answer(title, answer)
@@ -310,7 +392,7 @@ class E2ETestCase(unittest.TestCase):
     def answer(self, title, button):
         """Clicks a button of a window and waits until the window has gone."""
         self.assertEqual(driver("click", title, button)[0], 0, f"no {button} on {title}")
-        self.assertEqual(driver("gone-window", title, "", "20000")[0], 0, f"{title} closes")
+        self.window_gone(title, f"{title} closes")
 
     def hotkey(self, keys):
         """Presses a hotkey with text on the clipboard, so that a picture there can only be its screenshot."""

@@ -3,11 +3,10 @@ real programmatic identifiers, a running instance with its window, and the log o
 received (the line format is described at the top of fakeoffice/fakeoffice.cpp)."""
 
 import os
-import subprocess
 import tempfile
 import time
 
-from e2e_support import driver, env, session_dir, wait_until, wine, wine_path
+from e2e_support import Helper, driver, session_dir, wait_until, wine, wine_path
 
 FAKEOFFICE = os.environ.get("SNAPWRIGHT_FAKEOFFICE", "")
 
@@ -108,28 +107,13 @@ class FakeLog:
         return stuck
 
 
-class RunningOffice:
+class RunningOffice(Helper):
     """A running office program: a bordered window with a caption, 480 x 320 at 150, 120 in front of
     everything, and, when asked, the running automation object of a class with a number of open
     documents. Without them, the capture tests' window of known size, or with `look` (fakeoffice's
     --bounds, --maximised and --colour) a window elsewhere or a panel of one colour."""
 
     def __init__(self, caption, prog_id=None, documents=0, log=None, look=()):
-        args = ["wine", FAKEOFFICE, "--window", caption, *look]
-        if prog_id:
-            args += ["--active", prog_id, "--documents", str(documents)]
-        self.caption = caption
-        self.process = subprocess.Popen(args, env={**env(), **(log.environment if log else {})},
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        line = self.process.stdout.readline()
-        assert b"ready" in line, f"the fake office program did not start: {args}"
+        active = ["--active", prog_id, "--documents", str(documents)] if prog_id else []
+        super().__init__([FAKEOFFICE, "--window", caption, *look, *active], caption, log.environment if log else None)
         time.sleep(0.5)  # painted
-
-    def close(self):
-        if self.process.poll() is None:
-            driver("close", self.caption)
-            try:
-                self.process.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-        self.process.stdout.close()

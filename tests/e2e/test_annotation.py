@@ -4,7 +4,7 @@
 import os
 import unittest
 
-from e2e_support import clipboard_bmp, different_pixels, driver, put_text_on_clipboard, run, wait_until, words
+from e2e_support import clipboard_bmp, cut, different_pixels, driver, put_text_on_clipboard, run, wait_until, words
 from test_editor import EDITOR, SAVE_DIALOG, EditorCase, pixel
 from test_printing import pdf_files, wait_for_new_pdf
 
@@ -18,13 +18,10 @@ def red_pixels(path, x, y):
 class AnnotationTest(EditorCase):
     def test_text_arrow_highlight_and_redactions_reach_every_hand_off_and_the_redacted_word_none(self):
         self.fresh_settings(SendTo=5, NumShots=1)
-        source = self.path("known.png")
-        run(["convert", "-size", "1000x520", "xc:white", "-font", "DejaVu-Sans", "-pointsize", "40", "-draw",
-             "text 30,100 'CONFIDENTIAL'", "-draw", "text 30,220 'VISIBLE'", "-fill", "rgb(100,150,200)", "-draw",
-             "rectangle 600,90 950,160", "PNG24:" + source], check=True)
+        source = self.open_made("known.png", "-size", "1000x520", "xc:white", "-font", "DejaVu-Sans", "-pointsize",
+                                "40", "-draw", "text 30,100 'CONFIDENTIAL'", "-draw", "text 30,220 'VISIBLE'",
+                                "-fill", "rgb(100,150,200)", "-draw", "rectangle 600,90 950,160")
         self.assertIn("CONFIDENTIAL", words(source))
-        self.open_on_capture()
-        self.open_file(source)
         self.click("Text")
         self.assertEqual(driver("select", EDITOR, "4", "1008")[0], 0)  # the text size list: 24px
         for x, y, text, key in ((30, 300, "Snapwright Ωμέγα 123", "enter"), (30, 420, "Lost", "escape")):
@@ -48,14 +45,13 @@ class AnnotationTest(EditorCase):
         latin, greek = (words(saved, "600x60+20+290", language) for language in ("eng", "ell"))
         greek = [word.replace("\u00b5", "\u03bc") for word in greek]
         self.assertTrue({"Snapwright", "123"} <= set(latin) and "Ωμέγα" in greek, (latin, greek))
-        run(["convert", saved, "-crop", "500x50+0+405", "+repage", self.path("dropped.png")], check=True)
-        self.assertEqual(different_pixels(self.path("dropped.png"), source, crop_b="500x50+0+405"), 0)
+        self.assertEqual(different_pixels(cut(saved, "500x50+0+405"), source, crop_b="500x50+0+405"), 0)
         self.assertTrue(red_pixels(saved, 725, 360) >= 12 and red_pixels(saved, 838, 414) >= 30, "the arrow")
         self.assertEqual([pixel(saved, *p) for p in ((600, 420), (700, 120), (700, 165), (800, 500))],
                          [(255, 255, 255), (100, 150, 0), (255, 255, 255), (255, 0, 0)])
 
         self.click("Save")
-        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0)
+        self.wait_window(SAVE_DIALOG)
         self.assertEqual(driver("select", SAVE_DIALOG, "1")[0], 0)  # JPEG, with a thumbnail at 50 %
         self.assertEqual(driver("click", SAVE_DIALOG, "create thumbnail")[0], 0)
         self.assertEqual(driver("slider", SAVE_DIALOG, "50")[0], 0)

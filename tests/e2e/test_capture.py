@@ -3,10 +3,10 @@ xclip, the screen read with ImageMagick, the registry read with wine reg."""
 
 import unittest
 
-from e2e_support import TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, image_size, screenshot, window_rect
+from e2e_support import (SCREEN, TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, image_size, screenshot,
+                         window_rect)
 from fakeoffice import RunningOffice
 
-SCREEN = (1024, 768)
 WINDOW = (480, 320)
 
 

@@ -6,13 +6,13 @@ import os
 import subprocess
 import unittest
 
-from e2e_support import EXE, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, run, wine_path
+from e2e_support import (EXE, SCREEN, E2ETestCase, clipboard_bmp, different_pixels, drag, driver, env, image_size,
+                         window_rect, wine_path)
 from fakeoffice import RunningOffice
 from test_printing import pdf_files, pdf_images, product_version, wait_for_new_pdf
 from test_editor import EDITOR
 from test_saving import TITLE as SAVE_DIALOG
 
-SCREEN = (1024, 768)
 WINDOW = (480, 320)
 NAME = "Bildschirm ✓ 截图"  # no code page holds it
 README = os.path.join(os.path.dirname(__file__), "..", "..", "README.md")
@@ -32,8 +32,7 @@ class CommandLineTest(E2ETestCase):
 
     def command(self, *arguments, timeout=120):
         """Runs a command in the caller's folder; gives its exit code, output and errors."""
-        result = run(["wine", EXE, *arguments], cwd=self.caller, timeout=timeout)
-        return (result.returncode, *(text.decode("utf-8").replace("\r", "") for text in (result.stdout, result.stderr)))
+        return super().command(*arguments, cwd=self.caller, timeout=timeout)
 
     def file(self, name):
         return os.path.join(self.caller, name)
@@ -118,17 +117,12 @@ class CommandLineTest(E2ETestCase):
         self.assertEqual(self.command("--screen", "--to", "print"), (0, "", ""))
         self.assertEqual(pdf_images(wait_for_new_pdf(before)), [WINDOW, SCREEN])
 
-        saving = self.start("--screen", "--to", "save")
-        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the tray program's save dialog")
-        self.answer(SAVE_DIALOG, "&Cancel")
-        self.assertEqual(saving.wait(timeout=30), 1)
-
         os.mkdir(self.file("taken.png"))
         code, _, errors = self.command("--screen", "--file", "taken.png")
         self.assertEqual((code, os.listdir(self.file("taken.png"))), (3, []))
         self.assertIn(wine_path(self.file("taken.png")), errors)
         self.assertEqual(self.command("--window", "--to", "editor"), (0, "", ""))
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the tray program's editor")
+        self.wait_window(EDITOR, "the tray program's editor")
         self.assertIsNone(program.process.poll(), "the tray program runs on")
 
     # A command never waits for another command's dialog or question: while one is open, a capture
@@ -138,28 +132,26 @@ class CommandLineTest(E2ETestCase):
         program = self.start_program()
         self.settled_screen("screen")
         saving = self.start("--screen", "--to", "save")
-        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the first command's dialog")
+        self.wait_window(SAVE_DIALOG, "the first command's dialog")
         self.assertEqual(self.command("--screen", "--file", "during-dialog.png", timeout=30), (0, "", ""))
         self.assertEqual(image_size(self.file("during-dialog.png")), SCREEN)
         self.answer(SAVE_DIALOG, "&Cancel")
         self.assertEqual(saving.wait(timeout=30), 1)
 
         self.assertEqual(self.command("--window", "--to", "editor", timeout=30), (0, "", ""))
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.wait_window(EDITOR)
         self.assertEqual(driver("click", EDITOR, "Frame")[0], 0)
-        left, top, _, _ = (int(v) for v in driver("rect", EDITOR, "SnapwrightEditorView")[1].split())
-        run(["xdotool", "mousemove", str(left + 40), str(top + 40), "mousedown", "1", "mousemove", str(left + 80),
-             str(top + 60), "mousemove", str(left + 120), str(top + 90), "mouseup", "1"], check=True)
+        left, top, _, _ = window_rect(EDITOR, "SnapwrightEditorView")
+        drag((left + 40, top + 40), (left + 120, top + 90))
         self.assertEqual(self.command("--screen", "--to", "editor", timeout=30), (0, "", ""), "ends at once")
-        self.assertEqual(driver("wait-window", "New file", "", "20000")[0], 0, "the editor asks about its marks")
+        self.wait_window("New file", "the editor asks about its marks")
         self.assertIn("Really discard this file?", self.texts("New file"))
         self.assertEqual(self.command("--screen", "--file", "during-question.png", timeout=30), (0, "", ""))
         self.assertEqual(image_size(self.file("during-question.png")), SCREEN)
         self.answer("New file", "&No")
         self.assertEqual(driver("close", EDITOR)[0], 0)
-        self.assertEqual(driver("wait-window", "Quit program", "", "20000")[0], 0)
-        self.answer("Quit program", "&No")
-        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+        self.message("&No", "Quit program")
+        self.window_gone(EDITOR)
 
         self.assertIsNone(program.process.poll(), "the tray program runs on")
 

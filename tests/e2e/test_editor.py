@@ -7,11 +7,10 @@ import struct
 import unittest
 import zlib
 
-from e2e_support import (TRAY_EXIT, E2ETestCase, clipboard_bmp, different_pixels, driver, finished_files, image_size,
-                         read_text, reg_add, restart_wine, run, screenshot, wait_for_file, wait_until, window_rect,
-                         wine_path)
+from e2e_support import (EDITOR, TRAY_EXIT, E2ETestCase, clipboard_bmp, cut, different_pixels, drag, driver,
+                         finished_files, image_size, read_text, run, screenshot, wait_for_file, wait_until, window_rect,
+                         xdotool)
 
-EDITOR = "Snapwright ScreenshotEditor"
 SAVE_DIALOG = "Save Screenshot As ..."
 
 
@@ -40,7 +39,7 @@ class EditorCase(E2ETestCase):
             self.program = self.start_program()
         screen = screenshot(self.path("screen.png"))
         self.hotkey("ctrl+print")
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor opens")
+        self.wait_window(EDITOR, "the editor opens")
         capture = clipboard_bmp(self.path("capture.bmp"))
         self.assertEqual(different_pixels(capture, screen), 0, "the capture is the screen")
         return capture
@@ -54,18 +53,14 @@ class EditorCase(E2ETestCase):
     def press(self, x, y):
         """A click on the view at a point of the picture (the view is not scrolled)."""
         left, top, _, _ = self.view()
-        run(["xdotool", "mousemove", str(left + x), str(top + y)], check=True)
-        run(["xdotool", "mousemove", str(left + x + 1), str(top + y + 1), "mousemove", str(left + x), str(top + y),
-             "click", "1"], check=True)
+        xdotool("mousemove", left + x, top + y)
+        xdotool("mousemove", left + x + 1, top + y + 1, "mousemove", left + x, top + y, "click", "1")
 
     def drag(self, x1, y1, x2, y2, shift=False):
         """A press at one point of the picture, a drag, and a release at another, with Shift held
         at the release when asked."""
         left, top, _, _ = self.view()
-        release = ["keydown", "shift", "mouseup", "1", "keyup", "shift"] if shift else ["mouseup", "1"]
-        run(["xdotool", "mousemove", str(left + x1), str(top + y1), "mousedown", "1", "mousemove",
-             str(left + (x1 + x2) // 2), str(top + (y1 + y2) // 2), "mousemove", str(left + x2), str(top + y2),
-             *release], check=True)
+        drag((left + x1, top + y1), (left + x2, top + y2), shift=shift)
 
     def keys(self, combination):
         self.assertEqual(driver("keys", combination)[0], 0, combination)
@@ -79,7 +74,7 @@ class EditorCase(E2ETestCase):
     def save(self, name):
         """Save, OK in the save dialog; gives the written file, moved to `name`."""
         self.click("Save")
-        self.assertEqual(driver("wait-window", SAVE_DIALOG, "", "20000")[0], 0, "the save dialog opens")
+        self.wait_window(SAVE_DIALOG, "the save dialog opens")
         self.answer(SAVE_DIALOG, "&OK")
         folder = os.path.join(self.program.folder, "Screenshots")
         found = wait_until(lambda: finished_files(folder), what="a saved file")
@@ -87,19 +82,31 @@ class EditorCase(E2ETestCase):
         os.replace(saved, self.path(name))
         return self.path(name)
 
-    def open_file(self, path, button="Open", title="Open Screenshot file"):
+    def open_file(self, path, button="Open", title="Open Screenshot file", question=None):
+        """Opens a file through the open dialog, after Yes to the question that comes first if one does."""
         self.click(button)
-        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0)
-        self.assertEqual(driver("type", title, wine_path(path))[0], 0)
-        self.answer(title, "&Open")
+        if question:
+            self.ask_and_answer(question, "&Yes")
+        self.choose_file(title, path, "&Open")
+
+    def ask_and_answer(self, title, button):
+        self.wait_window(title, f"the question {title!r}")
+        self.assertIn("Really discard this file?", self.texts(title))
+        self.answer(title, button)
+
+    def open_made(self, name, *picture):
+        """The editor on a capture, then on a picture that ImageMagick makes of the arguments; gives its file."""
+        source = self.path(name)
+        run(["convert", *picture, "PNG24:" + source], check=True)
+        self.open_on_capture()
+        self.open_file(source)
+        return source
 
     def assert_the_view_shows(self, capture):
         left, top, width, height = self.view()
-        shown = screenshot(self.path("root.png"))
-        run(["convert", shown, "-crop", f"{width}x{height}+{left}+{top}", "+repage", self.path("view.png")], check=True)
-        self.assertEqual(different_pixels(self.path("view.png"), capture, crop_b=f"{width}x{height}+0+0"), 0)
-        self.assertEqual(driver("close", EDITOR)[0], 0)
-        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0, "closes without a question")
+        shown = cut(screenshot(self.path("root.png")), f"{width}x{height}+{left}+{top}")
+        self.assertEqual(different_pixels(shown, capture, crop_b=f"{width}x{height}+0+0"), 0)
+        self.close_window(EDITOR, "closes without a question")
 
 
 class EditorTest(EditorCase):
@@ -109,13 +116,11 @@ class EditorTest(EditorCase):
         self.program = self.start_program()
         for _ in range(2):
             capture = self.open_on_capture(start=False)
-            self.assertEqual(driver("close", EDITOR)[0], 0)
-            self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+            self.close_window(EDITOR)
         left, top, width, height = window_rect("Wine System Tray", "__winex11_tray_icon")
-        run(["xdotool", "mousemove", str(left + width // 2), str(top + height // 2), "click", "--repeat", "2", "1"],
-            check=True)
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
-        run(["xdotool", "mousemove", "600", "500"], check=True)  # off the toolbar, whose tips cover the view
+        xdotool("mousemove", left + width // 2, top + height // 2, "click", "--repeat", "2", "1")
+        self.wait_window(EDITOR)
+        xdotool("mousemove", "600", "500")  # off the toolbar, whose tips cover the view
         self.assert_the_view_shows(capture)
 
     def test_images_made_by_imagemagick_open_and_save_with_their_pixels(self):
@@ -151,31 +156,21 @@ class EditorTest(EditorCase):
         self.press(100, 100)
         self.press(200, 150)
 
-    def ask_and_answer(self, title, button):
-        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0, f"the question {title!r}")
-        self.assertIn("Really discard this file?", self.texts(title))
-        self.answer(title, button)
-
     # Open asks as New does. A file just opened, and an editor emptied by New, close without a question.
     def test_open_and_new_ask_before_an_edit_goes_and_an_empty_editor_closes_at_once(self):
         self.open_on_capture()
         self.draw_frame()
         source = self.path("opened.png")
         run(["convert", "-size", "300x200", "gradient:#c02020-#2040e0", "-depth", "8", source], check=True)
-        self.click("Open")
-        self.ask_and_answer("Open file", "&Yes")
-        self.assertEqual(driver("wait-window", "Open Screenshot file", "", "20000")[0], 0)
-        self.assertEqual(driver("type", "Open Screenshot file", wine_path(source))[0], 0)
-        self.answer("Open Screenshot file", "&Open")
+        self.open_file(source, question="Open file")
         self.assert_the_view_shows(source)
 
         self.assertEqual(driver("tray", "515")[0], 0)
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.wait_window(EDITOR)
         self.draw_frame()
         self.click("New")
         self.ask_and_answer("New file", "&Yes")
-        self.assertEqual(driver("close", EDITOR)[0], 0)
-        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0, "an empty editor closes at once")
+        self.close_window(EDITOR, "an empty editor closes at once")
 
     # Exit from the tray menu ends the editor too, and asks about its edits as closing it does:
     # Cancel keeps the program and the edit (Exit asks again), No ends the program.
@@ -184,11 +179,9 @@ class EditorTest(EditorCase):
         self.draw_frame()
         for answer in ("Cancel", "&No"):
             self.choose_from_tray(TRAY_EXIT)
-            self.assertEqual(driver("wait-window", "Quit program", "", "20000")[0], 0, "Exit asks")
-            self.assertIn("Save changes to this file?", self.texts("Quit program"))
-            self.answer("Quit program", answer)
+            self.assertIn("Save changes to this file?", self.message(answer, "Quit program"))
             if answer == "Cancel":
-                self.assertEqual(driver("wait-window", EDITOR, "", "5000")[0], 0, "the editor stays")
+                self.wait_window(EDITOR, "the editor stays", timeout=5)
                 self.assertIsNone(self.program.process.poll(), "the program runs on")
         self.assertEqual(self.program.exit_code(timeout=20), 0)
 
@@ -215,10 +208,8 @@ class EditorTest(EditorCase):
 
         self.draw_frame("Rahmen")
         self.assertEqual(driver("close", EDITOR)[0], 0)
-        self.assertEqual(driver("wait-window", "Programm beenden", "", "20000")[0], 0)
-        self.assertIn("\u00c4nderungen an dieser Datei speichern?", self.texts("Programm beenden"))
-        self.answer("Programm beenden", "&No")
-        self.assertEqual(driver("gone-window", EDITOR, "", "10000")[0], 0)
+        self.assertIn("\u00c4nderungen an dieser Datei speichern?", self.message("&No", "Programm beenden"))
+        self.window_gone(EDITOR)
 
     # Tesseract's Greek model reads the New button's tooltip and the question that New asks.
     def test_in_greek_a_tooltip_and_the_discard_question_read_in_greek_letters(self):
@@ -226,7 +217,7 @@ class EditorTest(EditorCase):
         self.open_on_capture()
         left, top, _, _ = self.view()
         x, y = left + 15, top - 21  # the first button, New, above the view
-        run(["xdotool", "mousemove", str(x), str(y)], check=True)
+        xdotool("mousemove", x, y)
         tip = "\u0394\u03b7\u03bc\u03b9\u03bf\u03c5\u03c1\u03b3\u03af\u03b1: \u03ad\u03bd\u03b1\u03c1\u03be\u03b7 \u03bc\u03b5 \u03ba\u03b5\u03bd\u03ae \u03b5\u03b9\u03ba\u03cc\u03bd\u03b1 (Ctrl+N)"
 
         def tip_read():
@@ -236,7 +227,7 @@ class EditorTest(EditorCase):
         self.draw_frame("\u03a0\u03bb\u03b1\u03af\u03c3\u03b9\u03bf")  # Frame
         self.click("\u0394\u03b7\u03bc\u03b9\u03bf\u03c5\u03c1\u03b3\u03af\u03b1")  # New
         title = "\u039d\u03ad\u03bf \u03b1\u03c1\u03c7\u03b5\u03af\u03bf"  # "New file"
-        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0)
+        self.wait_window(title)
         left, top, width, height = window_rect(title)
         # The question's line, below the caption bar and above the buttons.
         read = read_text(screenshot(self.path("question.png")), f"{width}x{height // 2}+{left}+{top + 20}", "ell")
@@ -262,14 +253,12 @@ class EditorTest(EditorCase):
     def test_a_ten_pixel_frame_in_a_chosen_colour_and_a_zoom_inset(self):
         capture = self.open_on_capture()
         self.click("Colour")
-        self.assertEqual(driver("wait-window", "Color", "", "20000")[0], 0, "the colour dialog")
+        self.wait_window("Color", "the colour dialog")
         for control, value in ((706, "32"), (707, "160"), (708, "64")):
             self.assertEqual(driver("type", "Color", value, str(control))[0], 0)
         self.answer("Color", "OK")
         self.assertEqual(driver("select", EDITOR, "9")[0], 0)  # 10px
-        self.click("Frame")
-        self.press(100, 100)
-        self.press(200, 150)
+        self.draw_frame()
         self.click("Zoom")
         self.press(300, 100)
         self.press(339, 119)  # a region of 40 x 20 pixels
@@ -277,8 +266,7 @@ class EditorTest(EditorCase):
         drawn = self.save("drawn.png")
         for x, y in ((99, 99), (90, 90), (210, 160), (150, 95), (205, 120)):
             self.assertEqual(pixel(drawn, x, y), (32, 160, 64), f"ring pixel {x},{y}")
-        run(["convert", drawn, "-crop", "101x51+100+100", "+repage", self.path("inside.png")], check=True)
-        self.assertEqual(different_pixels(self.path("inside.png"), capture, crop_b="101x51+100+100"), 0)
+        self.assertEqual(different_pixels(cut(drawn, "101x51+100+100"), capture, crop_b="101x51+100+100"), 0)
         self.assertNotEqual(pixel(drawn, 89, 89), (32, 160, 64))
 
         self.assertEqual(pixel(drawn, 300, 100), (255, 0, 0))
@@ -286,8 +274,7 @@ class EditorTest(EditorCase):
         # Inside its frame, the inset is the region enlarged 1.5 times.
         run(["convert", capture, "-crop", "40x20+300+100", "+repage", "-sample", "60x30!", self.path("region.png")],
             check=True)
-        run(["convert", drawn, "-crop", "56x26+402+302", "+repage", self.path("inset.png")], check=True)
-        self.assertEqual(different_pixels(self.path("inset.png"), self.path("region.png"), crop_b="56x26+2+2"), 0)
+        self.assertEqual(different_pixels(cut(drawn, "56x26+402+302"), self.path("region.png"), crop_b="56x26+2+2"), 0)
 
     def test_a_frame_dragged_is_the_frame_of_two_clicks_and_ctrl_z_undoes_it(self):
         capture = self.open_on_capture()
@@ -307,14 +294,10 @@ class EditorTest(EditorCase):
         self.assertEqual(different_pixels(self.save("dragged.png"), clicked), 0)
 
     def test_the_cross_hair_shows_on_a_black_picture(self):
-        self.open_on_capture()
-        black = self.path("black.png")
-        run(["convert", "-size", "400x300", "xc:black", black], check=True)
-        self.open_file(black)
+        self.open_made("black.png", "-size", "400x300", "xc:black")
         self.click("Ellipse")
         left, top, _, _ = self.view()
-        run(["xdotool", "mousemove", str(left + 150), str(top + 100), "mousemove", str(left + 200), str(top + 150)],
-            check=True)
+        xdotool("mousemove", left + 150, top + 100, "mousemove", left + 200, top + 150)
         # Beside the pointer, the vertical and the horizontal line are edged in white.
         self.wait_for_view(lambda shown: shown(201, 60) != (0, 0, 0) and shown(300, 151) != (0, 0, 0),
                            "the cross-hair")
@@ -332,10 +315,7 @@ class EditorTest(EditorCase):
 class EditorScalingTest(EditorCase):
     def setUp(self):
         super().setUp()
-        reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", "144", "REG_DWORD")
-        restart_wine()
-        self.addCleanup(restart_wine)
-        self.addCleanup(reg_add, r"HKCU\Control Panel\Desktop", "LogPixels", "96", "REG_DWORD")
+        self.scale_display()
 
     def test_at_150_percent_the_capture_is_the_screen_and_the_view_shows_it_pixel_for_pixel(self):
         self.assert_the_view_shows(self.open_on_capture())

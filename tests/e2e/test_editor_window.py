@@ -3,7 +3,7 @@ into, each checked from outside (xdotool, ImageMagick, Tesseract)."""
 
 import unittest
 
-from e2e_support import driver, read_text, run, screenshot, wait_until, window_rect, words
+from e2e_support import driver, read_text, run, screenshot, wait_until, window_rect, words, xdotool
 from test_editor import EDITOR, EditorCase
 from test_options import HELP_TITLE
 
@@ -16,11 +16,7 @@ def rect(name):
 
 class EditorWindowTest(EditorCase):
     def white_picture(self):
-        self.open_on_capture()
-        white = self.path("white.png")
-        run(["convert", "-size", "800x500", "xc:white", "PNG24:" + white], check=True)
-        self.open_file(white)
-        return white
+        return self.open_made("white.png", "-size", "800x500", "xc:white")
 
     def focused(self):
         return driver("focus", EDITOR)[1].strip()
@@ -47,15 +43,14 @@ class EditorWindowTest(EditorCase):
 
         def click_on(name):
             x, y, w, h = shown[name]
-            run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+            xdotool("mousemove", x + w // 2, y + h // 2, "click", "1")
 
         click_on("Redact")
         self.drag(40, 30, 120, 90, shift=True)  # a redaction so made is solid
         self.wait_for_view(lambda at: at(80, 60) == (255, 0, 0), "a solid redaction drawn after the Redact button")
         click_on("Help")
-        self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer opens")
-        driver("close", HELP_TITLE)
-        self.assertEqual(driver("gone-window", HELP_TITLE)[0], 0)
+        self.wait_window(HELP_TITLE, "the help viewer opens", timeout=30)
+        self.close_window(HELP_TITLE)
 
     # The Undo button shows its blue arrow while there is something to undo, and the arrow greyed on
     # the button's face when there is nothing; it once showed one grey square.
@@ -77,7 +72,7 @@ class EditorWindowTest(EditorCase):
         self.assertGreater(colours, 1, "an arrow, not one grey square")
         self.assertLess(saturation, 0.2, "greyed")
         x, y, w, h = rect("Frame")
-        run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+        xdotool("mousemove", x + w // 2, y + h // 2, "click", "1")
         self.drag(40, 30, 120, 90)
         wait_until(lambda: undo_button()[1] > 0.5, what="the Undo button's blue arrow")
         shot = screenshot(self.path("toolbar.png"))
@@ -105,7 +100,7 @@ class EditorWindowTest(EditorCase):
         self.wait_for_view(lambda at: at(250, 60) not in ((255, 255, 255), (255, 0, 0)), "a highlight after H")
         self.keys("t")
         self.press(40, 200)
-        run(["xdotool", "type", "--delay", "60", "That art"], check=True)
+        xdotool("type", "--delay", "60", "That art")
         self.keys("enter")
         self.assertIn("That", words(self.save("lettered.png"), "600x100+20+180"))
 
@@ -116,15 +111,13 @@ class EditorWindowTest(EditorCase):
         self.click("Text")
         self.assertEqual(driver("select", EDITOR, "6", "1008")[0], 0)  # the text size list: 48px
         self.drag(40, 40, 340, 60)
-        run(["xdotool", "type", "--delay", "60", "Typed words land line for line"], check=True)
+        xdotool("type", "--delay", "60", "Typed words land line for line")
         left, top, _, _ = self.view()
         area = "560x300+30+30"
-        field = self.path("field.png")
 
         def shown_lines():
-            run(["convert", screenshot(self.path("screen.png")), "-crop", f"560x300+{left + 30}+{top + 30}",
-                 "+repage", field], check=True)
-            read = read_text(field, scale="200%", threshold=None)
+            read = read_text(screenshot(self.path("screen.png")), f"560x300+{left + 30}+{top + 30}", scale="200%",
+                             threshold=None)
             return read if " ".join(read) == "Typed words land line for line" else None
         typed = wait_until(shown_lines, what="the typed words in the field")
         self.assertGreaterEqual(len(typed), 3, typed)

@@ -3,11 +3,11 @@ plain Print Screen as Windows' own screen capture does, another holds keys as ot
 the keys dialog is answered through its controls, the registry read with wine reg and the clipboard
 with xclip."""
 
-import subprocess
 import unittest
 
-from e2e_support import (DRIVER, KEYBOARD_KEY, SETTINGS_KEY, TRAY_OPTIONS, TRAY_SCREEN, TRAY_WINDOW, E2ETestCase,
-                         clipboard_bmp, driver, env, image_size, put_text_on_clipboard, reg_add, reg_values, wait_until)
+from e2e_support import (DRIVER, EDITOR, KEYBOARD_KEY, SCREEN, SETTINGS_KEY, TRAY_OPTIONS, TRAY_SCREEN, TRAY_WINDOW,
+                         E2ETestCase, Helper, clipboard_bmp, driver, image_size, put_text_on_clipboard, reg_add,
+                         reg_values, wait_until)
 from fakeoffice import RunningOffice
 from test_options import OPTIONS, OPTIONS_TITLE, control_ids
 from test_printing import pdf_files, wait_for_new_pdf
@@ -15,8 +15,6 @@ from test_printing import pdf_files, wait_for_new_pdf
 KEYS = control_ids("src/capture/win32/KeysWindowIds.h")
 KEYS_TITLE = "Keys for Snapwright"
 SAVE_TITLE = "Save Screenshot As ..."
-EDITOR_TITLE = "Snapwright ScreenshotEditor"
-SCREEN = (1024, 768)
 SNIPPING = "PrintScreenKeyForSnippingEnabled"
 
 
@@ -27,23 +25,19 @@ def snipping_value():
 class KeysTestCase(E2ETestCase):
     def hold(self, *args):
         """Runs a swdriver command that holds keys as another program would, until the test ends."""
-        holder = subprocess.Popen(["wine", DRIVER, *args], env=env(), stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL)
-        self.addCleanup(lambda: (holder.kill(), holder.wait(), holder.stdout.close()))
-        self.assertIn(b"held", holder.stdout.readline())
-        return holder
+        self.addCleanup(Helper([DRIVER, *args], first_line=b"held").close)
 
     def windows_capture_on(self, delay=0):
         """Windows' own screen capture on plain Print Screen, letting go `delay` ms after it is switched off."""
         reg_add(KEYBOARD_KEY, SNIPPING, "1", "REG_DWORD")
         self.addCleanup(reg_add, KEYBOARD_KEY, SNIPPING, "0", "REG_DWORD")
-        return self.hold("windows-capture", str(delay), "300000")
+        self.hold("windows-capture", str(delay), "300000")
 
     def open_keys(self):
         self.choose_from_tray(TRAY_OPTIONS)
-        self.assertEqual(driver("wait-window", OPTIONS_TITLE)[0], 0)
+        self.wait_window(OPTIONS_TITLE)
         self.assertEqual(driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_KEYS"])[0], 0)
-        self.assertEqual(driver("wait-window", KEYS_TITLE)[0], 0, "the keys dialog opens")
+        self.wait_window(KEYS_TITLE, "the keys dialog opens")
 
     def press_in_field(self, row, keys, shown):
         """Puts the focus on a row's key field, presses the keys there and waits until the field shows them."""
@@ -80,7 +74,7 @@ class WindowsCaptureTest(KeysTestCase):
         self.assertEqual(snipping_value(), ("REG_DWORD", "0x1"))
 
         self.hotkey("ctrl+shift+f9")
-        self.assertEqual(driver("wait-window", SAVE_TITLE)[0], 0, "the chosen key opens the save dialog")
+        self.wait_window(SAVE_TITLE, "the chosen key opens the save dialog")
         self.assert_screen_on_clipboard("chosen.bmp")
         self.answer(SAVE_TITLE, "&Cancel")
 
@@ -101,7 +95,7 @@ class WindowsCaptureTest(KeysTestCase):
         self.hotkey("print")
         self.assert_screen_on_clipboard("print.bmp")
         wait_for_new_pdf(before)
-        self.assertNotEqual(driver("wait-window", "Snapwright", "", "2000")[0], 0, "nothing is said again")
+        self.no_window("Snapwright", "nothing is said again")
 
 
 class ChosenKeysTest(KeysTestCase):
@@ -117,12 +111,12 @@ class ChosenKeysTest(KeysTestCase):
         self.assertNotIn("Hotkey3", reg_values(SETTINGS_KEY))
 
         self.assertEqual(driver("click-id", OPTIONS_TITLE, OPTIONS["IDC_OPT_KEYS"])[0], 0)
-        self.assertEqual(driver("wait-window", KEYS_TITLE)[0], 0)
+        self.wait_window(KEYS_TITLE)
         self.assertEqual(self.field(3), "Shift+Print Screen")
         self.press_in_field(3, "ctrl+alt+k", "Ctrl+Alt+K")
         self.assertEqual(driver("click", KEYS_TITLE, "&OK")[0], 0)
         self.assertIn("Ctrl+Alt+K is already used by another program.", self.message("OK"))
-        self.assertEqual(driver("wait-window", KEYS_TITLE, "", "2000")[0], 0, "the dialog stays open")
+        self.wait_window(KEYS_TITLE, "the dialog stays open", timeout=2)
         self.assertEqual(self.field(3), "Ctrl+Alt+K", "the row is kept")
 
         self.press_in_field(3, "ctrl+alt+j", "Ctrl+Alt+J")
@@ -130,7 +124,7 @@ class ChosenKeysTest(KeysTestCase):
         self.assertEqual(reg_values(SETTINGS_KEY)["Hotkey3"], ("REG_SZ", "Ctrl+Alt+J"))
         # The options dialog is still open: the key works all the same.
         self.hotkey("ctrl+alt+j")
-        self.assertEqual(driver("wait-window", SAVE_TITLE)[0], 0, "the chosen key opens the save dialog")
+        self.wait_window(SAVE_TITLE, "the chosen key opens the save dialog")
         self.answer(SAVE_TITLE, "&Cancel")
         self.answer(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(reg_values(SETTINGS_KEY)["Hotkey3"], ("REG_SZ", "Ctrl+Alt+J"), "the options' Cancel keeps it")
@@ -156,21 +150,19 @@ class TrayCaptureTest(KeysTestCase):
     # before the menu opened, and the screen, onto the clipboard and into the editor.
     def test_the_tray_menu_captures_with_no_key_registered_at_all(self):
         self.fresh_settings(**{f"Hotkey{row}": "" for row in range(1, 8)})
-        window = RunningOffice("Snapwright test window")
-        self.addCleanup(window.close)
+        self.addCleanup(RunningOffice("Snapwright test window").close)
         program = self.start_program()
-        self.assertNotEqual(driver("wait-window", "Snapwright", "", "2000")[0], 0, "nothing to tell")
+        self.no_window("Snapwright", "nothing to tell")
 
         put_text_on_clipboard()
         self.choose_from_tray(TRAY_WINDOW)
-        self.assertEqual(driver("wait-window", EDITOR_TITLE)[0], 0, "the editor opens on the window")
+        self.wait_window(EDITOR, "the editor opens on the window")
         self.assertEqual(image_size(clipboard_bmp(self.path("window.bmp"))), (480, 320))
-        driver("close", EDITOR_TITLE)
-        self.assertEqual(driver("gone-window", EDITOR_TITLE)[0], 0)
+        self.close_window(EDITOR)
 
         put_text_on_clipboard()
         self.choose_from_tray(TRAY_SCREEN)
-        self.assertEqual(driver("wait-window", EDITOR_TITLE)[0], 0, "the editor opens on the screen")
+        self.wait_window(EDITOR, "the editor opens on the screen")
         self.assert_screen_on_clipboard("screen.bmp")
         self.assertNotIn(b"works now", program.debug_output())
 

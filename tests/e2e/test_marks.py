@@ -4,8 +4,8 @@
 
 import unittest
 
-from e2e_support import (clipboard_bmp, different_pixels, driver, put_text_on_clipboard, run, screenshot,
-                         wait_until, words)
+from e2e_support import (clipboard_bmp, cut, different_pixels, driver, put_text_on_clipboard, run, screenshot,
+                         wait_until, words, xdotool)
 from test_editor import EDITOR, EditorCase, pixel
 
 RED = "rgb(255,0,0)"
@@ -44,22 +44,16 @@ def red_areas(path):
     return sorted(areas, key=lambda area: area[2])
 
 
-def cut(path, box, name):
+def cut_box(path, box, name):
     left, top, width, height = box
-    run(["convert", path, "-crop", f"{width}x{height}+{left}+{top}", "+repage", name], check=True)
-    return name
-
+    return cut(path, f"{width}x{height}+{left}+{top}", name)
 
 
 class MarksTest(EditorCase):
     def open_words(self):
         """The editor on a white picture with two words in it."""
-        source = self.path("words.png")
-        run(["convert", "-size", "1000x520", "xc:white", "-font", "DejaVu-Sans", "-pointsize", "40", "-draw",
-             "text 60,100 'HIDDEN'", "-draw", "text 560,100 'AGAIN'", "PNG24:" + source], check=True)
-        self.open_on_capture()
-        self.open_file(source)
-        return source
+        return self.open_made("words.png", "-size", "1000x520", "xc:white", "-font", "DejaVu-Sans", "-pointsize", "40",
+                              "-draw", "text 60,100 'HIDDEN'", "-draw", "text 560,100 'AGAIN'")
 
     def copied(self, name):
         put_text_on_clipboard()
@@ -68,17 +62,13 @@ class MarksTest(EditorCase):
 
     def double_click(self, x, y):
         left, top, _, _ = self.view()
-        run(["xdotool", "mousemove", str(left + x), str(top + y), "click", "--repeat", "2", "--delay", "80", "1"],
-            check=True)
+        xdotool("mousemove", left + x, top + y, "click", "--repeat", "2", "--delay", "80", "1")
 
     # The frame just drawn stays selected when Escape leaves the tool; dragged by its top edge, away
     # from the handles, it moves whole, and Ctrl+Z puts it back. A picture with no pure red in it
     # shows where the frame is: the copies differ from it in the frame's pixels only.
     def test_a_frame_moved_by_its_edge_leaves_its_old_place_and_ctrl_z_puts_it_back(self):
-        source = self.path("gradient.png")
-        run(["convert", "-size", "700x450", "gradient:#2040e0-#20c040", "-depth", "8", "PNG24:" + source], check=True)
-        self.open_on_capture()
-        self.open_file(source)
+        source = self.open_made("gradient.png", "-size", "700x450", "gradient:#2040e0-#20c040", "-depth", "8")
         self.click("Frame")
         self.drag(100, 100, 220, 180)
         self.keys("escape")
@@ -96,8 +86,8 @@ class MarksTest(EditorCase):
         self.assertEqual(red_pixels(moved), (count, (width, height, left + 200, top + 150)),
                          "the whole frame moved, by the mouse's way")
         self.assertEqual(different_pixels(moved, source), count, "nothing is left at the old place")
-        there = cut(red_only(moved), (left + 200, top + 150, width, height), self.path("there.png"))
-        here = cut(red_only(drawn), (left, top, width, height), self.path("here.png"))
+        there = cut_box(red_only(moved), (left + 200, top + 150, width, height), self.path("there.png"))
+        here = cut_box(red_only(drawn), (left, top, width, height), self.path("here.png"))
         self.assertEqual(different_pixels(there, here), 0, "the frame kept its shape")
 
         self.keys("ctrl+z")
@@ -119,11 +109,11 @@ class MarksTest(EditorCase):
         # back each Backspace.
         self.click("Text")
         self.drag(60, 380, 150, 430)
-        run(["xdotool", "type", "--delay", "100", "alpha beta"], check=True)  # keys, which the field wraps
+        xdotool("type", "--delay", "100", "alpha beta")  # keys, which the field wraps
         self.wait_for_second_line(True, "beta wrapped onto a second line")
-        run(["xdotool", "key", "--delay", "150"] + ["BackSpace"] * 5, check=True)
+        xdotool("key", "--delay", "150", *["BackSpace"] * 5)
         self.wait_for_second_line(False, "beta deleted, one line again")
-        run(["xdotool", "key", "--delay", "150"] + ["ctrl+z"] * 5, check=True)
+        xdotool("key", "--delay", "150", *["ctrl+z"] * 5)
         self.wait_for_second_line(True, "beta back")
         self.keys("enter")
         saved = self.save("retyped.png")
@@ -141,7 +131,7 @@ class MarksTest(EditorCase):
 
         def letters():
             screenshot(screen)
-            count, _ = red_pixels(cut(screen, (left + 60, top + 410, 100, 28), self.path("line.png")))
+            count, _ = red_pixels(cut_box(screen, (left + 60, top + 410, 100, 28), self.path("line.png")))
             return (count > 20) == shown
         wait_until(letters, timeout=30, what=what)
 
@@ -163,10 +153,7 @@ class MarksTest(EditorCase):
     # the last is numbered 2: it looks just as the second step did before, and unlike the third.
     # Tesseract reads the numbers in the saved pictures.
     def test_three_steps_with_the_middle_one_deleted_are_saved_as_1_and_2(self):
-        source = self.path("grey.png")
-        run(["convert", "-size", "600x300", "xc:rgb(150,150,150)", "PNG24:" + source], check=True)
-        self.open_on_capture()
-        self.open_file(source)
+        source = self.open_made("grey.png", "-size", "600x300", "xc:rgb(150,150,150)")
         self.assertEqual(driver("select", EDITOR, "9")[0], 0)  # 10px: large steps
         self.press(10, 10)  # the view takes the keys
         self.keys("n")
@@ -191,7 +178,7 @@ class MarksTest(EditorCase):
         self.assertEqual(self.numbers(two, around), ["1", "", "2"])
 
         def step(picture, place, name):
-            return cut(picture, around[place], self.path(name))
+            return cut_box(picture, around[place], self.path(name))
         self.assertEqual(different_pixels(step(two, 0, "first.png"), step(three, 0, "first-before.png")), 0)
         self.assertEqual(different_pixels(step(two, 1, "gone.png"), step(source, 1, "background.png")), 0)
         renumbered = step(two, 2, "renumbered.png")
@@ -206,7 +193,7 @@ class MarksTest(EditorCase):
              "-fill", "white", "+opaque", "black", digits], check=True)
         read = []
         for index, box in enumerate(boxes):
-            one = cut(digits, box, f"{digits}.{index}.png")
+            one = cut_box(digits, box, f"{digits}.{index}.png")
             read.append(run(["tesseract", one, "-", "--psm", "10", "-c", "tessedit_char_whitelist=0123456789"],
                             timeout=120, check=True).stdout.decode().strip())
         return read

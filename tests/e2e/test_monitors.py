@@ -8,8 +8,8 @@ import re
 import subprocess
 
 import e2e_support
-from e2e_support import (TRAY_ABOUT, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size,
-                         restart_wine, run, screenshot)
+from e2e_support import (TRAY_ABOUT, E2ETestCase, clipboard_bmp, cut, different_pixels, drag, driver, env, image_size,
+                         restart_wine, run, screenshot, window_rect, xdotool)
 from fakeoffice import RunningOffice
 from test_printing import inked_box, pdf_files, pdf_images, render, wait_for_new_pdf
 
@@ -63,9 +63,8 @@ class TwoMonitors(E2ETestCase):
         right, bottom = max(a[0] + a[2] for a in areas), max(a[1] + a[3] for a in areas)
         self.assertEqual(image_size(shot), (right - left, bottom - top))
         for area in areas:
-            part = (area[0] - left, area[1] - top, *area[2:])
-            run(["convert", shot, "-crop", crop(part), "+repage", self.path("part.png")], check=True)
-            self.assertEqual(different_pixels(self.path("part.png"), screen, crop_b=crop(area, self.SHIFT)), 0, area)
+            part = cut(shot, crop((area[0] - left, area[1] - top, *area[2:])))
+            self.assertEqual(different_pixels(part, screen, crop_b=crop(area, self.SHIFT)), 0, area)
         if black:
             shown = run(["convert", shot, "-crop", crop(black), "+repage", "-unique-colors", "txt:-"]).stdout.decode()
             self.assertEqual(re.findall(r"#[0-9A-F]{6}\b", shown), ["#000000"])
@@ -94,7 +93,7 @@ class SecondaryLeft(TwoMonitors):
         self.assert_grab_shows("ctrl+alt+print", (-700, 100, 480, 320))
         # Maximised, its rectangle hangs over the primary; the shot is its monitor's work area.
         maximised = self.open_window("Maximised", "--bounds", "-700,100,480,320", "--maximised")
-        left, _, width, _ = map(int, driver("rect", maximised)[1].split())
+        left, _, width, _ = window_rect(maximised)
         self.assertGreater(left + width, 0)
         self.assert_grab_shows("ctrl+alt+print", self.SECONDARY)
 
@@ -103,21 +102,20 @@ class SecondaryLeft(TwoMonitors):
         self.open_window("On the left", "--bounds", "-700,100,480,320")
         screen = screenshot(self.path("root.png"))
         self.hotkey("ctrl+shift+print")
-        self.assertEqual(driver("wait-window", "Snapwright region", "", "20000")[0], 0)
+        self.wait_window("Snapwright region")
         self.assertEqual(driver("rect", "Snapwright region")[1].split(), ["-800", "0", "1824", "768"])
-        run(["xdotool", "mousemove", "50", "50", "mousedown", "1", "mousemove", "200", "150", "mousemove", "350",
-             "250", "mouseup", "1"], check=True)
+        drag((50, 50), (350, 250))
         shot = clipboard_bmp(self.path("region.bmp"))
         self.assertEqual(image_size(shot), (300, 200))
         self.assertEqual(different_pixels(shot, screen, crop_b="300x200+50+50"), 0)
 
     # Without a placement of their own, they would open on the primary monitor.
     def test_the_editor_and_the_dialogs_open_on_the_monitor_of_the_pointer(self):
-        run(["xdotool", "mousemove", "400", "300"], check=True)
+        xdotool("mousemove", "400", "300")
         self.assertEqual(driver("tray", "515")[0], 0)  # a double click
-        self.assertEqual(driver("wait-window", "Snapwright ScreenshotEditor", "", "20000")[0], 0)
+        self.wait_window("Snapwright ScreenshotEditor")
         self.assertEqual(driver("rect", "Snapwright ScreenshotEditor")[1].split(), ["-800", "0", "800", "600"])
         self.choose_from_tray(TRAY_ABOUT)
-        self.assertEqual(driver("wait-window", "About Snapwright", "", "20000")[0], 0)
-        left, top, width, height = map(int, driver("rect", "About Snapwright")[1].split())
+        self.wait_window("About Snapwright")
+        left, top, width, height = window_rect("About Snapwright")
         self.assertEqual((left, top), (-800 + (800 - width) // 2, (600 - height) // 2))

@@ -6,8 +6,8 @@ import re
 import tempfile
 import unittest
 
-from e2e_support import (TRAY_ABOUT, TRAY_OPTIONS, E2ETestCase, SETTINGS_KEY, WM_RBUTTONUP, driver, reg_values, session_dir,
-                         wait_until, wine_path)
+from e2e_support import (SETTINGS_KEY, TRAY_ABOUT, TRAY_OPTIONS, WM_RBUTTONUP, E2ETestCase, driver, reg_values,
+                         session_dir, wait_until, wine_path)
 from test_printing import pdf_files, wait_for_new_pdf
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
@@ -41,7 +41,7 @@ class OptionsTest(E2ETestCase):
 
     def open_from_tray(self, item, title):
         self.choose_from_tray(item)
-        self.assertEqual(driver("wait-window", title)[0], 0, f"{title} opens")
+        self.wait_window(title, f"{title} opens")
 
     def click(self, title, text):
         self.assertEqual(driver("click", title, text)[0], 0, f"no {text} on {title}")
@@ -77,7 +77,7 @@ class OptionsTest(E2ETestCase):
         driver("tray", WM_RBUTTONUP)
         driver("tray", WM_LBUTTONDBLCLK)
         self.assertNotEqual(driver("menu-rect")[0], 0, "no second tray menu")
-        self.assertNotEqual(driver("wait-window", "Snapwright ScreenshotEditor", "", "1000")[0], 0, "no editor")
+        self.no_window("Snapwright ScreenshotEditor", "no editor", 1)
         self.click(OPTIONS_TITLE, "show printer selection")
         self.answer(OPTIONS_TITLE, "&Cancel")
         self.assertEqual(self.stored(), {"ShowSplash": "0"})
@@ -85,7 +85,7 @@ class OptionsTest(E2ETestCase):
         before = pdf_files()
         self.assertEqual(driver("keys", "print")[0], 0)
         wait_for_new_pdf(before)
-        self.assertNotEqual(driver("wait-window", "Print", "", "1000")[0], 0, "no printer selection was shown")
+        self.no_window("Print", "no printer selection was shown", 1)
         # The start window's check box stores the record as it was before the cancelled clicks.
         self.assertEqual(driver("click", START_WINDOW[0], "Show this screen at startup", START_WINDOW[1])[0], 0)
         stored = wait_until(lambda: self.stored() if "PrintTo" in self.stored() else None, what="the record stored")
@@ -101,7 +101,7 @@ class OptionsTest(E2ETestCase):
             self.open_from_tray(TRAY_OPTIONS, GERMAN_OPTIONS_TITLE)
             wait_until(lambda: "&Speichern" in self.texts(GERMAN_OPTIONS_TITLE), what="the stored language")
             self.click(GERMAN_OPTIONS_TITLE, "Stan&dardeinst.")
-            self.assertEqual(driver("wait-window", OPTIONS_TITLE, "", "20000")[0], 0, "the title English at once")
+            self.wait_window(OPTIONS_TITLE, "the title English at once")
             self.assertIn("&Save", self.texts(OPTIONS_TITLE))
             self.answer(OPTIONS_TITLE, button)
             if button == "&Cancel":
@@ -118,16 +118,13 @@ class OptionsTest(E2ETestCase):
         self.open_from_tray(TRAY_OPTIONS, OPTIONS_TITLE)
         self.click(OPTIONS_TITLE, "?")
         # Wine's help viewer names its window after the title the help file gives itself.
-        self.assertEqual(driver("wait-window", HELP_TITLE, "", "30000")[0], 0, "the help viewer shows the file")
-        driver("close", HELP_TITLE)
-        self.assertEqual(driver("gone-window", HELP_TITLE)[0], 0)
+        self.wait_window(HELP_TITLE, "the help viewer shows the file", timeout=30)
+        self.close_window(HELP_TITLE)
 
         os.replace(os.path.join(program.folder, "Snapwright.chm"), os.path.join(elsewhere, "Snapwright.chm"))
         self.click(OPTIONS_TITLE, "?")
-        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a message tells where")
-        self.assertIn(wine_path(os.path.join(program.folder, "Snapwright.chm")), driver("texts", "Snapwright")[1])
-        self.assertNotEqual(driver("wait-window", HELP_TITLE, "", "3000")[0], 0, "no help viewer")
-        self.assertEqual(driver("click", "Snapwright", "OK")[0], 0)
+        self.assertIn(wine_path(os.path.join(program.folder, "Snapwright.chm")), self.message("OK"))
+        self.no_window(HELP_TITLE, "no help viewer", 3)
 
     def test_the_about_box_shows_the_version_and_the_credits(self):
         self.start()
@@ -138,7 +135,7 @@ class OptionsTest(E2ETestCase):
         self.assertIn("&Update ?", texts)
 
         self.click(ABOUT_TITLE, "Credits...")
-        self.assertEqual(driver("wait-window", "Credits")[0], 0)
+        self.wait_window("Credits")
         credits = "\n".join(self.texts("Credits"))
         self.assertIn("*************************  Credits  *************************", credits)
         self.assertIn("FreeImage", credits)

@@ -131,7 +131,7 @@ class SetupTest(E2ETestCase):
         reg_add(SETTINGS_KEY, "ShowSplash", "0")
         program = self.start_program("installed", exe=self.path("snapwright.exe"), cwd=session_dir())
         self.assertEqual(driver("keys", "shift+print")[0], 0)
-        self.assertEqual(driver("wait-window", SAVE_TITLE, "", "20000")[0], 0, "the save dialog opens")
+        self.wait_window(SAVE_TITLE, "the save dialog opens")
         self.answer(SAVE_TITLE, "&OK")
         screenshots = self.path("Screenshots")
         saved = wait_until(lambda: finished_files(screenshots), what="a saved screenshot")

@@ -8,13 +8,12 @@ import re
 import time
 import unittest
 
-from e2e_support import E2ETestCase, clipboard_targets, driver, image_size, run, screenshot, wait_until, wine
+from e2e_support import (EDITOR, SCREEN, E2ETestCase, clipboard_targets, driver, image_size, run, screenshot,
+                         wait_until, wine)
 from fakeoffice import RunningOffice
 
 PRINTER = "SnapwrightPDF"
-EDITOR = "Snapwright ScreenshotEditor"
 PRINTER_KEY = r"HKLM\System\CurrentControlSet\Control\Print\Printers" + "\\" + PRINTER
-SCREEN = (1024, 768)
 DPI = 100
 TOLERANCE_MM = 1.0
 
@@ -101,20 +100,18 @@ class PrintingTest(E2ETestCase):
     def open_editor_on_capture(self):
         self.start_program()
         self.press("ctrl+print")
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor opens")
+        self.wait_window(EDITOR, "the editor opens")
 
     def print_from_editor(self, waits):
         """The editor's Print: with `waits` the page is told to wait for its second shot, and nothing
         is printed; otherwise no word comes and the page is printed, which is given."""
         self.assertEqual(driver("click", EDITOR, "Print")[0], 0)
         if waits:
-            self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "a word that the page waits")
-            self.assertIn("the page waits for the second", "\n".join(self.texts("Snapwright")))
-            self.answer("Snapwright", "OK")
+            self.assertIn("the page waits for the second", self.message("OK"))
             self.assertEqual(self.new_pages(), [])
             return None
         pdf = wait_for_new_pdf(self.before)
-        self.assertNotEqual(driver("wait-window", "Snapwright", "", "1000")[0], 0, "no word when a page is printed")
+        self.no_window("Snapwright", "no word when a page is printed", 1)
         self.before.add(pdf)
         return pdf
 
@@ -146,7 +143,7 @@ class PrintingTest(E2ETestCase):
         user, computer = windows_variable("USERNAME"), windows_variable("COMPUTERNAME")
         self.press("print")
         self.press("print")
-        self.assertEqual(driver("wait-window", "Print", "", "20000")[0], 0, "the printer choice opens")
+        self.wait_window("Print", "the printer choice opens")
         self.answer("Print", "Cancel")
 
         self.addCleanup(RunningOffice("Snapwright test window").close)
@@ -156,7 +153,7 @@ class PrintingTest(E2ETestCase):
         self.assertNotEqual(driver("wait-window", "Print", "", "2000")[0], 0,
                             "the first shot after a cancel starts a new page and alone prints nothing")
         self.press("alt+print")
-        self.assertEqual(driver("wait-window", "Print", "", "20000")[0], 0)
+        self.wait_window("Print")
         self.assertEqual(driver("click", "Print", "OK")[0], 0)
         pdf = wait_for_new_pdf(self.before)
         time.sleep(1)
@@ -211,9 +208,7 @@ class PrintingTest(E2ETestCase):
         wine("reg", "delete", PRINTER_KEY, "/f")
 
         self.press("print")
-        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0)
-        self.assertIn(f'the printer "{PRINTER}" cannot be used', "\n".join(self.texts("Snapwright")))
-        self.answer("Snapwright", "OK")
+        self.assertIn(f'the printer "{PRINTER}" cannot be used', self.message("OK"))
         time.sleep(1)
         self.assertEqual(self.new_pages(), [])
 

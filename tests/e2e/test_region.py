@@ -3,16 +3,15 @@ with xdotool on a desktop of known content, the clipboard read with xclip and co
 screen by ImageMagick, the overlay's texts read by Tesseract."""
 
 import os
-import subprocess
 import unittest
 
-from e2e_support import (DRIVER, EXE, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, reg_add,
-                         restart_wine, run, screenshot, wait_until, wine_path)
+from e2e_support import (DRIVER, EDITOR, E2ETestCase, Helper, clipboard_bmp, cut, different_pixels, drag, driver,
+                         image_size, run, screenshot, wait_until, window_rect, wine_path, xdotool)
 from fakeoffice import RunningOffice
 from test_editor import pixel
 from test_monitors import crop
 
-EDITOR, OVERLAY, WINDOW = "Snapwright ScreenshotEditor", "Snapwright region", "Snapwright test window"
+OVERLAY, WINDOW = "Snapwright region", "Snapwright test window"
 REGION = (100, 120, 240, 180)
 
 
@@ -37,22 +36,17 @@ class RegionCase(E2ETestCase):
         """Ctrl+Shift+Print Screen; gives the screen as it was before."""
         screen = screenshot(self.path("screen.png"))
         self.assertEqual(driver("keys", "ctrl+shift+print")[0], 0)
-        self.assertEqual(driver("wait-window", OVERLAY, "", "20000")[0], 0, "the overlay shows")
+        self.wait_window(OVERLAY, "the overlay shows")
         return screen
-
-    def drag(self, start, end, release=True):
-        run(["xdotool", "mousemove", *map(str, start), "mousedown", "1", "mousemove", *map(str, end),
-             *(["mouseup", "1"] if release else [])], check=True)
 
     def assert_taken(self, screen, area, name="shot.bmp"):
         """The overlay has gone, and the clipboard and the editor hold the screen's pixels of the area."""
-        self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0, "the editor shows the region")
+        self.window_gone(OVERLAY)
+        self.wait_window(EDITOR, "the editor shows the region")
         shot = clipboard_bmp(self.path(name))
         self.assertEqual(image_size(shot), tuple(area[2:]))
         self.assertEqual(different_pixels(shot, screen, crop_b=crop(area)), 0)
-        left, top = (int(v) for v in driver("rect", EDITOR, "SnapwrightEditorView")[1].split()[:2])
-        view = crop((left, top, *area[2:]))
+        view = crop((*window_rect(EDITOR, "SnapwrightEditorView")[:2], *area[2:]))
         wait_until(lambda: different_pixels(shot, screenshot(self.path("editor.png")), crop_b=view) == 0,
                    what="the editor showing the region")
         return shot
@@ -64,20 +58,18 @@ class RegionTest(RegionCase):
     def test_a_drag_either_way_is_the_screen_there_on_the_clipboard_and_in_the_editor(self):
         for start, end in (((100, 120), (340, 300)), ((340, 300), (100, 120))):
             screen = self.press_key()
-            self.drag(start, end, release=start[0] == 340)
+            drag(start, end, release=start[0] == 340)
             if start[0] == 100:
                 self.assert_overlay_shows(screen)
-                run(["xdotool", "mouseup", "1"], check=True)
+                xdotool("mouseup", "1")
             self.assert_taken(screen, REGION)
 
     def assert_overlay_shows(self, screen):
         """The desktop dimmed, the region clear, its size above it and the pointer's place below the magnifier."""
         shown, region = self.path("overlay.png"), crop(REGION)
 
-        def region_clear():
-            run(["convert", screenshot(shown), "-crop", region, "+repage", shown + ".png"], check=True)
-            return different_pixels(shown + ".png", screen, crop_b=region) == 0
-        wait_until(region_clear, what="the region shown clear")
+        wait_until(lambda: different_pixels(cut(screenshot(shown), region), screen, crop_b=region) == 0,
+                   what="the region shown clear")
         for x, y in ((50, 50), (600, 500), (98, 119), (345, 200)):
             self.assertEqual(pixel(shown, x, y), tuple(v // 2 + v // 8 for v in pixel(screen, x, y)), f"{x},{y} dimmed")
         self.assertIn("240 x 180", overlay_text(shown, "240x40+90+75"))
@@ -86,91 +78,78 @@ class RegionTest(RegionCase):
     # Escape and the right button change nothing, the clipboard included; Enter takes the window under the
     # pointer, as a click does.
     def test_take_and_cancel_ten_times_a_window_by_a_click_or_enter(self):
-        left, top, width, height = (int(v) for v in driver("rect", WINDOW)[1].split())
+        left, top, width, height = window_rect(WINDOW)
         for turn in range(5):
             screen = self.press_key()
-            run(["xdotool", "mousemove", str(left + 100 + turn), str(top + 100)], check=True)
+            xdotool("mousemove", left + 100 + turn, top + 100)
             if turn % 2:
                 self.assertEqual(driver("keys", "enter")[0], 0)
             else:
-                run(["xdotool", "click", "1"], check=True)
+                xdotool("click", "1")
             shot = self.assert_taken(screen, (left, top, width, height), f"{turn}.bmp")
-            self.assertEqual(driver("close", EDITOR)[0], 0)
-            self.assertEqual(driver("gone-window", EDITOR, "", "20000")[0], 0)
+            self.close_window(EDITOR)
             self.press_key()
             if turn % 2:
-                run(["xdotool", "mousemove", "500", "600", "click", "3"], check=True)
+                xdotool("mousemove", "500", "600", "click", "3")
             else:
                 self.assertEqual(driver("keys", "escape")[0], 0)
-            self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
+            self.window_gone(OVERLAY)
             self.assertEqual(different_pixels(clipboard_bmp(self.path("now.bmp")), shot), 0, "kept")
 
     # A command given while the overlay is up: its screen is the desktop under the overlay, which
     # stays up for the user; a second region is refused at once with its reason, and the one being
     # drawn is still taken.
     def test_commands_while_the_overlay_is_up_take_the_desktop_under_it_and_no_second_region(self):
-        def command(*arguments):
-            result = run(["wine", EXE, *arguments], timeout=120)
-            return result.returncode, result.stderr.decode("utf-8").replace("\r", "")
-
         for turn in range(2):
             screen = self.press_key()
             shot = self.path(f"screen{turn}.png")
-            self.assertEqual(command("--screen", "--file", wine_path(shot)), (0, ""))
+            self.assertEqual(self.command("--screen", "--file", wine_path(shot))[::2], (0, ""))
             self.assertEqual(different_pixels(shot, screen), 0, "the desktop under the overlay, not dimmed")
-            self.assertEqual(driver("wait-window", OVERLAY, "", "5000")[0], 0, "the overlay is still up")
+            self.wait_window(OVERLAY, "the overlay is still up", timeout=5)
             shown = screenshot(self.path(f"overlay{turn}.png"))
             for x, y in ((50, 600), (900, 100)):
                 self.assertEqual(pixel(shown, x, y), tuple(v // 2 + v // 8 for v in pixel(screen, x, y)), "dimmed")
             self.assertEqual(driver("keys", "escape")[0], 0)
-            self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
+            self.window_gone(OVERLAY)
         screen = self.press_key()
-        self.drag((100, 120), (340, 300), release=False)
+        drag((100, 120), (340, 300), release=False)
         region = self.path("region.png")
-        code, errors = command("--region", "--file", wine_path(region))
+        code, _, errors = self.command("--region", "--file", wine_path(region))
         self.assertEqual(code, 3)
         self.assertIn("A region is being drawn already, and Snapwright draws one at a time.", errors)
         self.assertFalse(os.path.exists(region))
-        run(["xdotool", "mouseup", "1"], check=True)
+        xdotool("mouseup", "1")
         self.assert_taken(screen, REGION)
 
     def test_the_editors_region_button_takes_what_the_editor_covered(self):
         screen = screenshot(self.path("before.png"))
         self.assertEqual(driver("tray", "515")[0], 0)
-        self.assertEqual(driver("wait-window", EDITOR, "", "20000")[0], 0)
+        self.wait_window(EDITOR)
         self.assertEqual(driver("click", EDITOR, "Region")[0], 0)
-        self.assertEqual(driver("wait-window", OVERLAY, "", "20000")[0], 0)
-        self.drag((300, 200), (700, 500))
+        self.wait_window(OVERLAY)
+        drag((300, 200), (700, 500))
         self.assert_taken(screen, (300, 200, 400, 300))
 
 
 class RegionAt150PercentTest(RegionCase):
     def setUp(self):
-        reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", "144", "REG_DWORD")
-        restart_wine()
-        self.addCleanup(restart_wine)
-        self.addCleanup(reg_add, r"HKCU\Control Panel\Desktop", "LogPixels", "96", "REG_DWORD")
+        self.scale_display()
         super().setUp()
 
     def test_the_region_has_the_screens_pixels(self):
         screen = self.press_key()
-        self.drag((100, 120), (340, 300))
+        drag((100, 120), (340, 300))
         self.assert_taken(screen, REGION)
 
 
 class RegionKeyTakenTest(E2ETestCase):
     def test_the_program_starts_and_says_once_that_the_key_is_taken(self):
         self.fresh_settings()
-        holder = subprocess.Popen(["wine", DRIVER, "hold-key", "ctrl+shift+print", "120000"], env=env(),
-                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        self.addCleanup(lambda: (holder.kill(), holder.wait(), holder.stdout.close()))
-        self.assertIn(b"held", holder.stdout.readline())
+        self.addCleanup(Helper([DRIVER, "hold-key", "ctrl+shift+print", "120000"], first_line=b"held").close)
         program = self.start_program(ready=False)
-        self.assertEqual(driver("wait-window", "Snapwright", "", "20000")[0], 0, "the program says so")
-        text = "\n".join(self.texts("Snapwright"))
+        text = self.message("OK")
         self.assertIn("Ctrl+Shift+Print Screen is already used by another program.", text)
         self.assertIn("Other keys can be chosen in that menu under Options \u203a Keys.", text)
-        self.answer("Snapwright", "OK")
         program.wait_ready()
 
 

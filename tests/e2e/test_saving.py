@@ -7,13 +7,16 @@ import shutil
 import time
 import unittest
 
-from e2e_support import (SETTINGS_KEY, E2ETestCase, clipboard_bmp, clipboard_targets, different_pixels, driver,
+from e2e_support import (SCREEN, SETTINGS_KEY, E2ETestCase, clipboard_bmp, clipboard_targets, different_pixels, driver,
                          finished_files, image_size, reg_add, reg_values, run, wait_for_file, wait_until, wine,
                          wine_path)
 
 TITLE = "Save Screenshot As ..."
-SCREEN = (1024, 768)
 INTERNATIONAL = r"HKCU\Control Panel\International"
+# What ImageMagick tells of each format's file: a JPEG of quality 90, a PNG of eight-bit samples of RGB
+# without alpha.
+FORMAT_CHECKS = {".jpg": ("%Q", "90"), ".png": ("%[png:IHDR.color-type-orig] %[png:IHDR.bit-depth-orig]", "2 8"),
+                 ".tif": ("%[tiff:photometric] %z", "RGB 8"), ".mng": ("%m", "MNG")}
 
 
 def stamps_between(start, end):
@@ -48,7 +51,7 @@ class SavingTest(E2ETestCase):
         """Presses Shift+Print Screen and waits for the dialog; gives the screenshot from the clipboard."""
         self.pressed = time.time()
         self.hotkey("shift+print")
-        self.assertEqual(driver("wait-window", TITLE, "", "20000")[0], 0, "the save dialog opens")
+        self.wait_window(TITLE, "the save dialog opens")
         self.shots += 1
         return clipboard_bmp(self.path(f"shot{self.shots}.bmp"))
 
@@ -93,36 +96,26 @@ class SavingTest(E2ETestCase):
                 saved = self.only_file(folder, extension=extension)
                 self.assertIn(os.path.basename(saved)[len("Snapwright_"):-len(extension)],
                               stamps_between(self.pressed, time.time()))
+                self.assertEqual(image_size(saved), SCREEN)
                 if extension == ".jpg":
                     # Quality 90: close to the screen, not equal to it.
-                    self.assertEqual(image_size(saved), SCREEN)
-                    self.assertEqual(identify(saved, "%Q"), "90")
                     result = run(["compare", "-metric", "PSNR", saved, shot, "null:"], timeout=60)
                     self.assertGreater(float(result.stderr.decode().split()[0]), 30.0)
                 else:
-                    self.assertEqual(image_size(saved), SCREEN)
                     self.assertEqual(different_pixels(saved, shot), 0, saved)
                 if extension == ".bmp":
                     with open(saved, "rb") as handle:
                         header = handle.read(30)
-                    self.assertEqual(header[:2], b"BM")
-                    self.assertEqual(int.from_bytes(header[28:30], "little"), 24, "bits per pixel")
-                if extension == ".mng":
-                    self.assertEqual(identify(saved, "%m"), "MNG")
-                if extension == ".png":
-                    # 24 bits: eight-bit samples of RGB without alpha.
-                    self.assertEqual(identify(saved, "%[png:IHDR.color-type-orig] %[png:IHDR.bit-depth-orig]"), "2 8")
-                if extension == ".tif":
-                    self.assertEqual(identify(saved, "%[tiff:photometric] %z"), "RGB 8")
+                    self.assertEqual((header[:2], int.from_bytes(header[28:30], "little")), (b"BM", 24), "24 bits")
+                else:
+                    self.assertEqual(identify(saved, FORMAT_CHECKS[extension][0]), FORMAT_CHECKS[extension][1])
                 if extension in thumbnails:
                     thumbnail = wait_for_file(saved[:-len(extension)] + "_thumb" + extension)
                     self.assertEqual(image_size(thumbnail), thumbnails[extension])
 
     def browse(self, path):
         self.press("...")
-        self.assertEqual(driver("wait-window", "Save screenshot", "", "20000")[0], 0)
-        self.assertEqual(driver("type", "Save screenshot", wine_path(path))[0], 0)
-        self.answer("Save screenshot", "&Save")
+        self.choose_file("Save screenshot", path, "&Save")
 
     def ok_and_answer(self, answer):
         """OK, and the answer to the question it asks first; gives the question."""
@@ -170,7 +163,7 @@ class SavingTest(E2ETestCase):
         """OK, refused while the dialog stays open: gives the message's lines."""
         self.press("&OK")
         lines = [line for line in self.message("OK").splitlines() if line.strip()]
-        self.assertEqual(driver("wait-window", TITLE, "", "20000")[0], 0, "the dialog stays open for another name")
+        self.wait_window(TITLE, "the dialog stays open for another name")
         return lines
 
     # Where no file can go is told while the dialog is open, by what is wrong with the place, and

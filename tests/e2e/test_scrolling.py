@@ -8,13 +8,12 @@ import os
 import subprocess
 import unittest
 
-from e2e_support import TRAY_SCROLLING, E2ETestCase, clipboard_bmp, different_pixels, driver, env, image_size, run, \
-    screenshot, wait_until, wine_path
+from e2e_support import (EXE, TRAY_SCROLLING, E2ETestCase, Helper, clipboard_bmp, cut, different_pixels, drag, driver,
+                         env, image_size, screenshot, wait_until, window_rect, wine_path, xdotool)
 from test_editor import EDITOR
 
 OVERLAY = "Snapwright region"
 
-EXE = os.environ.get("SNAPWRIGHT_EXE", "")
 SCROLLWINDOW = os.environ.get("SNAPWRIGHT_SCROLLWINDOW", "")
 TITLE = "Snapwright scrolling test"
 NOTE_CLASS = "SnapwrightScrollNote"
@@ -27,45 +26,27 @@ WINDOW_LOST = ("The window closed or moved while it was being scrolled: the pict
                "until then.\n")
 
 
-class ScrollingWindow:
+class ScrollingWindow(Helper):
     """scrollwindow.exe in front, with its document written to a BMP beside the test's files."""
 
     def __init__(self, test, *options, lines=300, start=0):
-        self.test = test
         self.lines = lines
         self.document = test.path(f"document-{lines}.bmp")
-        args = ["wine", SCROLLWINDOW, "--lines", str(lines), "--start", str(start), "--dump",
-                wine_path(self.document), *options]
-        self.process = subprocess.Popen(args, env=env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        line = self.process.stdout.readline()
-        assert b"ready" in line, f"the scrolling test window did not start: {args}"
+        super().__init__([SCROLLWINDOW, "--lines", str(lines), "--start", str(start), "--dump",
+                          wine_path(self.document), *options], TITLE)
         test.addCleanup(self.close)
-        self.frame = self.rect()
-        child = self.rect("ScrollTestDocument")
+        self.frame = window_rect(TITLE)
+        child = window_rect(TITLE, "ScrollTestDocument")
         # The document's place in the window's picture, without its scroll bar.
         self.document_at = (child[0] - self.frame[0], child[1] - self.frame[1])
         self.document_width = image_size(self.document)[0]
         test.settled_screen("window")
-
-    def rect(self, child=None):
-        code, text = driver("rect", TITLE, *([child] if child else []))
-        assert code == 0, f"no rectangle of {child or TITLE}"
-        return [int(value) for value in text.split()]
 
     def top_line(self):
         """The document's line at the top of the view, as the window tells it."""
         code, text = driver("texts", TITLE)
         assert code == 0
         return int(text.splitlines()[1].split()[-1])
-
-    def close(self):
-        if self.process.poll() is None:
-            driver("close", TITLE)
-            try:
-                self.process.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-        self.process.stdout.close()
 
     def full_height(self):
         """The window's height with the whole document in place of its view."""
@@ -74,14 +55,8 @@ class ScrollingWindow:
     def document_part(self, picture, lines=None):
         """The pixels of the first lines of the document (all by default) in a stitched picture, cut
         into a file of their own; the same lines of the document as it painted them, likewise."""
-        lines = lines or self.lines
-        x, y = self.document_at
-        size = f"{self.document_width}x{lines * LINE}"
-        taken = picture + f".document-{lines}.png"
-        expected = self.document + f".{lines}.png"
-        run(["convert", picture, "-crop", f"{size}+{x}+{y}", "+repage", taken], timeout=60, check=True)
-        run(["convert", self.document, "-crop", f"{size}+0+0", "+repage", expected], timeout=60, check=True)
-        return taken, expected
+        size = f"{self.document_width}x{(lines or self.lines) * LINE}"
+        return cut(picture, f"{size}+{self.document_at[0]}+{self.document_at[1]}"), cut(self.document, f"{size}+0+0")
 
 
 class ScrollingTest(E2ETestCase):
@@ -93,8 +68,7 @@ class ScrollingTest(E2ETestCase):
 
     def command(self, *arguments):
         """Runs a command in the test's folder; gives its exit code and output."""
-        result = run(["wine", EXE, *arguments], cwd=self.path(""), timeout=180)
-        return result.returncode, result.stdout.decode("utf-8").replace("\r", "")
+        return super().command(*arguments, cwd=self.path(""), timeout=180)[:2]
 
     def test_the_whole_document_under_its_header_by_each_way_and_the_window_back_where_it_was(self):
         for only in ("", "wheel", "scrollbar", "keys"):
@@ -107,7 +81,7 @@ class ScrollingTest(E2ETestCase):
                 self.assertEqual(different_pixels(*window.document_part(picture)), 0, "the document, row for row")
                 x, y, width, _ = window.frame
                 header = f"{width}x{window.document_at[1]}+0+0"
-                self.assertEqual(different_pixels(self.crop(picture, header), before,
+                self.assertEqual(different_pixels(cut(picture, header), before,
                                                   f"{width}x{window.document_at[1]}+{x}+{y}"), 0, "the header, once")
                 if only != "keys":  # page keys cannot reach line 42 from the end in pages of 23 lines
                     self.assertEqual(window.top_line(), 42, "scrolled back where it was")
@@ -161,7 +135,7 @@ class ScrollingTest(E2ETestCase):
         program = self.start_program()
         window = ScrollingWindow(self, start=9)
         self.choose_from_tray(TRAY_SCROLLING)
-        self.assertEqual(driver("wait-window", EDITOR, "", "60000")[0], 0, "the editor opens on the picture")
+        self.wait_window(EDITOR, "the editor opens on the picture", timeout=60)
         taken = clipboard_bmp(self.path("tray.bmp"))
         self.assertEqual(image_size(taken), (window.frame[2], window.full_height()))
         self.assertEqual(different_pixels(*window.document_part(taken)), 0)
@@ -175,11 +149,11 @@ class ScrollingTest(E2ETestCase):
         window = ScrollingWindow(self, start=9)
         self.cover_with_another(window)
         self.assertEqual(driver("keys", "ctrl+shift+print")[0], 0)
-        self.assertEqual(driver("wait-window", OVERLAY, "", "20000")[0], 0, "the overlay shows")
+        self.wait_window(OVERLAY, "the overlay shows")
         self.point_at(window)
         self.assertEqual(driver("keys", "s")[0], 0)
-        self.assertEqual(driver("gone-window", OVERLAY, "", "20000")[0], 0)
-        self.assertEqual(driver("wait-window", EDITOR, "", "60000")[0], 0, "the editor opens on the picture")
+        self.window_gone(OVERLAY)
+        self.wait_window(EDITOR, "the editor opens on the picture", timeout=60)
         taken = clipboard_bmp(self.path("s.bmp"))
         self.assertEqual(image_size(taken), (window.frame[2], window.full_height()))
         self.assertEqual(different_pixels(*window.document_part(taken)), 0, "the document, row for row")
@@ -200,14 +174,13 @@ class ScrollingTest(E2ETestCase):
                 picture = self.path(act + ".png")
                 capture = subprocess.Popen(["wine", EXE, "--region", "--scroll", "--file", wine_path(picture)],
                                            env=env(), stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-                self.assertEqual(driver("wait-window", OVERLAY, "", "30000")[0], 0, "the overlay shows")
+                self.wait_window(OVERLAY, "the overlay shows", timeout=30)
                 if act == "drag":
-                    run(["xdotool", "mousemove", str(x + 20), str(y + 20), "mousedown", "1", "mousemove",
-                         str(x + 520), str(y + 120), "mouseup", "1"], check=True)
+                    drag((x + 20, y + 20), (x + 520, y + 120))
                 else:
                     self.point_at(window)
                     if act == "click":
-                        run(["xdotool", "click", "1"], check=True)
+                        xdotool("click", "1")
                     else:
                         self.assertEqual(driver("keys", "s")[0], 0)
                 output, errors = (text.decode("utf-8").replace("\r", "") for text in capture.communicate(timeout=120))
@@ -231,27 +204,15 @@ class ScrollingTest(E2ETestCase):
         """A second scrolling window in front, over the right of the first and its scroll bar; the screen
         once it shows."""
         x, y, width, _ = window.frame
-        other = subprocess.Popen(["wine", SCROLLWINDOW, "--lines", "40", "--width", "300", "--title", title,
-                                  "--at", f"{x + width - 200},{y + 40}", *options], env=env(),
-                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        self.assertIn(b"ready", other.stdout.readline())
-
-        def close():
-            driver("close", title)
-            other.wait(timeout=15)
-            other.stdout.close()
-        self.addCleanup(close)
+        other = Helper([SCROLLWINDOW, "--lines", "40", "--width", "300", "--title", title,
+                        "--at", f"{x + width - 200},{y + 40}", *options], title)
+        self.addCleanup(other.close)
         return self.settled_screen("cover")
 
     def point_at(self, window):
         """The pointer over the left of the window's document, where nothing covers it."""
-        x, y = window.frame[0] + window.document_at[0] + 40, window.frame[1] + window.document_at[1] + 40
-        run(["xdotool", "mousemove", str(x), str(y)], check=True)
+        xdotool("mousemove", window.frame[0] + window.document_at[0] + 40, window.frame[1] + window.document_at[1] + 40)
 
-    def crop(self, picture, geometry):
-        cut = picture + ".cut.png"
-        run(["convert", picture, "-crop", geometry, "+repage", cut], timeout=60, check=True)
-        return cut
 
 
 if __name__ == "__main__":

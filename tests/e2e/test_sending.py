@@ -58,27 +58,23 @@ class SendingTest(E2ETestCase):
         self.fresh_settings(SendTo=send_to, Office=office)
 
     def running(self, caption, prog_id=None, documents=0):
-        office = RunningOffice(caption, prog_id, documents, self.log)
-        self.addCleanup(office.close)
-        return office
+        self.addCleanup(RunningOffice(caption, prog_id, documents, self.log).close)
 
     def start(self):
         return self.start_program(environment=self.log.environment)
 
     def answer_start_dialog(self, name, button):
         title = start_title(name)
-        self.assertEqual(driver("wait-window", title, "", "20000")[0], 0, "the start dialog opens")
+        self.wait_window(title, "the start dialog opens")
         self.assertIn(f"{name} is not running. Start it now?", self.texts(title))
         self.answer(title, button)
 
     def assert_no_message(self):
         """A bounded look for a message box that must not come."""
-        self.assertNotEqual(driver("wait-window", MESSAGE_TITLE, "", "3000")[0], 0, "no message is shown")
+        self.no_window(MESSAGE_TITLE, "no message is shown", 3)
 
     def answer_message_naming(self, name):
-        self.assertEqual(driver("wait-window", MESSAGE_TITLE, "", "30000")[0], 0, "a message tells of the failure")
-        self.assertIn(name, "\n".join(self.texts(MESSAGE_TITLE)))
-        self.answer(MESSAGE_TITLE, "OK")
+        self.assertIn(name, self.message("OK", MESSAGE_TITLE, timeout=30))
 
 
 class MicrosoftOfficeTest(SendingTest):
@@ -120,7 +116,7 @@ class MicrosoftOfficeTest(SendingTest):
 
         self.assertIsNone(program.process.poll(), "the program still runs")
         self.assertEqual(driver("keys", "shift+print")[0], 0)
-        self.assertEqual(driver("wait-window", SAVE_TITLE, "", "20000")[0], 0, "the program still answers its hotkeys")
+        self.wait_window(SAVE_TITLE, "the program still answers its hotkeys")
         self.assertEqual(driver("click", SAVE_TITLE, "&Cancel")[0], 0)
 
 
@@ -142,7 +138,7 @@ class SecondSuiteTest(SendingTest):
         self.running("Untitled 1 - LibreOffice Writer")
         self.start()
         self.hotkey("ctrl+print")
-        self.assertEqual(driver("wait-window", ASK_TITLE, "", "20000")[0], 0, "the ask dialog opens")
+        self.wait_window(ASK_TITLE, "the ask dialog opens")
         texts = self.texts(ASK_TITLE)
         for label in ("OpenWriter/StarWriter", "OpenCalc/Starcalc", "OpenImpress/StarImpress",
                       "Snapwright\u2122 Editor", "&OK", "&Cancel"):
@@ -156,7 +152,7 @@ class SecondSuiteTest(SendingTest):
         start, frame = suite_start(document)
         self.assertEqual(calls, [*start, f"get {DESKTOP}.currentcomponent -> <{document}>", *frame,
                                  *suite_paste(document)])
-        self.assertEqual(driver("gone-window", ASK_TITLE, "", "10000")[0], 0, "the ask dialog closes")
+        self.window_gone(ASK_TITLE, "the ask dialog closes", timeout=10)
 
 if __name__ == "__main__":
     unittest.main()

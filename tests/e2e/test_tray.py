@@ -3,8 +3,8 @@
 import difflib
 import unittest
 
-from e2e_support import (TRAY_EXIT, TRAY_LEAVE, E2ETestCase, SETTINGS_KEY, driver, read_text, reg_delete_key, reg_values,
-                         screenshot, wait_until)
+from e2e_support import (SETTINGS_KEY, TRAY_EXIT, TRAY_LEAVE, E2ETestCase, driver, read_text, reg_delete_key,
+                         reg_values, screenshot, wait_until)
 
 START_TITLE = "Snapwright"
 
@@ -13,8 +13,8 @@ class StartWindowTest(E2ETestCase):
     def test_first_start_shows_the_start_window_and_its_box_stores_showsplash_at_once(self):
         reg_delete_key(SETTINGS_KEY)
         self.start_program()
-        self.assertEqual(driver("wait-window", START_TITLE, "", "20000")[0], 0)
-        _, texts = driver("texts", START_TITLE)
+        self.wait_window(START_TITLE)
+        texts = "\n".join(self.texts(START_TITLE))
         self.assertIn("Snapwright 1.1", texts)
         self.assertIn("Show this screen at startup", texts)
 
@@ -25,8 +25,7 @@ class StartWindowTest(E2ETestCase):
         self.programs[-1].stop()
 
         self.start_program()
-        code, _ = driver("wait-window", START_TITLE, "", "3000")
-        self.assertNotEqual(code, 0, "the next start shows no start window")
+        self.no_window(START_TITLE, "the next start shows no start window", 3)
 
 
 class TrayMenuTest(E2ETestCase):

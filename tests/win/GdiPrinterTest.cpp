@@ -15,17 +15,6 @@ using snapwright::testing::PdfFiles;
 using snapwright::testing::PdfFolder;
 using snapwright::testing::WaitForNewPdf;
 
-PicturePtr PatternPicture(int width, int height) {
-    WindowDc screen(nullptr, false);
-    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen.get(), width, height);
-    {
-        ScopedSelectObject select(memory.get(), bitmap);
-        snapwright::testing::PaintPattern(memory.get(), 0, 0, width, height);
-    }
-    return BitmapToPicture(bitmap, nullptr);
-}
-
 TEST(GdiPrinter, AnAbandonedDocumentPrintsNothingAndTheNextOneAPage) {
     const std::wstring folder = PdfFolder();
     if (folder.empty()) GTEST_SKIP() << "no PDF printer in this run (SNAPWRIGHT_PDF_DIR is not set)";
@@ -36,7 +25,7 @@ TEST(GdiPrinter, AnAbandonedDocumentPrintsNothingAndTheNextOneAPage) {
     printer.KillDoc();
 
     printer.Print("\r\n\r\nprinted");
-    const PicturePtr picture = PatternPicture(320, 240);
+    const PicturePtr picture = snapwright::testing::PatternPicture(320, 240);
     printer.PaintPicture(*picture, 15, 15, 180, 135);
     printer.EndDoc();
     ASSERT_FALSE(WaitForNewPdf(folder, before).empty()) << "no PDF file appeared";

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "editor/TextMark.h"
 #include "editor/win32/GdiTextRasteriser.h"
 
 namespace snapwright::win32 {
 namespace {
 
-// The system's letters: measured by their advances, smoothed in grey, no colour fringes.
+// The system's letters: measured by their advances, smoothed in grey, no colour fringes. How the
+// text field wraps with them is seen from outside, where the picture's lines match the field's.
 TEST(GdiTextRasteriser, MeasuresAndDrawsTheLettersOfTheTextFieldInGrey) {
     GdiTextRasteriser glyphs;
     EXPECT_GE(glyphs.LineHeight(24), 24);
@@ -21,19 +21,6 @@ TEST(GdiTextRasteriser, MeasuresAndDrawsTheLettersOfTheTextFieldInGrey) {
     EXPECT_EQ(*std::max_element(mask.coverage.begin(), mask.coverage.end()), 255);
     EXPECT_TRUE(std::any_of(mask.coverage.begin(), mask.coverage.end(), [](std::uint8_t c) { return c > 0 && c < 255; }));
     EXPECT_LE(mask.area.left + mask.area.width, glyphs.Extents(U"Hello", 24).back() + 4);
-}
-
-// Lines of a text in a box of 180 pixels at 48 pixels each fit the box, but for a word that is
-// wider by itself, which breaks inside.
-TEST(GdiTextRasteriser, ATextBoxWrapsWithTheSystemsLettersWithinItsWidth) {
-    GdiTextRasteriser glyphs;
-    TextMark text(glyphs, {0, 0}, "Wrapped words inside a narrow box, Supercalifragilistic", 48, {}, 180);
-    ASSERT_GE(text.Lines().size(), 4u);
-    for (const std::string& line : text.Lines()) {
-        std::u32string characters;
-        for (char c : line) characters += static_cast<char32_t>(c);
-        EXPECT_LE(glyphs.Extents(characters, 48).back(), 180) << line;
-    }
 }
 
 }  // namespace

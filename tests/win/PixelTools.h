@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/win32/GdiCapture.h"
+#include "platform/win32/GdiPicture.h"
+
 namespace snapwright::testing {
 
 // A colour per pixel that differs between neighbours in every channel.
@@ -33,6 +36,27 @@ inline void PaintPattern(HDC dc, int left, int top, int width, int height) {
     BITMAPINFO info = TopDown32(width, height);
     ::SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                         static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+// The pattern's pixels as 0x00RRGGBB, top row first.
+inline std::vector<std::uint32_t> PatternPixels(int width, int height) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(PatternPixel(x, y));
+    return pixels;
+}
+
+// The pattern as a picture of a device bitmap, as one loaded from a file is, or of a DIB section,
+// as the program captures it.
+inline PicturePtr PatternPicture(int width, int height, bool deviceBitmap = true) {
+    const win32::WindowDc screen(nullptr, false);
+    win32::UniqueMemoryDc canvas(::CreateCompatibleDC(screen.get()));
+    win32::UniqueHbitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+    win32::ScopedSelectObject selected(canvas.get(), bitmap.get());
+    PaintPattern(canvas.get(), 0, 0, width, height);
+    if (!deviceBitmap) return win32::DCToPicture(canvas.get(), 0, 0, width, height, 1.0f);
+    selected.Restore();
+    return win32::BitmapToPicture(bitmap.release(), nullptr);
 }
 
 // The bitmap's pixels as 0x00RRGGBB, top row first; empty when they cannot be read.

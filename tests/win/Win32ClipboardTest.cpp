@@ -23,17 +23,8 @@ using Pixels = std::vector<std::uint32_t>;
 constexpr int kWidth = 61;  // rows of 183 bytes, which a packed DIB pads to 184
 constexpr int kHeight = 40;
 
-// The pattern as the program captures it (a DIB section), or as a device bitmap, as a picture
-// loaded from a file is.
 PicturePtr PatternPicture(bool deviceBitmap) {
-    const WindowDc screen(nullptr, false);
-    UniqueMemoryDc canvas(::CreateCompatibleDC(screen.get()));
-    UniqueHbitmap bitmap(::CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
-    ScopedSelectObject selected(canvas.get(), bitmap.get());
-    testing::PaintPattern(canvas.get(), 0, 0, kWidth, kHeight);
-    if (!deviceBitmap) return DCToPicture(canvas.get(), 0, 0, kWidth, kHeight, 1.0f);
-    selected.Restore();
-    return BitmapToPicture(bitmap.release(), nullptr);
+    return testing::PatternPicture(kWidth, kHeight, deviceBitmap);
 }
 
 // The clipboard as another program reads it: the DIB's header, the bitmap the system makes from
@@ -102,10 +93,6 @@ SIZE_T PasteThePngDuring(const std::function<void()>& action) {
 
 class Win32ClipboardTest : public ::testing::Test {
 protected:
-    Win32ClipboardTest() {
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x) pattern.push_back(testing::PatternPixel(x, y));
-    }
     Win32Clipboard::PngEncoder CountingEncoder() {
         return [this](const Picture& picture) {
             ++encodings;
@@ -114,7 +101,7 @@ protected:
     }
     Win32FreeImageCodec codec;
     int encodings = 0;
-    Pixels pattern;
+    Pixels pattern = testing::PatternPixels(kWidth, kHeight);
 };
 
 // The e2e tests compare the X clipboard's BMP and PNG of a captured screen with the display.

@@ -34,29 +34,13 @@
 namespace snapwright::win32 {
 namespace {
 
-using testing::PaintPattern;
-using testing::PatternPixel;
 using testing::ReadPixels;
 
 constexpr int kWidth = 41;  // odd: every 24-bit row is padded
 constexpr int kHeight = 29;
 
-PicturePtr PaintedPicture() {
-    WindowDc screen(nullptr, false);
-    UniqueHbitmap bitmap(::CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
-    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-    {
-        ScopedSelectObject selected(memory.get(), bitmap.get());
-        PaintPattern(memory.get(), 0, 0, kWidth, kHeight);
-    }
-    return BitmapToPicture(bitmap.release(), nullptr);
-}
-
 std::vector<std::uint32_t> Pattern() {
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) pixels.push_back(PatternPixel(x, y));
-    return pixels;
+    return testing::PatternPixels(kWidth, kHeight);
 }
 
 class Win32FreeImageCodecTest : public ::testing::Test {
@@ -99,7 +83,7 @@ protected:
     Win32FileSystem files;
     GdiBitmapFile bitmapFiles{files};
     ImageExport exporter{codec, bitmapFiles, files};
-    PicturePtr picture = PaintedPicture();
+    PicturePtr picture = testing::PatternPicture(kWidth, kHeight);
 
 private:
     std::filesystem::path m_folder;

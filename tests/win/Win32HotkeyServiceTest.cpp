@@ -11,9 +11,6 @@
 namespace snapwright::win32 {
 namespace {
 
-constexpr const wchar_t* kKeyboard = L"Control Panel\\Keyboard";
-constexpr const wchar_t* kSnipping = L"PrintScreenKeyForSnippingEnabled";
-
 // Pumps the thread's messages until `done` or about `rounds` hundredths of a second have passed.
 template <typename Done>
 bool PumpUntil(Done done, int rounds = 200) {
@@ -50,34 +47,6 @@ TEST(Win32HotkeyService, TheHookHandsOnTheTimerAndTheSettingChangeAndEveryMessag
     ::SendMessageW(window.get(), WM_SETTINGCHANGE, 0, 0);
     EXPECT_EQ(heard.size(), 1u);
     EXPECT_EQ(window.received.back(), static_cast<UINT>(WM_SETTINGCHANGE));
-}
-
-// Windows' own capture on Print Screen is read from the user's keyboard settings and switched off
-// there, as the value 0 and nothing else.
-TEST(Win32HotkeyService, WindowsCaptureIsReadAndSwitchedOffInTheUsersKeyboardSettings) {
-    DWORD before = 0;
-    DWORD size = sizeof(before);
-    const bool existed = ::RegGetValueW(HKEY_CURRENT_USER, kKeyboard, kSnipping, RRF_RT_REG_DWORD, nullptr, &before,
-                                        &size) == ERROR_SUCCESS;
-    testing::MessageWindow window;
-    Win32HotkeyService service(window.get(), [](UINT, WPARAM) {});
-
-    const DWORD on = 1;
-    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kKeyboard, kSnipping, REG_DWORD, &on, sizeof(on)), ERROR_SUCCESS);
-    EXPECT_TRUE(service.PrintScreenOpensSystemCapture());
-    EXPECT_TRUE(service.SwitchOffSystemCapture());
-    EXPECT_FALSE(service.PrintScreenOpensSystemCapture());
-    DWORD value = 7;
-    DWORD type = 0;
-    size = sizeof(value);
-    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, kKeyboard, kSnipping, RRF_RT_ANY, &type, &value, &size), ERROR_SUCCESS);
-    EXPECT_EQ(std::pair(type, value), std::pair(static_cast<DWORD>(REG_DWORD), DWORD{0}));
-
-    if (existed) {
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, kKeyboard, kSnipping, REG_DWORD, &before, sizeof(before));
-    } else {
-        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kKeyboard, kSnipping);
-    }
 }
 
 }  // namespace

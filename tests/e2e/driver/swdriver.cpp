@@ -5,7 +5,7 @@
 //                                              escape, enter, down, tab, f1 to f24 or a letter (ctrl+z)
 //   swdriver wait-window TITLE [CLASS] [MS]    wait until a top-level window shows
 //   swdriver gone-window TITLE [CLASS] [MS]    wait until no such window exists
-//   swdriver texts TITLE [CLASS]               print the texts of the window and its children
+//   swdriver texts TITLE                       print the texts of the window and its children
 //   swdriver click TITLE BUTTON [CLASS]        click the child button whose text is BUTTON
 //   swdriver close TITLE [CLASS]               ask the window to close
 //   swdriver rect TITLE [CHILDCLASS]           print the screen rectangle of the window, or of its
@@ -15,7 +15,7 @@
 //   swdriver size TITLE WIDTH HEIGHT           give the window that outer size
 //   swdriver select TITLE INDEX [ID]           choose entry INDEX of the window's drop-down list
 //                                              with control id ID, or of its first one
-//   swdriver slider TITLE POSITION [CLASS]     move the window's slider to POSITION
+//   swdriver slider TITLE POSITION             move the window's slider to POSITION
 //   swdriver type TITLE TEXT [ID]              put TEXT into the window's edit field with control id
 //                                              ID, or into its first one
 //   swdriver tray MOUSEMESSAGE                 send the program's tray icon notification (decimal
@@ -23,7 +23,7 @@
 //   swdriver menu-rect                         wait for a popup menu to open, with the keyboard; print
 //                                              its rectangle
 //   swdriver menu-closed                       wait until no popup menu is open
-//   swdriver click-id TITLE ID [CLASS]         click the child with control id ID (a button, or a
+//   swdriver click-id TITLE ID                 click the child with control id ID (a button, or a
 //                                              picture that reports clicks)
 //   swdriver hold-key KEYS MS                  hold a key with modifiers (as for keys) as a hotkey for
 //                                              MS milliseconds, as another program would; prints "held"
@@ -41,6 +41,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -268,8 +269,20 @@ int StandInForWindowsCapture(DWORD delay, DWORD lifetime) {
     return 0;
 }
 
-const char* Arg(int argc, char** argv, int index) {
-    return index < argc ? argv[index] : nullptr;
+// Prints a window's text as UTF-8; fails for no window.
+int PrintText(HWND window) {
+    if (!window) return 1;
+    std::printf("%s\n", Narrow(WindowText(window)).c_str());
+    return 0;
+}
+
+// The visible child with that text.
+HWND ChildWithText(HWND parent, const char* text) {
+    const std::wstring wanted = Widen(text);
+    for (HWND child : Children(parent)) {
+        if (WindowText(child) == wanted && ::IsWindowVisible(child)) return child;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -279,129 +292,89 @@ int main() {
     // squeeze a title in Greek letters into the ANSI code page.
     int argc = 0;
     LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    if (!wide) return 1;
-    std::vector<std::string> arguments;
-    for (int i = 0; i < argc; ++i) arguments.push_back(Narrow(wide[i]));
+    if (!wide || argc < 2) return 1;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(Narrow(wide[i]));
     ::LocalFree(wide);
-    std::vector<char*> pointers;
-    for (std::string& argument : arguments) pointers.push_back(argument.data());
-    char** argv = pointers.data();
-    if (argc < 2) return 1;
-    const std::string command = argv[1];
-    const char* title = Arg(argc, argv, 2);
+    args.resize(std::max<std::size_t>(args.size(), 5));  // absent arguments read empty
+    const std::string& command = args[0];
+    const char* title = args[1].c_str();
+    const char* third = args[2].empty() ? nullptr : args[2].c_str();
+    const char* fourth = args[3].empty() ? nullptr : args[3].c_str();
 
-    if (command == "keys" && title) return PressKeys(title);
-    if ((command == "wait-window" || command == "gone-window") && title) {
-        const char* className = Arg(argc, argv, 3);
-        if (className && !*className) className = nullptr;
-        const DWORD timeout = Arg(argc, argv, 4) ? std::strtoul(argv[4], nullptr, 10) : 20000;
-        return WaitWindow(title, className, timeout, command == "wait-window") ? 0 : 1;
+    if (command == "keys") return PressKeys(title);
+    if (command == "wait-window" || command == "gone-window") {
+        const DWORD timeout = args[3].empty() ? 20000 : std::strtoul(args[3].c_str(), nullptr, 10);
+        return WaitWindow(title, third, timeout, command == "wait-window") ? 0 : 1;
     }
-    if (command == "texts" && title) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 3));
-        if (!window) return 1;
-        std::printf("%s\n", Narrow(WindowText(window)).c_str());
-        for (HWND child : Children(window)) std::printf("%s\n", Narrow(WindowText(child)).c_str());
-        return 0;
-    }
-    if (command == "click" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
-        const std::wstring button = Widen(argv[3]);
-        for (HWND child : window ? Children(window) : std::vector<HWND>{}) {
-            if (WindowText(child) == button) return ::PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
-        }
-        return 1;
-    }
-    if (command == "close" && title) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 3));
-        return window && ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
-    }
-    if (command == "rect" && title) {
-        HWND window = FindTopLevel(title, nullptr);
-        return PrintRect(window && Arg(argc, argv, 3) ? ChildOfClass(window, Widen(argv[3]).c_str()) : window);
-    }
-    if (command == "child-rect" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, nullptr);
-        const std::wstring text = Widen(argv[3]);
-        for (HWND child : window ? Children(window) : std::vector<HWND>{}) {
-            if (WindowText(child) == text && ::IsWindowVisible(child)) return PrintRect(child);
-        }
-        return 1;
-    }
-    if (command == "size" && title && Arg(argc, argv, 4)) {
-        HWND window = FindTopLevel(title, nullptr);
-        return window && ::SetWindowPos(window, nullptr, 0, 0, std::atoi(argv[3]), std::atoi(argv[4]),
-                                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
-                   ? 0
-                   : 1;
-    }
-    if (command == "tray" && title) {
+    if (command == "tray") {
         // As the shell does it: the icon id in wParam, the mouse message in lParam. Posted, so
         // that the driver does not wait while the program shows its menu.
         HWND main = FindTopLevel("*", "SnapwrightMainWindow");
-        if (!main) return 1;
-        ::PostMessageW(main, 0x0205, 2, static_cast<LPARAM>(std::strtol(title, nullptr, 10)));
-        return 0;
+        return main && ::PostMessageW(main, 0x0205, 2, static_cast<LPARAM>(std::strtol(title, nullptr, 10))) ? 0 : 1;
     }
     if (command == "menu-rect" || command == "menu-closed") {
         HWND popup = nullptr;
         if (!WaitForMenu(command == "menu-rect", popup)) return 1;
         return command == "menu-rect" ? PrintRect(popup) : 0;
     }
-    if (command == "click-id" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
-        return ClickControl(window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr);
-    }
-    if (command == "type" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, nullptr);
-        HWND edit = nullptr;
-        if (window) edit = Arg(argc, argv, 4) ? ::GetDlgItem(window, std::atoi(argv[4])) : ChildOfClass(window, L"Edit");
-        if (!edit) return 1;
-        const std::wstring text = Widen(argv[3]);
-        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        return WindowText(edit) == text ? 0 : 1;
-    }
-    if (command == "select" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, nullptr);
-        if (!window) return 1;
-        HWND list = Arg(argc, argv, 4) ? ::GetDlgItem(window, std::atoi(argv[4])) : ChildOfClass(window, L"ComboBox");
-        return SelectEntry(list, std::atoi(argv[3]));
-    }
-    if (command == "hold-key" && title && Arg(argc, argv, 3)) {
+    if (command == "hold-key" && third) {
         const WORD key = KeyNamed(title);
         if (key == 0 || !::RegisterHotKey(nullptr, 1, ModifiersNamed(title), key)) return 1;
         Say("held");
-        ::Sleep(static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+        ::Sleep(static_cast<DWORD>(std::strtoul(third, nullptr, 10)));
         return 0;
     }
-    if (command == "windows-capture" && title && Arg(argc, argv, 3)) {
-        return StandInForWindowsCapture(std::strtoul(title, nullptr, 10), std::strtoul(argv[3], nullptr, 10));
+    if (command == "windows-capture" && third) {
+        return StandInForWindowsCapture(std::strtoul(title, nullptr, 10), std::strtoul(third, nullptr, 10));
     }
-    if (command == "text" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, nullptr);
-        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
-        if (!control) return 1;
-        std::printf("%s\n", Narrow(WindowText(control)).c_str());
+
+    // The window the other commands act on; "click" and "close" may name its class, which finds
+    // hidden windows too.
+    HWND window = FindTopLevel(title, command == "click" ? fourth : command == "close" ? third : nullptr);
+    if (!window) return 1;
+    HWND control = third ? ::GetDlgItem(window, std::atoi(third)) : nullptr;
+    if (command == "texts") {
+        PrintText(window);
+        for (HWND child : Children(window)) PrintText(child);
         return 0;
     }
-    if (command == "focus-id" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, nullptr);
-        HWND control = window ? ::GetDlgItem(window, std::atoi(argv[3])) : nullptr;
+    if (command == "click" && third) {
+        const std::wstring button = Widen(third);
+        for (HWND child : Children(window)) {
+            if (WindowText(child) == button) return ::PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
+        }
+        return 1;
+    }
+    if (command == "close") return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (command == "rect") return PrintRect(third ? ChildOfClass(window, Widen(third).c_str()) : window);
+    if (command == "child-rect" && third) return PrintRect(ChildWithText(window, third));
+    if (command == "size" && third && fourth) {
+        return ::SetWindowPos(window, nullptr, 0, 0, std::atoi(third), std::atoi(fourth),
+                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+    }
+    if (command == "click-id") return ClickControl(control);
+    if (command == "type" && third) {
+        HWND edit = fourth ? ::GetDlgItem(window, std::atoi(fourth)) : ChildOfClass(window, L"Edit");
+        if (!edit) return 1;
+        const std::wstring text = Widen(third);
+        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        return WindowText(edit) == text ? 0 : 1;
+    }
+    if (command == "select" && third) {
+        return SelectEntry(fourth ? ::GetDlgItem(window, std::atoi(fourth)) : ChildOfClass(window, L"ComboBox"),
+                           std::atoi(third));
+    }
+    if (command == "text") return PrintText(control);
+    if (command == "focus-id") {
         return control && ::PostMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE) ? 0 : 1;
     }
-    if (command == "focus" && title) {
-        HWND window = FindTopLevel(title, nullptr);
+    if (command == "focus") {
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);
-        if (!window || !::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
-            return 1;
-        }
-        std::printf("%s\n", Narrow(WindowText(info.hwndFocus)).c_str());
-        return 0;
+        if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+        return PrintText(info.hwndFocus);
     }
-    if (command == "slider" && title && Arg(argc, argv, 3)) {
-        HWND window = FindTopLevel(title, Arg(argc, argv, 4));
-        return window ? MoveSlider(window, std::atoi(argv[3])) : 1;
-    }
+    if (command == "slider" && third) return MoveSlider(window, std::atoi(third));
     return 1;
 }

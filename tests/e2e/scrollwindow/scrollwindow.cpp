@@ -53,7 +53,7 @@ HWND g_header = nullptr;
 HWND g_document = nullptr;
 HDC g_pictureDc = nullptr;
 BYTE* g_pictureBits = nullptr;
-int g_pictureWidth = 0;
+BITMAPINFO g_pictureInfo{};  // its header, also the file's
 int g_top = 0;  // the document's line at the top of the view
 int g_wheel = 0;
 int g_paints = 0;
@@ -70,19 +70,19 @@ int LastTop() {
 // The whole document drawn once into a 24-bit DIB section, which every paint copies from.
 void DrawDocument(int width) {
     const int height = g_options.lines * kLineHeight;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFOHEADER& header = g_pictureInfo.bmiHeader;
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = static_cast<DWORD>((width * 3 + 3) & ~3) * static_cast<DWORD>(height);
     void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = ::CreateDIBSection(nullptr, &g_pictureInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
     g_pictureDc = ::CreateCompatibleDC(nullptr);
     ::SelectObject(g_pictureDc, bitmap);
     g_pictureBits = static_cast<BYTE*>(bits);
-    g_pictureWidth = width;
 
     RECT all{0, 0, width, height};
     ::FillRect(g_pictureDc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
@@ -118,16 +118,7 @@ void DrawDocument(int width) {
 }
 
 bool WriteDocument(const std::wstring& path) {
-    const int height = g_options.lines * kLineHeight;
-    const DWORD rowBytes = static_cast<DWORD>((g_pictureWidth * 3 + 3) & ~3);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = g_pictureWidth;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = rowBytes * static_cast<DWORD>(height);
+    const BITMAPINFOHEADER& header = g_pictureInfo.bmiHeader;
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(header);
@@ -158,6 +149,21 @@ void ScrollTo(int line) {
     ::InvalidateRect(g_document, nullptr, FALSE);
 }
 
+// Scrolls as a part of the scroll bar does (SB_LINEUP ...), to `thumb` for the thumb.
+void Scroll(int part, int thumb) {
+    switch (part) {
+        case SB_LINEUP: ScrollTo(g_top - 1); break;
+        case SB_LINEDOWN: ScrollTo(g_top + 1); break;
+        case SB_PAGEUP: ScrollTo(g_top - (g_options.view - 1)); break;
+        case SB_PAGEDOWN: ScrollTo(g_top + g_options.view - 1); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: ScrollTo(thumb); break;
+        case SB_TOP: ScrollTo(0); break;
+        case SB_BOTTOM: ScrollTo(LastTop()); break;
+        default: break;
+    }
+}
+
 LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
@@ -184,33 +190,16 @@ LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             ScrollTo(g_top - g_wheel / WHEEL_DELTA * kNotchLines);
             g_wheel %= WHEEL_DELTA;
             return 0;
-        case WM_VSCROLL: {
-            if (!Answers("scrollbar")) return 0;
-            switch (LOWORD(wParam)) {
-                case SB_LINEUP: ScrollTo(g_top - 1); break;
-                case SB_LINEDOWN: ScrollTo(g_top + 1); break;
-                case SB_PAGEUP: ScrollTo(g_top - (g_options.view - 1)); break;
-                case SB_PAGEDOWN: ScrollTo(g_top + g_options.view - 1); break;
-                case SB_THUMBTRACK:
-                case SB_THUMBPOSITION: ScrollTo(HIWORD(wParam)); break;
-                case SB_TOP: ScrollTo(0); break;
-                case SB_BOTTOM: ScrollTo(LastTop()); break;
-                default: break;
-            }
+        case WM_VSCROLL:
+            if (Answers("scrollbar")) Scroll(LOWORD(wParam), HIWORD(wParam));
             return 0;
-        }
         case WM_KEYDOWN: {
-            if (!Answers("keys")) return 0;
+            // The keys scroll as the scroll bar's parts do; Home and End only with Ctrl.
             const bool control = ::GetKeyState(VK_CONTROL) < 0;
-            switch (wParam) {
-                case VK_NEXT: ScrollTo(g_top + g_options.view - 1); break;
-                case VK_PRIOR: ScrollTo(g_top - (g_options.view - 1)); break;
-                case VK_DOWN: ScrollTo(g_top + 1); break;
-                case VK_UP: ScrollTo(g_top - 1); break;
-                case VK_HOME: if (control) ScrollTo(0); break;
-                case VK_END: if (control) ScrollTo(LastTop()); break;
-                default: break;
-            }
+            const int part = wParam == VK_NEXT ? SB_PAGEDOWN : wParam == VK_PRIOR ? SB_PAGEUP
+                           : wParam == VK_DOWN ? SB_LINEDOWN : wParam == VK_UP ? SB_LINEUP
+                           : wParam == VK_HOME && control ? SB_TOP : wParam == VK_END && control ? SB_BOTTOM : -1;
+            if (Answers("keys")) Scroll(part, 0);
             return 0;
         }
         case WM_LBUTTONDOWN: ::SetFocus(window); return 0;
