@@ -82,19 +82,17 @@ void EditorToolbar::SetFont(const std::string& face, int points) {
     m_fontPoints = points;
 }
 
-// A toolbar picture at the window's scale; its light grey becomes the button face.
-HBITMAP EditorToolbar::LoadPicture(ToolbarPicture picture) const {
+// A toolbar picture at the window's scale; by default its light grey becomes the button face.
+HBITMAP EditorToolbar::LoadPicture(ToolbarPicture picture, UINT flags) const {
     return static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(static_cast<int>(picture)), IMAGE_BITMAP,
-                                             Scaled(kPictureSize), Scaled(kPictureSize), LR_LOADMAP3DCOLORS));
+                                             Scaled(kPictureSize), Scaled(kPictureSize), flags));
 }
 
 // The picture while the button is disabled. The system draws a disabled button's picture embossed
 // in grey and leaves out only its white pixels: the face of this copy is white, so that the drawing
 // shows rather than one grey square.
 HBITMAP EditorToolbar::LoadDisabledPicture(ToolbarPicture picture) const {
-    const auto bitmap = static_cast<HBITMAP>(::LoadImageW(m_instance, MAKEINTRESOURCEW(static_cast<int>(picture)),
-                                                          IMAGE_BITMAP, Scaled(kPictureSize), Scaled(kPictureSize),
-                                                          LR_CREATEDIBSECTION));
+    const HBITMAP bitmap = LoadPicture(picture, LR_CREATEDIBSECTION);
     DIBSECTION section{};
     if (!bitmap || ::GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) ||
         section.dsBm.bmBitsPixel != 24 || !section.dsBm.bmBits) {

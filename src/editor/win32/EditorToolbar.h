@@ -45,7 +45,7 @@ public:
 
 private:
     int LabelWidth() const;
-    HBITMAP LoadPicture(ToolbarPicture picture) const;
+    HBITMAP LoadPicture(ToolbarPicture picture, UINT flags = LR_LOADMAP3DCOLORS) const;
     HBITMAP LoadDisabledPicture(ToolbarPicture picture) const;
     HWND Item(ControlId control) const;
     int Scaled(int pixels) const { return ::MulDiv(pixels, m_dpi, 96); }
