@@ -276,6 +276,18 @@ int PrintText(HWND window) {
     return 0;
 }
 
+// Clicks the window's button of that text, looked for again for a few seconds while it is not
+// there: once, under load, one look missed a button that the window showed.
+bool ClickButton(const char* title, const char* className, const std::wstring& text) {
+    for (int look = 0; look < 50; ++look, ::Sleep(100)) {
+        HWND window = FindTopLevel(title, className);
+        for (HWND child : window ? Children(window) : std::vector<HWND>{}) {
+            if (WindowText(child) == text) return ::PostMessageW(child, BM_CLICK, 0, 0) != FALSE;
+        }
+    }
+    return false;
+}
+
 // The visible child with that text.
 HWND ChildWithText(HWND parent, const char* text) {
     const std::wstring wanted = Widen(text);
@@ -329,22 +341,17 @@ int main() {
         return StandInForWindowsCapture(std::strtoul(title, nullptr, 10), std::strtoul(third, nullptr, 10));
     }
 
-    // The window the other commands act on; "click" and "close" may name its class, which finds
-    // hidden windows too.
-    HWND window = FindTopLevel(title, command == "click" ? fourth : command == "close" ? third : nullptr);
+    if (command == "click" && third) return ClickButton(title, fourth, Widen(third)) ? 0 : 1;
+
+    // The window the other commands act on; "close" may name its class, which finds hidden
+    // windows too.
+    HWND window = FindTopLevel(title, command == "close" ? third : nullptr);
     if (!window) return 1;
     HWND control = third ? ::GetDlgItem(window, std::atoi(third)) : nullptr;
     if (command == "texts") {
         PrintText(window);
         for (HWND child : Children(window)) PrintText(child);
         return 0;
-    }
-    if (command == "click" && third) {
-        const std::wstring button = Widen(third);
-        for (HWND child : Children(window)) {
-            if (WindowText(child) == button) return ::PostMessageW(child, BM_CLICK, 0, 0) ? 0 : 1;
-        }
-        return 1;
     }
     if (command == "close") return ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     if (command == "rect") return PrintRect(third ? ChildOfClass(window, Widen(third).c_str()) : window);
